@@ -1,0 +1,48 @@
+// The window object: the game record, the ports it reaches the world through, and the few
+// things the window itself keeps (the font's boldness, the clock timer, the sound handles).
+#pragma once
+
+#include "platform/ports.h"
+#include "state/game.h"
+
+namespace hakuro {
+
+struct Form {
+  Form(Screen& s, Window& w, SoundLibrary& l) : screen(s), win(w), lib(l) {}
+
+  Game g;
+  Screen& screen;
+  Window& win;
+  SoundLibrary& lib;
+
+  bool font_bold = false;
+  bool timer1 = false;
+  bool ended = false;
+
+  std::int32_t ds_handle = 0;
+  std::int32_t snd_kinshi = 0, snd_komaoto = 0, snd_sonota = 0, snd_bgm = 0;
+};
+
+// Thrown when the program ends (Esc, 終わり, closing the window, No to a new game); the front
+// end's event loop catches it and closes. Nothing runs after it inside the event.
+struct ProgramEnded {};
+
+// Runs one window event; false when the event ended the program.
+template <class Fn>
+bool run_event(Form& f, Fn&& fn) {
+  if (f.ended) return false;
+  try {
+    fn();
+  } catch (const ProgramEnded&) {
+    f.ended = true;
+    return false;
+  }
+  return true;
+}
+
+// Shorthands for the window's timer and the yes/no boxes.
+void set_timer1(Form& f, bool on);
+void msg_ok(Form& f, const std::string& text, const std::string& title);
+bool msg_yes(Form& f, const std::string& text, const std::string& title);
+
+}  // namespace hakuro

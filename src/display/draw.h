@@ -1,0 +1,23 @@
+// Pictures, outlines, the board, the hands, the labels and the background, placed in cells.
+#pragma once
+
+#include "control/form.h"
+
+namespace hakuro {
+
+// Window point of a cell position (x, y may be fractional or off the board).
+inline double cell_x(double x) { return ban_left + masu_w * x; }
+inline double cell_y(double y) { return ban_top + masu_h * y; }
+
+void 描画_絵(Form& f, int id, double x, double y);
+void 描画_桝輪郭(Form& f, int colour, double x, double y);
+void 描画_将棋盤桝(Form& f);
+void 描画_盤(Form& f);
+void 描画_自持盤(Form& f);
+void 描画_敵持盤(Form& f);
+void 描画_桝_数値(Form& f);
+void 描画_背景(Form& f, int id);
+void 画面_再描画(Form& f);
+void 描画_棋譜読込み部分消去(Form& f);
+
+}  // namespace hakuro

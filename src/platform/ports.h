@@ -1,0 +1,71 @@
+// What the program needs from the outside world: the window's surface and controls, the time of
+// day, and the sound library. The real window, the replay tool and the tests each plug in theirs.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace hakuro {
+
+// The window's surface. Points are window units (twips); colours are palette numbers 0..15.
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  // A picture at its own size with its top-left corner at (x, y): a piece code, KARA (the empty
+  // square), E_TITLE or a background identifier 2..6.
+  virtual void picture(int id, double x, double y) = 0;
+  // An unfilled rectangle.
+  virtual void outline(int colour, double x1, double y1, double x2, double y2) = 0;
+  // A text with its top-left corner at (x, y); size in points.
+  virtual void text(double x, double y, const std::string& s, int colour, int size, bool bold) = 0;
+  virtual void background_colour(int colour) = 0;
+  // Shows what has been painted now, even in the middle of an event.
+  virtual void refresh() = 0;
+};
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Exclamation };
+enum class Answer { Ok, Yes, No };
+
+// The window's controls and the system services around it.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
+                             Icon icon = Icon::None) = 0;
+  // Menu check marks, by item name (LEVEL3, SIDOU, ...).
+  virtual void set_checked(const std::string& item, bool on) = 0;
+  virtual bool checked(const std::string& item) const = 0;
+  // The clock timer (Timer1), ticking every 50 ms while on.
+  virtual void set_timer(bool on) = 0;
+  // Seconds since midnight.
+  virtual double time_of_day() = 0;
+  // The window's top edge (-60 when maximised) and its placement, in window units.
+  virtual int window_top() const = 0;
+  virtual void place(int left, int top, int width, int height) = 0;
+  // The record panel: drive, directory and file lists, and the text boxes with labels and button.
+  virtual void show_lists(bool drive, bool dir, bool file) = 0;
+  virtual void show_record_io(bool shown) = 0;
+  virtual std::string text_box(int n) const = 0;
+  virtual void set_text_box(int n, const std::string& s) = 0;
+  // The program has ended; the front end closes.
+  virtual void quit() = 0;
+};
+
+// The sound library's entry points, as the program uses them. Handles are 32-bit; 0 is none.
+class SoundLibrary {
+ public:
+  virtual ~SoundLibrary() = default;
+  virtual std::int32_t dsInitialize(std::int32_t window) = 0;
+  virtual std::int32_t dsTerminate(std::int32_t library) = 0;
+  // A buffer from a whole wave file held in memory (size bytes from data).
+  virtual std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data,
+                                   std::size_t size, std::int32_t count) = 0;
+  virtual std::int32_t dsFree(std::int32_t buffer) = 0;
+  virtual std::int32_t dsPlay(std::int32_t buffer) = 0;
+  virtual std::int32_t dsPlayLooping(std::int32_t buffer) = 0;
+  virtual std::int32_t dsStop(std::int32_t buffer) = 0;
+};
+
+}  // namespace hakuro
