@@ -1,0 +1,18 @@
+#include "control/form.h"
+
+namespace hakuro {
+
+void set_timer1(Form& f, bool on) {
+  f.timer1 = on;
+  f.win.set_timer(on);
+}
+
+void msg_ok(Form& f, const std::string& text, const std::string& title) {
+  f.win.message_box(text, title, Buttons::Ok);
+}
+
+bool msg_yes(Form& f, const std::string& text, const std::string& title) {
+  return f.win.message_box(text, title, Buttons::YesNo) == Answer::Yes;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,43 @@
+// Menu items by name, for the front ends.
+#include <functional>
+#include <map>
+
+#include "control/events.h"
+#include "options/clock.h"
+#include "options/settings.h"
+#include "record/panel.h"
+
+namespace hakuro {
+
+namespace {
+
+void nothing(Form&) {}
+
+const std::map<std::string, std::function<void(Form&)>>& handlers() {
+  static const std::map<std::string, std::function<void(Form&)>> table = {
+      {"TAIKYOKU", TAIKYOKU_Click}, {"MATCH_MAN", nothing},       {"START", START_Click},
+      {"START2", nothing},          {"SENTE", SENTE_Click},       {"GOTE", GOTE_Click},
+      {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
+      {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", hide_record_panel},
+      {"CANCEL", nothing},          {"REVERSE", nothing},         {"REPLAY", nothing},
+      {"AFTER", nothing},           {"LBEL_UP", nothing},         {"LEBEL_DOWN", nothing},
+      {"KIFU", nothing},            {"KIFU_READ", nothing},       {"KIFU_WRITE", nothing},
+      {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
+      {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
+      {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
+      {"BGM", BGM_Click},           {"VER", VER_Click},
+  };
+  return table;
+}
+
+}  // namespace
+
+bool menu_click(Form& f, const std::string& name) {
+  const auto& table = handlers();
+  auto it = table.find(name);
+  if (it == table.end()) return false;
+  it->second(f);
+  return true;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,197 @@
+// Start-up, the match menu, the strength levels and the end of the program.
+#include <array>
+
+#include "computer/turn.h"
+#include "control/events.h"
+#include "display/draw.h"
+#include "display/text.h"
+#include "options/settings.h"
+#include "options/sound.h"
+#include "record/panel.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr std::int32_t kWindowHandle = 1;
+constexpr int kMaximisedTop = -60;
+
+void paint_over_level(Form& f) {
+  for (int x = -2; x <= 0; ++x) 描画_絵(f, f.g.haikei, x, 0);
+}
+
+void say_whose_turn(Form& f, const std::string& title) {
+  if (f.g.teban == f.g.TEBAN_SENTE) msg_ok(f, "先手の番です", title);
+  else if (f.g.teban == f.g.TEBAN_GOTE) msg_ok(f, "後手の番です", title);
+}
+
+// Shared opening of the two commands that play against the computer.
+void begin_com_game(Form& f) {
+  描画_棋譜読込み部分消去(f);
+  描画_レベル(f, f.g.level);
+  描画_将棋盤桝(f);
+}
+
+}  // namespace
+
+void Form_Load(Form& f) {
+  Game& g = f.g;
+  初期化_サウンド(f, kWindowHandle);
+  load_sounds(f);
+
+  g.kifu_mode = NG;
+  g.sidou_on = NG;
+  g.saigo_tesu = 0;
+  g.level = 3;
+  f.win.set_checked("LEVEL3", true);
+  g.TEBAN_SENTE = 1;
+  g.TEBAN_GOTE = -1;
+  g.moji_iro = IRO_SHIRO;
+  g.haikei_iro = IRO_MIDORI;
+  g.masu_iro = g.haikei_iro;
+  g.sidou_iro = g.masu_iro;
+  g.UE = g.TEBAN_SENTE;
+  g.SITA = g.TEBAN_GOTE;
+
+  f.screen.background_colour(g.haikei_iro);
+  読込_環境設定ファイル(f);
+  初期設定(f);
+  if (f.win.window_top() != kMaximisedTop) f.win.place(0, 0, 9400, 8000);
+}
+
+void 初期設定(Form& f) {
+  Game& g = f.g;
+  g.hande_level = 0;
+  g.hande_settei = NG;
+  g.taikyoku_mode = TEBAN_NASI;
+  g.ou_tori = TEBAN_NASI;
+  g.teban = TEBAN_NASI;
+  g.kifu_tesu = 0;
+  g.tesu = 0;
+  g.hanten = NG;
+  set_timer1(f, false);
+  g.mochi_jikan_ue = g.mochi_jikan_sita = 0;
+  g.chudan = NG;
+  g.kifu_mode = NG;
+  g.hyouji_byou = 0;
+  ensure_record(g, 0);
+  g.kifu_ato_koma[0] = HU;
+  g.sentaku = 0;
+  set_starting_position(g);
+  画面_再描画(f);
+}
+
+void START_Click(Form& f) {
+  Game& g = f.g;
+  描画_棋譜読込み部分消去(f);
+  paint_over_level(f);
+  描画_将棋盤桝(f);
+  g.teban_kaishi = f.win.time_of_day();
+  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  g.taikyoku_mode = MODE_MAN;
+  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
+    g.SITA = g.TEBAN_SENTE;
+    g.UE = g.TEBAN_GOTE;
+    g.teban = g.SITA;
+    msg_ok(f, "先手の番です", " ");
+  } else {
+    say_whose_turn(f, " ");
+  }
+  g.chudan = NG;
+}
+
+void SENTE_Click(Form& f) {
+  Game& g = f.g;
+  begin_com_game(f);
+  g.sentaku = 0;
+  g.taikyoku_mode = MODE_COM;
+  g.kifu_mode = NG;
+  g.saigo_tesu = g.tesu;
+  g.teban_kaishi = f.win.time_of_day();
+  set_timer1(f, true);
+  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
+    g.SITA = g.TEBAN_SENTE;
+    g.UE = g.TEBAN_GOTE;
+    g.teban = g.SITA;
+    msg_ok(f, "MANの番です", " ");
+  } else if (g.teban == g.SITA) {
+    g.SITA = g.TEBAN_SENTE;
+    g.UE = g.TEBAN_GOTE;
+    g.teban = g.TEBAN_SENTE;
+    msg_ok(f, "MANの番です", "対局");
+  } else {
+    if (g.teban == g.UE) com_ban(f);
+    return;
+  }
+  g.chudan = NG;
+}
+
+void GOTE_Click(Form& f) {
+  Game& g = f.g;
+  begin_com_game(f);
+  set_timer1(f, true);
+  g.sentaku = 0;
+  g.taikyoku_mode = MODE_COM;
+  g.kifu_mode = NG;
+  g.saigo_tesu = g.tesu;
+  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
+    g.SITA = g.TEBAN_GOTE;
+    g.UE = g.TEBAN_SENTE;
+    g.teban = g.TEBAN_SENTE;
+    com_ban(f);
+  } else if (g.teban == g.SITA) {
+    msg_ok(f, "MANの番です", "対局");
+    g.chudan = NG;
+  } else if (g.teban == g.UE) {
+    com_ban(f);
+  }
+}
+
+void TAIKYOKU_Click(Form& f) { hide_record_panel(f); }
+
+void LEVEL1_Click(Form& f) {
+  paint_over_level(f);
+  レベル_設定(f, 1);
+}
+void LEVEL2_Click(Form& f) {
+  paint_over_level(f);
+  レベル_設定(f, 2);
+}
+void LEVEL3_Click(Form& f) {
+  paint_over_level(f);
+  レベル_設定(f, 3);
+}
+
+void レベル_設定(Form& f, int n) {
+  static const std::array<const char*, 3> items = {"LEVEL1", "LEVEL2", "LEVEL3"};
+  for (const char* item : items) f.win.set_checked(item, false);
+  if (n >= 1 && n <= 3) {
+    f.win.set_checked(items[static_cast<std::size_t>(n - 1)], true);
+    f.g.level = n;
+  }
+  if (f.g.taikyoku_mode == MODE_COM) 描画_レベル(f, f.g.level);
+}
+
+void 描画_レベル(Form& f, int level) {
+  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KURO, 0, 10);
+  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 0, 10);
+  描画_数値(f, 0.1, 0.1, level, IRO_KURO, 0, 12);
+  描画_数値(f, 0, 0, level, IRO_SHIRO, 0, 12);
+}
+
+void OWARI_Click(Form& f) { 終了処理(f); }
+void Form_Unload(Form& f) { 終了処理(f); }
+
+void Form_KeyPress(Form& f, int key) {
+  if (key == 27) 終了処理(f);
+}
+
+void 終了処理(Form& f) {
+  free_sounds(f);
+  set_timer1(f, false);
+  f.ended = true;
+  f.win.quit();
+  throw ProgramEnded{};
+}
+
+}  // namespace hakuro

@@ -1,0 +1,141 @@
+#include "display/text.h"
+
+#include <array>
+#include <cstdlib>
+
+#include "display/draw.h"
+
+namespace hakuro {
+
+namespace {
+
+const std::array<const char*, 10> kZenkaku = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+const std::array<const char*, 10> kKanji = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+void print(Form& f, double x, double y, const std::string& s, int colour, int size) {
+  f.screen.text(cell_x(x), cell_y(y), s, colour, size, f.font_bold);
+}
+
+std::string piece_name(int code) {
+  switch (std::abs(code)) {
+    case HU: return "歩";
+    case HU_NARI: return "と";
+    case KYOU: return "香";
+    case KYOU_NARI: return "香成";
+    case KEI: return "桂";
+    case KEI_NARI: return "桂成";
+    case GIN: return "銀";
+    case GIN_NARI: return "銀成";
+    case KIN: return "金";
+    case KAKU: return "角";
+    case KAKU_NARI: return "角成";
+    case SYA: return "飛";
+    case SYA_NARI: return "飛成";
+    case OU: return "王";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+void 描画_数値(Form& f, double x, double y, int value, int colour, int mode, int size) {
+  if (mode != 0) {
+    if (value >= 1 && value <= 9) print(f, x, y, kKanji[value], colour, size);
+    return;
+  }
+  // Plain numbers print with a blank where a plus sign would stand.
+  print(f, x, y, (value < 0 ? "" : " ") + std::to_string(value), colour, size);
+}
+
+void 描画_数値(Form& f, double x, double y, const std::string& value, int colour, int mode,
+               int size) {
+  if (mode == 0) print(f, x, y, value, colour, size);
+}
+
+std::string handicap_name(int level) {
+  static const std::array<const char*, 21> names = {
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+  if (level < -10 || level > 10) return "";
+  return names[static_cast<std::size_t>(level + 10)];
+}
+
+void 描画_文字列(Form& f, double x, double y, int code, int colour, int size) {
+  std::string s = code == 99 ? std::string("手目") : handicap_name(code);
+  if (s.empty()) return;
+  f.screen.text(cell_x(x) + 120, cell_y(y) + 160, s, colour, size, f.font_bold);
+}
+
+std::string 文字列変換(int value) {
+  if (value >= 1 && value <= 9) return kZenkaku[static_cast<std::size_t>(value)];
+  if (value >= 1001 && value <= 1009) return kKanji[static_cast<std::size_t>(value - 1000)];
+  return piece_name(value);
+}
+
+void 描画_移動駒種類(Form& f, double x, double y, const std::string& text, int colour) {
+  print(f, x, y, text, colour, 12);
+}
+
+void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour) {
+  消去_移動結果(f, side);
+  const std::string F = 文字列変換(10 - to_x), R = 文字列変換(1000 + to_y), P = 文字列変換(piece);
+  if (side == f.g.UE) {
+    描画_移動駒種類(f, -1.5, 8.5, F, IRO_KURO);
+    描画_移動駒種類(f, -1.6, 8.4, F, colour);
+    描画_移動駒種類(f, -1.1, 8.5, R, IRO_KURO);
+    描画_移動駒種類(f, -1.2, 8.4, R, colour);
+    描画_移動駒種類(f, -0.5, 8.5, P, IRO_KURO);
+    描画_移動駒種類(f, -0.6, 8.4, P, colour);
+    描画_桝輪郭(f, f.g.haikei_iro, 1, 8);
+    return;
+  }
+  if (side == f.g.SITA) {
+    描画_移動駒種類(f, 13.5, 3.5, F, IRO_KURO);
+    描画_移動駒種類(f, 13.4, 3.4, F, colour);
+    描画_移動駒種類(f, 13.9, 3.5, R, IRO_KURO);
+    描画_移動駒種類(f, 13.8, 3.4, R, colour);
+    描画_移動駒種類(f, 14.5, 3.5, P, IRO_KURO);
+    描画_移動駒種類(f, 14.4, 3.4, P, colour);
+  }
+}
+
+void 消去_移動結果(Form& f, int side) {
+  const int bg = f.g.haikei;
+  if (side == f.g.UE) {
+    for (int x = -2; x <= 0; ++x) 描画_絵(f, bg, x, 8);
+    描画_桝輪郭(f, f.g.haikei_iro, -1, 7);
+    描画_桝輪郭(f, f.g.haikei_iro, 1, 8);
+  } else if (side == f.g.SITA) {
+    for (int x = 13; x <= 15; ++x) 描画_絵(f, bg, x, 3);
+  }
+}
+
+void 描画_手数(Form& f, int n, int) {
+  描画_絵(f, f.g.haikei, 13, 4);
+  描画_絵(f, f.g.haikei, 14, 4);
+  描画_桝輪郭(f, f.g.haikei_iro, 11, 4);
+  const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
+  描画_数値(f, x + 0.1, 4.4, n, IRO_KURO, 0, 12);
+  描画_数値(f, x, 4.3, n, IRO_SHIRO, 0, 12);
+  描画_文字列(f, 13.9, 4.2, 99, IRO_KURO, 10);
+  描画_文字列(f, 13.8, 4.1, 99, IRO_SHIRO, 10);
+}
+
+void 描画_ハンデレベル(Form& f, int level) {
+  for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.haikei, x, 2);
+  描画_文字列(f, 11.1, 2.1, level, IRO_KURO, 10);
+  描画_文字列(f, 11, 2, level, IRO_SHIRO, 10);
+}
+
+void 描画_メッセージ(Form& f, int reason) {
+  static const std::array<const char*, 4> reasons = {
+      "", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません", "反転後ではできません"};
+  const std::string line = (reason >= 1 && reason <= 3) ? reasons[static_cast<std::size_t>(reason)] : "";
+  msg_ok(f, line + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+}  // namespace hakuro

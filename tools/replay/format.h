@@ -1,0 +1,20 @@
+// Reading script lines and writing numbers and texts in the replay tool's output forms.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hakuro::replay {
+
+// Words separated by blanks; a word in double quotes may hold blanks, \" and \\.
+// Nothing when a quote is left open.
+std::optional<std::vector<std::string>> split_words(const std::string& line);
+
+// A text in double quotes with ", \, CR and LF escaped.
+std::string quoted(const std::string& s);
+
+// At most four places after the point, trailing zeros and a trailing point removed.
+std::string decimal(double v);
+
+}  // namespace hakuro::replay

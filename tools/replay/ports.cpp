@@ -1,0 +1,113 @@
+#include "ports.h"
+
+#include <cmath>
+
+#include "format.h"
+
+namespace hakuro::replay {
+
+namespace {
+
+// Size of a picture in window units.
+std::pair<double, double> picture_size(int id) {
+  if (id == E_TITLE) return {178 * 15, 73 * 15};
+  if (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) return {34 * 15, 41 * 15};
+  return {33 * 15, 41 * 15};
+}
+
+// The cell whose corner is the point, if it is one.
+bool corner_cell(double X, double Y, int& x, int& y) {
+  const double cx = (X - ban_left) / masu_w, cy = (Y - ban_top) / masu_h;
+  x = static_cast<int>(std::lround(cx));
+  y = static_cast<int>(std::lround(cy));
+  return std::fabs(cx - x) < 1e-6 && std::fabs(cy - y) < 1e-6;
+}
+
+}  // namespace
+
+void ReplayScreen::picture(int id, double x, double y) {
+  const auto [w, h] = picture_size(id);
+  std::erase_if(texts_, [&](const ShownText& t) {
+    return t.x >= x && t.x < x + w && t.y >= y && t.y < y + h;
+  });
+  int cx, cy;
+  if (corner_cell(x, y, cx, cy)) pictures_[{cx, cy}] = id;
+  if (also_) also_->picture(id, x, y);
+}
+
+void ReplayScreen::outline(int colour, double x1, double y1, double x2, double y2) {
+  int cx, cy;
+  if (corner_cell(x1, y1, cx, cy)) outlines_[{cx, cy}] = colour;
+  if (also_) also_->outline(colour, x1, y1, x2, y2);
+}
+
+void ReplayScreen::text(double x, double y, const std::string& s, int colour, int size,
+                        bool bold) {
+  texts_.push_back({x, y, s, colour, size, bold});
+  if (also_) also_->text(x, y, s, colour, size, bold);
+}
+
+void ReplayScreen::background_colour(int colour) {
+  background_ = colour;
+  if (also_) also_->background_colour(colour);
+}
+
+const int* ReplayScreen::picture_at(int x, int y) const {
+  auto it = pictures_.find({x, y});
+  return it == pictures_.end() ? nullptr : &it->second;
+}
+
+const int* ReplayScreen::outline_at(int x, int y) const {
+  auto it = outlines_.find({x, y});
+  return it == outlines_.end() ? nullptr : &it->second;
+}
+
+Answer ReplayWindow::message_box(const std::string& text, const std::string& title,
+                                 Buttons buttons, Icon) {
+  Answer a = Answer::Ok;
+  if (buttons == Buttons::YesNo) {
+    bool yes = true;
+    if (!answers_.empty()) {
+      yes = answers_.front();
+      answers_.pop_front();
+    }
+    a = yes ? Answer::Yes : Answer::No;
+  }
+  out_ << "msgbox " << quoted(title) << ' ' << quoted(text) << ' '
+       << (buttons == Buttons::YesNo ? "yesno" : "ok") << " -> "
+       << (a == Answer::Ok ? "ok" : a == Answer::Yes ? "yes" : "no") << '\n';
+  return a;
+}
+
+bool ReplayWindow::checked(const std::string& item) const {
+  auto it = checks_.find(item);
+  return it != checks_.end() && it->second;
+}
+
+void ReplayWindow::show_lists(bool drive, bool dir, bool file) {
+  drive_ = drive;
+  dir_ = dir;
+  file_ = file;
+}
+
+std::string ReplayWindow::text_box(int n) const {
+  return n >= 1 && n <= 4 ? boxes_[static_cast<std::size_t>(n)] : std::string();
+}
+
+void ReplayWindow::set_text_box(int n, const std::string& s) {
+  if (n >= 1 && n <= 4) boxes_[static_cast<std::size_t>(n)] = s;
+}
+
+std::int32_t ReplaySound::say(const char* op, std::int32_t buffer) {
+  const char* name = "none";
+  if (buffer != 0 && form_) {
+    if (buffer == form_->snd_kinshi) name = "kinshi";
+    else if (buffer == form_->snd_komaoto) name = "komaoto";
+    else if (buffer == form_->snd_sonota) name = "sonota";
+    else if (buffer == form_->snd_bgm) name = "bgm";
+  }
+  out_ << "sound " << op << ' ' << name << '\n';
+  return 0;
+}
+
+}  // namespace hakuro::replay

@@ -1,0 +1,106 @@
+// The replay tool's ports: a surface that remembers what is visible, a window that answers its
+// message boxes from the script, and a sound library that only says what it is asked to play.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <map>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/form.h"
+#include "platform/ports.h"
+
+namespace hakuro::replay {
+
+struct ShownText {
+  double x, y;
+  std::string s;
+  int colour, size;
+  bool bold;
+};
+
+class ReplayScreen : public Screen {
+ public:
+  // Every call is also passed on to `also` (the kept picture for `png`), when given.
+  explicit ReplayScreen(Screen* also = nullptr) : also_(also) {}
+
+  void picture(int id, double x, double y) override;
+  void outline(int colour, double x1, double y1, double x2, double y2) override;
+  void text(double x, double y, const std::string& s, int colour, int size, bool bold) override;
+  void background_colour(int colour) override;
+  void refresh() override {}
+
+  const std::vector<ShownText>& texts() const { return texts_; }
+  // The last picture painted at, and the colour of the last outline drawn round, a cell.
+  const int* picture_at(int x, int y) const;
+  const int* outline_at(int x, int y) const;
+  int background() const { return background_; }
+
+ private:
+  Screen* also_;
+  std::vector<ShownText> texts_;
+  std::map<std::pair<int, int>, int> pictures_, outlines_;
+  int background_ = 0;
+};
+
+class ReplayWindow : public Window {
+ public:
+  explicit ReplayWindow(std::ostream& out) : out_(out) {}
+
+  Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
+                     Icon icon) override;
+  void set_checked(const std::string& item, bool on) override { checks_[item] = on; }
+  bool checked(const std::string& item) const override;
+  void set_timer(bool) override {}
+  double time_of_day() override { return now_; }
+  int window_top() const override { return 0; }
+  void place(int, int, int, int) override {}
+  void show_lists(bool drive, bool dir, bool file) override;
+  void show_record_io(bool shown) override { io_ = shown; }
+  std::string text_box(int n) const override;
+  void set_text_box(int n, const std::string& s) override;
+  void quit() override { quit_ = true; }
+
+  void queue_answer(bool yes) { answers_.push_back(yes); }
+  void set_time(double seconds) { now_ = seconds; }
+  // drive, dir, file, io
+  std::array<bool, 4> panel() const { return {drive_, dir_, file_, io_}; }
+  bool has_quit() const { return quit_; }
+
+ private:
+  std::ostream& out_;
+  std::deque<bool> answers_;
+  std::map<std::string, bool> checks_;
+  std::array<std::string, 5> boxes_;
+  double now_ = 0;
+  bool drive_ = false, dir_ = false, file_ = false, io_ = false, quit_ = false;
+};
+
+class ReplaySound : public SoundLibrary {
+ public:
+  explicit ReplaySound(std::ostream& out) : out_(out) {}
+  // The window object whose buffer fields name the handles in the output.
+  void watch(const Form* f) { form_ = f; }
+
+  std::int32_t dsInitialize(std::int32_t) override { return 1; }
+  std::int32_t dsTerminate(std::int32_t) override { return 0; }
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
+                           std::int32_t) override {
+    return ++last_;
+  }
+  std::int32_t dsFree(std::int32_t b) override { return say("dsFree", b); }
+  std::int32_t dsPlay(std::int32_t b) override { return say("dsPlay", b); }
+  std::int32_t dsPlayLooping(std::int32_t b) override { return say("dsPlayLooping", b); }
+  std::int32_t dsStop(std::int32_t b) override { return say("dsStop", b); }
+
+ private:
+  std::int32_t say(const char* op, std::int32_t buffer);
+  std::ostream& out_;
+  const Form* form_ = nullptr;
+  std::int32_t last_ = 0;
+};
+
+}  // namespace hakuro::replay

@@ -1,0 +1,304 @@
+#include "replay.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <stdexcept>
+
+#include "analysis/survey.h"
+#include "control/events.h"
+#include "display/draw.h"
+#include "fields.h"
+#include "format.h"
+#include "gui.h"
+#include "qt/view/canvas.h"
+
+namespace hakuro::replay {
+
+namespace {
+
+int to_int(const std::string& s) {
+  std::size_t used = 0;
+  const int v = std::stoi(s, &used);
+  if (used != s.size()) throw std::invalid_argument("not a whole number: " + s);
+  return v;
+}
+
+double to_double(const std::string& s) {
+  std::size_t used = 0;
+  const double v = std::stod(s, &used);
+  if (used != s.size()) throw std::invalid_argument("not a number: " + s);
+  return v;
+}
+
+void need(const std::vector<std::string>& w, std::size_t n) {
+  if (w.size() < n + 1) throw std::invalid_argument(w[0] + " needs " + std::to_string(n) + " arguments");
+}
+
+std::string cell_or_dash(const int* v) { return v ? std::to_string(*v) : "-"; }
+
+}  // namespace
+
+int arg_int(const Args& args, std::size_t i) {
+  if (i >= args.size()) throw std::invalid_argument("missing argument");
+  return to_int(args[i]);
+}
+
+Replay::Replay(std::ostream& out)
+    : out_(out),
+      canvas_(make_canvas()),
+      screen_(canvas_.get()),
+      window_(out),
+      sound_(out),
+      form_(std::make_unique<Form>(screen_, window_, sound_)) {
+  sound_.watch(form_.get());
+  add_display_calls(calls_);
+  add_rules_calls(calls_);
+  add_analysis_calls(calls_);
+  fire([this] { Form_Load(*form_); });
+}
+
+Replay::~Replay() = default;
+
+bool Replay::run(std::istream& in) {
+  std::string text;
+  while (!ended_ && std::getline(in, text)) line(text);
+  return !ended_;
+}
+
+bool Replay::line(const std::string& text) {
+  if (ended_) return false;
+  std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos || text[first] == '#') return true;
+  auto words = split_words(text);
+  if (!words || words->empty()) {
+    out_ << "error unclosed quote\n";
+    return true;
+  }
+  try {
+    command(*words);
+  } catch (const std::exception& e) {
+    out_ << "error " << e.what() << '\n';
+  }
+  return !ended_;
+}
+
+bool Replay::fire(const std::function<void()>& fn) {
+  if (run_event(*form_, fn)) return true;
+  out_ << "end\n";
+  ended_ = true;
+  return false;
+}
+
+void Replay::command(const std::vector<std::string>& w) {
+  if (event(w) || setup(w) || look(w)) return;
+  throw std::invalid_argument("unknown command " + w[0]);
+}
+
+bool Replay::event(const std::vector<std::string>& w) {
+  Form& f = *form_;
+  const std::string& c = w[0];
+  auto button = [&](std::size_t i) {
+    if (w.size() <= i || w[i] == "L") return BTN_HIDARI;
+    if (w[i] == "R") return BTN_MIGI;
+    throw std::invalid_argument("button is L or R");
+  };
+  if (c == "click") {
+    need(w, 2);
+    const double X = to_double(w[1]), Y = to_double(w[2]);
+    const int b = button(3);
+    fire([&] { Form_MouseDown(f, b, 0, X, Y); });
+  } else if (c == "cell") {
+    need(w, 2);
+    const int x = to_int(w[1]), y = to_int(w[2]), b = button(3);
+    const double X = ban_left + masu_w * x + 247, Y = ban_top + masu_h * y + 307;
+    fire([&] { Form_MouseDown(f, b, 0, X, Y); });
+  } else if (c == "menu") {
+    need(w, 1);
+    bool known = true;
+    fire([&] { known = menu_click(f, w[1]); });
+    if (!known) throw std::invalid_argument("no menu item " + w[1]);
+  } else if (c == "key") {
+    need(w, 1);
+    const int k = to_int(w[1]);
+    fire([&] { Form_KeyPress(f, k); });
+  } else if (c == "close") {
+    fire([&] { Form_Unload(f); });
+  } else if (c == "answer") {
+    need(w, 1);
+    if (w[1] != "yes" && w[1] != "no") throw std::invalid_argument("answer yes or no");
+    window_.queue_answer(w[1] == "yes");
+  } else if (c == "time") {
+    need(w, 1);
+    window_.set_time(to_double(w[1]));
+  } else if (c == "tick") {
+    fire([&] { Timer1_Timer(f); });
+  } else if (c == "text") {
+    need(w, 2);
+    window_.set_text_box(to_int(w[1]), w[2]);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool Replay::setup(const std::vector<std::string>& w) {
+  Game& g = form_->g;
+  const std::string& c = w[0];
+  if (c == "clear") {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) g.ban[x][y] = KARA;
+    g.mochi_sita.fill(0);
+    g.mochi_ue.fill(0);
+    g.mochi_sita_su = g.mochi_ue_su = 0;
+  } else if (c == "put") {
+    need(w, 3);
+    const int x = to_int(w[1]), y = to_int(w[2]);
+    if (x < 1 || x > 9 || y < 1 || y > 9) throw std::invalid_argument("square off the board");
+    g.ban[x][y] = to_int(w[3]);
+  } else if (c == "hand") {
+    need(w, 3);
+    if (w[1] != "sita" && w[1] != "ue") throw std::invalid_argument("hand sita or ue");
+    const int k = to_int(w[2]);
+    if (k < 1 || k > 7) throw std::invalid_argument("kind index 1 to 7");
+    Hand& h = w[1] == "sita" ? g.mochi_sita : g.mochi_ue;
+    h[k] = to_int(w[3]);
+    int& total = w[1] == "sita" ? g.mochi_sita_su : g.mochi_ue_su;
+    total = 0;
+    for (int i = 1; i <= 7; ++i) total += h[i];
+  } else if (c == "set") {
+    need(w, 2);
+    for (const NamedField& nf : fields(g))
+      if (w[1] == nf.name) {
+        if (auto* i = std::get_if<int*>(&nf.ref)) **i = to_int(w[2]);
+        else *std::get<double*>(nf.ref) = to_double(w[2]);
+        return true;
+      }
+    throw std::invalid_argument("no field " + w[1]);
+  } else if (c == "check") {
+    need(w, 2);
+    window_.set_checked(w[1], to_int(w[2]) != 0);
+  } else if (c == "redraw") {
+    fire([&] { 画面_再描画(*form_); });
+  } else if (c == "survey") {
+    勢力調査(g);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool Replay::look(const std::vector<std::string>& w) {
+  const std::string& c = w[0];
+  if (c == "dump") {
+    dump();
+  } else if (c == "table") {
+    need(w, 1);
+    table(w[1]);
+  } else if (c == "record") {
+    Game& g = form_->g;
+    for (int n = 1; n <= g.saigo_tesu; ++n) {
+      ensure_record(g, n);
+      const auto i = static_cast<std::size_t>(n);
+      out_ << "kifu " << n << ' ' << g.kifu_moto_x[i] << ' ' << g.kifu_moto_y[i] << ' '
+           << g.kifu_saki_x[i] << ' ' << g.kifu_saki_y[i] << ' ' << g.kifu_koma[i] << ' '
+           << g.kifu_ato_koma[i] << ' ' << g.kifu_tori_koma[i] << ' '
+           << decimal(g.kifu_jikan_sita_mae[i]) << ' ' << decimal(g.kifu_jikan_sita_ato[i]) << ' '
+           << decimal(g.kifu_jikan_ue_mae[i]) << ' ' << decimal(g.kifu_jikan_ue_ato[i]) << '\n';
+    }
+  } else if (c == "call") {
+    need(w, 1);
+    auto it = calls_.find(w[1]);
+    if (it == calls_.end()) throw std::invalid_argument("no procedure " + w[1]);
+    const Args args(w.begin() + 2, w.end());
+    fire([&] { it->second(*form_, args, out_); });
+  } else if (c == "texts") {
+    for (const ShownText& t : screen_.texts())
+      out_ << "text " << std::lround(t.x) << ' ' << std::lround(t.y) << ' ' << t.colour << ' '
+           << t.size << ' ' << (t.bold ? 1 : 0) << ' ' << quoted(t.s) << '\n';
+  } else if (c == "pics") {
+    pics();
+  } else if (c == "outlines") {
+    outlines();
+  } else if (c == "checked") {
+    need(w, 1);
+    out_ << "checked " << w[1] << ' ' << (window_.checked(w[1]) ? 1 : 0) << '\n';
+  } else if (c == "timer") {
+    out_ << "timer " << (form_->timer1 ? 1 : 0) << '\n';
+  } else if (c == "panel") {
+    const auto p = window_.panel();
+    out_ << "panel " << p[0] << ' ' << p[1] << ' ' << p[2] << ' ' << p[3] << '\n';
+  } else if (c == "png") {
+    need(w, 1);
+    png(w[1]);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void Replay::dump() {
+  Game& g = form_->g;
+  for (int y = 1; y <= 9; ++y) {
+    out_ << "ban " << y;
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.ban[x][y];
+    out_ << '\n';
+  }
+  auto row = [&](const char* name, auto& a, int from, int to) {
+    out_ << name;
+    for (int i = from; i <= to; ++i) out_ << ' ' << a[static_cast<std::size_t>(i)];
+    out_ << '\n';
+  };
+  row("mochi_sita", g.mochi_sita, 1, 7);
+  row("mochi_ue", g.mochi_ue, 1, 7);
+  row("nifu_sita", g.nifu_sita, 1, 9);
+  row("nifu_ue", g.nifu_ue, 1, 9);
+  for (const NamedField& nf : fields(g)) {
+    out_ << nf.name << ' ';
+    if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;
+    else out_ << decimal(*std::get<double*>(nf.ref));
+    out_ << '\n';
+  }
+}
+
+void Replay::table(const std::string& name) {
+  Table* t = table_named(form_->g, name);
+  if (!t) throw std::invalid_argument("no table " + name);
+  for (int y = 1; y <= 9; ++y) {
+    out_ << name << ' ' << y;
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << (*t)[x][y];
+    out_ << '\n';
+  }
+}
+
+void Replay::pics() {
+  for (int y = 1; y <= 9; ++y) {
+    out_ << "pic " << y;
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << cell_or_dash(screen_.picture_at(x, y));
+    out_ << '\n';
+  }
+  out_ << "pic_sita";
+  for (int y = 3; y <= 9; ++y) out_ << ' ' << cell_or_dash(screen_.picture_at(11, y));
+  out_ << "\npic_ue";
+  for (int y = 1; y <= 7; ++y) out_ << ' ' << cell_or_dash(screen_.picture_at(-1, y));
+  out_ << '\n';
+}
+
+void Replay::outlines() {
+  for (int y = 1; y <= 9; ++y) {
+    out_ << "outline " << y;
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << cell_or_dash(screen_.outline_at(x, y));
+    out_ << '\n';
+  }
+  out_ << "outline_sita";
+  for (int y = 3; y <= 9; ++y) out_ << ' ' << cell_or_dash(screen_.outline_at(11, y));
+  out_ << "\noutline_ue";
+  for (int y = 1; y <= 7; ++y) out_ << ' ' << cell_or_dash(screen_.outline_at(-1, y));
+  out_ << '\n';
+}
+
+void Replay::png(const std::string& file) {
+  if (!write_png(*canvas_, file)) throw std::runtime_error("cannot write " + file);
+}
+
+}  // namespace hakuro::replay

@@ -1,0 +1,60 @@
+// hakuro-replay: the real program driven by a script of window events, printing what a person
+// would have seen and heard.
+#pragma once
+
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "calls.h"
+#include "control/form.h"
+#include "ports.h"
+
+namespace hakuro::view {
+class Canvas;
+}
+
+namespace hakuro::replay {
+
+class Replay {
+ public:
+  // Performs the program's start-up; its output goes to out.
+  explicit Replay(std::ostream& out);
+  ~Replay();
+
+  // Runs every line; false once the program has ended.
+  bool run(std::istream& in);
+  // One script line; false once the program has ended.
+  bool line(const std::string& text);
+
+  Form& form() { return *form_; }
+  ReplayScreen& screen() { return screen_; }
+  ReplayWindow& window() { return window_; }
+  bool ended() const { return ended_; }
+
+ private:
+  void command(const std::vector<std::string>& w);
+  bool event(const std::vector<std::string>& w);
+  bool setup(const std::vector<std::string>& w);
+  bool look(const std::vector<std::string>& w);
+  bool fire(const std::function<void()>& fn);
+
+  void dump();
+  void table(const std::string& name);
+  void pics();
+  void outlines();
+  void png(const std::string& file);
+
+  std::ostream& out_;
+  std::unique_ptr<view::Canvas> canvas_;
+  ReplayScreen screen_;
+  ReplayWindow window_;
+  ReplaySound sound_;
+  std::unique_ptr<Form> form_;
+  CallTable calls_;
+  bool ended_ = false;
+};
+
+}  // namespace hakuro::replay
