@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/text_file.h"
+#include "replay.h"
+#include "test_folder.h"
+
+namespace hakuro {
+namespace {
+
+using testing::TestFolder;
+
+std::string sjis_lines(std::initializer_list<const char*> lines) {
+  std::string s;
+  for (const char* l : lines) s += utf8_to_sjis(l) + "\r\n";
+  return s;
+}
+
+TEST(Settings, FirstRunWritesTheDefaultsInShiftJis) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+            sjis_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
+  EXPECT_EQ(out.str(), "");  // no message, and the music waits for the next start
+}
+
+TEST(Settings, EveryOptionChangeRewritesTheFile) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  r.line("menu SIDOU");
+  r.line("menu KEIKA");
+  r.line("menu BGM");
+  r.line("menu UCHU");
+  EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+            sjis_lines({"背景画=宇宙", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
+  EXPECT_EQ(r.form().g.haikei, HAIKEI_UCHU);
+}
+
+TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults) {
+  TestFolder folder;
+  TestFolder::write("HAKURO将棋1.ini",
+                    sjis_lines({"背景画=水玉", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
+  {
+    std::ostringstream out;
+    replay::Replay r(out);
+    EXPECT_EQ(r.form().g.sidou_on, 1);
+    r.line("menu SIDOU");
+    EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+              sjis_lines({"移動指導=OFF", "経過時間=OFF", "BGM=OFF"}));
+  }
+  std::ostringstream out;
+  replay::Replay r(out);
+  EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+            sjis_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
+  EXPECT_EQ(r.form().g.haikei, HAIKEI_MIDORI);
+}
+
+TEST(Sound, AnEmptyWaveFileIsReportedAndLeftSilent) {
+  TestFolder folder;
+  TestFolder::write("駒打音.wav", "");
+  std::ostringstream out;
+  replay::Replay r(out);
+  EXPECT_EQ(out.str(),
+            "msgbox \"HAKUROKAISEN将棋.dll\" \"ファイルにこれ以上データがありません。\" ok -> ok\n");
+  EXPECT_EQ(r.form().snd_komaoto, 0);
+}
+
+}  // namespace
+}  // namespace hakuro
