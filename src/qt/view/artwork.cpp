@@ -1,24 +1,65 @@
-// Placeholder pictures until the artwork lands: flat colours with the piece's kanji.
 #include "qt/view/artwork.h"
 
-#include <QPainter>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
+#include <QPainter>
+
+#include "qt/view/art_parts.h"
 #include "state/game.h"
 
 namespace hakuro::view {
 
-QSizeF picture_size(int id) {
-  if (id == E_TITLE) return {178 * 15, 73 * 15};
-  if (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) return {34 * 15, 41 * 15};
-  if (id == KARA || (std::abs(id) >= HU && std::abs(id) <= OU)) return {33 * 15, 41 * 15};
+namespace {
+
+bool is_piece(int id) {
+  switch (std::abs(id)) {
+    case HU: case HU_NARI: case KYOU: case KYOU_NARI: case KEI: case KEI_NARI:
+    case GIN: case GIN_NARI: case KIN: case KAKU: case KAKU_NARI: case SYA: case SYA_NARI:
+    case OU:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool is_background(int id) { return id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA; }
+
+QImage draw(int id, QSize px) {
+  const QSize natural = picture_pixels(id);
+  QImage img(px, QImage::Format_RGB32);
+  img.fill(Qt::black);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.scale(static_cast<double>(px.width()) / natural.width(),
+          static_cast<double>(px.height()) / natural.height());
+  if (id == KARA) art::paint_board_square(p);
+  else if (id == E_TITLE) art::paint_title(p);
+  else if (is_background(id)) art::paint_background(p, id, px);
+  else art::paint_piece(p, id);
+  return img;
+}
+
+}  // namespace
+
+QSize picture_pixels(int id) {
+  if (id == KARA || is_piece(id)) return {33, 41};
+  if (is_background(id)) return {34, 41};
+  if (id == E_TITLE) return {178, 73};
   return {};
 }
 
-void paint_picture(QPainter& p, int id, const QRectF& rect) {
-  if (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) p.fillRect(rect, QColor(0, 110, 40));
-  else if (id == E_TITLE) p.fillRect(rect, QColor(60, 30, 10));
-  else p.fillRect(rect, id == KARA ? QColor(220, 180, 110) : QColor(240, 210, 150));
+const QImage& picture_image(int id, QSize px) {
+  static const QImage none;
+  static std::map<std::tuple<int, int, int>, QImage> cache;
+  if (picture_pixels(id).isEmpty() || px.isEmpty()) return none;
+  const auto key = std::make_tuple(id, px.width(), px.height());
+  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  // Resizing the window leaves sizes behind that are never asked for again.
+  if (cache.size() > 600) cache.clear();
+  return cache.emplace(key, draw(id, px)).first->second;
 }
 
 }  // namespace hakuro::view

@@ -1,19 +1,19 @@
-// The program's pictures, drawn by code so they stay sharp at any scale.
+// Every picture the window shows, drawn by code so that it stays sharp at any size.
 #pragma once
 
-#include <QRectF>
-#include <QSizeF>
-
-class QPainter;
+#include <QImage>
+#include <QSize>
 
 namespace hakuro::view {
 
-// A picture's own size in window units (twips): pieces and the empty square 33 x 41 pixels,
-// background tiles 34 x 41, the title 178 x 73; an empty size for an identifier with no picture.
-QSizeF picture_size(int id);
+inline constexpr int kTwipsPerPixel = 15;
 
-// Paints picture `id` (a piece code, KARA, E_TITLE or a background 2..6) filling `rect`, which is
-// in device pixels; repeated pictures of one size come from a cache.
-void paint_picture(QPainter& p, int id, const QRectF& rect);
+// Natural size of picture `id` in pixels (33 x 41 for the pieces and the empty square,
+// 34 x 41 for the five background tiles, 178 x 73 for the title); empty for any other id.
+QSize picture_pixels(int id);
+
+// The picture `id` drawn to exactly `px` pixels. Pictures are opaque and fill their whole
+// rectangle. Results are cached per (id, size); a null image for an id with no picture.
+const QImage& picture_image(int id, QSize px);
 
 }  // namespace hakuro::view

@@ -1,27 +1,31 @@
-// What has been painted on the window, kept in window units so it can be shown at any size.
+// The kept picture of the window: everything the program has painted, as a short list of
+// pictures, outlines and texts in window units (twips), ready to be painted at any size.
 #pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include <QColor>
 #include <QImage>
-#include <QPointF>
+#include <QPainter>
 #include <QRectF>
+#include <QRegion>
 #include <QSize>
-#include <QString>
 #include <QTransform>
-#include <vector>
 
 #include "platform/ports.h"
 
-class QPainter;
-
 namespace hakuro::view {
 
-// The part of the picture the window shows, in window units: from (0, 0) to here.
+// The window's client area below the menu bar, in twips: a 9400 x 8000 window less its frame,
+// caption and menu bar. Everything the program draws on purpose lies inside it.
 inline constexpr double kClientWidth = 9280;
 inline constexpr double kClientHeight = 7240;
-inline constexpr double kTwipsPerPixel = 15;
 
-QColor palette_colour(int colour);
+// Palette colour 0..15 (the classic 16-colour palette); black for any other number.
+QColor palette_colour(int n);
 
 class Canvas : public Screen {
  public:
@@ -29,33 +33,47 @@ class Canvas : public Screen {
   void outline(int colour, double x1, double y1, double x2, double y2) override;
   void text(double x, double y, const std::string& s, int colour, int size, bool bold) override;
   void background_colour(int colour) override;
-  void refresh() override {}
+  void refresh() override;
 
-  // The client area scaled uniformly to fit `target` (device pixels) and centred in it.
-  static QTransform to_device(const QSizeF& target);
-  // A point of the target back in window units.
-  static QPointF to_window(const QSizeF& target, const QPointF& device);
-  // Paints the kept picture into a target of the given size (device pixels).
-  void render(QPainter& p, const QSizeF& target) const;
-  // The client area's size in pixels at a scale (1 = 15 twips a pixel).
+  // changed: after every drawing call (the window schedules a repaint);
+  // refreshed: on refresh() (the window repaints at once).
+  void set_listeners(std::function<void()> changed, std::function<void()> refreshed);
+
+  // Paints the client area scaled uniformly to fit target and centred in it; the margins
+  // show whatever was painted beyond the client area, else the background colour.
+  void render(QPainter& p, const QRectF& target) const;
+  // Twips to target coordinates, as render() places them, and back.
+  static QTransform to_device(const QRectF& target);
+  static QTransform to_device(QSizeF widget) { return to_device(QRectF(QPointF(0, 0), widget)); }
+  static QPointF to_twips(QSizeF widget, QPointF point);
+  // The client area at `scale` pixels per pixel (1.0: 15 twips a pixel).
   static QSize client_pixels(double scale);
-  QImage image(const QSize& pixels) const;
+  // The whole picture rendered into an image of px pixels (for PNG files).
+  QImage image(QSize px) const;
 
-  std::size_t operations() const { return ops_.size(); }
+  std::size_t op_count() const { return ops_.size(); }
+  QColor background() const { return background_; }
 
  private:
   enum class Kind { Picture, Outline, Text };
   struct Op {
     Kind kind;
-    QRectF rect;  // window units: picture or outline rectangle; text print point in topLeft
-    int id_or_colour;
-    int colour = 0, size = 0;
+    int value;  // picture id, or palette colour
+    QRectF rect;  // picture bounds, outline corners, or text print point and estimated size
+    QRegion visible;  // twips of it not yet painted over by a later picture
+    QString s;
+    int size = 0;
     bool bold = false;
-    QString text;
   };
-  void add_opaque(const QRectF& r);
+
+  void add(Op op);
+  void cover(const QRectF& opaque);
+  void changed();
+  void paint_op(QPainter& p, const Op& op, const QTransform& t, double dpr) const;
+
   std::vector<Op> ops_;
-  int background_ = 0;
+  QColor background_ = palette_colour(0);
+  std::function<void()> changed_, refreshed_;
 };
 
 }  // namespace hakuro::view

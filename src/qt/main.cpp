@@ -1,0 +1,17 @@
+// HAKURO KAISEN将棋: the window, its sounds, and the program behind them. It works in the
+// current directory (wave files, settings, game records).
+#include <QApplication>
+
+#include "qt/main_window.h"
+#include "qt/startup_timing.h"
+#include "sound/sdl_sound_library.h"
+
+int main(int argc, char** argv) {
+  hakuro::startup::mark_main();
+  QApplication app(argc, argv);
+  hakuro::SdlSoundLibrary sound;
+  hakuro::MainWindow window(sound);
+  if (!window.load()) return 0;
+  window.show();
+  return app.exec();
+}

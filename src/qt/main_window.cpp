@@ -1,0 +1,226 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+
+#include "control/events.h"
+#include "qt/board_view.h"
+#include "qt/view/artwork.h"
+#include "qt/startup_timing.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr int kTwipsPerPixel = view::kTwipsPerPixel;
+constexpr int kMaximisedTop = -60;
+// Frame, caption and borders of a window whose frame is not known yet.
+constexpr int kFrameWidth = 8, kFrameHeight = 31;
+
+QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Carriage returns in the program's texts break lines.
+QString box_text(const std::string& s) {
+  QString t = from_utf8(s);
+  t.replace("\r\n", "\n");
+  t.replace('\r', '\n');
+  return t;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
+    : QMainWindow(parent), form_(canvas_, *this, sound) {
+  setWindowTitle(QStringLiteral("HAKURO KAISEN将棋"));
+  board_ = new BoardView(
+      canvas_, [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); }, this);
+  board_->on_first_paint(&startup::report_painted);
+  setCentralWidget(board_);
+  canvas_.set_listeners([this] { board_->update(); }, [this] { board_->repaint(); });
+  build_menus();
+  timer1_.setInterval(50);
+  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(form_); }); });
+}
+
+bool MainWindow::load() {
+  run([this] { Form_Load(form_); });
+  return !ended();
+}
+
+void MainWindow::mouse_down(int button, int shift, double X, double Y) {
+  run([&] { Form_MouseDown(form_, button, shift, X, Y); });
+}
+
+void MainWindow::run(const std::function<void()>& event) {
+  if (busy_ || ended()) return;
+  busy_ = true;
+  const bool alive = run_event(form_, event);
+  busy_ = false;
+  if (!alive) quit();
+}
+
+QMenu* MainWindow::add_menu(QWidget* parent, const char* caption, const char* name) {
+  auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+  menu->setObjectName(name);
+  menu->menuAction()->setObjectName(name);
+  if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addMenu(menu);
+  else static_cast<QMenu*>(parent)->addMenu(menu);
+  const std::string item = name;
+  connect(menu, &QMenu::aboutToShow, this, [this, item] {
+    run([this, &item] { menu_click(form_, item); });
+  });
+  return menu;
+}
+
+QAction* MainWindow::add_item(QWidget* parent, const char* caption, const char* name) {
+  auto* action = new QAction(QString::fromUtf8(caption), parent);
+  action->setObjectName(name);
+  parent->addAction(action);
+  const std::string item = name;
+  items_[item] = action;
+  // A checkable item keeps the mark the program gave it; the click only tells the program.
+  connect(action, &QAction::triggered, this, [this, action, item] {
+    if (action->isCheckable()) action->setChecked(checked(item));
+    run([this, &item] { menu_click(form_, item); });
+  });
+  return action;
+}
+
+void MainWindow::build_menus() {
+  QMenuBar* bar = menuBar();
+  QMenu* taikyoku = add_menu(bar, "対局", "TAIKYOKU");
+  add_item(add_menu(taikyoku, "対局(人間)", "MATCH_MAN"), "スタート", "START");
+  QMenu* com = add_menu(taikyoku, "対局(COM)", "START2");
+  add_item(com, "先手", "SENTE");
+  add_item(com, "後手", "GOTE");
+  QMenu* level = add_menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
+  for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3"}) add_item(level, n, n)->setCheckable(true);
+  add_item(taikyoku, "終わり", "OWARI");
+
+  QMenu* stop = add_menu(bar, "局面", "STOP");
+  add_item(stop, "最初", "CANCEL");
+  add_item(stop, "反転", "REVERSE");
+
+  add_item(bar, "戻", "REPLAY");
+  add_item(bar, "進", "AFTER");
+  add_item(bar, "△", "LBEL_UP");
+  add_item(bar, "▽", "LEBEL_DOWN");
+
+  QMenu* kifu = add_menu(bar, "棋譜", "KIFU");
+  add_item(kifu, "読込", "KIFU_READ");
+  add_item(kifu, "書込", "KIFU_WRITE");
+
+  QMenu* option = add_menu(bar, "ｵﾌﾟｼｮﾝ", "OPTION");
+  QMenu* haikei = add_menu(option, "背景画", "HAIKEI_GA");
+  const char* backgrounds[][2] = {
+      {"緑", "MIDORI"}, {"畳", "TATAMI"}, {"竹", "TAKE"}, {"宇宙", "UCHU"}, {"煉瓦", "RENGA"}};
+  for (const auto& b : backgrounds) add_item(haikei, b[0], b[1])->setCheckable(true);
+  add_item(option, "移動指導", "SIDOU")->setCheckable(true);
+  add_item(option, "経過時間", "KEIKA")->setCheckable(true);
+  add_item(option, "BGM", "BGM")->setCheckable(true);
+
+  add_item(bar, "その他", "VER");
+}
+
+Answer MainWindow::message_box(const std::string& text, const std::string& title,
+                               Buttons buttons, Icon icon) {
+  return ask(box_text(text), from_utf8(title), buttons, icon);
+}
+
+Answer MainWindow::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
+  QMessageBox box(this);
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+  if (buttons == Buttons::Ok) {
+    box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box.exec();
+    return Answer::Ok;
+  }
+  QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+  box.setDefaultButton(yes);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+void MainWindow::set_checked(const std::string& item, bool on) {
+  checks_[item] = on;
+  if (auto it = items_.find(item); it != items_.end()) it->second->setChecked(on);
+}
+
+bool MainWindow::checked(const std::string& item) const {
+  auto it = checks_.find(item);
+  return it != checks_.end() && it->second;
+}
+
+void MainWindow::set_timer(bool on) {
+  if (on) timer1_.start();
+  else timer1_.stop();
+}
+
+double MainWindow::time_of_day() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+int MainWindow::window_top() const {
+  return isMaximized() ? kMaximisedTop : frameGeometry().top() * kTwipsPerPixel;
+}
+
+void MainWindow::place(int left, int top, int width, int height) {
+  if (isMaximized()) return;
+  const bool framed = isVisible() && frameGeometry().size() != size();
+  const int frame_w = framed ? frameGeometry().width() - this->width() : kFrameWidth;
+  const int frame_h = framed ? frameGeometry().height() - this->height() : kFrameHeight;
+  move(left / kTwipsPerPixel, top / kTwipsPerPixel);
+  resize(width / kTwipsPerPixel - frame_w, height / kTwipsPerPixel - frame_h);
+}
+
+void MainWindow::show_lists(bool drive, bool dir, bool file) {
+  lists_[0] = drive;
+  lists_[1] = dir;
+  lists_[2] = file;
+}
+
+std::string MainWindow::text_box(int n) const {
+  return n >= 1 && n <= 4 ? text_boxes_[static_cast<std::size_t>(n)] : std::string();
+}
+
+void MainWindow::set_text_box(int n, const std::string& s) {
+  if (n >= 1 && n <= 4) text_boxes_[static_cast<std::size_t>(n)] = s;
+}
+
+void MainWindow::quit() {
+  form_.ended = true;
+  timer1_.stop();
+  if (closing_) return;
+  QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+  int key = 0;
+  if (e->key() == Qt::Key_Escape) key = 27;
+  else if (!e->text().isEmpty()) key = e->text().at(0).unicode();
+  if (key == 0) {
+    QMainWindow::keyPressEvent(e);
+    return;
+  }
+  run([this, key] { Form_KeyPress(form_, key); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  closing_ = true;
+  if (!ended()) run([this] { Form_Unload(form_); });
+  closing_ = false;
+  if (ended()) e->accept();
+  else e->ignore();
+}
+
+}  // namespace hakuro

@@ -1,0 +1,82 @@
+// The program's window: the board view, the menu bar, message boxes, the clock timer, and
+// every window event passed to the program.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "control/form.h"
+#include "platform/ports.h"
+#include "qt/view/canvas.h"
+
+class QAction;
+class QMenu;
+
+namespace hakuro {
+
+class BoardView;
+
+class MainWindow : public QMainWindow, public Window {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(SoundLibrary& sound, QWidget* parent = nullptr);
+
+  // Start-up (Form_Load); false when it ended the program.
+  bool load();
+  // The program has ended; the window closes.
+  bool ended() const { return form_.ended; }
+
+  Form& form() { return form_; }
+  const view::Canvas& canvas() const { return canvas_; }
+  BoardView* board() const { return board_; }
+  // A mouse press at window point (X, Y) in twips.
+  void mouse_down(int button, int shift, double X, double Y);
+
+  Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
+                     Icon icon) override;
+  void set_checked(const std::string& item, bool on) override;
+  bool checked(const std::string& item) const override;
+  void set_timer(bool on) override;
+  double time_of_day() override;
+  int window_top() const override;
+  void place(int left, int top, int width, int height) override;
+  void show_lists(bool drive, bool dir, bool file) override;
+  void show_record_io(bool shown) override { record_io_ = shown; }
+  std::string text_box(int n) const override;
+  void set_text_box(int n, const std::string& s) override;
+  void quit() override;
+
+ protected:
+  // Shows a message box and waits for the answer; tests answer without a person.
+  virtual Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon);
+
+  void keyPressEvent(QKeyEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  // Runs one window event; events never overlap (ticks during a message box are dropped).
+  void run(const std::function<void()>& event);
+  void build_menus();
+  QMenu* add_menu(QWidget* parent, const char* caption, const char* name);
+  QAction* add_item(QWidget* parent, const char* caption, const char* name);
+
+  view::Canvas canvas_;
+  Form form_;
+  BoardView* board_;
+  QTimer timer1_;
+  std::map<std::string, QAction*> items_;
+  std::map<std::string, bool> checks_;
+  std::array<std::string, 5> text_boxes_;
+  bool lists_[3] = {false, false, false};
+  bool record_io_ = false;
+  bool busy_ = false;
+  bool closing_ = false;
+};
+
+}  // namespace hakuro
