@@ -36,7 +36,7 @@ class MainWindow : public QMainWindow, public Window {
   const view::Canvas& canvas() const { return canvas_; }
   BoardView* board() const { return board_; }
   // A mouse press at window point (X, Y) in twips.
-  void mouse_down(int button, int shift, double X, double Y);
+  virtual void mouse_down(int button, int shift, double X, double Y);
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                      Icon icon) override;

@@ -20,9 +20,10 @@
 namespace hakuro::view {
 
 // The window's client area below the menu bar, in twips: a 9400 x 8000 window less its frame,
-// caption and menu bar. Everything the program draws on purpose lies inside it.
-inline constexpr double kClientWidth = 9280;
-inline constexpr double kClientHeight = 7240;
+// caption and menu bar (619 x 483 pixels, so that at whole scales every picture edge falls on a
+// pixel). Everything the program draws on purpose lies inside it.
+inline constexpr double kClientWidth = 9285;
+inline constexpr double kClientHeight = 7245;
 
 // Palette colour 0..15 (the classic 16-colour palette); black for any other number.
 QColor palette_colour(int n);

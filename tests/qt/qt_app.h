@@ -1,0 +1,50 @@
+// The one QApplication the window tests share, and a window that answers its own boxes.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QApplication>
+#include <QString>
+
+#include "qt/main_window.h"
+
+namespace hakuro::test {
+
+QApplication& app();
+
+// Hands out handles and counts what the program asks of it.
+class CountingSound : public SoundLibrary {
+ public:
+  std::int32_t dsInitialize(std::int32_t) override { return 1; }
+  std::int32_t dsTerminate(std::int32_t) override { return ++terminated; }
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
+                           std::int32_t) override {
+    return ++created;
+  }
+  std::int32_t dsFree(std::int32_t) override { return ++freed; }
+  std::int32_t dsPlay(std::int32_t) override { return ++played; }
+  std::int32_t dsPlayLooping(std::int32_t) override { return 1; }
+  std::int32_t dsStop(std::int32_t) override { return 1; }
+  int terminated = 0, created = 0, freed = 0, played = 0;
+};
+
+class TestWindow : public MainWindow {
+ public:
+  using MainWindow::MainWindow;
+  std::vector<QString> boxes;
+  std::vector<QPointF> presses;
+
+  void mouse_down(int button, int shift, double X, double Y) override {
+    presses.emplace_back(X, Y);
+    MainWindow::mouse_down(button, shift, X, Y);
+  }
+
+ protected:
+  Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
+    boxes.push_back(text);
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+};
+
+}  // namespace hakuro::test
