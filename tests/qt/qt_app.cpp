@@ -6,8 +6,9 @@ QApplication& app() {
   static int argc = 1;
   static char name[] = "hakuro_qt_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication a(argc, argv);
-  return a;
+  // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
+  static auto* a = new QApplication(argc, argv);
+  return *a;
 }
 
 }  // namespace hakuro::test

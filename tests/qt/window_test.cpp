@@ -17,10 +17,8 @@ namespace {
 
 class WindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    app();
-    ASSERT_TRUE(window.load());
-  }
+  static void SetUpTestSuite() { app(); }  // before any window is made
+  void SetUp() override { ASSERT_TRUE(window.load()); }
 
   QAction* item(const char* name) { return window.findChild<QAction*>(name); }
 
