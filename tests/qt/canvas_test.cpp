@@ -17,6 +17,7 @@ class CanvasTest : public ::testing::Test {
 
 TEST_F(CanvasTest, KeepsOnlyWhatCanStillShow) {
   canvas.text(1100, 200, "歩", IRO_SHIRO, 12, false);
+  canvas.text(1100, 200, "歩", IRO_SHIRO, 12, false);  // the same text again: one kept
   canvas.outline(IRO_MIDORI, 1000, 100, 1495, 715);
   canvas.outline(IRO_AKA, 1000, 100, 1495, 715);  // same rectangle: replaces the first
   EXPECT_EQ(canvas.op_count(), 2u);

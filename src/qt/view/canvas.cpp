@@ -99,6 +99,11 @@ void Canvas::text(double x, double y, const std::string& s, int colour, int size
   // Generous bounds, so that a text counts as painted over only when it surely is.
   const double em = size * kTwipsPerPoint;
   const QRectF rect(x, y, em * (text_ems(q) + 0.25), em * 1.25);
+  // The same text printed again at the same place covers the earlier one exactly.
+  std::erase_if(ops_, [&](const Op& o) {
+    return o.kind == Kind::Text && o.rect == rect && o.s == q && o.value == colour &&
+           o.size == size && o.bold == bold;
+  });
   add({Kind::Text, colour, rect, QRegion(outer(rect)), q, size, bold});
 }
 
