@@ -7,7 +7,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-namespace hakuro {
+#include "sound/wave_check.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ struct Buffer {
 
 struct Library {
   bool open = false;
-  std::int32_t last_handle = 0;
+  std::int32_t last_handle = 0;  // never reused, so a stale handle stays unknown
   int channels = 0;
   std::map<std::int32_t, Buffer> buffers;
 };
@@ -45,6 +45,16 @@ int free_voice(Buffer& b) {
   return c;
 }
 
+void halt(const Buffer& b) {
+  for (int c : b.channels) Mix_HaltChannel(c);
+}
+
+Mix_Chunk* load(const unsigned char* data, std::size_t size) {
+  if (!hakuro::whole_wave(data, size) || size > INT_MAX) return nullptr;
+  SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
+  return rw == nullptr ? nullptr : Mix_LoadWAV_RW(rw, 1);
+}
+
 }  // namespace
 
 std::int32_t dsInitialize(std::int32_t) {
@@ -55,8 +65,7 @@ std::int32_t dsInitialize(std::int32_t) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 0;
   }
-  Mix_AllocateChannels(0);
-  l.channels = 0;
+  Mix_AllocateChannels(l.channels);
   l.open = true;
   return kLibrary;
 }
@@ -67,6 +76,7 @@ std::int32_t dsTerminate(std::int32_t library) {
   Mix_HaltChannel(-1);
   for (auto& [handle, b] : l.buffers) Mix_FreeChunk(b.chunk);
   l.buffers.clear();
+  l.channels = 0;
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   l.open = false;
@@ -76,13 +86,11 @@ std::int32_t dsTerminate(std::int32_t library) {
 std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data, std::size_t size,
                          std::int32_t count) {
   Library& l = lib();
-  if (library != kLibrary || !l.open || data == nullptr || size == 0 || size > INT_MAX) return 0;
-  SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
-  if (rw == nullptr) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);
+  if (library != kLibrary || !l.open) return 0;
+  Mix_Chunk* chunk = load(data, size);
   if (chunk == nullptr) return 0;
-  Buffer b{chunk, {}, 0};
   const int voices = count < 1 ? 1 : (count > kMaxVoices ? kMaxVoices : count);
+  Buffer b{chunk, {}, 0};
   for (int i = 0; i < voices; ++i) b.channels.push_back(l.channels + i);
   l.channels += voices;
   Mix_AllocateChannels(l.channels);
@@ -94,7 +102,7 @@ std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data, std::s
 std::int32_t dsFree(std::int32_t buffer) {
   Buffer* b = find(buffer);
   if (b == nullptr) return 0;
-  for (int c : b->channels) Mix_HaltChannel(c);
+  halt(*b);
   Mix_FreeChunk(b->chunk);
   lib().buffers.erase(buffer);
   return 1;
@@ -109,15 +117,13 @@ std::int32_t dsPlay(std::int32_t buffer) {
 std::int32_t dsPlayLooping(std::int32_t buffer) {
   Buffer* b = find(buffer);
   if (b == nullptr) return 0;
-  for (int c : b->channels) Mix_HaltChannel(c);
+  halt(*b);
   return Mix_PlayChannel(b->channels.front(), b->chunk, -1) >= 0 ? 1 : 0;
 }
 
 std::int32_t dsStop(std::int32_t buffer) {
   Buffer* b = find(buffer);
   if (b == nullptr) return 0;
-  for (int c : b->channels) Mix_HaltChannel(c);
+  halt(*b);
   return 1;
 }
-
-}  // namespace hakuro

@@ -5,21 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace hakuro {
-
 // Opens the audio device; the library handle, or 0 when there is no device to play on.
 std::int32_t dsInitialize(std::int32_t window);
 // Stops and frees every buffer and closes the device.
 std::int32_t dsTerminate(std::int32_t library);
 // A buffer holding the sound of a whole wave file of `size` bytes at `data`; `count` is how
-// many copies of it may sound at once. 0 when the data is no wave file SDL_mixer can read.
+// many copies of it may sound at once. 0 when the bytes are no complete wave file.
 std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data, std::size_t size,
                          std::int32_t count);
 std::int32_t dsFree(std::int32_t buffer);
 // Plays the buffer once on one of its voices, returning at once.
 std::int32_t dsPlay(std::int32_t buffer);
-// Plays the buffer over and over until dsStop.
+// Plays the buffer over and over, without a gap, until dsStop.
 std::int32_t dsPlayLooping(std::int32_t buffer);
 std::int32_t dsStop(std::int32_t buffer);
-
-}  // namespace hakuro

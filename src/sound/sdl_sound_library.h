@@ -8,18 +8,16 @@ namespace hakuro {
 
 class SdlSoundLibrary : public SoundLibrary {
  public:
-  std::int32_t dsInitialize(std::int32_t window) override { return hakuro::dsInitialize(window); }
-  std::int32_t dsTerminate(std::int32_t library) override { return hakuro::dsTerminate(library); }
+  std::int32_t dsInitialize(std::int32_t window) override { return ::dsInitialize(window); }
+  std::int32_t dsTerminate(std::int32_t library) override { return ::dsTerminate(library); }
   std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data, std::size_t size,
                            std::int32_t count) override {
-    return hakuro::dsCreateDSB(library, data, size, count);
+    return ::dsCreateDSB(library, data, size, count);
   }
-  std::int32_t dsFree(std::int32_t buffer) override { return hakuro::dsFree(buffer); }
-  std::int32_t dsPlay(std::int32_t buffer) override { return hakuro::dsPlay(buffer); }
-  std::int32_t dsPlayLooping(std::int32_t buffer) override {
-    return hakuro::dsPlayLooping(buffer);
-  }
-  std::int32_t dsStop(std::int32_t buffer) override { return hakuro::dsStop(buffer); }
+  std::int32_t dsFree(std::int32_t buffer) override { return ::dsFree(buffer); }
+  std::int32_t dsPlay(std::int32_t buffer) override { return ::dsPlay(buffer); }
+  std::int32_t dsPlayLooping(std::int32_t buffer) override { return ::dsPlayLooping(buffer); }
+  std::int32_t dsStop(std::int32_t buffer) override { return ::dsStop(buffer); }
 };
 
 }  // namespace hakuro
