@@ -1,6 +1,7 @@
 #include "bgm.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "pluck.h"
 
@@ -36,34 +37,51 @@ constexpr Note kBass[] = {
 constexpr int kRate = 22050;
 constexpr double kBeat = 60.0 / 76;  // seconds, 76 beats a minute
 constexpr double kBeats = 40;
+// The first note sounds this long after the start of the file, so the loop's joint never
+// falls on an attack.
+constexpr double kLead = 0.1;
 
 double hz(int midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
 
-}  // namespace
+std::size_t at(double beat) { return static_cast<std::size_t>((kLead + beat * kBeat) * kRate); }
 
-// The score is played twice into a longer buffer and the second pass is kept: every tail that
-// rings past the end of the loop (strings and room alike) is then heard again at its start,
-// so the file joins itself without a seam.
-Sound background_music() {
-  const auto loop = static_cast<std::size_t>(kBeats * kBeat * kRate);
-  std::vector<float> buf(loop * 2, 0.0f);
-  Noise noise(0x6b6f746f);
-  for (int pass = 0; pass < 2; ++pass) {
-    const double offset = pass * kBeats;
-    for (const Note& n : kMelody) {
-      const auto at = static_cast<std::size_t>((n.beat + offset) * kBeat * kRate);
-      add_pluck(buf, kRate, at, hz(n.midi), 0.5 * n.amp, 2.2, 4.0, noise);
-    }
-    for (const Note& n : kBass) {
-      const auto at = static_cast<std::size_t>((n.beat + offset) * kBeat * kRate);
-      add_pluck(buf, kRate, at, hz(n.midi), 0.32, 3.5, 5.0, noise);
-      add_pluck(buf, kRate, at + kRate / 40, hz(n.midi + 7), 0.16, 3.0, 5.0, noise);
+// A soft sustained D–A fifth that swells and ebbs four times a loop. Every partial makes a
+// whole number of turns in the loop, so the drone joins itself exactly.
+void add_drone(std::vector<float>& buf) {
+  const double loop = static_cast<double>(buf.size());
+  const double turns_per_sample = 2 * std::numbers::pi / loop;
+  struct Partial {
+    int midi;
+    double amp;
+  };
+  constexpr Partial kPartials[] = {{38, .05}, {45, .035}, {50, .02}, {57, .01}};
+  for (const Partial& p : kPartials) {
+    const double turns = std::round(hz(p.midi) * loop / kRate);
+    for (std::size_t i = 0; i < buf.size(); ++i) {
+      const double swell = 0.75 + 0.25 * std::sin(4 * turns_per_sample * i);
+      buf[i] += static_cast<float>(p.amp * swell * std::sin(turns * turns_per_sample * i));
     }
   }
-  add_room(buf, kRate, 0.35f);
+}
+
+}  // namespace
+
+// One pass of the score into a buffer exactly one loop long: the tails ringing past the end
+// (strings and room alike) are heard again at the start, so the file joins itself without a
+// seam.
+Sound background_music() {
   Sound s;
   s.rate = kRate;
-  s.samples.assign(buf.begin() + static_cast<std::ptrdiff_t>(loop), buf.end());
+  s.samples.assign(static_cast<std::size_t>(kBeats * kBeat * kRate), 0.0f);
+  Noise noise(0x6b6f746f);
+  for (const Note& n : kMelody)
+    add_pluck(s.samples, kRate, at(n.beat), hz(n.midi), 0.5 * n.amp, 2.2, 4.0, noise);
+  for (const Note& n : kBass) {
+    add_pluck(s.samples, kRate, at(n.beat), hz(n.midi), 0.32, 3.5, 5.0, noise);
+    add_pluck(s.samples, kRate, at(n.beat) + kRate / 40, hz(n.midi + 7), 0.16, 3.0, 5.0, noise);
+  }
+  add_drone(s.samples);
+  add_room(s.samples, kRate, 0.35f);
   normalise(s, 0.6f);
   return s;
 }

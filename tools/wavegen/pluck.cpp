@@ -14,18 +14,20 @@ void add_pluck(std::vector<float>& out, int rate, std::size_t start, double hz, 
   const double c = (1 - d) / (1 + d);
   const double loss = std::pow(10.0, -3.0 / (t60 * hz));
 
-  // A softened noise burst, plucked a little off the end of the string.
+  // A noise burst dulled twice over: the pick's attack without a hiss on top.
   std::vector<double> line(n);
-  double prev = 0;
+  double soft = 0, softer = 0;
   for (double& v : line) {
-    v = 0.5 * (noise.next() + prev);
-    prev = v;
+    soft += 0.5 * (noise.next() - soft);
+    softer += 0.5 * (soft - softer);
+    v = 2 * softer;
   }
-  const std::size_t total = static_cast<std::size_t>(seconds * rate);
-  const std::size_t fade = static_cast<std::size_t>(0.05 * rate);
+  const auto total = static_cast<std::size_t>(seconds * rate);
+  const auto attack = static_cast<std::size_t>(0.0015 * rate);
+  const auto fade = static_cast<std::size_t>(0.05 * rate);
   std::size_t pos = 0;
   double last = line[n - 1], ap_in = 0, ap_out = 0;
-  for (std::size_t i = 0; i < total && start + i < out.size(); ++i) {
+  for (std::size_t i = 0; i < total && !out.empty(); ++i) {
     const double cur = line[pos];
     const double avg = loss * 0.5 * (cur + last);
     last = cur;
@@ -35,8 +37,9 @@ void add_pluck(std::vector<float>& out, int rate, std::size_t start, double hz, 
     line[pos] = tuned;
     pos = (pos + 1) % n;
     double env = 1;
+    if (i < attack) env = static_cast<double>(i) / attack;
     if (i + fade > total) env = static_cast<double>(total - i) / fade;
-    out[start + i] += static_cast<float>(amp * env * cur);
+    out[(start + i) % out.size()] += static_cast<float>(amp * env * cur);
   }
 }
 
@@ -80,13 +83,19 @@ void add_room(std::vector<float>& buf, int rate, float wet) {
   std::array<Allpass, 2> passes;
   passes[0].buf.assign(static_cast<std::size_t>(556 * scale), 0.0f);
   passes[1].buf.assign(static_cast<std::size_t>(441 * scale), 0.0f);
-  for (float& v : buf) {
-    float r = 0;
-    for (Comb& c : combs) r += c.step(v);
-    r *= 0.25f;
-    for (Allpass& a : passes) r = a.step(r);
-    v += wet * r;
+  // The first round only fills the room (it dies away within a second or two, far shorter
+  // than the loop); the second round is kept.
+  std::vector<float> wet_part(buf.size());
+  for (int round = 0; round < 2; ++round) {
+    for (std::size_t i = 0; i < buf.size(); ++i) {
+      float r = 0;
+      for (Comb& c : combs) r += c.step(buf[i]);
+      r *= 0.25f;
+      for (Allpass& a : passes) r = a.step(r);
+      wet_part[i] = r;
+    }
   }
+  for (std::size_t i = 0; i < buf.size(); ++i) buf[i] += wet * wet_part[i];
 }
 
 }  // namespace hakuro::wavegen
