@@ -10,6 +10,8 @@ namespace hakuro {
 void Form_Load(Form& f);
 void 初期設定(Form& f);
 void Form_MouseDown(Form& f, int button, int shift, double X, double Y);
+// Outlines in `colour` every square the piece may reach (with move guidance on).
+void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int piece);
 void Form_KeyPress(Form& f, int key);
 void Form_Unload(Form& f);
 void Timer1_Timer(Form& f);

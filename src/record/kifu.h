@@ -1,0 +1,13 @@
+// The move record: every move made on the board is appended before the board changes.
+#pragma once
+
+#include "state/game.h"
+
+namespace hakuro {
+
+// Appends a move as number kifu_tesu + 1 and makes it the last one held. Reads the captured
+// piece from the board, so it is called before the move is made.
+void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
+              double sita_before, double sita_after, double ue_before, double ue_after);
+
+}  // namespace hakuro

@@ -1,0 +1,130 @@
+#include "rules/end.h"
+
+#include <cstdlib>
+
+#include "analysis/survey.h"
+#include "control/events.h"
+#include "rules/legality.h"
+
+namespace hakuro {
+
+namespace {
+
+bool on_board(int v) { return v >= 1 && v <= 9; }
+
+// What differs between the two kings' mate tests.
+struct Side {
+  int kx, ky;
+  int hand_total, hand_pawns;
+  int drop_column, pawn, king;
+  const Table& enemy_influence;  // how many enemy pieces bear on a square
+  const Table& checks;           // the enemy's check map against this king
+};
+
+bool is_defender(int code, int pawn) {
+  return pawn < 0 ? (code >= -901 && code <= -10) : (code >= 10 && code <= 901);
+}
+
+// Step 2: a drop between a long-range checker and the king parries every check.
+bool drop_interposes(Game& g, const Side& s) {
+  if (s.hand_total <= 0) return false;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int mark = s.checks[x][y];
+      if (mark == 9 && std::abs(x - s.kx) < 2 && std::abs(y - s.ky) < 2) return false;
+      if (mark != 1) continue;
+      if (s.hand_total == s.hand_pawns &&
+          移動チェック(g, s.drop_column, 0, x, y, s.pawn) == NG)
+        return false;
+      g.ban[x][y] = s.pawn;
+      for (int x2 = 1; x2 <= 9; ++x2)
+        for (int y2 = 1; y2 <= 9; ++y2)
+          if (s.checks[x2][y2] == 9 && 移動チェック(g, x2, y2, s.kx, s.ky, g.ban[x2][y2]) == OK) {
+            g.ban[x][y] = KARA;
+            return false;
+          }
+      g.ban[x][y] = KARA;
+    }
+  return true;
+}
+
+// Step 3: the king steps to a square no enemy piece bears on (an own piece there may be taken).
+bool king_escapes(const Game& g, const Side& s) {
+  for (int x = s.kx - 1; x <= s.kx + 1; ++x)
+    for (int y = s.ky - 1; y <= s.ky + 1; ++y)
+      if (on_board(x) && on_board(y) && 移動チェック(g, s.kx, s.ky, x, y, s.king) == OK &&
+          s.enemy_influence[x][y] == 0)
+        return true;
+  return false;
+}
+
+// Step 4: some own piece takes a checker or blocks a line, judged by `parried` on the trial.
+template <class Parried>
+bool piece_defends(Game& g, const Side& s, Parried parried) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int piece = g.ban[x][y];
+      if (!is_defender(piece, s.pawn)) continue;
+      for (int x2 = 1; x2 <= 9; ++x2)
+        for (int y2 = 1; y2 <= 9; ++y2) {
+          if ((x2 == x && y2 == y) || s.checks[x2][y2] <= 0 ||
+              移動チェック(g, x, y, x2, y2, piece) == NG)
+            continue;
+          const int there = g.ban[x2][y2];
+          g.ban[x2][y2] = piece;
+          g.ban[x][y] = KARA;
+          const bool ok = parried();
+          g.ban[x][y] = piece;
+          g.ban[x2][y2] = there;
+          if (ok) return true;
+        }
+    }
+  return false;
+}
+
+template <class Parried>
+int mated(Game& g, const Side& s, Parried parried) {
+  if (s.enemy_influence[s.kx][s.ky] == 0) return NG;
+  if (drop_interposes(g, s)) return NG;
+  if (king_escapes(g, s)) return NG;
+  if (piece_defends(g, s, parried)) return NG;
+  return OK;
+}
+
+bool king_square(int x, int y) { return on_board(x) && on_board(y); }
+
+}  // namespace
+
+int 詰めかMAN_COM移動(const Game& g) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (g.ban[x][y] >= HU && 移動チェック(g, x, y, g.ou_sita_x, g.ou_sita_y, g.ban[x][y]) == OK)
+        return OK;
+  return NG;
+}
+
+int 詰めかMAN(Game& g) {
+  if (!king_square(g.ou_sita_x, g.ou_sita_y)) return NG;
+  const Side s{g.ou_sita_x, g.ou_sita_y, g.mochi_sita_su, g.mochi_sita[1], 11, -HU, -OU,
+               g.seiryoku_ue, g.oute_ue};
+  return mated(g, s, [&] { return 詰めかMAN_COM移動(g) == NG; });
+}
+
+int 詰めかCOM(Game& g) {
+  if (!king_square(g.ou_ue_x, g.ou_ue_y)) return NG;
+  const Side s{g.ou_ue_x, g.ou_ue_y, g.mochi_ue_su, g.mochi_ue[1], -1, HU, OU,
+               g.seiryoku_sita, g.oute_sita};
+  // Each trial is judged by a whole survey; the scan goes on with the last trial's check map.
+  return mated(g, s, [&] {
+    勢力調査(g);
+    return g.seiryoku_sita[g.ou_ue_x][g.ou_ue_y] == 0;
+  });
+}
+
+void 終了(Form& f, const std::string& name) {
+  msg_ok(f, name + "の勝ちです", "終了");
+  if (msg_yes(f, "続けますか？", "再ゲーム")) 初期設定(f);
+  else 終了処理(f);
+}
+
+}  // namespace hakuro

@@ -1,0 +1,19 @@
+// Whether a king is mated, and the end of a game.
+#pragma once
+
+#include <string>
+
+#include "control/form.h"
+
+namespace hakuro {
+
+// OK when some top piece can move onto the bottom king's square.
+int 詰めかMAN_COM移動(const Game& g);
+// OK when the bottom king (the human's) is mated; the survey must describe the position.
+int 詰めかMAN(Game& g);
+// OK when the top king (the computer's) is mated; the survey must describe the position.
+int 詰めかCOM(Game& g);
+// Announces the winner and offers a new game; No ends the program.
+void 終了(Form& f, const std::string& name);
+
+}  // namespace hakuro
