@@ -1,7 +1,13 @@
+#include "analysis/survey.h"
 #include "calls.h"
 
 namespace hakuro::replay {
 
-void add_analysis_calls(CallTable&) {}
+void add_analysis_calls(CallTable& t) {
+  t["勢力調査"] = [](Form& f, const Args&, std::ostream& out) {
+    勢力調査(f.g);
+    out << "勢力調査 done\n";
+  };
+}
 
 }  // namespace hakuro::replay

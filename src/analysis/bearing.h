@@ -1,0 +1,137 @@
+// How one bearing of a piece on a square enters the survey tables, for either player, and the
+// long-range line that every lance, bishop and rook follows. Used only inside src/analysis.
+#pragma once
+
+#include <algorithm>
+
+#include "state/game.h"
+
+namespace hakuro::bearing {
+
+inline bool on_board(int v) { return static_cast<unsigned>(v - 1) < 9u; }
+
+// A bottom piece with record code r on (x, y) bears on (tx, ty). Every bottom piece but the king
+// marks a check when the square holds the top king.
+template <bool Check>
+inline void bottom(Game& g, int r, int x, int y, int tx, int ty) {
+  ++g.seiryoku_sita[tx][ty];
+  const int b = g.ban[tx][ty];
+  if (b < 0) {
+    if (g.mamori_koma_sita[tx][ty] > r) g.mamori_koma_sita[tx][ty] = r;
+  } else if (b > 0) {
+    ++g.kogeki_su_sita[tx][ty];
+    if (g.kogeki_koma_sita[tx][ty] < r) {
+      g.kogeki_koma_sita[tx][ty] = r;
+      g.kogeki_x_sita[tx][ty] = x;
+      g.kogeki_y_sita[tx][ty] = y;
+    }
+    if (Check && b == OU) g.oute_sita[x][y] = 9;
+  }
+}
+
+// Which parts of the record a top piece writes besides its influence count.
+struct TopParts {
+  bool defence, defence_square, attack, attack_square, check;
+};
+inline constexpr TopParts TOP_LINE{true, true, true, true, false};  // checks marked by the line
+inline constexpr TopParts TOP_FULL{true, true, true, true, true};   // promoted rook's steps
+inline constexpr TopParts TOP_PAWN{true, false, true, false, true};
+inline constexpr TopParts TOP_MINOR{true, true, false, false, true};  // knight, silver
+inline constexpr TopParts TOP_GOLD{true, false, false, false, true};
+inline constexpr TopParts TOP_HORSE_STEP{false, false, false, false, true};
+inline constexpr TopParts TOP_KING{true, false, false, false, false};
+
+template <TopParts P>
+inline void top(Game& g, int r, int x, int y, int tx, int ty) {
+  ++g.seiryoku_ue[tx][ty];
+  const int b = g.ban[tx][ty];
+  if (b >= HU) {
+    if (P.defence && g.mamori_koma_ue[tx][ty] > r) {
+      g.mamori_koma_ue[tx][ty] = r;
+      if (P.defence_square) {
+        g.mamori_x_ue[tx][ty] = x;
+        g.mamori_y_ue[tx][ty] = y;
+      }
+    }
+  } else if (b <= -HU) {
+    if (P.attack && g.kogeki_koma_ue[tx][ty] > r) {
+      g.kogeki_koma_ue[tx][ty] = r;
+      if (P.attack_square) {
+        g.kogeki_x_ue[tx][ty] = x;
+        g.kogeki_y_ue[tx][ty] = y;
+      }
+    }
+  }
+  if (P.check && b == -OU) g.oute_ue[x][y] = 9;
+}
+
+// Steps from (x, y) before leaving the board in direction d (0: no limit from this axis).
+inline int room(int v, int d) { return d > 0 ? 9 - v : d < 0 ? v - 1 : 9; }
+
+// The line from the piece of `code` on (x, y) in steps (dx, dy): every square is counted up to
+// and including the first piece, except that the opposing king is counted and passed through.
+// On meeting that king the squares between it and the piece get 1 and the piece's square 9.
+template <bool Top>
+inline void line(Game& g, int code, int x, int y, int dx, int dy) {
+  const int king = Top ? -OU : OU;
+  Table& oute = Top ? g.oute_ue : g.oute_sita;
+  const int n = std::min(room(x, dx), room(y, dy));
+  for (int i = 1; i <= n; ++i) {
+    const int tx = x + i * dx, ty = y + i * dy;
+    if constexpr (Top)
+      top<TOP_LINE>(g, code, x, y, tx, ty);
+    else
+      bottom<false>(g, code, x, y, tx, ty);
+    const int b = g.ban[tx][ty];
+    if (b == king) {
+      for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = 1;
+      oute[x][y] = 9;
+    } else if (b != KARA) {
+      return;
+    }
+  }
+}
+
+template <bool Top>
+inline void diagonals(Game& g, int code, int x, int y) {
+  line<Top>(g, code, x, y, -1, -1);
+  line<Top>(g, code, x, y, 1, -1);
+  line<Top>(g, code, x, y, -1, 1);
+  line<Top>(g, code, x, y, 1, 1);
+}
+
+// Rook lines in the order down, up, right, left.
+template <bool Top>
+inline void orthogonals(Game& g, int code, int x, int y) {
+  line<Top>(g, code, x, y, 0, 1);
+  line<Top>(g, code, x, y, 0, -1);
+  line<Top>(g, code, x, y, 1, 0);
+  line<Top>(g, code, x, y, -1, 0);
+}
+
+struct Step {
+  int dx, dy;
+};
+
+// Applies `bear(tx, ty)` to each on-board square (x + dx, y + dy) of the pattern, in order.
+template <std::size_t N, class Bear>
+inline void steps(const Step (&pattern)[N], int x, int y, Bear&& bear) {
+  for (const Step& s : pattern) {
+    const int tx = x + s.dx, ty = y + s.dy;
+    if (on_board(tx) && on_board(ty)) bear(tx, ty);
+  }
+}
+
+// Gold patterns in the order they are visited; the bottom player's front is towards row 1.
+inline constexpr Step GOLD_BOTTOM[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 0}, {1, 0}};
+inline constexpr Step GOLD_TOP[] = {{0, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
+
+inline void gold_bottom(Game& g, int code, int x, int y) {
+  steps(GOLD_BOTTOM, x, y, [&](int tx, int ty) { bottom<true>(g, code, x, y, tx, ty); });
+}
+
+inline void gold_top(Game& g, int x, int y) {
+  steps(GOLD_TOP, x, y, [&](int tx, int ty) { top<TOP_GOLD>(g, KIN, x, y, tx, ty); });
+}
+
+}  // namespace hakuro::bearing

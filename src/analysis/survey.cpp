@@ -1,0 +1,136 @@
+#include "analysis/survey.h"
+
+#include "analysis/bearing.h"
+
+namespace hakuro {
+
+namespace {
+
+using bearing::Step;
+
+inline constexpr Step PAWN_BOTTOM[] = {{0, -1}};
+inline constexpr Step PAWN_TOP[] = {{0, 1}};
+inline constexpr Step KNIGHT_BOTTOM[] = {{-1, -2}, {1, -2}};
+inline constexpr Step KNIGHT_TOP[] = {{-1, 2}, {1, 2}};
+inline constexpr Step SILVER_BOTTOM[] = {{0, -1}, {-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+inline constexpr Step SILVER_TOP[] = {{0, 1}, {-1, 1}, {1, 1}, {-1, -1}, {1, -1}};
+inline constexpr Step CROSS[] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+inline constexpr Step CORNERS[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
+                                {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
+
+void reset(Game& g) {
+  for (int x = 1; x <= MASU_SU; ++x) {
+    for (int y = 1; y <= MASU_SU; ++y) {
+      g.seiryoku_sita[x][y] = 0;
+      g.seiryoku_ue[x][y] = 0;
+      g.kogeki_su_sita[x][y] = 0;
+      g.oute_sita[x][y] = 0;
+      g.oute_ue[x][y] = 0;
+      g.kogeki_x_sita[x][y] = 0;
+      g.kogeki_y_sita[x][y] = 0;
+      g.kogeki_koma_sita[x][y] = -999;
+      g.kogeki_koma_ue[x][y] = 999;
+      g.mamori_koma_sita[x][y] = 999;
+      g.mamori_koma_ue[x][y] = 999;
+    }
+  }
+}
+
+// The bottom player's piece c on (x, y); every bearing gets the full bottom record.
+void bottom_piece(Game& g, int c, int x, int y) {
+  auto bear = [&](int r) {
+    return [&g, r, x, y](int tx, int ty) { bearing::bottom<true>(g, r, x, y, tx, ty); };
+  };
+  switch (c) {
+    case -HU: bearing::steps(PAWN_BOTTOM, x, y, bear(c)); break;
+    case -KYOU: bearing::line<false>(g, c, x, y, 0, -1); break;
+    case -KEI:
+      bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
+        bearing::bottom<true>(g, c, x, y, tx, ty);
+        if (g.ban[tx][ty] == OU) g.oute_sita[tx][ty] = 9;
+      });
+      break;
+    case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
+    case -KIN:
+    case -HU_NARI:
+    case -KYOU_NARI:
+    case -KEI_NARI:
+    case -GIN_NARI: bearing::gold_bottom(g, c, x, y); break;
+    case -KAKU: bearing::diagonals<false>(g, -KAKU, x, y); break;
+    case -KAKU_NARI:
+      bearing::steps(CROSS, x, y, bear(c));
+      bearing::diagonals<false>(g, -KAKU, x, y);
+      break;
+    case -SYA: bearing::orthogonals<false>(g, c, x, y); break;
+    case -SYA_NARI:
+      bearing::orthogonals<false>(g, c, x, y);
+      bearing::steps(CORNERS, x, y, bear(c));
+      break;
+    case -OU:
+      g.ou_sita_x = x;
+      g.ou_sita_y = y;
+      bearing::steps(KING, x, y,
+                     [&](int tx, int ty) { bearing::bottom<false>(g, c, x, y, tx, ty); });
+      break;
+    default: break;
+  }
+}
+
+// The top player's piece c on (x, y); the kind decides which parts of the record it writes.
+void top_piece(Game& g, int c, int x, int y) {
+  using namespace bearing;
+  switch (c) {
+    case HU:
+      steps(PAWN_TOP, x, y, [&](int tx, int ty) { top<TOP_PAWN>(g, c, x, y, tx, ty); });
+      break;
+    case KYOU: line<true>(g, c, x, y, 0, 1); break;
+    case KEI:
+      steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
+        top<TOP_MINOR>(g, c, x, y, tx, ty);
+        if (g.ban[tx][ty] == -OU) g.oute_ue[tx][ty] = 9;
+      });
+      break;
+    case GIN:
+      steps(SILVER_TOP, x, y, [&](int tx, int ty) { top<TOP_MINOR>(g, c, x, y, tx, ty); });
+      break;
+    case KIN:
+    case HU_NARI:
+    case KYOU_NARI:
+    case KEI_NARI:
+    case GIN_NARI: gold_top(g, x, y); break;
+    case KAKU: diagonals<true>(g, c, x, y); break;
+    case KAKU_NARI:
+      steps(CROSS, x, y, [&](int tx, int ty) { top<TOP_HORSE_STEP>(g, c, x, y, tx, ty); });
+      diagonals<true>(g, c, x, y);
+      break;
+    case SYA: orthogonals<true>(g, c, x, y); break;
+    case SYA_NARI:
+      orthogonals<true>(g, c, x, y);
+      steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(g, c, x, y, tx, ty); });
+      break;
+    case OU:
+      g.ou_ue_x = x;
+      g.ou_ue_y = y;
+      steps(KING, x, y, [&](int tx, int ty) { top<TOP_KING>(g, c, x, y, tx, ty); });
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void 勢力調査(Game& g) {
+  reset(g);
+  for (int x = 1; x <= MASU_SU; ++x) {
+    for (int y = 1; y <= MASU_SU; ++y) {
+      const int c = g.ban[x][y];
+      if (c < 0)
+        bottom_piece(g, c, x, y);
+      else if (c > 0)
+        top_piece(g, c, x, y);
+    }
+  }
+}
+
+}  // namespace hakuro
