@@ -1,0 +1,115 @@
+// Whole games through mouse presses: pieces are never created or lost, and every move is
+// recorded however long the game.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+#include <vector>
+
+#include "control/events.h"
+#include "replay.h"
+#include "rules/legality.h"
+#include "rules/move.h"
+#include "test_folder.h"
+
+namespace hakuro {
+namespace {
+
+using testing::TestFolder;
+
+void press(Form& f, int x, int y, int button = BTN_HIDARI) {
+  run_event(f, [&] { Form_MouseDown(f, button, 0, ban_left + masu_w * x + 247, ban_top + masu_h * y + 307); });
+}
+
+struct Place {
+  int x, y, piece;
+};
+
+// The places the player to move may pick: own pieces on the board and own kinds in hand.
+std::vector<Place> own_places(Game& g) {
+  std::vector<Place> out;
+  const bool bottom = g.teban == g.SITA;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (bottom ? is_bottom(g.ban[x][y]) : is_top(g.ban[x][y])) out.push_back({x, y, g.ban[x][y]});
+  for (int k = 1; k <= 7; ++k) {
+    if (bottom && g.mochi_sita[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
+    if (!bottom && g.mochi_ue[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
+  }
+  return out;
+}
+
+void expect_conserved(const Game& g, int move) {
+  int pieces = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) pieces += g.ban[x][y] != KARA;
+  int sita = 0, ue = 0;
+  for (int k = 1; k <= 7; ++k) sita += g.mochi_sita[k], ue += g.mochi_ue[k];
+  const int kings_taken = g.ou_tori != TEBAN_NASI ? 1 : 0;
+  ASSERT_EQ(pieces + sita + ue, 40 - kings_taken) << "after move " << move;
+  ASSERT_EQ(g.mochi_sita_su, sita) << "after move " << move;
+  ASSERT_EQ(g.mochi_ue_su, ue) << "after move " << move;
+}
+
+TEST(Play, RandomGamesNeverCreateOrLosePieces) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Form& f = r.form();
+  Game& g = f.g;
+  std::mt19937 rng(2024);
+  int games = 0;
+  r.line("menu START");
+  for (int move = 0; move < 3000 && !f.ended; ++move) {
+    if (g.teban == TEBAN_NASI) {  // a king was taken and a new game set up
+      ++games;
+      r.line("menu START");
+    }
+    std::vector<Place> from = own_places(g);
+    std::shuffle(from.begin(), from.end(), rng);
+    bool moved = false;
+    for (const Place& p : from) {
+      調査_2歩フラグ設定(g);
+      std::vector<std::pair<int, int>> to;
+      for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+          if (移動チェック(g, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
+      if (to.empty()) continue;
+      const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
+      const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;
+      const int tesu = g.tesu;
+      press(f, p.x, p.y);
+      press(f, tx, ty, button);
+      if (g.tesu == tesu && g.teban != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
+      moved = true;
+      break;
+    }
+    ASSERT_TRUE(moved);
+    expect_conserved(g, move);
+    ASSERT_EQ(g.kifu_tesu, g.tesu);
+  }
+  EXPECT_GT(games, 0);
+}
+
+TEST(Play, TheRecordHoldsAGameOfAnyLength) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Game& g = r.form().g;
+  r.line("menu START");
+  for (int n = 0; n < 350; ++n) {  // both kings walk up and back: 700 moves
+    const int from = n % 2 == 0 ? 9 : 8, to = 17 - from;
+    press(r.form(), 5, from);
+    press(r.form(), 5, to);
+    press(r.form(), 5, 10 - from);
+    press(r.form(), 5, 10 - to);
+  }
+  ASSERT_EQ(g.tesu, 700);
+  EXPECT_EQ(g.saigo_tesu, 700);
+  EXPECT_EQ(g.kifu_ato_koma[699], -OU);
+  EXPECT_EQ(g.kifu_saki_y[700], 1);
+  EXPECT_EQ(g.kifu_moto_y[700], 2);
+}
+
+}  // namespace
+}  // namespace hakuro
