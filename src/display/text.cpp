@@ -44,7 +44,9 @@ void 描画_数値(Form& f, double x, double y, int value, int colour, int mode,
     return;
   }
   // Plain numbers print with a blank where a plus sign would stand.
-  print(f, x, y, (value < 0 ? "" : " ") + std::to_string(value), colour, size);
+  std::string text = value < 0 ? "" : " ";
+  text += std::to_string(value);
+  print(f, x, y, text, colour, size);
 }
 
 void 描画_数値(Form& f, double x, double y, const std::string& value, int colour, int mode,
