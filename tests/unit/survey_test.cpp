@@ -1,0 +1,124 @@
+// The influence survey over many random positions, against the bottom player's own equalities and
+// against a count that walks every piece's movement from scratch.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "analysis/survey.h"
+
+namespace {
+
+using namespace hakuro;
+
+struct Move {
+  int dx, dy;
+  bool slide;
+};
+
+// A piece's movement as the bottom player sees it (front is row 1); the top player's is mirrored.
+std::vector<Move> movement(int kind) {
+  const std::vector<Move> gold = {{0, -1, false}, {-1, -1, false}, {1, -1, false},
+                                  {-1, 0, false}, {1, 0, false},   {0, 1, false}};
+  std::vector<Move> diag, orth;
+  for (int d : {-1, 1}) {
+    diag.insert(diag.end(), {{d, -1, true}, {d, 1, true}});
+    orth.insert(orth.end(), {{d, 0, true}, {0, d, true}});
+  }
+  auto with_steps = [](std::vector<Move> lines, const std::vector<Move>& others) {
+    for (Move m : others) lines.push_back({m.dx, m.dy, false});
+    return lines;
+  };
+  switch (kind) {
+    case HU: return {{0, -1, false}};
+    case KYOU: return {{0, -1, true}};
+    case KEI: return {{-1, -2, false}, {1, -2, false}};
+    case GIN: return {{0, -1, false}, {-1, -1, false}, {1, -1, false}, {-1, 1, false}, {1, 1, false}};
+    case KAKU: return diag;
+    case KAKU_NARI: return with_steps(diag, orth);
+    case SYA: return orth;
+    case SYA_NARI: return with_steps(orth, diag);
+    case OU: return with_steps(with_steps({}, orth), diag);
+    default: return gold;  // gold and the promoted minor pieces
+  }
+}
+
+struct Reference {
+  Table seiryoku_sita{}, seiryoku_ue{}, oute_sita{}, oute_ue{};
+};
+
+Reference reference(const Table& ban) {
+  Reference r;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int c = ban[x][y];
+      if (c == KARA) continue;
+      const bool top = c > 0;
+      Table& count = top ? r.seiryoku_ue : r.seiryoku_sita;
+      Table& oute = top ? r.oute_ue : r.oute_sita;
+      for (Move m : movement(std::abs(c))) {
+        const int dy = top ? -m.dy : m.dy;
+        for (int n = 1;; ++n) {
+          const int tx = x + n * m.dx, ty = y + n * dy;
+          if (tx < 1 || tx > 9 || ty < 1 || ty > 9) break;
+          ++count[tx][ty];
+          const bool king_hit = ban[tx][ty] == (top ? -OU : OU);
+          if (king_hit && std::abs(c) != OU) {
+            oute[x][y] = 9;
+            for (int i = 1; i < n; ++i) oute[x + i * m.dx][y + i * dy] = 1;
+            if (std::abs(c) == KEI) oute[tx][ty] = 9;
+          }
+          if (!m.slide || (ban[tx][ty] != KARA && !king_hit)) break;
+        }
+      }
+    }
+  return r;
+}
+
+// Half the squares empty, at most one king a side, every other code anywhere.
+Table random_board(std::mt19937& rng) {
+  static const int kinds[] = {HU,  HU_NARI,   KYOU, KYOU_NARI, KEI, KEI_NARI, GIN,
+                              GIN_NARI, KIN, KAKU, KAKU_NARI, SYA, SYA_NARI};
+  std::uniform_int_distribution<int> square(1, 9), kind(0, 12), coin(0, 1), density(0, 9);
+  const int fill = density(rng);
+  Table ban{};
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (density(rng) < fill) ban[x][y] = (coin(rng) ? 1 : -1) * kinds[kind(rng)];
+  for (int side : {1, -1})
+    if (density(rng) > 0) ban[square(rng)][square(rng)] = side * OU;
+  return ban;
+}
+
+TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
+  std::mt19937 rng(20261208);
+  Game g;  // one record for all positions, so stale entries would show
+  for (int round = 0; round < 3000; ++round) {
+    g.ban = random_board(rng);
+    勢力調査(g);
+    const Reference r = reference(g.ban);
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) {
+        SCOPED_TRACE(::testing::Message() << "round " << round << " square " << x << "," << y);
+        const int c = g.ban[x][y], s = g.seiryoku_sita[x][y];
+        ASSERT_EQ(s, r.seiryoku_sita[x][y]);
+        ASSERT_EQ(g.seiryoku_ue[x][y], r.seiryoku_ue[x][y]);
+        ASSERT_EQ(g.oute_sita[x][y], r.oute_sita[x][y]);
+        ASSERT_EQ(g.oute_ue[x][y], r.oute_ue[x][y]);
+        ASSERT_EQ(g.kogeki_su_sita[x][y], c > 0 ? s : 0);
+        ASSERT_EQ(g.kogeki_koma_sita[x][y] != -999, c > 0 && s > 0);
+        ASSERT_EQ(g.mamori_koma_sita[x][y] != 999, c < 0 && s > 0);
+        ASSERT_EQ(g.kogeki_x_sita[x][y] != 0 || g.kogeki_y_sita[x][y] != 0,
+                  g.kogeki_koma_sita[x][y] != -999);
+        if (c >= 0) {
+          ASSERT_EQ(g.kogeki_koma_ue[x][y], 999);
+        }
+        if (c <= 0) {
+          ASSERT_EQ(g.mamori_koma_ue[x][y], 999);
+        }
+      }
+  }
+}
+
+}  // namespace
