@@ -1,7 +1,5 @@
 #include "display/draw.h"
 
-#include <cstdlib>
-
 #include "display/text.h"
 #include "control/events.h"
 #include "options/clock.h"
@@ -13,15 +11,8 @@ namespace {
 // Pictures that exist: the empty square, every piece code but the gold codes plus one, the
 // title and the five background tiles.
 bool has_picture(int id) {
-  if (id == KARA || id == E_TITLE || (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA)) return true;
-  switch (std::abs(id)) {
-    case HU: case HU_NARI: case KYOU: case KYOU_NARI: case KEI: case KEI_NARI:
-    case GIN: case GIN_NARI: case KIN: case KAKU: case KAKU_NARI: case SYA: case SYA_NARI:
-    case OU:
-      return true;
-    default:
-      return false;
-  }
+  return id == KARA || id == E_TITLE || (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) ||
+         is_drawn_piece(id);
 }
 
 }  // namespace

@@ -112,6 +112,18 @@ struct Game {
 inline bool is_top(int c) { return c >= HU; }
 inline bool is_bottom(int c) { return c <= -HU; }
 
+// A piece code that has a picture and a name: every code but the gold codes plus one.
+inline bool is_drawn_piece(int code) {
+  switch (code < 0 ? -code : code) {
+    case HU: case HU_NARI: case KYOU: case KYOU_NARI: case KEI: case KEI_NARI:
+    case GIN: case GIN_NARI: case KIN: case KAKU: case KAKU_NARI: case SYA: case SYA_NARI:
+    case OU:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Kind index 1..7 of a piece code, promoted or not, either sign; 0 for a king or no piece.
 int kind_index(int code);
 

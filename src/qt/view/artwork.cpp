@@ -13,16 +13,7 @@ namespace hakuro::view {
 
 namespace {
 
-bool is_piece(int id) {
-  switch (std::abs(id)) {
-    case HU: case HU_NARI: case KYOU: case KYOU_NARI: case KEI: case KEI_NARI:
-    case GIN: case GIN_NARI: case KIN: case KAKU: case KAKU_NARI: case SYA: case SYA_NARI:
-    case OU:
-      return true;
-    default:
-      return false;
-  }
-}
+bool is_piece(int id) { return is_drawn_piece(id); }
 
 bool is_background(int id) { return id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA; }
 
