@@ -217,9 +217,9 @@ bool Replay::look(const std::vector<std::string>& w) {
       out_ << "text " << std::lround(t.x) << ' ' << std::lround(t.y) << ' ' << t.colour << ' '
            << t.size << ' ' << (t.bold ? 1 : 0) << ' ' << quoted(t.s) << '\n';
   } else if (c == "pics") {
-    pics();
+    cells("pic", &ReplayScreen::picture_at);
   } else if (c == "outlines") {
-    outlines();
+    cells("outline", &ReplayScreen::outline_at);
   } else if (c == "checked") {
     need(w, 1);
     out_ << "checked " << w[1] << ' ' << (window_.checked(w[1]) ? 1 : 0) << '\n';
@@ -271,29 +271,19 @@ void Replay::table(const std::string& name) {
   }
 }
 
-void Replay::pics() {
+// The board rows, then the bottom hand (11, 3..9) and the top hand (-1, 1..7), of what `at`
+// remembers for each cell.
+void Replay::cells(const std::string& name, const int* (ReplayScreen::*at)(int, int) const) {
+  auto show = [&](int x, int y) { out_ << ' ' << cell_or_dash((screen_.*at)(x, y)); };
   for (int y = 1; y <= 9; ++y) {
-    out_ << "pic " << y;
-    for (int x = 1; x <= 9; ++x) out_ << ' ' << cell_or_dash(screen_.picture_at(x, y));
+    out_ << name << ' ' << y;
+    for (int x = 1; x <= 9; ++x) show(x, y);
     out_ << '\n';
   }
-  out_ << "pic_sita";
-  for (int y = 3; y <= 9; ++y) out_ << ' ' << cell_or_dash(screen_.picture_at(11, y));
-  out_ << "\npic_ue";
-  for (int y = 1; y <= 7; ++y) out_ << ' ' << cell_or_dash(screen_.picture_at(-1, y));
-  out_ << '\n';
-}
-
-void Replay::outlines() {
-  for (int y = 1; y <= 9; ++y) {
-    out_ << "outline " << y;
-    for (int x = 1; x <= 9; ++x) out_ << ' ' << cell_or_dash(screen_.outline_at(x, y));
-    out_ << '\n';
-  }
-  out_ << "outline_sita";
-  for (int y = 3; y <= 9; ++y) out_ << ' ' << cell_or_dash(screen_.outline_at(11, y));
-  out_ << "\noutline_ue";
-  for (int y = 1; y <= 7; ++y) out_ << ' ' << cell_or_dash(screen_.outline_at(-1, y));
+  out_ << name << "_sita";
+  for (int y = 3; y <= 9; ++y) show(11, y);
+  out_ << '\n' << name << "_ue";
+  for (int y = 1; y <= 7; ++y) show(-1, y);
   out_ << '\n';
 }
 

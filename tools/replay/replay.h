@@ -43,8 +43,7 @@ class Replay {
 
   void dump();
   void table(const std::string& name);
-  void pics();
-  void outlines();
+  void cells(const std::string& name, const int* (ReplayScreen::*at)(int, int) const);
   void png(const std::string& file);
 
   std::ostream& out_;
