@@ -9,6 +9,7 @@
 #include <QPaintDevice>
 
 #include "qt/view/artwork.h"
+#include "state/game.h"
 
 namespace hakuro::view {
 
@@ -80,6 +81,7 @@ QColor palette_colour(int n) {
 }
 
 void Canvas::picture(int id, double x, double y) {
+  if (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) margin_tile_ = id;
   const QSize px = picture_pixels(id);
   if (px.isEmpty()) return;
   const QRectF rect(x, y, px.width() * kPixel, px.height() * kPixel);
@@ -166,8 +168,25 @@ void Canvas::render(QPainter& p, const QRectF& target) const {
   p.setRenderHint(QPainter::TextAntialiasing);
   const QTransform t = to_device(target);
   const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
+  tile_margins(p, target, t, dpr);
   for (const Op& op : ops_) paint_op(p, op, t, dpr);
   p.restore();
+}
+
+// A window wider or taller than the picture shows the background tiles continued on the cell
+// grid beyond what the program painted, rather than a flat colour.
+void Canvas::tile_margins(QPainter& p, const QRectF& target, const QTransform& t,
+                          double dpr) const {
+  if (margin_tile_ == 0) return;
+  const QRectF seen = t.inverted().mapRect(target);
+  const QSizeF tile = QSizeF(picture_pixels(margin_tile_)) * kPixel;
+  const int x0 = static_cast<int>(std::floor((seen.left() - ban_left) / masu_w)) - 1;
+  const int y0 = static_cast<int>(std::floor((seen.top() - ban_top) / masu_h)) - 1;
+  for (int x = x0; ban_left + masu_w * x < seen.right(); ++x)
+    for (int y = y0; ban_top + masu_h * y < seen.bottom(); ++y) {
+      const QRectF r(QPointF(ban_left + masu_w * x, ban_top + masu_h * y), tile);
+      paint_op(p, Op{Kind::Picture, margin_tile_, r, QRegion(), QString(), 0, false}, t, dpr);
+    }
 }
 
 void Canvas::paint_op(QPainter& p, const Op& op, const QTransform& t, double dpr) const {

@@ -71,9 +71,11 @@ class Canvas : public Screen {
   void cover(const QRectF& opaque);
   void changed();
   void paint_op(QPainter& p, const Op& op, const QTransform& t, double dpr) const;
+  void tile_margins(QPainter& p, const QRectF& target, const QTransform& t, double dpr) const;
 
   std::vector<Op> ops_;
   QColor background_ = palette_colour(0);
+  int margin_tile_ = 0;  // the background tile painted last
   std::function<void()> changed_, refreshed_;
 };
 
