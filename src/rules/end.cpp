@@ -5,6 +5,7 @@
 #include "analysis/survey.h"
 #include "control/events.h"
 #include "rules/legality.h"
+#include "rules/move.h"
 
 namespace hakuro {
 
@@ -85,6 +86,8 @@ bool piece_defends(Game& g, const Side& s, Parried parried) {
 template <class Parried>
 int mated(Game& g, const Side& s, Parried parried) {
   if (s.enemy_influence[s.kx][s.ky] == 0) return NG;
+  // The pawn-drop test reads the two-pawn flags, which may predate the last move.
+  調査_2歩フラグ設定(g);
   if (drop_interposes(g, s)) return NG;
   if (king_escapes(g, s)) return NG;
   if (piece_defends(g, s, parried)) return NG;
