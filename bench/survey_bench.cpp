@@ -35,7 +35,7 @@ Game position(const std::array<const char*, 9>& rows) {
         default: code = KARA;
       }
       if (promoted) ++code;
-      g.ban[x][y] = std::isupper(static_cast<unsigned char>(c)) ? -code : code;
+      g.pos.ban[x][y] = std::isupper(static_cast<unsigned char>(c)) ? -code : code;
     }
   }
   return g;
@@ -64,7 +64,7 @@ void BM_Survey(benchmark::State& state) {
   Game g = position(kPositions[static_cast<std::size_t>(state.range(0))]);
   for (auto _ : state) {
     勢力調査(g);
-    benchmark::DoNotOptimize(g.seiryoku_sita);
+    benchmark::DoNotOptimize(g.survey.seiryoku_sita);
     benchmark::ClobberMemory();
   }
 }

@@ -8,24 +8,22 @@
 
 namespace hakuro::bearing {
 
-inline bool on_board(int v) { return static_cast<unsigned>(v - 1) < 9u; }
-
 // A bottom piece with record code r on (x, y) bears on (tx, ty). Every bottom piece but the king
 // marks a check when the square holds the top king.
 template <bool Check>
 inline void bottom(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.seiryoku_sita[tx][ty];
-  const int b = g.ban[tx][ty];
+  ++g.survey.seiryoku_sita[tx][ty];
+  const int b = g.pos.ban[tx][ty];
   if (b < 0) {
-    if (g.mamori_koma_sita[tx][ty] > r) g.mamori_koma_sita[tx][ty] = r;
+    if (g.survey.mamori_koma_sita[tx][ty] > r) g.survey.mamori_koma_sita[tx][ty] = r;
   } else if (b > 0) {
-    ++g.kogeki_su_sita[tx][ty];
-    if (g.kogeki_koma_sita[tx][ty] < r) {
-      g.kogeki_koma_sita[tx][ty] = r;
-      g.kogeki_x_sita[tx][ty] = x;
-      g.kogeki_y_sita[tx][ty] = y;
+    ++g.survey.kogeki_su_sita[tx][ty];
+    if (g.survey.kogeki_koma_sita[tx][ty] < r) {
+      g.survey.kogeki_koma_sita[tx][ty] = r;
+      g.survey.kogeki_x_sita[tx][ty] = x;
+      g.survey.kogeki_y_sita[tx][ty] = y;
     }
-    if (Check && b == OU) g.oute_sita[x][y] = 9;
+    if (Check && b == OU) g.survey.oute_sita[x][y] = 9;
   }
 }
 
@@ -43,26 +41,26 @@ inline constexpr TopParts TOP_KING{true, false, false, false, false};
 
 template <TopParts P>
 inline void top(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.seiryoku_ue[tx][ty];
-  const int b = g.ban[tx][ty];
+  ++g.survey.seiryoku_ue[tx][ty];
+  const int b = g.pos.ban[tx][ty];
   if (b >= HU) {
-    if (P.defence && g.mamori_koma_ue[tx][ty] > r) {
-      g.mamori_koma_ue[tx][ty] = r;
+    if (P.defence && g.survey.mamori_koma_ue[tx][ty] > r) {
+      g.survey.mamori_koma_ue[tx][ty] = r;
       if (P.defence_square) {
-        g.mamori_x_ue[tx][ty] = x;
-        g.mamori_y_ue[tx][ty] = y;
+        g.survey.mamori_x_ue[tx][ty] = x;
+        g.survey.mamori_y_ue[tx][ty] = y;
       }
     }
   } else if (b <= -HU) {
-    if (P.attack && g.kogeki_koma_ue[tx][ty] > r) {
-      g.kogeki_koma_ue[tx][ty] = r;
+    if (P.attack && g.survey.kogeki_koma_ue[tx][ty] > r) {
+      g.survey.kogeki_koma_ue[tx][ty] = r;
       if (P.attack_square) {
-        g.kogeki_x_ue[tx][ty] = x;
-        g.kogeki_y_ue[tx][ty] = y;
+        g.survey.kogeki_x_ue[tx][ty] = x;
+        g.survey.kogeki_y_ue[tx][ty] = y;
       }
     }
   }
-  if (P.check && b == -OU) g.oute_ue[x][y] = 9;
+  if (P.check && b == -OU) g.survey.oute_ue[x][y] = 9;
 }
 
 // Steps from (x, y) before leaving the board in direction d (0: no limit from this axis).
@@ -74,7 +72,7 @@ inline int room(int v, int d) { return d > 0 ? 9 - v : d < 0 ? v - 1 : 9; }
 template <bool Top>
 inline void line(Game& g, int code, int x, int y, int dx, int dy) {
   const int king = Top ? -OU : OU;
-  Table& oute = Top ? g.oute_ue : g.oute_sita;
+  Table& oute = Top ? g.survey.oute_ue : g.survey.oute_sita;
   const int n = std::min(room(x, dx), room(y, dy));
   for (int i = 1; i <= n; ++i) {
     const int tx = x + i * dx, ty = y + i * dy;
@@ -82,7 +80,7 @@ inline void line(Game& g, int code, int x, int y, int dx, int dy) {
       top<TOP_LINE>(g, code, x, y, tx, ty);
     else
       bottom<false>(g, code, x, y, tx, ty);
-    const int b = g.ban[tx][ty];
+    const int b = g.pos.ban[tx][ty];
     if (b == king) {
       for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = 1;
       oute[x][y] = 9;

@@ -22,17 +22,17 @@ inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
 void reset(Game& g) {
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
-      g.seiryoku_sita[x][y] = 0;
-      g.seiryoku_ue[x][y] = 0;
-      g.kogeki_su_sita[x][y] = 0;
-      g.oute_sita[x][y] = 0;
-      g.oute_ue[x][y] = 0;
-      g.kogeki_x_sita[x][y] = 0;
-      g.kogeki_y_sita[x][y] = 0;
-      g.kogeki_koma_sita[x][y] = -999;
-      g.kogeki_koma_ue[x][y] = 999;
-      g.mamori_koma_sita[x][y] = 999;
-      g.mamori_koma_ue[x][y] = 999;
+      g.survey.seiryoku_sita[x][y] = 0;
+      g.survey.seiryoku_ue[x][y] = 0;
+      g.survey.kogeki_su_sita[x][y] = 0;
+      g.survey.oute_sita[x][y] = 0;
+      g.survey.oute_ue[x][y] = 0;
+      g.survey.kogeki_x_sita[x][y] = 0;
+      g.survey.kogeki_y_sita[x][y] = 0;
+      g.survey.kogeki_koma_sita[x][y] = -999;
+      g.survey.kogeki_koma_ue[x][y] = 999;
+      g.survey.mamori_koma_sita[x][y] = 999;
+      g.survey.mamori_koma_ue[x][y] = 999;
     }
   }
 }
@@ -48,7 +48,7 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
         bearing::bottom<true>(g, c, x, y, tx, ty);
-        if (g.ban[tx][ty] == OU) g.oute_sita[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = 9;
       });
       break;
     case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
@@ -68,8 +68,8 @@ void bottom_piece(Game& g, int c, int x, int y) {
       bearing::steps(CORNERS, x, y, bear(c));
       break;
     case -OU:
-      g.ou_sita_x = x;
-      g.ou_sita_y = y;
+      g.pos.ou_sita_x = x;
+      g.pos.ou_sita_y = y;
       bearing::steps(KING, x, y,
                      [&](int tx, int ty) { bearing::bottom<false>(g, c, x, y, tx, ty); });
       break;
@@ -88,7 +88,7 @@ void top_piece(Game& g, int c, int x, int y) {
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
         top<TOP_MINOR>(g, c, x, y, tx, ty);
-        if (g.ban[tx][ty] == -OU) g.oute_ue[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = 9;
       });
       break;
     case GIN:
@@ -110,8 +110,8 @@ void top_piece(Game& g, int c, int x, int y) {
       steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(g, c, x, y, tx, ty); });
       break;
     case OU:
-      g.ou_ue_x = x;
-      g.ou_ue_y = y;
+      g.pos.ou_ue_x = x;
+      g.pos.ou_ue_y = y;
       steps(KING, x, y, [&](int tx, int ty) { top<TOP_KING>(g, c, x, y, tx, ty); });
       break;
     default: break;
@@ -124,7 +124,7 @@ void 勢力調査(Game& g) {
   reset(g);
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
-      const int c = g.ban[x][y];
+      const int c = g.pos.ban[x][y];
       if (c < 0)
         bottom_piece(g, c, x, y);
       else if (c > 0)

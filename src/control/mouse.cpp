@@ -18,8 +18,6 @@ namespace hakuro {
 
 namespace {
 
-bool on_board(int v) { return v >= 1 && v <= 9; }
-
 // The cell under a press point, rounding down; far-off or unusable points give a far-off cell.
 int cell_of(double v, int origin, int size) {
   const double c = std::floor((v - origin) / size);
@@ -31,7 +29,7 @@ bool belongs_to_mover(const Game& g, int piece) {
 }
 
 void restart_turn_clock(Form& f) {
-  f.g.teban_kaishi = f.win.time_of_day();
+  f.g.clock.teban_kaishi = f.win.time_of_day();
   if (f.win.checked("KEIKA")) set_timer1(f, true);
 }
 
@@ -59,16 +57,16 @@ void resume(Form& f) {
 
 void pick_on_board(Form& f, int x, int y) {
   Game& g = f.g;
-  if (g.ban[x][y] == KARA) return;
-  g.moto_x = g.sentaku_x = x;
-  g.moto_y = g.sentaku_y = y;
-  g.ugoki_koma = g.ban[x][y];
-  描画_移動可能桝色(f, g.moto_x, g.moto_y, g.sidou_iro, g.ugoki_koma);
-  if (belongs_to_mover(g, g.ugoki_koma)) {
-    g.sentaku = 1;
+  if (g.pos.ban[x][y] == KARA) return;
+  g.sel.moto_x = g.sel.sentaku_x = x;
+  g.sel.moto_y = g.sel.sentaku_y = y;
+  g.sel.ugoki_koma = g.pos.ban[x][y];
+  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
+  if (belongs_to_mover(g, g.sel.ugoki_koma)) {
+    g.sel.sentaku = 1;
     描画_桝輪郭(f, IRO_AKA, x, y);
   } else {
-    描画_桝輪郭(f, g.sidou_iro, x, y);
+    描画_桝輪郭(f, g.look.sidou_iro, x, y);
   }
 }
 
@@ -76,7 +74,7 @@ void pick_on_board(Form& f, int x, int y) {
 void after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
-  g.mochi_jikan_sita += g.keika_byou;
+  g.clock.mochi_jikan_sita += g.clock.keika_byou;
   勢力調査(g);
   if (詰めかCOM(g) == OK || captured == OU) {
     終了(f, "あなた");
@@ -96,46 +94,46 @@ void after_move_between_people(Form& f) {
   if (g.ou_tori == g.SITA) 終了(f, "先手");
   if (g.ou_tori == g.UE) 終了(f, "後手");
   if (g.teban == g.TEBAN_SENTE || g.teban == g.TEBAN_GOTE) {
-    (g.teban == g.SITA ? g.mochi_jikan_sita : g.mochi_jikan_ue) += g.keika_byou;
+    (g.teban == g.SITA ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
     g.teban = g.teban == g.TEBAN_SENTE ? g.TEBAN_GOTE : g.TEBAN_SENTE;
   }
-  g.teban_kaishi = f.win.time_of_day();
+  g.clock.teban_kaishi = f.win.time_of_day();
 }
 
 void move_picked_piece(Form& f, int button, int x, int y) {
   Game& g = f.g;
-  g.saki_x = x;
-  g.saki_y = y;
-  if (移動チェック(g, g.moto_x, g.moto_y, g.saki_x, g.saki_y, g.ugoki_koma) == NG) {
+  g.sel.saki_x = x;
+  g.sel.saki_y = y;
+  if (移動チェック(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma) == NG) {
     play(f, f.snd_kinshi);
-    g.sentaku = 0;
+    g.sel.sentaku = 0;
     描画_将棋盤桝(f);
     return;
   }
-  if (移動後チェック(g.saki_y, g.ugoki_koma) == NG && button != BTN_MIGI) {
+  if (移動後チェック(g.sel.saki_y, g.sel.ugoki_koma) == NG && button != BTN_MIGI) {
     play(f, f.snd_kinshi);
     msg_ok(f, "マウスの右をクリックして下さい", "成り");
     return;
   }
-  const double T = g.mochi_jikan_sita, U = g.mochi_jikan_ue, E = g.keika_byou;
+  const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
   const bool bottom_moves = g.teban == g.SITA;
-  手順保存(g, g.moto_x, g.moto_y, g.saki_x, g.saki_y, g.ugoki_koma, g.ban[g.saki_x][g.saki_y], T,
+  手順保存(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma, g.pos.ban[g.sel.saki_x][g.sel.saki_y], T,
            bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
   ++g.tesu;
   描画_手数(f, g.tesu, IRO_SHIRO);
-  if (調査_駒成(g, g.moto_x, g.moto_y, g.saki_x, g.saki_y, g.ugoki_koma) == OK &&
+  if (調査_駒成(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma) == OK &&
       button == BTN_MIGI)
-    g.ugoki_koma = g.nari_koma;
-  g.kifu_ato_koma[static_cast<std::size_t>(g.kifu_tesu)] = g.ugoki_koma;
-  g.sentaku = 0;
-  描画_桝輪郭(f, g.masu_iro, g.moto_x, g.moto_y);
-  描画_桝輪郭(f, g.masu_iro, g.saki_x, g.saki_y);
-  描画_移動可能桝色(f, g.moto_x, g.moto_y, g.masu_iro, g.ugoki_koma);
-  if (g.moto_x < 0) g.moto_y = 8 - g.moto_y;
-  const int captured = g.ban[g.saki_x][g.saki_y];
-  駒移動(f, g.moto_x, g.moto_y, g.saki_x, g.saki_y, g.ugoki_koma);
+    g.sel.ugoki_koma = g.nari_koma;
+  g.record.at(g.record.kifu_tesu).ato_koma = g.sel.ugoki_koma;
+  g.sel.sentaku = 0;
+  描画_桝輪郭(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
+  描画_桝輪郭(f, g.look.masu_iro, g.sel.saki_x, g.sel.saki_y);
+  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
+  if (g.sel.moto_x < 0) g.sel.moto_y = 8 - g.sel.moto_y;
+  const int captured = g.pos.ban[g.sel.saki_x][g.sel.saki_y];
+  駒移動(f, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma);
   play(f, f.snd_komaoto);
-  描画_移動結果(f, g.ugoki_koma >= HU ? g.UE : g.SITA, g.saki_x, g.saki_y, g.ugoki_koma, g.moji_iro);
+  描画_移動結果(f, g.sel.ugoki_koma >= HU ? g.UE : g.SITA, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma, g.look.moji_iro);
   if (g.taikyoku_mode == MODE_COM) after_move_against_computer(f, captured);
   else after_move_between_people(f);
 }
@@ -144,27 +142,27 @@ void move_picked_piece(Form& f, int button, int x, int y) {
 void pick_in_hand(Form& f, int column, int row, int k) {
   Game& g = f.g;
   const bool bottom = column == 11;
-  if ((bottom ? g.mochi_sita[k] : g.mochi_ue[k]) <= 0) return;
+  if ((bottom ? g.pos.mochi_sita[k] : g.pos.mochi_ue[k]) <= 0) return;
   調査_2歩フラグ設定(g);
-  g.moto_x = g.sentaku_x = column;
-  g.moto_y = g.sentaku_y = row;
-  g.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
+  g.sel.moto_x = g.sel.sentaku_x = column;
+  g.sel.moto_y = g.sel.sentaku_y = row;
+  g.sel.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
   const int owner = bottom ? g.SITA : g.UE, other = bottom ? g.UE : g.SITA;
   if (g.teban == owner) {
-    g.sentaku = 1;
+    g.sel.sentaku = 1;
     描画_桝輪郭(f, IRO_AKA, column, row);
   } else {
-    g.sentaku = 0;
-    if (g.teban == other) 描画_桝輪郭(f, g.sidou_iro, column, row);
+    g.sel.sentaku = 0;
+    if (g.teban == other) 描画_桝輪郭(f, g.look.sidou_iro, column, row);
   }
-  描画_移動可能桝色(f, g.moto_x, g.moto_y, g.sidou_iro, g.ugoki_koma);
+  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
 }
 
 void press_off_board(Form& f, int x, int y) {
   Game& g = f.g;
-  if (is_top(g.ugoki_koma) || is_bottom(g.ugoki_koma)) {
-    描画_移動可能桝色(f, g.moto_x, g.moto_y, g.masu_iro, g.ugoki_koma);
-    描画_桝輪郭(f, g.masu_iro, g.moto_x, g.moto_y);
+  if (is_top(g.sel.ugoki_koma) || is_bottom(g.sel.ugoki_koma)) {
+    描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
+    描画_桝輪郭(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
   }
   if (x == 11 && y >= 3 && y <= 9) pick_in_hand(f, 11, y, y - 2);
   else if (x == -1 && y >= 1 && y <= 7) pick_in_hand(f, -1, y, 8 - y);
@@ -174,7 +172,7 @@ void press_off_board(Form& f, int x, int y) {
 
 void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int piece) {
   描画_将棋盤桝(f);
-  if (f.g.sidou_on == NG) return;
+  if (f.g.look.sidou_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (移動チェック(f.g, from_x, from_y, x, y, piece) == OK) 描画_桝輪郭(f, colour, x, y);
@@ -198,7 +196,7 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
   }
   resume(f);
   if (!on_board(x) || !on_board(y)) press_off_board(f, x, y);
-  else if (g.sentaku == 0) pick_on_board(f, x, y);
+  else if (g.sel.sentaku == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);
 }
 

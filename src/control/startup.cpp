@@ -17,7 +17,7 @@ constexpr std::int32_t kWindowHandle = 1;
 constexpr int kMaximisedTop = -60;
 
 void paint_over_level(Form& f) {
-  for (int x = -2; x <= 0; ++x) 描画_絵(f, f.g.haikei, x, 0);
+  for (int x = -2; x <= 0; ++x) 描画_絵(f, f.g.look.haikei, x, 0);
 }
 
 void say_whose_turn(Form& f, const std::string& title) {
@@ -40,20 +40,20 @@ void Form_Load(Form& f) {
   load_sounds(f);
 
   g.kifu_mode = NG;
-  g.sidou_on = NG;
-  g.saigo_tesu = 0;
+  g.look.sidou_on = NG;
+  g.record.saigo_tesu = 0;
   g.level = 3;
   f.win.set_checked("LEVEL3", true);
   g.TEBAN_SENTE = 1;
   g.TEBAN_GOTE = -1;
-  g.moji_iro = IRO_SHIRO;
-  g.haikei_iro = IRO_MIDORI;
-  g.masu_iro = g.haikei_iro;
-  g.sidou_iro = g.masu_iro;
+  g.look.moji_iro = IRO_SHIRO;
+  g.look.haikei_iro = IRO_MIDORI;
+  g.look.masu_iro = g.look.haikei_iro;
+  g.look.sidou_iro = g.look.masu_iro;
   g.UE = g.TEBAN_SENTE;
   g.SITA = g.TEBAN_GOTE;
 
-  f.screen.background_colour(g.haikei_iro);
+  f.screen.background_colour(g.look.haikei_iro);
   読込_環境設定ファイル(f);
   初期設定(f);
   if (f.win.window_top() != kMaximisedTop) f.win.place(0, 0, 9400, 8000);
@@ -66,18 +66,17 @@ void 初期設定(Form& f) {
   g.taikyoku_mode = TEBAN_NASI;
   g.ou_tori = TEBAN_NASI;
   g.teban = TEBAN_NASI;
-  g.kifu_tesu = 0;
+  g.record.kifu_tesu = 0;
   g.tesu = 0;
   g.hanten = NG;
   set_timer1(f, false);
-  g.mochi_jikan_ue = g.mochi_jikan_sita = 0;
+  g.clock.mochi_jikan_ue = g.clock.mochi_jikan_sita = 0;
   g.chudan = NG;
   g.kifu_mode = NG;
-  g.hyouji_byou = 0;
-  ensure_record(g, 0);
-  g.kifu_ato_koma[0] = HU;
-  g.sentaku = 0;
-  set_starting_position(g);
+  g.clock.hyouji_byou = 0;
+  g.record.at(0).ato_koma = HU;
+  g.sel.sentaku = 0;
+  set_starting_position(g.pos);
   画面_再描画(f);
 }
 
@@ -86,7 +85,7 @@ void START_Click(Form& f) {
   描画_棋譜読込み部分消去(f);
   paint_over_level(f);
   描画_将棋盤桝(f);
-  g.teban_kaishi = f.win.time_of_day();
+  g.clock.teban_kaishi = f.win.time_of_day();
   if (f.win.checked("KEIKA")) set_timer1(f, true);
   g.taikyoku_mode = MODE_MAN;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
@@ -103,11 +102,11 @@ void START_Click(Form& f) {
 void SENTE_Click(Form& f) {
   Game& g = f.g;
   begin_com_game(f);
-  g.sentaku = 0;
+  g.sel.sentaku = 0;
   g.taikyoku_mode = MODE_COM;
   g.kifu_mode = NG;
-  g.saigo_tesu = g.tesu;
-  g.teban_kaishi = f.win.time_of_day();
+  g.record.saigo_tesu = g.tesu;
+  g.clock.teban_kaishi = f.win.time_of_day();
   set_timer1(f, true);
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
     g.SITA = g.TEBAN_SENTE;
@@ -130,10 +129,10 @@ void GOTE_Click(Form& f) {
   Game& g = f.g;
   begin_com_game(f);
   set_timer1(f, true);
-  g.sentaku = 0;
+  g.sel.sentaku = 0;
   g.taikyoku_mode = MODE_COM;
   g.kifu_mode = NG;
-  g.saigo_tesu = g.tesu;
+  g.record.saigo_tesu = g.tesu;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
     g.SITA = g.TEBAN_GOTE;
     g.UE = g.TEBAN_SENTE;

@@ -27,14 +27,14 @@ void 描画_桝輪郭(Form& f, int colour, double x, double y) {
 
 void 描画_将棋盤桝(Form& f) {
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, f.g.masu_iro, x, y);
+    for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, f.g.look.masu_iro, x, y);
 }
 
 void 描画_盤(Form& f) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      描画_絵(f, f.g.ban[x][y], x, y);
-      描画_桝輪郭(f, f.g.haikei_iro, x, y);
+      描画_絵(f, f.g.pos.ban[x][y], x, y);
+      描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
     }
 }
 
@@ -43,13 +43,13 @@ void 描画_自持盤(Form& f) {
   for (int k = 1; k <= 7; ++k) {
     const int r = k + 2;
     描画_絵(f, KARA, 11, r);
-    描画_絵(f, g.haikei, 12, r);
-    描画_桝輪郭(f, g.haikei_iro, 11, r);
-    if (g.mochi_sita[k] > 0) {
+    描画_絵(f, g.look.haikei, 12, r);
+    描画_桝輪郭(f, g.look.haikei_iro, 11, r);
+    if (g.pos.mochi_sita[k] > 0) {
       描画_絵(f, -KIND_CODE[k], 11, r);
-      描画_桝輪郭(f, g.haikei_iro, 11, r);
-      描画_数値(f, 12.1, r + 0.3, g.mochi_sita[k], IRO_KURO, 0, 14);
-      描画_数値(f, 12, r + 0.2, g.mochi_sita[k], IRO_AKA, 0, 14);
+      描画_桝輪郭(f, g.look.haikei_iro, 11, r);
+      描画_数値(f, 12.1, r + 0.3, g.pos.mochi_sita[k], IRO_KURO, 0, 14);
+      描画_数値(f, 12, r + 0.2, g.pos.mochi_sita[k], IRO_AKA, 0, 14);
     }
   }
 }
@@ -59,28 +59,28 @@ void 描画_敵持盤(Form& f) {
   for (int r = 1; r <= 7; ++r) {
     const int k = 8 - r;
     描画_絵(f, KARA, -1, r);
-    描画_絵(f, g.haikei, 0, r);
-    描画_桝輪郭(f, g.haikei_iro, -1, r);
-    if (g.mochi_ue[k] > 0) {
+    描画_絵(f, g.look.haikei, 0, r);
+    描画_桝輪郭(f, g.look.haikei_iro, -1, r);
+    if (g.pos.mochi_ue[k] > 0) {
       描画_絵(f, KIND_CODE[k], -1, r);
-      描画_桝輪郭(f, g.haikei_iro, -1, r);
-      描画_数値(f, 0.1, r + 0.3, g.mochi_ue[k], IRO_KURO, 0, 14);
-      描画_数値(f, 0, r + 0.2, g.mochi_ue[k], IRO_AKA, 0, 14);
+      描画_桝輪郭(f, g.look.haikei_iro, -1, r);
+      描画_数値(f, 0.1, r + 0.3, g.pos.mochi_ue[k], IRO_KURO, 0, 14);
+      描画_数値(f, 0, r + 0.2, g.pos.mochi_ue[k], IRO_AKA, 0, 14);
     }
-    描画_桝輪郭(f, g.haikei_iro, 1, r);
+    描画_桝輪郭(f, g.look.haikei_iro, 1, r);
   }
 }
 
 void 描画_桝_数値(Form& f) {
   f.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
-    描画_絵(f, f.g.haikei, i, 0);
+    描画_絵(f, f.g.look.haikei, i, 0);
     描画_数値(f, i + 0.2, 0.5, 10 - i, IRO_KURO, 0, 16);
     描画_数値(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);
-    描画_絵(f, f.g.haikei, 10, i);
+    描画_絵(f, f.g.look.haikei, 10, i);
     描画_数値(f, 10.2, i + 0.4, i, IRO_KURO, 1, 12);
     描画_数値(f, 10.1, i + 0.3, i, IRO_KIIRO, 1, 12);
-    描画_桝輪郭(f, f.g.haikei_iro, 9, i);
+    描画_桝輪郭(f, f.g.look.haikei_iro, 9, i);
   }
 }
 
@@ -92,13 +92,13 @@ void 描画_背景(Form& f, int id) {
 
 void 画面_再描画(Form& f) {
   Game& g = f.g;
-  描画_背景(f, g.haikei);
+  描画_背景(f, g.look.haikei);
   描画_桝_数値(f);
   描画_自持盤(f);
   描画_敵持盤(f);
   描画_盤(f);
-  描画_所有時間(f, g.UE, g.mochi_jikan_ue);
-  描画_所有時間(f, g.SITA, g.mochi_jikan_sita);
+  描画_所有時間(f, g.UE, g.clock.mochi_jikan_ue);
+  描画_所有時間(f, g.SITA, g.clock.mochi_jikan_sita);
   if (g.taikyoku_mode == MODE_COM) 描画_レベル(f, g.level);
   if (g.hande_settei == OK) 描画_ハンデレベル(f, g.hande_level);
   描画_絵(f, E_TITLE, 11.1, 0);
@@ -106,11 +106,11 @@ void 画面_再描画(Form& f) {
 
 void 描画_棋譜読込み部分消去(Form& f) {
   描画_桝_数値(f);
-  描画_絵(f, f.g.haikei, -1, 10);
-  描画_絵(f, f.g.haikei, 0, 10);
+  描画_絵(f, f.g.look.haikei, -1, 10);
+  描画_絵(f, f.g.look.haikei, 0, 10);
   for (int x = 1; x <= 9; ++x) {
-    描画_絵(f, f.g.haikei, x, 10);
-    描画_桝輪郭(f, f.g.haikei_iro, x, 9);
+    描画_絵(f, f.g.look.haikei, x, 10);
+    描画_桝輪郭(f, f.g.look.haikei_iro, x, 9);
   }
 }
 

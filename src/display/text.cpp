@@ -92,7 +92,7 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
     描画_移動駒種類(f, -1.2, 8.4, R, colour);
     描画_移動駒種類(f, -0.5, 8.5, P, IRO_KURO);
     描画_移動駒種類(f, -0.6, 8.4, P, colour);
-    描画_桝輪郭(f, f.g.haikei_iro, 1, 8);
+    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
     return;
   }
   if (side == f.g.SITA) {
@@ -106,20 +106,20 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
 }
 
 void 消去_移動結果(Form& f, int side) {
-  const int bg = f.g.haikei;
+  const int bg = f.g.look.haikei;
   if (side == f.g.UE) {
     for (int x = -2; x <= 0; ++x) 描画_絵(f, bg, x, 8);
-    描画_桝輪郭(f, f.g.haikei_iro, -1, 7);
-    描画_桝輪郭(f, f.g.haikei_iro, 1, 8);
+    描画_桝輪郭(f, f.g.look.haikei_iro, -1, 7);
+    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
   } else if (side == f.g.SITA) {
     for (int x = 13; x <= 15; ++x) 描画_絵(f, bg, x, 3);
   }
 }
 
 void 描画_手数(Form& f, int n, int) {
-  描画_絵(f, f.g.haikei, 13, 4);
-  描画_絵(f, f.g.haikei, 14, 4);
-  描画_桝輪郭(f, f.g.haikei_iro, 11, 4);
+  描画_絵(f, f.g.look.haikei, 13, 4);
+  描画_絵(f, f.g.look.haikei, 14, 4);
+  描画_桝輪郭(f, f.g.look.haikei_iro, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   描画_数値(f, x + 0.1, 4.4, n, IRO_KURO, 0, 12);
   描画_数値(f, x, 4.3, n, IRO_SHIRO, 0, 12);
@@ -128,7 +128,7 @@ void 描画_手数(Form& f, int n, int) {
 }
 
 void 描画_ハンデレベル(Form& f, int level) {
-  for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.haikei, x, 2);
+  for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.look.haikei, x, 2);
   描画_文字列(f, 11.1, 2.1, level, IRO_KURO, 10);
   描画_文字列(f, 11, 2, level, IRO_SHIRO, 10);
 }

@@ -37,7 +37,7 @@ void 消去_所有時間(Form& f, int side) {
   if (side == f.g.SITA) from = 13;
   else if (side == f.g.UE) from = -2;
   else return;
-  for (int x = from; x < from + 3; ++x) 描画_絵(f, f.g.haikei, x, 9);
+  for (int x = from; x < from + 3; ++x) 描画_絵(f, f.g.look.haikei, x, 9);
 }
 
 void 描画_所有時間(Form& f, int side, double seconds) {
@@ -50,19 +50,19 @@ void 描画_所有時間(Form& f, int side, double seconds) {
   } else if (side == f.g.UE) {
     描画_数値(f, -1.5, 9.3, text, IRO_KURO, 0, 12);
     描画_数値(f, -1.6, 9.2, text, IRO_SHIRO, 0, 12);
-    描画_桝輪郭(f, f.g.haikei_iro, 1, 9);
+    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 9);
   }
 }
 
 void Timer1_Timer(Form& f) {
   Game& g = f.g;
   if (!f.timer1) return;
-  g.keika_byou = 調査_経過秒(g.teban_kaishi, f.win.time_of_day());
-  const int whole = static_cast<int>(std::floor(g.keika_byou));
-  if (whole == g.hyouji_byou) return;
-  g.hyouji_byou = whole;
-  if (g.teban == g.UE) 描画_所有時間(f, g.UE, g.keika_byou + g.mochi_jikan_ue);
-  else if (g.teban == g.SITA) 描画_所有時間(f, g.SITA, g.keika_byou + g.mochi_jikan_sita);
+  g.clock.keika_byou = 調査_経過秒(g.clock.teban_kaishi, f.win.time_of_day());
+  const int whole = static_cast<int>(std::floor(g.clock.keika_byou));
+  if (whole == g.clock.hyouji_byou) return;
+  g.clock.hyouji_byou = whole;
+  if (g.teban == g.UE) 描画_所有時間(f, g.UE, g.clock.keika_byou + g.clock.mochi_jikan_ue);
+  else if (g.teban == g.SITA) 描画_所有時間(f, g.SITA, g.clock.keika_byou + g.clock.mochi_jikan_sita);
   f.screen.refresh();
 }
 
@@ -75,8 +75,8 @@ void KEIKA_Click(Form& f) {
   } else {
     f.win.set_checked("KEIKA", true);
     set_timer1(f, true);
-    描画_所有時間(f, f.g.UE, f.g.mochi_jikan_ue);
-    描画_所有時間(f, f.g.SITA, f.g.mochi_jikan_sita);
+    描画_所有時間(f, f.g.UE, f.g.clock.mochi_jikan_ue);
+    描画_所有時間(f, f.g.SITA, f.g.clock.mochi_jikan_sita);
   }
   書込_環境設定ファイル(f);
 }

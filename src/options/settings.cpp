@@ -47,14 +47,14 @@ bool read_and_apply(Form& f, SjisReader& in) {
     if (*l == b.line) {
       チェック設定(f, b.id);
       描画_背景(f, b.id);
-      g.haikei = b.id;
+      g.look.haikei = b.id;
       break;
     }
   if (!(l = in.line())) return false;
   const bool sidou = *l == "移動指導=ON";
-  g.sidou_iro = sidou ? IRO_SHIRO : g.haikei_iro;
+  g.look.sidou_iro = sidou ? IRO_SHIRO : g.look.haikei_iro;
   f.win.set_checked("SIDOU", sidou);
-  g.sidou_on = sidou ? 1 : 0;
+  g.look.sidou_on = sidou ? 1 : 0;
   if (!(l = in.line())) return false;
   f.win.set_checked("KEIKA", *l == "経過時間=ON");
   if (!(l = in.line())) return false;
@@ -71,7 +71,7 @@ void cannot_write(Form& f) {
 void choose_background(Form& f, int id, const char* item) {
   if (!f.win.checked(item)) {
     チェック設定(f, id);
-    f.g.haikei = id;
+    f.g.look.haikei = id;
   }
   書込_環境設定ファイル(f);
   画面_再描画(f);
@@ -96,7 +96,7 @@ void 読込_環境設定ファイル(Form& f) {
   if (!write_defaults()) cannot_write(f);
   チェック設定(f, HAIKEI_MIDORI);
   描画_背景(f, HAIKEI_MIDORI);
-  f.g.haikei = HAIKEI_MIDORI;
+  f.g.look.haikei = HAIKEI_MIDORI;
   check_defaults(f);
 }
 
@@ -126,18 +126,18 @@ void SIDOU_Click(Form& f) {
   Game& g = f.g;
   if (f.win.checked("SIDOU")) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, g.masu_iro, x, y);
+      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, g.look.masu_iro, x, y);
     for (int i = 1; i <= 7; ++i) {
-      描画_桝輪郭(f, g.masu_iro, -1, i);
-      描画_桝輪郭(f, g.masu_iro, 11, i + 2);
+      描画_桝輪郭(f, g.look.masu_iro, -1, i);
+      描画_桝輪郭(f, g.look.masu_iro, 11, i + 2);
     }
     f.win.set_checked("SIDOU", false);
-    g.sidou_on = 0;
-    g.sidou_iro = g.masu_iro;
+    g.look.sidou_on = 0;
+    g.look.sidou_iro = g.look.masu_iro;
   } else {
     f.win.set_checked("SIDOU", true);
-    g.sidou_on = 1;
-    g.sidou_iro = IRO_SHIRO;
+    g.look.sidou_on = 1;
+    g.look.sidou_iro = IRO_SHIRO;
   }
   書込_環境設定ファイル(f);
 }

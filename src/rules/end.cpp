@@ -11,8 +11,6 @@ namespace hakuro {
 
 namespace {
 
-bool on_board(int v) { return v >= 1 && v <= 9; }
-
 // What differs between the two kings' mate tests.
 struct Side {
   int kx, ky;
@@ -37,14 +35,14 @@ bool drop_interposes(Game& g, const Side& s) {
       if (s.hand_total == s.hand_pawns &&
           移動チェック(g, s.drop_column, 0, x, y, s.pawn) == NG)
         return false;
-      g.ban[x][y] = s.pawn;
+      g.pos.ban[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2)
-          if (s.checks[x2][y2] == 9 && 移動チェック(g, x2, y2, s.kx, s.ky, g.ban[x2][y2]) == OK) {
-            g.ban[x][y] = KARA;
+          if (s.checks[x2][y2] == 9 && 移動チェック(g, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
+            g.pos.ban[x][y] = KARA;
             return false;
           }
-      g.ban[x][y] = KARA;
+      g.pos.ban[x][y] = KARA;
     }
   return true;
 }
@@ -64,19 +62,19 @@ template <class Parried>
 bool piece_defends(Game& g, const Side& s, Parried parried) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int piece = g.ban[x][y];
+      const int piece = g.pos.ban[x][y];
       if (!is_defender(piece, s.pawn)) continue;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2) {
           if ((x2 == x && y2 == y) || s.checks[x2][y2] <= 0 ||
               移動チェック(g, x, y, x2, y2, piece) == NG)
             continue;
-          const int there = g.ban[x2][y2];
-          g.ban[x2][y2] = piece;
-          g.ban[x][y] = KARA;
+          const int there = g.pos.ban[x2][y2];
+          g.pos.ban[x2][y2] = piece;
+          g.pos.ban[x][y] = KARA;
           const bool ok = parried();
-          g.ban[x][y] = piece;
-          g.ban[x2][y2] = there;
+          g.pos.ban[x][y] = piece;
+          g.pos.ban[x2][y2] = there;
           if (ok) return true;
         }
     }
@@ -101,26 +99,26 @@ bool king_square(int x, int y) { return on_board(x) && on_board(y); }
 int 詰めかMAN_COM移動(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.ban[x][y] >= HU && 移動チェック(g, x, y, g.ou_sita_x, g.ou_sita_y, g.ban[x][y]) == OK)
+      if (g.pos.ban[x][y] >= HU && 移動チェック(g, x, y, g.pos.ou_sita_x, g.pos.ou_sita_y, g.pos.ban[x][y]) == OK)
         return OK;
   return NG;
 }
 
 int 詰めかMAN(Game& g) {
-  if (!king_square(g.ou_sita_x, g.ou_sita_y)) return NG;
-  const Side s{g.ou_sita_x, g.ou_sita_y, g.mochi_sita_su, g.mochi_sita[1], 11, -HU, -OU,
-               g.seiryoku_ue, g.oute_ue};
+  if (!king_square(g.pos.ou_sita_x, g.pos.ou_sita_y)) return NG;
+  const Side s{g.pos.ou_sita_x, g.pos.ou_sita_y, g.pos.mochi_sita_su, g.pos.mochi_sita[1], 11, -HU, -OU,
+               g.survey.seiryoku_ue, g.survey.oute_ue};
   return mated(g, s, [&] { return 詰めかMAN_COM移動(g) == NG; });
 }
 
 int 詰めかCOM(Game& g) {
-  if (!king_square(g.ou_ue_x, g.ou_ue_y)) return NG;
-  const Side s{g.ou_ue_x, g.ou_ue_y, g.mochi_ue_su, g.mochi_ue[1], -1, HU, OU,
-               g.seiryoku_sita, g.oute_sita};
+  if (!king_square(g.pos.ou_ue_x, g.pos.ou_ue_y)) return NG;
+  const Side s{g.pos.ou_ue_x, g.pos.ou_ue_y, g.pos.mochi_ue_su, g.pos.mochi_ue[1], -1, HU, OU,
+               g.survey.seiryoku_sita, g.survey.oute_sita};
   // Each trial is judged by a whole survey; the scan goes on with the last trial's check map.
   return mated(g, s, [&] {
     勢力調査(g);
-    return g.seiryoku_sita[g.ou_ue_x][g.ou_ue_y] == 0;
+    return g.survey.seiryoku_sita[g.pos.ou_ue_x][g.pos.ou_ue_y] == 0;
   });
 }
 

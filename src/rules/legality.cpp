@@ -6,13 +6,11 @@ namespace hakuro {
 
 namespace {
 
-bool on_board(int v) { return v >= 1 && v <= 9; }
-
 // Every square strictly between the two ends of a lance's file move is empty.
 bool file_clear(const Game& g, int x, int from_y, int to_y) {
   const int step = to_y > from_y ? 1 : -1;
   for (int y = from_y + step; y != to_y; y += step)
-    if (g.ban[x][y] != KARA) return false;
+    if (g.pos.ban[x][y] != KARA) return false;
   return true;
 }
 
@@ -36,9 +34,9 @@ int 移動チェック(const Game& g, int from_x, int from_y, int to_x, int to_y
   if (to_x == from_x && to_y == from_y) return NG;
   const bool drop = from_x == 11 || from_x == -1;
   if (drop) {
-    if (g.ban[to_x][to_y] != KARA) return NG;
-    if (piece == -HU && g.nifu_sita[to_x] == 1) return NG;
-    if (piece == HU && g.nifu_ue[to_x] == 1) return NG;
+    if (g.pos.ban[to_x][to_y] != KARA) return NG;
+    if (piece == -HU && g.pos.nifu_sita[to_x] == 1) return NG;
+    if (piece == HU && g.pos.nifu_ue[to_x] == 1) return NG;
     switch (piece) {
       case HU: case KYOU: return result(to_y != 9);
       case -HU: case -KYOU: return result(to_y != 1);
@@ -81,12 +79,12 @@ int 移動チェック飛車(const Game& g, int from_x, int from_y, int to_x, in
   if (from_y != to_y) {
     const int step = to_y > from_y ? 1 : -1;
     for (int y = from_y + step; y != to_y; y += step)
-      if (g.ban[to_x][y] != KARA) return NG;
+      if (g.pos.ban[to_x][y] != KARA) return NG;
   }
   if (from_x != to_x) {
     const int step = to_x > from_x ? 1 : -1;
     for (int x = from_x + step; x != to_x; x += step)
-      if (g.ban[x][to_y] != KARA) return NG;
+      if (g.pos.ban[x][to_y] != KARA) return NG;
   }
   return OK;
 }
@@ -98,7 +96,7 @@ int 移動チェック角(const Game& g, int from_x, int from_y, int to_x, int t
   if (dx == 0) return OK;
   const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
   for (int i = 1; from_x + sx * i != to_x; ++i)
-    if (g.ban[from_x + sx * i][from_y + sy * i] != KARA) return NG;
+    if (g.pos.ban[from_x + sx * i][from_y + sy * i] != KARA) return NG;
   return OK;
 }
 

@@ -8,8 +8,6 @@ namespace {
 
 bool valid_kind(int k) { return k >= 1 && k <= 7; }
 
-bool on_board(int v) { return v >= 1 && v <= 9; }
-
 }  // namespace
 
 void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
@@ -18,47 +16,47 @@ void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
   const bool from_hand = from_x == -1 || from_x == 11;
   if (!on_board(to_x) || !on_board(to_y) || (!from_hand && (!on_board(from_x) || !on_board(from_y))))
     return;
-  const int captured = g.ban[to_x][to_y];
+  const int captured = g.pos.ban[to_x][to_y];
   if (is_bottom(captured) || is_top(captured)) {
     駒取得(g, g.teban, captured);
     if (kind_index(captured) != 0) {
-      if (g.teban == g.SITA) ++g.mochi_sita_su;
-      else if (g.teban == g.UE) ++g.mochi_ue_su;
+      if (g.teban == g.SITA) ++g.pos.mochi_sita_su;
+      else if (g.teban == g.UE) ++g.pos.mochi_ue_su;
     }
     描画_自持盤(f);
     描画_敵持盤(f);
   }
   描画_絵(f, KARA, from_x, from_y);
-  描画_桝輪郭(f, g.haikei_iro, from_x, from_y);
-  g.ban[to_x][to_y] = piece;
+  描画_桝輪郭(f, g.look.haikei_iro, from_x, from_y);
+  g.pos.ban[to_x][to_y] = piece;
   if (piece == -OU) {
-    g.ou_sita_x = to_x;
-    g.ou_sita_y = to_y;
+    g.pos.ou_sita_x = to_x;
+    g.pos.ou_sita_y = to_y;
   }
   if (from_x == -1) {
     if (valid_kind(from_y)) {
-      --g.mochi_ue_su;
-      --g.mochi_ue[from_y];
+      --g.pos.mochi_ue_su;
+      --g.pos.mochi_ue[from_y];
     }
     描画_敵持盤(f);
   } else if (from_x == 11) {
     if (valid_kind(from_y - 2)) {
-      --g.mochi_sita_su;
-      --g.mochi_sita[from_y - 2];
+      --g.pos.mochi_sita_su;
+      --g.pos.mochi_sita[from_y - 2];
     }
     描画_自持盤(f);
   } else {
-    g.ban[from_x][from_y] = KARA;
+    g.pos.ban[from_x][from_y] = KARA;
   }
   描画_絵(f, piece, to_x, to_y);
-  描画_桝輪郭(f, g.haikei_iro, to_x, to_y);
+  描画_桝輪郭(f, g.look.haikei_iro, to_x, to_y);
 }
 
 void 駒取得(Game& g, int side, int captured) {
   const int k = kind_index(captured);
   if (k != 0) {
-    if (side == g.SITA) ++g.mochi_sita[k];
-    else if (side == g.UE) ++g.mochi_ue[k];
+    if (side == g.SITA) ++g.pos.mochi_sita[k];
+    else if (side == g.UE) ++g.pos.mochi_ue[k];
   }
   if (captured == OU) g.ou_tori = g.SITA;
   else if (captured == -OU) g.ou_tori = g.UE;
@@ -91,10 +89,10 @@ int 移動後チェック(int to_y, int piece) {
 
 void 調査_2歩フラグ設定(Game& g) {
   for (int x = 1; x <= 9; ++x) {
-    g.nifu_sita[x] = g.nifu_ue[x] = 0;
+    g.pos.nifu_sita[x] = g.pos.nifu_ue[x] = 0;
     for (int y = 1; y <= 9; ++y) {
-      if (g.ban[x][y] == -HU) g.nifu_sita[x] = 1;
-      if (g.ban[x][y] == HU) g.nifu_ue[x] = 1;
+      if (g.pos.ban[x][y] == -HU) g.pos.nifu_sita[x] = 1;
+      if (g.pos.ban[x][y] == HU) g.pos.nifu_ue[x] = 1;
     }
   }
 }

@@ -28,7 +28,7 @@ TEST(StartUpPicture, HoldsFortyPiecesEmptyHandsLabelsAndTitle) {
     for (int y = 1; y <= 9; ++y) {
       const int* id = r.screen().picture_at(x, y);
       ASSERT_NE(id, nullptr);
-      EXPECT_EQ(*id, r.form().g.ban[x][y]);
+      EXPECT_EQ(*id, r.form().g.pos.ban[x][y]);
       pieces += *id != KARA;
     }
   for (int y = 3; y <= 9; ++y) empty_hand_cells += *r.screen().picture_at(11, y) == KARA;

@@ -31,10 +31,10 @@ std::vector<Place> own_places(Game& g) {
   const bool bottom = g.teban == g.SITA;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (bottom ? is_bottom(g.ban[x][y]) : is_top(g.ban[x][y])) out.push_back({x, y, g.ban[x][y]});
+      if (bottom ? is_bottom(g.pos.ban[x][y]) : is_top(g.pos.ban[x][y])) out.push_back({x, y, g.pos.ban[x][y]});
   for (int k = 1; k <= 7; ++k) {
-    if (bottom && g.mochi_sita[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
-    if (!bottom && g.mochi_ue[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
+    if (bottom && g.pos.mochi_sita[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
+    if (!bottom && g.pos.mochi_ue[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
   }
   return out;
 }
@@ -42,13 +42,13 @@ std::vector<Place> own_places(Game& g) {
 void expect_conserved(const Game& g, int move) {
   int pieces = 0;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) pieces += g.ban[x][y] != KARA;
+    for (int y = 1; y <= 9; ++y) pieces += g.pos.ban[x][y] != KARA;
   int sita = 0, ue = 0;
-  for (int k = 1; k <= 7; ++k) sita += g.mochi_sita[k], ue += g.mochi_ue[k];
+  for (int k = 1; k <= 7; ++k) sita += g.pos.mochi_sita[k], ue += g.pos.mochi_ue[k];
   const int kings_taken = g.ou_tori != TEBAN_NASI ? 1 : 0;
   ASSERT_EQ(pieces + sita + ue, 40 - kings_taken) << "after move " << move;
-  ASSERT_EQ(g.mochi_sita_su, sita) << "after move " << move;
-  ASSERT_EQ(g.mochi_ue_su, ue) << "after move " << move;
+  ASSERT_EQ(g.pos.mochi_sita_su, sita) << "after move " << move;
+  ASSERT_EQ(g.pos.mochi_ue_su, ue) << "after move " << move;
 }
 
 TEST(Play, RandomGamesNeverCreateOrLosePieces) {
@@ -86,7 +86,7 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
     }
     ASSERT_TRUE(moved);
     expect_conserved(g, move);
-    ASSERT_EQ(g.kifu_tesu, g.tesu);
+    ASSERT_EQ(g.record.kifu_tesu, g.tesu);
   }
   EXPECT_GT(games, 0);
 }
@@ -105,10 +105,10 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
     press(r.form(), 5, 10 - to);
   }
   ASSERT_EQ(g.tesu, 700);
-  EXPECT_EQ(g.saigo_tesu, 700);
-  EXPECT_EQ(g.kifu_ato_koma[699], -OU);
-  EXPECT_EQ(g.kifu_saki_y[700], 1);
-  EXPECT_EQ(g.kifu_moto_y[700], 2);
+  EXPECT_EQ(g.record.saigo_tesu, 700);
+  EXPECT_EQ(g.record.kifu[699].ato_koma, -OU);
+  EXPECT_EQ(g.record.kifu[700].saki_y, 1);
+  EXPECT_EQ(g.record.kifu[700].moto_y, 2);
 }
 
 }  // namespace

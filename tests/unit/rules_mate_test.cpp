@@ -10,16 +10,16 @@ namespace {
 
 Game empty_board() {
   Game g;
-  g.ban = filled(KARA);
+  g.pos.ban = filled(KARA);
   g.SITA = -1;
   g.UE = 1;
   return g;
 }
 
 int mate_of_bottom_king(Game& g, int kx, int ky) {
-  g.ban[kx][ky] = -OU;
-  g.ou_sita_x = kx;
-  g.ou_sita_y = ky;
+  g.pos.ban[kx][ky] = -OU;
+  g.pos.ou_sita_x = kx;
+  g.pos.ou_sita_y = ky;
   勢力調査(g);
   return 詰めかMAN(g);
 }
@@ -27,50 +27,50 @@ int mate_of_bottom_king(Game& g, int kx, int ky) {
 // A king in the corner checked down its file, its other flight squares covered.
 Game corner_check() {
   Game g = empty_board();
-  g.ban[1][6] = SYA;
-  g.ban[2][1] = SYA;  // covers (2,8) and (2,9)
+  g.pos.ban[1][6] = SYA;
+  g.pos.ban[2][1] = SYA;  // covers (2,8) and (2,9)
   return g;
 }
 
 TEST(Mate, ADropBetweenKingAndRookParriesTheCheck) {
   Game g = corner_check();
-  g.mochi_sita[4] = g.mochi_sita_su = 1;
+  g.pos.mochi_sita[4] = g.pos.mochi_sita_su = 1;
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), NG);
 }
 
 TEST(Mate, OnlyPawnsInHandAndAPawnInTheFileIsMate) {
   Game g = corner_check();
-  g.mochi_sita[1] = g.mochi_sita_su = 2;
-  g.ban[1][1] = -HU;
+  g.pos.mochi_sita[1] = g.pos.mochi_sita_su = 2;
+  g.pos.ban[1][1] = -HU;
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), OK);
-  g.ban[1][1] = KARA;
-  g.nifu_sita[1] = 1;  // left over from an earlier position: the flags are read afresh
+  g.pos.ban[1][1] = KARA;
+  g.pos.nifu_sita[1] = 1;  // left over from an earlier position: the flags are read afresh
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), NG);
 }
 
 TEST(Mate, AProtectedGoldInContactIsMate) {
   Game g = empty_board();
-  g.ban[5][8] = KIN;
-  g.ban[5][7] = HU;
-  g.mochi_sita[7] = g.mochi_sita_su = 1;
+  g.pos.ban[5][8] = KIN;
+  g.pos.ban[5][7] = HU;
+  g.pos.mochi_sita[7] = g.pos.mochi_sita_su = 1;
   EXPECT_EQ(mate_of_bottom_king(g, 5, 9), OK);
-  const Table before = g.ban;
-  g.ban[5][7] = KARA;  // unprotected: the king takes the gold
+  const Table before = g.pos.ban;
+  g.pos.ban[5][7] = KARA;  // unprotected: the king takes the gold
   EXPECT_EQ(mate_of_bottom_king(g, 5, 9), NG);
-  g.ban[5][7] = HU;
-  g.ban[4][9] = -KIN;  // or a gold of its own takes it
+  g.pos.ban[5][7] = HU;
+  g.pos.ban[4][9] = -KIN;  // or a gold of its own takes it
   EXPECT_EQ(mate_of_bottom_king(g, 5, 9), NG);
-  g.ban[4][9] = KARA;
-  EXPECT_EQ(g.ban, before);  // trials leave the board as they found it
+  g.pos.ban[4][9] = KARA;
+  EXPECT_EQ(g.pos.ban, before);  // trials leave the board as they found it
 }
 
 TEST(Mate, TheKingMayFleeOntoItsOwnUnattackedPawn) {
   Game g = empty_board();
-  g.ban[1][5] = SYA;
-  g.ban[3][7] = KEI;  // covers (2,9)
-  g.ban[2][8] = -HU;
+  g.pos.ban[1][5] = SYA;
+  g.pos.ban[3][7] = KEI;  // covers (2,9)
+  g.pos.ban[2][8] = -HU;
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), NG);
-  g.ban[4][8] = SYA;  // now (2,8) is attacked along row 8
+  g.pos.ban[4][8] = SYA;  // now (2,8) is attacked along row 8
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), OK);
 }
 

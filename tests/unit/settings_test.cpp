@@ -36,7 +36,7 @@ TEST(Settings, EveryOptionChangeRewritesTheFile) {
   r.line("menu UCHU");
   EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
             sjis_lines({"背景画=宇宙", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
-  EXPECT_EQ(r.form().g.haikei, HAIKEI_UCHU);
+  EXPECT_EQ(r.form().g.look.haikei, HAIKEI_UCHU);
 }
 
 TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults) {
@@ -46,7 +46,7 @@ TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults
   {
     std::ostringstream out;
     replay::Replay r(out);
-    EXPECT_EQ(r.form().g.sidou_on, 1);
+    EXPECT_EQ(r.form().g.look.sidou_on, 1);
     r.line("menu SIDOU");
     EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
               sjis_lines({"移動指導=OFF", "経過時間=OFF", "BGM=OFF"}));
@@ -55,7 +55,7 @@ TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults
   replay::Replay r(out);
   EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
             sjis_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
-  EXPECT_EQ(r.form().g.haikei, HAIKEI_MIDORI);
+  EXPECT_EQ(r.form().g.look.haikei, HAIKEI_MIDORI);
 }
 
 TEST(Sound, AnEmptyWaveFileIsReportedAndLeftSilent) {

@@ -95,27 +95,27 @@ TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
   std::mt19937 rng(20261208);
   Game g;  // one record for all positions, so stale entries would show
   for (int round = 0; round < 3000; ++round) {
-    g.ban = random_board(rng);
+    g.pos.ban = random_board(rng);
     勢力調査(g);
-    const Reference r = reference(g.ban);
+    const Reference r = reference(g.pos.ban);
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
         SCOPED_TRACE(::testing::Message() << "round " << round << " square " << x << "," << y);
-        const int c = g.ban[x][y], s = g.seiryoku_sita[x][y];
+        const int c = g.pos.ban[x][y], s = g.survey.seiryoku_sita[x][y];
         ASSERT_EQ(s, r.seiryoku_sita[x][y]);
-        ASSERT_EQ(g.seiryoku_ue[x][y], r.seiryoku_ue[x][y]);
-        ASSERT_EQ(g.oute_sita[x][y], r.oute_sita[x][y]);
-        ASSERT_EQ(g.oute_ue[x][y], r.oute_ue[x][y]);
-        ASSERT_EQ(g.kogeki_su_sita[x][y], c > 0 ? s : 0);
-        ASSERT_EQ(g.kogeki_koma_sita[x][y] != -999, c > 0 && s > 0);
-        ASSERT_EQ(g.mamori_koma_sita[x][y] != 999, c < 0 && s > 0);
-        ASSERT_EQ(g.kogeki_x_sita[x][y] != 0 || g.kogeki_y_sita[x][y] != 0,
-                  g.kogeki_koma_sita[x][y] != -999);
+        ASSERT_EQ(g.survey.seiryoku_ue[x][y], r.seiryoku_ue[x][y]);
+        ASSERT_EQ(g.survey.oute_sita[x][y], r.oute_sita[x][y]);
+        ASSERT_EQ(g.survey.oute_ue[x][y], r.oute_ue[x][y]);
+        ASSERT_EQ(g.survey.kogeki_su_sita[x][y], c > 0 ? s : 0);
+        ASSERT_EQ(g.survey.kogeki_koma_sita[x][y] != -999, c > 0 && s > 0);
+        ASSERT_EQ(g.survey.mamori_koma_sita[x][y] != 999, c < 0 && s > 0);
+        ASSERT_EQ(g.survey.kogeki_x_sita[x][y] != 0 || g.survey.kogeki_y_sita[x][y] != 0,
+                  g.survey.kogeki_koma_sita[x][y] != -999);
         if (c >= 0) {
-          ASSERT_EQ(g.kogeki_koma_ue[x][y], 999);
+          ASSERT_EQ(g.survey.kogeki_koma_ue[x][y], 999);
         }
         if (c <= 0) {
-          ASSERT_EQ(g.mamori_koma_ue[x][y], 999);
+          ASSERT_EQ(g.survey.mamori_koma_ue[x][y], 999);
         }
       }
   }
@@ -141,20 +141,20 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
   for (int round = 0; round < 400; ++round)
     for (const auto& [code, routines] : cases) {
       Game whole, by_hand;
-      whole.ban = random_board(rng);
+      whole.pos.ban = random_board(rng);
       const int x = square(rng), y = square(rng);
-      whole.ban[x][y] = code;
+      whole.pos.ban[x][y] = code;
       勢力調査(whole);
-      by_hand.ban = whole.ban;
-      by_hand.ban[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
+      by_hand.pos.ban = whole.pos.ban;
+      by_hand.pos.ban[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
       勢力調査(by_hand);
-      by_hand.ban[x][y] = code;
+      by_hand.pos.ban[x][y] = code;
       for (Routines r : routines) r(by_hand, code, x, y);
-      for (const Table Game::*t :
-           {&Game::seiryoku_sita, &Game::seiryoku_ue, &Game::kogeki_su_sita, &Game::kogeki_koma_sita,
-            &Game::mamori_koma_sita, &Game::mamori_koma_ue, &Game::kogeki_koma_ue, &Game::oute_sita,
-            &Game::oute_ue})
-        ASSERT_EQ(whole.*t, by_hand.*t) << "code " << code << " at " << x << "," << y;
+      for (const Table Survey::*t :
+           {&Survey::seiryoku_sita, &Survey::seiryoku_ue, &Survey::kogeki_su_sita, &Survey::kogeki_koma_sita,
+            &Survey::mamori_koma_sita, &Survey::mamori_koma_ue, &Survey::kogeki_koma_ue, &Survey::oute_sita,
+            &Survey::oute_ue})
+        ASSERT_EQ(whole.survey.*t, by_hand.survey.*t) << "code " << code << " at " << x << "," << y;
     }
 }
 

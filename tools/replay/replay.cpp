@@ -147,23 +147,23 @@ bool Replay::setup(const std::vector<std::string>& w) {
   const std::string& c = w[0];
   if (c == "clear") {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) g.ban[x][y] = KARA;
-    g.mochi_sita.fill(0);
-    g.mochi_ue.fill(0);
-    g.mochi_sita_su = g.mochi_ue_su = 0;
+      for (int y = 1; y <= 9; ++y) g.pos.ban[x][y] = KARA;
+    g.pos.mochi_sita.fill(0);
+    g.pos.mochi_ue.fill(0);
+    g.pos.mochi_sita_su = g.pos.mochi_ue_su = 0;
   } else if (c == "put") {
     need(w, 3);
     const int x = to_int(w[1]), y = to_int(w[2]);
     if (x < 1 || x > 9 || y < 1 || y > 9) throw std::invalid_argument("square off the board");
-    g.ban[x][y] = to_int(w[3]);
+    g.pos.ban[x][y] = to_int(w[3]);
   } else if (c == "hand") {
     need(w, 3);
     if (w[1] != "sita" && w[1] != "ue") throw std::invalid_argument("hand sita or ue");
     const int k = to_int(w[2]);
     if (k < 1 || k > 7) throw std::invalid_argument("kind index 1 to 7");
-    Hand& h = w[1] == "sita" ? g.mochi_sita : g.mochi_ue;
+    Hand& h = w[1] == "sita" ? g.pos.mochi_sita : g.pos.mochi_ue;
     h[k] = to_int(w[3]);
-    int& total = w[1] == "sita" ? g.mochi_sita_su : g.mochi_ue_su;
+    int& total = w[1] == "sita" ? g.pos.mochi_sita_su : g.pos.mochi_ue_su;
     total = 0;
     for (int i = 1; i <= 7; ++i) total += h[i];
   } else if (c == "set") {
@@ -197,14 +197,12 @@ bool Replay::look(const std::vector<std::string>& w) {
     table(w[1]);
   } else if (c == "record") {
     Game& g = form_->g;
-    for (int n = 1; n <= g.saigo_tesu; ++n) {
-      ensure_record(g, n);
-      const auto i = static_cast<std::size_t>(n);
-      out_ << "kifu " << n << ' ' << g.kifu_moto_x[i] << ' ' << g.kifu_moto_y[i] << ' '
-           << g.kifu_saki_x[i] << ' ' << g.kifu_saki_y[i] << ' ' << g.kifu_koma[i] << ' '
-           << g.kifu_ato_koma[i] << ' ' << g.kifu_tori_koma[i] << ' '
-           << decimal(g.kifu_jikan_sita_mae[i]) << ' ' << decimal(g.kifu_jikan_sita_ato[i]) << ' '
-           << decimal(g.kifu_jikan_ue_mae[i]) << ' ' << decimal(g.kifu_jikan_ue_ato[i]) << '\n';
+    for (int n = 1; n <= g.record.saigo_tesu; ++n) {
+      const KifuMove& m = g.record.at(n);
+      out_ << "kifu " << n << ' ' << m.moto_x << ' ' << m.moto_y << ' ' << m.saki_x << ' '
+           << m.saki_y << ' ' << m.koma << ' ' << m.ato_koma << ' ' << m.tori_koma << ' '
+           << decimal(m.jikan_sita_mae) << ' ' << decimal(m.jikan_sita_ato) << ' '
+           << decimal(m.jikan_ue_mae) << ' ' << decimal(m.jikan_ue_ato) << '\n';
     }
   } else if (c == "call") {
     need(w, 1);
@@ -241,7 +239,7 @@ void Replay::dump() {
   Game& g = form_->g;
   for (int y = 1; y <= 9; ++y) {
     out_ << "ban " << y;
-    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.ban[x][y];
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.pos.ban[x][y];
     out_ << '\n';
   }
   auto row = [&](const char* name, auto& a, int from, int to) {
@@ -249,10 +247,10 @@ void Replay::dump() {
     for (int i = from; i <= to; ++i) out_ << ' ' << a[static_cast<std::size_t>(i)];
     out_ << '\n';
   };
-  row("mochi_sita", g.mochi_sita, 1, 7);
-  row("mochi_ue", g.mochi_ue, 1, 7);
-  row("nifu_sita", g.nifu_sita, 1, 9);
-  row("nifu_ue", g.nifu_ue, 1, 9);
+  row("mochi_sita", g.pos.mochi_sita, 1, 7);
+  row("mochi_ue", g.pos.mochi_ue, 1, 7);
+  row("nifu_sita", g.pos.nifu_sita, 1, 9);
+  row("nifu_ue", g.pos.nifu_ue, 1, 9);
   for (const NamedField& nf : fields(g)) {
     out_ << nf.name << ' ';
     if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;
