@@ -1,8 +1,9 @@
-// Menu items by name, for the front ends.
+#include "control/menu.h"
+
 #include <functional>
 #include <map>
 
-#include "control/events.h"
+#include "control/startup.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"
@@ -18,7 +19,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"TAIKYOKU", TAIKYOKU_Click}, {"MATCH_MAN", nothing},       {"START", START_Click},
       {"START2", nothing},          {"SENTE", SENTE_Click},       {"GOTE", GOTE_Click},
       {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
-      {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", hide_record_panel},
+      {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
       {"CANCEL", nothing},          {"REVERSE", nothing},         {"REPLAY", nothing},
       {"AFTER", nothing},           {"LBEL_UP", nothing},         {"LEBEL_DOWN", nothing},
       {"KIFU", nothing},            {"KIFU_READ", nothing},       {"KIFU_WRITE", nothing},
@@ -31,6 +32,9 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
 }
 
 }  // namespace
+
+void STOP_Click(Form& f) { hide_record_panel(f.win); }
+void OPTION_Click(Form& f) { hide_record_panel(f.win); }
 
 bool menu_click(Form& f, const std::string& name) {
   const auto& table = handlers();

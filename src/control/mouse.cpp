@@ -1,16 +1,15 @@
-// The human's mouse input: picking a piece on the board or in a hand, and moving it.
+#include "control/mouse.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/survey.h"
-#include "computer/turn.h"
-#include "control/events.h"
+#include "control/computer_turn.h"
+#include "control/play.h"
+#include "control/startup.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/sound.h"
-#include "record/kifu.h"
 #include "record/panel.h"
-#include "rules/end.h"
 #include "rules/legality.h"
 #include "rules/move.h"
 
@@ -70,80 +69,53 @@ void pick_on_board(Form& f, int x, int y) {
   }
 }
 
-// After the human's move against the computer: the end of the game, or the computer's reply.
-void after_move_against_computer(Form& f, int captured) {
-  Game& g = f.g;
-  set_timer1(f, false);
-  g.clock.mochi_jikan_sita += g.clock.keika_byou;
-  勢力調査(g);
-  if (詰めかCOM(g) == OK || captured == OU) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.SITA) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.UE) {
-    終了(f, "ｺﾝﾋﾟｭｰﾀ");
-  } else if (g.ou_tori == TEBAN_NASI) {
-    g.teban = g.UE;
-    com_ban(f);
-  }
-}
-
-// After a move between two people: the end of the game, or the turn passes.
-void after_move_between_people(Form& f) {
-  Game& g = f.g;
-  if (g.ou_tori == g.SITA) 終了(f, "先手");
-  if (g.ou_tori == g.UE) 終了(f, "後手");
-  if (g.teban == g.TEBAN_SENTE || g.teban == g.TEBAN_GOTE) {
-    (g.teban == g.SITA ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
-    g.teban = g.teban == g.TEBAN_SENTE ? g.TEBAN_GOTE : g.TEBAN_SENTE;
-  }
-  g.clock.teban_kaishi = f.win.time_of_day();
+// Removes the picked piece's highlight once its move is accepted.
+void clear_pick(Form& f) {
+  Selection& s = f.g.sel;
+  s.sentaku = 0;
+  描画_桝輪郭(f, f.g.look.masu_iro, s.moto_x, s.moto_y);
+  描画_桝輪郭(f, f.g.look.masu_iro, s.saki_x, s.saki_y);
+  描画_移動可能桝色(f, s.moto_x, s.moto_y, f.g.look.masu_iro, s.ugoki_koma);
 }
 
 void move_picked_piece(Form& f, int button, int x, int y) {
   Game& g = f.g;
-  g.sel.saki_x = x;
-  g.sel.saki_y = y;
-  if (移動チェック(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma) == NG) {
+  Selection& s = g.sel;
+  s.saki_x = x;
+  s.saki_y = y;
+  if (移動チェック(g.pos, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == NG) {
     play(f, f.snd_kinshi);
-    g.sel.sentaku = 0;
+    s.sentaku = 0;
     描画_将棋盤桝(f);
     return;
   }
-  if (移動後チェック(g.sel.saki_y, g.sel.ugoki_koma) == NG && button != BTN_MIGI) {
+  if (移動後チェック(s.saki_y, s.ugoki_koma) == NG && button != BTN_MIGI) {
     play(f, f.snd_kinshi);
     msg_ok(f, "マウスの右をクリックして下さい", "成り");
     return;
   }
-  const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
-  const bool bottom_moves = g.teban == g.SITA;
-  手順保存(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma, g.pos.ban[g.sel.saki_x][g.sel.saki_y], T,
-           bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
-  ++g.tesu;
-  描画_手数(f, g.tesu, IRO_SHIRO);
-  if (調査_駒成(g, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma) == OK &&
-      button == BTN_MIGI)
-    g.sel.ugoki_koma = g.nari_koma;
-  g.record.at(g.record.kifu_tesu).ato_koma = g.sel.ugoki_koma;
-  g.sel.sentaku = 0;
-  描画_桝輪郭(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
-  描画_桝輪郭(f, g.look.masu_iro, g.sel.saki_x, g.sel.saki_y);
-  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
-  if (g.sel.moto_x < 0) g.sel.moto_y = 8 - g.sel.moto_y;
-  const int captured = g.pos.ban[g.sel.saki_x][g.sel.saki_y];
-  駒移動(f, g.sel.moto_x, g.sel.moto_y, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma);
-  play(f, f.snd_komaoto);
-  描画_移動結果(f, g.sel.ugoki_koma >= HU ? g.UE : g.SITA, g.sel.saki_x, g.sel.saki_y, g.sel.ugoki_koma, g.look.moji_iro);
-  if (g.taikyoku_mode == MODE_COM) after_move_against_computer(f, captured);
-  else after_move_between_people(f);
+  int placed = s.ugoki_koma;
+  if (調査_駒成(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK && button == BTN_MIGI)
+    placed = g.nari_koma;
+  // A drop from the top hand is made by its kind index; the record keeps the picked row.
+  const bool top_hand = s.moto_x == MOCHI_UE_X;
+  const int from_y = top_hand ? 8 - s.moto_y : s.moto_y;
+  const Move m{s.moto_x, from_y, s.saki_x, s.saki_y, s.ugoki_koma, placed, s.moto_y};
+  s.ugoki_koma = placed;
+  const int captured = play_move(f, m, [&] {
+    clear_pick(f);
+    s.moto_y = from_y;
+  });
+  描画_移動結果(f, placed >= HU ? g.UE : g.SITA, s.saki_x, s.saki_y, placed, g.look.moji_iro);
+  after_human_move(f, captured);
 }
 
 // A press on a hand cell of the given column whose kind index is k.
 void pick_in_hand(Form& f, int column, int row, int k) {
   Game& g = f.g;
-  const bool bottom = column == 11;
+  const bool bottom = column == MOCHI_SITA_X;
   if ((bottom ? g.pos.mochi_sita[k] : g.pos.mochi_ue[k]) <= 0) return;
-  調査_2歩フラグ設定(g);
+  調査_2歩フラグ設定(g.pos);
   g.sel.moto_x = g.sel.sentaku_x = column;
   g.sel.moto_y = g.sel.sentaku_y = row;
   g.sel.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
@@ -164,8 +136,8 @@ void press_off_board(Form& f, int x, int y) {
     描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
     描画_桝輪郭(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
   }
-  if (x == 11 && y >= 3 && y <= 9) pick_in_hand(f, 11, y, y - 2);
-  else if (x == -1 && y >= 1 && y <= 7) pick_in_hand(f, -1, y, 8 - y);
+  if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);
+  else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
 }
 
 }  // namespace
@@ -175,12 +147,12 @@ void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int 
   if (f.g.look.sidou_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (移動チェック(f.g, from_x, from_y, x, y, piece) == OK) 描画_桝輪郭(f, colour, x, y);
+      if (移動チェック(f.g.pos, from_x, from_y, x, y, piece) == OK) 描画_桝輪郭(f, colour, x, y);
 }
 
 void Form_MouseDown(Form& f, int button, int, double X, double Y) {
   Game& g = f.g;
-  hide_record_panel(f);
+  hide_record_panel(f.win);
   if (g.kifu_mode == OK) {
     if (!msg_yes(f, "棋譜を '進 'で進めて下さい", "棋譜")) {
       play(f, f.snd_kinshi);
@@ -195,7 +167,7 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
     return;
   }
   resume(f);
-  if (!on_board(x) || !on_board(y)) press_off_board(f, x, y);
+  if (!on_board(x, y)) press_off_board(f, x, y);
   else if (g.sel.sentaku == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);
 }

@@ -1,8 +1,8 @@
-// Start-up, the match menu, the strength levels and the end of the program.
+#include "control/startup.h"
+
 #include <array>
 
-#include "computer/turn.h"
-#include "control/events.h"
+#include "control/computer_turn.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -146,7 +146,7 @@ void GOTE_Click(Form& f) {
   }
 }
 
-void TAIKYOKU_Click(Form& f) { hide_record_panel(f); }
+void TAIKYOKU_Click(Form& f) { hide_record_panel(f.win); }
 
 void LEVEL1_Click(Form& f) {
   paint_over_level(f);
@@ -169,13 +169,6 @@ void レベル_設定(Form& f, int n) {
     f.g.level = n;
   }
   if (f.g.taikyoku_mode == MODE_COM) 描画_レベル(f, f.g.level);
-}
-
-void 描画_レベル(Form& f, int level) {
-  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KURO, 0, 10);
-  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 0, 10);
-  描画_数値(f, 0.1, 0.1, level, IRO_KURO, 0, 12);
-  描画_数値(f, 0, 0, level, IRO_SHIRO, 0, 12);
 }
 
 void OWARI_Click(Form& f) { 終了処理(f); }

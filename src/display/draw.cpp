@@ -1,8 +1,7 @@
 #include "display/draw.h"
 
+#include "display/clock_text.h"
 #include "display/text.h"
-#include "control/events.h"
-#include "options/clock.h"
 
 namespace hakuro {
 
@@ -82,6 +81,20 @@ void 描画_桝_数値(Form& f) {
     描画_数値(f, 10.1, i + 0.3, i, IRO_KIIRO, 1, 12);
     描画_桝輪郭(f, f.g.look.haikei_iro, 9, i);
   }
+}
+
+void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured) {
+  const int outline = f.g.look.haikei_iro;
+  if (captured) {
+    描画_自持盤(f);
+    描画_敵持盤(f);
+  }
+  描画_絵(f, KARA, from_x, from_y);
+  描画_桝輪郭(f, outline, from_x, from_y);
+  if (from_x == MOCHI_UE_X) 描画_敵持盤(f);
+  else if (from_x == MOCHI_SITA_X) 描画_自持盤(f);
+  描画_絵(f, piece, to_x, to_y);
+  描画_桝輪郭(f, outline, to_x, to_y);
 }
 
 void 描画_背景(Form& f, int id) {

@@ -127,6 +127,13 @@ void 描画_手数(Form& f, int n, int) {
   描画_文字列(f, 13.8, 4.1, 99, IRO_SHIRO, 10);
 }
 
+void 描画_レベル(Form& f, int level) {
+  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KURO, 0, 10);
+  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 0, 10);
+  描画_数値(f, 0.1, 0.1, level, IRO_KURO, 0, 12);
+  描画_数値(f, 0, 0, level, IRO_SHIRO, 0, 12);
+}
+
 void 描画_ハンデレベル(Form& f, int level) {
   for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.look.haikei, x, 2);
   描画_文字列(f, 11.1, 2.1, level, IRO_KURO, 10);

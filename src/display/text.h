@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro {
 
@@ -16,6 +16,7 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour);
 void 消去_移動結果(Form& f, int side);
 void 描画_手数(Form& f, int n, int colour = IRO_SHIRO);
+void 描画_レベル(Form& f, int level);
 void 描画_ハンデレベル(Form& f, int level);
 void 描画_メッセージ(Form& f, int reason);
 

@@ -2,56 +2,13 @@
 
 #include <cmath>
 
-#include "control/events.h"
-#include "display/draw.h"
-#include "display/text.h"
+#include "display/clock_text.h"
 #include "options/settings.h"
 
 namespace hakuro {
 
 double 調査_経過秒(double start, double now) {
   return start <= now ? now - start : now + 86400 - start;
-}
-
-std::string 変換_数字から文字(long long n) {
-  const std::string s = std::to_string(n);
-  if (s.size() == 1) return "0" + s;
-  if (s.size() == 2) return s;
-  return "";
-}
-
-std::string 調査_時間秒追加結果(double s) {
-  long long h = 0;
-  if (s >= 3600) {
-    h = static_cast<long long>(s / 3600);
-    s -= 3600.0 * static_cast<double>(h);
-  }
-  const long long m = static_cast<long long>(s / 60);
-  const double sec = s - 60.0 * static_cast<double>(m);
-  return 変換_数字から文字(h) + ":" + 変換_数字から文字(m) + ":" +
-         変換_数字から文字(static_cast<long long>(sec));
-}
-
-void 消去_所有時間(Form& f, int side) {
-  int from = 0;
-  if (side == f.g.SITA) from = 13;
-  else if (side == f.g.UE) from = -2;
-  else return;
-  for (int x = from; x < from + 3; ++x) 描画_絵(f, f.g.look.haikei, x, 9);
-}
-
-void 描画_所有時間(Form& f, int side, double seconds) {
-  if (!f.win.checked("KEIKA")) return;
-  const std::string text = 調査_時間秒追加結果(seconds);
-  消去_所有時間(f, side);
-  if (side == f.g.SITA) {
-    描画_数値(f, 13.1, 9.3, text, IRO_KURO, 0, 12);
-    描画_数値(f, 13, 9.2, text, IRO_SHIRO, 0, 12);
-  } else if (side == f.g.UE) {
-    描画_数値(f, -1.5, 9.3, text, IRO_KURO, 0, 12);
-    描画_数値(f, -1.6, 9.2, text, IRO_SHIRO, 0, 12);
-    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 9);
-  }
 }
 
 void Timer1_Timer(Form& f) {

@@ -1,17 +1,15 @@
-// Each player's accumulated thinking time, shown beside the board and counting up live.
+// The elapsed-time clock: the turn's seconds counting up live, and its menu item.
 #pragma once
 
-#include <string>
-
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro {
 
+// 調査_経過秒 "examine elapsed seconds": seconds from start to now, across midnight.
 double 調査_経過秒(double start, double now);
-std::string 調査_時間秒追加結果(double seconds);
-std::string 変換_数字から文字(long long n);
-void 描画_所有時間(Form& f, int side, double seconds);
-void 消去_所有時間(Form& f, int side);
+// The clock timer's tick: the mover's time redrawn once a whole second has passed.
+void Timer1_Timer(Form& f);
+// 経過時間 (elapsed time) menu item: shows or hides both players' times.
 void KEIKA_Click(Form& f);
 
 }  // namespace hakuro

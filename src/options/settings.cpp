@@ -6,7 +6,6 @@
 #include "display/draw.h"
 #include "options/sound.h"
 #include "platform/text_file.h"
-#include "record/panel.h"
 
 namespace hakuro {
 
@@ -157,7 +156,5 @@ void VER_Click(Form& f) {
   play(f, f.snd_sonota);
   msg_ok(f, "HAKURO KAISEN将棋\r\rVersion 1.0", "その他");
 }
-
-void OPTION_Click(Form& f) { hide_record_panel(f); }
 
 }  // namespace hakuro

@@ -1,7 +1,7 @@
 // The settings file and the option menus: background, move guidance, elapsed time, music.
 #pragma once
 
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro {
 
@@ -17,6 +17,5 @@ void RENGA_Click(Form& f);
 void SIDOU_Click(Form& f);
 void BGM_Click(Form& f);
 void VER_Click(Form& f);
-void OPTION_Click(Form& f);
 
 }  // namespace hakuro

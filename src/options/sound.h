@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro {
 

@@ -10,7 +10,10 @@
 #include <QPushButton>
 #include <QTime>
 
-#include "control/events.h"
+#include "control/menu.h"
+#include "control/mouse.h"
+#include "control/startup.h"
+#include "options/clock.h"
 #include "qt/board_view.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"

@@ -10,7 +10,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include "control/form.h"
+#include "form/form.h"
 #include "platform/ports.h"
 #include "qt/view/canvas.h"
 

@@ -2,14 +2,16 @@
 // their labels and button.
 #pragma once
 
-#include "control/form.h"
+#include "platform/ports.h"
 
 namespace hakuro {
 
-void 描画_可視(Form& f, bool drive, bool dir, bool file);
-// Mode 0 shows the text boxes, labels and button; any other mode empties the boxes and hides them.
-void 描画_棋譜_IO(Form& f, int mode);
+// 描画_可視 "draw visible": shows or hides the drive, directory and file lists.
+void 描画_可視(Window& w, bool drive, bool dir, bool file);
+// 描画_棋譜_IO "draw record input/output": mode 0 shows the text boxes, labels and button; any
+// other mode empties the boxes and hides them.
+void 描画_棋譜_IO(Window& w, int mode);
 // Opening a menu hides the whole panel.
-void hide_record_panel(Form& f);
+void hide_record_panel(Window& w);
 
 }  // namespace hakuro

@@ -7,10 +7,10 @@ namespace hakuro {
 namespace {
 
 // Every square strictly between the two ends of a lance's file move is empty.
-bool file_clear(const Game& g, int x, int from_y, int to_y) {
+bool file_clear(const Position& p, int x, int from_y, int to_y) {
   const int step = to_y > from_y ? 1 : -1;
   for (int y = from_y + step; y != to_y; y += step)
-    if (g.pos.ban[x][y] != KARA) return false;
+    if (p.ban[x][y] != KARA) return false;
   return true;
 }
 
@@ -29,14 +29,13 @@ int result(bool ok) { return ok ? OK : NG; }
 
 }  // namespace
 
-int 移動チェック(const Game& g, int from_x, int from_y, int to_x, int to_y, int piece) {
-  if (!on_board(to_x) || !on_board(to_y)) return NG;
+int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece) {
+  if (!on_board(to_x, to_y)) return NG;
   if (to_x == from_x && to_y == from_y) return NG;
-  const bool drop = from_x == 11 || from_x == -1;
-  if (drop) {
-    if (g.pos.ban[to_x][to_y] != KARA) return NG;
-    if (piece == -HU && g.pos.nifu_sita[to_x] == 1) return NG;
-    if (piece == HU && g.pos.nifu_ue[to_x] == 1) return NG;
+  if (is_drop(from_x)) {
+    if (p.ban[to_x][to_y] != KARA) return NG;
+    if (piece == -HU && p.nifu_sita[to_x] == 1) return NG;
+    if (piece == HU && p.nifu_ue[to_x] == 1) return NG;
     switch (piece) {
       case HU: case KYOU: return result(to_y != 9);
       case -HU: case -KYOU: return result(to_y != 1);
@@ -45,13 +44,13 @@ int 移動チェック(const Game& g, int from_x, int from_y, int to_x, int to_y
       default: return OK;
     }
   }
-  if (!on_board(from_x) || !on_board(from_y)) return NG;
+  if (!on_board(from_x, from_y)) return NG;
   const int dx = to_x - from_x, dy = to_y - from_y;
   switch (piece) {
     case HU: return result(dx == 0 && dy == 1);
     case -HU: return result(dx == 0 && dy == -1);
-    case KYOU: return result(dx == 0 && dy > 0 && file_clear(g, to_x, from_y, to_y));
-    case -KYOU: return result(dx == 0 && dy < 0 && file_clear(g, to_x, from_y, to_y));
+    case KYOU: return result(dx == 0 && dy > 0 && file_clear(p, to_x, from_y, to_y));
+    case -KYOU: return result(dx == 0 && dy < 0 && file_clear(p, to_x, from_y, to_y));
     case KEI: return result(dy == 2 && std::abs(dx) == 1);
     case -KEI: return result(dy == -2 && std::abs(dx) == 1);
     case GIN: return result(silver_step(dx, dy, 1));
@@ -61,42 +60,42 @@ int 移動チェック(const Game& g, int from_x, int from_y, int to_x, int to_y
     case -KIN: case -HU_NARI: case -KYOU_NARI: case -KEI_NARI: case -GIN_NARI:
       return result(gold_step(dx, dy, -1));
     case OU: case -OU: return result(king_step(dx, dy));
-    case KAKU: case -KAKU: return 移動チェック角(g, from_x, from_y, to_x, to_y);
+    case KAKU: case -KAKU: return 移動チェック角(p, from_x, from_y, to_x, to_y);
     case KAKU_NARI: case -KAKU_NARI:
-      return king_step(dx, dy) ? OK : 移動チェック角(g, from_x, from_y, to_x, to_y);
-    case SYA: case -SYA: return 移動チェック飛車(g, from_x, from_y, to_x, to_y);
+      return king_step(dx, dy) ? OK : 移動チェック角(p, from_x, from_y, to_x, to_y);
+    case SYA: case -SYA: return 移動チェック飛車(p, from_x, from_y, to_x, to_y);
     case SYA_NARI: case -SYA_NARI:
-      return king_step(dx, dy) ? OK : 移動チェック飛車(g, from_x, from_y, to_x, to_y);
+      return king_step(dx, dy) ? OK : 移動チェック飛車(p, from_x, from_y, to_x, to_y);
     default: return NG;
   }
 }
 
 // The slide tests are also asked directly, so a place off the board is refused before any
 // square is read, and a "slide" onto the source square has nothing between its ends.
-int 移動チェック飛車(const Game& g, int from_x, int from_y, int to_x, int to_y) {
-  if (!on_board(from_x) || !on_board(from_y) || !on_board(to_x) || !on_board(to_y)) return NG;
+int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x, int to_y) {
+  if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return NG;
   if (from_x != to_x && from_y != to_y) return NG;
   if (from_y != to_y) {
     const int step = to_y > from_y ? 1 : -1;
     for (int y = from_y + step; y != to_y; y += step)
-      if (g.pos.ban[to_x][y] != KARA) return NG;
+      if (p.ban[to_x][y] != KARA) return NG;
   }
   if (from_x != to_x) {
     const int step = to_x > from_x ? 1 : -1;
     for (int x = from_x + step; x != to_x; x += step)
-      if (g.pos.ban[x][to_y] != KARA) return NG;
+      if (p.ban[x][to_y] != KARA) return NG;
   }
   return OK;
 }
 
-int 移動チェック角(const Game& g, int from_x, int from_y, int to_x, int to_y) {
-  if (!on_board(from_x) || !on_board(from_y) || !on_board(to_x) || !on_board(to_y)) return NG;
+int 移動チェック角(const Position& p, int from_x, int from_y, int to_x, int to_y) {
+  if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return NG;
   const int dx = to_x - from_x, dy = to_y - from_y;
   if (dx != dy && dx != -dy) return NG;
   if (dx == 0) return OK;
   const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
   for (int i = 1; from_x + sx * i != to_x; ++i)
-    if (g.pos.ban[from_x + sx * i][from_y + sy * i] != KARA) return NG;
+    if (p.ban[from_x + sx * i][from_y + sy * i] != KARA) return NG;
   return OK;
 }
 

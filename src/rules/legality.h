@@ -8,8 +8,8 @@ namespace hakuro {
 // OK or NG. A source column of 11 or -1 is a drop from the bottom or top hand; `piece` is the
 // code the piece has (or will have) on the board. The destination of a board move may hold
 // anything, own pieces included.
-int 移動チェック(const Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
-int 移動チェック飛車(const Game& g, int from_x, int from_y, int to_x, int to_y);
-int 移動チェック角(const Game& g, int from_x, int from_y, int to_x, int to_y);
+int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece);
+int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x, int to_y);
+int 移動チェック角(const Position& p, int from_x, int from_y, int to_x, int to_y);
 
 }  // namespace hakuro

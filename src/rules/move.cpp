@@ -1,7 +1,5 @@
 #include "rules/move.h"
 
-#include "display/draw.h"
-
 namespace hakuro {
 
 namespace {
@@ -10,46 +8,38 @@ bool valid_kind(int k) { return k >= 1 && k <= 7; }
 
 }  // namespace
 
-void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
-  Game& g = f.g;
+BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece) {
+  Position& p = g.pos;
   // Only moves onto the board, from a square or a hand, are made.
-  const bool from_hand = from_x == -1 || from_x == 11;
-  if (!on_board(to_x) || !on_board(to_y) || (!from_hand && (!on_board(from_x) || !on_board(from_y))))
-    return;
-  const int captured = g.pos.ban[to_x][to_y];
-  if (is_bottom(captured) || is_top(captured)) {
+  if (!on_board(to_x, to_y) || (!is_drop(from_x) && !on_board(from_x, from_y))) return {};
+  const int captured = p.ban[to_x][to_y];
+  const bool capture = is_bottom(captured) || is_top(captured);
+  if (capture) {
     駒取得(g, g.teban, captured);
     if (kind_index(captured) != 0) {
-      if (g.teban == g.SITA) ++g.pos.mochi_sita_su;
-      else if (g.teban == g.UE) ++g.pos.mochi_ue_su;
+      if (g.teban == g.SITA) ++p.mochi_sita_su;
+      else if (g.teban == g.UE) ++p.mochi_ue_su;
     }
-    描画_自持盤(f);
-    描画_敵持盤(f);
   }
-  描画_絵(f, KARA, from_x, from_y);
-  描画_桝輪郭(f, g.look.haikei_iro, from_x, from_y);
-  g.pos.ban[to_x][to_y] = piece;
+  p.ban[to_x][to_y] = piece;
   if (piece == -OU) {
-    g.pos.ou_sita_x = to_x;
-    g.pos.ou_sita_y = to_y;
+    p.ou_sita_x = to_x;
+    p.ou_sita_y = to_y;
   }
-  if (from_x == -1) {
+  if (from_x == MOCHI_UE_X) {
     if (valid_kind(from_y)) {
-      --g.pos.mochi_ue_su;
-      --g.pos.mochi_ue[from_y];
+      --p.mochi_ue_su;
+      --p.mochi_ue[from_y];
     }
-    描画_敵持盤(f);
-  } else if (from_x == 11) {
+  } else if (from_x == MOCHI_SITA_X) {
     if (valid_kind(from_y - 2)) {
-      --g.pos.mochi_sita_su;
-      --g.pos.mochi_sita[from_y - 2];
+      --p.mochi_sita_su;
+      --p.mochi_sita[from_y - 2];
     }
-    描画_自持盤(f);
   } else {
-    g.pos.ban[from_x][from_y] = KARA;
+    p.ban[from_x][from_y] = KARA;
   }
-  描画_絵(f, piece, to_x, to_y);
-  描画_桝輪郭(f, g.look.haikei_iro, to_x, to_y);
+  return {true, capture};
 }
 
 void 駒取得(Game& g, int side, int captured) {
@@ -63,7 +53,7 @@ void 駒取得(Game& g, int side, int captured) {
 }
 
 int 調査_駒成(Game& g, int from_x, int from_y, int, int to_y, int piece) {
-  if (from_x == -1 || from_x == 11) return NG;
+  if (is_drop(from_x)) return NG;
   bool ok = false;
   switch (piece) {
     case -HU: case -KYOU: case -KEI: ok = to_y < 4; break;
@@ -87,12 +77,12 @@ int 移動後チェック(int to_y, int piece) {
   }
 }
 
-void 調査_2歩フラグ設定(Game& g) {
+void 調査_2歩フラグ設定(Position& p) {
   for (int x = 1; x <= 9; ++x) {
-    g.pos.nifu_sita[x] = g.pos.nifu_ue[x] = 0;
+    p.nifu_sita[x] = p.nifu_ue[x] = 0;
     for (int y = 1; y <= 9; ++y) {
-      if (g.pos.ban[x][y] == -HU) g.pos.nifu_sita[x] = 1;
-      if (g.pos.ban[x][y] == HU) g.pos.nifu_ue[x] = 1;
+      if (p.ban[x][y] == -HU) p.nifu_sita[x] = 1;
+      if (p.ban[x][y] == HU) p.nifu_ue[x] = 1;
     }
   }
 }

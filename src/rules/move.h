@@ -1,19 +1,30 @@
-// Making a move: captures into the mover's hand, drops, promotion and the two-pawn flags.
+// Making a move on the game record: captures into the mover's hand, drops, promotion and the
+// two-pawn flags. Nothing here draws.
 #pragma once
 
-#include "control/form.h"
+#include "state/game.h"
 
 namespace hakuro {
 
-// Makes the move and draws it. `piece` is the code after the move; a drop from the top hand names
-// its kind index as from_y, from the bottom hand its cell row (kind index + 2).
-void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece);
-// Puts a captured piece, unpromoted, into the hand of `side`; records a captured king.
+// What a move changed, for whoever draws it.
+struct BoardChange {
+  bool made = false;      // the move named places on the board (or a hand and the board)
+  bool captured = false;  // a piece stood on the destination and was taken
+};
+
+// Makes the move on the board and in the hands. `piece` is the code after the move; a drop from
+// the top hand names its kind index as from_y, from the bottom hand its cell row (kind index + 2).
+BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
+// 駒取得 "take a piece": puts a captured piece, unpromoted, into the hand of `side`; records a
+// captured king.
 void 駒取得(Game& g, int side, int captured);
-// OK when the move may promote (nari_koma then holds the promoted code).
+// 調査_駒成 "examine promotion": OK when the move may promote (nari_koma then holds the
+// promoted code).
 int 調査_駒成(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
-// NG when the piece would have no further move on row to_y and so must promote.
+// 移動後チェック "after-move check": NG when the piece would have no further move on row to_y
+// and so must promote.
 int 移動後チェック(int to_y, int piece);
-void 調査_2歩フラグ設定(Game& g);
+// 調査_2歩フラグ設定 "set the two-pawn flags": which columns hold each player's unpromoted pawn.
+void 調査_2歩フラグ設定(Position& p);
 
 }  // namespace hakuro

@@ -6,7 +6,9 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 
-#include "control/events.h"
+#include "control/menu.h"
+#include "control/mouse.h"
+#include "control/startup.h"
 #include "display/draw.h"
 #include "qt/board_view.h"
 #include "qt_app.h"

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <vector>
 
-#include "control/events.h"
+#include "control/menu.h"
+#include "control/mouse.h"
+#include "control/startup.h"
 #include "replay.h"
 #include "rules/legality.h"
 #include "rules/move.h"
@@ -69,11 +71,11 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
     std::shuffle(from.begin(), from.end(), rng);
     bool moved = false;
     for (const Place& p : from) {
-      調査_2歩フラグ設定(g);
+      調査_2歩フラグ設定(g.pos);
       std::vector<std::pair<int, int>> to;
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-          if (移動チェック(g, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
+          if (移動チェック(g.pos, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
       if (to.empty()) continue;
       const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
       const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;

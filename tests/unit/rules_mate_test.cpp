@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/survey.h"
-#include "rules/end.h"
+#include "rules/mate.h"
 #include "state/game.h"
 
 namespace hakuro {

@@ -4,6 +4,7 @@
 
 #include "display/text.h"
 #include "format.h"
+#include "display/clock_text.h"
 #include "options/clock.h"
 
 namespace hakuro::replay {

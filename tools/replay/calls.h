@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro::replay {
 

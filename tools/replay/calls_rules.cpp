@@ -1,5 +1,6 @@
 #include "calls.h"
-#include "rules/end.h"
+#include "control/play.h"
+#include "rules/mate.h"
 #include "rules/legality.h"
 #include "rules/move.h"
 
@@ -14,15 +15,15 @@ void result(std::ostream& out, const char* name, int r) { out << name << ' ' << 
 void add_rules_calls(CallTable& t) {
   t["移動チェック"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "移動チェック",
-           移動チェック(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3), arg_int(a, 4)));
+           移動チェック(f.g.pos, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3), arg_int(a, 4)));
   };
   t["移動チェック飛車"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "移動チェック飛車",
-           移動チェック飛車(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3)));
+           移動チェック飛車(f.g.pos, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3)));
   };
   t["移動チェック角"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "移動チェック角",
-           移動チェック角(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3)));
+           移動チェック角(f.g.pos, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3)));
   };
   t["移動後チェック"] = [](Form&, const Args& a, std::ostream& out) {
     result(out, "移動後チェック", 移動後チェック(arg_int(a, 0), arg_int(a, 1)));
@@ -33,7 +34,7 @@ void add_rules_calls(CallTable& t) {
     out << "nari_koma " << f.g.nari_koma << '\n';
   };
   t["調査_2歩フラグ設定"] = [](Form& f, const Args&, std::ostream& out) {
-    調査_2歩フラグ設定(f.g);
+    調査_2歩フラグ設定(f.g.pos);
     out << "調査_2歩フラグ設定 done\n";
   };
   t["駒移動"] = [](Form& f, const Args& a, std::ostream& out) {

@@ -1,17 +1,22 @@
-// The kept picture of the window for `png`, drawn with Qt on its offscreen platform.
+// The kept picture of the window for `png`: a surface that remembers what is painted and can
+// write it out. The window build draws it with Qt on its offscreen platform; a build without
+// the window has none.
 #pragma once
 
 #include <memory>
 #include <string>
 
-namespace hakuro::view {
-class Canvas;
-}
+#include "platform/ports.h"
 
 namespace hakuro::replay {
 
-// A new kept picture; starts Qt (offscreen, unless a platform is chosen) on first use.
-std::unique_ptr<view::Canvas> make_canvas();
-bool write_png(const view::Canvas& canvas, const std::string& file);
+class Picture : public Screen {
+ public:
+  virtual bool write_png(const std::string& file) const = 0;
+};
+
+// A new kept picture, or none in a build without the window. Starts Qt (offscreen, unless a
+// platform is chosen) on first use.
+std::unique_ptr<Picture> make_picture();
 
 }  // namespace hakuro::replay

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/form.h"
+#include "form/form.h"
 #include "platform/ports.h"
 
 namespace hakuro::replay {

@@ -6,12 +6,14 @@
 #include <stdexcept>
 
 #include "analysis/survey.h"
-#include "control/events.h"
+#include "control/menu.h"
+#include "control/mouse.h"
+#include "control/startup.h"
 #include "display/draw.h"
+#include "options/clock.h"
 #include "fields.h"
 #include "format.h"
 #include "gui.h"
-#include "qt/view/canvas.h"
 
 namespace hakuro::replay {
 
@@ -46,8 +48,8 @@ int arg_int(const Args& args, std::size_t i) {
 
 Replay::Replay(std::ostream& out)
     : out_(out),
-      canvas_(make_canvas()),
-      screen_(canvas_.get()),
+      picture_(make_picture()),
+      screen_(picture_.get()),
       window_(out),
       sound_(out),
       form_(std::make_unique<Form>(screen_, window_, sound_)) {
@@ -286,7 +288,8 @@ void Replay::cells(const std::string& name, const int* (ReplayScreen::*at)(int, 
 }
 
 void Replay::png(const std::string& file) {
-  if (!write_png(*canvas_, file)) throw std::runtime_error("cannot write " + file);
+  if (!picture_) throw std::runtime_error("png needs the window build");
+  if (!picture_->write_png(file)) throw std::runtime_error("cannot write " + file);
 }
 
 }  // namespace hakuro::replay

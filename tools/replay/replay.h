@@ -9,12 +9,9 @@
 #include <vector>
 
 #include "calls.h"
-#include "control/form.h"
+#include "form/form.h"
+#include "gui.h"
 #include "ports.h"
-
-namespace hakuro::view {
-class Canvas;
-}
 
 namespace hakuro::replay {
 
@@ -47,7 +44,7 @@ class Replay {
   void png(const std::string& file);
 
   std::ostream& out_;
-  std::unique_ptr<view::Canvas> canvas_;
+  std::unique_ptr<Picture> picture_;
   ReplayScreen screen_;
   ReplayWindow window_;
   ReplaySound sound_;

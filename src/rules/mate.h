@@ -1,9 +1,7 @@
-// Whether a king is mated, and the end of a game.
+// Whether a king is mated.
 #pragma once
 
-#include <string>
-
-#include "control/form.h"
+#include "state/game.h"
 
 namespace hakuro {
 
@@ -13,7 +11,5 @@ int 詰めかMAN_COM移動(const Game& g);
 int 詰めかMAN(Game& g);
 // OK when the top king (the computer's) is mated; the survey must describe the position.
 int 詰めかCOM(Game& g);
-// Announces the winner and offers a new game; No ends the program.
-void 終了(Form& f, const std::string& name);
 
 }  // namespace hakuro

@@ -1,4 +1,4 @@
-#include "computer/turn.h"
+#include "control/computer_turn.h"
 
 namespace hakuro {
 

@@ -1,4 +1,4 @@
-#include "control/form.h"
+#include "form/form.h"
 
 namespace hakuro {
 

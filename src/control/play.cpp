@@ -1,0 +1,78 @@
+#include "control/play.h"
+
+#include "analysis/survey.h"
+#include "control/computer_turn.h"
+#include "control/startup.h"
+#include "display/draw.h"
+#include "display/text.h"
+#include "options/sound.h"
+#include "record/kifu.h"
+#include "rules/mate.h"
+#include "rules/move.h"
+
+namespace hakuro {
+
+namespace {
+
+void after_move_against_computer(Form& f, int captured) {
+  Game& g = f.g;
+  set_timer1(f, false);
+  g.clock.mochi_jikan_sita += g.clock.keika_byou;
+  勢力調査(g);
+  if (詰めかCOM(g) == OK || captured == OU) {
+    終了(f, "あなた");
+  } else if (g.ou_tori == g.SITA) {
+    終了(f, "あなた");
+  } else if (g.ou_tori == g.UE) {
+    終了(f, "ｺﾝﾋﾟｭｰﾀ");
+  } else if (g.ou_tori == TEBAN_NASI) {
+    g.teban = g.UE;
+    com_ban(f);
+  }
+}
+
+void after_move_between_people(Form& f) {
+  Game& g = f.g;
+  if (g.ou_tori == g.SITA) 終了(f, "先手");
+  if (g.ou_tori == g.UE) 終了(f, "後手");
+  if (g.teban == g.TEBAN_SENTE || g.teban == g.TEBAN_GOTE) {
+    (g.teban == g.SITA ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
+    g.teban = g.teban == g.TEBAN_SENTE ? g.TEBAN_GOTE : g.TEBAN_SENTE;
+  }
+  g.clock.teban_kaishi = f.win.time_of_day();
+}
+
+}  // namespace
+
+void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
+  const BoardChange c = make_move(f.g, from_x, from_y, to_x, to_y, piece);
+  if (c.made) draw_move(f, from_x, from_y, to_x, to_y, piece, c.captured);
+}
+
+int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
+  Game& g = f.g;
+  const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
+  const bool bottom_moves = g.teban == g.SITA;
+  手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
+           bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
+  ++g.tesu;
+  描画_手数(f, g.tesu, IRO_SHIRO);
+  if (before_board_change) before_board_change();
+  const int captured = g.pos.ban[m.to_x][m.to_y];
+  駒移動(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
+  play(f, f.snd_komaoto);
+  return captured;
+}
+
+void after_human_move(Form& f, int captured) {
+  if (f.g.taikyoku_mode == MODE_COM) after_move_against_computer(f, captured);
+  else after_move_between_people(f);
+}
+
+void 終了(Form& f, const std::string& name) {
+  msg_ok(f, name + "の勝ちです", "終了");
+  if (msg_yes(f, "続けますか？", "再ゲーム")) 初期設定(f);
+  else 終了処理(f);
+}
+
+}  // namespace hakuro
