@@ -37,11 +37,9 @@ void 描画_所有時間(Form& f, int side, double seconds) {
   const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(f, side);
   if (side == f.g.SITA) {
-    描画_数値(f, 13.1, 9.3, text, IRO_KURO, 0, 12);
-    描画_数値(f, 13, 9.2, text, IRO_SHIRO, 0, 12);
+    shadowed_text(f, 13, 9.2, text, IRO_SHIRO, 12);
   } else if (side == f.g.UE) {
-    描画_数値(f, -1.5, 9.3, text, IRO_KURO, 0, 12);
-    描画_数値(f, -1.6, 9.2, text, IRO_SHIRO, 0, 12);
+    shadowed_text(f, -1.6, 9.2, text, IRO_SHIRO, 12);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 9);
   }
 }

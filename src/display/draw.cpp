@@ -5,17 +5,6 @@
 
 namespace hakuro {
 
-namespace {
-
-// Pictures that exist: the empty square, every piece code but the gold codes plus one, the
-// title and the five background tiles.
-bool has_picture(int id) {
-  return id == KARA || id == E_TITLE || (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) ||
-         is_drawn_piece(id);
-}
-
-}  // namespace
-
 void 描画_絵(Form& f, int id, double x, double y) {
   if (has_picture(id)) f.screen.picture(id, cell_x(x), cell_y(y));
 }
@@ -47,8 +36,7 @@ void 描画_自持盤(Form& f) {
     if (g.pos.mochi_sita[k] > 0) {
       描画_絵(f, -KIND_CODE[k], 11, r);
       描画_桝輪郭(f, g.look.haikei_iro, 11, r);
-      描画_数値(f, 12.1, r + 0.3, g.pos.mochi_sita[k], IRO_KURO, 0, 14);
-      描画_数値(f, 12, r + 0.2, g.pos.mochi_sita[k], IRO_AKA, 0, 14);
+      shadowed_number(f, 12, r + 0.2, g.pos.mochi_sita[k], IRO_AKA, 0, 14);
     }
   }
 }
@@ -63,8 +51,7 @@ void 描画_敵持盤(Form& f) {
     if (g.pos.mochi_ue[k] > 0) {
       描画_絵(f, KIND_CODE[k], -1, r);
       描画_桝輪郭(f, g.look.haikei_iro, -1, r);
-      描画_数値(f, 0.1, r + 0.3, g.pos.mochi_ue[k], IRO_KURO, 0, 14);
-      描画_数値(f, 0, r + 0.2, g.pos.mochi_ue[k], IRO_AKA, 0, 14);
+      shadowed_number(f, 0, r + 0.2, g.pos.mochi_ue[k], IRO_AKA, 0, 14);
     }
     描画_桝輪郭(f, g.look.haikei_iro, 1, r);
   }
@@ -74,11 +61,9 @@ void 描画_桝_数値(Form& f) {
   f.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
     描画_絵(f, f.g.look.haikei, i, 0);
-    描画_数値(f, i + 0.2, 0.5, 10 - i, IRO_KURO, 0, 16);
-    描画_数値(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);
+    shadowed_number(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);
     描画_絵(f, f.g.look.haikei, 10, i);
-    描画_数値(f, 10.2, i + 0.4, i, IRO_KURO, 1, 12);
-    描画_数値(f, 10.1, i + 0.3, i, IRO_KIIRO, 1, 12);
+    shadowed_number(f, 10.1, i + 0.3, i, IRO_KIIRO, 1, 12);
     描画_桝輪郭(f, f.g.look.haikei_iro, 9, i);
   }
 }

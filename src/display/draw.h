@@ -1,13 +1,10 @@
 // Pictures, outlines, the board, the hands, the labels and the background, placed in cells.
 #pragma once
 
+#include "display/geometry.h"
 #include "form/form.h"
 
 namespace hakuro {
-
-// Window point of a cell position (x, y may be fractional or off the board).
-inline double cell_x(double x) { return ban_left + masu_w * x; }
-inline double cell_y(double y) { return ban_top + masu_h * y; }
 
 void 描画_絵(Form& f, int id, double x, double y);
 void 描画_桝輪郭(Form& f, int colour, double x, double y);

@@ -1,6 +1,7 @@
 #include "display/text.h"
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 
 #include "display/draw.h"
@@ -14,6 +15,15 @@ const std::array<const char*, 10> kKanji = {"", "一", "二", "三", "四", "五
 
 void print(Form& f, double x, double y, const std::string& s, int colour, int size) {
   f.screen.text(cell_x(x), cell_y(y), s, colour, size, f.font_bold);
+}
+
+// The shadow's place is rounded to whole tenths of a cell, the grid every text is placed on.
+double tenth_more(double v) { return std::round((v + 0.1) * 10) / 10; }
+
+template <class Print>
+void shadowed(double x, double y, int colour, Print print) {
+  print(tenth_more(x), tenth_more(y), IRO_KURO);
+  print(x, y, colour);
 }
 
 std::string piece_name(int code) {
@@ -54,6 +64,18 @@ void 描画_数値(Form& f, double x, double y, const std::string& value, int co
   if (mode == 0) print(f, x, y, value, colour, size);
 }
 
+void shadowed_number(Form& f, double x, double y, int value, int colour, int mode, int size) {
+  shadowed(x, y, colour, [&](double px, double py, int c) { 描画_数値(f, px, py, value, c, mode, size); });
+}
+
+void shadowed_text(Form& f, double x, double y, const std::string& s, int colour, int size) {
+  shadowed(x, y, colour, [&](double px, double py, int c) { print(f, px, py, s, c, size); });
+}
+
+void shadowed_caption(Form& f, double x, double y, int code, int colour, int size) {
+  shadowed(x, y, colour, [&](double px, double py, int c) { 描画_文字列(f, px, py, code, c, size); });
+}
+
 std::string handicap_name(int level) {
   static const std::array<const char*, 21> names = {
       "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
@@ -85,23 +107,20 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour) {
   消去_移動結果(f, side);
   const std::string F = 文字列変換(10 - to_x), R = 文字列変換(1000 + to_y), P = 文字列変換(piece);
+  auto show = [&](double x, double y, const std::string& text) {
+    shadowed(x, y, colour, [&](double px, double py, int c) { 描画_移動駒種類(f, px, py, text, c); });
+  };
   if (side == f.g.UE) {
-    描画_移動駒種類(f, -1.5, 8.5, F, IRO_KURO);
-    描画_移動駒種類(f, -1.6, 8.4, F, colour);
-    描画_移動駒種類(f, -1.1, 8.5, R, IRO_KURO);
-    描画_移動駒種類(f, -1.2, 8.4, R, colour);
-    描画_移動駒種類(f, -0.5, 8.5, P, IRO_KURO);
-    描画_移動駒種類(f, -0.6, 8.4, P, colour);
+    show(-1.6, 8.4, F);
+    show(-1.2, 8.4, R);
+    show(-0.6, 8.4, P);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
     return;
   }
   if (side == f.g.SITA) {
-    描画_移動駒種類(f, 13.5, 3.5, F, IRO_KURO);
-    描画_移動駒種類(f, 13.4, 3.4, F, colour);
-    描画_移動駒種類(f, 13.9, 3.5, R, IRO_KURO);
-    描画_移動駒種類(f, 13.8, 3.4, R, colour);
-    描画_移動駒種類(f, 14.5, 3.5, P, IRO_KURO);
-    描画_移動駒種類(f, 14.4, 3.4, P, colour);
+    show(13.4, 3.4, F);
+    show(13.8, 3.4, R);
+    show(14.4, 3.4, P);
   }
 }
 
@@ -121,23 +140,18 @@ void 描画_手数(Form& f, int n, int) {
   描画_絵(f, f.g.look.haikei, 14, 4);
   描画_桝輪郭(f, f.g.look.haikei_iro, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
-  描画_数値(f, x + 0.1, 4.4, n, IRO_KURO, 0, 12);
-  描画_数値(f, x, 4.3, n, IRO_SHIRO, 0, 12);
-  描画_文字列(f, 13.9, 4.2, 99, IRO_KURO, 10);
-  描画_文字列(f, 13.8, 4.1, 99, IRO_SHIRO, 10);
+  shadowed_number(f, x, 4.3, n, IRO_SHIRO, 0, 12);
+  shadowed_caption(f, 13.8, 4.1, 99, IRO_SHIRO, 10);
 }
 
 void 描画_レベル(Form& f, int level) {
-  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KURO, 0, 10);
-  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 0, 10);
-  描画_数値(f, 0.1, 0.1, level, IRO_KURO, 0, 12);
-  描画_数値(f, 0, 0, level, IRO_SHIRO, 0, 12);
+  shadowed_text(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 10);
+  shadowed_number(f, 0, 0, level, IRO_SHIRO, 0, 12);
 }
 
 void 描画_ハンデレベル(Form& f, int level) {
   for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.look.haikei, x, 2);
-  描画_文字列(f, 11.1, 2.1, level, IRO_KURO, 10);
-  描画_文字列(f, 11, 2, level, IRO_SHIRO, 10);
+  shadowed_caption(f, 11, 2, level, IRO_SHIRO, 10);
 }
 
 void 描画_メッセージ(Form& f, int reason) {

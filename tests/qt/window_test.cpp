@@ -28,7 +28,7 @@ class WindowTest : public ::testing::Test {
   QPointF press_cell(int x, int y) {
     const QSizeF size(window.board()->size());
     const double s = std::min(size.width() / 9285, size.height() / 7245);
-    const QPointF twips(1050 + 495 * x + 247, 100 + 615 * y + 307);
+    const QPointF twips(cell_centre_x(x), cell_centre_y(y));
     const QPointF at((size.width() - 9285 * s) / 2 + s * twips.x(),
                      (size.height() - 7245 * s) / 2 + s * twips.y());
     QMouseEvent e(QEvent::MouseButtonPress, at, window.board()->mapToGlobal(at), Qt::LeftButton,

@@ -8,7 +8,8 @@
 
 #include "control/menu.h"
 #include "control/mouse.h"
-#include "control/startup.h"
+include "control/startup.h"
+#include "display/geometry.h"
 #include "replay.h"
 #include "rules/legality.h"
 #include "rules/move.h"
@@ -20,7 +21,7 @@ namespace {
 using testing::TestFolder;
 
 void press(Form& f, int x, int y, int button = BTN_HIDARI) {
-  run_event(f, [&] { Form_MouseDown(f, button, 0, ban_left + masu_w * x + 247, ban_top + masu_h * y + 307); });
+  run_event(f, [&] { Form_MouseDown(f, button, 0, cell_centre_x(x), cell_centre_y(y)); });
 }
 
 struct Place {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "display/geometry.h"
 #include "format.h"
 
 namespace hakuro::replay {
@@ -10,9 +11,8 @@ namespace {
 
 // Size of a picture in window units.
 std::pair<double, double> picture_size(int id) {
-  if (id == E_TITLE) return {178 * 15, 73 * 15};
-  if (id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA) return {34 * 15, 41 * 15};
-  return {33 * 15, 41 * 15};
+  const PictureSize px = picture_pixels(id);
+  return {px.w * TWIPS_PER_PIXEL, px.h * TWIPS_PER_PIXEL};
 }
 
 // The cell whose corner is the point, if it is one.

@@ -113,7 +113,7 @@ bool Replay::event(const std::vector<std::string>& w) {
   } else if (c == "cell") {
     need(w, 2);
     const int x = to_int(w[1]), y = to_int(w[2]), b = button(3);
-    const double X = ban_left + masu_w * x + 247, Y = ban_top + masu_h * y + 307;
+    const double X = cell_centre_x(x), Y = cell_centre_y(y);
     fire([&] { Form_MouseDown(f, b, 0, X, Y); });
   } else if (c == "menu") {
     need(w, 1);

@@ -36,10 +36,8 @@ QImage draw(int id, QSize px) {
 }  // namespace
 
 QSize picture_pixels(int id) {
-  if (id == KARA || is_piece(id)) return {33, 41};
-  if (is_background(id)) return {34, 41};
-  if (id == E_TITLE) return {178, 73};
-  return {};
+  const PictureSize size = hakuro::picture_pixels(id);
+  return {size.w, size.h};
 }
 
 const QImage& picture_image(int id, QSize px) {

@@ -4,12 +4,13 @@
 #include <QImage>
 #include <QSize>
 
+#include "display/geometry.h"
+
 namespace hakuro::view {
 
-inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPixel = TWIPS_PER_PIXEL;
 
-// Natural size of picture `id` in pixels (33 x 41 for the pieces and the empty square,
-// 34 x 41 for the five background tiles, 178 x 73 for the title); empty for any other id.
+// Natural size of picture `id` in pixels (see display/geometry.h); empty for any other id.
 QSize picture_pixels(int id);
 
 // The picture `id` drawn to exactly `px` pixels. Pictures are opaque and fill their whole
