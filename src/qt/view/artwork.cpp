@@ -13,8 +13,6 @@ namespace hakuro::view {
 
 namespace {
 
-bool is_piece(int id) { return is_drawn_piece(id); }
-
 bool is_background(int id) { return id >= HAIKEI_MIDORI && id <= HAIKEI_RENGA; }
 
 QImage draw(int id, QSize px) {
