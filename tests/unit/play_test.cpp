@@ -8,7 +8,7 @@
 
 #include "control/menu.h"
 #include "control/mouse.h"
-include "control/startup.h"
+#include "control/startup.h"
 #include "display/geometry.h"
 #include "replay.h"
 #include "rules/legality.h"
