@@ -6,8 +6,9 @@
 namespace hakuro {
 
 // Piece codes: the top player's pieces are positive, the bottom player's negative. A promoted
-// piece is its kind's code plus one in magnitude, and codes grow with a piece's worth.
-inline constexpr int KARA = 0;  // empty square
+// piece (_NARI "promoted") is its kind's code plus one in magnitude, and codes grow with a
+// piece's worth.
+inline constexpr int KARA = 0;  // KARA "empty": empty square
 inline constexpr int HU = 10, HU_NARI = 11;          // pawn
 inline constexpr int KYOU = 20, KYOU_NARI = 21;      // lance
 inline constexpr int KEI = 30, KEI_NARI = 31;        // knight
@@ -17,26 +18,29 @@ inline constexpr int KAKU = 800, KAKU_NARI = 801;    // bishop
 inline constexpr int SYA = 900, SYA_NARI = 901;      // rook
 inline constexpr int OU = 950;                       // king
 
-inline constexpr int MASU_SU = 9;  // squares per row and per column
+inline constexpr int MASU_SU = 9;  // MASU_SU "square count": squares per row and per column
 inline constexpr int OK = 1, NG = 0;
-inline constexpr int TEBAN_NASI = 0;  // no side: nobody to move, no king taken
-inline constexpr int BTN_HIDARI = 1, BTN_MIGI = 2;  // left, right mouse button
+inline constexpr int TEBAN_NASI = 0;  // TEBAN_NASI "no side": nobody to move, no king taken
+inline constexpr int BTN_HIDARI = 1, BTN_MIGI = 2;  // HIDARI "left", MIGI "right" mouse button
 inline constexpr int MODE_MAN = 0, MODE_COM = 1;    // two people; a person against the computer
 
-// The hands' columns beside the board: the bottom player's on the right, the top player's on the
-// left. A move from either column is a drop.
+// The hands' (mochi) columns beside the board: the bottom player's (SITA) on the right, the top
+// player's (UE) on the left. A move from either column is a drop.
 inline constexpr int MOCHI_SITA_X = 11, MOCHI_UE_X = -1;
 
-// Picture identifiers besides the piece codes.
+// Picture identifiers besides the piece codes: the title, and the backgrounds (HAIKEI) MIDORI
+// "green", TATAMI "straw mat", TAKE "bamboo", UCHU "space", RENGA "brick".
 inline constexpr int E_TITLE = 1;
 inline constexpr int HAIKEI_MIDORI = 2, HAIKEI_TATAMI = 3, HAIKEI_TAKE = 4, HAIKEI_UCHU = 5,
                      HAIKEI_RENGA = 6;
 
-// Palette colours (the standard 16-colour palette).
+// Palette colours (IRO, the standard 16-colour palette): KURO black, MIDORI green, MURASAKI
+// purple, CHA brown, AKA red, KIIRO yellow, SHIRO white.
 inline constexpr int IRO_KURO = 0, IRO_MIDORI = 2, IRO_MURASAKI = 5, IRO_CHA = 6, IRO_AKA = 12,
                      IRO_KIIRO = 14, IRO_SHIRO = 15;
 
-// Board geometry in window units (twips): the origin of cell (0, 0) and the size of a cell.
+// Board (ban) geometry in window units (twips): the origin of cell (0, 0) and the size of a
+// cell (masu, square).
 inline constexpr int ban_left = 1050, ban_top = 100, masu_w = 495, masu_h = 615;
 
 // Kind index 1..7 (pawn .. rook) to the top player's unpromoted code.
@@ -56,7 +60,7 @@ inline constexpr Table filled(int v) {
 }
 
 // A row or column number of the board.
-constexpr bool on_board(int v) { return v >= 1 && v <= MASU_SU; }
+constexpr bool on_board(int v) { return static_cast<unsigned>(v) - 1u < unsigned{MASU_SU}; }
 constexpr bool on_board(int x, int y) { return on_board(x) && on_board(y); }
 // A move whose source column is a hand.
 constexpr bool is_drop(int from_x) { return from_x == MOCHI_SITA_X || from_x == MOCHI_UE_X; }
