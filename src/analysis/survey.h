@@ -5,21 +5,24 @@
 
 namespace hakuro {
 
-// Recomputes the influence, attacker, defender and check tables from `ban` alone and sets the
-// king squares of the kings found on the board.
+// 勢力調査 "influence survey": recomputes the influence, attacker, defender and check tables
+// from `ban` alone and sets the king squares of the kings found on the board.
 void 勢力調査(Game& g);
 
-// One straight line from the piece of `code` on (x, y), recorded for the piece's player.
+// 勢力確定上/下/右/左直進 "fix the influence going straight up / down / right / left": one
+// straight line from the piece of `code` on (x, y), recorded for the piece's player.
 void 勢力確定上直進(Game& g, int code, int x, int y);
 void 勢力確定下直進(Game& g, int code, int x, int y);
 void 勢力確定右直進(Game& g, int code, int x, int y);
 void 勢力確定左直進(Game& g, int code, int x, int y);
 
-// Gold pattern: the bottom player's piece of `code`, and the top player's gold family (records KIN).
+// 勢力確定自金 / 敵金 "fix the influence of own / enemy gold": the gold pattern of the bottom
+// player's piece of `code`, and of the top player's gold family (records KIN).
 void 勢力確定自金(Game& g, int code, int x, int y);
 void 勢力確定敵金(Game& g, int x, int y);
 
-// Four diagonal lines: the bottom player's (records -KAKU) and the top player's piece of `code`.
+// 勢力確定自角 / 敵角 "fix the influence of own / enemy bishop": four diagonal lines, the bottom
+// player's (records -KAKU) and the top player's piece of `code`.
 void 勢力確定自角(Game& g, int x, int y);
 void 勢力確定敵角(Game& g, int code, int x, int y);
 

@@ -7,10 +7,17 @@
 
 namespace hakuro {
 
+// 描画_数値 "draw number": mode 0 prints the number (a blank before one that is not negative),
+// any other mode the kanji numeral of 1..9 only.
 void 描画_数値(Form& f, double x, double y, int value, int colour, int mode, int size);
+// The same for a number already in text: printed as it is in mode 0, nothing otherwise.
 void 描画_数値(Form& f, double x, double y, const std::string& value, int colour, int mode,
                int size);
+// 描画_文字列 "draw text": the caption of `code`, 99 for 手目 (move number) or a handicap level
+// -10..10, set a little into the cell.
 void 描画_文字列(Form& f, double x, double y, int code, int colour, int size);
+// 文字列変換 "convert to text": 1..9 as full-width digits, 1001..1009 as kanji numerals, any
+// other value as the name of that piece code.
 std::string 文字列変換(int value);
 
 // Texts beside the board stand out by a black shadow: each of these prints first in IRO_KURO a
@@ -19,12 +26,21 @@ std::string 文字列変換(int value);
 void shadowed_number(Form& f, double x, double y, int value, int colour, int mode, int size);
 void shadowed_text(Form& f, double x, double y, const std::string& s, int colour, int size);
 void shadowed_caption(Form& f, double x, double y, int code, int colour, int size);
+// 描画_移動駒種類 "draw the moved piece's kind": one part of a last move's text, 12 points.
 void 描画_移動駒種類(Form& f, double x, double y, const std::string& text, int colour);
+// 描画_移動結果 "draw the move's result": the side's last move (column, row, piece) beside its
+// hand, replacing the one shown.
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour);
+// 消去_移動結果 "erase the move's result": the side's last move painted over.
 void 消去_移動結果(Form& f, int side);
+// 描画_手数 "draw move number": n and 手目 right of the board, always in white.
 void 描画_手数(Form& f, int n, int colour = IRO_SHIRO);
+// 描画_レベル "draw level": LEVEL and the computer's strength above the top player's hand.
 void 描画_レベル(Form& f, int level);
+// 描画_ハンデレベル "draw handicap level": the level's name right of the board.
 void 描画_ハンデレベル(Form& f, int level);
+// 描画_メッセージ "draw message": the box saying why no handicap can be set now (1 record mode,
+// 2 a game under way, 3 a flipped board).
 void 描画_メッセージ(Form& f, int reason);
 
 // The text of a handicap level -10..10, or "" for any other.

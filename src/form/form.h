@@ -15,11 +15,13 @@ struct Form {
   Window& win;
   SoundLibrary& lib;
 
-  bool font_bold = false;
-  bool timer1 = false;
-  bool ended = false;
+  bool font_bold = false;  // texts print bold
+  bool timer1 = false;     // the clock timer is on
+  bool ended = false;      // the program has ended; no further event runs
 
-  std::int32_t ds_handle = 0;
+  std::int32_t ds_handle = 0;  // the sound library, 0 without one
+  // Sound buffers: snd_kinshi "forbidden" (a refused pick or move), snd_komaoto "piece sound"
+  // (a move played), snd_sonota "other" (the version box), snd_bgm the music.
   std::int32_t snd_kinshi = 0, snd_komaoto = 0, snd_sonota = 0, snd_bgm = 0;
 };
 

@@ -5,15 +5,23 @@
 
 namespace hakuro {
 
+// 読込_環境設定ファイル "read the settings file": applies its four lines; a missing or short
+// file is written anew with the defaults, which then apply.
 void 読込_環境設定ファイル(Form& f);
+// 書込_環境設定ファイル "write the settings file": the four options as the menu checks stand.
 void 書込_環境設定ファイル(Form& f);
+// チェック設定 "set the check": the background item of `id` checked, the other four unchecked.
 void チェック設定(Form& f, int id);
 
+// Background items: MIDORI (green), TATAMI (straw mat), TAKE (bamboo), UCHU (space), RENGA
+// (brick). Each is checked, written to the settings file and the window redrawn.
 void MIDORI_Click(Form& f);
 void TATAMI_Click(Form& f);
 void TAKE_Click(Form& f);
 void UCHU_Click(Form& f);
 void RENGA_Click(Form& f);
+// SIDOU (guidance): move guidance on or off; BGM: the music on or off; VER (version): the
+// version box.
 void SIDOU_Click(Form& f);
 void BGM_Click(Form& f);
 void VER_Click(Form& f);

@@ -5,11 +5,14 @@
 
 namespace hakuro {
 
-// OK when some top piece can move onto the bottom king's square.
+// 詰めかMAN_COM移動 "is the human mated: computer's move": OK when some top piece can move
+// onto the bottom king's square.
 int 詰めかMAN_COM移動(const Game& g);
-// OK when the bottom king (the human's) is mated; the survey must describe the position.
+// 詰めかMAN "is the human mated": OK when the bottom king is mated; the survey must describe
+// the position.
 int 詰めかMAN(Game& g);
-// OK when the top king (the computer's) is mated; the survey must describe the position.
+// 詰めかCOM "is the computer mated": OK when the top king is mated; the survey must describe
+// the position.
 int 詰めかCOM(Game& g);
 
 }  // namespace hakuro

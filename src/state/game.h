@@ -9,7 +9,8 @@
 
 namespace hakuro {
 
-// What is on the board and in the hands.
+// What is on the board and in the hands. ban "board", mochi "hand", _su "count", nifu "two
+// pawns", ou "king"; _sita and _ue are the bottom and the top player's.
 struct Position {
   Table ban = filled(KARA);       // piece code by square
   Hand mochi_sita{}, mochi_ue{};  // the bottom and the top player's hands, by kind index
@@ -20,18 +21,21 @@ struct Position {
 
 // One move of the record. A drop's source is its hand column and a row.
 struct KifuMove {
-  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;
-  int koma = 0;       // the moving piece before the move
-  int ato_koma = 0;   // the piece on the destination after it (promoted when it promoted)
-  int tori_koma = 0;  // what stood on the destination before: KARA or the captured piece
-  // Each player's accumulated thinking time before and after the move.
+  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;  // moto "source", saki "destination"
+  int koma = 0;       // koma "piece": the moving piece before the move
+  int ato_koma = 0;   // ato_koma "piece after": on the destination after it (promoted or not)
+  int tori_koma = 0;  // tori_koma "taken piece": KARA or what stood on the destination before
+  // jikan "time", mae "before", ato "after": each player's accumulated thinking time before
+  // and after the move.
   double jikan_sita_mae = 0, jikan_sita_ato = 0, jikan_ue_mae = 0, jikan_ue_ato = 0;
 };
 
-// The move record. Entry 0 is no move; the record grows with the game.
+// The move record (kifu). Entry 0 is no move; the record grows with the game.
 struct Record {
-  int kifu_tesu = 0;   // the last move applied to the board
-  int saigo_tesu = 0;  // the last move held, the limit for stepping forward
+  // kifu_tesu "record's move number": the last move applied to the board.
+  int kifu_tesu = 0;
+  // saigo_tesu "last move number": the last move held, the limit for stepping forward.
+  int saigo_tesu = 0;
   std::vector<KifuMove> kifu = std::vector<KifuMove>(1, KifuMove{.ato_koma = HU});
 
   // Move n, making room for it.
@@ -44,33 +48,42 @@ struct Record {
 
 // Each player's thinking time, in seconds.
 struct Clock {
-  double teban_kaishi = 0;  // time of day at which the turn began
-  double keika_byou = 0;    // seconds of the current turn
-  int hyouji_byou = 0;      // the whole seconds last shown
-  double mochi_jikan_ue = 0, mochi_jikan_sita = 0;  // the top and the bottom player's totals
+  double teban_kaishi = 0;  // teban_kaishi "turn start": time of day at which the turn began
+  double keika_byou = 0;    // keika_byou "elapsed seconds": seconds of the current turn
+  int hyouji_byou = 0;      // hyouji_byou "shown seconds": the whole seconds last shown
+  // mochi_jikan "time held": the top and the bottom player's totals.
+  double mochi_jikan_ue = 0, mochi_jikan_sita = 0;
 };
 
 // The human's selection and what the mouse handler keeps between presses.
 struct Selection {
-  int sentaku = 0;                    // 1 while a piece is picked
+  int sentaku = 0;                    // sentaku "selection": 1 while a piece is picked
   int sentaku_x = 0, sentaku_y = 0;   // the cell last picked
-  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;  // source and destination
-  int ugoki_koma = 0;                 // the picked piece's code
+  // moto "source" and saki "destination".
+  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;
+  int ugoki_koma = 0;                 // ugoki_koma "moving piece": the picked piece's code
 };
 
 // The background, the move guidance and the colours.
 struct Appearance {
-  int haikei = HAIKEI_MIDORI;  // background picture
-  int sidou_on = NG;           // move guidance
+  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture
+  int sidou_on = NG;           // sidou "guidance": move guidance on
+  // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
+  // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the
+  // last moves.
   int haikei_iro = IRO_MIDORI, masu_iro = IRO_MIDORI, sidou_iro = IRO_MIDORI,
       moji_iro = IRO_SHIRO;
 };
 
-// The influence survey of the board as it stood at the last survey.
+// The influence survey of the board as it stood at the last survey. seiryoku "influence",
+// kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
 struct Survey {
   Table seiryoku_sita{}, seiryoku_ue{};  // how many bottom / top pieces bear on a square
-  Table kogeki_su_sita{};                // bottom pieces bearing on a top piece
+  // kogeki_su "attack count": how many bottom pieces bear on a top piece.
+  Table kogeki_su_sita{};
+  // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square.
   Table kogeki_koma_sita = filled(-999), kogeki_x_sita{}, kogeki_y_sita{};
+  // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only.
   Table mamori_koma_sita = filled(999), mamori_koma_ue = filled(999);
   Table mamori_x_ue{}, mamori_y_ue{};
   Table kogeki_koma_ue = filled(999), kogeki_x_ue{}, kogeki_y_ue{};
@@ -79,7 +92,22 @@ struct Survey {
 
 // The computer's tables, kept between its turns.
 struct ComputerScratch {
-  Table kaku_nerai_ue{}, fuka_sita{}, fuka_ue{}, ban_mae{};
+  // kaku_nerai_ue "bishop's aim at the top": empty squares from which a human bishop would reach
+  // the computer's king; fuka "cannot move": pieces that shield their king from an enemy line.
+  Table kaku_nerai_ue{}, fuka_sita{}, fuka_ue{};
+  int fuka_ue_ari = NG;   // some computer piece shields its king
+  int nigemichi_su = 0;   // nigemichi "escape routes": the human king's free flights
+
+  // Snapshots of the position before the computer's move (mae "before").
+  Table ban_mae{};
+  Table seiryoku_sita_mae{}, seiryoku_ue_mae{}, kogeki_x_ue_mae{}, kogeki_y_ue_mae{};
+  int ou_ue_x_mae = 0, ou_ue_y_mae = 0, mochi_ue_su_mae = 0, mochi_sita_su_mae = 0;
+
+  // The candidate under evaluation: ugoku_koma "moving piece" (before promotion) and ou_kyori
+  // "king distance" from its origin to the human's king (0 for a drop).
+  int ugoku_koma = 0, ou_kyori = 0;
+  int best_score = 0;  // in tenths of a point
+};
   int fuka_ue_ari = NG, nigemichi_su = 0;
 };
 
@@ -93,14 +121,16 @@ struct Game {
   int SITA = -1, UE = 1;
   int teban = TEBAN_NASI;
 
-  int taikyoku_mode = MODE_MAN;
-  int tesu = 0;   // moves made, as shown
+  int taikyoku_mode = MODE_MAN;  // taikyoku "match": two people or against the computer
+  int tesu = 0;   // tesu "move count": moves made, as shown
   int level = 3;  // the computer's strength, 1..3
-  int ou_tori = TEBAN_NASI;  // the side that took a king
-  int nari_koma = 0;         // the promoted code found by the last promotion test
+  int ou_tori = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
+  int nari_koma = 0;         // nari_koma "promoted piece": found by the last promotion test
 
-  // Suspension, record display, flip and handicap.
+  // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a
+  // record), hanten "flipped" board.
   int chudan = NG, kifu_mode = NG, hanten = NG;
+  // hande_level "handicap level" -10..10, shown while hande_settei "handicap set" is OK.
   int hande_level = 0, hande_settei = NG;
 
   Record record;
