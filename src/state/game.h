@@ -108,8 +108,6 @@ struct ComputerScratch {
   int ugoku_koma = 0, ou_kyori = 0;
   int best_score = 0;  // in tenths of a point
 };
-  int fuka_ue_ari = NG, nigemichi_su = 0;
-};
 
 struct Game {
   Position pos;
