@@ -19,22 +19,15 @@ inline constexpr Step CORNERS[] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
                                 {-1, 1}, {1, 1},   {-1, 0}, {1, 0}};
 
-void reset(Game& g) {
-  for (int x = 1; x <= MASU_SU; ++x) {
-    for (int y = 1; y <= MASU_SU; ++y) {
-      g.survey.seiryoku_sita[x][y] = 0;
-      g.survey.seiryoku_ue[x][y] = 0;
-      g.survey.kogeki_su_sita[x][y] = 0;
-      g.survey.oute_sita[x][y] = 0;
-      g.survey.oute_ue[x][y] = 0;
-      g.survey.kogeki_x_sita[x][y] = 0;
-      g.survey.kogeki_y_sita[x][y] = 0;
-      g.survey.kogeki_koma_sita[x][y] = -999;
-      g.survey.kogeki_koma_ue[x][y] = 999;
-      g.survey.mamori_koma_sita[x][y] = 999;
-      g.survey.mamori_koma_ue[x][y] = 999;
-    }
-  }
+// The tables every survey starts from; the attackers' and defenders' squares of the top player
+// are kept from the last survey.
+void reset(Survey& s) {
+  static constexpr Table zero{}, none_sita = filled(-999), none_ue = filled(999);
+  s.seiryoku_sita = s.seiryoku_ue = s.kogeki_su_sita = zero;
+  s.oute_sita = s.oute_ue = zero;
+  s.kogeki_x_sita = s.kogeki_y_sita = zero;
+  s.kogeki_koma_sita = none_sita;
+  s.kogeki_koma_ue = s.mamori_koma_sita = s.mamori_koma_ue = none_ue;
 }
 
 // The bottom player's piece c on (x, y); every bearing gets the full bottom record.
@@ -121,7 +114,7 @@ void top_piece(Game& g, int c, int x, int y) {
 }  // namespace
 
 void 勢力調査(Game& g) {
-  reset(g);
+  reset(g.survey);
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
       const int c = g.pos.ban[x][y];
