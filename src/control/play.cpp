@@ -5,6 +5,7 @@
 #include "control/startup.h"
 #include "display/draw.h"
 #include "display/text.h"
+#include "options/clock.h"
 #include "options/sound.h"
 #include "record/kifu.h"
 #include "rules/mate.h"
@@ -51,6 +52,8 @@ void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
 
 int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
   Game& g = f.g;
+  // The turn's seconds are measured now, whether or not the clock is shown.
+  g.clock.keika_byou = 調査_経過秒(g.clock.teban_kaishi, f.win.time_of_day());
   const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
   const bool bottom_moves = g.teban == g.SITA;
   手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,

@@ -22,5 +22,6 @@ int arg_int(const Args& args, std::size_t i);
 void add_display_calls(CallTable& t);   // 文字列変換
 void add_rules_calls(CallTable& t);     // 移動チェック … 駒取得
 void add_analysis_calls(CallTable& t);  // 勢力調査
+void add_computer_calls(CallTable& t);  // 調査_自王逃道 … 調査_香狙い
 
 }  // namespace hakuro::replay

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "analysis/survey.h"
+#include "computer/search.h"
+#include "control/computer_turn.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/startup.h"
@@ -57,6 +59,7 @@ Replay::Replay(std::ostream& out)
   add_display_calls(calls_);
   add_rules_calls(calls_);
   add_analysis_calls(calls_);
+  add_computer_calls(calls_);
   fire([this] { Form_Load(*form_); });
 }
 
@@ -133,6 +136,8 @@ bool Replay::event(const std::vector<std::string>& w) {
   } else if (c == "time") {
     need(w, 1);
     window_.set_time(to_double(w[1]));
+  } else if (c == "com") {
+    fire([&] { com_ban(f); });
   } else if (c == "tick") {
     fire([&] { Timer1_Timer(f); });
   } else if (c == "text") {
@@ -212,6 +217,8 @@ bool Replay::look(const std::vector<std::string>& w) {
     if (it == calls_.end()) throw std::invalid_argument("no procedure " + w[1]);
     const Args args(w.begin() + 2, w.end());
     fire([&] { it->second(*form_, args, out_); });
+  } else if (c == "scores") {
+    scores();
   } else if (c == "texts") {
     for (const ShownText& t : screen_.texts())
       out_ << "text " << std::lround(t.x) << ' ' << std::lround(t.y) << ' ' << t.colour << ' '
@@ -235,6 +242,19 @@ bool Replay::look(const std::vector<std::string>& w) {
     return false;
   }
   return true;
+}
+
+void Replay::scores() {
+  Game& g = form_->g;
+  auto line = [&](const char* what, const Candidate& m) {
+    out_ << what << ' ' << m.from_x << ' ' << m.from_y << ' ' << m.to_x << ' ' << m.to_y << ' '
+         << m.piece << ' ' << m.placed << ' ' << decimal(m.score / 10.0) << '\n';
+  };
+  prepare_search(g);
+  Candidate best;
+  const SearchHooks hooks{{}, [&](const Candidate& m) { line("score", m); }};
+  if (search_best(g, hooks, best)) line("best", best);
+  else out_ << "best none\n";
 }
 
 void Replay::dump() {

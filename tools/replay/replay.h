@@ -39,6 +39,7 @@ class Replay {
   bool fire(const std::function<void()>& fn);
 
   void dump();
+  void scores();
   void table(const std::string& name);
   void cells(const std::string& name, const int* (ReplayScreen::*at)(int, int) const);
   void png(const std::string& file);

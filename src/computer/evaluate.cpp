@@ -1,0 +1,142 @@
+#include "computer/evaluate.h"
+
+#include <cstdlib>
+
+#include "computer/surveys.h"
+#include "rules/legality.h"
+#include "rules/mate.h"
+
+namespace hakuro {
+
+namespace {
+
+// Steps 1 to 5, every level: the kings, checks and mates, drops and promotion, dangers.
+// Sets `done` when the score is final.
+Score basic_terms(Game& g, int captured, int piece, int from_x, int to_x, int to_y, bool& done) {
+  const Position& p = g.pos;
+  const Survey& s = g.survey;
+  const Table &S = s.seiryoku_sita, &U = s.seiryoku_ue;
+  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
+  done = true;
+  if (captured == OU) return TAKES_OWN_KING;
+  if (S[p.ou_ue_x][p.ou_ue_y] >= 1) return LOSES;
+  if (captured == -OU) return TAKES_KING;
+  Score r = 0;
+  if (U[hx][hy] > 0) {
+    if (詰めかMAN(g) == OK) return piece == HU ? LOSES : MATES;
+    if (s.kogeki_koma_sita[to_x][to_y] == -OU && U[to_x][to_y] > 0) r += points(100);
+    const bool diagonal_neighbour = to_x != hx && to_y != hy && std::abs(to_x - hx) < 2 &&
+                                    std::abs(to_y - hy) < 2;
+    if (S[to_x][to_y] <= 2 && s.mamori_koma_ue[to_x][to_y] == SYA_NARI && diagonal_neighbour &&
+        (s.mamori_x_ue[to_x][to_y] == hx || s.mamori_y_ue[to_x][to_y] == hy))
+      r += points(900);
+    if (S[to_x][to_y] == 0) r += points(10);
+  }
+  if (from_x < 0) r -= points(5);
+  else if (piece > g.com.ugoku_koma) r += points(10);
+  r += 盤評価_COM危険座標(g, piece, to_x, to_y);
+  done = false;
+  return r;
+}
+
+// Step 6: a piece that comes nearer to the human's king.
+Score approach(const Game& g, int to_x, int to_y) {
+  const int dx = std::abs(g.pos.ou_sita_x - to_x), dy = std::abs(g.pos.ou_sita_y - to_y);
+  if (dx > dy) return g.com.ou_kyori > dx ? points(1) : 0;
+  return g.com.ou_kyori > dy ? 1 : 0;
+}
+
+// Step 7: the cheapest attacker of the moved piece is pinned to its king and can be taken.
+Score pinned_attacker(const Game& g, int from_x, int to_x, int to_y) {
+  const Position& p = g.pos;
+  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
+  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
+  const int ax = g.survey.kogeki_x_sita[to_x][to_y], ay = g.survey.kogeki_y_sita[to_x][to_y];
+  if (!(S[ax][ay] > 0 && g.com.fuka_sita[ax][ay] == 1)) return 0;
+  if (!(S[to_x][to_y] == 1 || (S[to_x][to_y] == 2 && U[hx][hy] > 0 && U[to_x][to_y] > 0)))
+    return 0;
+  if (!((ax == hx && to_x != hx) || (ay == hy && to_y != hy) ||
+        ((to_x == hx || to_y == hy) && ax != hx && ay != hy)))
+    return 0;
+  if (移動チェック(p, to_x, to_y, ax, ay, g.com.ugoku_koma) != OK) return 0;
+  if (from_x >= 0 && p.ban[g.com.kogeki_x_ue_mae[ax][ay]][g.com.kogeki_y_ue_mae[ax][ay]] == KARA)
+    return 0;
+  return points(std::abs(p.ban[ax][ay]));
+}
+
+bool is_bottom_rook(int c) { return c == -SYA || c == -SYA_NARI; }
+
+// Step 8: whether the destination is safe, and what standing there costs or wins.
+Score destination_safety(Game& g, int piece, int from_x, int to_x, int to_y) {
+  const Position& p = g.pos;
+  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
+  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
+  const int cheapest = g.survey.kogeki_koma_sita[to_x][to_y];
+  Score r = 0;
+  if (S[to_x][to_y] == 0) {
+    if (piece != KAKU && piece != KAKU_NARI && piece != OU && piece != HU)
+      r -= 盤評価_自角注意_COM(g, to_x, to_y, piece);
+    if ((piece >= KAKU && piece <= SYA_NARI) || piece == KYOU ||
+        (std::abs(hx - to_x) < 3 && std::abs(hy - to_y) < 3)) {
+      const int n = 調査_自王逃道(g);
+      if (g.com.nigemichi_su > n) r += points(g.com.nigemichi_su - n);
+    }
+    return r;
+  }
+  if (U[to_x][to_y] > 0) {
+    const bool gold_or_silver_held = p.mochi_sita[4] > 0 || p.mochi_sita[5] > 0;
+    if (gold_or_silver_held && to_x > 1 && to_x < 9 &&
+        ((is_bottom_rook(p.ban[to_x - 1][to_y]) && p.ban[to_x + 1][to_y] == OU) ||
+         (is_bottom_rook(p.ban[to_x + 1][to_y]) && p.ban[to_x - 1][to_y] == OU)))
+      r -= points(piece);
+    if (piece > std::abs(cheapest)) r += points(std::abs(cheapest) - piece);
+    if (cheapest == -OU && U[hx][hy] > 0 && to_y < hy) r += points(piece);
+  } else if (from_x < 0) {
+    r -= points(piece + 50);
+  }
+  return r;
+}
+
+// Step 9: a piece that lets a human lance in the corner run up its column.
+Score corner_lance(const Game& g, int piece, int from_x, int to_x) {
+  if (g.pos.ban[to_x][9] == -KYOU && (to_x == 1 || to_x == 9) && piece != KYOU && piece != SYA &&
+      piece != SYA_NARI && from_x != to_x)
+    return -1;
+  return 0;
+}
+
+// Step 10: what a capture wins.
+Score capture(const Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
+  if (captured == KARA) return 0;
+  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
+  const Score value = points(std::abs(captured));
+  if (S[to_x][to_y] > 0 && U[to_x][to_y] > 0)
+    return piece < std::abs(g.survey.kogeki_koma_sita[to_x][to_y]) ? value : 0;
+  if (S[to_x][to_y] > 0)
+    return g.com.seiryoku_sita_mae[from_x][from_y] > 0 &&
+                   調査_移動可場所数(g, from_x, from_y, piece) == 0
+               ? value
+               : 0;
+  const bool promoted_minor = captured == -HU_NARI || captured == -KYOU_NARI || captured == -KEI_NARI;
+  return value + (promoted_minor ? points(50) : 0);
+}
+
+}  // namespace
+
+Score 盤評価(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
+  bool done = false;
+  Score r = basic_terms(g, captured, piece, from_x, to_x, to_y, done);
+  if (done || g.level <= 1) return r;
+  r += approach(g, to_x, to_y);
+  r += pinned_attacker(g, from_x, to_x, to_y);
+  r += destination_safety(g, piece, from_x, to_x, to_y);
+  r += corner_lance(g, piece, from_x, to_x);
+  r += capture(g, captured, piece, from_x, from_y, to_x, to_y);
+  return r;
+}
+
+// The danger scan and the bishop caution come with the third level's terms.
+Score 盤評価_COM危険座標(Game&, int, int, int) { return 0; }
+Score 盤評価_自角注意_COM(Game&, int, int, int) { return 0; }
+
+}  // namespace hakuro

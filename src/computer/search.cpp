@@ -1,0 +1,126 @@
+#include "computer/search.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "analysis/survey.h"
+#include "computer/evaluate.h"
+#include "computer/surveys.h"
+#include "rules/legality.h"
+#include "rules/move.h"
+
+namespace hakuro {
+
+namespace {
+
+// The candidate on the board: surveyed and scored. The mate test inside the evaluation redoes
+// the two-pawn flags for the trial position; the drops still to come need those of the real one.
+Score score_here(Game& g, const Flags& nifu_sita, const Flags& nifu_ue, int captured, int piece,
+                 int fx, int fy, int tx, int ty) {
+  勢力調査(g);
+  const Score s = 盤評価(g, captured, piece, fx, fy, tx, ty);
+  g.pos.nifu_sita = nifu_sita;
+  g.pos.nifu_ue = nifu_ue;
+  return s;
+}
+
+}  // namespace
+
+void prepare_search(Game& g) {
+  Position& p = g.pos;
+  ComputerScratch& c = g.com;
+  c.best_score = NO_SCORE;
+  c.ban_mae = p.ban;
+  調査_2歩フラグ設定(p);
+  c.nigemichi_su = 調査_自王逃道(g);
+  勢力調査(g);
+  調査_持角狙座標(g);
+  調査_移動不可駒(g);
+  c.ou_ue_x_mae = p.ou_ue_x;
+  c.ou_ue_y_mae = p.ou_ue_y;
+  c.mochi_ue_su_mae = p.mochi_ue_su;
+  c.mochi_sita_su_mae = p.mochi_sita_su;
+  c.seiryoku_sita_mae = g.survey.seiryoku_sita;
+  c.seiryoku_ue_mae = g.survey.seiryoku_ue;
+  c.kogeki_x_ue_mae = g.survey.kogeki_x_ue;
+  c.kogeki_y_ue_mae = g.survey.kogeki_y_ue;
+}
+
+bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
+  Position& p = g.pos;
+  ComputerScratch& c = g.com;
+  const Flags nifu_sita = p.nifu_sita, nifu_ue = p.nifu_ue;
+  bool found = false;
+  auto consider = [&](const Candidate& m) {
+    if (hooks.seen) hooks.seen(m);
+    if (m.score > c.best_score) {
+      c.best_score = m.score;
+      best = m;
+      found = true;
+      return true;
+    }
+    return false;
+  };
+
+  for (int x = 1; x <= MASU_SU; ++x) {
+    if (hooks.tick) hooks.tick();
+    for (int y = 1; y <= MASU_SU; ++y) {
+      if (p.ban[x][y] < HU) continue;
+      for (int tx = 1; tx <= MASU_SU; ++tx)
+        for (int ty = 1; ty <= MASU_SU; ++ty) {
+          const int piece = p.ban[x][y];
+          if (移動チェック(p, x, y, tx, ty, piece) != OK) continue;
+          c.ugoku_koma = piece;
+          c.ou_kyori = std::max(std::abs(p.ou_sita_x - x), std::abs(p.ou_sita_y - y));
+          const int captured = p.ban[tx][ty];
+          p.ban[x][y] = KARA;
+          p.ban[tx][ty] = piece;
+          Candidate m{x, y, tx, ty, piece, piece};
+          auto score = [&](int placed) {
+            p.ban[tx][ty] = placed;
+            return score_here(g, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
+          };
+          if (調査_駒成(g, x, y, tx, ty, piece) == NG) {
+            m.score = score(piece);
+          } else {
+            const int promoted = g.nari_koma;
+            if (移動後チェック(ty, piece) == NG) {
+              m.placed = promoted;
+              m.score = score(promoted);
+            } else {
+              m.score = score(piece);
+              const Score promoted_score = score(promoted);
+              if (promoted_score > m.score) {
+                m.score = promoted_score;
+                m.placed = promoted;
+              }
+              if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted;
+            }
+          }
+          p.ban[tx][ty] = captured;
+          p.ban[x][y] = piece;
+          if (consider(m) && captured == -OU) return true;
+        }
+    }
+  }
+
+  if (c.mochi_ue_su_mae <= 0) return found;
+  for (int kind = 1; kind <= 7; ++kind) {
+    if (hooks.tick) hooks.tick();
+    if (p.mochi_ue[kind] <= 0) continue;
+    const int piece = KIND_CODE[static_cast<std::size_t>(kind)];
+    c.ugoku_koma = piece;
+    c.ou_kyori = 0;
+    for (int tx = 1; tx <= MASU_SU; ++tx)
+      for (int ty = 1; ty <= MASU_SU; ++ty) {
+        if (移動チェック(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
+        p.ban[tx][ty] = piece;
+        const Score s = score_here(g, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
+        p.ban[tx][ty] = KARA;
+        if (consider({MOCHI_UE_X, kind, tx, ty, piece, piece, s}) && s >= MATES) return true;
+      }
+  }
+  return found;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,37 @@
+// The computer's search: every legal board move and drop of the top player tried on the board,
+// scored after a fresh survey, the best kept. One move deep, in a fixed order, no randomness.
+#pragma once
+
+#include <functional>
+
+#include "computer/score.h"
+#include "state/game.h"
+
+namespace hakuro {
+
+// One candidate: its source (a square, or column -1 with the hand's kind index), destination,
+// the piece before and after the move, and its score.
+struct Candidate {
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
+  int piece = 0, placed = 0;
+  Score score = NO_SCORE;
+};
+
+// What the search tells its caller as it goes: `tick` at the start of each origin column and
+// each kind in hand (the clock keeps moving), `seen` after each candidate is scored.
+struct SearchHooks {
+  std::function<void()> tick;
+  std::function<void(const Candidate&)> seen;
+};
+
+// Before the search: the board and the surveys of the position before the computer's move, and
+// the snapshots its evaluation compares with.
+void prepare_search(Game& g);
+
+// Tries every candidate in order, board moves by origin then destination, then drops by kind
+// then destination; a strictly better score replaces the best. Stops early on taking the
+// human's king, or on a drop that wins. The board is left as it was. False when there is no
+// legal move at all.
+bool search_best(Game& g, const SearchHooks& hooks, Candidate& best);
+
+}  // namespace hakuro

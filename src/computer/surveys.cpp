@@ -1,0 +1,152 @@
+#include "computer/surveys.h"
+
+#include <cstdlib>
+
+#include "rules/legality.h"
+
+namespace hakuro {
+
+namespace {
+
+bool is_line_piece_top(int c) {
+  return c == KYOU || c == KAKU || c == KAKU_NARI || c == SYA || c == SYA_NARI;
+}
+bool is_line_piece_bottom(int c) { return is_line_piece_top(-c); }
+
+// Some piece of `is_line` on the board reaches the king on (kx, ky).
+template <class IsLine>
+bool line_reaches(const Position& p, int kx, int ky, IsLine is_line) {
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y)
+      if (is_line(p.ban[x][y]) && 移動チェック(p, x, y, kx, ky, p.ban[x][y]) == OK) return true;
+  return false;
+}
+
+// Both the human's bishop, horse, rook or dragon attack the pawn and nothing else does.
+bool only_long_range_attackers(const Game& g, int x, int y) {
+  const int a = g.survey.kogeki_koma_sita[x][y];
+  return a >= -SYA_NARI && a <= -KAKU;
+}
+
+}  // namespace
+
+int 調査_自王逃道(const Game& g) {
+  const Position& p = g.pos;
+  const int x = p.ou_sita_x, y = p.ou_sita_y;
+  int n = 0;
+  auto count = [&](int tx, int ty) {
+    if (on_board(tx, ty) && p.ban[tx][ty] == KARA && g.survey.seiryoku_ue[tx][ty] == 0) ++n;
+  };
+  if (y > 1) {
+    count(x, y - 1);
+    if (x > 1) count(x - 1, y - 1);
+    if (x < 9) count(x + 1, y - 1);
+  }
+  if (y < 9) {
+    count(x, y + 1);
+    if (x > 1) count(x - 1, y + 1);
+    if (x < 9) count(x + 1, y + 1);
+  }
+  if (x > 1) count(x - 1, y);
+  if (x < 9) count(x + 1, y);
+  return n;
+}
+
+void 調査_持角狙座標(Game& g) {
+  const Position& p = g.pos;
+  const Table& U = g.survey.seiryoku_ue;
+  const int kx = p.ou_ue_x, ky = p.ou_ue_y;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      g.com.kaku_nerai_ue[x][y] = 0;
+      const bool uncovered =
+          U[x][y] == 0 || (std::abs(x - kx) < 2 && std::abs(y - ky) < 2 && U[x][y] == 1);
+      if (p.ban[x][y] == KARA && uncovered && 移動チェック(p, x, y, kx, ky, -KAKU) == OK)
+        g.com.kaku_nerai_ue[x][y] = 1;
+    }
+}
+
+void 調査_移動不可駒(Game& g) {
+  Position& p = g.pos;
+  ComputerScratch& c = g.com;
+  c.fuka_ue_ari = NG;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      c.fuka_sita[x][y] = c.fuka_ue[x][y] = 0;
+      const int piece = p.ban[x][y];
+      if (piece == KARA) continue;
+      p.ban[x][y] = KARA;
+      if (is_bottom(piece) && line_reaches(p, p.ou_sita_x, p.ou_sita_y, is_line_piece_top))
+        c.fuka_sita[x][y] = 1;
+      if (is_top(piece) && line_reaches(p, p.ou_ue_x, p.ou_ue_y, is_line_piece_bottom)) {
+        c.fuka_ue[x][y] = 1;
+        c.fuka_ue_ari = OK;
+      }
+      p.ban[x][y] = piece;
+    }
+}
+
+int 調査_移動可場所数(const Game& g, int x, int y, int piece) {
+  const Table& other = piece >= HU ? g.survey.seiryoku_sita : g.survey.seiryoku_ue;
+  int n = 0;
+  for (int tx = 1; tx <= MASU_SU; ++tx)
+    for (int ty = 1; ty <= MASU_SU; ++ty)
+      if (移動チェック(g.pos, x, y, tx, ty, piece) == OK && other[tx][ty] == 0) ++n;
+  return n;
+}
+
+int 調査_周辺状況(const Game& g, int x, int y) {
+  int r = 0;
+  for (int tx = x - 1; tx <= x + 1; ++tx)
+    for (int ty = y - 1; ty <= y + 1; ++ty)
+      if ((tx != x || ty != y) && on_board(tx, ty) && g.pos.ban[tx][ty] >= KAKU) --r;
+  return r;
+}
+
+int 調査_自守駒MAN_直進駒(Game& g, int x, int y) {
+  if (!on_board(x, y)) return NG;
+  Position& p = g.pos;
+  const int here = p.ban[x][y];
+  p.ban[x][y] = KARA;
+  int result = NG;
+  for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
+    const int c = p.ban[x][y2];
+    if (is_top(c)) break;
+    if (c == -KYOU || c == -SYA || c == -SYA_NARI) {
+      result = 移動チェック(p, x, y2, x, y, c);
+      break;
+    }
+  }
+  p.ban[x][y] = here;
+  return result;
+}
+
+int 調査_桂狙い(const Game& g, int x, int y) {
+  if (!on_board(x, y) || !only_long_range_attackers(g, x, y) || y <= 5) return 0;
+  const Table& ban = g.pos.ban;
+  const Table& S = g.survey.seiryoku_sita;
+  const int attacker_x = g.survey.kogeki_x_sita[x][y];
+  int gain = 0;
+  if (x > 2 && ban[x - 1][y - 2] == KARA && S[x - 1][y - 2] == 0 && ban[x - 2][y] <= -KAKU &&
+      attacker_x != x - 2)
+    gain += std::abs(ban[x - 2][y]);
+  if (x < 8 && ban[x + 1][y - 2] == KARA && S[x + 1][y - 2] == 0 && ban[x + 2][y] <= -KAKU &&
+      attacker_x != x + 2)
+    gain += std::abs(ban[x + 2][y]);
+  return gain;
+}
+
+int 調査_香狙い(const Game& g, int x, int y) {
+  if (!on_board(x, y) || y <= 6) return 0;
+  const Table& S = g.survey.seiryoku_sita;
+  const Table& U = g.survey.seiryoku_ue;
+  if (U[x][y - 1] <= 0 || S[x][y - 1] != 0 || !only_long_range_attackers(g, x, y)) return 0;
+  for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
+    const int c = g.pos.ban[x][y2];
+    if (c == KARA) continue;
+    return 移動チェック(g.pos, x, y, x, y2, KYOU) == OK ? std::abs(c) : 0;
+  }
+  return 0;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,42 @@
+#include "calls.h"
+#include "computer/surveys.h"
+
+namespace hakuro::replay {
+
+namespace {
+
+void result(std::ostream& out, const char* name, int r) { out << name << ' ' << r << '\n'; }
+
+}  // namespace
+
+void add_computer_calls(CallTable& t) {
+  t["調査_自王逃道"] = [](Form& f, const Args&, std::ostream& out) {
+    result(out, "調査_自王逃道", 調査_自王逃道(f.g));
+  };
+  t["調査_持角狙座標"] = [](Form& f, const Args&, std::ostream& out) {
+    調査_持角狙座標(f.g);
+    out << "調査_持角狙座標 done\n";
+  };
+  t["調査_移動不可駒"] = [](Form& f, const Args&, std::ostream& out) {
+    調査_移動不可駒(f.g);
+    out << "調査_移動不可駒 done\n";
+  };
+  t["調査_移動可場所数"] = [](Form& f, const Args& a, std::ostream& out) {
+    result(out, "調査_移動可場所数",
+           調査_移動可場所数(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2)));
+  };
+  t["調査_周辺状況"] = [](Form& f, const Args& a, std::ostream& out) {
+    result(out, "調査_周辺状況", 調査_周辺状況(f.g, arg_int(a, 0), arg_int(a, 1)));
+  };
+  t["調査_自守駒MAN_直進駒"] = [](Form& f, const Args& a, std::ostream& out) {
+    result(out, "調査_自守駒MAN_直進駒", 調査_自守駒MAN_直進駒(f.g, arg_int(a, 0), arg_int(a, 1)));
+  };
+  t["調査_桂狙い"] = [](Form& f, const Args& a, std::ostream& out) {
+    result(out, "調査_桂狙い", 調査_桂狙い(f.g, arg_int(a, 0), arg_int(a, 1)));
+  };
+  t["調査_香狙い"] = [](Form& f, const Args& a, std::ostream& out) {
+    result(out, "調査_香狙い", 調査_香狙い(f.g, arg_int(a, 0), arg_int(a, 1)));
+  };
+}
+
+}  // namespace hakuro::replay
