@@ -112,9 +112,10 @@ int 詰めかMAN(Game& g) {
 int 詰めかCOM(Game& g) {
   if (!on_board(g.pos.ou_ue_x, g.pos.ou_ue_y)) return NG;
   const Position& p = g.pos;
+  // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
+  const Table checks = g.survey.oute_sita;
   const Side s{p.ou_ue_x, p.ou_ue_y, p.mochi_ue_su, p.mochi_ue[1], MOCHI_UE_X,
-               HU,        OU,        g.survey.seiryoku_sita, g.survey.oute_sita};
-  // Each trial is judged by a whole survey; the scan goes on with the last trial's check map.
+               HU,        OU,        g.survey.seiryoku_sita, checks};
   return mated(g, s, [&] {
     勢力調査(g);
     return g.survey.seiryoku_sita[g.pos.ou_ue_x][g.pos.ou_ue_y] == 0;

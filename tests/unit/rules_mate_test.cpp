@@ -1,6 +1,8 @@
 // The bottom king's mate test on small positions, each judged after a fresh survey.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "analysis/survey.h"
 #include "rules/mate.h"
 #include "state/game.h"
@@ -72,6 +74,20 @@ TEST(Mate, TheKingMayFleeOntoItsOwnUnattackedPawn) {
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), NG);
   g.pos.ban[4][8] = SYA;  // now (2,8) is attacked along row 8
   EXPECT_EQ(mate_of_bottom_king(g, 1, 9), OK);
+}
+
+// The top king's test judges each defence by a whole survey of the trial position; a trial that
+// fails must not hide a later defence from the checks still to parry.
+TEST(Mate, AFailedDefenceDoesNotHideALaterOne) {
+  Game g = empty_board();
+  for (auto [x, y, code] : {std::tuple{5, 1, OU}, {3, 1, KAKU}, {6, 2, GIN}, {1, 1, -SYA},
+                            {5, 5, -SYA}, {1, 4, -KAKU}, {7, 2, -KIN}, {3, 3, -KIN}})
+    g.pos.ban[x][y] = code;
+  勢力調査(g);
+  EXPECT_EQ(詰めかCOM(g), NG);  // the silver blocks on (5,3)
+  g.pos.ban[6][2] = KARA;
+  勢力調査(g);
+  EXPECT_EQ(詰めかCOM(g), OK);
 }
 
 }  // namespace

@@ -1,0 +1,228 @@
+// The computer's surveys, its evaluation and its search on small hand-made positions, each term
+// checked on both sides of its condition.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "analysis/survey.h"
+#include "computer/search.h"
+#include "computer/surveys.h"
+#include "state/game.h"
+
+namespace hakuro {
+namespace {
+
+struct Put {
+  int x, y, code;
+};
+
+// Kings far apart unless the position places them; the survey run.
+Game position(std::initializer_list<Put> pieces, bool kings = true) {
+  Game g;
+  g.SITA = -1;
+  g.UE = 1;
+  g.teban = g.UE;
+  if (kings) {
+    g.pos.ban[9][9] = -OU;
+    g.pos.ban[1][1] = OU;
+  }
+  for (const Put& p : pieces) g.pos.ban[p.x][p.y] = p.code;
+  勢力調査(g);
+  return g;
+}
+
+using Key = std::tuple<int, int, int, int>;
+
+// Every candidate's score in tenths, by (from x, from y, to x, to y), and the best.
+struct Search {
+  std::map<Key, Score> scores;
+  std::vector<Candidate> order;
+  Candidate best;
+  bool found = false;
+};
+
+Search search(Game& g, int level = 2) {
+  g.level = level;
+  Search s;
+  prepare_search(g);
+  const SearchHooks hooks{{}, [&](const Candidate& m) {
+                            s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
+                            s.order.push_back(m);
+                          }};
+  s.found = search_best(g, hooks, s.best);
+  return s;
+}
+
+TEST(ComputerSurveys, EscapeSquaresOfTheHumansKing) {
+  Game g = position({});
+  EXPECT_EQ(調査_自王逃道(g), 3);  // a corner has three neighbours
+  g = position({{8, 9, HU}});      // a computer piece on a neighbour, even undefended
+  EXPECT_EQ(調査_自王逃道(g), 2);
+  g = position({{8, 9, HU}, {9, 6, KYOU}});  // the lance covers (9,7) and (9,8)
+  EXPECT_EQ(調査_自王逃道(g), 1);
+}
+
+TEST(ComputerSurveys, SafeDestinationsAndCrowdedNeighbours) {
+  Game g = position({{5, 5, HU}});
+  EXPECT_EQ(調査_移動可場所数(g, 5, 5, HU), 1);
+  g = position({{5, 5, HU}, {5, 8, -SYA}});  // the rook covers (5,6)
+  EXPECT_EQ(調査_移動可場所数(g, 5, 5, HU), 0);
+  EXPECT_EQ(調査_移動可場所数(g, 5, 9, HU), 0);  // no legal move at all
+
+  g = position({{4, 4, SYA}, {6, 6, OU}, {5, 4, -SYA}, {5, 6, KIN}, {4, 6, KAKU_NARI}});
+  EXPECT_EQ(調査_周辺状況(g, 5, 5), -3);  // the rook, the king and the horse; not the gold
+}
+
+TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
+  Game g = position({{5, 3, HU}, {5, 8, -SYA}});
+  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), OK);
+  EXPECT_EQ(g.pos.ban[5][3], HU);  // put back
+  g = position({{5, 3, HU}, {5, 5, -HU}, {5, 8, -SYA}});  // looks past the pawn, which blocks
+  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), NG);
+  g = position({{5, 3, HU}, {5, 5, KIN}, {5, 8, -SYA}});  // a computer piece ends the look
+  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), NG);
+}
+
+TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing) {
+  Game g = position({{9, 2, SYA}, {9, 5, -KIN}, {1, 4, KIN}, {1, 7, -KYOU}});
+  const Table before = g.pos.ban;
+  調査_移動不可駒(g);
+  EXPECT_EQ(g.pos.ban, before);
+  EXPECT_EQ(g.com.fuka_sita[9][5], 1);  // the gold shields its king from the rook
+  EXPECT_EQ(g.com.fuka_ue[1][4], 1);    // the computer's gold shields its king from the lance
+  EXPECT_EQ(g.com.fuka_ue_ari, OK);
+  EXPECT_EQ(g.com.fuka_sita[9][9] + g.com.fuka_ue[1][1], 0);
+
+  g = position({});
+  調査_持角狙座標(g);
+  EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 1);  // an open diagonal to (1,1)
+  g = position({{3, 3, KIN}, {4, 6, GIN}});
+  調査_持角狙座標(g);
+  EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 0);  // the gold stands between
+  EXPECT_EQ(g.com.kaku_nerai_ue[2][2], 1);  // next to the king, covered by the king alone
+  g = position({{4, 6, GIN}});
+  調査_持角狙座標(g);
+  EXPECT_EQ(g.com.kaku_nerai_ue[5][5], 0);  // the silver covers it
+  EXPECT_EQ(g.com.kaku_nerai_ue[6][6], 1);
+}
+
+TEST(ComputerSurveys, KnightForksAndLanceShotsBehindAPawn) {
+  // A pawn attacked by a rook alone, with bishops two columns either side.
+  Game g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}}, false);
+  EXPECT_EQ(調査_桂狙い(g, 5, 7), 1600);
+  g = position({{5, 5, HU}, {5, 6, -SYA}, {3, 5, -KAKU}, {7, 5, -KAKU}}, false);
+  EXPECT_EQ(調査_桂狙い(g, 5, 5), 0);  // too far up the board
+  g = position({{5, 7, HU}, {5, 8, -SYA}, {6, 8, -KIN}, {3, 7, -KAKU}, {7, 7, -KAKU}}, false);
+  EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);  // a gold attacks it too
+
+  g = position({{5, 7, HU}, {5, 5, KIN}, {5, 9, -SYA}}, false);
+  EXPECT_EQ(調査_香狙い(g, 5, 7), 900);
+  g = position({{5, 6, HU}, {5, 4, KIN}, {5, 9, -SYA}}, false);
+  EXPECT_EQ(調査_香狙い(g, 5, 6), 0);  // row 6 is too far up
+}
+
+TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
+  Game g = position({{3, 1, OU}, {5, 1, KIN}, {4, 2, -OU}, {4, 3, -KIN}}, false);
+  const Search s = search(g);
+  EXPECT_EQ(s.scores.at({3, 1, 4, 2}), points(-9998));  // the king takes into a defended square
+  EXPECT_EQ(s.scores.at({5, 1, 4, 2}), points(9999));
+  EXPECT_EQ(s.best.from_x, 5);
+  EXPECT_EQ(s.order.back().from_x, 5);  // nothing is tried after the king is taken
+}
+
+TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
+  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}}, false);
+  g.pos.mochi_ue[1] = g.pos.mochi_ue[5] = 1;
+  g.pos.mochi_ue_su = 2;
+  const Search s = search(g);
+  EXPECT_EQ(s.scores.at({-1, 1, 5, 8}), points(-9998));
+  EXPECT_EQ(s.best.from_y, 5);  // the gold mates from (4,8) already
+  EXPECT_EQ(s.best.score, MATES);
+  EXPECT_EQ(s.order.back().to_x, s.best.to_x);  // and the drop scan stops there
+  EXPECT_EQ(s.order.back().to_y, s.best.to_y);
+}
+
+TEST(ComputerEvaluation, CapturesCountFromTheSecondLevel) {
+  Game g = position({{5, 5, GIN}, {5, 6, -HU}});
+  EXPECT_EQ(search(g, 1).scores.at({5, 5, 5, 6}), 0);
+  EXPECT_EQ(search(g, 2).scores.at({5, 5, 5, 6}), points(10));
+  g = position({{5, 5, GIN}, {5, 6, -HU}, {5, 8, -SYA}});  // the rook would take it back
+  EXPECT_EQ(search(g, 2).scores.at({5, 5, 5, 6}), 0);
+  g = position({{5, 5, GIN}, {5, 6, -HU}, {5, 8, -SYA}, {4, 5, KIN}});  // cheaper than the rook
+  EXPECT_EQ(search(g, 2).scores.at({5, 5, 5, 6}), points(10));
+}
+
+TEST(ComputerEvaluation, DropsCostFiveAndMoreWhereTheyHang) {
+  Game g = position({{5, 8, -SYA}});
+  g.pos.mochi_ue[4] = g.pos.mochi_ue_su = 1;
+  Search s = search(g, 1);
+  EXPECT_EQ(s.scores.at({-1, 4, 5, 5}), points(-5));
+  s = search(g, 2);
+  EXPECT_EQ(s.scores.at({-1, 4, 5, 5}), points(-5 - 150));  // attacked and undefended
+  EXPECT_EQ(s.scores.at({-1, 4, 4, 5}), points(-5));
+}
+
+TEST(ComputerEvaluation, ApproachingTheKingCountsOnlyWhenNearer) {
+  // The silver on (5,5) stands 4 from the king on (9,9) in both directions.
+  Game g = position({{5, 5, GIN}});
+  const Search s = search(g, 2);
+  EXPECT_EQ(s.scores.at({5, 5, 6, 6}), 1);  // 3 and 3: nearer, the rows not farther apart
+  EXPECT_EQ(s.scores.at({5, 5, 4, 6}), 0);  // 5 and 3: farther
+  EXPECT_EQ(s.scores.at({5, 5, 6, 4}), 0);  // 3 and 5: the rows farther apart
+}
+
+TEST(ComputerSearch, TakingItsOwnKingScoresBelowEverythingElse) {
+  Game g = position({{2, 1, KIN}});
+  const Search s = search(g);
+  EXPECT_EQ(s.scores.at({2, 1, 1, 1}), TAKES_OWN_KING);
+  EXPECT_NE(s.best.to_x * 10 + s.best.to_y, 11);
+}
+
+TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
+  Game g = position({{1, 1, OU}, {1, 2, -KIN}, {1, 3, -KIN}, {2, 2, -KIN}, {2, 3, -KIN},
+                     {9, 3, HU}},
+                    false);
+  g.pos.ban[9][9] = -OU;
+  勢力調査(g);
+  const Search s = search(g);
+  for (const Candidate& m : s.order) EXPECT_LE(m.score, points(-9998));
+  ASSERT_TRUE(s.found);
+  EXPECT_EQ(std::tie(s.best.from_x, s.best.from_y, s.best.to_x, s.best.to_y),
+            std::tie(s.order.front().from_x, s.order.front().from_y, s.order.front().to_x,
+                     s.order.front().to_y));
+}
+
+TEST(ComputerSearch, NoDropsFromAnEmptyHandAndNoMoveWithoutPieces) {
+  Game g = position({{5, 5, GIN}});
+  for (const Candidate& m : search(g).order) EXPECT_NE(m.from_x, MOCHI_UE_X);
+  g = position({{9, 9, -OU}}, false);
+  EXPECT_FALSE(search(g).found);
+}
+
+TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
+  Game g = position({{3, 6, HU}, {7, 6, KYOU}});
+  const Search s = search(g);
+  for (const Candidate& m : s.order) {
+    if (m.from_x == 3) {
+      EXPECT_EQ(m.placed, HU_NARI);
+    } else if (m.from_x == 7 && m.to_y == 9) {
+      EXPECT_EQ(m.placed, KYOU_NARI);  // compulsory
+    }
+  }
+}
+
+TEST(ComputerSearch, TheSearchLeavesTheBoardAndTheTwoPawnFlagsAsTheyWere) {
+  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}}, false);
+  g.pos.ban[1][1] = OU;
+  g.pos.mochi_ue[1] = g.pos.mochi_ue_su = 1;
+  const Table before = g.pos.ban;
+  const Search s = search(g);
+  EXPECT_EQ(g.pos.ban, before);
+  EXPECT_EQ(g.pos.nifu_ue[4], 1);
+  for (const Candidate& m : s.order) EXPECT_FALSE(m.from_x == MOCHI_UE_X && m.to_x == 4);
+}
+
+}  // namespace
+}  // namespace hakuro
