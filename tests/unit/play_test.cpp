@@ -54,6 +54,29 @@ void expect_conserved(const Game& g, int move) {
   ASSERT_EQ(g.pos.mochi_ue_su, ue) << "after move " << move;
 }
 
+// One random legal move of the player to move through the mouse; false when there is none.
+bool random_move(Form& f, std::mt19937& rng) {
+  Game& g = f.g;
+  std::vector<Place> from = own_places(g);
+  std::shuffle(from.begin(), from.end(), rng);
+  for (const Place& p : from) {
+    調査_2歩フラグ設定(g.pos);
+    std::vector<std::pair<int, int>> to;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        if (移動チェック(g.pos, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
+    if (to.empty()) continue;
+    const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
+    const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;
+    const int tesu = g.tesu;
+    press(f, p.x, p.y);
+    press(f, tx, ty, button);
+    if (g.tesu == tesu && g.teban != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
+    return true;
+  }
+  return false;
+}
+
 TEST(Play, RandomGamesNeverCreateOrLosePieces) {
   TestFolder folder;
   std::ostringstream out;
@@ -68,30 +91,38 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
       ++games;
       r.line("menu START");
     }
-    std::vector<Place> from = own_places(g);
-    std::shuffle(from.begin(), from.end(), rng);
-    bool moved = false;
-    for (const Place& p : from) {
-      調査_2歩フラグ設定(g.pos);
-      std::vector<std::pair<int, int>> to;
-      for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-          if (移動チェック(g.pos, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
-      if (to.empty()) continue;
-      const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
-      const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;
-      const int tesu = g.tesu;
-      press(f, p.x, p.y);
-      press(f, tx, ty, button);
-      if (g.tesu == tesu && g.teban != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
-      moved = true;
-      break;
-    }
-    ASSERT_TRUE(moved);
+    ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
     ASSERT_EQ(g.record.kifu_tesu, g.tesu);
   }
   EXPECT_GT(games, 0);
+}
+
+// A random human against the computer at every level, moving first and second: after each
+// exchange of moves nothing is created or lost and the record keeps step.
+TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Form& f = r.form();
+  Game& g = f.g;
+  std::mt19937 rng(7);
+  int games = 0;
+  for (int move = 0; move < 3000 && !f.ended; ++move) {
+    if (g.teban == TEBAN_NASI) {  // a new game: the level and the side change each time
+      r.line("menu LEVEL" + std::to_string(games % 3 + 1));
+      r.line(games % 2 == 0 ? "menu SENTE" : "menu GOTE");
+      ++games;
+    }
+    ASSERT_EQ(g.teban, g.SITA) << "the computer has moved";
+    ASSERT_TRUE(random_move(f, rng));
+    expect_conserved(g, move);
+    ASSERT_EQ(g.record.kifu_tesu, g.tesu);
+    if (g.teban != TEBAN_NASI) {
+      ASSERT_EQ(g.tesu % 2, games % 2 == 1 ? 0 : 1);
+    }
+  }
+  EXPECT_GT(games, 3);
 }
 
 TEST(Play, TheRecordHoldsAGameOfAnyLength) {
