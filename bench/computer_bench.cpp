@@ -1,0 +1,113 @@
+// The computer's whole search at level 3 on real positions, against the cost of one survey per
+// candidate, and what it allocates.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <new>
+
+#include "analysis/survey.h"
+#include "computer/search.h"
+#include "positions.h"
+
+namespace {
+
+std::atomic<long> allocations{0};
+
+}  // namespace
+
+// Counts every allocation of the program; the memory itself comes from malloc.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+void* operator new(std::size_t n) {
+  ++allocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+
+using namespace hakuro;
+
+struct TurnPosition {
+  std::array<const char*, 9> rows;
+  Hand sita, ue;
+};
+
+const TurnPosition kTurns[] = {
+    // The opening position.
+    {{"l n s g k g s n l", ". r . . . . . b .", "p p p p p p p p p", ". . . . . . . . .",
+      ". . . . . . . . .", ". . . . . . . . .", "P P P P P P P P P", ". B . . . . . R .",
+      "L N S G K G S N L"},
+     {}, {}},
+    {bench::kPositions[0], {}, {}},
+    {bench::kPositions[1], {0, 0, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 1, 0}},
+    {bench::kPositions[2], {0, 2, 0, 0, 1, 0, 0, 1}, {0, 1, 0, 0, 0, 0, 0, 0}},
+    // Full hands on both sides.
+    {bench::kPositions[3], {0, 4, 1, 2, 1, 1, 1, 0}, {0, 3, 2, 1, 2, 1, 1, 1}},
+    // An endgame with the computer's king in check from a dropped gold.
+    {{". . . . . . . . .", ". . . . k . . . .", ". . . . G . . . .", ". . . . . . . . .",
+      ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+      ". . . . K . . . ."},
+     {0, 3, 0, 0, 1, 0, 1, 1}, {0, 2, 1, 1, 1, 1, 0, 1}},
+};
+
+Game turn_position(const TurnPosition& t) {
+  Game g = bench::position(t.rows);
+  g.pos.mochi_sita = t.sita;
+  g.pos.mochi_ue = t.ue;
+  for (int k = 1; k <= 7; ++k) {
+    g.pos.mochi_sita_su += t.sita[static_cast<std::size_t>(k)];
+    g.pos.mochi_ue_su += t.ue[static_cast<std::size_t>(k)];
+  }
+  g.SITA = -1;
+  g.UE = 1;
+  g.teban = g.UE;
+  g.level = 3;
+  勢力調査(g);
+  return g;
+}
+
+// Seconds of one survey of this position, timed here so that the ratio below compares like
+// with like on a busy machine.
+double survey_seconds(Game g) {
+  constexpr int n = 20000;
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < n; ++i) {
+    勢力調査(g);
+    benchmark::DoNotOptimize(g.survey.seiryoku_sita);
+  }
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / n;
+}
+
+void BM_ComputerTurn(benchmark::State& state) {
+  Game g = turn_position(kTurns[state.range(0)]);
+  long candidates = 0;
+  {
+    Candidate best;
+    prepare_search(g);
+    search_best(g, {{}, [&](const Candidate&) { ++candidates; }}, best);
+  }
+  const double one_survey = survey_seconds(g);
+  const SearchHooks hooks;
+  const long before = allocations;
+  const auto start = std::chrono::steady_clock::now();
+  for (auto _ : state) {
+    Candidate best;
+    prepare_search(g);
+    benchmark::DoNotOptimize(search_best(g, hooks, best));
+    benchmark::ClobberMemory();
+  }
+  const double per_turn =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+      static_cast<double>(state.iterations());
+  state.counters["candidates"] = static_cast<double>(candidates);
+  state.counters["surveys"] = per_turn / one_survey / static_cast<double>(candidates);
+  state.counters["allocs"] =
+      static_cast<double>(allocations - before) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_ComputerTurn)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
