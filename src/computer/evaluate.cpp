@@ -132,11 +132,8 @@ Score 盤評価(Game& g, int captured, int piece, int from_x, int from_y, int to
   r += destination_safety(g, piece, from_x, to_x, to_y);
   r += corner_lance(g, piece, from_x, to_x);
   r += capture(g, captured, piece, from_x, from_y, to_x, to_y);
-  return r;
+  if (g.level <= 2) return r;
+  return piece_terms(g, captured, piece, from_x, from_y, to_x, to_y, r);
 }
-
-// The danger scan and the bishop caution come with the third level's terms.
-Score 盤評価_COM危険座標(Game&, int, int, int) { return 0; }
-Score 盤評価_自角注意_COM(Game&, int, int, int) { return 0; }
 
 }  // namespace hakuro

@@ -12,6 +12,10 @@ namespace hakuro {
 // stands there now; a drop has from_x -1 and its kind index as from_y.
 Score 盤評価(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y);
 
+// The third level's terms for the kind of `piece`, continuing `score`; the final score.
+Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y,
+                  Score score);
+
 // 盤評価_COM危険座標 "evaluate the computer's danger squares": dangers to the computer's position
 // and chances it has made, over the whole board.
 Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y);

@@ -1,0 +1,175 @@
+// The danger scan and the bishop caution of the computer's evaluation.
+#include <algorithm>
+#include <cstdlib>
+
+#include "computer/evaluate.h"
+#include "computer/look.h"
+#include "computer/surveys.h"
+#include "rules/legality.h"
+
+namespace hakuro {
+
+namespace {
+
+struct Scan {
+  Game& g;
+  Look v;
+  int piece, tx, ty;
+  Score r = 0;
+  int forks = 0;
+  int least_fork = 9999;
+
+  int kx() const { return g.pos.ou_ue_x; }
+  int ky() const { return g.pos.ou_ue_y; }
+
+  // An empty square: weak spots near the computer's king and forks the human could drop into.
+  void empty(int X, int Y) {
+    const int S = v.S(X, Y), U = v.U(X, Y);
+    if (S > 0) {
+      if (std::abs(X - kx()) < 2 && std::abs(Y - ky()) < 2) {
+        r -= 5 * S;
+        if (U == 1 && S > 1) r -= points(10);
+        if (v.human_holds_silver_or_gold()) r -= points(10);
+      }
+      if (U == 0 && Y < 4) {
+        r -= 1;
+        if (調査_自守駒MAN_直進駒(g, X, Y) == OK) r -= points(10);
+      }
+      if (Y < 4 && v.ban(X, Y + 1) == -HU && S >= U) {
+        r -= points(30);
+        if (調査_自守駒MAN_直進駒(g, X, Y + 1) == OK) r -= points(70);
+      }
+    }
+    lance_skewer(X, Y, S, U);
+    if (v.mochi_sita(3) > 0 && (U == 0 || (S > 0 && v.kogeki_koma_ue(X, Y) > 30)) && Y > 2 &&
+        X > 1 && X < 9 && v.ban(X - 1, Y - 2) > HU && v.ban(X + 1, Y - 2) > HU)
+      r -= points(20);
+    if (v.human_holds_silver_or_gold() && U <= 1) {
+      const int crowd = 調査_周辺状況(g, X, Y);
+      if (crowd < -1) r -= points(5);
+      if (U == 0 && crowd < 0) {
+        r -= points(1);
+        if (Y < 4) r -= points(10);
+      }
+    }
+    if (U == 0) {
+      if (Y == 2 && v.ban(X, 1) == KEI) r -= points(5);
+      if (Y < 4) r -= 1;
+      if (v.mochi_sita(4) > 0 && X > 1 && X < 9 && Y > 1 && Y < 9) {
+        if (silver_fork(X - 1, Y - 1, X + 1, Y + 1)) r -= points(20);
+        if (silver_fork(X - 1, Y + 1, X + 1, Y - 1)) r -= points(20);
+      }
+    }
+  }
+
+  // A lance dropped on (X, Y) would skewer a computer piece above it and the one behind.
+  void lance_skewer(int X, int Y, int S, int U) {
+    if (g.pos.mochi_sita_su <= 0 || v.mochi_sita(2) <= 0 || Y <= 2 || v.ban(X, Y - 1) <= KYOU ||
+        !(S > 0 || U == 0))
+      return;
+    for (int y = Y - 2; y >= 1; --y) {
+      const int c = v.ban(X, y);
+      if (c == KARA) continue;
+      if (c > KYOU) r -= points(100) + 5 * c;
+      return;
+    }
+  }
+
+  bool silver_fork(int x1, int y1, int x2, int y2) const {
+    return v.ban(x1, y1) >= HU && v.ban(x2, y2) >= HU && v.U(x1, y1) == 0 && v.U(x2, y2) == 0;
+  }
+
+  // A computer piece: the king's head, pawns held by a rook, and pieces attacked.
+  void computer_piece(int X, int Y, int t) {
+    const int S = v.S(X, Y), U = v.U(X, Y);
+    if (t == OU && Y == 1 && v.S(X, 2) > 0) {
+      r -= points(50);
+      if (v.S(X, 2) >= v.U(X, 2)) r -= points(250);
+      if (v.human_holds_silver_or_gold()) r -= points(700);
+    } else if (t == HU && v.kogeki_koma_sita(X, Y) == -SYA && v.mochi_sita(1) > 0 && S >= U &&
+               Y < 9 && v.U(X, Y + 1) == 1) {
+      r -= points(5);
+    }
+    if (S <= 0) return;
+    const int ax = g.survey.kogeki_x_sita[X][Y], ay = g.survey.kogeki_y_sita[X][Y];
+    const int a = std::abs(v.kogeki_koma_sita(X, Y));
+    const bool attacker_free = v.fuka_sita(ax, ay) == 0;
+    if (v.mamori_koma_ue(X, Y) == OU && (S > 1 || t > a)) r -= points(100);
+    if (attacker_free && t > a) r += points(a - t);
+    if (U > 0 && attacker_free) {
+      if (S > U && v.mamori_koma_ue(X, Y) >= a) r -= points(t);
+      if (Y <= 3 && U == S && v.ban(X, Y + 1) != KARA && 調査_自守駒MAN_直進駒(g, X, Y + 1) == OK)
+        r -= points(t + std::abs(v.kogeki_koma_sita(X, Y + 1)));
+    }
+    if (U == 0) {
+      r -= points(t);
+      if (Y <= 3) r -= points(10);
+      if (v.ban_mae(X, Y) <= -HU) r += points(std::abs(v.ban_mae(X, Y)));
+      const int cheapest = v.kogeki_koma_sita(X, Y);
+      if (Y < 4 && (cheapest == -HU || cheapest == -KYOU)) r -= points(20);
+    }
+  }
+
+  // A human piece: newly attacked, knights aiming at the computer's pieces, forks by the move.
+  void human_piece(int X, int Y, int t) {
+    const int S = v.S(X, Y), U = v.U(X, Y);
+    if (v.seiryoku_ue_mae(X, Y) == 0 && U > 0) {
+      const int above = v.ban(X, Y - 1);
+      if (t == -KEI && Y > 2 && v.S(X, Y - 1) == 0 &&
+          (above == GIN || above == SYA_NARI || above == KAKU_NARI))
+        r += points(1);
+      if (std::abs(X - kx()) < 3 && std::abs(Y - ky()) < 3) r += points(15);
+    }
+    if (t == -KEI && Y >= 5 && v.ban(X, Y - 4) >= GIN) {
+      if (X > 1 && v.ban(X - 1, Y - 2) >= KARA && v.U(X - 1, Y - 2) == 0) r -= points(1);
+      if (X < 9 && v.ban(X + 1, Y - 2) >= KARA && v.U(X + 1, Y - 2) == 0) r -= points(1);
+    } else if ((t == -SYA || t == -SYA_NARI || t == -KYOU) && X == kx()) {
+      r -= points(1);
+    }
+    const bool target = S == 0 || (X == g.pos.ou_sita_x && Y == g.pos.ou_sita_y);
+    if (v.S(tx, ty) == 0 && target && 移動チェック(g.pos, tx, ty, X, Y, piece) == OK) {
+      r += 1;
+      ++forks;
+      least_fork = std::min(least_fork, std::abs(t));
+    }
+  }
+};
+
+}  // namespace
+
+Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y) {
+  Scan s{g, Look{g}, piece, to_x, to_y};
+  for (int X = 1; X <= MASU_SU; ++X)
+    for (int Y = 1; Y <= MASU_SU; ++Y) {
+      const int t = g.pos.ban[X][Y];
+      if (t == KARA) s.empty(X, Y);
+      else if (t >= HU) s.computer_piece(X, Y, t);
+      else s.human_piece(X, Y, t);
+    }
+  if (s.forks > 1) s.r += points(s.least_fork);
+  return s.r;
+}
+
+Score 盤評価_自角注意_COM(Game& g, int to_x, int to_y, int piece) {
+  const Position& p = g.pos;
+  for (int X = 1; X <= MASU_SU; ++X)
+    for (int Y = 1; Y <= MASU_SU; ++Y) {
+      if (g.com.kaku_nerai_ue[X][Y] != 1) continue;
+      if (移動チェック(p, to_x, to_y, X, Y, -KAKU) != OK &&
+          移動チェック(p, to_x, to_y, X, Y, -KAKU_NARI) != OK)
+        continue;
+      // Only the first such square is looked at.
+      for (int x = 1; x <= MASU_SU; ++x)
+        for (int y = 1; y <= MASU_SU; ++y) {
+          const int c = p.ban[x][y];
+          if ((c == -KAKU || c == -KAKU_NARI) && 移動チェック(p, x, y, X, Y, c) == OK)
+            return points(piece);
+        }
+      if (p.mochi_sita[6] > 0 && 移動チェック(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
+        return points(piece);
+      return 0;
+    }
+  return 0;
+}
+
+}  // namespace hakuro
