@@ -18,18 +18,33 @@ struct Scan {
   Score r = 0;
   int forks = 0;
   int least_fork = 9999;
+  // What the human holds, the kings, and whether the destination is attacked, read once.
+  bool holds_silver_or_gold = v.human_holds_silver_or_gold();
+  bool holds_lance = g.pos.mochi_sita_su > 0 && v.mochi_sita(2) > 0;
+  bool holds_knight = v.mochi_sita(3) > 0, holds_silver = v.mochi_sita(4) > 0;
+  bool holds_pawn = v.mochi_sita(1) > 0;
+  int kx = g.pos.ou_ue_x, ky = g.pos.ou_ue_y;
+  bool destination_safe = v.S(tx, ty) == 0;
+  // As 調査_周辺状況 for every square at once: minus the computer's bishops, horses, rooks,
+  // dragons and king next to it. Padded by one all round.
+  int crowds[MASU_SU + 2][MASU_SU + 2] = {};
 
-  int kx() const { return g.pos.ou_ue_x; }
-  int ky() const { return g.pos.ou_ue_y; }
+  void count_crowds() {
+    for (int x = 1; x <= MASU_SU; ++x)
+      for (int y = 1; y <= MASU_SU; ++y)
+        if (g.pos.ban[x][y] >= KAKU)
+          for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+              if (dx != 0 || dy != 0) --crowds[x + dx][y + dy];
+  }
 
   // An empty square: weak spots near the computer's king and forks the human could drop into.
-  void empty(int X, int Y) {
-    const int S = v.S(X, Y), U = v.U(X, Y);
+  void empty(int X, int Y, int S, int U) {
     if (S > 0) {
-      if (std::abs(X - kx()) < 2 && std::abs(Y - ky()) < 2) {
+      if (std::abs(X - kx) < 2 && std::abs(Y - ky) < 2) {
         r -= 5 * S;
         if (U == 1 && S > 1) r -= points(10);
-        if (v.human_holds_silver_or_gold()) r -= points(10);
+        if (holds_silver_or_gold) r -= points(10);
       }
       if (U == 0 && Y < 4) {
         r -= 1;
@@ -40,12 +55,12 @@ struct Scan {
         if (調査_自守駒MAN_直進駒(g, X, Y + 1) == OK) r -= points(70);
       }
     }
-    lance_skewer(X, Y, S, U);
-    if (v.mochi_sita(3) > 0 && (U == 0 || (S > 0 && v.kogeki_koma_ue(X, Y) > 30)) && Y > 2 &&
+    if (holds_lance) lance_skewer(X, Y, S, U);
+    if (holds_knight && (U == 0 || (S > 0 && v.kogeki_koma_ue(X, Y) > 30)) && Y > 2 &&
         X > 1 && X < 9 && v.ban(X - 1, Y - 2) > HU && v.ban(X + 1, Y - 2) > HU)
       r -= points(20);
-    if (v.human_holds_silver_or_gold() && U <= 1) {
-      const int crowd = 調査_周辺状況(g, X, Y);
+    if (holds_silver_or_gold && U <= 1) {
+      const int crowd = crowds[X][Y];
       if (crowd < -1) r -= points(5);
       if (U == 0 && crowd < 0) {
         r -= points(1);
@@ -55,7 +70,7 @@ struct Scan {
     if (U == 0) {
       if (Y == 2 && v.ban(X, 1) == KEI) r -= points(5);
       if (Y < 4) r -= 1;
-      if (v.mochi_sita(4) > 0 && X > 1 && X < 9 && Y > 1 && Y < 9) {
+      if (holds_silver && X > 1 && X < 9 && Y > 1 && Y < 9) {
         if (silver_fork(X - 1, Y - 1, X + 1, Y + 1)) r -= points(20);
         if (silver_fork(X - 1, Y + 1, X + 1, Y - 1)) r -= points(20);
       }
@@ -64,9 +79,7 @@ struct Scan {
 
   // A lance dropped on (X, Y) would skewer a computer piece above it and the one behind.
   void lance_skewer(int X, int Y, int S, int U) {
-    if (g.pos.mochi_sita_su <= 0 || v.mochi_sita(2) <= 0 || Y <= 2 || v.ban(X, Y - 1) <= KYOU ||
-        !(S > 0 || U == 0))
-      return;
+    if (Y <= 2 || v.ban(X, Y - 1) <= KYOU || !(S > 0 || U == 0)) return;
     for (int y = Y - 2; y >= 1; --y) {
       const int c = v.ban(X, y);
       if (c == KARA) continue;
@@ -80,13 +93,12 @@ struct Scan {
   }
 
   // A computer piece: the king's head, pawns held by a rook, and pieces attacked.
-  void computer_piece(int X, int Y, int t) {
-    const int S = v.S(X, Y), U = v.U(X, Y);
+  void computer_piece(int X, int Y, int t, int S, int U) {
     if (t == OU && Y == 1 && v.S(X, 2) > 0) {
       r -= points(50);
       if (v.S(X, 2) >= v.U(X, 2)) r -= points(250);
-      if (v.human_holds_silver_or_gold()) r -= points(700);
-    } else if (t == HU && v.kogeki_koma_sita(X, Y) == -SYA && v.mochi_sita(1) > 0 && S >= U &&
+      if (holds_silver_or_gold) r -= points(700);
+    } else if (t == HU && holds_pawn && v.kogeki_koma_sita(X, Y) == -SYA && S >= U &&
                Y < 9 && v.U(X, Y + 1) == 1) {
       r -= points(5);
     }
@@ -111,23 +123,22 @@ struct Scan {
   }
 
   // A human piece: newly attacked, knights aiming at the computer's pieces, forks by the move.
-  void human_piece(int X, int Y, int t) {
-    const int S = v.S(X, Y), U = v.U(X, Y);
+  void human_piece(int X, int Y, int t, int S, int U) {
     if (v.seiryoku_ue_mae(X, Y) == 0 && U > 0) {
       const int above = v.ban(X, Y - 1);
       if (t == -KEI && Y > 2 && v.S(X, Y - 1) == 0 &&
           (above == GIN || above == SYA_NARI || above == KAKU_NARI))
         r += points(1);
-      if (std::abs(X - kx()) < 3 && std::abs(Y - ky()) < 3) r += points(15);
+      if (std::abs(X - kx) < 3 && std::abs(Y - ky) < 3) r += points(15);
     }
     if (t == -KEI && Y >= 5 && v.ban(X, Y - 4) >= GIN) {
       if (X > 1 && v.ban(X - 1, Y - 2) >= KARA && v.U(X - 1, Y - 2) == 0) r -= points(1);
       if (X < 9 && v.ban(X + 1, Y - 2) >= KARA && v.U(X + 1, Y - 2) == 0) r -= points(1);
-    } else if ((t == -SYA || t == -SYA_NARI || t == -KYOU) && X == kx()) {
+    } else if ((t == -SYA || t == -SYA_NARI || t == -KYOU) && X == kx) {
       r -= points(1);
     }
     const bool target = S == 0 || (X == g.pos.ou_sita_x && Y == g.pos.ou_sita_y);
-    if (v.S(tx, ty) == 0 && target && 移動チェック(g.pos, tx, ty, X, Y, piece) == OK) {
+    if (destination_safe && target && 移動チェック(g.pos, tx, ty, X, Y, piece) == OK) {
       r += 1;
       ++forks;
       least_fork = std::min(least_fork, std::abs(t));
@@ -139,12 +150,14 @@ struct Scan {
 
 Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y) {
   Scan s{g, Look{g}, piece, to_x, to_y};
+  s.count_crowds();
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
       const int t = g.pos.ban[X][Y];
-      if (t == KARA) s.empty(X, Y);
-      else if (t >= HU) s.computer_piece(X, Y, t);
-      else s.human_piece(X, Y, t);
+      const int S = g.survey.seiryoku_sita[X][Y], U = g.survey.seiryoku_ue[X][Y];
+      if (t == KARA) s.empty(X, Y, S, U);
+      else if (t >= HU) s.computer_piece(X, Y, t, S, U);
+      else s.human_piece(X, Y, t, S, U);
     }
   if (s.forks > 1) s.r += points(s.least_fork);
   return s.r;
