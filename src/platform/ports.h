@@ -49,6 +49,11 @@ class Window {
   virtual void show_record_io(bool shown) = 0;
   virtual std::string text_box(int n) const = 0;
   virtual void set_text_box(int n, const std::string& s) = 0;
+  // The folder the directory and file lists show (UTF-8 path; the current directory at first),
+  // and the file list read afresh from it.
+  virtual std::string panel_directory() const = 0;
+  virtual void set_panel_directory(const std::string& path) = 0;
+  virtual void refresh_files() = 0;
   // The program has ended; the front end closes.
   virtual void quit() = 0;
 };

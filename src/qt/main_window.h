@@ -50,6 +50,9 @@ class MainWindow : public QMainWindow, public Window {
   void show_record_io(bool shown) override { record_io_ = shown; }
   std::string text_box(int n) const override;
   void set_text_box(int n, const std::string& s) override;
+  std::string panel_directory() const override { return panel_dir_; }
+  void set_panel_directory(const std::string& path) override { panel_dir_ = path; }
+  void refresh_files() override {}
   void quit() override;
 
  protected:
@@ -75,6 +78,7 @@ class MainWindow : public QMainWindow, public Window {
   std::array<std::string, 5> text_boxes_;
   bool lists_[3] = {false, false, false};
   bool record_io_ = false;
+  std::string panel_dir_ = ".";
   bool busy_ = false;
   bool closing_ = false;
 };

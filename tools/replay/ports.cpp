@@ -1,6 +1,8 @@
 #include "ports.h"
 
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "display/geometry.h"
 #include "format.h"
@@ -96,6 +98,20 @@ std::string ReplayWindow::text_box(int n) const {
 
 void ReplayWindow::set_text_box(int n, const std::string& s) {
   if (n >= 1 && n <= 4) boxes_[static_cast<std::size_t>(n)] = s;
+}
+
+std::vector<std::string> ReplayWindow::files() const {
+  std::vector<std::string> names;
+  std::error_code ec;
+  const std::string suffix = ".棋譜";
+  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::u8path(panel_dir_), ec)) {
+    const std::string name = e.path().filename().u8string();
+    if (e.is_regular_file(ec) && name.size() > suffix.size() &&
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+      names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::int32_t ReplaySound::say(const char* op, std::int32_t buffer) {

@@ -62,7 +62,13 @@ class ReplayWindow : public Window {
   void show_record_io(bool shown) override { io_ = shown; }
   std::string text_box(int n) const override;
   void set_text_box(int n, const std::string& s) override;
+  std::string panel_directory() const override { return panel_dir_; }
+  void set_panel_directory(const std::string& path) override { panel_dir_ = path; }
+  void refresh_files() override {}
   void quit() override { quit_ = true; }
+
+  // The file list: the "*.棋譜" files of the panel's folder, by name.
+  std::vector<std::string> files() const;
 
   void queue_answer(bool yes) { answers_.push_back(yes); }
   void set_time(double seconds) { now_ = seconds; }
@@ -76,6 +82,7 @@ class ReplayWindow : public Window {
   std::map<std::string, bool> checks_;
   std::array<std::string, 5> boxes_;
   double now_ = 0;
+  std::string panel_dir_ = ".";
   bool drive_ = false, dir_ = false, file_ = false, io_ = false, quit_ = false;
 };
 
