@@ -105,7 +105,8 @@ std::vector<std::string> ReplayWindow::files() const {
   std::error_code ec;
   const std::string suffix = ".棋譜";
   for (const auto& e : std::filesystem::directory_iterator(std::filesystem::u8path(panel_dir_), ec)) {
-    const std::string name = e.path().filename().u8string();
+    const auto u8 = e.path().filename().u8string();
+    const std::string name(u8.begin(), u8.end());
     if (e.is_regular_file(ec) && name.size() > suffix.size() &&
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
       names.push_back(name);
