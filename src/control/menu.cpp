@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 
+#include "control/record_menu.h"
 #include "control/startup.h"
 #include "options/clock.h"
 #include "options/settings.h"
@@ -20,9 +21,9 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"START2", nothing},          {"SENTE", SENTE_Click},       {"GOTE", GOTE_Click},
       {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
       {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
-      {"CANCEL", nothing},          {"REVERSE", nothing},         {"REPLAY", nothing},
-      {"AFTER", nothing},           {"LBEL_UP", nothing},         {"LEBEL_DOWN", nothing},
-      {"KIFU", nothing},            {"KIFU_READ", nothing},       {"KIFU_WRITE", nothing},
+      {"CANCEL", CANCEL_Click},          {"REVERSE", REVERSE_Click},         {"REPLAY", REPLAY_Click},
+      {"AFTER", AFTER_Click},           {"LBEL_UP", nothing},         {"LEBEL_DOWN", nothing},
+      {"KIFU", nothing},            {"KIFU_READ", KIFU_READ_Click},       {"KIFU_WRITE", KIFU_WRITE_Click},
       {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},

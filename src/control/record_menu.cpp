@@ -1,16 +1,291 @@
 #include "control/record_menu.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "control/startup.h"
+#include "display/clock_text.h"
+#include "display/draw.h"
+#include "display/text.h"
+#include "options/sound.h"
+#include "record/file.h"
+#include "record/panel.h"
+
 namespace hakuro {
 
-void REPLAY_Click(Form&) {}
-void AFTER_Click(Form&) {}
-void CANCEL_Click(Form&) {}
-void REVERSE_Click(Form&) {}
-void KIFU_READ_Click(Form&) {}
-void KIFU_WRITE_Click(Form&) {}
-void Drive1_Change(Form&, const std::string&) {}
+namespace {
+
+// The hand of the player who owns a piece code (top for 10 or more), and its total.
+void add_to_hand(Position& p, int owner_code, int kind, int n) {
+  if (kind < 1 || kind > 7) return;
+  if (owner_code >= HU) {
+    p.mochi_ue[static_cast<std::size_t>(kind)] += n;
+    p.mochi_ue_su += n;
+  } else {
+    p.mochi_sita[static_cast<std::size_t>(kind)] += n;
+    p.mochi_sita_su += n;
+  }
+}
+
+void refuse(Form& f, const std::string& text, const std::string& title) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, text, title);
+}
+
+// Stepping through the record drops the selection and stops the clock.
+void stop_play(Form& f) {
+  f.g.sel.sentaku = 0;
+  set_timer1(f, false);
+  描画_将棋盤桝(f);
+}
+
+void show_clocks(Form& f) {
+  描画_所有時間(f, f.g.UE, f.g.clock.mochi_jikan_ue);
+  描画_所有時間(f, f.g.SITA, f.g.clock.mochi_jikan_sita);
+}
+
+void draw_square(Form& f, int x, int y) {
+  描画_絵(f, KARA, x, y);
+  描画_絵(f, f.g.pos.ban[x][y], x, y);
+  描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
+}
+
+std::string read_file(const std::string& path, bool& ok) {
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  ok = static_cast<bool>(in);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  ok = ok && !in.bad();
+  return bytes;
+}
+
+std::size_t characters(const std::string& utf8) {
+  std::size_t n = 0;
+  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+bool usable_file_name(const std::string& name) {
+  return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+}
+
+// Draws the loaded record's header texts: the title below the board on the left, the players'
+// names above and below the board.
+void show_headers(Form& f, const RecordFile& r) {
+  f.screen.text(取得_棋譜のX座標(r.title) - 3000, 6350, r.title, IRO_AKA, 12, f.font_bold);
+  f.screen.text(取得_棋譜のX座標(r.top_name), 100, r.top_name, IRO_SHIRO, 12, f.font_bold);
+  f.screen.text(取得_棋譜のX座標(r.bottom_name), 6350, r.bottom_name, IRO_SHIRO, 12, f.font_bold);
+}
+
+}  // namespace
+
+double 取得_棋譜のX座標(const std::string& text) {
+  return ban_left + masu_w * (3 + (13 - static_cast<double>(characters(text))) / 5);
+}
+
+void REPLAY_Click(Form& f) {
+  Game& g = f.g;
+  hide_record_panel(f.win);
+  g.chudan = OK;
+  if (g.record.kifu_tesu < 1) {
+    refuse(f, "できません", "戻る");
+    return;
+  }
+  stop_play(f);
+  const int n = g.record.kifu_tesu;
+  const KifuMove m = g.record.at(n);
+  if (on_board(m.moto_x)) {
+    g.pos.ban[m.moto_x][m.moto_y] = m.koma;
+    if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
+  } else {
+    add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), 1);
+  }
+  if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), -1);
+  g.clock.mochi_jikan_ue = m.jikan_ue_mae;
+  g.clock.mochi_jikan_sita = m.jikan_sita_mae;
+  show_clocks(f);
+  g.pos.ban[m.saki_x][m.saki_y] = m.tori_koma;
+  描画_自持盤(f);
+  描画_敵持盤(f);
+  draw_square(f, m.saki_x, m.saki_y);
+  play(f, f.snd_komaoto);
+  消去_移動結果(f, m.koma > 0 ? g.UE : g.SITA);
+  --g.record.kifu_tesu;
+  --g.tesu;
+  g.teban = -g.teban;
+  描画_手数(f, g.tesu, IRO_SHIRO);
+}
+
+void AFTER_Click(Form& f) {
+  Game& g = f.g;
+  hide_record_panel(f.win);
+  if (g.teban == TEBAN_NASI) {
+    refuse(f, "「対局」で始めて下さい", "開始");
+    return;
+  }
+  g.chudan = OK;
+  if (g.record.kifu_tesu >= g.record.saigo_tesu) {
+    if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
+    else refuse(f, "できません", "進む");
+    return;
+  }
+  stop_play(f);
+  const int n = ++g.record.kifu_tesu;
+  ++g.tesu;
+  描画_手数(f, g.tesu, IRO_SHIRO);
+  const KifuMove m = g.record.at(n);
+  if (on_board(m.moto_x)) {
+    g.pos.ban[m.moto_x][m.moto_y] = KARA;
+    if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
+  } else {
+    add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), -1);
+  }
+  if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), 1);
+  g.pos.ban[m.saki_x][m.saki_y] = m.ato_koma;
+  draw_square(f, m.saki_x, m.saki_y);
+  描画_自持盤(f);
+  描画_敵持盤(f);
+  play(f, f.snd_komaoto);
+  g.clock.mochi_jikan_ue = m.jikan_ue_ato;
+  g.clock.mochi_jikan_sita = m.jikan_sita_ato;
+  show_clocks(f);
+  描画_移動結果(f, m.ato_koma >= HU ? g.UE : g.SITA, m.saki_x, m.saki_y, m.ato_koma,
+               g.look.moji_iro);
+  g.teban = -g.teban;
+}
+
+void CANCEL_Click(Form& f) {
+  初期設定(f);
+  play(f, f.snd_komaoto);
+}
+
+void REVERSE_Click(Form& f) {
+  Game& g = f.g;
+  if (g.kifu_mode == OK) {
+    refuse(f, "棋譜ﾓｰﾄﾞではできません", "反転");
+    return;
+  }
+  g.hanten = OK;
+  g.sel.sentaku = 0;
+  Position& p = g.pos;
+  const Table before = p.ban;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) p.ban[10 - x][10 - y] = -before[x][y];
+  std::swap(p.mochi_sita, p.mochi_ue);
+  std::swap(p.mochi_sita_su, p.mochi_ue_su);
+  画面_再描画(f);
+  描画_手数(f, g.tesu, IRO_SHIRO);
+  if (g.hande_settei == OK) {
+    g.hande_level = -g.hande_level;
+    描画_ハンデレベル(f, g.hande_level);
+  }
+  play(f, f.snd_komaoto);
+  g.teban = -g.teban;
+  g.record.kifu_tesu = g.record.saigo_tesu = 0;
+}
+
+void KIFU_READ_Click(Form& f) {
+  描画_可視(f.win, true, true, true);
+  描画_棋譜_IO(f.win, 1);
+}
+
+void KIFU_WRITE_Click(Form& f) {
+  if (f.g.hanten == OK) {
+    msg_ok(f, "反転後は書き込みできません", "棋譜書込");
+  } else if (f.g.hande_settei == OK) {
+    msg_ok(f, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+  } else {
+    描画_可視(f.win, true, true, false);
+    描画_棋譜_IO(f.win, 0);
+  }
+}
+
+void Drive1_Change(Form& f, const std::string& path) {
+  std::error_code ec;
+  std::filesystem::directory_iterator probe(std::filesystem::u8path(path), ec);
+  if (ec) {
+    msg_ok(f, "ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+    return;
+  }
+  f.win.set_panel_directory(path);
+}
+
 void Dir1_Change(Form& f, const std::string& path) { f.win.set_panel_directory(path); }
-void File1_Click(Form&, const std::string&) {}
-void Command1_Click(Form&) {}
+
+void Command1_Click(Form& f) {
+  Game& g = f.g;
+  const std::string name = f.win.text_box(1);
+  if (name.empty()) {
+    msg_ok(f, "ﾌｧｲﾙ名が入力されていません", "  ");
+    return;
+  }
+  if (!usable_file_name(name)) {
+    msg_ok(f, "ﾌｧｲﾙ名に使えない文字があります", "  ");
+    return;
+  }
+  if (g.record.kifu_tesu < 1) {
+    msg_ok(f, "保存するデータがありません", "棋譜保存");
+    return;
+  }
+  // The player who moved first is named in Text3, the other in Text4.
+  const bool bottom_first = g.SITA == g.TEBAN_SENTE;
+  RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
+               f.win.text_box(bottom_first ? 3 : 4), {}};
+  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.at(n));
+  const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
+                                  bottom_first ? "先手" : "後手");
+  if (!e.bad_field.empty()) {
+    msg_ok(f, "「" + e.bad_field + "」に書き込めない文字があります", "棋譜書込");
+    return;
+  }
+  if (!write_atomically(f.win.panel_directory() + "/" + name + ".棋譜", e.bytes)) {
+    msg_ok(f, "棋譜を書き込めませんでした", "棋譜書込");
+    return;
+  }
+  描画_可視(f.win, false, false, false);
+  描画_棋譜_IO(f.win, 1);
+  f.win.refresh_files();
+  msg_ok(f, "棋譜を書き込みました", "  ");
+}
+
+void File1_Click(Form& f, const std::string& name) {
+  bool read = false;
+  const std::string bytes = read_file(f.win.panel_directory() + "/" + name, read);
+  if (!read) {
+    msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
+    return;
+  }
+  const Parsed p = parse_record(bytes);
+  if (!p.ok) {
+    msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(p.bad_line) + "行目が正しくありません", "棋譜");
+    return;
+  }
+  Game& g = f.g;
+  描画_可視(f.win, false, false, false);
+  初期設定(f);
+  g.kifu_mode = OK;
+  show_headers(f, p.record);
+  for (std::size_t k = 0; k < p.record.moves.size(); ++k)
+    g.record.at(static_cast<int>(k) + 1) = p.record.moves[k];
+  g.record.kifu_tesu = 0;
+  g.tesu = 0;
+  g.record.saigo_tesu = static_cast<int>(p.record.moves.size());
+  if (p.record.moves.empty()) {
+    msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
+  msg_ok(f, " 読み込みました", "棋譜");
+  msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
+  if (g.record.at(1).koma >= HU) {
+    g.taikyoku_mode = MODE_COM;
+    g.TEBAN_SENTE = g.UE;
+    g.TEBAN_GOTE = g.SITA;
+  } else {
+    g.taikyoku_mode = MODE_MAN;
+    g.TEBAN_SENTE = g.SITA;
+    g.TEBAN_GOTE = g.UE;
+  }
+  g.teban = g.TEBAN_SENTE;
+}
 
 }  // namespace hakuro

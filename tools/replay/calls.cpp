@@ -4,6 +4,7 @@
 
 #include "display/text.h"
 #include "format.h"
+#include "control/record_menu.h"
 #include "display/clock_text.h"
 #include "options/clock.h"
 
@@ -30,6 +31,10 @@ void add_display_calls(CallTable& t) {
   };
   t["調査_時間秒追加結果"] = [](Form&, const Args& a, std::ostream& out) {
     out << "調査_時間秒追加結果 " << quoted(調査_時間秒追加結果(arg_double(a, 0))) << '\n';
+  };
+  t["取得_棋譜のX座標"] = [](Form&, const Args& a, std::ostream& out) {
+    if (a.empty()) throw std::invalid_argument("missing argument");
+    out << "取得_棋譜のX座標 " << decimal(取得_棋譜のX座標(a[0])) << '\n';
   };
   t["調査_経過秒"] = [](Form&, const Args& a, std::ostream& out) {
     out << "調査_経過秒 " << decimal(調査_経過秒(arg_double(a, 0), arg_double(a, 1))) << '\n';

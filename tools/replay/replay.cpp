@@ -8,6 +8,7 @@
 #include "analysis/survey.h"
 #include "computer/search.h"
 #include "control/computer_turn.h"
+#include "control/record_menu.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/startup.h"
@@ -136,6 +137,14 @@ bool Replay::event(const std::vector<std::string>& w) {
   } else if (c == "time") {
     need(w, 1);
     window_.set_time(to_double(w[1]));
+  } else if (c == "dir") {
+    need(w, 1);
+    fire([&] { Dir1_Change(f, w[1]); });
+  } else if (c == "open") {
+    need(w, 1);
+    fire([&] { File1_Click(f, w[1]); });
+  } else if (c == "save") {
+    fire([&] { Command1_Click(f); });
   } else if (c == "com") {
     fire([&] { com_ban(f); });
   } else if (c == "tick") {
@@ -217,6 +226,8 @@ bool Replay::look(const std::vector<std::string>& w) {
     if (it == calls_.end()) throw std::invalid_argument("no procedure " + w[1]);
     const Args args(w.begin() + 2, w.end());
     fire([&] { it->second(*form_, args, out_); });
+  } else if (c == "files") {
+    for (const std::string& name : window_.files()) out_ << "file " << name << '\n';
   } else if (c == "scores") {
     scores();
   } else if (c == "texts") {

@@ -1,0 +1,169 @@
+#include "record/file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/text_file.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr std::size_t kMaxLine = 1024;  // longer than any valid line
+
+void field(std::string& out, long long v, std::size_t width) {
+  std::string s = std::to_string(v);
+  s.resize(std::max(s.size(), width), ' ');
+  out += s;
+}
+
+long long whole_seconds(double t) {
+  if (!(t > 0)) return 0;
+  return t >= 100000 ? 99999 : static_cast<long long>(t);
+}
+
+// The number a field begins with (blanks skipped, an optional sign); 0 if none.
+long long number_at(std::string_view line, std::size_t from, std::size_t width) {
+  if (from >= line.size()) return 0;
+  std::string_view f = line.substr(from, width);
+  std::size_t i = 0;
+  while (i < f.size() && f[i] == ' ') ++i;
+  bool negative = false;
+  if (i < f.size() && (f[i] == '-' || f[i] == '+')) negative = f[i++] == '-';
+  long long v = 0;
+  for (; i < f.size() && f[i] >= '0' && f[i] <= '9'; ++i) v = v * 10 + (f[i] - '0');
+  return negative ? -v : v;
+}
+
+bool is_piece_code(long long c) {
+  return c != 0 && c >= -OU && c <= OU &&
+         (is_drawn_piece(static_cast<int>(c)) || std::llabs(c) == KIN_NARI);
+}
+
+bool read_move(std::string_view line, KifuMove& m) {
+  if (line.size() > kMaxLine) return false;
+  const long long moto_x = number_at(line, 0, 2), moto_y = number_at(line, 2, 1),
+                  saki_x = number_at(line, 3, 1), saki_y = number_at(line, 4, 1),
+                  ato = number_at(line, 5, 4), koma = number_at(line, 9, 4),
+                  tori = number_at(line, 13, 4);
+  const bool ok = (on_board(static_cast<int>(moto_x)) || is_drop(static_cast<int>(moto_x))) &&
+                  moto_y >= 0 && moto_y <= 9 && on_board(static_cast<int>(saki_x)) &&
+                  on_board(static_cast<int>(saki_y)) && is_piece_code(koma) &&
+                  is_piece_code(ato) && (tori == 0 || is_piece_code(tori));
+  if (!ok) return false;
+  m.moto_x = static_cast<int>(moto_x);
+  m.moto_y = static_cast<int>(moto_y);
+  m.saki_x = static_cast<int>(saki_x);
+  m.saki_y = static_cast<int>(saki_y);
+  m.ato_koma = static_cast<int>(ato);
+  m.koma = static_cast<int>(koma);
+  m.tori_koma = static_cast<int>(tori);
+  m.jikan_sita_mae = static_cast<double>(number_at(line, 17, 5));
+  m.jikan_sita_ato = static_cast<double>(number_at(line, 22, 5));
+  m.jikan_ue_mae = static_cast<double>(number_at(line, 27, 5));
+  m.jikan_ue_ato = static_cast<double>(number_at(line, 32, 5));
+  return true;
+}
+
+// Shift-JIS that converts back to exactly the same text, on one line.
+bool fits_one_line(const std::string& utf8, std::string& sjis) {
+  if (utf8.find_first_of("\r\n") != std::string::npos) return false;
+  sjis = utf8_to_sjis(utf8);
+  return sjis_to_utf8(sjis) == utf8;
+}
+
+}  // namespace
+
+std::string move_line(const KifuMove& m) {
+  std::string out;
+  field(out, m.moto_x, 2);
+  field(out, m.moto_y, 1);
+  field(out, m.saki_x, 1);
+  field(out, m.saki_y, 1);
+  field(out, m.ato_koma, 4);
+  field(out, m.koma, 4);
+  field(out, m.tori_koma, 4);
+  for (double t : {m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato})
+    field(out, whole_seconds(t), 5);
+  return out;
+}
+
+Encoded encode_record(const RecordFile& r, const std::string& title_field,
+                      const std::string& top_field, const std::string& bottom_field) {
+  Encoded e;
+  std::string line;
+  for (auto [text, name] : {std::pair{&r.title, &title_field}, {&r.top_name, &top_field},
+                            {&r.bottom_name, &bottom_field}}) {
+    if (!fits_one_line(*text, line)) {
+      e.bad_field = *name;
+      e.bytes.clear();
+      return e;
+    }
+    e.bytes += line + "\r\n";
+  }
+  for (const KifuMove& m : r.moves) e.bytes += move_line(m) + "\r\n";
+  return e;
+}
+
+Parsed parse_record(std::string_view bytes) {
+  Parsed p;
+  std::vector<std::string_view> lines;
+  for (std::size_t start = 0; start < bytes.size();) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view l = bytes.substr(start, end - start);
+    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+    lines.push_back(l);
+    start = end + 1;
+  }
+  while (lines.size() > 3 && lines.back().empty()) lines.pop_back();
+  std::string* header[] = {&p.record.title, &p.record.top_name, &p.record.bottom_name};
+  for (std::size_t i = 0; i < 3 && i < lines.size(); ++i) {
+    if (lines[i].size() > kMaxLine) {
+      p.bad_line = static_cast<int>(i) + 1;
+      return p;
+    }
+    *header[i] = sjis_to_utf8(std::string(lines[i]));
+  }
+  for (std::size_t i = 3; i < lines.size(); ++i) {
+    KifuMove m;
+    if (!read_move(lines[i], m)) {
+      p.bad_line = static_cast<int>(i) + 1;
+      p.record.moves.clear();
+      return p;
+    }
+    p.record.moves.push_back(m);
+  }
+  p.ok = true;
+  return p;
+}
+
+bool write_atomically(const std::string& path, const std::string& bytes) {
+  namespace fs = std::filesystem;
+  const fs::path target = fs::u8path(path);
+  std::string tmp = (target.parent_path() / ".棋譜-XXXXXX").string();
+  if (target.parent_path().empty()) tmp = ".棋譜-XXXXXX";
+  const int fd = ::mkstemp(tmp.data());
+  if (fd < 0) return false;
+  bool ok = true;
+  for (std::size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0) ok = false;
+    else done += static_cast<std::size_t>(n);
+  }
+  ok = ok && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && ::chmod(tmp.c_str(), 0644) == 0;
+  ok = ok && std::rename(tmp.c_str(), target.c_str()) == 0;
+  if (!ok) ::unlink(tmp.c_str());
+  return ok;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,232 @@
+// The move record: stepping back and forward, and saving and loading record files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "platform/text_file.h"
+#include "record/file.h"
+#include "replay.h"
+#include "test_folder.h"
+
+namespace hakuro {
+namespace {
+
+using testing::TestFolder;
+
+// Runs script lines and returns what they printed, but for sounds (this folder has no wave
+// files; the scenarios hear them).
+std::string run(replay::Replay& r, std::ostringstream& out, std::initializer_list<const char*> lines) {
+  out.str("");
+  for (const char* l : lines) r.line(l);
+  std::istringstream in(out.str());
+  std::string line, kept;
+  while (std::getline(in, line))
+    if (line.rfind("sound ", 0) != 0) kept += line + "\n";
+  return kept;
+}
+
+std::string dump(replay::Replay& r, std::ostringstream& out) { return run(r, out, {"dump"}); }
+
+// Everything `dump` prints but the two flags that stepping itself sets.
+std::string position_of(replay::Replay& r, std::ostringstream& out) {
+  std::istringstream in(dump(r, out));
+  std::string line, kept;
+  while (std::getline(in, line))
+    if (line.rfind("chudan ", 0) != 0 && line.rfind("kifu_mode ", 0) != 0) kept += line + "\n";
+  return kept;
+}
+
+// A game between two people with a promotion, captures of both sides' pieces (one of them the
+// mover's own), drops from both hands and 125 seconds of thought.
+const std::initializer_list<const char*> kGame = {
+    "menu START",                      //
+    "cell 3 7", "cell 3 6",            // bottom pawn
+    "cell 7 3", "cell 7 4",            // top pawn
+    "cell 2 8", "cell 8 2 R",          // bottom bishop takes the bishop and promotes
+    "cell 7 1", "cell 8 2",            // top silver takes the horse
+    "time 125", "cell 11 8", "cell 5 5",  // bottom drops a bishop
+    "cell -1 2", "cell 4 5",           // top drops the bishop (its hand's second row)
+    "cell 8 8", "cell 8 7",            // bottom rook takes its own pawn
+    "cell 4 5", "cell 6 7 R"};         // top bishop takes a pawn and promotes
+
+TEST(Record, BackToTheStartAndForwardAgainRestoresEverything) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  for (const char* l : kGame) r.line(l);
+  Game& g = r.form().g;
+  ASSERT_EQ(g.tesu, 8);
+  const std::string end = position_of(r, out);
+  for (int i = 0; i < 8; ++i) r.line("menu REPLAY");
+  Game start;
+  set_starting_position(start.pos);
+  EXPECT_EQ(g.pos.ban, start.pos.ban);
+  EXPECT_EQ(g.pos.mochi_sita_su + g.pos.mochi_ue_su, 0);
+  EXPECT_EQ(run(r, out, {"menu REPLAY"}), "msgbox \"戻る\" \"できません\" ok -> ok\n");
+  for (int i = 0; i < 8; ++i) r.line("menu AFTER");
+  EXPECT_EQ(position_of(r, out), end);
+  EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"進む\" \"できません\" ok -> ok\n");
+  // 最初, then a new game: 進 replays the record from its first move.
+  r.line("menu CANCEL");
+  EXPECT_EQ(run(r, out, {"menu AFTER"}),
+            "msgbox \"開始\" \"「対局」で始めて下さい\" ok -> ok\n");
+  r.line("menu START");
+  for (int i = 0; i < 8; ++i) r.line("menu AFTER");
+  EXPECT_EQ(g.pos.ban, [&] {
+    std::istringstream in(end);
+    Table t{};
+    std::string word;
+    for (int y = 1; y <= 9; ++y) {
+      in >> word >> word;
+      for (int x = 1; x <= 9; ++x) in >> t[x][y];
+    }
+    return t;
+  }());
+}
+
+TEST(Record, SavedBytesOfAKnownGame) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  for (const char* l : kGame) r.line(l);
+  r.form().g.record.at(8).jikan_ue_ato = 123456.7;  // longer than the field holds
+  run(r, out, {"menu KIFU_WRITE", "text 1 game", "text 2 \"Title 1\"", "text 3 先手",
+               "text 4 後手", "save"});
+  EXPECT_EQ(out.str(), "msgbox \"  \" \"棋譜を書き込みました\" ok -> ok\n");
+  const std::string expected = utf8_to_sjis("Title 1") + "\r\n" + utf8_to_sjis("後手") + "\r\n" +
+                               utf8_to_sjis("先手") + "\r\n" +
+                               "3 736-10 -10 0   0    0    0    0    \r\n"
+                               "7 37410  10  0   0    0    0    0    \r\n"
+                               "2 882-801-800800 0    0    0    0    \r\n"
+                               "7 182100 100 -8010    0    0    0    \r\n"
+                               "11855-800-8000   0    125  0    0    \r\n"
+                               "-1245800 800 0   125  125  0    0    \r\n"
+                               "8 887-900-900-10 125  125  0    0    \r\n"
+                               "4 567801 800 -10 125  125  0    99999\r\n";
+  EXPECT_EQ(TestFolder::read("game.棋譜"), expected);
+}
+
+TEST(Record, ALoadedRecordStepsToTheSamePosition) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  for (const char* l : kGame) r.line(l);
+  const std::string end = position_of(r, out);
+  run(r, out, {"menu KIFU_WRITE", "text 1 game", "save", "menu KIFU_READ"});
+  EXPECT_EQ(run(r, out, {"files"}), "file game.棋譜\n");
+  r.line("open game.棋譜");
+  Game& g = r.form().g;
+  EXPECT_EQ(g.kifu_mode, OK);
+  EXPECT_EQ(g.record.saigo_tesu, 8);
+  EXPECT_EQ(g.tesu, 0);
+  for (int i = 0; i < 8; ++i) r.line("menu AFTER");
+  EXPECT_EQ(g.pos.ban, [&] {
+    Game copy = g;
+    return copy.pos.ban;
+  }());
+  EXPECT_NE(end.find("tesu 8"), std::string::npos);
+  EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"進む\" \"終わり\" ok -> ok\n");
+  EXPECT_EQ(run(r, out, {"menu REVERSE"}),
+            "msgbox \"反転\" \"棋譜ﾓｰﾄﾞではできません\" ok -> ok\n");
+}
+
+TEST(Record, RefusedSavesWriteNothing) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  EXPECT_EQ(run(r, out, {"menu START", "text 1 a", "save"}),
+            "msgbox \" \" \"先手の番です\" ok -> ok\n"
+            "msgbox \"棋譜保存\" \"保存するデータがありません\" ok -> ok\n");
+  r.line("cell 3 7");
+  r.line("cell 3 6");
+  for (const char* name : {"text 1 \"\"", "text 1 a/b", "text 1 \"a\\\\b\"", "text 1 .", "text 1 .."})
+    EXPECT_NE(run(r, out, {name, "save"}).find("ﾌｧｲﾙ名"), std::string::npos) << name;
+  EXPECT_EQ(run(r, out, {"text 1 a", "text 3 \"名人😀\"", "save"}),
+            "msgbox \"棋譜書込\" \"「先手」に書き込めない文字があります\" ok -> ok\n");
+  TestFolder::write("a.棋譜", "old");
+  EXPECT_EQ(run(r, out, {"text 3 ok", "dir no-such-folder", "save"}),
+            "msgbox \"棋譜書込\" \"棋譜を書き込めませんでした\" ok -> ok\n");
+  EXPECT_EQ(TestFolder::read("a.棋譜"), "old");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2)
+      << "the settings and a.棋譜; no temporary file is left";
+}
+
+TEST(Record, ABadFileIsRefusedAndChangesNothing) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  const std::string header = "t\r\nu\r\nv\r\n";
+  const std::string good = "3 736-10 -10 0   0    0    0    0    \r\n";
+  TestFolder::write("short.棋譜", header);
+  TestFolder::write("bad.棋譜", header + good + "3 736-10 -10 5   0    0    0    0    \r\n");
+  TestFolder::write("trailing.棋譜", header + good + "\r\n\r\n");
+  r.line("menu START");
+  r.line("cell 3 7");
+  r.line("cell 3 6");
+  const std::string before = dump(r, out);
+  EXPECT_EQ(run(r, out, {"open bad.棋譜"}),
+            "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの5行目が正しくありません\" ok -> ok\n");
+  EXPECT_EQ(run(r, out, {"open missing.棋譜"}),
+            "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙを読み込めません\" ok -> ok\n");
+  EXPECT_EQ(dump(r, out), before);
+  EXPECT_NE(run(r, out, {"open trailing.棋譜"}).find(" 読み込みました"), std::string::npos);
+  EXPECT_EQ(r.form().g.record.saigo_tesu, 1);
+  EXPECT_EQ(run(r, out, {"open short.棋譜"}),
+            "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません\" ok -> ok\n");
+}
+
+TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {
+  const std::string header = "t\r\nu\r\nv\r\n";
+  auto line_of = [&](const std::string& move) { return parse_record(header + move + "\r\n"); };
+  EXPECT_TRUE(line_of("3 736-10 -10 0   0    0    0    0    ").ok);
+  EXPECT_TRUE(line_of("11855-800-8000").ok);  // short: the times read as 0
+  for (const char* bad : {"0 736-10 -10 0", "10736-10 -10 0", "3 706-10 -10 0",
+                          "3 730-10 -10 0", "3 736-12 -10 0", "3 736-10 0   0", "3 736-10 -10 7",
+                          "junk"}) {
+    const Parsed p = line_of(bad);
+    EXPECT_FALSE(p.ok) << bad;
+    EXPECT_EQ(p.bad_line, 4) << bad;
+  }
+  EXPECT_EQ(parse_record(header + "\r\n3 736-10 -10 0\r\n").bad_line, 4);  // an empty line
+  EXPECT_FALSE(parse_record(header + std::string(100000, '7') + "\r\n").ok);
+  const Parsed p = parse_record(std::string("\xff\xfe") + "\n" + std::string(5000, '\x81'));
+  EXPECT_FALSE(p.ok);
+  EXPECT_EQ(p.bad_line, 2);
+  EXPECT_TRUE(parse_record("").ok);  // no header, no moves: the caller says there is no data
+}
+
+// Moves that do not fit together step back and forth without harm.
+TEST(Record, ARecordWhoseMovesDoNotFitStepsSafely) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  std::string file = "t\r\nu\r\nv\r\n";
+  std::mt19937 rng(5);
+  const int codes[] = {-950, -901, -111, -10, 10, 31, 111, 801, 950};
+  for (int i = 0; i < 200; ++i) {
+    KifuMove m;
+    m.moto_x = std::uniform_int_distribution<int>(0, 3)(rng) == 0 ? 11 : std::uniform_int_distribution<int>(1, 9)(rng);
+    if (m.moto_x == 11 && i % 2) m.moto_x = -1;
+    m.moto_y = std::uniform_int_distribution<int>(0, 9)(rng);
+    m.saki_x = std::uniform_int_distribution<int>(1, 9)(rng);
+    m.saki_y = std::uniform_int_distribution<int>(1, 9)(rng);
+    m.koma = codes[std::uniform_int_distribution<int>(0, 8)(rng)];
+    m.ato_koma = codes[std::uniform_int_distribution<int>(0, 8)(rng)];
+    m.tori_koma = i % 3 ? 0 : codes[std::uniform_int_distribution<int>(0, 8)(rng)];
+    file += move_line(m) + "\r\n";
+  }
+  TestFolder::write("odd.棋譜", file);
+  r.line("open odd.棋譜");
+  ASSERT_EQ(r.form().g.record.saigo_tesu, 200);
+  for (int i = 0; i < 300; ++i) r.line(std::bernoulli_distribution(0.6)(rng) ? "menu AFTER" : "menu REPLAY");
+  const Game& g = r.form().g;
+  int sita = 0, ue = 0;
+  for (int k = 1; k <= 7; ++k) sita += g.pos.mochi_sita[k], ue += g.pos.mochi_ue[k];
+  EXPECT_EQ(g.pos.mochi_sita_su, sita);
+  EXPECT_EQ(g.pos.mochi_ue_su, ue);
+}
+
+}  // namespace
+}  // namespace hakuro
