@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <sstream>
 #include <vector>
 
@@ -77,6 +78,27 @@ bool random_move(Form& f, std::mt19937& rng) {
   return false;
 }
 
+// Now and then: k moves back and k forward again leave the game exactly as it was.
+void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
+  Game& g = r.form().g;
+  if (g.teban == TEBAN_NASI || g.record.kifu_tesu == 0 || !std::bernoulli_distribution(0.1)(rng))
+    return;
+  const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.kifu_tesu))(rng);
+  const Position before = g.pos;
+  const auto counts = std::tuple{g.tesu, g.teban, g.record.kifu_tesu, g.record.saigo_tesu,
+                                 g.clock.mochi_jikan_sita, g.clock.mochi_jikan_ue};
+  for (int i = 0; i < k; ++i) r.line("menu REPLAY");
+  for (int i = 0; i < k; ++i) r.line("menu AFTER");
+  ASSERT_EQ(g.pos.ban, before.ban) << "after move " << move;
+  ASSERT_EQ(g.pos.mochi_sita, before.mochi_sita) << "after move " << move;
+  ASSERT_EQ(g.pos.mochi_ue, before.mochi_ue) << "after move " << move;
+  ASSERT_EQ(g.pos.mochi_sita_su + g.pos.mochi_ue_su, before.mochi_sita_su + before.mochi_ue_su);
+  ASSERT_EQ((std::tuple{g.tesu, g.teban, g.record.kifu_tesu, g.record.saigo_tesu,
+                        g.clock.mochi_jikan_sita, g.clock.mochi_jikan_ue}),
+            counts)
+      << "after move " << move;
+}
+
 TEST(Play, RandomGamesNeverCreateOrLosePieces) {
   TestFolder folder;
   std::ostringstream out;
@@ -94,6 +116,7 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
     ASSERT_EQ(g.record.kifu_tesu, g.tesu);
+    expect_round_trip(r, rng, move);
   }
   EXPECT_GT(games, 0);
 }
@@ -118,6 +141,7 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
     ASSERT_EQ(g.record.kifu_tesu, g.tesu);
+    expect_round_trip(r, rng, move);
     if (g.teban != TEBAN_NASI) {
       ASSERT_EQ(g.tesu % 2, games % 2 == 1 ? 0 : 1);
     }
