@@ -5,6 +5,7 @@
 
 #include "control/record_menu.h"
 #include "control/startup.h"
+#include "handicap/handicap.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"
@@ -22,7 +23,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
       {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
       {"CANCEL", CANCEL_Click},          {"REVERSE", REVERSE_Click},         {"REPLAY", REPLAY_Click},
-      {"AFTER", AFTER_Click},           {"LBEL_UP", nothing},         {"LEBEL_DOWN", nothing},
+      {"AFTER", AFTER_Click},           {"LBEL_UP", LBEL_UP_Click},         {"LEBEL_DOWN", LEBEL_DOWN_Click},
       {"KIFU", nothing},            {"KIFU_READ", KIFU_READ_Click},       {"KIFU_WRITE", KIFU_WRITE_Click},
       {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},

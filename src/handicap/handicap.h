@@ -1,0 +1,24 @@
+// Handicaps: △ and ▽ take pieces away from one side of the starting position, one a click,
+// through levels -10 (the bottom player's pieces gone) to 10 (the top player's).
+#pragma once
+
+#include "form/form.h"
+
+namespace hakuro {
+
+// The square whose piece the step between two neighbouring levels removes or puts back, and
+// that piece. Level -k lacks the first k pieces of the bottom player's row of the table, level k
+// those of the top player's.
+struct HandicapSquare {
+  int x, y, piece;
+};
+HandicapSquare handicap_square(int level);  // level -10..-1 or 1..10
+
+// Moves the position one level up (+1) or down (-1) from `level`; the changed square.
+HandicapSquare step_handicap(Position& p, int level, int step);
+
+// LBEL_UP "level up" (△) and LEBEL_DOWN "level down" (▽).
+void LBEL_UP_Click(Form& f);
+void LEBEL_DOWN_Click(Form& f);
+
+}  // namespace hakuro
