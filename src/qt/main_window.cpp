@@ -12,9 +12,11 @@
 
 #include "control/menu.h"
 #include "control/mouse.h"
+#include "control/record_menu.h"
 #include "control/startup.h"
 #include "options/clock.h"
 #include "qt/board_view.h"
+#include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
 
@@ -46,6 +48,11 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
       canvas_, [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); }, this);
   board_->on_first_paint(&startup::report_painted);
   setCentralWidget(board_);
+  panel_ = new RecordPanel(
+      board_, {[this](const std::string& path) { run([&] { Drive1_Change(form_, path); }); },
+               [this](const std::string& path) { run([&] { Dir1_Change(form_, path); }); },
+               [this](const std::string& name) { run([&] { File1_Click(form_, name); }); },
+               [this] { run([this] { Command1_Click(form_); }); }});
   canvas_.set_listeners([this] { board_->update(); }, [this] { board_->repaint(); });
   build_menus();
   timer1_.setInterval(50);
@@ -186,18 +193,20 @@ void MainWindow::place(int left, int top, int width, int height) {
 }
 
 void MainWindow::show_lists(bool drive, bool dir, bool file) {
-  lists_[0] = drive;
-  lists_[1] = dir;
-  lists_[2] = file;
+  panel_->show_lists(drive, dir, file);
 }
 
-std::string MainWindow::text_box(int n) const {
-  return n >= 1 && n <= 4 ? text_boxes_[static_cast<std::size_t>(n)] : std::string();
-}
+void MainWindow::show_record_io(bool shown) { panel_->show_record_io(shown); }
 
-void MainWindow::set_text_box(int n, const std::string& s) {
-  if (n >= 1 && n <= 4) text_boxes_[static_cast<std::size_t>(n)] = s;
-}
+std::string MainWindow::text_box(int n) const { return panel_->text(n); }
+
+void MainWindow::set_text_box(int n, const std::string& s) { panel_->set_text(n, s); }
+
+std::string MainWindow::panel_directory() const { return panel_->directory(); }
+
+void MainWindow::set_panel_directory(const std::string& path) { panel_->set_directory(path); }
+
+void MainWindow::refresh_files() { panel_->refresh_files(); }
 
 void MainWindow::quit() {
   form_.ended = true;

@@ -2,7 +2,6 @@
 // every window event passed to the program.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -20,6 +19,7 @@ class QMenu;
 namespace hakuro {
 
 class BoardView;
+class RecordPanel;
 
 class MainWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -35,6 +35,7 @@ class MainWindow : public QMainWindow, public Window {
   Form& form() { return form_; }
   const view::Canvas& canvas() const { return canvas_; }
   BoardView* board() const { return board_; }
+  RecordPanel* record_panel() const { return panel_; }
   // A mouse press at window point (X, Y) in twips.
   virtual void mouse_down(int button, int shift, double X, double Y);
 
@@ -47,12 +48,12 @@ class MainWindow : public QMainWindow, public Window {
   int window_top() const override;
   void place(int left, int top, int width, int height) override;
   void show_lists(bool drive, bool dir, bool file) override;
-  void show_record_io(bool shown) override { record_io_ = shown; }
+  void show_record_io(bool shown) override;
   std::string text_box(int n) const override;
   void set_text_box(int n, const std::string& s) override;
-  std::string panel_directory() const override { return panel_dir_; }
-  void set_panel_directory(const std::string& path) override { panel_dir_ = path; }
-  void refresh_files() override {}
+  std::string panel_directory() const override;
+  void set_panel_directory(const std::string& path) override;
+  void refresh_files() override;
   void quit() override;
 
  protected:
@@ -72,13 +73,10 @@ class MainWindow : public QMainWindow, public Window {
   view::Canvas canvas_;
   Form form_;
   BoardView* board_;
+  RecordPanel* panel_;
   QTimer timer1_;
   std::map<std::string, QAction*> items_;
   std::map<std::string, bool> checks_;
-  std::array<std::string, 5> text_boxes_;
-  bool lists_[3] = {false, false, false};
-  bool record_io_ = false;
-  std::string panel_dir_ = ".";
   bool busy_ = false;
   bool closing_ = false;
 };
