@@ -61,6 +61,8 @@ void Form_Load(Form& f) {
 
 void 初期設定(Form& f) {
   Game& g = f.g;
+  // Moves played from a handicapped position do not fit the full one set up here.
+  if (g.hande_settei == OK) g.record.saigo_tesu = 0;
   g.hande_level = 0;
   g.hande_settei = NG;
   g.taikyoku_mode = TEBAN_NASI;

@@ -116,5 +116,22 @@ TEST(Handicap, GamesStartFromTheHandicappedPosition) {
   EXPECT_EQ(top + g.pos.mochi_ue_su, 18);
 }
 
+// The full position set up again does not take the moves of a handicapped game: replayed onto
+// it, they would take pieces off squares the handicap had emptied.
+TEST(Handicap, TheStartGivesUpAGamePlayedWithAHandicap) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Game& g = r.form().g;
+  for (const char* l : {"menu LEBEL_DOWN", "menu START", "cell 3 7", "cell 3 6", "cell 7 3",
+                        "cell 7 4", "cell 1 7", "cell 1 6", "cell 8 2", "cell 2 8", "menu CANCEL",
+                        "menu START"})
+    r.line(l);
+  messages(out);
+  r.line("menu AFTER");
+  EXPECT_EQ(messages(out), "msgbox \"進む\" \"できません\" ok -> ok\n");
+  EXPECT_EQ(g.pos.ban, expected_board(0));
+}
+
 }  // namespace
 }  // namespace hakuro

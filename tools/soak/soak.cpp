@@ -1,0 +1,307 @@
+// hakuro-soak: random window events of every kind against the real program, the game's
+// invariants checked after each. A failing run prints the shortest script found that still
+// fails; `--replay FILE` runs such a script again.
+//
+//   hakuro-soak [--seed N] [--events N]
+//   hakuro-soak --replay FILE
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/text_file.h"
+#include "record/file.h"
+#include "replay.h"
+#include "rules/legality.h"
+#include "rules/move.h"
+
+namespace hakuro::soak {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A line that starts the program again after it has ended.
+const std::string kRestart = "# restart";
+
+// A scratch folder with the wave files and a few record files, good and bad.
+class Folder {
+ public:
+  explicit Folder(const fs::path& waves) {
+    dir_ = fs::temp_directory_path() / ("hakuro-soak-" + std::to_string(::getpid()) + "-" +
+                                        std::to_string(counter_++));
+    fs::create_directories(dir_);
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(waves, ec))
+      if (e.path().extension() == ".wav") fs::copy_file(e.path(), dir_ / e.path().filename(), ec);
+    write("junk.棋譜", "\x81\x82\x83\r\n\xff\xfe\r\n" + std::string(3000, '\x81'));
+    write("empty.棋譜", "t\r\nu\r\nv\r\n");
+    write("bad.棋譜", "t\r\nu\r\nv\r\n3 736-10 -10 0\r\n99 9 9-999\r\n");
+    KifuMove m{3, 7, 3, 6, -HU, -HU, KARA, 0, 4, 0, 0};
+    write("good.棋譜", "t\r\nu\r\nv\r\n" + move_line(m) + "\r\n");
+    old_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+  ~Folder() {
+    fs::current_path(old_);
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+ private:
+  void write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ / fs::u8path(name), std::ios::binary) << bytes;
+  }
+  static inline int counter_ = 0;
+  fs::path dir_, old_;
+};
+
+// What must hold after every event.
+std::optional<std::string> broken(const Game& g) {
+  int kings = 0, others = 0;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      const int c = g.pos.ban[x][y];
+      if (c != KARA && !is_drawn_piece(c) && std::abs(c) != KIN_NARI)
+        return "square " + std::to_string(x) + "," + std::to_string(y) + " holds " +
+               std::to_string(c);
+      if (std::abs(c) == OU) ++kings;
+      else if (c != KARA) ++others;
+    }
+  int sita = 0, ue = 0;
+  for (int k = 1; k <= 7; ++k) {
+    if (g.pos.mochi_sita[k] < 0 || g.pos.mochi_ue[k] < 0) return "a hand count below zero";
+    sita += g.pos.mochi_sita[k];
+    ue += g.pos.mochi_ue[k];
+  }
+  if (sita != g.pos.mochi_sita_su || ue != g.pos.mochi_ue_su) return "a hand total off its counts";
+  if (kings > 2) return "more than two kings";
+  // Kings never enter a hand: every other piece is on the board or in a hand, less the
+  // handicap's.
+  const int expected = 38 - std::abs(g.hande_level);
+  if (others + sita + ue != expected)
+    return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
+           std::to_string(expected);
+  return std::nullopt;
+}
+
+// The position, its counters and clocks, which stepping back and forth again must restore.
+std::string snapshot(const Game& g) {
+  std::ostringstream s;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) s << g.pos.ban[x][y] << ' ';
+  for (int k = 1; k <= 7; ++k) s << g.pos.mochi_sita[k] << ' ' << g.pos.mochi_ue[k] << ' ';
+  s << g.tesu << ' ' << g.teban << ' ' << g.record.kifu_tesu << ' ' << g.record.saigo_tesu << ' '
+    << g.clock.mochi_jikan_sita << ' ' << g.clock.mochi_jikan_ue;
+  return s.str();
+}
+
+class Run {
+ public:
+  explicit Run(const fs::path& waves) : folder_(waves) { start(); }
+
+  // Runs one line; the first broken invariant, if any.
+  std::optional<std::string> line(const std::string& l) {
+    if (l == kRestart) {
+      start();
+      return std::nullopt;
+    }
+    if (l.rfind("# round trip ", 0) == 0) return round_trip(std::stoi(l.substr(13)));
+    replay_->line(l);
+    return broken(game());
+  }
+
+  bool ended() const { return replay_->ended(); }
+  Game& game() { return replay_->form().g; }
+
+ private:
+  void start() {
+    out_.str("");
+    replay_ = std::make_unique<replay::Replay>(out_);
+  }
+
+  // k moves back and k forward again (as many as the record allows, in a game).
+  std::optional<std::string> round_trip(int k) {
+    k = std::min(k, game().record.kifu_tesu);
+    if (k <= 0 || game().teban == TEBAN_NASI) return std::nullopt;
+    const std::string before = snapshot(game());
+    for (int i = 0; i < k; ++i) replay_->line("menu REPLAY");
+    for (int i = 0; i < k; ++i) replay_->line("menu AFTER");
+    if (auto b = broken(game())) return b;
+    if (snapshot(game()) != before) return "back and forward " + std::to_string(k) + " changed the game";
+    return std::nullopt;
+  }
+
+  Folder folder_;
+  std::ostringstream out_;
+  std::unique_ptr<replay::Replay> replay_;
+};
+
+const char* const kMenus[] = {
+    "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "REPLAY", "AFTER", "CANCEL",
+    "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
+    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU"};
+const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",
+                               "empty.棋譜", "missing.棋譜"};
+
+// Draws the next event, often a legal move of the player to move so that games go on.
+class Events {
+ public:
+  explicit Events(unsigned seed) : rng_(seed) {}
+
+  std::string next(Game& g, bool ended) {
+    if (ended) return kRestart;
+    const int pick = roll(100);
+    if (pick < 40) {
+      if (auto m = legal_move(g)) return *m;
+    }
+    if (pick < 55) return cell(roll(19) - 3, roll(13) - 2);
+    if (pick < 60) return "click " + std::to_string(roll(20000) - 3000) + " " +
+                          std::to_string(roll(12000) - 2000) + (roll(2) ? " R" : "");
+    if (pick < 75) return std::string("menu ") + kMenus[roll(std::size(kMenus))];
+    if (pick < 80) return roll(2) ? "answer yes" : "answer no";
+    if (pick < 84) return "time " + std::to_string(roll(90000));
+    if (pick < 86) return "tick";
+    if (pick < 89) return "text " + std::to_string(roll(4) + 1) + " " + (roll(2) ? "a" : "b");
+    if (pick < 91) return "save";
+    if (pick < 94) return std::string("open ") + kFiles[roll(std::size(kFiles))];
+    if (pick < 97) return "# round trip " + std::to_string(roll(4) + 1);
+    if (pick < 98) return roll(2) ? "dir ." : "dir no-such-folder";
+    static const char* const ends[] = {"menu OWARI", "close", "key 27", "key 13"};
+    return ends[roll(4)];
+  }
+
+ private:
+  int roll(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
+
+  static std::string cell(int x, int y) { return "cell " + std::to_string(x) + " " + std::to_string(y); }
+
+  // Two presses: a piece of the player to move, then a square it may reach.
+  std::optional<std::string> legal_move(Game& g) {
+    if (g.teban == TEBAN_NASI || g.sel.sentaku != 0) return std::nullopt;
+    const bool bottom = g.teban == g.SITA;
+    for (int tries = 0; tries < 20; ++tries) {
+      const int x = roll(9) + 1, y = roll(9) + 1;
+      const int c = g.pos.ban[x][y];
+      if (bottom ? !is_bottom(c) : !is_top(c)) continue;
+      for (int t = 0; t < 20; ++t) {
+        const int tx = roll(9) + 1, ty = roll(9) + 1;
+        if (移動チェック(g.pos, x, y, tx, ty, c) == OK) {
+          pending_ = cell(tx, ty) + (roll(2) ? " R" : "");
+          return cell(x, y);
+        }
+      }
+    }
+    return std::nullopt;
+  }
+
+ public:
+  // The destination press of a move begun by the last event, if any.
+  std::optional<std::string> take_pending() {
+    auto p = pending_;
+    pending_.reset();
+    return p;
+  }
+
+ private:
+  std::mt19937 rng_;
+  std::optional<std::string> pending_;
+};
+
+struct Failure {
+  std::size_t at;  // the line after which an invariant broke
+  std::string what;
+};
+
+std::optional<Failure> run_script(const fs::path& waves, const std::vector<std::string>& script) {
+  Run run(waves);
+  for (std::size_t i = 0; i < script.size(); ++i) {
+    if (run.ended() && script[i] != kRestart) continue;
+    if (auto b = run.line(script[i])) return Failure{i, *b};
+  }
+  return std::nullopt;
+}
+
+// Removes lines while the script still fails: halves, quarters and so on, then single lines.
+std::vector<std::string> shorten(const fs::path& waves, std::vector<std::string> script) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
+  for (std::size_t chunk = script.size() / 2; chunk >= 1; chunk /= 2) {
+    for (std::size_t from = 0; from < script.size();) {
+      if (std::chrono::steady_clock::now() > deadline) return script;
+      std::vector<std::string> shorter(script.begin(), script.begin() + static_cast<long>(from));
+      shorter.insert(shorter.end(), script.begin() + static_cast<long>(std::min(from + chunk, script.size())),
+                     script.end());
+      if (auto f = run_script(waves, shorter)) {
+        shorter.resize(f->at + 1);
+        script = shorter;
+      } else {
+        from += chunk;
+      }
+    }
+    if (chunk == 1) break;
+  }
+  return script;
+}
+
+int soak(const fs::path& waves, unsigned seed, long events) {
+  Run run(waves);
+  Events gen(seed);
+  std::vector<std::string> script;
+  const auto start = std::chrono::steady_clock::now();
+  for (long n = 0; n < events; ++n) {
+    std::string l;
+    if (auto p = gen.take_pending(); p && !run.ended()) l = *p;
+    else l = gen.next(run.game(), run.ended());
+    script.push_back(l);
+    if (auto b = run.line(l)) {
+      std::cout << "seed " << seed << ": after event " << n + 1 << " (" << l << "): " << *b
+                << "\nshortest script found (run it with hakuro-soak --replay FILE):\n";
+      for (const std::string& s : shorten(waves, script)) std::cout << s << '\n';
+      return 1;
+    }
+  }
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::cout << "seed " << seed << ": " << events << " events, every invariant held ("
+            << static_cast<long>(static_cast<double>(events) / seconds) << " events a second)\n";
+  return 0;
+}
+
+}  // namespace
+}  // namespace hakuro::soak
+
+int main(int argc, char** argv) {
+  namespace fs = std::filesystem;
+  unsigned seed = 1;
+  long events = 100000;
+  std::string replay_file;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    const std::string a = argv[i];
+    if (a == "--seed") seed = static_cast<unsigned>(std::stoul(argv[i + 1]));
+    else if (a == "--events") events = std::stol(argv[i + 1]);
+    else if (a == "--replay") replay_file = argv[i + 1];
+  }
+  // The wave files lie in the run folder beside this program.
+  const fs::path waves = fs::read_symlink("/proc/self/exe").parent_path() / "run";
+  if (!replay_file.empty()) {
+    std::ifstream in(replay_file);
+    std::vector<std::string> script;
+    for (std::string l; std::getline(in, l);) script.push_back(l);
+    if (auto f = hakuro::soak::run_script(waves, script)) {
+      std::cout << "after line " << f->at + 1 << ": " << f->what << '\n';
+      return 1;
+    }
+    std::cout << "every invariant held\n";
+    return 0;
+  }
+  return hakuro::soak::soak(waves, seed, events);
+}
