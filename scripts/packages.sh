@@ -2,7 +2,8 @@
 # Installs the Debian packages the build needs that are not there yet (with sudo when not root).
 set -euo pipefail
 packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev
+          clang-14 libclang-rt-14-dev)  # the fuzzers: clang and its sanitizer and fuzzer runtimes
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
