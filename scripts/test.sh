@@ -18,20 +18,30 @@ export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.s
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs")
 
-# The fuzzers, built with clang, each run from its seeds for 20 seconds; a crash, a leak or a run
-# of over 10 seconds fails. What they find stays in build-fuzz/corpus/ for the next time.
+# The fuzzers, built with clang, run side by side from their seeds for 20 seconds each; a crash,
+# a leak or a run of over 10 seconds fails. What they find stays in build-fuzz/corpus/.
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DHAKURO_FUZZ=ON -DHAKURO_GUI=OFF \
       -DHAKURO_BENCH=OFF > /dev/null
 cmake --build build-fuzz -j"$jobs" --target hakuro_fuzzers
 mkdir -p build-fuzz/artifacts
-for name in settings wave record; do
+fuzzers=(settings wave record)
+pids=()
+for name in "${fuzzers[@]}"; do
   mkdir -p "build-fuzz/corpus/$name"
-  echo "Fuzzing $name for 20 s"
-  if ! "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time=20 -timeout=10 -max_len=4096 \
-         -artifact_prefix="$PWD/build-fuzz/artifacts/$name-" \
-         "build-fuzz/corpus/$name" "tests/fuzz/corpus/$name" > "build-fuzz/fuzz-$name.log" 2>&1; then
+  "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time=20 -timeout=10 -max_len=4096 \
+    -artifact_prefix="$PWD/build-fuzz/artifacts/$name-" \
+    "build-fuzz/corpus/$name" "tests/fuzz/corpus/$name" > "build-fuzz/fuzz-$name.log" 2>&1 &
+  pids+=($!)
+done
+failed=0
+for i in "${!fuzzers[@]}"; do
+  name=${fuzzers[$i]}
+  if wait "${pids[$i]}"; then
+    echo "fuzz_$name: $(grep -o 'Done [0-9]* runs' "build-fuzz/fuzz-$name.log")"
+  else
     tail -n 40 "build-fuzz/fuzz-$name.log"
     echo "fuzz_$name failed; its input is in build-fuzz/artifacts/"
-    exit 1
+    failed=1
   fi
 done
+exit $failed

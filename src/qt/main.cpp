@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "qt/main_window.h"
+#include "qt/signals.h"
 #include "qt/startup_timing.h"
 #include "sound/sdl_sound_library.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   hakuro::SdlSoundLibrary sound;
   hakuro::MainWindow window(sound);
+  hakuro::end_on_signals(window);
   if (!window.load()) return 0;
   window.show();
   return app.exec();

@@ -74,6 +74,16 @@ void MainWindow::run(const std::function<void()>& event) {
   const bool alive = run_event(form_, event);
   busy_ = false;
   if (!alive) quit();
+  else if (signalled_ && !closing_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MainWindow::end_by_signal() {
+  signalled_ = true;
+  if (!busy_) {
+    close();
+    return;
+  }
+  if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
 }
 
 QMenu* MainWindow::add_menu(QWidget* parent, const char* caption, const char* name) {
@@ -141,6 +151,7 @@ void MainWindow::build_menus() {
 
 Answer MainWindow::message_box(const std::string& text, const std::string& title,
                                Buttons buttons, Icon icon) {
+  if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   return ask(box_text(text), from_utf8(title), buttons, icon);
 }
 

@@ -38,6 +38,9 @@ class MainWindow : public QMainWindow, public Window {
   RecordPanel* record_panel() const { return panel_; }
   // A mouse press at window point (X, Y) in twips.
   virtual void mouse_down(int button, int shift, double X, double Y);
+  // SIGINT or SIGTERM: the program ends as when the window is closed. Inside an event its
+  // message boxes close (answered No) and the window closes once the event is over.
+  void end_by_signal();
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                      Icon icon) override;
@@ -79,6 +82,7 @@ class MainWindow : public QMainWindow, public Window {
   std::map<std::string, bool> checks_;
   bool busy_ = false;
   bool closing_ = false;
+  bool signalled_ = false;
 };
 
 }  // namespace hakuro

@@ -60,6 +60,8 @@ Mix_Chunk* load(const unsigned char* data, std::size_t size) {
 std::int32_t dsInitialize(std::int32_t) {
   Library& l = lib();
   if (l.open) return kLibrary;
+  // The window ends the program on SIGINT and SIGTERM; SDL must not take those signals over.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
