@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "platform/text_file.h"
+#include "control/record_menu.h"
 #include "record/file.h"
 #include "replay.h"
 #include "test_folder.h"
@@ -151,6 +152,18 @@ TEST(Record, RefusedSavesWriteNothing) {
   EXPECT_EQ(TestFolder::read("a.棋譜"), "old");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2)
       << "the settings and a.棋譜; no temporary file is left";
+}
+
+TEST(Record, AnUnreadableDriveIsReportedAndTheFolderStays) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Form& f = r.form();
+  run_event(f, [&] { Drive1_Change(f, "/no-such-volume"); });
+  EXPECT_EQ(out.str(), "msgbox \"ｴﾗｰ\" \"ﾃﾞﾊﾞｲｽが準備できていません\" ok -> ok\n");
+  EXPECT_EQ(f.win.panel_directory(), ".");
+  run_event(f, [&] { Drive1_Change(f, "/"); });
+  EXPECT_EQ(f.win.panel_directory(), "/");
 }
 
 TEST(Record, ABadFileIsRefusedAndChangesNothing) {
