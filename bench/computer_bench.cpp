@@ -1,4 +1,4 @@
-// The computer's whole search at level 3 on real positions, against the cost of one survey per
+// The computer's whole search at each level on real positions, against the cost of one survey per
 // candidate, and what it allocates.
 #include <benchmark/benchmark.h>
 
@@ -84,6 +84,7 @@ double survey_seconds(Game g) {
 
 void BM_ComputerTurn(benchmark::State& state) {
   Game g = turn_position(kTurns[state.range(0)]);
+  g.level = static_cast<int>(state.range(1));
   long candidates = 0;
   {
     Candidate best;
@@ -108,6 +109,9 @@ void BM_ComputerTurn(benchmark::State& state) {
   state.counters["allocs"] =
       static_cast<double>(allocations - before) / static_cast<double>(state.iterations());
 }
-BENCHMARK(BM_ComputerTurn)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
+// Position 0..5, level 1..3.
+BENCHMARK(BM_ComputerTurn)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, 5, 1), {1, 2, 3}})
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -69,7 +69,8 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
       for (int tx = 1; tx <= MASU_SU; ++tx)
         for (int ty = 1; ty <= MASU_SU; ++ty) {
           const int piece = p.ban[x][y];
-          if (移動チェック(p, x, y, tx, ty, piece) != OK) continue;
+          if (!within_reach(piece, tx - x, ty - y) || 移動チェック(p, x, y, tx, ty, piece) != OK)
+            continue;
           c.ugoku_koma = piece;
           c.ou_kyori = std::max(std::abs(p.ou_sita_x - x), std::abs(p.ou_sita_y - y));
           const int captured = p.ban[tx][ty];

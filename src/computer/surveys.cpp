@@ -91,7 +91,9 @@ int 調査_移動可場所数(const Game& g, int x, int y, int piece) {
   int n = 0;
   for (int tx = 1; tx <= MASU_SU; ++tx)
     for (int ty = 1; ty <= MASU_SU; ++ty)
-      if (移動チェック(g.pos, x, y, tx, ty, piece) == OK && other[tx][ty] == 0) ++n;
+      if (within_reach(piece, tx - x, ty - y) && other[tx][ty] == 0 &&
+          移動チェック(g.pos, x, y, tx, ty, piece) == OK)
+        ++n;
   return n;
 }
 

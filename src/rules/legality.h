@@ -14,4 +14,21 @@ int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int 
 int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x, int to_y);
 int 移動チェック角(const Position& p, int from_x, int from_y, int to_x, int to_y);
 
+// False when a piece of `piece` could never go from a square to one (dx, dy) away in one board
+// move, whatever stands between; true for every step or slide it might make. A quick filter
+// before 移動チェック.
+constexpr bool within_reach(int piece, int dx, int dy) {
+  const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  if (ax == 0 && ay == 0) return false;
+  switch (piece < 0 ? -piece : piece) {
+    case KYOU: return ax == 0;
+    case KEI: return ax == 1 && ay == 2;
+    case KAKU: return ax == ay;
+    case SYA: return ax == 0 || ay == 0;
+    case KAKU_NARI: return ax == ay || (ax <= 1 && ay <= 1);
+    case SYA_NARI: return ax == 0 || ay == 0 || (ax <= 1 && ay <= 1);
+    default: return ax <= 1 && ay <= 1;
+  }
+}
+
 }  // namespace hakuro

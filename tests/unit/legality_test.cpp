@@ -94,7 +94,11 @@ std::set<Square> asked(const Game& g, int fx, int fy, int piece) {
   std::set<Square> out;
   for (int x = -1; x <= 11; ++x)
     for (int y = -1; y <= 11; ++y)
-      if (移動チェック(g.pos, fx, fy, x, y, piece) == OK) out.insert({x, y});
+      if (移動チェック(g.pos, fx, fy, x, y, piece) == OK) {
+        out.insert({x, y});
+        // The quick filter never rules out a board move that is legal.
+        if (on_board(fx, fy)) EXPECT_TRUE(within_reach(piece, x - fx, y - fy)) << piece;
+      }
   return out;
 }
 
