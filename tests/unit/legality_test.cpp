@@ -97,7 +97,9 @@ std::set<Square> asked(const Game& g, int fx, int fy, int piece) {
       if (移動チェック(g.pos, fx, fy, x, y, piece) == OK) {
         out.insert({x, y});
         // The quick filter never rules out a board move that is legal.
-        if (on_board(fx, fy)) EXPECT_TRUE(within_reach(piece, x - fx, y - fy)) << piece;
+        if (on_board(fx, fy)) {
+          EXPECT_TRUE(within_reach(piece, x - fx, y - fy)) << piece;
+        }
       }
   return out;
 }
