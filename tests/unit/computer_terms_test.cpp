@@ -133,6 +133,24 @@ TEST(PieceTerms, Pawns) {
             0);  // undefended there
 }
 
+TEST(PieceTerms, APawnDroppedWhereALanceInHandWouldHitARook) {
+  // The gold makes (5,6) the computer's; the rook on (5,9) is the pawn's only attacker.
+  const std::initializer_list<Put> column = {{5, 5, KIN}, {5, 9, -SYA}, {1, 9, -OU}};
+  Hand pawn_and_lance = holding(1);
+  pawn_and_lance[2] = 1;
+  EXPECT_EQ(third_level_terms(position(column, {}, pawn_and_lance), {-1, 1, 5, 7}), points(900));
+  EXPECT_EQ(third_level_terms(position(column, {}, holding(1)), {-1, 1, 5, 7}), 0);
+}
+
+TEST(PieceTerms, GoldsBishopsAndPromotedPawns) {
+  EXPECT_EQ(third_level_terms(position({{5, 3, KIN}}), {5, 3, 6, 4}), -5);  // diagonal advance
+  EXPECT_EQ(third_level_terms(position({{5, 3, KIN}}), {5, 3, 5, 4}), 0);
+  EXPECT_EQ(third_level_terms(position({{5, 5, KAKU}, {7, 7, SYA}}), {5, 5, 6, 6}), points(-1));
+  EXPECT_EQ(third_level_terms(position({{5, 5, KAKU}, {7, 7, SYA}}), {5, 5, 4, 4}), 0);
+  EXPECT_EQ(third_level_terms(position({{5, 5, HU_NARI}}), {5, 5, 5, 6}), points(1));
+  EXPECT_EQ(third_level_terms(position({{5, 5, HU_NARI}, {5, 7, -KIN}}), {5, 5, 5, 6}), 0);
+}
+
 TEST(PieceTerms, LancesKnightsAndSilvers) {
   EXPECT_EQ(third_level_terms(position({{3, 4, KYOU}}), {3, 4, 3, 5}), -9);
   EXPECT_EQ(third_level_terms(position({{3, 4, KYOU}, {3, 5, -HU}}), {3, 4, 3, 5}), 0);
