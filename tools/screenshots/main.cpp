@@ -1,0 +1,116 @@
+// hakuro-screenshots RUN_DIR OUT_DIR: the README's pictures of the window, 1000 x 850, as
+// OUT_DIR/game.png (a game against the computer, a piece picked with move guidance on) and
+// OUT_DIR/panel.png (the record panel of 棋譜 → 書込, filled in). It plays in a copy of
+// RUN_DIR's wave files and settings, so RUN_DIR is left as it was.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "display/geometry.h"
+#include "qt/board_view.h"
+#include "qt/main_window.h"
+
+namespace {
+
+using namespace hakuro;
+
+class Silent : public SoundLibrary {
+ public:
+  std::int32_t dsInitialize(std::int32_t) override { return 1; }
+  std::int32_t dsTerminate(std::int32_t) override { return 1; }
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
+                           std::int32_t) override {
+    return ++buffers_;
+  }
+  std::int32_t dsFree(std::int32_t) override { return 1; }
+  std::int32_t dsPlay(std::int32_t) override { return 1; }
+  std::int32_t dsPlayLooping(std::int32_t) override { return 1; }
+  std::int32_t dsStop(std::int32_t) override { return 1; }
+
+ private:
+  std::int32_t buffers_ = 0;
+};
+
+// Every box answered as a person going on playing would.
+class ShotWindow : public MainWindow {
+ public:
+  using MainWindow::MainWindow;
+
+ protected:
+  Answer ask(const QString&, const QString&, Buttons buttons, Icon) override {
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+};
+
+void menu(ShotWindow& w, const char* name) { w.findChild<QAction*>(name)->trigger(); }
+
+void click(ShotWindow& w, int x, int y) {
+  BoardView* b = w.board();
+  const QPointF at = view::Canvas::to_device(QSizeF(b->size()))
+                         .map(QPointF(cell_centre_x(x), cell_centre_y(y)));
+  QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton,
+                Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(b, &e);
+}
+
+void type(QWidget* box, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent e(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(box, &e);
+  }
+}
+
+bool save(ShotWindow& w, const QString& path) {
+  QApplication::processEvents();
+  const bool ok = w.grab().save(path);
+  std::fprintf(stderr, "%s %s\n", qPrintable(path), ok ? "written" : "NOT WRITTEN");
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: hakuro-screenshots RUN_DIR OUT_DIR\n");
+    return 2;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const QDir run(QString::fromLocal8Bit(argv[1]));
+  const QString out = QDir(QString::fromLocal8Bit(argv[2])).absolutePath();
+  QTemporaryDir tmp;
+  const QString home = tmp.path() + "/HAKURO";
+  QDir().mkpath(home);
+  for (const QString& f : run.entryList({"*.wav", "*.ini"}, QDir::Files))
+    QFile::copy(run.filePath(f), home + "/" + f);
+  QDir::setCurrent(home);
+
+  Silent sound;
+  ShotWindow w(sound);
+  if (!w.load()) return 1;
+  w.resize(1000, 850);
+  w.show();
+  QApplication::processEvents();
+
+  if (!w.checked("SIDOU")) menu(w, "SIDOU");
+  menu(w, "SENTE");
+  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}}) click(w, x, y);
+  click(w, 2, 8);  // the bishop, its diagonals outlined
+  bool ok = save(w, out + "/game.png");
+
+  menu(w, "KIFU_WRITE");
+  w.set_text_box(1, "");
+  QWidget* name = w.findChild<QWidget*>("Text1");
+  name->setFocus();
+  type(name, "kaisen1");
+  type(w.findChild<QWidget*>("Text2"), QString::fromUtf8("練習対局"));
+  type(w.findChild<QWidget*>("Text3"), QString::fromUtf8("あなた"));
+  type(w.findChild<QWidget*>("Text4"), QString::fromUtf8("ｺﾝﾋﾟｭｰﾀ"));
+  ok = save(w, out + "/panel.png") && ok;
+  return ok ? 0 : 1;
+}
