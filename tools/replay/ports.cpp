@@ -29,7 +29,7 @@ bool corner_cell(double X, double Y, int& x, int& y) {
 
 void ReplayScreen::picture(int id, double x, double y) {
   const auto [w, h] = picture_size(id);
-  std::erase_if(texts_, [&](const ShownText& t) {
+  std::erase_if(texts_, [&, w = w, h = h](const ShownText& t) {
     return t.x >= x && t.x < x + w && t.y >= y && t.y < y + h;
   });
   int cx, cy;
