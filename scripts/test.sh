@@ -18,8 +18,9 @@ export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.s
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs")
 
-# The fuzzers, built with clang, run side by side from their seeds for 20 seconds each; a crash,
-# a leak or a run of over 10 seconds fails. What they find stays in build-fuzz/corpus/.
+# The fuzzers, built with clang, run side by side from their seeds (the record loader for a
+# minute, the others for 20 seconds); a crash, a leak or a run of over 10 seconds fails. What
+# they find stays in build-fuzz/corpus/.
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DHAKURO_FUZZ=ON -DHAKURO_GUI=OFF \
       -DHAKURO_BENCH=OFF > /dev/null
 cmake --build build-fuzz -j"$jobs" --target hakuro_fuzzers
@@ -28,7 +29,9 @@ fuzzers=(settings wave record)
 pids=()
 for name in "${fuzzers[@]}"; do
   mkdir -p "build-fuzz/corpus/$name"
-  "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time=20 -timeout=10 -max_len=4096 \
+  seconds=20
+  [ "$name" = record ] && seconds=60
+  "build-fuzz/tests/fuzz/fuzz_$name" -max_total_time=$seconds -timeout=10 -max_len=4096 \
     -artifact_prefix="$PWD/build-fuzz/artifacts/$name-" \
     "build-fuzz/corpus/$name" "tests/fuzz/corpus/$name" > "build-fuzz/fuzz-$name.log" 2>&1 &
   pids+=($!)
