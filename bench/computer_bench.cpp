@@ -2,30 +2,12 @@
 // candidate, and what it allocates.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <new>
 
 #include "analysis/survey.h"
 #include "computer/search.h"
 #include "positions.h"
-
-namespace {
-
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-// Counts every allocation of the program; the memory itself comes from malloc.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t n) {
-  ++allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#include "../tests/alloc/counting_new.h"
 
 namespace {
 
@@ -93,7 +75,7 @@ void BM_ComputerTurn(benchmark::State& state) {
   }
   const double one_survey = survey_seconds(g);
   const SearchHooks hooks;
-  const long before = allocations;
+  const long before = hakuro::testing::allocations();
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : state) {
     Candidate best;
@@ -107,7 +89,8 @@ void BM_ComputerTurn(benchmark::State& state) {
   state.counters["candidates"] = static_cast<double>(candidates);
   state.counters["surveys"] = per_turn / one_survey / static_cast<double>(candidates);
   state.counters["allocs"] =
-      static_cast<double>(allocations - before) / static_cast<double>(state.iterations());
+      static_cast<double>(hakuro::testing::allocations() - before) /
+      static_cast<double>(state.iterations());
 }
 // Position 0..5, level 1..3.
 BENCHMARK(BM_ComputerTurn)

@@ -1,27 +1,10 @@
-// The computer's search allocates nothing: every allocation of this program is counted.
+// The computer's search allocates nothing.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <new>
 
 #include "analysis/survey.h"
 #include "computer/search.h"
+#include "counting_new.h"
 #include "state/game.h"
-
-namespace {
-
-long allocations = 0;
-
-}  // namespace
-
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t n) {
-  ++allocations;
-  if (void* p = std::malloc(n ? n : 1)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace hakuro {
 namespace {
@@ -37,10 +20,10 @@ TEST(ComputerTurn, AllocatesNothing) {
   int ticks = 0;
   const SearchHooks hooks{[&ticks] { ++ticks; }, {}};
   Candidate best;
-  const long before = allocations;
+  const long before = hakuro::testing::allocations();
   prepare_search(g);
   ASSERT_TRUE(search_best(g, hooks, best));
-  EXPECT_EQ(allocations, before);
+  EXPECT_EQ(hakuro::testing::allocations(), before);
   EXPECT_EQ(ticks, 9 + 7);
 }
 
