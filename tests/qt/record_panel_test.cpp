@@ -152,26 +152,6 @@ TEST_F(RecordPanelTest, BoxesTakeTypingAndReturnReachesTheProgram) {
   EXPECT_EQ(window.boxes.back(), QString::fromUtf8("保存するデータがありません"));
 }
 
-TEST_F(RecordPanelTest, AGameSavedAndLoadedThroughThePanel) {
-  QTemporaryDir tmp;
-  menu("START");
-  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 3}, {7, 4}})
-    window.mouse_down(BTN_HIDARI, 0, cell_centre_x(x), cell_centre_y(y));
-  menu("KIFU_WRITE");
-  window.set_panel_directory(tmp.path().toStdString());
-  window.set_text_box(1, "game");
-  static_cast<QPushButton*>(control("Command1"))->click();
-  EXPECT_EQ(window.boxes.back(), QString::fromUtf8("棋譜を書き込みました"));
-  EXPECT_TRUE(QFile::exists(tmp.path() + QString::fromUtf8("/game.棋譜")));
-  EXPECT_EQ(shown(), "");
-
-  menu("KIFU_READ");
-  EXPECT_EQ(listed("File1", 1), QStringList{QString::fromUtf8("game.棋譜")});
-  click("File1", QString::fromUtf8("game.棋譜"));
-  EXPECT_EQ(window.form().g.kifu_mode, OK);
-  EXPECT_EQ(window.form().g.record.saigo_tesu, 2);
-}
-
 TEST_F(RecordPanelTest, PanelStaysRightOfTheBoardAtAnySize) {
   menu("KIFU_WRITE");
   for (const QSize size : {QSize(700, 560), QSize(1300, 640), QSize(480, 700)}) {

@@ -2,62 +2,13 @@
 // small position where the term fires and on one where it just does not.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <tuple>
-
-#include "analysis/survey.h"
 #include "computer/evaluate.h"
-#include "computer/search.h"
-#include "state/game.h"
+#include "computer_positions.h"
 
 namespace hakuro {
 namespace {
 
-struct Put {
-  int x, y, code;
-};
-
-// The human's king on (9,9) unless placed; the computer's on (1,1) unless placed.
-Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
-  Game g;
-  g.SITA = -1;
-  g.UE = g.teban = 1;
-  g.pos.ban[9][9] = -OU;
-  g.pos.ban[1][1] = OU;
-  for (const Put& p : pieces) {
-    if (p.code == OU) g.pos.ban[1][1] = KARA;
-    if (p.code == -OU) g.pos.ban[9][9] = KARA;
-  }
-  for (const Put& p : pieces) g.pos.ban[p.x][p.y] = p.code;
-  g.pos.mochi_sita = sita;
-  g.pos.mochi_ue = ue;
-  for (int k = 1; k <= 7; ++k) {
-    g.pos.mochi_sita_su += sita[static_cast<std::size_t>(k)];
-    g.pos.mochi_ue_su += ue[static_cast<std::size_t>(k)];
-  }
-  勢力調査(g);
-  return g;
-}
-
-Hand holding(int kind) {
-  Hand h{};
-  h[static_cast<std::size_t>(kind)] = 1;
-  return h;
-}
-
-using Key = std::tuple<int, int, int, int>;
-
-Score score_of(Game g, int level, const Key& move) {
-  g.level = level;
-  std::map<Key, Score> scores;
-  prepare_search(g);
-  Candidate best;
-  search_best(g, {{}, [&](const Candidate& m) {
-                    scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
-                  }},
-              best);
-  return scores.at(move);
-}
+using namespace testing;
 
 // What the third level adds to the second for one candidate.
 Score third_level_terms(const Game& g, const Key& move) {

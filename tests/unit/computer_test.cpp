@@ -2,58 +2,15 @@
 // checked on both sides of its condition.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <tuple>
-#include <vector>
 
-#include "analysis/survey.h"
-#include "computer/search.h"
 #include "computer/surveys.h"
-#include "state/game.h"
+#include "computer_positions.h"
 
 namespace hakuro {
 namespace {
 
-struct Put {
-  int x, y, code;
-};
-
-// Kings far apart unless the position places them; the survey run.
-Game position(std::initializer_list<Put> pieces, bool kings = true) {
-  Game g;
-  g.SITA = -1;
-  g.UE = 1;
-  g.teban = g.UE;
-  if (kings) {
-    g.pos.ban[9][9] = -OU;
-    g.pos.ban[1][1] = OU;
-  }
-  for (const Put& p : pieces) g.pos.ban[p.x][p.y] = p.code;
-  勢力調査(g);
-  return g;
-}
-
-using Key = std::tuple<int, int, int, int>;
-
-// Every candidate's score in tenths, by (from x, from y, to x, to y), and the best.
-struct Search {
-  std::map<Key, Score> scores;
-  std::vector<Candidate> order;
-  Candidate best;
-  bool found = false;
-};
-
-Search search(Game& g, int level = 2) {
-  g.level = level;
-  Search s;
-  prepare_search(g);
-  const SearchHooks hooks{{}, [&](const Candidate& m) {
-                            s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
-                            s.order.push_back(m);
-                          }};
-  s.found = search_best(g, hooks, s.best);
-  return s;
-}
+using namespace testing;
 
 TEST(ComputerSurveys, EscapeSquaresOfTheHumansKing) {
   Game g = position({});
@@ -110,21 +67,21 @@ TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing
 
 TEST(ComputerSurveys, KnightForksAndLanceShotsBehindAPawn) {
   // A pawn attacked by a rook alone, with bishops two columns either side.
-  Game g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}}, false);
+  Game g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}});
   EXPECT_EQ(調査_桂狙い(g, 5, 7), 1600);
-  g = position({{5, 5, HU}, {5, 6, -SYA}, {3, 5, -KAKU}, {7, 5, -KAKU}}, false);
+  g = position({{5, 5, HU}, {5, 6, -SYA}, {3, 5, -KAKU}, {7, 5, -KAKU}});
   EXPECT_EQ(調査_桂狙い(g, 5, 5), 0);  // too far up the board
-  g = position({{5, 7, HU}, {5, 8, -SYA}, {6, 8, -KIN}, {3, 7, -KAKU}, {7, 7, -KAKU}}, false);
+  g = position({{5, 7, HU}, {5, 8, -SYA}, {6, 8, -KIN}, {3, 7, -KAKU}, {7, 7, -KAKU}});
   EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);  // a gold attacks it too
 
-  g = position({{5, 7, HU}, {5, 5, KIN}, {5, 9, -SYA}}, false);
+  g = position({{5, 7, HU}, {5, 5, KIN}, {5, 9, -SYA}});
   EXPECT_EQ(調査_香狙い(g, 5, 7), 900);
-  g = position({{5, 6, HU}, {5, 4, KIN}, {5, 9, -SYA}}, false);
+  g = position({{5, 6, HU}, {5, 4, KIN}, {5, 9, -SYA}});
   EXPECT_EQ(調査_香狙い(g, 5, 6), 0);  // row 6 is too far up
 }
 
 TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
-  Game g = position({{3, 1, OU}, {5, 1, KIN}, {4, 2, -OU}, {4, 3, -KIN}}, false);
+  Game g = position({{3, 1, OU}, {5, 1, KIN}, {4, 2, -OU}, {4, 3, -KIN}});
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({3, 1, 4, 2}), points(-9998));  // the king takes into a defended square
   EXPECT_EQ(s.scores.at({5, 1, 4, 2}), points(9999));
@@ -133,7 +90,7 @@ TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
 }
 
 TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
-  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}}, false);
+  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}});
   g.pos.mochi_ue[1] = g.pos.mochi_ue[5] = 1;
   g.pos.mochi_ue_su = 2;
   const Search s = search(g);
@@ -181,11 +138,7 @@ TEST(ComputerSearch, TakingItsOwnKingScoresBelowEverythingElse) {
 }
 
 TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
-  Game g = position({{1, 1, OU}, {1, 2, -KIN}, {1, 3, -KIN}, {2, 2, -KIN}, {2, 3, -KIN},
-                     {9, 3, HU}},
-                    false);
-  g.pos.ban[9][9] = -OU;
-  勢力調査(g);
+  Game g = position({{1, 2, -KIN}, {1, 3, -KIN}, {2, 2, -KIN}, {2, 3, -KIN}, {9, 3, HU}});
   const Search s = search(g);
   for (const Candidate& m : s.order) EXPECT_LE(m.score, points(-9998));
   ASSERT_TRUE(s.found);
@@ -197,7 +150,7 @@ TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
 TEST(ComputerSearch, NoDropsFromAnEmptyHandAndNoMoveWithoutPieces) {
   Game g = position({{5, 5, GIN}});
   for (const Candidate& m : search(g).order) EXPECT_NE(m.from_x, MOCHI_UE_X);
-  g = position({{9, 9, -OU}}, false);
+  g = position({{1, 1, KARA}});  // the computer has no piece at all
   EXPECT_FALSE(search(g).found);
 }
 
@@ -214,8 +167,7 @@ TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
 }
 
 TEST(ComputerSearch, TheSearchLeavesTheBoardAndTheTwoPawnFlagsAsTheyWere) {
-  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}}, false);
-  g.pos.ban[1][1] = OU;
+  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}});
   g.pos.mochi_ue[1] = g.pos.mochi_ue_su = 1;
   const Table before = g.pos.ban;
   const Search s = search(g);

@@ -1,0 +1,72 @@
+// Small positions for the computer's tests, and its search run on them.
+#pragma once
+
+#include <initializer_list>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "analysis/survey.h"
+#include "computer/search.h"
+#include "state/game.h"
+
+namespace hakuro::testing {
+
+struct Put {
+  int x, y, code;
+};
+
+// The human's king on (9,9) and the computer's on (1,1) unless the pieces place one (or put
+// KARA there); the computer to move; the survey run.
+inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
+  Game g;
+  g.SITA = -1;
+  g.UE = g.teban = 1;
+  g.pos.ban[9][9] = -OU;
+  g.pos.ban[1][1] = OU;
+  for (const Put& p : pieces) {
+    if (p.code == OU) g.pos.ban[1][1] = KARA;
+    if (p.code == -OU) g.pos.ban[9][9] = KARA;
+  }
+  for (const Put& p : pieces) g.pos.ban[p.x][p.y] = p.code;
+  g.pos.mochi_sita = sita;
+  g.pos.mochi_ue = ue;
+  for (int k = 1; k <= 7; ++k) {
+    g.pos.mochi_sita_su += sita[static_cast<std::size_t>(k)];
+    g.pos.mochi_ue_su += ue[static_cast<std::size_t>(k)];
+  }
+  勢力調査(g);
+  return g;
+}
+
+inline Hand holding(int kind) {
+  Hand h{};
+  h[static_cast<std::size_t>(kind)] = 1;
+  return h;
+}
+
+using Key = std::tuple<int, int, int, int>;  // from x, from y, to x, to y
+
+// Every candidate's score in tenths, in the order tried, and the best.
+struct Search {
+  std::map<Key, Score> scores;
+  std::vector<Candidate> order;
+  Candidate best;
+  bool found = false;
+};
+
+inline Search search(Game& g, int level = 2) {
+  g.level = level;
+  Search s;
+  prepare_search(g);
+  const SearchHooks hooks{{}, [&](const Candidate& m) {
+                            s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
+                            s.order.push_back(m);
+                          }};
+  s.found = search_best(g, hooks, s.best);
+  return s;
+}
+
+inline Score score_of(Game g, int level, const Key& move) { return search(g, level).scores.at(move); }
+
+}  // namespace hakuro::testing
