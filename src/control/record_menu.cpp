@@ -1,8 +1,6 @@
 #include "control/record_menu.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "control/startup.h"
 #include "display/clock_text.h"
@@ -49,14 +47,6 @@ void draw_square(Form& f, int x, int y) {
   描画_絵(f, KARA, x, y);
   描画_絵(f, f.g.pos.ban[x][y], x, y);
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
-}
-
-std::string read_file(const std::string& path, bool& ok) {
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  ok = static_cast<bool>(in);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ok = ok && !in.bad();
-  return bytes;
 }
 
 std::size_t characters(const std::string& utf8) {
@@ -249,31 +239,29 @@ void Command1_Click(Form& f) {
 }
 
 void File1_Click(Form& f, const std::string& name) {
-  bool read = false;
-  const std::string bytes = read_file(f.win.panel_directory() + "/" + name, read);
-  if (!read) {
-    msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
-    return;
-  }
-  const Parsed p = parse_record(bytes);
-  if (!p.ok) {
-    msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(p.bad_line) + "行目が正しくありません", "棋譜");
-    return;
+  const Loaded l = load_record_file(f.win.panel_directory() + "/" + name);
+  switch (l.status) {
+    case Loaded::Status::ok: break;
+    case Loaded::Status::unreadable:
+      msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
+      return;
+    case Loaded::Status::bad_line:
+      msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(l.bad_line) + "行目が正しくありません", "棋譜");
+      return;
+    case Loaded::Status::no_moves:
+      msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+      return;
   }
   Game& g = f.g;
   描画_可視(f.win, false, false, false);
   初期設定(f);
   g.kifu_mode = OK;
-  show_headers(f, p.record);
-  for (std::size_t k = 0; k < p.record.moves.size(); ++k)
-    g.record.at(static_cast<int>(k) + 1) = p.record.moves[k];
+  show_headers(f, l.record);
+  for (std::size_t k = 0; k < l.record.moves.size(); ++k)
+    g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
   g.record.kifu_tesu = 0;
   g.tesu = 0;
-  g.record.saigo_tesu = static_cast<int>(p.record.moves.size());
-  if (p.record.moves.empty()) {
-    msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-    return;
-  }
+  g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
   msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
   if (g.record.at(1).koma >= HU) {

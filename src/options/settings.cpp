@@ -87,11 +87,7 @@ void チェック設定(Form& f, int id) {
 
 void 読込_環境設定ファイル(Form& f) {
   SjisReader in(kFile);
-  if (in.is_open() && read_and_apply(f, in)) {
-    in.close();
-    return;
-  }
-  in.close();
+  if (in.is_open() && read_and_apply(f, in)) return;
   if (!write_defaults()) cannot_write(f);
   チェック設定(f, HAIKEI_MIDORI);
   描画_背景(f, HAIKEI_MIDORI);

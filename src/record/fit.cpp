@@ -64,4 +64,13 @@ void play_fitting(Game& g, const KifuMove& m) {
   make_move(g, m.moto_x, from_y, m.saki_x, m.saki_y, m.ato_koma);
 }
 
+std::size_t fitting_moves(const Position& start, const std::vector<KifuMove>& moves) {
+  Game g = scratch_game(start);
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (!move_fits(g, moves[i])) return i;
+    play_fitting(g, moves[i]);
+  }
+  return moves.size();
+}
+
 }  // namespace hakuro

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "platform/text_file.h"
@@ -37,6 +40,22 @@ TEST(Settings, EveryOptionChangeRewritesTheFile) {
   EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
             sjis_lines({"背景画=宇宙", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
   EXPECT_EQ(r.form().g.look.haikei, HAIKEI_UCHU);
+}
+
+// A crash or a full disk while the file is written leaves the old file whole: the new one is
+// written beside it and renamed over it, so whoever had the old one open still reads all of it.
+TEST(Settings, TheFileIsReplacedWholeNeverRewrittenInPlace) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  const std::string before = TestFolder::read("HAKURO将棋1.ini");
+  std::ifstream held(std::filesystem::u8path("HAKURO将棋1.ini"), std::ios::binary);
+  r.line("menu SIDOU");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(held), {}), before);
+  EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+            sjis_lines({"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=ON"}));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1)
+      << "no temporary file is left";
 }
 
 TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults) {
