@@ -166,6 +166,10 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
     msg_ok(f, "「対局」で始めて下さい", "開始");
     return;
   }
+  if (king_taken(g)) {
+    refuse_decided_game(f);
+    return;
+  }
   resume(f);
   if (!on_board(x, y)) press_off_board(f, x, y);
   else if (g.sel.sentaku == 0) pick_on_board(f, x, y);

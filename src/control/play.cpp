@@ -72,6 +72,13 @@ void after_human_move(Form& f, int captured) {
   else after_move_between_people(f);
 }
 
+bool king_taken(const Game& g) { return g.ou_tori != TEBAN_NASI; }
+
+void refuse_decided_game(Form& f) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, "勝負はついています", "対局");
+}
+
 void 終了(Form& f, const std::string& name) {
   msg_ok(f, name + "の勝ちです", "終了");
   if (msg_yes(f, "続けますか？", "再ゲーム")) 初期設定(f);

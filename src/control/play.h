@@ -29,6 +29,11 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
 // between two people the end of the game or the turn passing. `captured` is what the move took.
 void after_human_move(Form& f, int captured);
 
+// A king has been taken: the game is decided, and nothing more is played in it.
+bool king_taken(const Game& g);
+// The refusal of a move, or of the computer's turn, in a decided game.
+void refuse_decided_game(Form& f);
+
 // 終了 "end": announces the winner and offers a new game; No ends the program.
 void 終了(Form& f, const std::string& name);
 

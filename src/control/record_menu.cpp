@@ -9,6 +9,7 @@
 #include "options/sound.h"
 #include "record/file.h"
 #include "record/panel.h"
+#include "rules/move.h"
 
 namespace hakuro {
 
@@ -91,6 +92,7 @@ void REPLAY_Click(Form& f) {
     add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), 1);
   }
   if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), -1);
+  if (winner_by_capture(g, m.tori_koma) != TEBAN_NASI) g.ou_tori = TEBAN_NASI;
   g.clock.mochi_jikan_ue = m.jikan_ue_mae;
   g.clock.mochi_jikan_sita = m.jikan_sita_mae;
   show_clocks(f);
@@ -131,6 +133,9 @@ void AFTER_Click(Form& f) {
     add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), -1);
   }
   if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), 1);
+  // Stepping over a king's capture decides the game again, as playing it did.
+  if (const int winner = winner_by_capture(g, m.tori_koma); winner != TEBAN_NASI)
+    g.ou_tori = winner;
   g.pos.ban[m.saki_x][m.saki_y] = m.ato_koma;
   draw_square(f, m.saki_x, m.saki_y);
   描画_自持盤(f);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "control/computer_turn.h"
+#include "control/play.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -30,6 +31,12 @@ void begin_com_game(Form& f) {
   描画_棋譜読込み部分消去(f);
   描画_レベル(f, f.g.level);
   描画_将棋盤桝(f);
+}
+
+// A resumed game in which the computer is to move: its turn, unless a king has been taken.
+void resume_computer(Form& f) {
+  if (king_taken(f.g)) refuse_decided_game(f);
+  else com_ban(f);
 }
 
 }  // namespace
@@ -121,7 +128,7 @@ void SENTE_Click(Form& f) {
     g.teban = g.TEBAN_SENTE;
     msg_ok(f, "MANの番です", "対局");
   } else {
-    if (g.teban == g.UE) com_ban(f);
+    if (g.teban == g.UE) resume_computer(f);
     return;
   }
   g.chudan = NG;
@@ -144,7 +151,7 @@ void GOTE_Click(Form& f) {
     msg_ok(f, "MANの番です", "対局");
     g.chudan = NG;
   } else if (g.teban == g.UE) {
-    com_ban(f);
+    resume_computer(f);
   }
 }
 

@@ -48,8 +48,13 @@ void 駒取得(Game& g, int side, int captured) {
     if (side == g.SITA) ++g.pos.mochi_sita[k];
     else if (side == g.UE) ++g.pos.mochi_ue[k];
   }
-  if (captured == OU) g.ou_tori = g.SITA;
-  else if (captured == -OU) g.ou_tori = g.UE;
+  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI) g.ou_tori = winner;
+}
+
+int winner_by_capture(const Game& g, int captured) {
+  if (captured == OU) return g.SITA;
+  if (captured == -OU) return g.UE;
+  return TEBAN_NASI;
 }
 
 int 調査_駒成(Game& g, int from_x, int from_y, int, int to_y, int piece) {
