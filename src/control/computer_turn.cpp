@@ -25,16 +25,19 @@ void show_thinking(Form& f) {
   描画_桝輪郭(f, look.haikei_iro, 1, 8);
 }
 
-// After the computer's move: a king taken ends the game; a mate or a check is announced.
-// False when the game has ended.
-bool announce(Form& f) {
+// The computer's move written beside the board (which clears "思考中") and its square outlined.
+void show_move(Form& f, int to_x, int to_y, int placed) {
+  描画_移動結果(f, f.g.UE, to_x, to_y, placed, IRO_SHIRO);
+  描画_桝輪郭(f, IRO_SHIRO, to_x, to_y);
+}
+
+// After the computer's move: a king taken ends the game, once the move is shown; a mate or a
+// check is announced. False when the game has ended.
+bool announce(Form& f, int to_x, int to_y, int placed) {
   Game& g = f.g;
-  if (g.ou_tori == g.UE) {
-    終了(f, "ｺﾝﾋﾟｭｰﾀ");
-    return false;
-  }
-  if (g.ou_tori == g.SITA) {
-    終了(f, "あなた");
+  if (g.ou_tori != TEBAN_NASI) {
+    show_move(f, to_x, to_y, placed);
+    終了(f, g.ou_tori == g.UE ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
     return false;
   }
   if (詰めかMAN(g) == OK) msg_ok(f, "よし！!", "詰め ?");
@@ -65,10 +68,9 @@ void com_ban(Form& f) {
                     best.from_y});
   set_timer1(f, false);
   勢力調査(g);
-  if (!announce(f)) return;
+  if (!announce(f, best.to_x, best.to_y, best.placed)) return;
 
-  描画_移動結果(f, g.UE, best.to_x, best.to_y, best.placed, IRO_SHIRO);
-  描画_桝輪郭(f, IRO_SHIRO, best.to_x, best.to_y);
+  show_move(f, best.to_x, best.to_y, best.placed);
   g.clock.mochi_jikan_ue += g.clock.keika_byou;
   g.clock.teban_kaishi = f.win.time_of_day();
   g.teban = g.SITA;

@@ -187,6 +187,23 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   EXPECT_EQ(g.pos.ban[3][6], -HU);
 }
 
+// When the computer takes the human's king, its move is written beside the board (and "思考中"
+// gone) before the end is announced.
+TEST(Play, TheComputersWinningMoveIsShownBeforeTheEnd) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  for (const char* l : {"clear", "put 5 9 -950", "put 5 1 950", "put 5 5 900", "put 1 7 -10",
+                        "menu SENTE", "answer no", "cell 1 7", "cell 1 6"})
+    r.line(l);
+  ASSERT_TRUE(r.ended());  // No to a new game: the window stays as the end box found it
+  EXPECT_EQ(r.form().g.pos.ban[5][9], SYA_NARI);
+  std::vector<std::string> shown;
+  for (const auto& t : r.screen().texts())  // left of the board, by the computer's hand
+    if (t.x < cell_x(0) && t.y > cell_y(8) && t.y < cell_y(9)) shown.push_back(t.s);
+  EXPECT_EQ(shown, (std::vector<std::string>{"５", "５", "九", "九", "飛成", "飛成"}));
+}
+
 TEST(Play, TheRecordHoldsAGameOfAnyLength) {
   TestFolder folder;
   std::ostringstream out;
