@@ -27,7 +27,7 @@ void show_thinking(Form& f) {
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
 void show_move(Form& f, int to_x, int to_y, int placed) {
-  描画_移動結果(f, f.g.UE, to_x, to_y, placed, IRO_SHIRO);
+  描画_移動結果(f, f.g.ue, to_x, to_y, placed, IRO_SHIRO);
   描画_桝輪郭(f, IRO_SHIRO, to_x, to_y);
 }
 
@@ -37,7 +37,7 @@ bool announce(Form& f, int to_x, int to_y, int placed) {
   Game& g = f.g;
   if (g.ou_tori != TEBAN_NASI) {
     show_move(f, to_x, to_y, placed);
-    終了(f, g.ou_tori == g.UE ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
+    終了(f, g.ou_tori == g.ue ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
     return false;
   }
   if (詰めかMAN(g) == OK) msg_ok(f, "よし！!", "詰め ?");
@@ -73,7 +73,7 @@ void com_ban(Form& f) {
   show_move(f, best.to_x, best.to_y, best.placed);
   g.clock.mochi_jikan_ue += g.clock.keika_byou;
   g.clock.teban_kaishi = f.win.time_of_day();
-  g.teban = g.SITA;
+  g.teban = g.sita;
   restart_timer_if_shown(f);
 }
 

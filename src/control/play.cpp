@@ -22,23 +22,23 @@ void after_move_against_computer(Form& f, int captured) {
   勢力調査(g);
   if (詰めかCOM(g) == OK || captured == OU) {
     終了(f, "あなた");
-  } else if (g.ou_tori == g.SITA) {
+  } else if (g.ou_tori == g.sita) {
     終了(f, "あなた");
-  } else if (g.ou_tori == g.UE) {
+  } else if (g.ou_tori == g.ue) {
     終了(f, "ｺﾝﾋﾟｭｰﾀ");
   } else if (g.ou_tori == TEBAN_NASI) {
-    g.teban = g.UE;
+    g.teban = g.ue;
     com_ban(f);
   }
 }
 
 void after_move_between_people(Form& f) {
   Game& g = f.g;
-  if (g.ou_tori == g.SITA) 終了(f, "先手");
-  if (g.ou_tori == g.UE) 終了(f, "後手");
-  if (g.teban == g.TEBAN_SENTE || g.teban == g.TEBAN_GOTE) {
-    (g.teban == g.SITA ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
-    g.teban = g.teban == g.TEBAN_SENTE ? g.TEBAN_GOTE : g.TEBAN_SENTE;
+  if (g.ou_tori == g.sita) 終了(f, "先手");
+  if (g.ou_tori == g.ue) 終了(f, "後手");
+  if (g.teban == g.teban_sente || g.teban == g.teban_gote) {
+    (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
+    g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
   }
   g.clock.teban_kaishi = f.win.time_of_day();
 }
@@ -55,7 +55,7 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   // The turn's seconds are measured now, whether or not the clock is shown.
   g.clock.keika_byou = 調査_経過秒(g.clock.teban_kaishi, f.win.time_of_day());
   const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
-  const bool bottom_moves = g.teban == g.SITA;
+  const bool bottom_moves = g.teban == g.sita;
   手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
            bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
   ++g.tesu;

@@ -40,8 +40,8 @@ void stop_play(Form& f) {
 }
 
 void show_clocks(Form& f) {
-  描画_所有時間(f, f.g.UE, f.g.clock.mochi_jikan_ue);
-  描画_所有時間(f, f.g.SITA, f.g.clock.mochi_jikan_sita);
+  描画_所有時間(f, f.g.ue, f.g.clock.mochi_jikan_ue);
+  描画_所有時間(f, f.g.sita, f.g.clock.mochi_jikan_sita);
 }
 
 void draw_square(Form& f, int x, int y) {
@@ -101,7 +101,7 @@ void REPLAY_Click(Form& f) {
   描画_敵持盤(f);
   draw_square(f, m.saki_x, m.saki_y);
   play(f, f.snd_komaoto);
-  消去_移動結果(f, m.koma > 0 ? g.UE : g.SITA);
+  消去_移動結果(f, m.koma > 0 ? g.ue : g.sita);
   --g.record.kifu_tesu;
   --g.tesu;
   g.teban = -g.teban;
@@ -144,7 +144,7 @@ void AFTER_Click(Form& f) {
   g.clock.mochi_jikan_ue = m.jikan_ue_ato;
   g.clock.mochi_jikan_sita = m.jikan_sita_ato;
   show_clocks(f);
-  描画_移動結果(f, m.ato_koma >= HU ? g.UE : g.SITA, m.saki_x, m.saki_y, m.ato_koma,
+  描画_移動結果(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
   g.teban = -g.teban;
 }
@@ -223,7 +223,7 @@ void Command1_Click(Form& f) {
     return;
   }
   // The player who moved first is named in Text3, the other in Text4.
-  const bool bottom_first = g.SITA == g.TEBAN_SENTE;
+  const bool bottom_first = g.sita == g.teban_sente;
   RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
                f.win.text_box(bottom_first ? 3 : 4), {}};
   for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.at(n));
@@ -271,14 +271,14 @@ void File1_Click(Form& f, const std::string& name) {
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
   if (g.record.at(1).koma >= HU) {
     g.taikyoku_mode = MODE_COM;
-    g.TEBAN_SENTE = g.UE;
-    g.TEBAN_GOTE = g.SITA;
+    g.teban_sente = g.ue;
+    g.teban_gote = g.sita;
   } else {
     g.taikyoku_mode = MODE_MAN;
-    g.TEBAN_SENTE = g.SITA;
-    g.TEBAN_GOTE = g.UE;
+    g.teban_sente = g.sita;
+    g.teban_gote = g.ue;
   }
-  g.teban = g.TEBAN_SENTE;
+  g.teban = g.teban_sente;
 }
 
 }  // namespace hakuro

@@ -22,8 +22,8 @@ void paint_over_level(Form& f) {
 }
 
 void say_whose_turn(Form& f, const std::string& title) {
-  if (f.g.teban == f.g.TEBAN_SENTE) msg_ok(f, "先手の番です", title);
-  else if (f.g.teban == f.g.TEBAN_GOTE) msg_ok(f, "後手の番です", title);
+  if (f.g.teban == f.g.teban_sente) msg_ok(f, "先手の番です", title);
+  else if (f.g.teban == f.g.teban_gote) msg_ok(f, "後手の番です", title);
 }
 
 // Shared opening of the two commands that play against the computer.
@@ -51,14 +51,14 @@ void Form_Load(Form& f) {
   g.record.saigo_tesu = 0;
   g.level = 3;
   f.win.set_checked("LEVEL3", true);
-  g.TEBAN_SENTE = 1;
-  g.TEBAN_GOTE = -1;
+  g.teban_sente = 1;
+  g.teban_gote = -1;
   g.look.moji_iro = IRO_SHIRO;
   g.look.haikei_iro = IRO_MIDORI;
   g.look.masu_iro = g.look.haikei_iro;
   g.look.sidou_iro = g.look.masu_iro;
-  g.UE = g.TEBAN_SENTE;
-  g.SITA = g.TEBAN_GOTE;
+  g.ue = g.teban_sente;
+  g.sita = g.teban_gote;
 
   f.screen.background_colour(g.look.haikei_iro);
   読込_環境設定ファイル(f);
@@ -98,9 +98,9 @@ void START_Click(Form& f) {
   if (f.win.checked("KEIKA")) set_timer1(f, true);
   g.taikyoku_mode = MODE_MAN;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.SITA;
+    g.sita = g.teban_sente;
+    g.ue = g.teban_gote;
+    g.teban = g.sita;
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");
@@ -118,17 +118,17 @@ void SENTE_Click(Form& f) {
   g.clock.teban_kaishi = f.win.time_of_day();
   set_timer1(f, true);
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.SITA;
+    g.sita = g.teban_sente;
+    g.ue = g.teban_gote;
+    g.teban = g.sita;
     msg_ok(f, "MANの番です", " ");
-  } else if (g.teban == g.SITA) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.TEBAN_SENTE;
+  } else if (g.teban == g.sita) {
+    g.sita = g.teban_sente;
+    g.ue = g.teban_gote;
+    g.teban = g.teban_sente;
     msg_ok(f, "MANの番です", "対局");
   } else {
-    if (g.teban == g.UE) resume_computer(f);
+    if (g.teban == g.ue) resume_computer(f);
     return;
   }
   g.chudan = NG;
@@ -143,14 +143,14 @@ void GOTE_Click(Form& f) {
   g.kifu_mode = NG;
   g.record.saigo_tesu = g.tesu;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_GOTE;
-    g.UE = g.TEBAN_SENTE;
-    g.teban = g.TEBAN_SENTE;
+    g.sita = g.teban_gote;
+    g.ue = g.teban_sente;
+    g.teban = g.teban_sente;
     com_ban(f);
-  } else if (g.teban == g.SITA) {
+  } else if (g.teban == g.sita) {
     msg_ok(f, "MANの番です", "対局");
     g.chudan = NG;
-  } else if (g.teban == g.UE) {
+  } else if (g.teban == g.ue) {
     resume_computer(f);
   }
 }

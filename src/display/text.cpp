@@ -110,14 +110,14 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
   auto show = [&](double x, double y, const std::string& text) {
     shadowed(x, y, colour, [&](double px, double py, int c) { 描画_移動駒種類(f, px, py, text, c); });
   };
-  if (side == f.g.UE) {
+  if (side == f.g.ue) {
     show(-1.6, 8.4, F);
     show(-1.2, 8.4, R);
     show(-0.6, 8.4, P);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
     return;
   }
-  if (side == f.g.SITA) {
+  if (side == f.g.sita) {
     show(13.4, 3.4, F);
     show(13.8, 3.4, R);
     show(14.4, 3.4, P);
@@ -126,11 +126,11 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
 
 void 消去_移動結果(Form& f, int side) {
   const int bg = f.g.look.haikei;
-  if (side == f.g.UE) {
+  if (side == f.g.ue) {
     for (int x = -2; x <= 0; ++x) 描画_絵(f, bg, x, 8);
     描画_桝輪郭(f, f.g.look.haikei_iro, -1, 7);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
-  } else if (side == f.g.SITA) {
+  } else if (side == f.g.sita) {
     for (int x = 13; x <= 15; ++x) 描画_絵(f, bg, x, 3);
   }
 }

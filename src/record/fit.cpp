@@ -41,8 +41,8 @@ bool board_move_fits(Game& g, const KifuMove& m) {
 Game scratch_game(const Position& start) {
   Game g;
   g.pos = start;
-  g.SITA = kBottom;
-  g.UE = kTop;
+  g.sita = kBottom;
+  g.ue = kTop;
   g.teban = TEBAN_NASI;
   g.ou_tori = TEBAN_NASI;
   return g;

@@ -112,11 +112,11 @@ struct ComputerScratch {
 struct Game {
   Position pos;
 
-  // Side values. TEBAN_SENTE and TEBAN_GOTE mean the side that moves first and second (+1 and
-  // -1 until a record says otherwise); SITA and UE are the bottom and the top player's side
+  // Side values. teban_sente and teban_gote mean the side that moves first and second (+1 and
+  // -1 until a record says otherwise); sita and ue are the bottom and the top player's side
   // values for this game; teban is the side to move.
-  int TEBAN_SENTE = 1, TEBAN_GOTE = -1;
-  int SITA = -1, UE = 1;
+  int teban_sente = 1, teban_gote = -1;
+  int sita = -1, ue = 1;
   int teban = TEBAN_NASI;
 
   int taikyoku_mode = MODE_MAN;  // taikyoku "match": two people or against the computer

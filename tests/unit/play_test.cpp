@@ -33,7 +33,7 @@ struct Place {
 // The places the player to move may pick: own pieces on the board and own kinds in hand.
 std::vector<Place> own_places(Game& g) {
   std::vector<Place> out;
-  const bool bottom = g.teban == g.SITA;
+  const bool bottom = g.teban == g.sita;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (bottom ? is_bottom(g.pos.ban[x][y]) : is_top(g.pos.ban[x][y])) out.push_back({x, y, g.pos.ban[x][y]});
@@ -138,7 +138,7 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
       r.line(games % 2 == 0 ? "menu SENTE" : "menu GOTE");
       ++games;
     }
-    ASSERT_EQ(g.teban, g.SITA) << "the computer has moved";
+    ASSERT_EQ(g.teban, g.sita) << "the computer has moved";
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
     ASSERT_EQ(g.record.kifu_tesu, g.tesu);

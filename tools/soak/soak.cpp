@@ -212,7 +212,7 @@ class Events {
   // Two presses: a piece of the player to move, then a square it may reach.
   std::optional<std::string> legal_move(Game& g) {
     if (g.teban == TEBAN_NASI || g.sel.sentaku != 0) return std::nullopt;
-    const bool bottom = g.teban == g.SITA;
+    const bool bottom = g.teban == g.sita;
     for (int tries = 0; tries < 20; ++tries) {
       const int x = roll(9) + 1, y = roll(9) + 1;
       const int c = g.pos.ban[x][y];
