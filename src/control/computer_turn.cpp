@@ -13,7 +13,7 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
 }
 
 // "思考中" (thinking) left of the board while the computer searches.

@@ -29,7 +29,7 @@ bool belongs_to_mover(const Game& g, int piece) {
 
 void restart_turn_clock(Form& f) {
   f.g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.

@@ -95,7 +95,7 @@ void START_Click(Form& f) {
   paint_over_level(f);
   描画_将棋盤桝(f);
   g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
   g.taikyoku_mode = MODE_MAN;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
     g.sita = g.teban_sente;

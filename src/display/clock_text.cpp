@@ -33,7 +33,7 @@ void 消去_所有時間(Form& f, int side) {
 }
 
 void 描画_所有時間(Form& f, int side, double seconds) {
-  if (!f.win.checked("KEIKA")) return;
+  if (!f.g.look.options.keika) return;
   const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(f, side);
   if (side == f.g.sita) {

@@ -24,13 +24,14 @@ void Timer1_Timer(Form& f) {
 }
 
 void KEIKA_Click(Form& f) {
-  if (f.win.checked("KEIKA")) {
-    f.win.set_checked("KEIKA", false);
+  bool& keika = f.g.look.options.keika;
+  keika = !keika;
+  show_option_checks(f);
+  if (!keika) {
     set_timer1(f, false);
     消去_所有時間(f, f.g.sita);
     消去_所有時間(f, f.g.ue);
   } else {
-    f.win.set_checked("KEIKA", true);
     set_timer1(f, true);
     描画_所有時間(f, f.g.ue, f.g.clock.mochi_jikan_ue);
     描画_所有時間(f, f.g.sita, f.g.clock.mochi_jikan_sita);

@@ -64,9 +64,19 @@ struct Selection {
   int ugoki_koma = 0;                 // ugoki_koma "moving piece": the picked piece's code
 };
 
-// The background, the move guidance and the colours.
+// The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
+// file keeps. The window's check marks are set from here.
+struct Options {
+  int haikei = 0;      // the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
+  bool sidou = false;  // 移動指導: move guidance
+  bool keika = false;  // 経過時間: the players' times shown
+  bool bgm = false;    // BGM: the music
+};
+
+// The options, and the background, the move guidance and the colours they give the window.
 struct Appearance {
-  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture
+  Options options;
+  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
   int sidou_on = NG;           // sidou "guidance": move guidance on
   // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
   // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the

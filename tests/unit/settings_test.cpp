@@ -20,6 +20,13 @@ std::string sjis_lines(std::initializer_list<const char*> lines) {
   return s;
 }
 
+std::string run_lines(replay::Replay& r, std::ostringstream& out,
+                      std::initializer_list<const char*> lines) {
+  out.str("");
+  for (const char* l : lines) r.line(l);
+  return out.str();
+}
+
 TEST(Settings, FirstRunWritesTheDefaultsInShiftJis) {
   TestFolder folder;
   std::ostringstream out;
@@ -56,6 +63,22 @@ TEST(Settings, TheFileIsReplacedWholeNeverRewrittenInPlace) {
             sjis_lines({"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=ON"}));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1)
       << "no temporary file is left";
+}
+
+// The options live in the game record: the menu's check marks show them and the file is written
+// from them, whatever the window's marks were set to by hand.
+TEST(Settings, TheFileAndTheCheckMarksFollowTheOptions) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  r.window().set_checked("SIDOU", true);  // a mark no option stands behind
+  r.line("check TAKE 1");                 // as if chosen before
+  r.line("check BGM 0");
+  r.line("menu KEIKA");
+  EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
+            sjis_lines({"背景画=竹", "移動指導=OFF", "経過時間=OFF", "BGM=OFF"}));
+  EXPECT_EQ(run_lines(r, out, {"checked SIDOU", "checked MIDORI", "checked TAKE", "checked KEIKA"}),
+            "checked SIDOU 0\nchecked MIDORI 0\nchecked TAKE 1\nchecked KEIKA 0\n");
 }
 
 TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults) {

@@ -14,6 +14,7 @@
 #include "control/startup.h"
 #include "display/draw.h"
 #include "options/clock.h"
+#include "options/settings.h"
 #include "fields.h"
 #include "format.h"
 #include "gui.h"
@@ -193,7 +194,8 @@ bool Replay::setup(const std::vector<std::string>& w) {
     throw std::invalid_argument("no field " + w[1]);
   } else if (c == "check") {
     need(w, 2);
-    window_.set_checked(w[1], to_int(w[2]) != 0);
+    const bool on = to_int(w[2]) != 0;
+    if (!set_option(*form_, w[1], on)) window_.set_checked(w[1], on);
   } else if (c == "redraw") {
     fire([&] { 画面_再描画(*form_); });
   } else if (c == "survey") {
