@@ -33,25 +33,27 @@ void restart_turn_clock(Form& f) {
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.
-void resume(Form& f) {
+Outcome resume(Form& f) {
   Game& g = f.g;
   if (g.taikyoku_mode == MODE_MAN) {
-    if (g.chudan != OK) return;
+    if (g.chudan != OK) return Outcome::played;
     g.chudan = NG;
     restart_turn_clock(f);
     if (g.teban == g.teban_sente) msg_ok(f, "先手の番です", "対局");
     else if (g.teban == g.teban_gote) msg_ok(f, "後手の番です", "対局");
-    return;
+    return Outcome::played;
   }
   if (g.teban == g.ue) {
     g.chudan = NG;
     msg_ok(f, "OKですか？", "再開(COM)");
-    com_ban(f);
-  } else if (g.teban == g.sita && g.chudan == OK) {
+    return com_ban(f);
+  }
+  if (g.teban == g.sita && g.chudan == OK) {
     g.chudan = NG;
     restart_turn_clock(f);
     msg_ok(f, "MANの番です", "対局");
   }
+  return Outcome::played;
 }
 
 void pick_on_board(Form& f, int x, int y) {
@@ -170,7 +172,9 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
     refuse_decided_game(f);
     return;
   }
-  resume(f);
+  // The same press is then handled on the board as it stands, even after the computer's move
+  // ended its game and a new one was set up.
+  if (resume(f) == Outcome::ended) return;
   if (!on_board(x, y)) press_off_board(f, x, y);
   else if (g.sel.sentaku == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);

@@ -15,32 +15,25 @@ namespace hakuro {
 
 namespace {
 
-void after_move_against_computer(Form& f, int captured) {
+Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
   g.clock.mochi_jikan_sita += g.clock.keika_byou;
   勢力調査(g);
-  if (詰めかCOM(g) == OK || captured == OU) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.sita) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.ue) {
-    終了(f, "ｺﾝﾋﾟｭｰﾀ");
-  } else if (g.ou_tori == TEBAN_NASI) {
-    g.teban = g.ue;
-    com_ban(f);
-  }
+  if (詰めかCOM(g) == OK || captured == OU || g.ou_tori == g.sita) return 終了(f, "あなた");
+  if (g.ou_tori == g.ue) return 終了(f, "ｺﾝﾋﾟｭｰﾀ");
+  g.teban = g.ue;
+  return com_ban(f);
 }
 
-void after_move_between_people(Form& f) {
+Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
-  if (g.ou_tori == g.sita) 終了(f, "先手");
-  if (g.ou_tori == g.ue) 終了(f, "後手");
-  if (g.teban == g.teban_sente || g.teban == g.teban_gote) {
-    (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
-    g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
-  }
+  if (g.ou_tori == g.sita) return 終了(f, "先手");
+  if (g.ou_tori == g.ue) return 終了(f, "後手");
+  (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
+  g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
   g.clock.teban_kaishi = f.win.time_of_day();
+  return Outcome::played;
 }
 
 }  // namespace
@@ -67,9 +60,9 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   return captured;
 }
 
-void after_human_move(Form& f, int captured) {
-  if (f.g.taikyoku_mode == MODE_COM) after_move_against_computer(f, captured);
-  else after_move_between_people(f);
+Outcome after_human_move(Form& f, int captured) {
+  if (f.g.taikyoku_mode == MODE_COM) return after_move_against_computer(f, captured);
+  return after_move_between_people(f);
 }
 
 bool king_taken(const Game& g) { return g.ou_tori != TEBAN_NASI; }
@@ -79,10 +72,14 @@ void refuse_decided_game(Form& f) {
   msg_ok(f, "勝負はついています", "対局");
 }
 
-void 終了(Form& f, const std::string& name) {
+Outcome 終了(Form& f, const std::string& name) {
   msg_ok(f, name + "の勝ちです", "終了");
-  if (msg_yes(f, "続けますか？", "再ゲーム")) 初期設定(f);
-  else 終了処理(f);
+  if (msg_yes(f, "続けますか？", "再ゲーム")) {
+    初期設定(f);
+    return Outcome::restarted;
+  }
+  終了処理(f);
+  return Outcome::ended;
 }
 
 }  // namespace hakuro

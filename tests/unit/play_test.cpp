@@ -2,12 +2,14 @@
 // recorded however long the game.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
 #include <sstream>
 #include <vector>
 
+#include "control/computer_turn.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/startup.h"
@@ -202,6 +204,35 @@ TEST(Play, TheComputersWinningMoveIsShownBeforeTheEnd) {
   for (const auto& t : r.screen().texts())  // left of the board, by the computer's hand
     if (t.x < cell_x(0) && t.y > cell_y(8) && t.y < cell_y(9)) shown.push_back(t.s);
   EXPECT_EQ(shown, (std::vector<std::string>{"５", "５", "九", "九", "飛成", "飛成"}));
+}
+
+// The computer's turn in its two halves: the move chosen on a copy of the game and played later
+// is the move com_ban plays; and each end of a game is told up the move path.
+TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
+  TestFolder folder;
+  std::ostringstream out1, out2;
+  replay::Replay whole(out1), halves(out2);
+  for (replay::Replay* r : {&whole, &halves})
+    for (const char* l : {"menu SENTE", "cell 7 7", "cell 7 6"}) r->line(l);
+  // The human's move was answered in the same event; play on to the computer's turn again.
+  for (replay::Replay* r : {&whole, &halves}) r->line("menu REPLAY");
+  Form& f = halves.form();
+  ASSERT_EQ(f.g.teban, f.g.ue);
+  ASSERT_EQ(com_ban(whole.form()), Outcome::played);
+  Game copy = f.g;
+  const std::optional<Move> chosen = choose_computer_move(copy);
+  ASSERT_TRUE(chosen);
+  begin_computer_turn(f);
+  EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
+  EXPECT_EQ(f.g.pos.ban, whole.form().g.pos.ban);
+  EXPECT_EQ(f.g.record.saigo_tesu, whole.form().g.record.saigo_tesu);
+  EXPECT_EQ(f.g.teban, f.g.sita);
+
+  // No move at all: the computer loses; No to a new game ends the program, and says so.
+  for (const char* l : {"clear", "put 5 9 -950", "answer no"}) halves.line(l);
+  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g)), Outcome::ended);
+  EXPECT_TRUE(f.ended);
+  EXPECT_FALSE(run_event(f, [] {}));
 }
 
 TEST(Play, TheRecordHoldsAGameOfAnyLength) {
