@@ -22,7 +22,7 @@ inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
 // The tables every survey starts from; the attackers' and defenders' squares of the top player
 // are kept from the last survey.
 void reset(Survey& s) {
-  static constexpr Table zero{}, none_sita = filled(-999), none_ue = filled(999);
+  static constexpr Table zero{}, none_sita = filled(NO_PIECE_LOW), none_ue = filled(NO_PIECE_HIGH);
   s.seiryoku_sita = s.seiryoku_ue = s.kogeki_su_sita = zero;
   s.oute_sita = s.oute_ue = zero;
   s.kogeki_x_sita = s.kogeki_y_sita = zero;
@@ -41,7 +41,7 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
         bearing::bottom<true>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = OUTE_KOMA;
       });
       break;
     case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
@@ -81,7 +81,7 @@ void top_piece(Game& g, int c, int x, int y) {
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
         top<TOP_MINOR>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = OUTE_KOMA;
       });
       break;
     case GIN:

@@ -52,7 +52,7 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
            bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
   ++g.tesu;
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
   if (before_board_change) before_board_change();
   const int captured = g.pos.ban[m.to_x][m.to_y];
   駒移動(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);

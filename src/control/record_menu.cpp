@@ -50,29 +50,11 @@ void draw_square(Form& f, int x, int y) {
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
 }
 
-std::size_t characters(const std::string& utf8) {
-  std::size_t n = 0;
-  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
 
-// Draws the loaded record's header texts: the title below the board on the left, the players'
-// names above and below the board.
-void show_headers(Form& f, const RecordFile& r) {
-  f.screen.text(取得_棋譜のX座標(r.title) - 3000, 6350, r.title, IRO_AKA, 12, f.font_bold);
-  f.screen.text(取得_棋譜のX座標(r.top_name), 100, r.top_name, IRO_SHIRO, 12, f.font_bold);
-  f.screen.text(取得_棋譜のX座標(r.bottom_name), 6350, r.bottom_name, IRO_SHIRO, 12, f.font_bold);
-}
-
 }  // namespace
-
-double 取得_棋譜のX座標(const std::string& text) {
-  return ban_left + masu_w * (3 + (13 - static_cast<double>(characters(text))) / 5);
-}
 
 void REPLAY_Click(Form& f) {
   Game& g = f.g;
@@ -105,7 +87,7 @@ void REPLAY_Click(Form& f) {
   --g.record.kifu_tesu;
   --g.tesu;
   g.teban = -g.teban;
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
 }
 
 void AFTER_Click(Form& f) {
@@ -124,7 +106,7 @@ void AFTER_Click(Form& f) {
   stop_play(f);
   const int n = ++g.record.kifu_tesu;
   ++g.tesu;
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
   const KifuMove m = g.record.at(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = KARA;
@@ -169,7 +151,7 @@ void REVERSE_Click(Form& f) {
   std::swap(p.mochi_sita, p.mochi_ue);
   std::swap(p.mochi_sita_su, p.mochi_ue_su);
   画面_再描画(f);
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
   if (g.hande_settei == OK) {
     g.hande_level = -g.hande_level;
     描画_ハンデレベル(f, g.hande_level);
@@ -261,7 +243,7 @@ void File1_Click(Form& f, const std::string& name) {
   描画_可視(f.win, false, false, false);
   初期設定(f);
   g.kifu_mode = OK;
-  show_headers(f, l.record);
+  draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
   for (std::size_t k = 0; k < l.record.moves.size(); ++k)
     g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
   g.record.kifu_tesu = 0;

@@ -58,7 +58,6 @@ void 描画_敵持盤(Form& f) {
 }
 
 void 描画_桝_数値(Form& f) {
-  f.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
     描画_絵(f, f.g.look.haikei, i, 0);
     shadowed_number(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);

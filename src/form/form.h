@@ -1,5 +1,5 @@
 // The window object: the game record, the ports it reaches the world through, and the few
-// things the window itself keeps (the font's boldness, the clock timer, the sound handles).
+// things the window itself keeps (the clock timer, the sound handles).
 #pragma once
 
 #include "platform/ports.h"
@@ -15,7 +15,6 @@ struct Form {
   Window& win;
   SoundLibrary& lib;
 
-  bool font_bold = false;  // texts print bold
   bool timer1 = false;     // the clock timer is on
   bool ended = false;      // the program has ended (Esc, 終わり, the window closed, No to a
                            // new game); no further event runs

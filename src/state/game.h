@@ -85,6 +85,15 @@ struct Appearance {
       moji_iro = IRO_SHIRO;
 };
 
+// Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the
+// king's square too); OUTE_AIDA on a square between a long-range checker and the king, where a
+// piece put would block it.
+inline constexpr int OUTE_KOMA = 9, OUTE_AIDA = 1;
+// What the attacker and defender tables hold where no piece bears, beyond every piece code so that
+// the first piece found replaces it: the bottom player's attackers keep the largest code, the
+// other tables the smallest.
+inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
+
 // The influence survey of the board as it stood at the last survey. seiryoku "influence",
 // kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
 struct Survey {
@@ -92,11 +101,11 @@ struct Survey {
   // kogeki_su "attack count": how many bottom pieces bear on a top piece.
   Table kogeki_su_sita{};
   // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square.
-  Table kogeki_koma_sita = filled(-999), kogeki_x_sita{}, kogeki_y_sita{};
+  Table kogeki_koma_sita = filled(NO_PIECE_LOW), kogeki_x_sita{}, kogeki_y_sita{};
   // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only.
-  Table mamori_koma_sita = filled(999), mamori_koma_ue = filled(999);
+  Table mamori_koma_sita = filled(NO_PIECE_HIGH), mamori_koma_ue = filled(NO_PIECE_HIGH);
   Table mamori_x_ue{}, mamori_y_ue{};
-  Table kogeki_koma_ue = filled(999), kogeki_x_ue{}, kogeki_y_ue{};
+  Table kogeki_koma_ue = filled(NO_PIECE_HIGH), kogeki_x_ue{}, kogeki_y_ue{};
   Table oute_sita{}, oute_ue{};  // check maps against the top and the bottom king
 };
 
