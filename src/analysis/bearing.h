@@ -99,15 +99,6 @@ inline void diagonals(Game& g, int code, int x, int y) {
   line<Top>(g, code, x, y, 1, 1);
 }
 
-// Rook lines in the order down, up, right, left.
-template <bool Top>
-inline void orthogonals(Game& g, int code, int x, int y) {
-  line<Top>(g, code, x, y, 0, 1);
-  line<Top>(g, code, x, y, 0, -1);
-  line<Top>(g, code, x, y, 1, 0);
-  line<Top>(g, code, x, y, -1, 0);
-}
-
 struct Step {
   int dx, dy;
 };

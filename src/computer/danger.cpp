@@ -25,18 +25,6 @@ struct Scan {
   bool holds_pawn = v.mochi_sita(1) > 0;
   int kx = g.pos.ou_ue_x, ky = g.pos.ou_ue_y;
   bool destination_safe = v.S(tx, ty) == 0;
-  // As 調査_周辺状況 for every square at once: minus the computer's bishops, horses, rooks,
-  // dragons and king next to it. Padded by one all round.
-  int crowds[MASU_SU + 2][MASU_SU + 2] = {};
-
-  void count_crowds() {
-    for (int x = 1; x <= MASU_SU; ++x)
-      for (int y = 1; y <= MASU_SU; ++y)
-        if (g.pos.ban[x][y] >= KAKU)
-          for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-              if (dx != 0 || dy != 0) --crowds[x + dx][y + dy];
-  }
 
   // An empty square: weak spots near the computer's king and forks the human could drop into.
   void empty(int X, int Y, int S, int U) {
@@ -60,7 +48,7 @@ struct Scan {
         X > 1 && X < 9 && v.ban(X - 1, Y - 2) > HU && v.ban(X + 1, Y - 2) > HU)
       r -= points(20);
     if (holds_silver_or_gold && U <= 1) {
-      const int crowd = crowds[X][Y];
+      const int crowd = 調査_周辺状況(g, X, Y);
       if (crowd < -1) r -= points(5);
       if (U == 0 && crowd < 0) {
         r -= points(1);
@@ -150,7 +138,6 @@ struct Scan {
 
 Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y) {
   Scan s{g, Look{g}, piece, to_x, to_y};
-  s.count_crowds();
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
       const int t = g.pos.ban[X][Y];

@@ -66,7 +66,7 @@ void REPLAY_Click(Form& f) {
   }
   stop_play(f);
   const int n = g.record.kifu_tesu;
-  const KifuMove m = g.record.at(n);
+  const KifuMove m = g.record.move(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = m.koma;
     if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
@@ -107,7 +107,7 @@ void AFTER_Click(Form& f) {
   const int n = ++g.record.kifu_tesu;
   ++g.tesu;
   描画_手数(f, g.tesu);
-  const KifuMove m = g.record.at(n);
+  const KifuMove m = g.record.move(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = KARA;
     if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
@@ -208,7 +208,7 @@ void Command1_Click(Form& f) {
   const bool bottom_first = g.sita == g.teban_sente;
   RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
                f.win.text_box(bottom_first ? 3 : 4), {}};
-  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.at(n));
+  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.move(n));
   const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
                                   bottom_first ? "先手" : "後手");
   if (!e.bad_field.empty()) {
@@ -251,7 +251,7 @@ void File1_Click(Form& f, const std::string& name) {
   g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
   msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.at(1).koma >= HU) {
+  if (g.record.move(1).koma >= HU) {
     g.taikyoku_mode = MODE_COM;
     g.teban_sente = g.ue;
     g.teban_gote = g.sita;

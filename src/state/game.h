@@ -38,11 +38,17 @@ struct Record {
   int saigo_tesu = 0;
   std::vector<KifuMove> kifu = std::vector<KifuMove>(1, KifuMove{.ato_koma = HU});
 
-  // Move n, making room for it.
+  // Move n to write, making room for it.
   KifuMove& at(int n) {
     const auto i = static_cast<std::size_t>(n < 0 ? 0 : n);
     if (kifu.size() <= i) kifu.resize(i + 1);
     return kifu[i];
+  }
+  // Move n to read; an empty move where the record holds none (it never grows by reading).
+  const KifuMove& move(int n) const {
+    static const KifuMove none{};
+    const auto i = static_cast<std::size_t>(n);
+    return n >= 0 && i < kifu.size() ? kifu[i] : none;
   }
 };
 

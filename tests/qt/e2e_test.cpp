@@ -238,7 +238,7 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   move(7, 7, 7, 6);
   ASSERT_EQ(g().record.kifu_tesu, 2);
   const Table after_two = g().pos.ban;
-  const KifuMove reply = g().record.at(2);
+  const KifuMove reply = g().record.move(2);
 
   menu("REPLAY");
   EXPECT_EQ(g().pos.ban[reply.moto_x][reply.moto_y], reply.koma);

@@ -250,9 +250,11 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
   }
   ASSERT_EQ(g.tesu, 700);
   EXPECT_EQ(g.record.saigo_tesu, 700);
-  EXPECT_EQ(g.record.kifu[699].ato_koma, -OU);
-  EXPECT_EQ(g.record.kifu[700].saki_y, 1);
-  EXPECT_EQ(g.record.kifu[700].moto_y, 2);
+  EXPECT_EQ(g.record.move(699).ato_koma, -OU);
+  EXPECT_EQ(g.record.move(700).saki_y, 1);
+  EXPECT_EQ(g.record.move(700).moto_y, 2);
+  EXPECT_EQ(g.record.move(701).koma, KARA);  // beyond the record, which reading does not grow
+  EXPECT_EQ(g.record.kifu.size(), 701u);
 }
 
 }  // namespace

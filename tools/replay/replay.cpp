@@ -216,7 +216,7 @@ bool Replay::look(const std::vector<std::string>& w) {
   } else if (c == "record") {
     Game& g = form_->g;
     for (int n = 1; n <= g.record.saigo_tesu; ++n) {
-      const KifuMove& m = g.record.at(n);
+      const KifuMove& m = g.record.move(n);
       out_ << "kifu " << n << ' ' << m.moto_x << ' ' << m.moto_y << ' ' << m.saki_x << ' '
            << m.saki_y << ' ' << m.koma << ' ' << m.ato_koma << ' ' << m.tori_koma << ' '
            << decimal(m.jikan_sita_mae) << ' ' << decimal(m.jikan_sita_ato) << ' '

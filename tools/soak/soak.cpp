@@ -160,7 +160,7 @@ class Run {
     const std::vector<KifuMove>& moves = loaded.record.moves;
     bool same = static_cast<int>(moves.size()) == game().record.kifu_tesu;
     for (std::size_t i = 0; same && i < moves.size(); ++i)
-      same = move_line(moves[i]) == move_line(game().record.at(static_cast<int>(i) + 1));
+      same = move_line(moves[i]) == move_line(game().record.move(static_cast<int>(i) + 1));
     if (!same) return "the record just saved loads other moves";
     return std::nullopt;
   }
