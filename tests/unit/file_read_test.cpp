@@ -15,11 +15,13 @@
 
 #include "control/record_menu.h"
 #include "replay.h"
+#include "script.h"
 #include "test_folder.h"
 
 namespace hakuro {
 namespace {
 
+using testing::run_lines;
 using testing::TestFolder;
 namespace fs = std::filesystem;
 
@@ -59,39 +61,26 @@ void make(Odd kind, const std::string& utf8_name) {
   }
 }
 
-std::string dump(replay::Replay& r, std::ostringstream& out) {
-  out.str("");
-  r.line("dump");
-  return out.str();
-}
-
-TEST(FileRead, SettingsThatCannotBeReadGiveTheDefaults) {
+// At start-up the settings give way to the defaults, and a wave file to the sound library's
+// message and silence.
+TEST(FileRead, StartUpTakesTheDefaultsAndLeavesTheSoundSilent) {
   for (Odd kind : odd_kinds()) {
     TestFolder folder;
     make(kind, "HAKURO将棋1.ini");
-    std::ostringstream out;
-    std::unique_ptr<replay::Replay> r;
-    ASSERT_NO_THROW(r = std::make_unique<replay::Replay>(out)) << name_of(kind);
-    EXPECT_FALSE(r->ended()) << name_of(kind);
-    EXPECT_TRUE(r->window().checked("MIDORI")) << name_of(kind);
-    EXPECT_TRUE(r->window().checked("KEIKA")) << name_of(kind);
-    EXPECT_FALSE(r->window().checked("SIDOU")) << name_of(kind);
-    // Only a folder stays in the way of the defaults, which are then not written.
-    const bool written = out.str().empty();
-    EXPECT_EQ(written, kind != Odd::folder) << name_of(kind) << ": " << out.str();
-  }
-}
-
-TEST(FileRead, AWaveFileThatCannotBeReadIsReportedAndLeftSilent) {
-  for (Odd kind : odd_kinds()) {
-    TestFolder folder;
     make(kind, "駒打音.wav");
     std::ostringstream out;
     std::unique_ptr<replay::Replay> r;
     ASSERT_NO_THROW(r = std::make_unique<replay::Replay>(out)) << name_of(kind);
-    const std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
-    EXPECT_EQ(out.str(), "msgbox \"HAKUROKAISEN将棋.dll\" \"" + said + "\" ok -> ok\n") << name_of(kind);
+    EXPECT_FALSE(r->ended()) << name_of(kind);
     EXPECT_EQ(r->form().snd_komaoto, 0);
+    const Options& o = r->form().g.look.options;
+    EXPECT_TRUE(o.haikei == HAIKEI_MIDORI && !o.sidou && o.keika && o.bgm) << name_of(kind);
+    std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
+    said = "msgbox \"HAKUROKAISEN将棋.dll\" \"" + said + "\" ok -> ok\n";
+    // Only a folder stays in the way of the defaults, which then cannot be written.
+    if (kind == Odd::folder)
+      said += "msgbox \"HAKURO KAISEN将棋\" \"設定ファイル「HAKURO将棋1.ini」に書き込めません。\" ok -> ok\n";
+    EXPECT_EQ(out.str(), said) << name_of(kind);
   }
 }
 
@@ -102,7 +91,7 @@ TEST(FileRead, ARecordThatCannotBeReadIsRefusedAndChangesNothing) {
     replay::Replay r(out);
     for (const char* l : {"menu START", "cell 3 7", "cell 3 6"}) r.line(l);
     make(kind, "x.棋譜");
-    const std::string before = dump(r, out);
+    const std::string before = run_lines(r, out, {"dump"});
     // The panel's own folder is a name that is no file, too.
     std::vector<std::string> names = {"x.棋譜"};
     if (kind == Odd::folder) names.insert(names.end(), {"", "."});
@@ -113,7 +102,7 @@ TEST(FileRead, ARecordThatCannotBeReadIsRefusedAndChangesNothing) {
       EXPECT_EQ(out.str(), "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙを読み込めません\" ok -> ok\n")
           << name_of(kind) << " named \"" << name << '"';
     }
-    EXPECT_EQ(dump(r, out), before) << name_of(kind);
+    EXPECT_EQ(run_lines(r, out, {"dump"}), before) << name_of(kind);
   }
 }
 

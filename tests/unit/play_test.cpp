@@ -17,11 +17,13 @@
 #include "replay.h"
 #include "rules/legality.h"
 #include "rules/move.h"
+#include "script.h"
 #include "test_folder.h"
 
 namespace hakuro {
 namespace {
 
+using testing::run_lines;
 using testing::TestFolder;
 
 void press(Form& f, int x, int y, int button = BTN_HIDARI) {
@@ -152,12 +154,6 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
   EXPECT_GT(games, 3);
 }
 
-// Runs script lines and returns what they printed.
-std::string run(replay::Replay& r, std::ostringstream& out, std::initializer_list<const char*> lines) {
-  out.str("");
-  for (const char* l : lines) r.line(l);
-  return out.str();
-}
 
 // Once a king is taken nothing more is played, also when the capture is stepped over again: a
 // press is refused, and so is the computer's turn; stepping back before the capture plays on.
@@ -166,25 +162,26 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   std::ostringstream out;
   replay::Replay r(out);
   Game& g = r.form().g;
-  EXPECT_EQ(run(r, out, {"menu START", "cell 4 9", "cell 5 9"}),  // the gold takes its own king
+  // The gold takes its own king.
+  EXPECT_EQ(run_lines(r, out, {"menu START", "cell 4 9", "cell 5 9"}),
             "msgbox \" \" \"先手の番です\" ok -> ok\n"
             "sound dsPlay none\n"
             "msgbox \"終了\" \"後手の勝ちです\" ok -> ok\n"
             "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n");
-  run(r, out, {"menu START", "menu AFTER"});
+  run_lines(r, out, {"menu START", "menu AFTER"});
   ASSERT_EQ(g.pos.ban[5][9], -KIN);
-  const std::string decided = run(r, out, {"dump"});
+  const std::string decided = run_lines(r, out, {"dump"});
   const std::string refused = "sound dsPlay none\nmsgbox \"対局\" \"勝負はついています\" ok -> ok\n";
-  EXPECT_EQ(run(r, out, {"cell 3 7"}), refused);
-  EXPECT_EQ(run(r, out, {"cell 11 3"}), refused);
-  EXPECT_EQ(run(r, out, {"dump"}), decided);
+  EXPECT_EQ(run_lines(r, out, {"cell 3 7"}), refused);
+  EXPECT_EQ(run_lines(r, out, {"cell 11 3"}), refused);
+  EXPECT_EQ(run_lines(r, out, {"dump"}), decided);
   // The top player is to move: against the computer it would move now.
   const Table board = g.pos.ban;
-  EXPECT_EQ(run(r, out, {"menu SENTE"}), refused);
+  EXPECT_EQ(run_lines(r, out, {"menu SENTE"}), refused);
   EXPECT_EQ(g.tesu, 1);
   EXPECT_EQ(g.pos.ban, board);
   // 戻 takes the capture back, and the game goes on.
-  run(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
+  run_lines(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
   EXPECT_EQ(g.tesu, 1);
   EXPECT_EQ(g.pos.ban[3][6], -HU);
 }

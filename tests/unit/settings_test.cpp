@@ -7,24 +7,19 @@
 
 #include "platform/text_file.h"
 #include "replay.h"
+#include "script.h"
 #include "test_folder.h"
 
 namespace hakuro {
 namespace {
 
+using testing::run_lines;
 using testing::TestFolder;
 
 std::string sjis_lines(std::initializer_list<const char*> lines) {
   std::string s;
   for (const char* l : lines) s += utf8_to_sjis(l) + "\r\n";
   return s;
-}
-
-std::string run_lines(replay::Replay& r, std::ostringstream& out,
-                      std::initializer_list<const char*> lines) {
-  out.str("");
-  for (const char* l : lines) r.line(l);
-  return out.str();
 }
 
 TEST(Settings, FirstRunWritesTheDefaultsInShiftJis) {
