@@ -3,11 +3,11 @@
 # build with the address and undefined-behaviour sanitizers; then runs each fuzzer for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/packages.sh
+scripts/packages.sh --test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHAKURO_TESTS=ON -DHAKURO_BENCH=ON > /dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
