@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test: once in a normal build and once in a
-# build with the address and undefined-behaviour sanitizers; then runs each fuzzer for a while.
+# Sets up what is missing, builds, and runs every test: once in a normal build, whose Debian
+# package is then built and checked, and once in a build with the address and undefined-behaviour
+# sanitizers; then runs each fuzzer for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/packages.sh
+scripts/packages.sh --test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHAKURO_TESTS=ON -DHAKURO_BENCH=ON > /dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+scripts/package-test.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHAKURO_SANITIZE=ON -DHAKURO_GUI=OFF \
       -DHAKURO_BENCH=OFF > /dev/null
