@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "record/notation.h"
+#include "record/position_check.h"
 #include "state/game.h"
 
 namespace hakuro {
@@ -31,7 +32,7 @@ struct KifPlayer {
 enum class Winner { none, top, bottom };
 
 struct KifGame {
-  Position start;          // the position before the first move
+  Position start = full_position();  // the position before the first move
   bool top_first = false;  // the top player made (or makes) the first move
   KifPlayer top, bottom;
   std::string title;

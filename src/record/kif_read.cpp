@@ -470,7 +470,7 @@ class Reader {
       if (h_.rows != 9) return refuse(KifProblem::bad_line, h_.board_line);
       g.start = h_.board;
     } else if (even) {
-      set_starting_position(g.start);
+      g.start = full_position();
     } else if (!handicap_start(h_.handicap, g.start)) {
       return refuse(KifProblem::bad_line, h_.handicap_line);
     }

@@ -36,8 +36,7 @@ const std::array<Handicap, 15> kHandicaps = {{
 
 // The handicap's start with 上手 on the side the file calls 後手.
 Position handicap_position(const Handicap& h, bool sente_top) {
-  Position p;
-  set_starting_position(p);
+  Position p = full_position();
   for (const FileRank fr : h.removed) {
     if (fr.file == 0) break;
     const Square sq = square_of(fr, sente_top);

@@ -101,16 +101,13 @@ std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_t
 std::string write_kif(const KifGame& g) {
   const KifSides sides = kif_sides(g.start, g.top_first);
   const bool handicap = sides.handicap != nullptr;
-  Position full;
-  set_starting_position(full);
-
   std::string s;
   if (g.started) {
     const DateTime& t = *g.started;
     s += "開始日時：" + format("%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
                               t.minute, t.second) + kEol;
   }
-  if (same_position(g.start, full)) {
+  if (same_position(g.start, full_position())) {
     s += std::string("手合割：平手") + kEol;
   } else {
     if (handicap) s += std::string("手合割：") + sides.handicap + kEol;

@@ -53,6 +53,13 @@ void complete_position(Position& p) {
   調査_2歩フラグ設定(p);
 }
 
+Position full_position() {
+  Position p;
+  set_starting_position(p);
+  complete_position(p);
+  return p;
+}
+
 bool same_position(const Position& a, const Position& b) {
   return a.ban == b.ban && a.mochi_sita == b.mochi_sita && a.mochi_ue == b.mochi_ue;
 }

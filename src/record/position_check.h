@@ -27,6 +27,9 @@ PositionCheck check_position(const Position& p);
 // The hand totals, the kings' squares and the two-pawn flags, from the board and the hands.
 void complete_position(Position& p);
 
+// The full starting position, completed.
+Position full_position();
+
 // Board and hands equal.
 bool same_position(const Position& a, const Position& b);
 

@@ -16,7 +16,8 @@ void check(const hakuro::KifRead& r, std::string_view bytes) {
   using namespace hakuro;
   const auto lines = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
   if (r.problem != KifProblem::none) {
-    if (r.line < 0 || static_cast<std::size_t>(r.line) > lines || !r.game.moves.empty()) std::abort();
+    if (r.line < 0 || static_cast<std::size_t>(r.line) > lines || !r.game.moves.empty())
+      std::abort();
     return;
   }
   if (r.game.moves.size() > kKifMaxMoves) std::abort();

@@ -20,18 +20,11 @@ std::string data(const std::string& name) {
   return TestFolder::read(std::string(HAKURO_TEST_DATA) + "/kif/" + name);
 }
 
-Position full_start() {
-  Position p;
-  set_starting_position(p);
-  complete_position(p);
-  return p;
-}
-
 // Plays moves given in shogi's coordinates (files and ranks seen from 先手) on a scratch game,
 // each player's clock running on; `turned` puts 先手 on the top side of the board.
 class Builder {
  public:
-  explicit Builder(bool sente_first = true, bool turned = false, Position start = full_start())
+  explicit Builder(bool sente_first = true, bool turned = false, Position start = full_position())
       : g_(scratch_game(start)), turned_(turned), sente_(sente_first) {
     game.start = start;
     game.top_first = sente_first == turned;
@@ -93,7 +86,7 @@ KifGame yokofudori(bool turned) {
   return g;
 }
 
-void expect_same_game(const KifGame& a, const KifGame& b) {
+void expect_same_game(const KifGame& a, const KifGame& b, bool times = true) {
   EXPECT_TRUE(same_position(a.start, b.start));
   EXPECT_EQ(a.top_first, b.top_first);
   ASSERT_EQ(a.moves.size(), b.moves.size());
@@ -105,33 +98,41 @@ void expect_same_game(const KifGame& a, const KifGame& b) {
     if (!is_drop(m.moto_x)) {
       EXPECT_EQ(m.moto_y, n.moto_y);
     }
-    EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
-              std::tie(n.jikan_sita_mae, n.jikan_sita_ato, n.jikan_ue_mae, n.jikan_ue_ato))
-        << "move " << i + 1;
+    if (times) {
+      EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
+                std::tie(n.jikan_sita_mae, n.jikan_sita_ato, n.jikan_ue_mae, n.jikan_ue_ato))
+          << "move " << i + 1;
+    }
   }
-  EXPECT_EQ(a.winner, b.winner);
+  if (times) {
+    EXPECT_EQ(a.winner, b.winner);
+  }
 }
 
 TEST(Notation, MovesReadAsInTheUsualNotation) {
   const KifGame g = yokofudori(false);
-  const auto shown = [&](std::size_t i, bool may_promote = false) {
-    const KifuMove& m = g.moves[i];
-    const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].saki_x, g.moves[i - 1].saki_y};
-    return side_mark(m, false) + move_text(m, may_promote, prev, false) + move_source(m, false);
-  };
-  EXPECT_EQ(shown(0), "▲７六歩(77)");
-  EXPECT_EQ(shown(9), "△同　歩(23)");
-  EXPECT_EQ(shown(15, true), "△８八角成(22)");
-  EXPECT_EQ(shown(19), "△４五角打");
-  // The same moves made with 先手 on the top side read the same.
-  const KifGame t = yokofudori(true);
-  EXPECT_EQ(side_mark(t.moves[9], true) + move_text(t.moves[9], false, {t.moves[8].saki_x, t.moves[8].saki_y}, true),
-            "△同　歩");
+  // The same moves read the same whichever side of the board 先手 sat on.
+  for (const bool turned : {false, true}) {
+    const KifGame g = yokofudori(turned);
+    const auto shown = [&](std::size_t i) {
+      const KifuMove& m = g.moves[i];
+      const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].saki_x, g.moves[i - 1].saki_y};
+      return side_mark(m, turned) + move_text(m, promotion_was_possible(m), prev, turned) +
+             move_source(m, turned);
+    };
+    EXPECT_EQ(shown(0), "▲７六歩(77)");
+    EXPECT_EQ(shown(9), "△同　歩(23)");
+    EXPECT_EQ(shown(15), "△８八角成(22)");
+    EXPECT_EQ(shown(19), "△４五角打");
+  }
   // 不成 where the piece might have promoted, and the promoted pieces' names.
-  const KifuMove silver{.moto_x = 7, .moto_y = 3, .saki_x = 7, .saki_y = 2, .koma = -GIN, .ato_koma = -GIN};
+  const KifuMove silver{.moto_x = 7, .moto_y = 3, .saki_x = 7, .saki_y = 2, .koma = -GIN,
+                        .ato_koma = -GIN};
+  EXPECT_TRUE(promotion_was_possible(silver));
   EXPECT_EQ(move_text(silver, true, {}, false), "３二銀不成");
   std::string names;
-  for (int c : {HU_NARI, KYOU_NARI, KEI_NARI, GIN_NARI, KAKU_NARI, SYA_NARI, -OU}) names += piece_name(c);
+  for (int c : {HU_NARI, KYOU_NARI, KEI_NARI, GIN_NARI, KAKU_NARI, SYA_NARI, -OU})
+    names += piece_name(c);
   EXPECT_EQ(names, "と成香成桂成銀馬龍玉");
 }
 
@@ -182,6 +183,11 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
   const KifRead taken = read_kif(text, true);
   ASSERT_EQ(taken.problem, KifProblem::none) << taken.line;
   expect_same_game(taken.game, k.game);
+  // Nothing is played once a king is taken.
+  const std::size_t end = text.find("まで");
+  const KifRead on = read_kif(text.substr(0, end) + "  14 ５八玉(59)\r\n", true);
+  EXPECT_EQ(on.problem, KifProblem::wrong_move);
+  EXPECT_EQ(on.line, 18);
 }
 
 // Each start: a handicap (上手, the top player, moves first), the program's own handicap on the
@@ -201,7 +207,7 @@ TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
   expect_same_game(r.game, h.game);
   EXPECT_EQ(write_kif(r.game), text);
 
-  Position bishop_gone = full_start();  // ▽ once: the bottom player's bishop taken away
+  Position bishop_gone = full_position();  // ▽ once: the bottom player's bishop taken away
   bishop_gone.ban[2][8] = KARA;
   Builder b(true, false, bishop_gone);
   b.move(77, 76).move(33, 34);  // 上手 is the bottom player: the file turns the board round
@@ -235,12 +241,14 @@ struct PublicFile {
 TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
   const KifGame yokofu = yokofudori(false);
   for (const PublicFile& f : {
-           PublicFile{"yokofudori_times.kif", 23, false, "先手の人"},       // Shift-JIS, times, comments, a branch
-           PublicFile{"yokofudori_plain.kifu", 23, false, "先手の人"},      // UTF-8, no times
-           PublicFile{"yokofudori_bom.kif", 23, false, "先手の人"},         // UTF-8 with a BOM
-           PublicFile{"yokofudori_header.kifu", 23, false, "先手の人"},     // Shift-JIS by its first line
-           PublicFile{"rokumai.kif", 10, true, "下手の人"},                 // 六枚落ち
-           PublicFile{"diagram.kifu", 4, true, "先手の人"},                 // a board diagram, 後手番
+           // Shift-JIS with times, comments, a bookmark and a branch; UTF-8 without times;
+           // UTF-8 with a BOM; Shift-JIS named by its first line in a .kifu file.
+           PublicFile{"yokofudori_times.kif", 23, false, "先手の人"},
+           PublicFile{"yokofudori_plain.kifu", 23, false, "先手の人"},
+           PublicFile{"yokofudori_bom.kif", 23, false, "先手の人"},
+           PublicFile{"yokofudori_header.kifu", 23, false, "先手の人"},
+           PublicFile{"rokumai.kif", 10, true, "下手の人"},  // 六枚落ち's opening
+           PublicFile{"diagram.kifu", 4, true, "先手の人"},  // a board diagram, 後手番
        }) {
     SCOPED_TRACE(f.name);
     const std::string bytes = data(f.name);
@@ -249,11 +257,7 @@ TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
     EXPECT_EQ(r.game.moves.size(), f.moves);
     EXPECT_EQ(r.game.top_first, f.top_first);
     EXPECT_EQ(r.game.bottom.name, f.bottom_name);
-    if (f.moves == 23) {
-      for (std::size_t i = 0; i < 23; ++i)
-        EXPECT_EQ(r.game.moves[i].saki_x * 10 + r.game.moves[i].saki_y,
-                  yokofu.moves[i].saki_x * 10 + yokofu.moves[i].saki_y);
-    }
+    if (f.moves == 23) expect_same_game(r.game, yokofu, false);
   }
   // The times are kept: the 20th move's own minutes and 後手's total.
   const KifRead timed = read_kif(data("yokofudori_times.kif"), false);

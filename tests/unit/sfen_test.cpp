@@ -21,7 +21,8 @@ TEST(Sfen, TheStartAndAHandicapReadAsEnginesWriteThem) {
   EXPECT_FALSE(r.top_to_move);
   EXPECT_EQ(r.pos.ou_sita_x * 10 + r.pos.ou_sita_y, 59);
   // 香落ち: 上手 is 後手 and moves first.
-  const SfenRead h = read_sfen("lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1", false);
+  const SfenRead h =
+      read_sfen("lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1", false);
   Position lance;
   ASSERT_TRUE(handicap_start("香落ち", lance));
   EXPECT_EQ(h.pos.ban, lance.ban);
@@ -51,6 +52,7 @@ TEST(Sfen, CopyThenPasteRoundTripsExactly) {
 }
 
 TEST(Sfen, MalformedOrImpossibleTextIsRefusedWithItsReason) {
+  constexpr const char* kBoard = "盤面の書き方が正しくありません";
   const struct {
     const char* text;
     SfenProblem problem;
@@ -60,10 +62,13 @@ TEST(Sfen, MalformedOrImpossibleTextIsRefusedWithItsReason) {
       {"startpos", SfenProblem::malformed, "SFENの形式ではありません"},
       {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1 moves 7g7f",
        SfenProblem::malformed, "SFENの形式ではありません"},
-      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1 b - 1", SfenProblem::malformed, "盤面の書き方が正しくありません"},
-      {"lnsgkgsnl/1r5b2/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1", SfenProblem::malformed, "盤面の書き方が正しくありません"},
-      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSG+KGSNL b - 1", SfenProblem::malformed, "盤面の書き方が正しくありません"},
-      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGXGSNL b - 1", SfenProblem::malformed, "盤面の書き方が正しくありません"},
+      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1 b - 1", SfenProblem::malformed, kBoard},
+      {"lnsgkgsnl/1r5b2/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1", SfenProblem::malformed,
+       kBoard},
+      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSG+KGSNL b - 1", SfenProblem::malformed,
+       kBoard},
+      {"lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGXGSNL b - 1", SfenProblem::malformed,
+       kBoard},
       {"4k4/9/9/9/9/9/9/9/4K4 x - 1", SfenProblem::malformed, "手番は b か w で書いて下さい"},
       {"4k4/9/9/9/9/9/9/9/4K4 b K 1", SfenProblem::malformed, "持駒の書き方が正しくありません"},
       {"4k4/9/9/9/9/9/9/9/4K4 b PP 1", SfenProblem::malformed, "持駒の書き方が正しくありません"},
