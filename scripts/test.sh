@@ -27,7 +27,7 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DHAKURO_FUZZ=ON -DHAKU
       -DHAKURO_BENCH=OFF > /dev/null
 cmake --build build-fuzz -j"$jobs" --target hakuro_fuzzers
 mkdir -p build-fuzz/artifacts
-fuzzers=(settings wave record)
+fuzzers=(settings wave record kif sfen)
 pids=()
 for name in "${fuzzers[@]}"; do
   mkdir -p "build-fuzz/corpus/$name"
