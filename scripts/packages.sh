@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs that are not there yet (with sudo when not root).
+# Installs the Debian packages that are not there yet (with sudo when not root): those that
+# building and running the program need; with --test, also those of the tests, the benchmarks,
+# the fuzzers and the package checks.
 set -euo pipefail
-packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic
-          libgtest-dev libgmock-dev libbenchmark-dev
-          clang-14 libclang-rt-14-dev)  # the fuzzers: clang and its sanitizer and fuzzer runtimes
+packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic)
+if [ "${1-}" = --test ]; then
+  packages+=(libgtest-dev libgmock-dev libbenchmark-dev
+             clang-14 libclang-rt-14-dev            # the fuzzers: clang and its runtimes
+             dpkg-dev file                          # cpack: the dependencies of the binary
+             lintian appstream desktop-file-utils)  # the checks of the package
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/packages.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DHAKURO_BENCH=OFF > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DHAKURO_TESTS=OFF -DHAKURO_BENCH=OFF > /dev/null
 cmake --build build -j"$(nproc)" --target hakuro
 cd build/run
 exec ./../hakuro "$@"

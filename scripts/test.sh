@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test: once in a normal build and once in a
-# build with the address and undefined-behaviour sanitizers; then runs each fuzzer for a while.
+# Sets up what is missing, builds, and runs every test: once in a normal build, whose Debian
+# package is then built and checked, and once in a build with the address and undefined-behaviour
+# sanitizers; then runs each fuzzer for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/packages.sh
+scripts/packages.sh --test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHAKURO_TESTS=ON -DHAKURO_BENCH=ON > /dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+scripts/package-test.sh build
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHAKURO_SANITIZE=ON -DHAKURO_GUI=OFF \
       -DHAKURO_BENCH=OFF > /dev/null
@@ -25,7 +27,7 @@ cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 -DHAKURO_FUZZ=ON -DHAKU
       -DHAKURO_BENCH=OFF > /dev/null
 cmake --build build-fuzz -j"$jobs" --target hakuro_fuzzers
 mkdir -p build-fuzz/artifacts
-fuzzers=(settings wave record)
+fuzzers=(settings wave record kif sfen)
 pids=()
 for name in "${fuzzers[@]}"; do
   mkdir -p "build-fuzz/corpus/$name"

@@ -2,6 +2,7 @@
 // current directory (wave files, settings, game records).
 #include <QApplication>
 
+#include "qt/command_line.h"
 #include "qt/main_window.h"
 #include "qt/signals.h"
 #include "qt/startup_timing.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char** argv) {
   hakuro::startup::mark_main();
+  if (const auto status = hakuro::read_command_line(argc, argv)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   hakuro::SdlSoundLibrary sound;
   hakuro::MainWindow window(sound);

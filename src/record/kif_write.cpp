@@ -1,0 +1,137 @@
+#include <array>
+#include <cstdio>
+
+#include "record/kif.h"
+#include "record/position_check.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr const char* kEol = "\r\n";
+constexpr std::size_t kMoveColumn = 13;  // the move and its source, padded to this width
+constexpr std::array<int, 7> kHandOrder = {7, 6, 5, 4, 3, 2, 1};  // 飛 角 金 銀 桂 香 歩
+
+std::string format(const char* f, auto... v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, f, v...);
+  return buf;
+}
+
+// Names and titles stay on their line.
+std::string one_line(std::string s) {
+  for (char& c : s)
+    if (c == '\r' || c == '\n') c = ' ';
+  return s;
+}
+
+std::string player_line(const KifPlayer& p, const char* label) {
+  std::string shown = one_line(p.name);
+  if (shown.empty()) {
+    switch (p.role) {
+      case Role::you: shown = "あなた"; break;
+      case Role::computer: shown = "コンピュータ(LEVEL " + std::to_string(p.level) + ")"; break;
+      case Role::person: shown = label; break;
+    }
+  }
+  return std::string(label) + "：" + shown + kEol;
+}
+
+std::string hand_line(const Hand& hand, const char* label) {
+  std::string pieces;
+  for (int k : kHandOrder) {
+    const int n = hand[static_cast<std::size_t>(k)];
+    if (n <= 0) continue;
+    if (!pieces.empty()) pieces += "　";
+    pieces += piece_name(KIND_CODE[static_cast<std::size_t>(k)]);
+    if (n > 1) pieces += kanji_number(n);
+  }
+  return std::string(label) + "の持駒：" + (pieces.empty() ? "なし" : pieces) + kEol;
+}
+
+std::string diagram(const Position& p, bool sente_top) {
+  std::string s = hand_line(sente_top ? p.mochi_sita : p.mochi_ue, "後手");
+  s += std::string("  ９ ８ ７ ６ ５ ４ ３ ２ １") + kEol;
+  s += std::string("+---------------------------+") + kEol;
+  for (int rank = 1; rank <= 9; ++rank) {
+    s += "|";
+    for (int file = 9; file >= 1; --file) {
+      const Square sq = square_of({file, rank}, sente_top);
+      const int c = p.ban[sq.x][sq.y];
+      if (c == KARA) s += " ・";
+      else s += (is_sente_piece(c, sente_top) ? " " : "v") + piece_letter(c);
+    }
+    s += "|" + kanji_number(rank) + kEol;
+  }
+  s += std::string("+---------------------------+") + kEol;
+  return s + hand_line(sente_top ? p.mochi_ue : p.mochi_sita, "先手");
+}
+
+// Whole seconds of an accumulated time.
+long long whole(double t) { return t > 0 && t < 1e12 ? static_cast<long long>(t) : 0; }
+
+std::string time_column(const KifuMove& m) {
+  const bool top = is_top(m.ato_koma);
+  const long long total = whole(top ? m.jikan_ue_ato : m.jikan_sita_ato);
+  const long long before = whole(top ? m.jikan_ue_mae : m.jikan_sita_mae);
+  const long long own = total > before ? total - before : 0;
+  return format("(%2lld:%02lld/%02lld:%02lld:%02lld)", own / 60, own % 60, total / 3600,
+                total / 60 % 60, total % 60);
+}
+
+// Display width: a character outside ASCII takes two columns.
+std::size_t width(const std::string& s) {
+  std::size_t w = 0;
+  for (unsigned char c : s) {
+    if (c < 0x80) w += 1;
+    else if ((c & 0xC0) != 0x80) w += 2;
+  }
+  return w;
+}
+
+std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_top) {
+  std::string text = move_text(m, promotion_was_possible(m), previous_to, sente_top) +
+                     move_source(m, sente_top);
+  text.append(width(text) < kMoveColumn ? kMoveColumn - width(text) : 1, ' ');
+  return format("%4d ", n) + text + time_column(m) + kEol;
+}
+
+}  // namespace
+
+std::string write_kif(const KifGame& g) {
+  const KifSides sides = kif_sides(g.start, g.top_first);
+  const bool handicap = sides.handicap != nullptr;
+  std::string s;
+  if (g.started) {
+    const DateTime& t = *g.started;
+    s += "開始日時：" + format("%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                              t.minute, t.second) + kEol;
+  }
+  if (same_position(g.start, full_position())) {
+    s += std::string("手合割：平手") + kEol;
+  } else {
+    if (handicap) s += std::string("手合割：") + sides.handicap + kEol;
+    s += diagram(g.start, sides.sente_top);
+  }
+  const KifPlayer& sente = sides.sente_top ? g.top : g.bottom;
+  const KifPlayer& gote = sides.sente_top ? g.bottom : g.top;
+  s += player_line(sente, handicap ? "下手" : "先手");
+  s += player_line(gote, handicap ? "上手" : "後手");
+  if (!g.title.empty()) s += "棋戦：" + one_line(g.title) + kEol;
+  s += std::string("手数----指手---------消費時間--") + kEol;
+
+  Square previous_to;
+  for (std::size_t i = 0; i < g.moves.size(); ++i) {
+    const KifuMove& m = g.moves[i];
+    s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
+    previous_to = {m.saki_x, m.saki_y};
+  }
+  if (g.winner != Winner::none) {
+    const bool sente_won = (g.winner == Winner::top) == sides.sente_top;
+    const char* who = sente_won ? (handicap ? "下手" : "先手") : (handicap ? "上手" : "後手");
+    s += "まで" + std::to_string(g.moves.size()) + "手で" + who + "の勝ち" + kEol;
+  }
+  return s;
+}
+
+}  // namespace hakuro

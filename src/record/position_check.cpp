@@ -1,0 +1,67 @@
+#include "record/position_check.h"
+
+#include "rules/move.h"
+
+namespace hakuro {
+
+PositionCheck check_position(const Position& p) {
+  Hand count{};
+  int kings_top = 0, kings_bottom = 0;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      const int c = p.ban[x][y];
+      ++count[static_cast<std::size_t>(kind_index(c))];
+      if (c == OU) ++kings_top;
+      if (c == -OU) ++kings_bottom;
+    }
+  for (std::size_t k = 1; k <= 7; ++k) count[k] += p.mochi_sita[k] + p.mochi_ue[k];
+  for (int k = 1; k <= 7; ++k)
+    if (count[static_cast<std::size_t>(k)] > kPiecesInASet[static_cast<std::size_t>(k)])
+      return {PositionProblem::too_many_pieces, k};
+  if (kings_top > 1 || kings_bottom > 1) return {PositionProblem::two_kings, 0, kings_top > 1};
+  if (kings_top == 0 || kings_bottom == 0) return {PositionProblem::no_king, 0, kings_top == 0};
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y)
+      if (移動後チェック(y, p.ban[x][y]) == NG) return {PositionProblem::immovable_piece};
+  for (int x = 1; x <= MASU_SU; ++x) {
+    int top = 0, bottom = 0;
+    for (int y = 1; y <= MASU_SU; ++y) {
+      top += p.ban[x][y] == HU;
+      bottom += p.ban[x][y] == -HU;
+    }
+    if (top > 1 || bottom > 1) return {PositionProblem::two_pawns, 0, top > 1};
+  }
+  return {};
+}
+
+void complete_position(Position& p) {
+  p.mochi_sita_su = p.mochi_ue_su = 0;
+  for (std::size_t k = 1; k <= 7; ++k) {
+    p.mochi_sita_su += p.mochi_sita[k];
+    p.mochi_ue_su += p.mochi_ue[k];
+  }
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      if (p.ban[x][y] == OU) {
+        p.ou_ue_x = x;
+        p.ou_ue_y = y;
+      } else if (p.ban[x][y] == -OU) {
+        p.ou_sita_x = x;
+        p.ou_sita_y = y;
+      }
+    }
+  調査_2歩フラグ設定(p);
+}
+
+Position full_position() {
+  Position p;
+  set_starting_position(p);
+  complete_position(p);
+  return p;
+}
+
+bool same_position(const Position& a, const Position& b) {
+  return a.ban == b.ban && a.mochi_sita == b.mochi_sita && a.mochi_ue == b.mochi_ue;
+}
+
+}  // namespace hakuro

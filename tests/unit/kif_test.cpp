@@ -1,0 +1,327 @@
+// KIF files: the move notation, the writer against a file written by hand, round trips, files
+// in the layouts shogi software writes, and every refusal of the reader.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/text_file.h"
+#include "record/fit.h"
+#include "record/kif.h"
+#include "record/kif_file.h"
+#include "record/position_check.h"
+#include "test_folder.h"
+
+namespace hakuro {
+namespace {
+
+using testing::TestFolder;
+
+std::string data(const std::string& name) {
+  return TestFolder::read(std::string(HAKURO_TEST_DATA) + "/kif/" + name);
+}
+
+// Plays moves given in shogi's coordinates (files and ranks seen from 先手) on a scratch game,
+// each player's clock running on; `turned` puts 先手 on the top side of the board.
+class Builder {
+ public:
+  explicit Builder(bool sente_first = true, bool turned = false, Position start = full_position())
+      : g_(scratch_game(start)), turned_(turned), sente_(sente_first) {
+    game.start = start;
+    game.top_first = sente_first == turned;
+  }
+  Builder& move(int from, int to, double seconds = 0, bool promote = false) {
+    const Square f = square_of({from / 10, from % 10}, turned_);
+    const Square t = square_of({to / 10, to % 10}, turned_);
+    const int koma = g_.pos.ban[f.x][f.y];
+    const int sign = koma > 0 ? 1 : -1;
+    return play({f.x, f.y, t.x, t.y, koma, promote ? koma + sign : koma, g_.pos.ban[t.x][t.y]},
+                seconds);
+  }
+  Builder& drop(int code, int to, double seconds = 0) {
+    const Square t = square_of({to / 10, to % 10}, turned_);
+    const bool top = sente_ == turned_;
+    const int k = kind_index(code);
+    const int c = top ? code : -code;
+    return play({top ? MOCHI_UE_X : MOCHI_SITA_X, top ? 8 - k : k + 2, t.x, t.y, c, c, KARA},
+                seconds);
+  }
+  KifGame game;
+
+ private:
+  Builder& play(KifuMove m, double seconds) {
+    const bool top = is_top(m.ato_koma);
+    double& mine = top ? clock_top_ : clock_bottom_;
+    m.jikan_ue_mae = clock_top_;
+    m.jikan_sita_mae = clock_bottom_;
+    mine += seconds;
+    m.jikan_ue_ato = clock_top_;
+    m.jikan_sita_ato = clock_bottom_;
+    EXPECT_TRUE(move_fits(g_, m)) << "move " << game.moves.size() + 1;
+    play_fitting(g_, m);
+    game.moves.push_back(m);
+    sente_ = !sente_;
+    return *this;
+  }
+  Game g_;
+  bool turned_, sente_;
+  double clock_top_ = 0, clock_bottom_ = 0;
+};
+
+// The opening of 横歩取り with 後手's △４五角 (a line every shogi book gives), with times.
+KifGame yokofudori(bool turned) {
+  Builder b(true, turned);
+  b.move(77, 76, 5).move(33, 34, 3).move(27, 26, 10).move(83, 84, 2).move(26, 25, 65)
+      .move(84, 85, 7).move(69, 78, 12).move(41, 32, 4).move(25, 24, 30).move(23, 24, 1)
+      .move(28, 24, 8).move(85, 86, 20).move(87, 86, 9).move(82, 86, 3).move(24, 34, 120)
+      .move(22, 88, 45, true).move(79, 88, 6).drop(HU, 28, 15).move(39, 28, 11)
+      .drop(KAKU, 45, 3725).move(34, 24, 40).drop(HU, 23, 5).drop(KAKU, 77, 18);
+  KifGame g = b.game;
+  KifPlayer& sente = turned ? g.top : g.bottom;
+  KifPlayer& gote = turned ? g.bottom : g.top;
+  sente.name = "山田太郎";
+  gote.role = Role::computer;
+  gote.level = 3;
+  g.title = "横歩取り△４五角戦法";
+  g.started = DateTime{2024, 5, 1, 10, 0, 0};
+  return g;
+}
+
+void expect_same_game(const KifGame& a, const KifGame& b, bool times = true) {
+  EXPECT_TRUE(same_position(a.start, b.start));
+  EXPECT_EQ(a.top_first, b.top_first);
+  ASSERT_EQ(a.moves.size(), b.moves.size());
+  for (std::size_t i = 0; i < a.moves.size(); ++i) {
+    const KifuMove &m = a.moves[i], &n = b.moves[i];
+    EXPECT_EQ(std::tie(m.moto_x, m.saki_x, m.saki_y, m.koma, m.ato_koma, m.tori_koma),
+              std::tie(n.moto_x, n.saki_x, n.saki_y, n.koma, n.ato_koma, n.tori_koma))
+        << "move " << i + 1;
+    if (!is_drop(m.moto_x)) {
+      EXPECT_EQ(m.moto_y, n.moto_y);
+    }
+    if (times) {
+      EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
+                std::tie(n.jikan_sita_mae, n.jikan_sita_ato, n.jikan_ue_mae, n.jikan_ue_ato))
+          << "move " << i + 1;
+    }
+  }
+  if (times) {
+    EXPECT_EQ(a.winner, b.winner);
+  }
+}
+
+TEST(Notation, MovesReadAsInTheUsualNotation) {
+  const KifGame g = yokofudori(false);
+  // The same moves read the same whichever side of the board 先手 sat on.
+  for (const bool turned : {false, true}) {
+    const KifGame g = yokofudori(turned);
+    const auto shown = [&](std::size_t i) {
+      const KifuMove& m = g.moves[i];
+      const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].saki_x, g.moves[i - 1].saki_y};
+      return side_mark(m, turned) + move_text(m, promotion_was_possible(m), prev, turned) +
+             move_source(m, turned);
+    };
+    EXPECT_EQ(shown(0), "▲７六歩(77)");
+    EXPECT_EQ(shown(9), "△同　歩(23)");
+    EXPECT_EQ(shown(15), "△８八角成(22)");
+    EXPECT_EQ(shown(19), "△４五角打");
+  }
+  // 不成 where the piece might have promoted, and the promoted pieces' names.
+  const KifuMove silver{.moto_x = 7, .moto_y = 3, .saki_x = 7, .saki_y = 2, .koma = -GIN,
+                        .ato_koma = -GIN};
+  EXPECT_TRUE(promotion_was_possible(silver));
+  EXPECT_EQ(move_text(silver, true, {}, false), "３二銀不成");
+  std::string names;
+  for (int c : {HU_NARI, KYOU_NARI, KEI_NARI, GIN_NARI, KAKU_NARI, SYA_NARI, -OU})
+    names += piece_name(c);
+  EXPECT_EQ(names, "と成香成桂成銀馬龍玉");
+}
+
+TEST(KifWrite, TheWriterMatchesAFileWrittenByHand) {
+  const std::string golden = data("golden.kifu");
+  EXPECT_EQ(write_kif(yokofudori(false)), golden);
+  // 先手 on the top side: the board is turned round and the file is the same.
+  EXPECT_EQ(write_kif(yokofudori(true)), golden);
+  TestFolder folder;
+  ASSERT_EQ(save_kif("game.kif", yokofudori(false)), KifSave::saved);
+  ASSERT_EQ(save_kif("game.kifu", yokofudori(false)), KifSave::saved);
+  EXPECT_EQ(TestFolder::read("game.kif"), utf8_to_sjis(golden));
+  EXPECT_EQ(TestFolder::read("game.kifu"), golden);
+  KifGame emoji = yokofudori(false);
+  emoji.title = "🐉";
+  EXPECT_EQ(save_kif("other.kif", emoji), KifSave::unencodable);
+  EXPECT_FALSE(std::filesystem::exists("other.kif"));
+  EXPECT_EQ(kif_save_path("a"), "a.kif");
+  EXPECT_EQ(kif_save_path("a.KIFU"), "a.KIFU");
+}
+
+TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
+  // From the full start, 先手 at the bottom.
+  const KifGame g = yokofudori(false);
+  for (const bool utf8 : {false, true}) {
+    const KifRead r = read_kif(*kif_bytes(write_kif(g), utf8), utf8);
+    ASSERT_EQ(r.problem, KifProblem::none) << r.line;
+    expect_same_game(r.game, g);
+    EXPECT_EQ(r.game.bottom.name, "山田太郎");
+    EXPECT_EQ(r.game.top.name, "コンピュータ(LEVEL 3)");
+    EXPECT_EQ(r.game.title, g.title);
+    EXPECT_EQ(r.game.started, g.started);
+  }
+  // 先手 on the top side comes back at the bottom, and writes the same file again.
+  const KifRead turned = read_kif(write_kif(yokofudori(true)), true);
+  expect_same_game(turned.game, g);
+
+  // A king taken (this game allows it) by a 不成, and the result.
+  Builder k;
+  k.move(77, 76).move(33, 34).move(88, 22, 0, true).move(11, 12).move(22, 31)
+      .move(12, 13).move(79, 88).move(41, 42).move(31, 42).move(51, 42).drop(KAKU, 33)
+      .move(13, 14).move(33, 42);
+  k.game.winner = Winner::bottom;
+  const std::string text = write_kif(k.game);
+  EXPECT_NE(text.find("  10 同　玉(51)"), std::string::npos);
+  EXPECT_NE(text.find("  13 ４二角不成(33)"), std::string::npos);
+  EXPECT_NE(text.find("まで13手で先手の勝ち\r\n"), std::string::npos);
+  const KifRead taken = read_kif(text, true);
+  ASSERT_EQ(taken.problem, KifProblem::none) << taken.line;
+  expect_same_game(taken.game, k.game);
+  // Nothing is played once a king is taken.
+  const std::size_t end = text.find("まで");
+  const KifRead on = read_kif(text.substr(0, end) + "  14 ５八玉(59)\r\n", true);
+  EXPECT_EQ(on.problem, KifProblem::wrong_move);
+  EXPECT_EQ(on.line, 18);
+}
+
+// Each start: a handicap (上手, the top player, moves first), the program's own handicap on the
+// bottom side, and a position set up from a diagram with pieces in hand.
+TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
+  Position four;  // 四枚落ち, with the opening every book of handicap play gives
+  ASSERT_TRUE(handicap_start("四枚落ち", four));
+  Builder h(false, false, four);  // 上手 is 後手 of the file, on the top side
+  h.move(71, 62).move(77, 76).move(53, 54).move(27, 26).move(41, 32).move(26, 25)
+      .move(62, 53).move(25, 24);
+  const std::string text = write_kif(h.game);
+  EXPECT_NE(text.find("手合割：四枚落ち\r\n"), std::string::npos);
+  EXPECT_NE(text.find("下手：下手\r\n上手：上手\r\n"), std::string::npos);
+  EXPECT_NE(text.find("   1 ６二銀(71)"), std::string::npos);
+  const KifRead r = read_kif(text, true);
+  ASSERT_EQ(r.problem, KifProblem::none) << r.line;
+  expect_same_game(r.game, h.game);
+  EXPECT_EQ(write_kif(r.game), text);
+
+  Position bishop_gone = full_position();  // ▽ once: the bottom player's bishop taken away
+  bishop_gone.ban[2][8] = KARA;
+  Builder b(true, false, bishop_gone);
+  b.move(77, 76).move(33, 34);  // 上手 is the bottom player: the file turns the board round
+  EXPECT_TRUE(kif_sides(bishop_gone, false).sente_top);
+  const std::string turned = write_kif(b.game);
+  EXPECT_NE(turned.find("手合割：角落ち"), std::string::npos);
+  EXPECT_NE(turned.find("   1 ３四歩(33)"), std::string::npos);
+  EXPECT_EQ(write_kif(read_kif(turned, true).game), turned);
+
+  Position set_up;  // kings, a gold and hands
+  set_up.ban[5][9] = -OU;
+  set_up.ban[5][1] = OU;
+  set_up.ban[5][3] = -KIN;
+  set_up.mochi_sita = {0, 2, 0, 0, 1, 0, 0, 1};
+  set_up.mochi_ue = {0, 18 - 2, 4, 4, 3, 3, 2, 1};
+  complete_position(set_up);
+  Builder s(false, false, set_up);  // the top player moves first: 後手番
+  s.move(51, 41).drop(SYA, 51).move(41, 31);
+  const KifRead back = read_kif(write_kif(s.game), true);
+  ASSERT_EQ(back.problem, KifProblem::none) << back.line;
+  EXPECT_EQ(write_kif(back.game), write_kif(s.game));
+}
+
+struct PublicFile {
+  const char* name;
+  std::size_t moves;
+  bool top_first;
+  const char* bottom_name;
+};
+
+TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
+  const KifGame yokofu = yokofudori(false);
+  for (const PublicFile& f : {
+           // Shift-JIS with times, comments, a bookmark and a branch; UTF-8 without times;
+           // UTF-8 with a BOM; Shift-JIS named by its first line in a .kifu file.
+           PublicFile{"yokofudori_times.kif", 23, false, "先手の人"},
+           PublicFile{"yokofudori_plain.kifu", 23, false, "先手の人"},
+           PublicFile{"yokofudori_bom.kif", 23, false, "先手の人"},
+           PublicFile{"yokofudori_header.kifu", 23, false, "先手の人"},
+           PublicFile{"rokumai.kif", 10, true, "下手の人"},  // 六枚落ち's opening
+           PublicFile{"diagram.kifu", 4, true, "先手の人"},  // a board diagram, 後手番
+       }) {
+    SCOPED_TRACE(f.name);
+    const std::string bytes = data(f.name);
+    const KifRead r = read_kif(bytes, std::string(f.name).ends_with(".kifu"));
+    ASSERT_EQ(r.problem, KifProblem::none) << "line " << r.line;
+    EXPECT_EQ(r.game.moves.size(), f.moves);
+    EXPECT_EQ(r.game.top_first, f.top_first);
+    EXPECT_EQ(r.game.bottom.name, f.bottom_name);
+    if (f.moves == 23) expect_same_game(r.game, yokofu, false);
+  }
+  // The times are kept: the 20th move's own minutes and 後手's total.
+  const KifRead timed = read_kif(data("yokofudori_times.kif"), false);
+  EXPECT_EQ(timed.game.moves[19].jikan_ue_mae, 100);
+  EXPECT_EQ(timed.game.moves[19].jikan_ue_ato, 3825);
+  EXPECT_EQ(timed.game.winner, Winner::none);  // 中断
+  // 投了: the side to move loses.
+  EXPECT_EQ(read_kif("1 ７六歩(77)\n2 投了\n", true).game.winner, Winner::bottom);
+  // The diagram's position stands as it is drawn, 後手 (the top player) moving first.
+  const KifRead d = read_kif(data("diagram.kifu"), true);
+  EXPECT_EQ(d.game.start.ban[8][8], -GIN);
+  EXPECT_EQ(d.game.start.mochi_ue[1], 1);
+  EXPECT_EQ(d.game.start.mochi_sita[1], 4);
+}
+
+// Text of a game whose 先手 and 後手 march their kings up and down for `moves` moves.
+std::string marching(std::size_t moves) {
+  std::string s = "手合割：平手\n手数----指手---------消費時間--\n";
+  constexpr const char* steps[] = {"５八玉(59)", "５二玉(51)", "５九玉(58)", "５一玉(52)"};
+  for (std::size_t i = 0; i < moves; ++i)
+    s += std::to_string(i + 1) + " " + steps[i % 4] + "\n";
+  return s;
+}
+
+TEST(KifRead, EveryRefusalNamesItsLine) {
+  const std::string head = "手合割：平手\n手数----指手---------消費時間--\n";
+  const struct {
+    std::string text;
+    KifProblem problem;
+    int line;
+  } cases[] = {
+      {"開始日時：2024/05/01\nこれは棋譜ではない\n", KifProblem::bad_line, 2},
+      {"手合割：九枚落ち\n1 ７六歩(77)\n", KifProblem::bad_line, 1},
+      {head + "1 ７六歩(77)\n3 ３四歩(33)\n", KifProblem::bad_line, 4},          // a number left out
+      {head + "1 ７六歩(77)\n2 ３四歩(33) (0:05)\n", KifProblem::bad_line, 4},   // a bad time
+      {head + "1 ７六歩(77)\n2 ３四歩(33)\nおわり\n", KifProblem::bad_line, 5},
+      {head + "1 同　歩(77)\n", KifProblem::bad_line, 3},                        // 同 first
+      {head + "1 ７六銀(77)\n", KifProblem::wrong_move, 3},                     // not the piece there
+      {head + "1 ７五歩(77)\n", KifProblem::wrong_move, 3},                     // beyond its reach
+      {head + "1 ５五角打\n", KifProblem::wrong_move, 3},                       // none in hand
+      {head + "1 ７六歩成(77)\n", KifProblem::wrong_move, 3},                   // no promotion here
+      {head + "1 ７六歩不成(77)\n", KifProblem::wrong_move, 3},
+      {head + "1 ３四歩(33)\n", KifProblem::wrong_move, 3},                     // 後手's pawn
+      {"+---------------------------+\n|v香v桂v銀v金v玉v金v銀v桂v香|一\n", KifProblem::bad_line, 1},
+      {"後手の持駒：なし\n+---------------------------+\n| ・ ・ ・ ・v玉 ・ ・ ・ ・|一\n"
+       "| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
+       "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n"
+       "| ・ ・ ・ ・ 金 ・ ・ ・ ・|八\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|九\n+---------------------------+\n"
+       "先手の持駒：なし\n", KifProblem::bad_line, 2},  // 先手 without a king
+      {"先手の持駒：歩十九\n", KifProblem::bad_line, 1},
+      {marching(kKifMaxMoves + 1), KifProblem::too_many_moves,
+       static_cast<int>(kKifMaxMoves) + 3},
+      {std::string(kKifMaxBytes + 1, ' '), KifProblem::too_large, 0},
+  };
+  for (const auto& c : cases) {
+    const KifRead r = read_kif(c.text, true);
+    EXPECT_EQ(r.problem, c.problem) << c.text.substr(0, 200);
+    EXPECT_EQ(r.line, c.line) << c.text.substr(0, 200);
+    EXPECT_TRUE(r.game.moves.empty());
+  }
+  // The longest game taken, and the king taken: nothing after it is a move.
+  EXPECT_EQ(read_kif(marching(kKifMaxMoves), true).game.moves.size(), kKifMaxMoves);
+  EXPECT_EQ(load_kif("/no/such/file.kif").problem, KifProblem::unreadable);
+}
+
+}  // namespace
+}  // namespace hakuro
