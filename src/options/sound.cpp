@@ -20,6 +20,7 @@ std::int32_t 読込_サウンド(Form& f, const std::string& file, std::int32_t 
       return 0;
     case FileBytes::Status::not_regular:
     case FileBytes::Status::cannot_read:
+    case FileBytes::Status::too_large:
       表示_サウンドエラー(f, "ファイルを読み込めません。");
       return 0;
   }

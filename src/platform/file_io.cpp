@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 
@@ -28,7 +29,7 @@ Status open_failure(int error) {
 
 }  // namespace
 
-FileBytes read_regular_file(const std::string& utf8_path) {
+FileBytes read_regular_file(const std::string& utf8_path, std::size_t limit) {
   const std::string path = std::filesystem::u8path(utf8_path).string();
   // O_NONBLOCK: opening a FIFO would otherwise wait for a writer.
   const Fd in{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
@@ -36,14 +37,15 @@ FileBytes read_regular_file(const std::string& utf8_path) {
   struct stat st {};
   if (::fstat(in.fd, &st) != 0) return {Status::cannot_open, {}};
   if (!S_ISREG(st.st_mode)) return {Status::not_regular, {}};
+  if (static_cast<std::uintmax_t>(st.st_size) > limit) return {Status::too_large, {}};
   FileBytes file{Status::ok, {}};
   char buf[65536];
   for (;;) {
     const ssize_t n = ::read(in.fd, buf, sizeof buf);
     if (n == 0) return file;
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0 || file.bytes.size() + static_cast<std::size_t>(n) > kMaxFileBytes)
-      return {Status::cannot_read, {}};
+    if (n < 0) return {Status::cannot_read, {}};
+    if (file.bytes.size() + static_cast<std::size_t>(n) > limit) return {Status::too_large, {}};
     file.bytes.append(buf, static_cast<std::size_t>(n));
   }
 }

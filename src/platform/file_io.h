@@ -13,7 +13,8 @@ struct FileBytes {
     missing,      // nothing of that name
     not_regular,  // a folder, a FIFO, a device: nothing this program reads
     cannot_open,  // there, but not to be opened (no permission, a loop of links, ...)
-    cannot_read,  // opened, but a read failed, or it is larger than any file of ours
+    cannot_read,  // opened, but a read failed
+    too_large,    // larger than the reader takes
   };
   Status status = Status::missing;
   std::string bytes;  // the whole file when ok
@@ -21,13 +22,14 @@ struct FileBytes {
   bool ok() const { return status == Status::ok; }
 };
 
-// The largest file read: far beyond the settings, the records and the wave files.
+// The largest file read unless the reader says otherwise: far beyond the settings, the records
+// and the wave files.
 inline constexpr std::size_t kMaxFileBytes = std::size_t{64} << 20;
 
-// Reads the whole of a regular file. Opening never waits (a FIFO without a writer is refused at
-// once), and what is opened is what is checked, so a name that turns into a folder meanwhile is
-// refused too.
-FileBytes read_regular_file(const std::string& utf8_path);
+// Reads the whole of a regular file of at most `limit` bytes; a larger one is not read. Opening
+// never waits (a FIFO without a writer is refused at once), and what is opened is what is
+// checked, so a name that turns into a folder meanwhile is refused too.
+FileBytes read_regular_file(const std::string& utf8_path, std::size_t limit = kMaxFileBytes);
 
 // Writes bytes to path atomically: a temporary file in the same folder, flushed, renamed over
 // the target. False (and any existing file untouched) when anything fails.

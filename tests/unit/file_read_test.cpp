@@ -1,6 +1,6 @@
-// Every file the program reads (the settings, the wave files, the records) is read only when it
-// is a regular file: a folder, a FIFO or a file that cannot be read counts as one that cannot be
-// read, and no read throws out of an event.
+// Every file the program reads (the settings, the wave files, the records, KIF files) is read
+// only when it is a regular file: a folder, a FIFO or a file that cannot be read counts as one
+// that cannot be read, and no read throws out of an event.
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "control/record_menu.h"
+#include "record/kif_file.h"
 #include "replay.h"
 #include "script.h"
 #include "test_folder.h"
@@ -103,6 +104,16 @@ TEST(FileRead, ARecordThatCannotBeReadIsRefusedAndChangesNothing) {
           << name_of(kind) << " named \"" << name << '"';
     }
     EXPECT_EQ(run_lines(r, out, {"dump"}), before) << name_of(kind);
+  }
+}
+
+TEST(FileRead, AKifFileThatCannotBeReadIsRefused) {
+  for (Odd kind : odd_kinds()) {
+    TestFolder folder;
+    make(kind, "x.kif");
+    KifRead r;
+    EXPECT_NO_THROW(r = load_kif("x.kif")) << name_of(kind);
+    EXPECT_EQ(r.problem, KifProblem::unreadable) << name_of(kind);
   }
 }
 
