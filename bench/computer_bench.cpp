@@ -44,9 +44,9 @@ Game turn_position(const TurnPosition& t) {
     g.pos.mochi_sita_su += t.sita[static_cast<std::size_t>(k)];
     g.pos.mochi_ue_su += t.ue[static_cast<std::size_t>(k)];
   }
-  g.SITA = -1;
-  g.UE = 1;
-  g.teban = g.UE;
+  g.sita = -1;
+  g.ue = 1;
+  g.teban = g.ue;
   g.level = 3;
   勢力調査(g);
   return g;

@@ -23,7 +23,7 @@ inline void bottom(Game& g, int r, int x, int y, int tx, int ty) {
       g.survey.kogeki_x_sita[tx][ty] = x;
       g.survey.kogeki_y_sita[tx][ty] = y;
     }
-    if (Check && b == OU) g.survey.oute_sita[x][y] = 9;
+    if (Check && b == OU) g.survey.oute_sita[x][y] = OUTE_KOMA;
   }
 }
 
@@ -60,7 +60,7 @@ inline void top(Game& g, int r, int x, int y, int tx, int ty) {
       }
     }
   }
-  if (P.check && b == -OU) g.survey.oute_ue[x][y] = 9;
+  if (P.check && b == -OU) g.survey.oute_ue[x][y] = OUTE_KOMA;
 }
 
 // Steps from (x, y) before leaving the board in direction d (0: no limit from this axis).
@@ -68,7 +68,8 @@ inline int room(int v, int d) { return d > 0 ? 9 - v : d < 0 ? v - 1 : 9; }
 
 // The line from the piece of `code` on (x, y) in steps (dx, dy): every square is counted up to
 // and including the first piece, except that the opposing king is counted and passed through.
-// On meeting that king the squares between it and the piece get 1 and the piece's square 9.
+// On meeting that king the squares between it and the piece get OUTE_AIDA and the piece's square
+// OUTE_KOMA.
 template <bool Top>
 inline void line(Game& g, int code, int x, int y, int dx, int dy) {
   const int king = Top ? -OU : OU;
@@ -82,8 +83,8 @@ inline void line(Game& g, int code, int x, int y, int dx, int dy) {
       bottom<false>(g, code, x, y, tx, ty);
     const int b = g.pos.ban[tx][ty];
     if (b == king) {
-      for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = 1;
-      oute[x][y] = 9;
+      for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = OUTE_AIDA;
+      oute[x][y] = OUTE_KOMA;
     } else if (b != KARA) {
       return;
     }
@@ -96,15 +97,6 @@ inline void diagonals(Game& g, int code, int x, int y) {
   line<Top>(g, code, x, y, 1, -1);
   line<Top>(g, code, x, y, -1, 1);
   line<Top>(g, code, x, y, 1, 1);
-}
-
-// Rook lines in the order down, up, right, left.
-template <bool Top>
-inline void orthogonals(Game& g, int code, int x, int y) {
-  line<Top>(g, code, x, y, 0, 1);
-  line<Top>(g, code, x, y, 0, -1);
-  line<Top>(g, code, x, y, 1, 0);
-  line<Top>(g, code, x, y, -1, 0);
 }
 
 struct Step {

@@ -22,12 +22,28 @@ inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
 // The tables every survey starts from; the attackers' and defenders' squares of the top player
 // are kept from the last survey.
 void reset(Survey& s) {
-  static constexpr Table zero{}, none_sita = filled(-999), none_ue = filled(999);
+  static constexpr Table zero{}, none_sita = filled(NO_PIECE_LOW), none_ue = filled(NO_PIECE_HIGH);
   s.seiryoku_sita = s.seiryoku_ue = s.kogeki_su_sita = zero;
   s.oute_sita = s.oute_ue = zero;
   s.kogeki_x_sita = s.kogeki_y_sita = zero;
   s.kogeki_koma_sita = none_sita;
   s.kogeki_koma_ue = s.mamori_koma_sita = s.mamori_koma_ue = none_ue;
+}
+
+// One straight line from the piece of `code`, recorded for its player.
+void line_of(Game& g, int code, int x, int y, int dx, int dy) {
+  if (code > 0)
+    bearing::line<true>(g, code, x, y, dx, dy);
+  else
+    bearing::line<false>(g, code, x, y, dx, dy);
+}
+
+// A rook's four lines, in the order down, up, right, left.
+void rook_lines(Game& g, int code, int x, int y) {
+  勢力確定下直進(g, code, x, y);
+  勢力確定上直進(g, code, x, y);
+  勢力確定右直進(g, code, x, y);
+  勢力確定左直進(g, code, x, y);
 }
 
 // The bottom player's piece c on (x, y); every bearing gets the full bottom record.
@@ -37,11 +53,11 @@ void bottom_piece(Game& g, int c, int x, int y) {
   };
   switch (c) {
     case -HU: bearing::steps(PAWN_BOTTOM, x, y, bear(c)); break;
-    case -KYOU: bearing::line<false>(g, c, x, y, 0, -1); break;
+    case -KYOU: 勢力確定上直進(g, c, x, y); break;
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
         bearing::bottom<true>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = OUTE_KOMA;
       });
       break;
     case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
@@ -49,15 +65,15 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -HU_NARI:
     case -KYOU_NARI:
     case -KEI_NARI:
-    case -GIN_NARI: bearing::gold_bottom(g, c, x, y); break;
-    case -KAKU: bearing::diagonals<false>(g, -KAKU, x, y); break;
+    case -GIN_NARI: 勢力確定自金(g, c, x, y); break;
+    case -KAKU: 勢力確定自角(g, x, y); break;
     case -KAKU_NARI:
       bearing::steps(CROSS, x, y, bear(c));
-      bearing::diagonals<false>(g, -KAKU, x, y);
+      勢力確定自角(g, x, y);
       break;
-    case -SYA: bearing::orthogonals<false>(g, c, x, y); break;
+    case -SYA: rook_lines(g, c, x, y); break;
     case -SYA_NARI:
-      bearing::orthogonals<false>(g, c, x, y);
+      rook_lines(g, c, x, y);
       bearing::steps(CORNERS, x, y, bear(c));
       break;
     case -OU:
@@ -77,11 +93,11 @@ void top_piece(Game& g, int c, int x, int y) {
     case HU:
       steps(PAWN_TOP, x, y, [&](int tx, int ty) { top<TOP_PAWN>(g, c, x, y, tx, ty); });
       break;
-    case KYOU: line<true>(g, c, x, y, 0, 1); break;
+    case KYOU: 勢力確定下直進(g, c, x, y); break;
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
         top<TOP_MINOR>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = 9;
+        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = OUTE_KOMA;
       });
       break;
     case GIN:
@@ -91,15 +107,15 @@ void top_piece(Game& g, int c, int x, int y) {
     case HU_NARI:
     case KYOU_NARI:
     case KEI_NARI:
-    case GIN_NARI: gold_top(g, x, y); break;
-    case KAKU: diagonals<true>(g, c, x, y); break;
+    case GIN_NARI: 勢力確定敵金(g, x, y); break;
+    case KAKU: 勢力確定敵角(g, c, x, y); break;
     case KAKU_NARI:
       steps(CROSS, x, y, [&](int tx, int ty) { top<TOP_HORSE_STEP>(g, c, x, y, tx, ty); });
-      diagonals<true>(g, c, x, y);
+      勢力確定敵角(g, c, x, y);
       break;
-    case SYA: orthogonals<true>(g, c, x, y); break;
+    case SYA: rook_lines(g, c, x, y); break;
     case SYA_NARI:
-      orthogonals<true>(g, c, x, y);
+      rook_lines(g, c, x, y);
       steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(g, c, x, y, tx, ty); });
       break;
     case OU:
@@ -112,6 +128,18 @@ void top_piece(Game& g, int c, int x, int y) {
 }
 
 }  // namespace
+
+// The lines, golds and bishops the survey below is built of, for either player.
+void 勢力確定上直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, -1); }
+void 勢力確定下直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, 1); }
+void 勢力確定右直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 1, 0); }
+void 勢力確定左直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, -1, 0); }
+
+void 勢力確定自金(Game& g, int code, int x, int y) { bearing::gold_bottom(g, code, x, y); }
+void 勢力確定敵金(Game& g, int x, int y) { bearing::gold_top(g, x, y); }
+
+void 勢力確定自角(Game& g, int x, int y) { bearing::diagonals<false>(g, -KAKU, x, y); }
+void 勢力確定敵角(Game& g, int code, int x, int y) { bearing::diagonals<true>(g, code, x, y); }
 
 void 勢力調査(Game& g) {
   reset(g.survey);

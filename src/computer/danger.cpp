@@ -25,17 +25,15 @@ struct Scan {
   bool holds_pawn = v.mochi_sita(1) > 0;
   int kx = g.pos.ou_ue_x, ky = g.pos.ou_ue_y;
   bool destination_safe = v.S(tx, ty) == 0;
-  // As 調査_周辺状況 for every square at once: minus the computer's bishops, horses, rooks,
-  // dragons and king next to it. Padded by one all round.
-  int crowds[MASU_SU + 2][MASU_SU + 2] = {};
+  // 調査_周辺状況 of every square, counted from the few pieces that crowd (the scan asks it of
+  // most empty squares, which would cost a turn a quarter more).
+  Table crowd{};
 
   void count_crowds() {
     for (int x = 1; x <= MASU_SU; ++x)
       for (int y = 1; y <= MASU_SU; ++y)
-        if (g.pos.ban[x][y] >= KAKU)
-          for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-              if (dx != 0 || dy != 0) --crowds[x + dx][y + dy];
+        if (crowds(g.pos.ban[x][y]))
+          for_each_neighbour(x, y, [&](int nx, int ny) { --crowd[nx][ny]; });
   }
 
   // An empty square: weak spots near the computer's king and forks the human could drop into.
@@ -60,9 +58,8 @@ struct Scan {
         X > 1 && X < 9 && v.ban(X - 1, Y - 2) > HU && v.ban(X + 1, Y - 2) > HU)
       r -= points(20);
     if (holds_silver_or_gold && U <= 1) {
-      const int crowd = crowds[X][Y];
-      if (crowd < -1) r -= points(5);
-      if (U == 0 && crowd < 0) {
+      if (crowd[X][Y] < -1) r -= points(5);
+      if (U == 0 && crowd[X][Y] < 0) {
         r -= points(1);
         if (Y < 4) r -= points(10);
       }

@@ -15,11 +15,16 @@ struct Look {
   // How many human (S) and computer (U) pieces bear on the square.
   int S(int x, int y) const { return read(g.survey.seiryoku_sita, x, y, 0); }
   int U(int x, int y) const { return read(g.survey.seiryoku_ue, x, y, 0); }
-  // The human's cheapest attacker of a computer piece there (-999: none), and the defenders.
-  int kogeki_koma_sita(int x, int y) const { return read(g.survey.kogeki_koma_sita, x, y, -999); }
-  int mamori_koma_sita(int x, int y) const { return read(g.survey.mamori_koma_sita, x, y, 999); }
-  int mamori_koma_ue(int x, int y) const { return read(g.survey.mamori_koma_ue, x, y, 999); }
-  int kogeki_koma_ue(int x, int y) const { return read(g.survey.kogeki_koma_ue, x, y, 999); }
+  // The human's cheapest attacker of a computer piece there, and the defenders; off the board,
+  // none.
+  int kogeki_koma_sita(int x, int y) const {
+    return read(g.survey.kogeki_koma_sita, x, y, NO_PIECE_LOW);
+  }
+  int mamori_koma_sita(int x, int y) const {
+    return read(g.survey.mamori_koma_sita, x, y, NO_PIECE_HIGH);
+  }
+  int mamori_koma_ue(int x, int y) const { return read(g.survey.mamori_koma_ue, x, y, NO_PIECE_HIGH); }
+  int kogeki_koma_ue(int x, int y) const { return read(g.survey.kogeki_koma_ue, x, y, NO_PIECE_HIGH); }
   // Before the move.
   int seiryoku_sita_mae(int x, int y) const { return read(g.com.seiryoku_sita_mae, x, y, 0); }
   int seiryoku_ue_mae(int x, int y) const { return read(g.com.seiryoku_ue_mae, x, y, 0); }

@@ -99,9 +99,9 @@ int 調査_移動可場所数(const Game& g, int x, int y, int piece) {
 
 int 調査_周辺状況(const Game& g, int x, int y) {
   int r = 0;
-  for (int tx = x - 1; tx <= x + 1; ++tx)
-    for (int ty = y - 1; ty <= y + 1; ++ty)
-      if ((tx != x || ty != y) && on_board(tx, ty) && g.pos.ban[tx][ty] >= KAKU) --r;
+  for_each_neighbour(x, y, [&](int tx, int ty) {
+    if (crowds(g.pos.ban[tx][ty])) --r;
+  });
   return r;
 }
 

@@ -19,8 +19,18 @@ void 調査_移動不可駒(Game& g);
 // 調査_移動可場所数 "survey the number of places it may move to": the squares `piece` could
 // reach from (x, y) that the other side does not bear on.
 int 調査_移動可場所数(const Game& g, int x, int y, int piece);
-// 調査_周辺状況 "survey the surroundings": minus the number of neighbours of (x, y) holding a
-// computer bishop, horse, rook, dragon or king.
+// The computer's pieces that crowd the squares around them: its bishops, horses, rooks, dragons
+// and king.
+constexpr bool crowds(int code) { return code >= KAKU; }
+// Calls fn(tx, ty) for each square next to (x, y) that lies on the board.
+template <class Fn>
+void for_each_neighbour(int x, int y, Fn&& fn) {
+  for (int tx = x - 1; tx <= x + 1; ++tx)
+    for (int ty = y - 1; ty <= y + 1; ++ty)
+      if ((tx != x || ty != y) && on_board(tx, ty)) fn(tx, ty);
+}
+// 調査_周辺状況 "survey the surroundings": minus the number of neighbours of (x, y) that crowd
+// it. (The danger scan counts the same for every square at once.)
 int 調査_周辺状況(const Game& g, int x, int y);
 // 調査_自守駒MAN_直進駒 "survey the human's straight-moving guard": OK when a human lance or rook
 // further down the column could move onto (x, y), looking past the piece standing there.

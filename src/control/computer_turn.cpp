@@ -2,7 +2,6 @@
 
 #include "analysis/survey.h"
 #include "computer/search.h"
-#include "control/play.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/clock.h"
@@ -13,7 +12,7 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
 }
 
 // "思考中" (thinking) left of the board while the computer searches.
@@ -25,54 +24,65 @@ void show_thinking(Form& f) {
   描画_桝輪郭(f, look.haikei_iro, 1, 8);
 }
 
-// After the computer's move: a king taken ends the game; a mate or a check is announced.
-// False when the game has ended.
-bool announce(Form& f) {
+// The computer's move written beside the board (which clears "思考中") and its square outlined.
+void show_move(Form& f, int to_x, int to_y, int placed) {
+  描画_移動結果(f, f.g.ue, to_x, to_y, placed, IRO_SHIRO);
+  描画_桝輪郭(f, IRO_SHIRO, to_x, to_y);
+}
+
+// After the computer's move: a king taken ends the game, once the move is shown; a mate or a
+// check is announced.
+Outcome announce(Form& f, const Move& m) {
   Game& g = f.g;
-  if (g.ou_tori == g.UE) {
-    終了(f, "ｺﾝﾋﾟｭｰﾀ");
-    return false;
-  }
-  if (g.ou_tori == g.SITA) {
-    終了(f, "あなた");
-    return false;
+  if (g.ou_tori != TEBAN_NASI) {
+    show_move(f, m.to_x, m.to_y, m.placed);
+    return 終了(f, g.ou_tori == g.ue ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
   if (詰めかMAN(g) == OK) msg_ok(f, "よし！!", "詰め ?");
   else if (g.survey.seiryoku_ue[g.pos.ou_sita_x][g.pos.ou_sita_y] > 0)
     msg_ok(f, "   ** 王手 **", "");
-  return true;
+  return Outcome::played;
 }
 
 }  // namespace
 
-void com_ban(Form& f) {
-  Game& g = f.g;
-  g.clock.teban_kaishi = f.win.time_of_day();
+void begin_computer_turn(Form& f) {
+  f.g.clock.teban_kaishi = f.win.time_of_day();
   restart_timer_if_shown(f);
   show_thinking(f);
-  prepare_search(g);
   f.screen.refresh();
+}
 
+std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& tick) {
+  prepare_search(g);
   Candidate best;
-  const SearchHooks hooks{[&f] { Timer1_Timer(f); }, {}};
-  if (!search_best(g, hooks, best)) {
-    set_timer1(f, false);
-    終了(f, "あなた");
-    return;
-  }
+  if (!search_best(g, SearchHooks{tick, {}}, best)) return std::nullopt;
+  return Move{best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed,
+              best.from_y};
+}
 
-  play_move(f, Move{best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed,
-                    best.from_y});
+Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
+  Game& g = f.g;
+  if (!move) {  // no move left: the computer loses
+    set_timer1(f, false);
+    return 終了(f, "あなた");
+  }
+  play_move(f, *move);
   set_timer1(f, false);
   勢力調査(g);
-  if (!announce(f)) return;
+  if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
-  描画_移動結果(f, g.UE, best.to_x, best.to_y, best.placed, IRO_SHIRO);
-  描画_桝輪郭(f, IRO_SHIRO, best.to_x, best.to_y);
+  show_move(f, move->to_x, move->to_y, move->placed);
   g.clock.mochi_jikan_ue += g.clock.keika_byou;
   g.clock.teban_kaishi = f.win.time_of_day();
-  g.teban = g.SITA;
+  g.teban = g.sita;
   restart_timer_if_shown(f);
+  return Outcome::played;
+}
+
+Outcome com_ban(Form& f) {
+  begin_computer_turn(f);
+  return play_computer_move(f, choose_computer_move(f.g, [&f] { Timer1_Timer(f); }));
 }
 
 }  // namespace hakuro

@@ -1,11 +1,27 @@
-// The computer's turn, inside the event that hands it the move.
+// The computer's turn, in two halves: choosing its move, and playing it. The second half takes
+// all it needs from the game record and its argument, so the choice may be made elsewhere (on
+// another thread) and played later, on the window's thread.
 #pragma once
 
+#include <functional>
+#include <optional>
+
+#include "control/play.h"
 #include "form/form.h"
 
 namespace hakuro {
 
-// com_ban "computer's move": the computer chooses, plays and announces its move.
-void com_ban(Form& f);
+// The turn begins: its clock starts and "思考中" shows left of the board.
+void begin_computer_turn(Form& f);
+// The first half: the move the computer chooses in the present position, none when it has no
+// move at all. `tick` runs now and then during the search, so that a clock can move. Nothing is
+// played, and the board is left as it was.
+std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& tick = {});
+// The second half: the chosen move played through the one move path, drawn, sounded and
+// announced, and the turn handed back to the human; without a move, the computer's loss.
+Outcome play_computer_move(Form& f, const std::optional<Move>& move);
+
+// com_ban "computer's move": the whole turn, inside the event that hands it the move.
+Outcome com_ban(Form& f);
 
 }  // namespace hakuro

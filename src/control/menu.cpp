@@ -3,9 +3,9 @@
 #include <functional>
 #include <map>
 
+#include "control/handicap_menu.h"
 #include "control/record_menu.h"
 #include "control/startup.h"
-#include "handicap/handicap.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"

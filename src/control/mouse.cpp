@@ -24,34 +24,36 @@ int cell_of(double v, int origin, int size) {
 }
 
 bool belongs_to_mover(const Game& g, int piece) {
-  return (g.teban == g.SITA && piece <= -HU) || (g.teban == g.UE && piece >= HU);
+  return (g.teban == g.sita && piece <= -HU) || (g.teban == g.ue && piece >= HU);
 }
 
 void restart_turn_clock(Form& f) {
   f.g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.
-void resume(Form& f) {
+Outcome resume(Form& f) {
   Game& g = f.g;
   if (g.taikyoku_mode == MODE_MAN) {
-    if (g.chudan != OK) return;
+    if (g.chudan != OK) return Outcome::played;
     g.chudan = NG;
     restart_turn_clock(f);
-    if (g.teban == g.TEBAN_SENTE) msg_ok(f, "先手の番です", "対局");
-    else if (g.teban == g.TEBAN_GOTE) msg_ok(f, "後手の番です", "対局");
-    return;
+    if (g.teban == g.teban_sente) msg_ok(f, "先手の番です", "対局");
+    else if (g.teban == g.teban_gote) msg_ok(f, "後手の番です", "対局");
+    return Outcome::played;
   }
-  if (g.teban == g.UE) {
+  if (g.teban == g.ue) {
     g.chudan = NG;
     msg_ok(f, "OKですか？", "再開(COM)");
-    com_ban(f);
-  } else if (g.teban == g.SITA && g.chudan == OK) {
+    return com_ban(f);
+  }
+  if (g.teban == g.sita && g.chudan == OK) {
     g.chudan = NG;
     restart_turn_clock(f);
     msg_ok(f, "MANの番です", "対局");
   }
+  return Outcome::played;
 }
 
 void pick_on_board(Form& f, int x, int y) {
@@ -106,7 +108,7 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     clear_pick(f);
     s.moto_y = from_y;
   });
-  描画_移動結果(f, placed >= HU ? g.UE : g.SITA, s.saki_x, s.saki_y, placed, g.look.moji_iro);
+  描画_移動結果(f, placed >= HU ? g.ue : g.sita, s.saki_x, s.saki_y, placed, g.look.moji_iro);
   after_human_move(f, captured);
 }
 
@@ -119,7 +121,7 @@ void pick_in_hand(Form& f, int column, int row, int k) {
   g.sel.moto_x = g.sel.sentaku_x = column;
   g.sel.moto_y = g.sel.sentaku_y = row;
   g.sel.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
-  const int owner = bottom ? g.SITA : g.UE, other = bottom ? g.UE : g.SITA;
+  const int owner = bottom ? g.sita : g.ue, other = bottom ? g.ue : g.sita;
   if (g.teban == owner) {
     g.sel.sentaku = 1;
     描画_桝輪郭(f, IRO_AKA, column, row);
@@ -166,7 +168,13 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
     msg_ok(f, "「対局」で始めて下さい", "開始");
     return;
   }
-  resume(f);
+  if (king_taken(g)) {
+    refuse_decided_game(f);
+    return;
+  }
+  // The same press is then handled on the board as it stands, even after the computer's move
+  // ended its game and a new one was set up.
+  if (resume(f) == Outcome::ended) return;
   if (!on_board(x, y)) press_off_board(f, x, y);
   else if (g.sel.sentaku == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);

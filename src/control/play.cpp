@@ -15,32 +15,25 @@ namespace hakuro {
 
 namespace {
 
-void after_move_against_computer(Form& f, int captured) {
+Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
   g.clock.mochi_jikan_sita += g.clock.keika_byou;
   勢力調査(g);
-  if (詰めかCOM(g) == OK || captured == OU) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.SITA) {
-    終了(f, "あなた");
-  } else if (g.ou_tori == g.UE) {
-    終了(f, "ｺﾝﾋﾟｭｰﾀ");
-  } else if (g.ou_tori == TEBAN_NASI) {
-    g.teban = g.UE;
-    com_ban(f);
-  }
+  if (詰めかCOM(g) == OK || captured == OU || g.ou_tori == g.sita) return 終了(f, "あなた");
+  if (g.ou_tori == g.ue) return 終了(f, "ｺﾝﾋﾟｭｰﾀ");
+  g.teban = g.ue;
+  return com_ban(f);
 }
 
-void after_move_between_people(Form& f) {
+Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
-  if (g.ou_tori == g.SITA) 終了(f, "先手");
-  if (g.ou_tori == g.UE) 終了(f, "後手");
-  if (g.teban == g.TEBAN_SENTE || g.teban == g.TEBAN_GOTE) {
-    (g.teban == g.SITA ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
-    g.teban = g.teban == g.TEBAN_SENTE ? g.TEBAN_GOTE : g.TEBAN_SENTE;
-  }
+  if (g.ou_tori == g.sita) return 終了(f, "先手");
+  if (g.ou_tori == g.ue) return 終了(f, "後手");
+  (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
+  g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
   g.clock.teban_kaishi = f.win.time_of_day();
+  return Outcome::played;
 }
 
 }  // namespace
@@ -55,11 +48,11 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   // The turn's seconds are measured now, whether or not the clock is shown.
   g.clock.keika_byou = 調査_経過秒(g.clock.teban_kaishi, f.win.time_of_day());
   const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
-  const bool bottom_moves = g.teban == g.SITA;
+  const bool bottom_moves = g.teban == g.sita;
   手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
            bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
   ++g.tesu;
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
   if (before_board_change) before_board_change();
   const int captured = g.pos.ban[m.to_x][m.to_y];
   駒移動(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
@@ -67,15 +60,26 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   return captured;
 }
 
-void after_human_move(Form& f, int captured) {
-  if (f.g.taikyoku_mode == MODE_COM) after_move_against_computer(f, captured);
-  else after_move_between_people(f);
+Outcome after_human_move(Form& f, int captured) {
+  if (f.g.taikyoku_mode == MODE_COM) return after_move_against_computer(f, captured);
+  return after_move_between_people(f);
 }
 
-void 終了(Form& f, const std::string& name) {
+bool king_taken(const Game& g) { return g.ou_tori != TEBAN_NASI; }
+
+void refuse_decided_game(Form& f) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, "勝負はついています", "対局");
+}
+
+Outcome 終了(Form& f, const std::string& name) {
   msg_ok(f, name + "の勝ちです", "終了");
-  if (msg_yes(f, "続けますか？", "再ゲーム")) 初期設定(f);
-  else 終了処理(f);
+  if (msg_yes(f, "続けますか？", "再ゲーム")) {
+    初期設定(f);
+    return Outcome::restarted;
+  }
+  終了処理(f);
+  return Outcome::ended;
 }
 
 }  // namespace hakuro

@@ -8,6 +8,11 @@
 
 namespace hakuro {
 
+// What became of a move, or of a turn, told to its callers up the move path: it was played and
+// the game goes on; the game ended and a new one has been set up; the program ended. The callers
+// stop on the last two.
+enum class Outcome { played, restarted, ended };
+
 // A move accepted by the rules.
 struct Move {
   int from_x, from_y;   // a square, or a hand column with the row the board change takes
@@ -27,9 +32,15 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
 
 // After the human's move: against the computer the end of the game or the computer's reply;
 // between two people the end of the game or the turn passing. `captured` is what the move took.
-void after_human_move(Form& f, int captured);
+Outcome after_human_move(Form& f, int captured);
 
-// 終了 "end": announces the winner and offers a new game; No ends the program.
-void 終了(Form& f, const std::string& name);
+// A king has been taken: the game is decided, and nothing more is played in it.
+bool king_taken(const Game& g);
+// The refusal of a move, or of the computer's turn, in a decided game.
+void refuse_decided_game(Form& f);
+
+// 終了 "end": announces the winner and offers a new game: restarted on Yes; No ends the
+// program.
+Outcome 終了(Form& f, const std::string& name);
 
 }  // namespace hakuro

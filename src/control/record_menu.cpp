@@ -1,8 +1,6 @@
 #include "control/record_menu.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "control/startup.h"
 #include "display/clock_text.h"
@@ -11,6 +9,7 @@
 #include "options/sound.h"
 #include "record/file.h"
 #include "record/panel.h"
+#include "rules/move.h"
 
 namespace hakuro {
 
@@ -41,8 +40,8 @@ void stop_play(Form& f) {
 }
 
 void show_clocks(Form& f) {
-  描画_所有時間(f, f.g.UE, f.g.clock.mochi_jikan_ue);
-  描画_所有時間(f, f.g.SITA, f.g.clock.mochi_jikan_sita);
+  描画_所有時間(f, f.g.ue, f.g.clock.mochi_jikan_ue);
+  描画_所有時間(f, f.g.sita, f.g.clock.mochi_jikan_sita);
 }
 
 void draw_square(Form& f, int x, int y) {
@@ -51,37 +50,11 @@ void draw_square(Form& f, int x, int y) {
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
 }
 
-std::string read_file(const std::string& path, bool& ok) {
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  ok = static_cast<bool>(in);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ok = ok && !in.bad();
-  return bytes;
-}
-
-std::size_t characters(const std::string& utf8) {
-  std::size_t n = 0;
-  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
 
-// Draws the loaded record's header texts: the title below the board on the left, the players'
-// names above and below the board.
-void show_headers(Form& f, const RecordFile& r) {
-  f.screen.text(取得_棋譜のX座標(r.title) - 3000, 6350, r.title, IRO_AKA, 12, f.font_bold);
-  f.screen.text(取得_棋譜のX座標(r.top_name), 100, r.top_name, IRO_SHIRO, 12, f.font_bold);
-  f.screen.text(取得_棋譜のX座標(r.bottom_name), 6350, r.bottom_name, IRO_SHIRO, 12, f.font_bold);
-}
-
 }  // namespace
-
-double 取得_棋譜のX座標(const std::string& text) {
-  return ban_left + masu_w * (3 + (13 - static_cast<double>(characters(text))) / 5);
-}
 
 void REPLAY_Click(Form& f) {
   Game& g = f.g;
@@ -93,7 +66,7 @@ void REPLAY_Click(Form& f) {
   }
   stop_play(f);
   const int n = g.record.kifu_tesu;
-  const KifuMove m = g.record.at(n);
+  const KifuMove m = g.record.move(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = m.koma;
     if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
@@ -101,6 +74,7 @@ void REPLAY_Click(Form& f) {
     add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), 1);
   }
   if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), -1);
+  if (winner_by_capture(g, m.tori_koma) != TEBAN_NASI) g.ou_tori = TEBAN_NASI;
   g.clock.mochi_jikan_ue = m.jikan_ue_mae;
   g.clock.mochi_jikan_sita = m.jikan_sita_mae;
   show_clocks(f);
@@ -109,11 +83,11 @@ void REPLAY_Click(Form& f) {
   描画_敵持盤(f);
   draw_square(f, m.saki_x, m.saki_y);
   play(f, f.snd_komaoto);
-  消去_移動結果(f, m.koma > 0 ? g.UE : g.SITA);
+  消去_移動結果(f, m.koma > 0 ? g.ue : g.sita);
   --g.record.kifu_tesu;
   --g.tesu;
   g.teban = -g.teban;
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
 }
 
 void AFTER_Click(Form& f) {
@@ -132,8 +106,8 @@ void AFTER_Click(Form& f) {
   stop_play(f);
   const int n = ++g.record.kifu_tesu;
   ++g.tesu;
-  描画_手数(f, g.tesu, IRO_SHIRO);
-  const KifuMove m = g.record.at(n);
+  描画_手数(f, g.tesu);
+  const KifuMove m = g.record.move(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = KARA;
     if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
@@ -141,6 +115,9 @@ void AFTER_Click(Form& f) {
     add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), -1);
   }
   if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), 1);
+  // Stepping over a king's capture decides the game again, as playing it did.
+  if (const int winner = winner_by_capture(g, m.tori_koma); winner != TEBAN_NASI)
+    g.ou_tori = winner;
   g.pos.ban[m.saki_x][m.saki_y] = m.ato_koma;
   draw_square(f, m.saki_x, m.saki_y);
   描画_自持盤(f);
@@ -149,7 +126,7 @@ void AFTER_Click(Form& f) {
   g.clock.mochi_jikan_ue = m.jikan_ue_ato;
   g.clock.mochi_jikan_sita = m.jikan_sita_ato;
   show_clocks(f);
-  描画_移動結果(f, m.ato_koma >= HU ? g.UE : g.SITA, m.saki_x, m.saki_y, m.ato_koma,
+  描画_移動結果(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
   g.teban = -g.teban;
 }
@@ -174,7 +151,7 @@ void REVERSE_Click(Form& f) {
   std::swap(p.mochi_sita, p.mochi_ue);
   std::swap(p.mochi_sita_su, p.mochi_ue_su);
   画面_再描画(f);
-  描画_手数(f, g.tesu, IRO_SHIRO);
+  描画_手数(f, g.tesu);
   if (g.hande_settei == OK) {
     g.hande_level = -g.hande_level;
     描画_ハンデレベル(f, g.hande_level);
@@ -228,10 +205,10 @@ void Command1_Click(Form& f) {
     return;
   }
   // The player who moved first is named in Text3, the other in Text4.
-  const bool bottom_first = g.SITA == g.TEBAN_SENTE;
+  const bool bottom_first = g.sita == g.teban_sente;
   RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
                f.win.text_box(bottom_first ? 3 : 4), {}};
-  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.at(n));
+  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.move(n));
   const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
                                   bottom_first ? "先手" : "後手");
   if (!e.bad_field.empty()) {
@@ -249,43 +226,41 @@ void Command1_Click(Form& f) {
 }
 
 void File1_Click(Form& f, const std::string& name) {
-  bool read = false;
-  const std::string bytes = read_file(f.win.panel_directory() + "/" + name, read);
-  if (!read) {
-    msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
-    return;
-  }
-  const Parsed p = parse_record(bytes);
-  if (!p.ok) {
-    msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(p.bad_line) + "行目が正しくありません", "棋譜");
-    return;
+  const Loaded l = load_record_file(f.win.panel_directory() + "/" + name);
+  switch (l.status) {
+    case Loaded::Status::ok: break;
+    case Loaded::Status::unreadable:
+      msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
+      return;
+    case Loaded::Status::bad_line:
+      msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(l.bad_line) + "行目が正しくありません", "棋譜");
+      return;
+    case Loaded::Status::no_moves:
+      msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+      return;
   }
   Game& g = f.g;
   描画_可視(f.win, false, false, false);
   初期設定(f);
   g.kifu_mode = OK;
-  show_headers(f, p.record);
-  for (std::size_t k = 0; k < p.record.moves.size(); ++k)
-    g.record.at(static_cast<int>(k) + 1) = p.record.moves[k];
+  draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
+  for (std::size_t k = 0; k < l.record.moves.size(); ++k)
+    g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
   g.record.kifu_tesu = 0;
   g.tesu = 0;
-  g.record.saigo_tesu = static_cast<int>(p.record.moves.size());
-  if (p.record.moves.empty()) {
-    msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-    return;
-  }
+  g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
   msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.at(1).koma >= HU) {
+  if (g.record.move(1).koma >= HU) {
     g.taikyoku_mode = MODE_COM;
-    g.TEBAN_SENTE = g.UE;
-    g.TEBAN_GOTE = g.SITA;
+    g.teban_sente = g.ue;
+    g.teban_gote = g.sita;
   } else {
     g.taikyoku_mode = MODE_MAN;
-    g.TEBAN_SENTE = g.SITA;
-    g.TEBAN_GOTE = g.UE;
+    g.teban_sente = g.sita;
+    g.teban_gote = g.ue;
   }
-  g.teban = g.TEBAN_SENTE;
+  g.teban = g.teban_sente;
 }
 
 }  // namespace hakuro

@@ -25,8 +25,4 @@ void Dir1_Change(Form& f, const std::string& path);
 void File1_Click(Form& f, const std::string& name);
 void Command1_Click(Form& f);
 
-// 取得_棋譜のX座標 "get the record's x position": where a header text of a loaded record is
-// drawn, by its length in characters.
-double 取得_棋譜のX座標(const std::string& text);
-
 }  // namespace hakuro

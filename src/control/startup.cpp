@@ -3,6 +3,7 @@
 #include <array>
 
 #include "control/computer_turn.h"
+#include "control/play.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -21,15 +22,50 @@ void paint_over_level(Form& f) {
 }
 
 void say_whose_turn(Form& f, const std::string& title) {
-  if (f.g.teban == f.g.TEBAN_SENTE) msg_ok(f, "先手の番です", title);
-  else if (f.g.teban == f.g.TEBAN_GOTE) msg_ok(f, "後手の番です", title);
+  if (f.g.teban == f.g.teban_sente) msg_ok(f, "先手の番です", title);
+  else if (f.g.teban == f.g.teban_gote) msg_ok(f, "後手の番です", title);
 }
 
-// Shared opening of the two commands that play against the computer.
-void begin_com_game(Form& f) {
+// A resumed game in which the computer is to move: its turn, unless a king has been taken.
+void resume_computer(Form& f) {
+  if (king_taken(f.g)) refuse_decided_game(f);
+  else com_ban(f);
+}
+
+void humans_turn(Form& f, const std::string& title) {
+  msg_ok(f, "MANの番です", title);
+  f.g.chudan = NG;
+}
+
+// 先手 (the human moves first) and 後手 (second): a new game against the computer with those
+// sides, or the game on the board resumed against it.
+void start_against_computer(Form& f, bool human_first) {
+  Game& g = f.g;
   描画_棋譜読込み部分消去(f);
-  描画_レベル(f, f.g.level);
+  描画_レベル(f, g.level);
   描画_将棋盤桝(f);
+  g.sel.sentaku = 0;
+  g.taikyoku_mode = MODE_COM;
+  g.kifu_mode = NG;
+  g.record.saigo_tesu = g.tesu;  // moves recorded beyond this one are given up
+  // 先手 starts the turn's clock now; after 後手 the computer's turn starts its own.
+  if (human_first) g.clock.teban_kaishi = f.win.time_of_day();
+  set_timer1(f, true);
+  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
+    g.sita = human_first ? g.teban_sente : g.teban_gote;
+    g.ue = human_first ? g.teban_gote : g.teban_sente;
+    g.teban = g.teban_sente;
+    if (human_first) humans_turn(f, " ");
+    else com_ban(f);
+  } else if (g.teban == g.sita) {
+    if (human_first) {  // the human becomes 先手, whichever it was
+      g.sita = g.teban = g.teban_sente;
+      g.ue = g.teban_gote;
+    }
+    humans_turn(f, "対局");
+  } else if (g.teban == g.ue) {
+    resume_computer(f);
+  }
 }
 
 }  // namespace
@@ -44,14 +80,14 @@ void Form_Load(Form& f) {
   g.record.saigo_tesu = 0;
   g.level = 3;
   f.win.set_checked("LEVEL3", true);
-  g.TEBAN_SENTE = 1;
-  g.TEBAN_GOTE = -1;
+  g.teban_sente = 1;
+  g.teban_gote = -1;
   g.look.moji_iro = IRO_SHIRO;
   g.look.haikei_iro = IRO_MIDORI;
   g.look.masu_iro = g.look.haikei_iro;
   g.look.sidou_iro = g.look.masu_iro;
-  g.UE = g.TEBAN_SENTE;
-  g.SITA = g.TEBAN_GOTE;
+  g.ue = g.teban_sente;
+  g.sita = g.teban_gote;
 
   f.screen.background_colour(g.look.haikei_iro);
   読込_環境設定ファイル(f);
@@ -65,7 +101,7 @@ void 初期設定(Form& f) {
   if (g.hande_settei == OK) g.record.saigo_tesu = 0;
   g.hande_level = 0;
   g.hande_settei = NG;
-  g.taikyoku_mode = TEBAN_NASI;
+  g.taikyoku_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
   g.ou_tori = TEBAN_NASI;
   g.teban = TEBAN_NASI;
   g.record.kifu_tesu = 0;
@@ -88,12 +124,12 @@ void START_Click(Form& f) {
   paint_over_level(f);
   描画_将棋盤桝(f);
   g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.win.checked("KEIKA")) set_timer1(f, true);
+  if (f.g.look.options.keika) set_timer1(f, true);
   g.taikyoku_mode = MODE_MAN;
   if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.SITA;
+    g.sita = g.teban_sente;
+    g.ue = g.teban_gote;
+    g.teban = g.sita;
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");
@@ -101,52 +137,8 @@ void START_Click(Form& f) {
   g.chudan = NG;
 }
 
-void SENTE_Click(Form& f) {
-  Game& g = f.g;
-  begin_com_game(f);
-  g.sel.sentaku = 0;
-  g.taikyoku_mode = MODE_COM;
-  g.kifu_mode = NG;
-  g.record.saigo_tesu = g.tesu;
-  g.clock.teban_kaishi = f.win.time_of_day();
-  set_timer1(f, true);
-  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.SITA;
-    msg_ok(f, "MANの番です", " ");
-  } else if (g.teban == g.SITA) {
-    g.SITA = g.TEBAN_SENTE;
-    g.UE = g.TEBAN_GOTE;
-    g.teban = g.TEBAN_SENTE;
-    msg_ok(f, "MANの番です", "対局");
-  } else {
-    if (g.teban == g.UE) com_ban(f);
-    return;
-  }
-  g.chudan = NG;
-}
-
-void GOTE_Click(Form& f) {
-  Game& g = f.g;
-  begin_com_game(f);
-  set_timer1(f, true);
-  g.sel.sentaku = 0;
-  g.taikyoku_mode = MODE_COM;
-  g.kifu_mode = NG;
-  g.record.saigo_tesu = g.tesu;
-  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.SITA = g.TEBAN_GOTE;
-    g.UE = g.TEBAN_SENTE;
-    g.teban = g.TEBAN_SENTE;
-    com_ban(f);
-  } else if (g.teban == g.SITA) {
-    msg_ok(f, "MANの番です", "対局");
-    g.chudan = NG;
-  } else if (g.teban == g.UE) {
-    com_ban(f);
-  }
-}
+void SENTE_Click(Form& f) { start_against_computer(f, true); }
+void GOTE_Click(Form& f) { start_against_computer(f, false); }
 
 void TAIKYOKU_Click(Form& f) { hide_record_panel(f.win); }
 
@@ -185,7 +177,6 @@ void 終了処理(Form& f) {
   set_timer1(f, false);
   f.ended = true;
   f.win.quit();
-  throw ProgramEnded{};
 }
 
 }  // namespace hakuro

@@ -27,7 +27,8 @@ void レベル_設定(Form& f, int n);
 void OWARI_Click(Form& f);
 void Form_Unload(Form& f);
 void Form_KeyPress(Form& f, int key);
-// 終了処理 "end processing": releases the sounds and ends the program at once.
-[[noreturn]] void 終了処理(Form& f);
+// 終了処理 "end processing": releases the sounds and ends the program; the event that called it
+// does nothing more, and no event runs after it.
+void 終了処理(Form& f);
 
 }  // namespace hakuro

@@ -26,19 +26,19 @@ std::string 調査_時間秒追加結果(double s) {
 
 void 消去_所有時間(Form& f, int side) {
   int from = 0;
-  if (side == f.g.SITA) from = 13;
-  else if (side == f.g.UE) from = -2;
+  if (side == f.g.sita) from = 13;
+  else if (side == f.g.ue) from = -2;
   else return;
   for (int x = from; x < from + 3; ++x) 描画_絵(f, f.g.look.haikei, x, 9);
 }
 
 void 描画_所有時間(Form& f, int side, double seconds) {
-  if (!f.win.checked("KEIKA")) return;
+  if (!f.g.look.options.keika) return;
   const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(f, side);
-  if (side == f.g.SITA) {
+  if (side == f.g.sita) {
     shadowed_text(f, 13, 9.2, text, IRO_SHIRO, 12);
-  } else if (side == f.g.UE) {
+  } else if (side == f.g.ue) {
     shadowed_text(f, -1.6, 9.2, text, IRO_SHIRO, 12);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 9);
   }

@@ -58,7 +58,6 @@ void 描画_敵持盤(Form& f) {
 }
 
 void 描画_桝_数値(Form& f) {
-  f.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
     描画_絵(f, f.g.look.haikei, i, 0);
     shadowed_number(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);
@@ -95,8 +94,8 @@ void 画面_再描画(Form& f) {
   描画_自持盤(f);
   描画_敵持盤(f);
   描画_盤(f);
-  描画_所有時間(f, g.UE, g.clock.mochi_jikan_ue);
-  描画_所有時間(f, g.SITA, g.clock.mochi_jikan_sita);
+  描画_所有時間(f, g.ue, g.clock.mochi_jikan_ue);
+  描画_所有時間(f, g.sita, g.clock.mochi_jikan_sita);
   if (g.taikyoku_mode == MODE_COM) 描画_レベル(f, g.level);
   if (g.hande_settei == OK) 描画_ハンデレベル(f, g.hande_level);
   描画_絵(f, E_TITLE, 11.1, 0);

@@ -13,8 +13,17 @@ namespace {
 const std::array<const char*, 10> kZenkaku = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const std::array<const char*, 10> kKanji = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
+// Every text of the window is printed in the bold face.
+constexpr bool kBold = true;
+
 void print(Form& f, double x, double y, const std::string& s, int colour, int size) {
-  f.screen.text(cell_x(x), cell_y(y), s, colour, size, f.font_bold);
+  f.screen.text(cell_x(x), cell_y(y), s, colour, size, kBold);
+}
+
+std::size_t characters(const std::string& utf8) {
+  std::size_t n = 0;
+  for (unsigned char c : utf8) n += (c & 0xC0) != 0x80;
+  return n;
 }
 
 // The shadow's place is rounded to whole tenths of a cell, the grid every text is placed on.
@@ -89,15 +98,30 @@ std::string handicap_name(int level) {
 }
 
 void 描画_文字列(Form& f, double x, double y, int code, int colour, int size) {
-  std::string s = code == 99 ? std::string("手目") : handicap_name(code);
+  std::string s = code == MOJI_TEME ? std::string("手目") : handicap_name(code);
   if (s.empty()) return;
-  f.screen.text(cell_x(x) + 120, cell_y(y) + 160, s, colour, size, f.font_bold);
+  f.screen.text(cell_x(x) + 120, cell_y(y) + 160, s, colour, size, kBold);
 }
 
 std::string 文字列変換(int value) {
   if (value >= 1 && value <= 9) return kZenkaku[static_cast<std::size_t>(value)];
-  if (value >= 1001 && value <= 1009) return kKanji[static_cast<std::size_t>(value - 1000)];
+  if (value > KANSUJI && value <= KANSUJI + 9)
+    return kKanji[static_cast<std::size_t>(value - KANSUJI)];
   return piece_name(value);
+}
+
+double 取得_棋譜のX座標(const std::string& text) {
+  return ban_left + masu_w * (3 + (13 - static_cast<double>(characters(text))) / 5);
+}
+
+void draw_record_headers(Form& f, const std::string& title, const std::string& top_name,
+                         const std::string& bottom_name) {
+  // In window units: the title's place is moved left of where a name would stand, and the names
+  // stand in the rows above and below the board.
+  constexpr double title_shift = 3000, top_row = 100, bottom_row = 6350;
+  f.screen.text(取得_棋譜のX座標(title) - title_shift, bottom_row, title, IRO_AKA, 12, kBold);
+  f.screen.text(取得_棋譜のX座標(top_name), top_row, top_name, IRO_SHIRO, 12, kBold);
+  f.screen.text(取得_棋譜のX座標(bottom_name), bottom_row, bottom_name, IRO_SHIRO, 12, kBold);
 }
 
 void 描画_移動駒種類(Form& f, double x, double y, const std::string& text, int colour) {
@@ -106,18 +130,19 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour) {
   消去_移動結果(f, side);
-  const std::string F = 文字列変換(10 - to_x), R = 文字列変換(1000 + to_y), P = 文字列変換(piece);
+  const std::string F = 文字列変換(10 - to_x), R = 文字列変換(KANSUJI + to_y),
+                    P = 文字列変換(piece);
   auto show = [&](double x, double y, const std::string& text) {
     shadowed(x, y, colour, [&](double px, double py, int c) { 描画_移動駒種類(f, px, py, text, c); });
   };
-  if (side == f.g.UE) {
+  if (side == f.g.ue) {
     show(-1.6, 8.4, F);
     show(-1.2, 8.4, R);
     show(-0.6, 8.4, P);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
     return;
   }
-  if (side == f.g.SITA) {
+  if (side == f.g.sita) {
     show(13.4, 3.4, F);
     show(13.8, 3.4, R);
     show(14.4, 3.4, P);
@@ -126,22 +151,22 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
 
 void 消去_移動結果(Form& f, int side) {
   const int bg = f.g.look.haikei;
-  if (side == f.g.UE) {
+  if (side == f.g.ue) {
     for (int x = -2; x <= 0; ++x) 描画_絵(f, bg, x, 8);
     描画_桝輪郭(f, f.g.look.haikei_iro, -1, 7);
     描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
-  } else if (side == f.g.SITA) {
+  } else if (side == f.g.sita) {
     for (int x = 13; x <= 15; ++x) 描画_絵(f, bg, x, 3);
   }
 }
 
-void 描画_手数(Form& f, int n, int) {
+void 描画_手数(Form& f, int n) {
   描画_絵(f, f.g.look.haikei, 13, 4);
   描画_絵(f, f.g.look.haikei, 14, 4);
   描画_桝輪郭(f, f.g.look.haikei_iro, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   shadowed_number(f, x, 4.3, n, IRO_SHIRO, 0, 12);
-  shadowed_caption(f, 13.8, 4.1, 99, IRO_SHIRO, 10);
+  shadowed_caption(f, 13.8, 4.1, MOJI_TEME, IRO_SHIRO, 10);
 }
 
 void 描画_レベル(Form& f, int level) {
@@ -152,13 +177,6 @@ void 描画_レベル(Form& f, int level) {
 void 描画_ハンデレベル(Form& f, int level) {
   for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.look.haikei, x, 2);
   shadowed_caption(f, 11, 2, level, IRO_SHIRO, 10);
-}
-
-void 描画_メッセージ(Form& f, int reason) {
-  static const std::array<const char*, 4> reasons = {
-      "", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません", "反転後ではできません"};
-  const std::string line = (reason >= 1 && reason <= 3) ? reasons[static_cast<std::size_t>(reason)] : "";
-  msg_ok(f, line + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
 }  // namespace hakuro

@@ -7,17 +7,22 @@
 
 namespace hakuro {
 
+// 描画_文字列's code of "手目" (the move number's caption), besides the handicap levels.
+inline constexpr int MOJI_TEME = 99;
+// 文字列変換 gives the kanji numeral of n for KANSUJI + n (n = 1..9), as ranks are written.
+inline constexpr int KANSUJI = 1000;
+
 // 描画_数値 "draw number": mode 0 prints the number (a blank before one that is not negative),
 // any other mode the kanji numeral of 1..9 only.
 void 描画_数値(Form& f, double x, double y, int value, int colour, int mode, int size);
 // The same for a number already in text: printed as it is in mode 0, nothing otherwise.
 void 描画_数値(Form& f, double x, double y, const std::string& value, int colour, int mode,
                int size);
-// 描画_文字列 "draw text": the caption of `code`, 99 for 手目 (move number) or a handicap level
-// -10..10, set a little into the cell.
+// 描画_文字列 "draw text": the caption of `code`, MOJI_TEME or a handicap level -10..10, set a
+// little into the cell.
 void 描画_文字列(Form& f, double x, double y, int code, int colour, int size);
-// 文字列変換 "convert to text": 1..9 as full-width digits, 1001..1009 as kanji numerals, any
-// other value as the name of that piece code.
+// 文字列変換 "convert to text": 1..9 as full-width digits, KANSUJI + 1..9 as kanji numerals,
+// any other value as the name of that piece code.
 std::string 文字列変換(int value);
 
 // Texts beside the board stand out by a black shadow: each of these prints first in IRO_KURO a
@@ -33,15 +38,19 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour);
 // 消去_移動結果 "erase the move's result": the side's last move painted over.
 void 消去_移動結果(Form& f, int side);
-// 描画_手数 "draw move number": n and 手目 right of the board, always in white.
-void 描画_手数(Form& f, int n, int colour = IRO_SHIRO);
+// 描画_手数 "draw move number": n and 手目 right of the board, in white.
+void 描画_手数(Form& f, int n);
 // 描画_レベル "draw level": LEVEL and the computer's strength above the top player's hand.
 void 描画_レベル(Form& f, int level);
 // 描画_ハンデレベル "draw handicap level": the level's name right of the board.
 void 描画_ハンデレベル(Form& f, int level);
-// 描画_メッセージ "draw message": the box saying why no handicap can be set now (1 record mode,
-// 2 a game under way, 3 a flipped board).
-void 描画_メッセージ(Form& f, int reason);
+// 取得_棋譜のX座標 "get the record's x position": where a header text of a loaded record is
+// drawn, in window units, by its length in characters.
+double 取得_棋譜のX座標(const std::string& text);
+// A loaded record's headers: its title below the board on the left, the top and the bottom
+// player's names above and below the board.
+void draw_record_headers(Form& f, const std::string& title, const std::string& top_name,
+                         const std::string& bottom_name);
 
 // The text of a handicap level -10..10, or "" for any other.
 std::string handicap_name(int level);

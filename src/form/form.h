@@ -1,5 +1,5 @@
 // The window object: the game record, the ports it reaches the world through, and the few
-// things the window itself keeps (the font's boldness, the clock timer, the sound handles).
+// things the window itself keeps (the clock timer, the sound handles).
 #pragma once
 
 #include "platform/ports.h"
@@ -15,9 +15,9 @@ struct Form {
   Window& win;
   SoundLibrary& lib;
 
-  bool font_bold = false;  // texts print bold
   bool timer1 = false;     // the clock timer is on
-  bool ended = false;      // the program has ended; no further event runs
+  bool ended = false;      // the program has ended (Esc, 終わり, the window closed, No to a
+                           // new game); no further event runs
 
   std::int32_t ds_handle = 0;  // the sound library, 0 without one
   // Sound buffers: snd_kinshi "forbidden" (a refused pick or move), snd_komaoto "piece sound"
@@ -25,21 +25,13 @@ struct Form {
   std::int32_t snd_kinshi = 0, snd_komaoto = 0, snd_sonota = 0, snd_bgm = 0;
 };
 
-// Thrown when the program ends (Esc, 終わり, closing the window, No to a new game); the front
-// end's event loop catches it and closes. Nothing runs after it inside the event.
-struct ProgramEnded {};
-
-// Runs one window event; false when the event ended the program.
+// Runs one window event, unless the program has ended; false when it has ended (by this event
+// or before it).
 template <class Fn>
 bool run_event(Form& f, Fn&& fn) {
   if (f.ended) return false;
-  try {
-    fn();
-  } catch (const ProgramEnded&) {
-    f.ended = true;
-    return false;
-  }
-  return true;
+  fn();
+  return !f.ended;
 }
 
 // Shorthands for the window's timer and the yes/no boxes.

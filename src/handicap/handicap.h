@@ -1,10 +1,12 @@
-// Handicaps: △ and ▽ take pieces away from one side of the starting position, one a click,
-// through levels -10 (the bottom player's pieces gone) to 10 (the top player's).
+// Handicaps: pieces taken away from one side of the starting position, one a level, through
+// levels -HANDE_MAX (the bottom player's pieces gone) to HANDE_MAX (the top player's).
 #pragma once
 
-#include "form/form.h"
+#include "state/game.h"
 
 namespace hakuro {
+
+inline constexpr int HANDE_MAX = 10;
 
 // The square whose piece the step between two neighbouring levels removes or puts back, and
 // that piece. Level -k lacks the first k pieces of the bottom player's row of the table, level k
@@ -16,9 +18,5 @@ HandicapSquare handicap_square(int level);  // level -10..-1 or 1..10
 
 // Moves the position one level up (+1) or down (-1) from `level`; the changed square.
 HandicapSquare step_handicap(Position& p, int level, int step);
-
-// LBEL_UP "level up" (△) and LEBEL_DOWN "level down" (▽).
-void LBEL_UP_Click(Form& f);
-void LEBEL_DOWN_Click(Form& f);
 
 }  // namespace hakuro

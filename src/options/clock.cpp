@@ -18,22 +18,23 @@ void Timer1_Timer(Form& f) {
   const int whole = static_cast<int>(std::floor(g.clock.keika_byou));
   if (whole == g.clock.hyouji_byou) return;
   g.clock.hyouji_byou = whole;
-  if (g.teban == g.UE) 描画_所有時間(f, g.UE, g.clock.keika_byou + g.clock.mochi_jikan_ue);
-  else if (g.teban == g.SITA) 描画_所有時間(f, g.SITA, g.clock.keika_byou + g.clock.mochi_jikan_sita);
+  if (g.teban == g.ue) 描画_所有時間(f, g.ue, g.clock.keika_byou + g.clock.mochi_jikan_ue);
+  else if (g.teban == g.sita) 描画_所有時間(f, g.sita, g.clock.keika_byou + g.clock.mochi_jikan_sita);
   f.screen.refresh();
 }
 
 void KEIKA_Click(Form& f) {
-  if (f.win.checked("KEIKA")) {
-    f.win.set_checked("KEIKA", false);
+  bool& keika = f.g.look.options.keika;
+  keika = !keika;
+  show_option_checks(f);
+  if (!keika) {
     set_timer1(f, false);
-    消去_所有時間(f, f.g.SITA);
-    消去_所有時間(f, f.g.UE);
+    消去_所有時間(f, f.g.sita);
+    消去_所有時間(f, f.g.ue);
   } else {
-    f.win.set_checked("KEIKA", true);
     set_timer1(f, true);
-    描画_所有時間(f, f.g.UE, f.g.clock.mochi_jikan_ue);
-    描画_所有時間(f, f.g.SITA, f.g.clock.mochi_jikan_sita);
+    描画_所有時間(f, f.g.ue, f.g.clock.mochi_jikan_ue);
+    描画_所有時間(f, f.g.sita, f.g.clock.mochi_jikan_sita);
   }
   書込_環境設定ファイル(f);
 }

@@ -1,5 +1,6 @@
 #include "options/settings.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -31,15 +32,19 @@ bool write_defaults() {
   return out.close();
 }
 
-void check_defaults(Form& f) {
-  f.win.set_checked("SIDOU", false);
-  f.win.set_checked("KEIKA", true);
-  f.win.set_checked("BGM", true);
+// The options of the default file but the background; guidance itself stays as it is.
+void default_options(Form& f) {
+  Options& o = f.g.look.options;
+  o.sidou = false;
+  o.keika = true;
+  o.bgm = true;
+  show_option_checks(f);
 }
 
 // Reads and applies the four lines; false as soon as a line cannot be read.
 bool read_and_apply(Form& f, SjisReader& in) {
   Game& g = f.g;
+  Options& o = g.look.options;
   std::optional<std::string> l = in.line();
   if (!l) return false;
   for (const Background& b : kBackgrounds)
@@ -50,16 +55,14 @@ bool read_and_apply(Form& f, SjisReader& in) {
       break;
     }
   if (!(l = in.line())) return false;
-  const bool sidou = *l == "移動指導=ON";
-  g.look.sidou_iro = sidou ? IRO_SHIRO : g.look.haikei_iro;
-  f.win.set_checked("SIDOU", sidou);
-  g.look.sidou_on = sidou ? 1 : 0;
+  o.sidou = *l == "移動指導=ON";
+  g.look.sidou_iro = o.sidou ? IRO_SHIRO : g.look.haikei_iro;
+  g.look.sidou_on = o.sidou ? OK : NG;
   if (!(l = in.line())) return false;
-  f.win.set_checked("KEIKA", *l == "経過時間=ON");
+  o.keika = *l == "経過時間=ON";
   if (!(l = in.line())) return false;
-  const bool bgm = *l == "BGM=ON";
-  f.win.set_checked("BGM", bgm);
-  if (bgm) play_looping(f, f.snd_bgm);
+  o.bgm = *l == "BGM=ON";
+  if (o.bgm) play_looping(f, f.snd_bgm);
   return true;
 }
 
@@ -67,8 +70,8 @@ void cannot_write(Form& f) {
   msg_ok(f, "設定ファイル「HAKURO将棋1.ini」に書き込めません。", "HAKURO KAISEN将棋");
 }
 
-void choose_background(Form& f, int id, const char* item) {
-  if (!f.win.checked(item)) {
+void choose_background(Form& f, int id) {
+  if (f.g.look.options.haikei != id) {
     チェック設定(f, id);
     f.g.look.haikei = id;
   }
@@ -79,76 +82,99 @@ void choose_background(Form& f, int id, const char* item) {
 }  // namespace
 
 void チェック設定(Form& f, int id) {
-  for (const char* item : {"MIDORI", "TAKE", "TATAMI", "UCHU", "RENGA"})
-    f.win.set_checked(item, false);
+  f.g.look.options.haikei = 0;
   for (const Background& b : kBackgrounds)
-    if (b.id == id) f.win.set_checked(b.item, true);
+    if (b.id == id) f.g.look.options.haikei = id;
+  show_option_checks(f);
+}
+
+void show_option_checks(Form& f) {
+  const Options& o = f.g.look.options;
+  for (const Background& b : kBackgrounds) f.win.set_checked(b.item, o.haikei == b.id);
+  f.win.set_checked("SIDOU", o.sidou);
+  f.win.set_checked("KEIKA", o.keika);
+  f.win.set_checked("BGM", o.bgm);
+}
+
+bool set_option(Form& f, const std::string& item, bool on) {
+  Options& o = f.g.look.options;
+  if (item == "SIDOU") {
+    o.sidou = on;
+  } else if (item == "KEIKA") {
+    o.keika = on;
+  } else if (item == "BGM") {
+    o.bgm = on;
+  } else {
+    const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
+                                [&](const Background& b) { return item == b.item; });
+    if (b == kBackgrounds.end()) return false;
+    if (on) o.haikei = b->id;
+    else if (o.haikei == b->id) o.haikei = 0;
+  }
+  show_option_checks(f);
+  return true;
 }
 
 void 読込_環境設定ファイル(Form& f) {
   SjisReader in(kFile);
-  if (in.is_open() && read_and_apply(f, in)) {
-    in.close();
-    return;
-  }
-  in.close();
+  const bool read = in.is_open() && read_and_apply(f, in);
+  show_option_checks(f);
+  if (read) return;
   if (!write_defaults()) cannot_write(f);
   チェック設定(f, HAIKEI_MIDORI);
   描画_背景(f, HAIKEI_MIDORI);
   f.g.look.haikei = HAIKEI_MIDORI;
-  check_defaults(f);
+  default_options(f);
 }
 
 void 書込_環境設定ファイル(Form& f) {
+  const Options& o = f.g.look.options;
   SjisWriter out(kFile);
   for (const Background& b : kBackgrounds)
-    if (f.win.checked(b.item)) {
-      out.line(b.line);
-      break;
-    }
-  out.line(f.win.checked("SIDOU") ? "移動指導=ON" : "移動指導=OFF");
-  out.line(f.win.checked("KEIKA") ? "経過時間=ON" : "経過時間=OFF");
-  out.line(f.win.checked("BGM") ? "BGM=ON" : "BGM=OFF");
+    if (o.haikei == b.id) out.line(b.line);
+  out.line(o.sidou ? "移動指導=ON" : "移動指導=OFF");
+  out.line(o.keika ? "経過時間=ON" : "経過時間=OFF");
+  out.line(o.bgm ? "BGM=ON" : "BGM=OFF");
   if (out.close()) return;
   if (!write_defaults()) cannot_write(f);
   チェック設定(f, HAIKEI_MIDORI);
-  check_defaults(f);
+  default_options(f);
 }
 
-void MIDORI_Click(Form& f) { choose_background(f, HAIKEI_MIDORI, "MIDORI"); }
-void TATAMI_Click(Form& f) { choose_background(f, HAIKEI_TATAMI, "TATAMI"); }
-void TAKE_Click(Form& f) { choose_background(f, HAIKEI_TAKE, "TAKE"); }
-void UCHU_Click(Form& f) { choose_background(f, HAIKEI_UCHU, "UCHU"); }
-void RENGA_Click(Form& f) { choose_background(f, HAIKEI_RENGA, "RENGA"); }
+void MIDORI_Click(Form& f) { choose_background(f, HAIKEI_MIDORI); }
+void TATAMI_Click(Form& f) { choose_background(f, HAIKEI_TATAMI); }
+void TAKE_Click(Form& f) { choose_background(f, HAIKEI_TAKE); }
+void UCHU_Click(Form& f) { choose_background(f, HAIKEI_UCHU); }
+void RENGA_Click(Form& f) { choose_background(f, HAIKEI_RENGA); }
 
 void SIDOU_Click(Form& f) {
   Game& g = f.g;
-  if (f.win.checked("SIDOU")) {
+  Options& o = g.look.options;
+  if (o.sidou) {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, g.look.masu_iro, x, y);
     for (int i = 1; i <= 7; ++i) {
       描画_桝輪郭(f, g.look.masu_iro, -1, i);
       描画_桝輪郭(f, g.look.masu_iro, 11, i + 2);
     }
-    f.win.set_checked("SIDOU", false);
-    g.look.sidou_on = 0;
+    o.sidou = false;
+    g.look.sidou_on = NG;
     g.look.sidou_iro = g.look.masu_iro;
   } else {
-    f.win.set_checked("SIDOU", true);
-    g.look.sidou_on = 1;
+    o.sidou = true;
+    g.look.sidou_on = OK;
     g.look.sidou_iro = IRO_SHIRO;
   }
+  show_option_checks(f);
   書込_環境設定ファイル(f);
 }
 
 void BGM_Click(Form& f) {
-  if (f.win.checked("BGM")) {
-    f.win.set_checked("BGM", false);
-    stop(f, f.snd_bgm);
-  } else {
-    f.win.set_checked("BGM", true);
-    play_looping(f, f.snd_bgm);
-  }
+  Options& o = f.g.look.options;
+  o.bgm = !o.bgm;
+  if (o.bgm) play_looping(f, f.snd_bgm);
+  else stop(f, f.snd_bgm);
+  show_option_checks(f);
   書込_環境設定ファイル(f);
 }
 

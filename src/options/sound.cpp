@@ -1,9 +1,6 @@
 #include "options/sound.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include "platform/file_io.h"
 
 namespace hakuro {
 
@@ -14,25 +11,25 @@ void 初期化_サウンド(Form& f, std::int32_t window) {
 
 std::int32_t 読込_サウンド(Form& f, const std::string& file, std::int32_t count) {
   if (f.ds_handle == 0) return 0;
-  std::error_code ec;
-  const std::filesystem::path path = std::filesystem::u8path(file);
-  if (!std::filesystem::is_regular_file(path, ec)) return 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    表示_サウンドエラー(f, "ファイルを開けません。");
-    return 0;
+  const FileBytes in = read_regular_file(file);
+  switch (in.status) {
+    case FileBytes::Status::ok: break;
+    case FileBytes::Status::missing: return 0;
+    case FileBytes::Status::cannot_open:
+      表示_サウンドエラー(f, "ファイルを開けません。");
+      return 0;
+    case FileBytes::Status::not_regular:
+    case FileBytes::Status::cannot_read:
+    case FileBytes::Status::too_large:
+      表示_サウンドエラー(f, "ファイルを読み込めません。");
+      return 0;
   }
-  std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
-                                   std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    表示_サウンドエラー(f, "ファイルを読み込めません。");
-    return 0;
-  }
-  if (bytes.empty()) {
+  if (in.bytes.empty()) {
     表示_サウンドエラー(f, "ファイルにこれ以上データがありません。");
     return 0;
   }
-  return f.lib.dsCreateDSB(f.ds_handle, bytes.data(), bytes.size(), count);
+  return f.lib.dsCreateDSB(f.ds_handle, reinterpret_cast<const unsigned char*>(in.bytes.data()),
+                           in.bytes.size(), count);
 }
 
 void 終了_サウンド(Form& f) {

@@ -34,9 +34,9 @@ class Window {
   virtual ~Window() = default;
   virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                              Icon icon = Icon::None) = 0;
-  // Menu check marks, by item name (LEVEL3, SIDOU, ...).
+  // Menu check marks, by item name (LEVEL3, SIDOU, ...), set from the game record; the program
+  // never reads them back.
   virtual void set_checked(const std::string& item, bool on) = 0;
-  virtual bool checked(const std::string& item) const = 0;
   // The clock timer (Timer1), ticking every 50 ms while on.
   virtual void set_timer(bool on) = 0;
   // Seconds since midnight.

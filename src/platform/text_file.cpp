@@ -5,8 +5,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <filesystem>
-#include <limits>
 #include <vector>
 
 namespace hakuro {
@@ -119,41 +117,27 @@ std::string sjis_to_utf8(const std::string& s) {
   return table.to_utf8(s);
 }
 
+std::optional<std::string_view> Lines::next() {
+  if (rest_.empty()) return std::nullopt;
+  const std::size_t end = rest_.find('\n');
+  std::string_view line = rest_.substr(0, end);
+  rest_ = end == std::string_view::npos ? std::string_view() : rest_.substr(end + 1);
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
 SjisReader::SjisReader(const std::string& utf8_path)
-    : in_(std::filesystem::u8path(utf8_path), std::ios::binary) {}
+    : file_(read_regular_file(utf8_path)), lines_(file_.bytes) {}
 
 std::optional<std::string> SjisReader::line() {
-  if (!in_.is_open()) return std::nullopt;
-  using traits = std::ifstream::traits_type;
-  std::streambuf& buf = *in_.rdbuf();
-  int c = buf.sbumpc();
-  if (c == traits::eof()) return std::nullopt;
-  std::string raw;
-  for (; c != traits::eof() && c != '\n'; c = buf.sbumpc()) {
-    if (raw.size() > kMaxLine) {  // too long even if its last byte is the CR
-      in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-      return std::string(kInvalidLine);
-    }
-    raw.push_back(static_cast<char>(c));
-  }
-  if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-  if (raw.size() > kMaxLine) return std::string(kInvalidLine);
-  return sjis_to_utf8(raw);
+  const std::optional<std::string_view> raw = lines_.next();
+  if (!raw) return std::nullopt;
+  if (raw->size() > kMaxLine) return std::string(kInvalidLine);
+  return sjis_to_utf8(std::string(*raw));
 }
 
-SjisWriter::SjisWriter(const std::string& utf8_path)
-    : out_(std::filesystem::u8path(utf8_path), std::ios::binary | std::ios::trunc) {}
+void SjisWriter::line(const std::string& utf8) { bytes_ += utf8_to_sjis(utf8) + "\r\n"; }
 
-void SjisWriter::line(const std::string& utf8) {
-  if (out_.is_open()) out_ << utf8_to_sjis(utf8) << "\r\n";
-}
-
-bool SjisWriter::close() {
-  if (!out_.is_open()) return false;
-  out_.flush();
-  const bool good = out_.good();
-  out_.close();
-  return good && !out_.fail();
-}
+bool SjisWriter::close() { return write_atomically(path_, bytes_); }
 
 }  // namespace hakuro

@@ -45,7 +45,8 @@ class MainWindow : public QMainWindow, public Window {
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                      Icon icon) override;
   void set_checked(const std::string& item, bool on) override;
-  bool checked(const std::string& item) const override;
+  // The check mark as the program last set it.
+  bool checked(const std::string& item) const;
   void set_timer(bool on) override;
   double time_of_day() override;
   int window_top() const override;

@@ -1,22 +1,19 @@
 #include "record/file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <optional>
+#include <utility>
 
 #include "platform/text_file.h"
+#include "record/fit.h"
 
 namespace hakuro {
 
 namespace {
 
-constexpr std::size_t kMaxLine = 1024;  // longer than any valid line
+constexpr std::size_t kHeaderLines = 3;  // the title and the two players' names
 
 void field(std::string& out, long long v, std::size_t width) {
   std::string s = std::to_string(v);
@@ -115,24 +112,18 @@ Encoded encode_record(const RecordFile& r, const std::string& title_field,
 Parsed parse_record(std::string_view bytes) {
   Parsed p;
   std::vector<std::string_view> lines;
-  for (std::size_t start = 0; start < bytes.size();) {
-    std::size_t end = bytes.find('\n', start);
-    if (end == std::string_view::npos) end = bytes.size();
-    std::string_view l = bytes.substr(start, end - start);
-    if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
-    lines.push_back(l);
-    start = end + 1;
-  }
-  while (lines.size() > 3 && lines.back().empty()) lines.pop_back();
+  Lines split(bytes);
+  while (std::optional<std::string_view> l = split.next()) lines.push_back(*l);
+  while (lines.size() > kHeaderLines && lines.back().empty()) lines.pop_back();
   std::string* header[] = {&p.record.title, &p.record.top_name, &p.record.bottom_name};
-  for (std::size_t i = 0; i < 3 && i < lines.size(); ++i) {
+  for (std::size_t i = 0; i < kHeaderLines && i < lines.size(); ++i) {
     if (lines[i].size() > kMaxLine) {
       p.bad_line = static_cast<int>(i) + 1;
       return p;
     }
     *header[i] = sjis_to_utf8(std::string(lines[i]));
   }
-  for (std::size_t i = 3; i < lines.size(); ++i) {
+  for (std::size_t i = kHeaderLines; i < lines.size(); ++i) {
     KifuMove m;
     if (!read_move(lines[i], m)) {
       p.bad_line = static_cast<int>(i) + 1;
@@ -145,25 +136,22 @@ Parsed parse_record(std::string_view bytes) {
   return p;
 }
 
-bool write_atomically(const std::string& path, const std::string& bytes) {
-  namespace fs = std::filesystem;
-  const fs::path target = fs::u8path(path);
-  std::string tmp = (target.parent_path() / ".棋譜-XXXXXX").string();
-  if (target.parent_path().empty()) tmp = ".棋譜-XXXXXX";
-  const int fd = ::mkstemp(tmp.data());
-  if (fd < 0) return false;
-  bool ok = true;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n <= 0) ok = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::chmod(tmp.c_str(), 0644) == 0;
-  ok = ok && std::rename(tmp.c_str(), target.c_str()) == 0;
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
+Loaded load_record(std::string_view bytes) {
+  Parsed p = parse_record(bytes);
+  if (!p.ok) return {Loaded::Status::bad_line, p.bad_line, {}};
+  if (p.record.moves.empty()) return {Loaded::Status::no_moves, 0, {}};
+  Position start;
+  set_starting_position(start);
+  const std::size_t fit = fitting_moves(start, p.record.moves);
+  if (fit < p.record.moves.size())
+    return {Loaded::Status::bad_line, static_cast<int>(fit + kHeaderLines) + 1, {}};
+  return {Loaded::Status::ok, 0, std::move(p.record)};
+}
+
+Loaded load_record_file(const std::string& utf8_path) {
+  const FileBytes file = read_regular_file(utf8_path);
+  if (!file.ok()) return {};
+  return load_record(file.bytes);
 }
 
 }  // namespace hakuro

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_io.h"  // write_atomically, with which records are saved
 #include "state/game.h"
 
 namespace hakuro {
@@ -37,8 +38,16 @@ struct Parsed {
 };
 Parsed parse_record(std::string_view bytes);
 
-// Writes bytes to path atomically: a temporary file in the same folder, flushed, renamed over
-// the target. False (and any existing file untouched) when anything fails.
-bool write_atomically(const std::string& path, const std::string& bytes);
+// A record file as the panel loads it: read only from a regular file, every line checked, and
+// every move replayed from the starting position by the rules (record/fit.h). The first line that
+// is no move, or whose move does not fit, refuses the file.
+struct Loaded {
+  enum class Status { ok, unreadable, bad_line, no_moves };
+  Status status = Status::unreadable;
+  int bad_line = 0;  // with Status::bad_line: its number, the header lines counted
+  RecordFile record;
+};
+Loaded load_record(std::string_view bytes);
+Loaded load_record_file(const std::string& utf8_path);
 
 }  // namespace hakuro

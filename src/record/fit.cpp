@@ -41,8 +41,8 @@ bool board_move_fits(Game& g, const KifuMove& m) {
 Game scratch_game(const Position& start) {
   Game g;
   g.pos = start;
-  g.SITA = kBottom;
-  g.UE = kTop;
+  g.sita = kBottom;
+  g.ue = kTop;
   g.teban = TEBAN_NASI;
   g.ou_tori = TEBAN_NASI;
   return g;
@@ -62,6 +62,15 @@ void play_fitting(Game& g, const KifuMove& m) {
   if (m.moto_x == MOCHI_UE_X) from_y = k;
   else if (m.moto_x == MOCHI_SITA_X) from_y = k + 2;
   make_move(g, m.moto_x, from_y, m.saki_x, m.saki_y, m.ato_koma);
+}
+
+std::size_t fitting_moves(const Position& start, const std::vector<KifuMove>& moves) {
+  Game g = scratch_game(start);
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    if (!move_fits(g, moves[i])) return i;
+    play_fitting(g, moves[i]);
+  }
+  return moves.size();
 }
 
 }  // namespace hakuro

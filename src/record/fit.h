@@ -2,6 +2,9 @@
 // from a file is taken only when every move could have been played.
 #pragma once
 
+#include <cstddef>
+#include <vector>
+
 #include "state/game.h"
 
 namespace hakuro {
@@ -20,5 +23,9 @@ bool move_fits(Game& scratch, const KifuMove& m);
 
 // Makes a fitting move on the scratch game; the side that made it is then to move no more.
 void play_fitting(Game& scratch, const KifuMove& m);
+
+// How many of `moves`, played in turn from `start`, fit before the first that does not: all of
+// them when every one fits.
+std::size_t fitting_moves(const Position& start, const std::vector<KifuMove>& moves);
 
 }  // namespace hakuro

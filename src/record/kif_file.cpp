@@ -1,9 +1,6 @@
 #include "record/kif_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
+#include "platform/file_io.h"
 #include "platform/text_file.h"
 #include "record/file.h"
 
@@ -44,21 +41,12 @@ KifSave save_kif(const std::string& path, const KifGame& g) {
 }
 
 KifRead load_kif(const std::string& path) {
+  const FileBytes file = read_regular_file(path, kKifMaxBytes);
+  if (file.ok()) return read_kif(file.bytes, kif_utf8_by_name(path));
   KifRead r;
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  if (!in) {
-    r.problem = KifProblem::unreadable;
-    return r;
-  }
-  std::string bytes;
-  bytes.resize(kKifMaxBytes + 1);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (in.bad()) {
-    r.problem = KifProblem::unreadable;
-    return r;
-  }
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return read_kif(bytes, kif_utf8_by_name(path));
+  r.problem = file.status == FileBytes::Status::too_large ? KifProblem::too_large
+                                                          : KifProblem::unreadable;
+  return r;
 }
 
 }  // namespace hakuro

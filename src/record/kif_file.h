@@ -21,7 +21,8 @@ enum class KifSave { saved, unencodable, failed };
 // Writes the game atomically (an existing file is replaced only by a complete new one).
 KifSave save_kif(const std::string& path, const KifGame& g);
 
-// Reads the file; a file larger than kKifMaxBytes is refused before it is read.
+// Reads the file, only a regular one; a file larger than kKifMaxBytes is refused before it is
+// read.
 KifRead load_kif(const std::string& path);
 
 }  // namespace hakuro

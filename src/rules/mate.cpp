@@ -19,8 +19,9 @@ struct Side {
   const Table& checks;           // the enemy's check map against this king
 };
 
+// A piece of the defending side (the side of `pawn`) other than its king.
 bool is_defender(int code, int pawn) {
-  return pawn < 0 ? (code >= -901 && code <= -10) : (code >= 10 && code <= 901);
+  return pawn < 0 ? (code >= -SYA_NARI && code <= -HU) : (code >= HU && code <= SYA_NARI);
 }
 
 // Step 2: a drop between a long-range checker and the king parries every check.
@@ -29,15 +30,15 @@ bool drop_interposes(Game& g, const Side& s) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int mark = s.checks[x][y];
-      if (mark == 9 && std::abs(x - s.kx) < 2 && std::abs(y - s.ky) < 2) return false;
-      if (mark != 1) continue;
+      if (mark == OUTE_KOMA && std::abs(x - s.kx) < 2 && std::abs(y - s.ky) < 2) return false;
+      if (mark != OUTE_AIDA) continue;
       if (s.hand_total == s.hand_pawns &&
           移動チェック(g.pos, s.drop_column, 0, x, y, s.pawn) == NG)
         return false;
       g.pos.ban[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2)
-          if (s.checks[x2][y2] == 9 && 移動チェック(g.pos, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
+          if (s.checks[x2][y2] == OUTE_KOMA && 移動チェック(g.pos, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
             g.pos.ban[x][y] = KARA;
             return false;
           }

@@ -17,8 +17,8 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
   if (capture) {
     駒取得(g, g.teban, captured);
     if (kind_index(captured) != 0) {
-      if (g.teban == g.SITA) ++p.mochi_sita_su;
-      else if (g.teban == g.UE) ++p.mochi_ue_su;
+      if (g.teban == g.sita) ++p.mochi_sita_su;
+      else if (g.teban == g.ue) ++p.mochi_ue_su;
     }
   }
   p.ban[to_x][to_y] = piece;
@@ -45,11 +45,16 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
 void 駒取得(Game& g, int side, int captured) {
   const int k = kind_index(captured);
   if (k != 0) {
-    if (side == g.SITA) ++g.pos.mochi_sita[k];
-    else if (side == g.UE) ++g.pos.mochi_ue[k];
+    if (side == g.sita) ++g.pos.mochi_sita[k];
+    else if (side == g.ue) ++g.pos.mochi_ue[k];
   }
-  if (captured == OU) g.ou_tori = g.SITA;
-  else if (captured == -OU) g.ou_tori = g.UE;
+  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI) g.ou_tori = winner;
+}
+
+int winner_by_capture(const Game& g, int captured) {
+  if (captured == OU) return g.sita;
+  if (captured == -OU) return g.ue;
+  return TEBAN_NASI;
 }
 
 int 調査_駒成(Game& g, int from_x, int from_y, int, int to_y, int piece) {

@@ -18,6 +18,9 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
 // 駒取得 "take a piece": puts a captured piece, unpromoted, into the hand of `side`; records a
 // captured king.
 void 駒取得(Game& g, int side, int captured);
+// The side that wins when `captured` is taken: the other side than the king's owner (even when
+// its owner took it); TEBAN_NASI for any other piece.
+int winner_by_capture(const Game& g, int captured);
 // 調査_駒成 "examine promotion": OK when the move may promote (nari_koma then holds the
 // promoted code).
 int 調査_駒成(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);

@@ -38,11 +38,17 @@ struct Record {
   int saigo_tesu = 0;
   std::vector<KifuMove> kifu = std::vector<KifuMove>(1, KifuMove{.ato_koma = HU});
 
-  // Move n, making room for it.
+  // Move n to write, making room for it.
   KifuMove& at(int n) {
     const auto i = static_cast<std::size_t>(n < 0 ? 0 : n);
     if (kifu.size() <= i) kifu.resize(i + 1);
     return kifu[i];
+  }
+  // Move n to read; an empty move where the record holds none (it never grows by reading).
+  const KifuMove& move(int n) const {
+    static const KifuMove none{};
+    const auto i = static_cast<std::size_t>(n);
+    return n >= 0 && i < kifu.size() ? kifu[i] : none;
   }
 };
 
@@ -64,9 +70,19 @@ struct Selection {
   int ugoki_koma = 0;                 // ugoki_koma "moving piece": the picked piece's code
 };
 
-// The background, the move guidance and the colours.
+// The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
+// file keeps. The window's check marks are set from here.
+struct Options {
+  int haikei = 0;      // the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
+  bool sidou = false;  // 移動指導: move guidance
+  bool keika = false;  // 経過時間: the players' times shown
+  bool bgm = false;    // BGM: the music
+};
+
+// The options, and the background, the move guidance and the colours they give the window.
 struct Appearance {
-  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture
+  Options options;
+  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
   int sidou_on = NG;           // sidou "guidance": move guidance on
   // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
   // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the
@@ -75,6 +91,15 @@ struct Appearance {
       moji_iro = IRO_SHIRO;
 };
 
+// Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the
+// king's square too); OUTE_AIDA on a square between a long-range checker and the king, where a
+// piece put would block it.
+inline constexpr int OUTE_KOMA = 9, OUTE_AIDA = 1;
+// What the attacker and defender tables hold where no piece bears, beyond every piece code so that
+// the first piece found replaces it: the bottom player's attackers keep the largest code, the
+// other tables the smallest.
+inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
+
 // The influence survey of the board as it stood at the last survey. seiryoku "influence",
 // kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
 struct Survey {
@@ -82,11 +107,11 @@ struct Survey {
   // kogeki_su "attack count": how many bottom pieces bear on a top piece.
   Table kogeki_su_sita{};
   // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square.
-  Table kogeki_koma_sita = filled(-999), kogeki_x_sita{}, kogeki_y_sita{};
+  Table kogeki_koma_sita = filled(NO_PIECE_LOW), kogeki_x_sita{}, kogeki_y_sita{};
   // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only.
-  Table mamori_koma_sita = filled(999), mamori_koma_ue = filled(999);
+  Table mamori_koma_sita = filled(NO_PIECE_HIGH), mamori_koma_ue = filled(NO_PIECE_HIGH);
   Table mamori_x_ue{}, mamori_y_ue{};
-  Table kogeki_koma_ue = filled(999), kogeki_x_ue{}, kogeki_y_ue{};
+  Table kogeki_koma_ue = filled(NO_PIECE_HIGH), kogeki_x_ue{}, kogeki_y_ue{};
   Table oute_sita{}, oute_ue{};  // check maps against the top and the bottom king
 };
 
@@ -112,11 +137,11 @@ struct ComputerScratch {
 struct Game {
   Position pos;
 
-  // Side values. TEBAN_SENTE and TEBAN_GOTE mean the side that moves first and second (+1 and
-  // -1 until a record says otherwise); SITA and UE are the bottom and the top player's side
+  // Side values. teban_sente and teban_gote mean the side that moves first and second (+1 and
+  // -1 until a record says otherwise); sita and ue are the bottom and the top player's side
   // values for this game; teban is the side to move.
-  int TEBAN_SENTE = 1, TEBAN_GOTE = -1;
-  int SITA = -1, UE = 1;
+  int teban_sente = 1, teban_gote = -1;
+  int sita = -1, ue = 1;
   int teban = TEBAN_NASI;
 
   int taikyoku_mode = MODE_MAN;  // taikyoku "match": two people or against the computer

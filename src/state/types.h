@@ -24,8 +24,8 @@ inline constexpr int TEBAN_NASI = 0;  // TEBAN_NASI "no side": nobody to move, n
 inline constexpr int BTN_HIDARI = 1, BTN_MIGI = 2;  // HIDARI "left", MIGI "right" mouse button
 inline constexpr int MODE_MAN = 0, MODE_COM = 1;    // two people; a person against the computer
 
-// The hands' (mochi) columns beside the board: the bottom player's (SITA) on the right, the top
-// player's (UE) on the left. A move from either column is a drop.
+// The hands' (mochi) columns beside the board: the bottom player's (sita) on the right, the top
+// player's (ue) on the left. A move from either column is a drop.
 inline constexpr int MOCHI_SITA_X = 11, MOCHI_UE_X = -1;
 
 // Picture identifiers besides the piece codes: the title, and the backgrounds (HAIKEI) MIDORI

@@ -14,8 +14,8 @@ TEST(ComputerTurn, AllocatesNothing) {
   set_starting_position(g.pos);
   g.pos.mochi_ue[1] = g.pos.mochi_ue[6] = 1;  // drops too
   g.pos.mochi_ue_su = 2;
-  g.SITA = -1;
-  g.UE = g.teban = 1;
+  g.sita = -1;
+  g.ue = g.teban = 1;
   g.level = 3;
   int ticks = 0;
   const SearchHooks hooks{[&ticks] { ++ticks; }, {}};

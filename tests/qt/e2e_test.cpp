@@ -178,7 +178,7 @@ TEST_F(E2eTest, GamesAgainstTheComputerAtEachLevelPlayedToTheirEnd) {
     const int wins = wins_announced();
     bool hand_seen = false;
     for (int n = 0; n < 150 && wins_announced() == wins; ++n) {
-      ASSERT_EQ(g().teban, g().SITA);
+      ASSERT_EQ(g().teban, g().sita);
       const Choice c = choose(g(), seed);
       const int before = g().record.kifu_tesu, taken = g().pos.ban[c.tx][c.ty];
       move(c.fx, c.fy, c.tx, c.ty, c.promote ? Qt::RightButton : Qt::LeftButton);
@@ -238,7 +238,7 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   move(7, 7, 7, 6);
   ASSERT_EQ(g().record.kifu_tesu, 2);
   const Table after_two = g().pos.ban;
-  const KifuMove reply = g().record.at(2);
+  const KifuMove reply = g().record.move(2);
 
   menu("REPLAY");
   EXPECT_EQ(g().pos.ban[reply.moto_x][reply.moto_y], reply.koma);

@@ -101,7 +101,10 @@ TEST_F(RecordPanelTest, MenusShowWhatEachNeedsAndOtherMenusPutItAway) {
 TEST_F(RecordPanelTest, ListsShowTheFolderAndItsRecordsAndPassChoicesOn) {
   QTemporaryDir tmp;
   const QString root = tmp.path();
-  QFile(root + QString::fromUtf8("/a.棋譜")).open(QIODevice::WriteOnly);
+  QFile record(root + QString::fromUtf8("/a.棋譜"));
+  ASSERT_TRUE(record.open(QIODevice::WriteOnly));
+  record.write("t\r\nu\r\nv\r\n3 736-10 -10 0   0    0    0    0    \r\n");  // one move
+  record.close();
   QFile(root + "/b.txt").open(QIODevice::WriteOnly);
   QDir(root).mkdir("sub");
   menu("KIFU_READ");

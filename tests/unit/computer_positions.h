@@ -20,8 +20,8 @@ struct Put {
 // KARA there); the computer to move; the survey run.
 inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
   Game g;
-  g.SITA = -1;
-  g.UE = g.teban = 1;
+  g.sita = -1;
+  g.ue = g.teban = 1;
   g.pos.ban[9][9] = -OU;
   g.pos.ban[1][1] = OU;
   for (const Put& p : pieces) {

@@ -87,13 +87,13 @@ TEST(Texts, MoveResultOfOnePlayerLeavesTheOthers) {
   std::ostringstream out;
   replay::Replay r(out);
   Form& f = r.form();
-  描画_移動結果(f, f.g.SITA, 3, 6, -HU, IRO_SHIRO);
-  描画_移動結果(f, f.g.UE, 5, 5, KAKU_NARI, IRO_SHIRO);
+  描画_移動結果(f, f.g.sita, 3, 6, -HU, IRO_SHIRO);
+  描画_移動結果(f, f.g.ue, 5, 5, KAKU_NARI, IRO_SHIRO);
   EXPECT_EQ(visible(r, "７"), 2);
   EXPECT_EQ(visible(r, "六"), 4);  // the move's rank and the rank label
   EXPECT_EQ(visible(r, "歩"), 2);
   EXPECT_EQ(visible(r, "角成"), 2);
-  描画_移動結果(f, f.g.UE, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
+  描画_移動結果(f, f.g.ue, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
   EXPECT_EQ(visible(r, "角成"), 0);
   EXPECT_EQ(visible(r, "５"), 2);
   EXPECT_EQ(visible(r, "歩"), 2);

@@ -109,7 +109,7 @@ TEST(Handicap, GamesStartFromTheHandicappedPosition) {
   // Against the computer, which gives the handicap and moves at once as 先手 (the human is 後手).
   for (const char* l : {"menu CANCEL", "menu LBEL_UP", "menu LBEL_UP", "menu GOTE"}) r.line(l);
   EXPECT_EQ(g.tesu, 1);
-  EXPECT_EQ(g.teban, g.SITA);
+  EXPECT_EQ(g.teban, g.sita);
   int top = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) top += is_top(g.pos.ban[x][y]);

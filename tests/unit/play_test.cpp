@@ -2,11 +2,14 @@
 // recorded however long the game.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
+#include <string>
 #include <tuple>
 #include <sstream>
 #include <vector>
 
+#include "control/computer_turn.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/startup.h"
@@ -14,11 +17,13 @@
 #include "replay.h"
 #include "rules/legality.h"
 #include "rules/move.h"
+#include "script.h"
 #include "test_folder.h"
 
 namespace hakuro {
 namespace {
 
+using testing::run_lines;
 using testing::TestFolder;
 
 void press(Form& f, int x, int y, int button = BTN_HIDARI) {
@@ -32,7 +37,7 @@ struct Place {
 // The places the player to move may pick: own pieces on the board and own kinds in hand.
 std::vector<Place> own_places(Game& g) {
   std::vector<Place> out;
-  const bool bottom = g.teban == g.SITA;
+  const bool bottom = g.teban == g.sita;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (bottom ? is_bottom(g.pos.ban[x][y]) : is_top(g.pos.ban[x][y])) out.push_back({x, y, g.pos.ban[x][y]});
@@ -137,7 +142,7 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
       r.line(games % 2 == 0 ? "menu SENTE" : "menu GOTE");
       ++games;
     }
-    ASSERT_EQ(g.teban, g.SITA) << "the computer has moved";
+    ASSERT_EQ(g.teban, g.sita) << "the computer has moved";
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
     ASSERT_EQ(g.record.kifu_tesu, g.tesu);
@@ -147,6 +152,84 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
     }
   }
   EXPECT_GT(games, 3);
+}
+
+
+// Once a king is taken nothing more is played, also when the capture is stepped over again: a
+// press is refused, and so is the computer's turn; stepping back before the capture plays on.
+TEST(Play, NothingMovesOnceAKingIsTaken) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  Game& g = r.form().g;
+  // The gold takes its own king.
+  EXPECT_EQ(run_lines(r, out, {"menu START", "cell 4 9", "cell 5 9"}),
+            "msgbox \" \" \"先手の番です\" ok -> ok\n"
+            "sound dsPlay none\n"
+            "msgbox \"終了\" \"後手の勝ちです\" ok -> ok\n"
+            "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n");
+  run_lines(r, out, {"menu START", "menu AFTER"});
+  ASSERT_EQ(g.pos.ban[5][9], -KIN);
+  const std::string decided = run_lines(r, out, {"dump"});
+  const std::string refused = "sound dsPlay none\nmsgbox \"対局\" \"勝負はついています\" ok -> ok\n";
+  EXPECT_EQ(run_lines(r, out, {"cell 3 7"}), refused);
+  EXPECT_EQ(run_lines(r, out, {"cell 11 3"}), refused);
+  EXPECT_EQ(run_lines(r, out, {"dump"}), decided);
+  // The top player is to move: against the computer it would move now.
+  const Table board = g.pos.ban;
+  EXPECT_EQ(run_lines(r, out, {"menu SENTE"}), refused);
+  EXPECT_EQ(g.tesu, 1);
+  EXPECT_EQ(g.pos.ban, board);
+  // 戻 takes the capture back, and the game goes on.
+  run_lines(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
+  EXPECT_EQ(g.tesu, 1);
+  EXPECT_EQ(g.pos.ban[3][6], -HU);
+}
+
+// When the computer takes the human's king, its move is written beside the board (and "思考中"
+// gone) before the end is announced.
+TEST(Play, TheComputersWinningMoveIsShownBeforeTheEnd) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  for (const char* l : {"clear", "put 5 9 -950", "put 5 1 950", "put 5 5 900", "put 1 7 -10",
+                        "menu SENTE", "answer no", "cell 1 7", "cell 1 6"})
+    r.line(l);
+  ASSERT_TRUE(r.ended());  // No to a new game: the window stays as the end box found it
+  EXPECT_EQ(r.form().g.pos.ban[5][9], SYA_NARI);
+  std::vector<std::string> shown;
+  for (const auto& t : r.screen().texts())  // left of the board, by the computer's hand
+    if (t.x < cell_x(0) && t.y > cell_y(8) && t.y < cell_y(9)) shown.push_back(t.s);
+  EXPECT_EQ(shown, (std::vector<std::string>{"５", "５", "九", "九", "飛成", "飛成"}));
+}
+
+// The computer's turn in its two halves: the move chosen on a copy of the game and played later
+// is the move com_ban plays; and each end of a game is told up the move path.
+TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
+  TestFolder folder;
+  std::ostringstream out1, out2;
+  replay::Replay whole(out1), halves(out2);
+  for (replay::Replay* r : {&whole, &halves})
+    for (const char* l : {"menu SENTE", "cell 7 7", "cell 7 6"}) r->line(l);
+  // The human's move was answered in the same event; play on to the computer's turn again.
+  for (replay::Replay* r : {&whole, &halves}) r->line("menu REPLAY");
+  Form& f = halves.form();
+  ASSERT_EQ(f.g.teban, f.g.ue);
+  ASSERT_EQ(com_ban(whole.form()), Outcome::played);
+  Game copy = f.g;
+  const std::optional<Move> chosen = choose_computer_move(copy);
+  ASSERT_TRUE(chosen);
+  begin_computer_turn(f);
+  EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
+  EXPECT_EQ(f.g.pos.ban, whole.form().g.pos.ban);
+  EXPECT_EQ(f.g.record.saigo_tesu, whole.form().g.record.saigo_tesu);
+  EXPECT_EQ(f.g.teban, f.g.sita);
+
+  // No move at all: the computer loses; No to a new game ends the program, and says so.
+  for (const char* l : {"clear", "put 5 9 -950", "answer no"}) halves.line(l);
+  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g)), Outcome::ended);
+  EXPECT_TRUE(f.ended);
+  EXPECT_FALSE(run_event(f, [] {}));
 }
 
 TEST(Play, TheRecordHoldsAGameOfAnyLength) {
@@ -164,9 +247,11 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
   }
   ASSERT_EQ(g.tesu, 700);
   EXPECT_EQ(g.record.saigo_tesu, 700);
-  EXPECT_EQ(g.record.kifu[699].ato_koma, -OU);
-  EXPECT_EQ(g.record.kifu[700].saki_y, 1);
-  EXPECT_EQ(g.record.kifu[700].moto_y, 2);
+  EXPECT_EQ(g.record.move(699).ato_koma, -OU);
+  EXPECT_EQ(g.record.move(700).saki_y, 1);
+  EXPECT_EQ(g.record.move(700).moto_y, 2);
+  EXPECT_EQ(g.record.move(701).koma, KARA);  // beyond the record, which reading does not grow
+  EXPECT_EQ(g.record.kifu.size(), 701u);
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ namespace {
 Game empty_board() {
   Game g;
   g.pos.ban = filled(KARA);
-  g.SITA = -1;
-  g.UE = 1;
+  g.sita = -1;
+  g.ue = 1;
   return g;
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 using testing::TestFolder;
 
-constexpr std::size_t kMax = SjisReader::kMaxLine;
+constexpr std::size_t kMax = kMaxLine;
 const std::string kInvalid(SjisReader::kInvalidLine);
 
 std::vector<std::string> read_lines(const std::string& bytes) {

@@ -4,7 +4,6 @@
 
 #include "display/text.h"
 #include "format.h"
-#include "control/record_menu.h"
 #include "display/clock_text.h"
 #include "options/clock.h"
 

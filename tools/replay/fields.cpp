@@ -6,9 +6,9 @@ namespace hakuro::replay {
 
 std::vector<NamedField> fields(Game& g) {
   return {{"mochi_sita_su", &g.pos.mochi_sita_su}, {"mochi_ue_su", &g.pos.mochi_ue_su},
-          {"teban", &g.teban},                 {"SITA", &g.SITA},
-          {"UE", &g.UE},                       {"TEBAN_SENTE", &g.TEBAN_SENTE},
-          {"TEBAN_GOTE", &g.TEBAN_GOTE},       {"taikyoku_mode", &g.taikyoku_mode},
+          {"teban", &g.teban},                 {"SITA", &g.sita},
+          {"UE", &g.ue},                       {"TEBAN_SENTE", &g.teban_sente},
+          {"TEBAN_GOTE", &g.teban_gote},       {"taikyoku_mode", &g.taikyoku_mode},
           {"tesu", &g.tesu},                   {"level", &g.level},
           {"ou_tori", &g.ou_tori},             {"ou_sita_x", &g.pos.ou_sita_x},
           {"ou_sita_y", &g.pos.ou_sita_y},         {"ou_ue_x", &g.pos.ou_ue_x},

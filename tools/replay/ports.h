@@ -53,7 +53,8 @@ class ReplayWindow : public Window {
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                      Icon icon) override;
   void set_checked(const std::string& item, bool on) override { checks_[item] = on; }
-  bool checked(const std::string& item) const override;
+  // The check mark as the program last set it.
+  bool checked(const std::string& item) const;
   void set_timer(bool) override {}
   double time_of_day() override { return now_; }
   int window_top() const override { return 0; }

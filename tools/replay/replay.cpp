@@ -14,6 +14,7 @@
 #include "control/startup.h"
 #include "display/draw.h"
 #include "options/clock.h"
+#include "options/settings.h"
 #include "fields.h"
 #include "format.h"
 #include "gui.h"
@@ -193,7 +194,8 @@ bool Replay::setup(const std::vector<std::string>& w) {
     throw std::invalid_argument("no field " + w[1]);
   } else if (c == "check") {
     need(w, 2);
-    window_.set_checked(w[1], to_int(w[2]) != 0);
+    const bool on = to_int(w[2]) != 0;
+    if (!set_option(*form_, w[1], on)) window_.set_checked(w[1], on);
   } else if (c == "redraw") {
     fire([&] { 画面_再描画(*form_); });
   } else if (c == "survey") {
@@ -214,7 +216,7 @@ bool Replay::look(const std::vector<std::string>& w) {
   } else if (c == "record") {
     Game& g = form_->g;
     for (int n = 1; n <= g.record.saigo_tesu; ++n) {
-      const KifuMove& m = g.record.at(n);
+      const KifuMove& m = g.record.move(n);
       out_ << "kifu " << n << ' ' << m.moto_x << ' ' << m.moto_y << ' ' << m.saki_x << ' '
            << m.saki_y << ' ' << m.koma << ' ' << m.ato_koma << ' ' << m.tori_koma << ' '
            << decimal(m.jikan_sita_mae) << ' ' << decimal(m.jikan_sita_ato) << ' '

@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   w.show();
   QApplication::processEvents();
 
-  if (!w.checked("SIDOU")) menu(w, "SIDOU");
+  if (!w.form().g.look.options.sidou) menu(w, "SIDOU");
   menu(w, "SENTE");
   for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}}) click(w, x, y);
   click(w, 2, 8);  // the bishop, its diagonals outlined

@@ -37,10 +37,14 @@ const std::string kRestart = "# restart";
 class Folder {
  public:
   explicit Folder(const fs::path& waves) {
-    dir_ = fs::temp_directory_path() / ("hakuro-soak-" + std::to_string(::getpid()) + "-" +
-                                        std::to_string(counter_++));
-    fs::create_directories(dir_);
+    // In memory where the system has a place for it: every option change writes the settings
+    // file and flushes it to the disk, which would make the soak a disk test.
     std::error_code ec;
+    const fs::path base = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
+                              ? fs::path("/dev/shm")
+                              : fs::temp_directory_path();
+    dir_ = base / ("hakuro-soak-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    fs::create_directories(dir_);
     for (const auto& e : fs::directory_iterator(waves, ec))
       if (e.path().extension() == ".wav") fs::copy_file(e.path(), dir_ / e.path().filename(), ec);
     write("junk.棋譜", "\x81\x82\x83\r\n\xff\xfe\r\n" + std::string(3000, '\x81'));
@@ -116,6 +120,7 @@ class Run {
       return std::nullopt;
     }
     if (l.rfind("# round trip ", 0) == 0) return round_trip(std::stoi(l.substr(13)));
+    if (l == "save") return save();
     replay_->line(l);
     return broken(game());
   }
@@ -138,6 +143,25 @@ class Run {
     for (int i = 0; i < k; ++i) replay_->line("menu AFTER");
     if (auto b = broken(game())) return b;
     if (snapshot(game()) != before) return "back and forward " + std::to_string(k) + " changed the game";
+    return std::nullopt;
+  }
+
+  // Every record the program writes loads again, move for move.
+  std::optional<std::string> save() {
+    replay::ReplayWindow& w = replay_->window();
+    const std::string path = w.panel_directory() + "/" + w.text_box(1) + ".棋譜";
+    out_.str("");
+    replay_->line("save");
+    if (auto b = broken(game())) return b;
+    if (out_.str().find("棋譜を書き込みました") == std::string::npos) return std::nullopt;
+    const Loaded loaded = load_record_file(path);
+    if (loaded.status != Loaded::Status::ok)
+      return "the record just saved does not load (line " + std::to_string(loaded.bad_line) + ")";
+    const std::vector<KifuMove>& moves = loaded.record.moves;
+    bool same = static_cast<int>(moves.size()) == game().record.kifu_tesu;
+    for (std::size_t i = 0; same && i < moves.size(); ++i)
+      same = move_line(moves[i]) == move_line(game().record.move(static_cast<int>(i) + 1));
+    if (!same) return "the record just saved loads other moves";
     return std::nullopt;
   }
 
@@ -188,7 +212,7 @@ class Events {
   // Two presses: a piece of the player to move, then a square it may reach.
   std::optional<std::string> legal_move(Game& g) {
     if (g.teban == TEBAN_NASI || g.sel.sentaku != 0) return std::nullopt;
-    const bool bottom = g.teban == g.SITA;
+    const bool bottom = g.teban == g.sita;
     for (int tries = 0; tries < 20; ++tries) {
       const int x = roll(9) + 1, y = roll(9) + 1;
       const int c = g.pos.ban[x][y];

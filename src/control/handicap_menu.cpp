@@ -1,0 +1,58 @@
+#include "control/handicap_menu.h"
+
+#include <optional>
+
+#include "display/draw.h"
+#include "display/text.h"
+#include "handicap/handicap.h"
+#include "options/sound.h"
+#include "record/panel.h"
+
+namespace hakuro {
+
+namespace {
+
+std::optional<HandicapRefusal> refusal(const Game& g) {
+  if (g.kifu_mode == OK) return HandicapRefusal::kifu_mode;
+  if (g.record.kifu_tesu > 0) return HandicapRefusal::game_under_way;
+  if (g.hanten == OK) return HandicapRefusal::hanten;
+  return std::nullopt;
+}
+
+void click(Form& f, int step) {
+  Game& g = f.g;
+  hide_record_panel(f.win);
+  if (const std::optional<HandicapRefusal> reason = refusal(g)) {
+    play(f, f.snd_kinshi);
+    描画_メッセージ(f, *reason);
+    return;
+  }
+  g.record.saigo_tesu = 0;
+  const int level = g.hande_level + step;
+  if (level >= -HANDE_MAX && level <= HANDE_MAX) {
+    g.hande_level = level;
+    描画_ハンデレベル(f, level);
+    const HandicapSquare s = step_handicap(g.pos, level - step, step);
+    描画_絵(f, g.pos.ban[s.x][s.y], s.x, s.y);
+    描画_桝輪郭(f, g.look.haikei_iro, s.x, s.y);
+    play(f, f.snd_komaoto);
+  }
+  g.hande_settei = OK;
+}
+
+}  // namespace
+
+void LBEL_UP_Click(Form& f) { click(f, 1); }
+void LEBEL_DOWN_Click(Form& f) { click(f, -1); }
+
+void 描画_メッセージ(Form& f, HandicapRefusal reason) {
+  const char* line = "";
+  switch (reason) {
+    case HandicapRefusal::kifu_mode: line = "棋譜ﾓｰﾄﾞではできません"; break;
+    case HandicapRefusal::game_under_way: line = "対局途中ではできません"; break;
+    case HandicapRefusal::hanten: line = "反転後ではできません"; break;
+  }
+  msg_ok(f, std::string(line) + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+}  // namespace hakuro
