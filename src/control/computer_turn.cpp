@@ -36,7 +36,9 @@ Outcome announce(Form& f, const Move& m) {
   Game& g = f.g;
   if (g.ou_tori != TEBAN_NASI) {
     show_move(f, m.to_x, m.to_y, m.placed);
-    return 終了(f, g.ou_tori == g.ue ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
+    const bool top_won = g.ou_tori == g.ue;
+    return decided(f, EndReason::king_taken, top_won,
+                   top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
   if (詰めかMAN(g) == OK) msg_ok(f, "よし！!", "詰め ?");
   else if (g.survey.seiryoku_ue[g.pos.ou_sita_x][g.pos.ou_sita_y] > 0)
@@ -65,7 +67,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   Game& g = f.g;
   if (!move) {  // no move left: the computer loses
     set_timer1(f, false);
-    return 終了(f, "あなた");
+    return decided(f, EndReason::no_move, false, "あなた");
   }
   play_move(f, *move);
   set_timer1(f, false);

@@ -27,7 +27,7 @@ void click(Form& f, int step) {
     描画_メッセージ(f, *reason);
     return;
   }
-  g.record.saigo_tesu = 0;
+  g.record.cut(0);
   const int level = g.hande_level + step;
   if (level >= -HANDE_MAX && level <= HANDE_MAX) {
     g.hande_level = level;

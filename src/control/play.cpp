@@ -20,16 +20,19 @@ Outcome after_move_against_computer(Form& f, int captured) {
   set_timer1(f, false);
   g.clock.mochi_jikan_sita += g.clock.keika_byou;
   勢力調査(g);
-  if (詰めかCOM(g) == OK || captured == OU || g.ou_tori == g.sita) return 終了(f, "あなた");
-  if (g.ou_tori == g.ue) return 終了(f, "ｺﾝﾋﾟｭｰﾀ");
+  const bool mated = 詰めかCOM(g) == OK;
+  if (captured == OU || g.ou_tori == g.sita)
+    return decided(f, EndReason::king_taken, false, "あなた");
+  if (mated) return decided(f, EndReason::mated, false, "あなた");
+  if (g.ou_tori == g.ue) return decided(f, EndReason::king_taken, true, "ｺﾝﾋﾟｭｰﾀ");
   g.teban = g.ue;
   return com_ban(f);
 }
 
 Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
-  if (g.ou_tori == g.sita) return 終了(f, "先手");
-  if (g.ou_tori == g.ue) return 終了(f, "後手");
+  if (g.ou_tori == g.sita) return decided(f, EndReason::king_taken, false, "先手");
+  if (g.ou_tori == g.ue) return decided(f, EndReason::king_taken, true, "後手");
   (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
   g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
   g.clock.teban_kaishi = f.win.time_of_day();
@@ -70,6 +73,11 @@ bool king_taken(const Game& g) { return g.ou_tori != TEBAN_NASI; }
 void refuse_decided_game(Form& f) {
   play(f, f.snd_kinshi);
   msg_ok(f, "勝負はついています", "対局");
+}
+
+Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
+  f.g.record.end = {why, top_won};
+  return 終了(f, name);
 }
 
 Outcome 終了(Form& f, const std::string& name) {

@@ -8,6 +8,7 @@
 #include "display/text.h"
 #include "options/sound.h"
 #include "record/file.h"
+#include "record/kifu.h"
 #include "record/panel.h"
 #include "rules/move.h"
 
@@ -158,7 +159,8 @@ void REVERSE_Click(Form& f) {
   }
   play(f, f.snd_komaoto);
   g.teban = -g.teban;
-  g.record.kifu_tesu = g.record.saigo_tesu = 0;
+  g.record.kifu_tesu = 0;
+  g.record.cut(0);
 }
 
 void KIFU_READ_Click(Form& f) {
@@ -249,6 +251,7 @@ void File1_Click(Form& f, const std::string& name) {
   g.record.kifu_tesu = 0;
   g.tesu = 0;
   g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
+  g.record.end = end_of(l.record.moves);
   msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
   if (g.record.move(1).koma >= HU) {

@@ -47,7 +47,7 @@ void start_against_computer(Form& f, bool human_first) {
   g.sel.sentaku = 0;
   g.taikyoku_mode = MODE_COM;
   g.kifu_mode = NG;
-  g.record.saigo_tesu = g.tesu;  // moves recorded beyond this one are given up
+  g.record.cut(g.tesu);  // moves recorded beyond this one are given up
   // 先手 starts the turn's clock now; after 後手 the computer's turn starts its own.
   if (human_first) g.clock.teban_kaishi = f.win.time_of_day();
   set_timer1(f, true);
@@ -98,7 +98,7 @@ void Form_Load(Form& f) {
 void 初期設定(Form& f) {
   Game& g = f.g;
   // Moves played from a handicapped position do not fit the full one set up here.
-  if (g.hande_settei == OK) g.record.saigo_tesu = 0;
+  if (g.hande_settei == OK) g.record.cut(0);
   g.hande_level = 0;
   g.hande_settei = NG;
   g.taikyoku_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode

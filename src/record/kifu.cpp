@@ -18,6 +18,15 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece
   m.jikan_ue_mae = ue_before;
   m.jikan_ue_ato = ue_after;
   g.record.saigo_tesu = n;
+  g.record.end = {};
+}
+
+GameEnd end_of(const std::vector<KifuMove>& moves) {
+  if (moves.empty()) return {};
+  const int taken = moves.back().tori_koma;
+  if (taken == OU) return {EndReason::king_taken, false};
+  if (taken == -OU) return {EndReason::king_taken, true};
+  return {};
 }
 
 }  // namespace hakuro

@@ -30,6 +30,13 @@ struct KifuMove {
   double jikan_sita_mae = 0, jikan_sita_ato = 0, jikan_ue_mae = 0, jikan_ue_ato = 0;
 };
 
+// How a game ended: nobody has won while it goes on.
+enum class EndReason { none, king_taken, mated, no_move, resigned };
+struct GameEnd {
+  EndReason reason = EndReason::none;
+  bool top_won = false;  // the top player won; the bottom player otherwise
+};
+
 // The move record (kifu). Entry 0 is no move; the record grows with the game.
 struct Record {
   // kifu_tesu "record's move number": the last move applied to the board.
@@ -37,6 +44,15 @@ struct Record {
   // saigo_tesu "last move number": the last move held, the limit for stepping forward.
   int saigo_tesu = 0;
   std::vector<KifuMove> kifu = std::vector<KifuMove>(1, KifuMove{.ato_koma = HU});
+  // How the game held ended, once it has; a move recorded over it, or the moves after an
+  // earlier one given up, clear it.
+  GameEnd end;
+
+  // Gives up the moves held after move n (every move for 0).
+  void cut(int n) {
+    if (n < saigo_tesu || n == 0) end = {};
+    saigo_tesu = n;
+  }
 
   // Move n to write, making room for it.
   KifuMove& at(int n) {

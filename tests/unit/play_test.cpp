@@ -168,6 +168,9 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
             "sound dsPlay none\n"
             "msgbox \"終了\" \"後手の勝ちです\" ok -> ok\n"
             "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n");
+  // The record keeps how the game ended, over the new game's set-up, until it is played over.
+  EXPECT_EQ(g.record.end.reason, EndReason::king_taken);
+  EXPECT_TRUE(g.record.end.top_won);
   run_lines(r, out, {"menu START", "menu AFTER"});
   ASSERT_EQ(g.pos.ban[5][9], -KIN);
   const std::string decided = run_lines(r, out, {"dump"});
@@ -184,6 +187,7 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   run_lines(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
   EXPECT_EQ(g.tesu, 1);
   EXPECT_EQ(g.pos.ban[3][6], -HU);
+  EXPECT_EQ(g.record.end.reason, EndReason::none);
 }
 
 // When the computer takes the human's king, its move is written beside the board (and "思考中"
