@@ -126,6 +126,8 @@ std::string write_kif(const KifGame& g) {
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
     previous_to = {m.saki_x, m.saki_y};
   }
+  if (g.winner != Winner::none && g.resigned)
+    s += format("%4d ", static_cast<int>(g.moves.size()) + 1) + "投了" + kEol;
   if (g.winner != Winner::none) {
     const bool sente_won = (g.winner == Winner::top) == sides.sente_top;
     const char* who = sente_won ? (handicap ? "下手" : "先手") : (handicap ? "上手" : "後手");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include <QApplication>
@@ -34,6 +35,10 @@ class TestWindow : public MainWindow {
   using MainWindow::MainWindow;
   std::vector<QString> boxes;
   std::vector<QPointF> presses;
+  // The file dialogs shown (their titles), and the paths they answer in turn; Cancel when none
+  // is left.
+  std::vector<QString> dialogs;
+  std::deque<QString> file_answers;
 
   void mouse_down(int button, int shift, double X, double Y) override {
     presses.emplace_back(X, Y);
@@ -44,6 +49,13 @@ class TestWindow : public MainWindow {
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+  QString choose_file(FileDialog, const QString& title, const QString&, const QString&) override {
+    dialogs.push_back(title);
+    if (file_answers.empty()) return {};
+    const QString path = file_answers.front();
+    file_answers.pop_front();
+    return path;
   }
 };
 
