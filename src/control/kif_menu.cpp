@@ -53,7 +53,7 @@ std::string why_refused(const KifRead& r) {
 
 void KIF_WRITE_Click(Form& f) {
   const Game& g = f.g;
-  if (g.record.saigo_tesu < 1 && g.record.hirate()) {
+  if (g.record.held() < 1 && g.record.hirate()) {
     refuse(f, "保存するデータがありません", kWriteTitle);
     return;
   }

@@ -52,6 +52,9 @@ void draw_square(Form& f, int x, int y) {
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
 }
 
+// The side value of the player who made a recorded move.
+int mover(const Game& g, const KifuMove& m) { return m.ato_koma >= HU ? g.ue : g.sita; }
+
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
@@ -97,7 +100,7 @@ void REPLAY_Click(Form& f) {
   消去_移動結果(f, m.koma > 0 ? g.ue : g.sita);
   --g.record.kifu_tesu;
   --g.tesu;
-  g.teban = -g.teban;
+  g.teban = mover(g, m);  // the move taken back is to be made again
   描画_手数(f, g.tesu);
 }
 
@@ -109,7 +112,7 @@ void AFTER_Click(Form& f) {
     return;
   }
   g.chudan = OK;
-  if (g.record.kifu_tesu >= g.record.saigo_tesu) {
+  if (g.record.kifu_tesu >= g.record.held()) {
     if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
@@ -139,7 +142,9 @@ void AFTER_Click(Form& f) {
   show_clocks(f);
   描画_移動結果(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
-  g.teban = -g.teban;
+  // The other player moves next, also when the game on the board began with the other side
+  // to move (スタート after 最初 gives the bottom player the move).
+  g.teban = mover(g, m) == g.ue ? g.sita : g.ue;
 }
 
 void CANCEL_Click(Form& f) {

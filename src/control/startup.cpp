@@ -34,7 +34,7 @@ void resume_computer(Form& f) {
 
 // A game begun with no move held: the record notes who moves first.
 void note_first_mover(Game& g) {
-  if (g.record.saigo_tesu == 0) g.record.ue_sente = g.teban == g.ue;
+  if (g.record.held() == 0) g.record.ue_sente = g.teban == g.ue;
 }
 
 void humans_turn(Form& f, const std::string& title) {
@@ -124,7 +124,7 @@ void 初期設定(Form& f) {
   set_starting_position(g.pos);
   g.record.kaishi = g.pos;
   g.record.kaishi_tesu = 1;
-  if (g.record.saigo_tesu == 0) g.record.ue_sente = false;
+  if (g.record.held() == 0) g.record.ue_sente = false;
   画面_再描画(f);
 }
 

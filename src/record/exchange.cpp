@@ -22,12 +22,12 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   k.start = r.kaishi;
   complete_position(k.start);
   k.top_first = r.ue_sente;
-  for (int n = 1; n <= r.saigo_tesu; ++n) k.moves.push_back(r.move(n));
+  for (int n = 1; n <= r.held(); ++n) k.moves.push_back(r.move(n));
   k.title = either(given.title, r.taikyoku_mei);
   k.top.name = either(r.ue_sente ? given.first : given.second, r.ue_mei);
   k.bottom.name = either(r.ue_sente ? given.second : given.first, r.sita_mei);
   // The moves held tell who played them; before the first, the game begun does.
-  const int level = r.saigo_tesu > 0 ? r.com_level
+  const int level = r.held() > 0 ? r.com_level
                     : g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASI && g.kifu_mode != OK
                         ? g.level
                         : 0;

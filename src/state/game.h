@@ -2,6 +2,7 @@
 // selection, the appearance options, the survey tables and the computer's scratch tables.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -78,9 +79,13 @@ struct Record {
   int com_level = 0;
 
   // Gives up the moves held after move n (every move for 0, and with them the start time, the
-  // title, the names and the computer's level that came with them).
+  // title, the names and the computer's level that came with them). Moves given up are gone:
+  // saigo_tesu may name more (先手 and 後手 set it from the move number shown, which goes on
+  // after 反転 gives the record up), but they are not held.
   void cut(int n) {
     if (n < saigo_tesu || n == 0) end = {};
+    if (n >= 0 && kifu.size() > static_cast<std::size_t>(n) + 1)
+      kifu.resize(static_cast<std::size_t>(n) + 1);
     if (n == 0) {
       kaishi_nichiji.reset();
       taikyoku_mei.clear();
@@ -90,6 +95,9 @@ struct Record {
     }
     saigo_tesu = n;
   }
+
+  // How many moves are held: saigo_tesu, or fewer where it names moves given up.
+  int held() const { return std::min(saigo_tesu, static_cast<int>(kifu.size()) - 1); }
 
   // Whether the start is the full starting position (hirate "even game").
   bool hirate() const;
