@@ -35,7 +35,8 @@ struct KifGame {
   // Moves with both players' accumulated times before and after each, in seconds.
   std::vector<KifuMove> moves;
   Winner winner = Winner::none;  // a king taken or mated, or no move left
-  bool resigned = false;  // the loser resigned: a 投了 line follows the moves
+  // The loser resigned: a 投了 line follows the moves when the loser was to move.
+  bool resigned = false;
 };
 
 // How a game stands in a KIF file. 先手 is the side that moved first, except when the game began
