@@ -91,11 +91,12 @@ LocalTime ReplayWindow::local_time() {
 
 std::optional<std::string> ReplayWindow::file_dialog(FileDialog, const std::string&,
                                                      const std::string&) {
+  last_file_answer_.clear();
   if (file_answers_.empty()) return std::nullopt;
-  std::string path = std::move(file_answers_.front());
+  last_file_answer_ = std::move(file_answers_.front());
   file_answers_.pop_front();
-  if (path.empty()) return std::nullopt;
-  return path;
+  if (last_file_answer_.empty()) return std::nullopt;
+  return last_file_answer_;
 }
 
 bool ReplayWindow::checked(const std::string& item) const {

@@ -81,6 +81,8 @@ class ReplayWindow : public Window {
   void queue_answer(bool yes) { answers_.push_back(yes); }
   // "" cancels the dialog it answers.
   void queue_file_answer(const std::string& path) { file_answers_.push_back(path); }
+  // What the last file dialog answered ("" for Cancel).
+  const std::string& last_file_answer() const { return last_file_answer_; }
   void set_time(double seconds) { now_ = seconds; }
   // drive, dir, file, io
   std::array<bool, 4> panel() const { return {drive_, dir_, file_, io_}; }
@@ -90,7 +92,7 @@ class ReplayWindow : public Window {
   std::ostream& out_;
   std::deque<bool> answers_;
   std::deque<std::string> file_answers_;
-  std::string clipboard_;
+  std::string last_file_answer_, clipboard_;
   std::map<std::string, bool> checks_;
   std::array<std::string, 5> boxes_;
   double now_ = 0;
