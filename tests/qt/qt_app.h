@@ -39,6 +39,8 @@ class TestWindow : public MainWindow {
   // is left.
   std::vector<QString> dialogs;
   std::deque<QString> file_answers;
+  // Shows the window's own file dialog instead (a test then answers it).
+  bool real_file_dialog = false;
 
   void mouse_down(int button, int shift, double X, double Y) override {
     presses.emplace_back(X, Y);
@@ -50,8 +52,10 @@ class TestWindow : public MainWindow {
     boxes.push_back(text);
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
-  QString choose_file(FileDialog, const QString& title, const QString&, const QString&) override {
+  QString choose_file(FileDialog kind, const QString& title, const QString& filter,
+                      const QString& folder) override {
     dialogs.push_back(title);
+    if (real_file_dialog) return MainWindow::choose_file(kind, title, filter, folder);
     if (file_answers.empty()) return {};
     const QString path = file_answers.front();
     file_answers.pop_front();
