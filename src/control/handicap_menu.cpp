@@ -6,6 +6,7 @@
 #include "display/text.h"
 #include "handicap/handicap.h"
 #include "options/sound.h"
+#include "record/exchange.h"
 #include "record/panel.h"
 
 namespace hakuro {
@@ -16,6 +17,8 @@ std::optional<HandicapRefusal> refusal(const Game& g) {
   if (g.kifu_mode == OK) return HandicapRefusal::kifu_mode;
   if (g.record.kifu_tesu > 0) return HandicapRefusal::game_under_way;
   if (g.hanten == OK) return HandicapRefusal::hanten;
+  // The ladder takes pieces from the full starting position only.
+  if (g.hande_settei == NG && !g.record.hirate()) return HandicapRefusal::set_up;
   return std::nullopt;
 }
 
@@ -27,7 +30,6 @@ void click(Form& f, int step) {
     描画_メッセージ(f, *reason);
     return;
   }
-  g.record.cut(0);
   const int level = g.hande_level + step;
   if (level >= -HANDE_MAX && level <= HANDE_MAX) {
     g.hande_level = level;
@@ -38,6 +40,7 @@ void click(Form& f, int step) {
     play(f, f.snd_komaoto);
   }
   g.hande_settei = OK;
+  start_record_here(g, false);  // the record is given up; the handicapped position is the start
 }
 
 }  // namespace
@@ -51,6 +54,7 @@ void 描画_メッセージ(Form& f, HandicapRefusal reason) {
     case HandicapRefusal::kifu_mode: line = "棋譜ﾓｰﾄﾞではできません"; break;
     case HandicapRefusal::game_under_way: line = "対局途中ではできません"; break;
     case HandicapRefusal::hanten: line = "反転後ではできません"; break;
+    case HandicapRefusal::set_up: line = "局面設定後ではできません"; break;
   }
   msg_ok(f, std::string(line) + "\r\r" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "control/handicap_menu.h"
+#include "control/kif_menu.h"
 #include "control/record_menu.h"
 #include "control/startup.h"
 #include "options/clock.h"
@@ -25,6 +26,8 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"CANCEL", CANCEL_Click},          {"REVERSE", REVERSE_Click},         {"REPLAY", REPLAY_Click},
       {"AFTER", AFTER_Click},           {"LBEL_UP", LBEL_UP_Click},         {"LEBEL_DOWN", LEBEL_DOWN_Click},
       {"KIFU", nothing},            {"KIFU_READ", KIFU_READ_Click},       {"KIFU_WRITE", KIFU_WRITE_Click},
+      {"KIF_WRITE", KIF_WRITE_Click},   {"KIF_READ", KIF_READ_Click},
+      {"SFEN_COPY", SFEN_COPY_Click},   {"SFEN_PASTE", SFEN_PASTE_Click},
       {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},

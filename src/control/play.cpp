@@ -7,6 +7,7 @@
 #include "display/text.h"
 #include "options/clock.h"
 #include "options/sound.h"
+#include "record/exchange.h"
 #include "record/kifu.h"
 #include "rules/mate.h"
 #include "rules/move.h"
@@ -39,6 +40,13 @@ Outcome after_move_between_people(Form& f) {
   return Outcome::played;
 }
 
+// A game's first move: the game began when that move's turn did.
+void note_start_time(Form& f) {
+  const LocalTime t = f.win.local_time();
+  f.g.record.kaishi_nichiji = started_before(
+      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.keika_byou);
+}
+
 }  // namespace
 
 void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
@@ -54,6 +62,7 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   const bool bottom_moves = g.teban == g.sita;
   手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
            bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
+  if (g.record.kifu_tesu == 1) note_start_time(f);
   ++g.tesu;
   描画_手数(f, g.tesu);
   if (before_board_change) before_board_change();

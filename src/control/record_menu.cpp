@@ -7,6 +7,7 @@
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/sound.h"
+#include "record/exchange.h"
 #include "record/file.h"
 #include "record/kifu.h"
 #include "record/panel.h"
@@ -51,8 +52,20 @@ void draw_square(Form& f, int x, int y) {
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
 }
 
+// The side value of the player who made a recorded move.
+int mover(const Game& g, const KifuMove& m) { return m.ato_koma >= HU ? g.ue : g.sita; }
+
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
+}
+
+// Why the game cannot be kept as a .棋譜 file, which holds moves from the full starting position
+// only; empty when it can.
+std::string why_not_writable(const Game& g) {
+  if (g.hanten == OK) return "反転後は書き込みできません";
+  if (g.hande_settei == OK) return "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません";
+  if (!g.record.hirate()) return "局面設定後は書き込みできません\r\rKIF形式で書出して下さい";
+  return "";
 }
 
 }  // namespace
@@ -87,7 +100,7 @@ void REPLAY_Click(Form& f) {
   消去_移動結果(f, m.koma > 0 ? g.ue : g.sita);
   --g.record.kifu_tesu;
   --g.tesu;
-  g.teban = -g.teban;
+  g.teban = mover(g, m);  // the move taken back is to be made again
   描画_手数(f, g.tesu);
 }
 
@@ -99,7 +112,7 @@ void AFTER_Click(Form& f) {
     return;
   }
   g.chudan = OK;
-  if (g.record.kifu_tesu >= g.record.saigo_tesu) {
+  if (g.record.kifu_tesu >= g.record.held()) {
     if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
@@ -129,7 +142,9 @@ void AFTER_Click(Form& f) {
   show_clocks(f);
   描画_移動結果(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
-  g.teban = -g.teban;
+  // The other player moves next, also when the game on the board began with the other side
+  // to move (スタート after 最初 gives the bottom player the move).
+  g.teban = mover(g, m) == g.ue ? g.sita : g.ue;
 }
 
 void CANCEL_Click(Form& f) {
@@ -159,8 +174,7 @@ void REVERSE_Click(Form& f) {
   }
   play(f, f.snd_komaoto);
   g.teban = -g.teban;
-  g.record.kifu_tesu = 0;
-  g.record.cut(0);
+  start_record_here(g, g.teban == g.ue);  // the turned position is a new start
 }
 
 void KIFU_READ_Click(Form& f) {
@@ -169,10 +183,8 @@ void KIFU_READ_Click(Form& f) {
 }
 
 void KIFU_WRITE_Click(Form& f) {
-  if (f.g.hanten == OK) {
-    msg_ok(f, "反転後は書き込みできません", "棋譜書込");
-  } else if (f.g.hande_settei == OK) {
-    msg_ok(f, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+  if (const std::string why = why_not_writable(f.g); !why.empty()) {
+    msg_ok(f, why, "棋譜書込");
   } else {
     描画_可視(f.win, true, true, false);
     描画_棋譜_IO(f.win, 0);
@@ -204,6 +216,11 @@ void Command1_Click(Form& f) {
   }
   if (g.record.kifu_tesu < 1) {
     msg_ok(f, "保存するデータがありません", "棋譜保存");
+    return;
+  }
+  // The panel may have been opened before the start changed.
+  if (const std::string why = why_not_writable(g); !why.empty()) {
+    msg_ok(f, why, "棋譜書込");
     return;
   }
   // The player who moved first is named in Text3, the other in Text4.
@@ -246,15 +263,25 @@ void File1_Click(Form& f, const std::string& name) {
   初期設定(f);
   g.kifu_mode = OK;
   draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
+  g.record.cut(0);  // nothing of the game held before stays
   for (std::size_t k = 0; k < l.record.moves.size(); ++k)
     g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
   g.record.kifu_tesu = 0;
   g.tesu = 0;
   g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
   g.record.end = end_of(l.record.moves);
+  g.record.ue_sente = g.record.move(1).koma >= HU;
+  g.record.taikyoku_mei = l.record.title;
+  g.record.ue_mei = l.record.top_name;
+  g.record.sita_mei = l.record.bottom_name;
+  enter_record_mode(f);
+}
+
+void enter_record_mode(Form& f) {
+  Game& g = f.g;
   msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.move(1).koma >= HU) {
+  if (g.record.ue_sente) {
     g.taikyoku_mode = MODE_COM;
     g.teban_sente = g.ue;
     g.teban_gote = g.sita;

@@ -32,6 +32,11 @@ void resume_computer(Form& f) {
   else com_ban(f);
 }
 
+// A game begun with no move held: the record notes who moves first.
+void note_first_mover(Game& g) {
+  if (g.record.held() == 0) g.record.ue_sente = g.teban == g.ue;
+}
+
 void humans_turn(Form& f, const std::string& title) {
   msg_ok(f, "MANの番です", title);
   f.g.chudan = NG;
@@ -55,6 +60,7 @@ void start_against_computer(Form& f, bool human_first) {
     g.sita = human_first ? g.teban_sente : g.teban_gote;
     g.ue = human_first ? g.teban_gote : g.teban_sente;
     g.teban = g.teban_sente;
+    note_first_mover(g);
     if (human_first) humans_turn(f, " ");
     else com_ban(f);
   } else if (g.teban == g.sita) {
@@ -97,8 +103,9 @@ void Form_Load(Form& f) {
 
 void 初期設定(Form& f) {
   Game& g = f.g;
-  // Moves played from a handicapped position do not fit the full one set up here.
-  if (g.hande_settei == OK) g.record.cut(0);
+  // Moves played from another start (a handicap, a pasted position, the board turned in the
+  // middle of a game, a KIF file) do not fit the full one set up here.
+  if (g.hande_settei == OK || !g.record.hirate()) g.record.cut(0);
   g.hande_level = 0;
   g.hande_settei = NG;
   g.taikyoku_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
@@ -115,6 +122,9 @@ void 初期設定(Form& f) {
   g.record.at(0).ato_koma = HU;
   g.sel.sentaku = 0;
   set_starting_position(g.pos);
+  g.record.kaishi = g.pos;
+  g.record.kaishi_tesu = 1;
+  if (g.record.held() == 0) g.record.ue_sente = false;
   画面_再描画(f);
 }
 
@@ -130,6 +140,7 @@ void START_Click(Form& f) {
     g.sita = g.teban_sente;
     g.ue = g.teban_gote;
     g.teban = g.sita;
+    note_first_mover(g);
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");

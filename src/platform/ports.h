@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace hakuro {
@@ -24,6 +25,14 @@ class Screen {
   virtual void refresh() = 0;
 };
 
+// A date and time of day on the local clock.
+struct LocalTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+// A file dialog chooses a file to read, or a name to save under.
+enum class FileDialog { open, save };
+
 enum class Buttons { Ok, YesNo };
 enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No };
@@ -41,6 +50,8 @@ class Window {
   virtual void set_timer(bool on) = 0;
   // Seconds since midnight.
   virtual double time_of_day() = 0;
+  // The date and the time of day.
+  virtual LocalTime local_time() = 0;
   // The window's top edge (-60 when maximised) and its placement, in window units.
   virtual int window_top() const = 0;
   virtual void place(int left, int top, int width, int height) = 0;
@@ -54,6 +65,13 @@ class Window {
   virtual std::string panel_directory() const = 0;
   virtual void set_panel_directory(const std::string& path) = 0;
   virtual void refresh_files() = 0;
+  // The desktop's file dialog, showing the files that `filter` names ("KIF (*.kif *.kifu)"):
+  // the UTF-8 path chosen, nothing when it is cancelled.
+  virtual std::optional<std::string> file_dialog(FileDialog kind, const std::string& title,
+                                                 const std::string& filter) = 0;
+  // The clipboard's text (UTF-8), read and replaced.
+  virtual std::string clipboard_text() = 0;
+  virtual void set_clipboard_text(const std::string& s) = 0;
   // The program has ended; the front end closes.
   virtual void quit() = 0;
 };

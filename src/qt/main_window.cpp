@@ -2,7 +2,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -127,6 +130,8 @@ void MainWindow::build_menus() {
   QMenu* stop = add_menu(bar, "局面", "STOP");
   add_item(stop, "最初", "CANCEL");
   add_item(stop, "反転", "REVERSE");
+  add_item(stop, "局面をコピー(SFEN)", "SFEN_COPY");
+  add_item(stop, "局面を貼付(SFEN)", "SFEN_PASTE");
 
   add_item(bar, "戻", "REPLAY");
   add_item(bar, "進", "AFTER");
@@ -136,6 +141,8 @@ void MainWindow::build_menus() {
   QMenu* kifu = add_menu(bar, "棋譜", "KIFU");
   add_item(kifu, "読込", "KIFU_READ");
   add_item(kifu, "書込", "KIFU_WRITE");
+  add_item(kifu, "KIF形式で書出…", "KIF_WRITE");
+  add_item(kifu, "KIF形式を読込…", "KIF_READ");
 
   QMenu* option = add_menu(bar, "ｵﾌﾟｼｮﾝ", "OPTION");
   QMenu* haikei = add_menu(option, "背景画", "HAIKEI_GA");
@@ -190,6 +197,13 @@ void MainWindow::set_timer(bool on) {
 
 double MainWindow::time_of_day() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 
+LocalTime MainWindow::local_time() {
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
+}
+
 int MainWindow::window_top() const {
   return isMaximized() ? kMaximisedTop : frameGeometry().top() * kTwipsPerPixel;
 }
@@ -218,6 +232,36 @@ std::string MainWindow::panel_directory() const { return panel_->directory(); }
 void MainWindow::set_panel_directory(const std::string& path) { panel_->set_directory(path); }
 
 void MainWindow::refresh_files() { panel_->refresh_files(); }
+
+std::optional<std::string> MainWindow::file_dialog(FileDialog kind, const std::string& title,
+                                                   const std::string& filter) {
+  if (signalled_) return std::nullopt;
+  const QString path = choose_file(kind, from_utf8(title), from_utf8(filter),
+                                   from_utf8(panel_directory()));
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+QString MainWindow::choose_file(FileDialog kind, const QString& title, const QString& filter,
+                                const QString& folder) {
+  QFileDialog dialog(this, title, folder, filter);
+  if (kind == FileDialog::save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("kif"));
+  } else {
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+std::string MainWindow::clipboard_text() {
+  return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void MainWindow::set_clipboard_text(const std::string& s) {
+  QGuiApplication::clipboard()->setText(from_utf8(s));
+}
 
 void MainWindow::quit() {
   form_.ended = true;

@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow, public Window {
   bool checked(const std::string& item) const;
   void set_timer(bool on) override;
   double time_of_day() override;
+  LocalTime local_time() override;
   int window_top() const override;
   void place(int left, int top, int width, int height) override;
   void show_lists(bool drive, bool dir, bool file) override;
@@ -58,11 +59,19 @@ class MainWindow : public QMainWindow, public Window {
   std::string panel_directory() const override;
   void set_panel_directory(const std::string& path) override;
   void refresh_files() override;
+  std::optional<std::string> file_dialog(FileDialog kind, const std::string& title,
+                                         const std::string& filter) override;
+  std::string clipboard_text() override;
+  void set_clipboard_text(const std::string& s) override;
   void quit() override;
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.
   virtual Answer ask(const QString& text, const QString& title, Buttons buttons, Icon icon);
+  // Shows the desktop's file dialog in `folder` and waits for the path chosen (empty for
+  // Cancel); tests answer without a person.
+  virtual QString choose_file(FileDialog kind, const QString& title, const QString& filter,
+                              const QString& folder);
 
   void keyPressEvent(QKeyEvent* e) override;
   void closeEvent(QCloseEvent* e) override;

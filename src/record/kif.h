@@ -15,11 +15,6 @@
 
 namespace hakuro {
 
-struct DateTime {
-  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-  bool operator==(const DateTime&) const = default;
-};
-
 // Who a player is when no name was given: a person at the board, the one person against the
 // computer (あなた), or the computer at its level.
 enum class Role { person, you, computer };
@@ -40,6 +35,8 @@ struct KifGame {
   // Moves with both players' accumulated times before and after each, in seconds.
   std::vector<KifuMove> moves;
   Winner winner = Winner::none;  // a king taken or mated, or no move left
+  // The loser resigned: a 投了 line follows the moves when the loser was to move.
+  bool resigned = false;
 };
 
 // How a game stands in a KIF file. 先手 is the side that moved first, except when the game began

@@ -506,6 +506,7 @@ class Reader {
     if (const int end = eat_one_of(l, kEndWords); end >= 0) {
       const int w = kEndWinner[static_cast<std::size_t>(end)];
       if (w != 0) r_.game.winner = (w > 0) == top ? Winner::top : Winner::bottom;
+      r_.game.resigned = end == 0;
       return false;
     }
     if (moves.size() >= kKifMaxMoves) return refuse(KifProblem::too_many_moves, n_);

@@ -126,6 +126,10 @@ std::string write_kif(const KifGame& g) {
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
     previous_to = {m.saki_x, m.saki_y};
   }
+  // 投了 tells that the side to move resigned.
+  const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);
+  if (g.resigned && g.winner == (top_to_move ? Winner::bottom : Winner::top))
+    s += format("%4d ", static_cast<int>(g.moves.size()) + 1) + "投了" + kEol;
   if (g.winner != Winner::none) {
     const bool sente_won = (g.winner == Winner::top) == sides.sente_top;
     const char* who = sente_won ? (handicap ? "下手" : "先手") : (handicap ? "上手" : "後手");

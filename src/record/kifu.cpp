@@ -19,6 +19,8 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece
   m.jikan_ue_ato = ue_after;
   g.record.saigo_tesu = n;
   g.record.end = {};
+  if (n == 1) g.record.ue_sente = is_top(piece);
+  g.record.com_level = g.taikyoku_mode == MODE_COM ? g.level : 0;
 }
 
 GameEnd end_of(const std::vector<KifuMove>& moves) {

@@ -41,4 +41,16 @@ void set_starting_position(Position& p) {
   }
 }
 
+Position starting_position() {
+  Position p;
+  set_starting_position(p);
+  return p;
+}
+
+bool Record::hirate() const {
+  static const Position full = starting_position();
+  return kaishi.ban == full.ban && kaishi.mochi_sita == full.mochi_sita &&
+         kaishi.mochi_ue == full.mochi_ue;
+}
+
 }  // namespace hakuro

@@ -2,7 +2,10 @@
 // selection, the appearance options, the survey tables and the computer's scratch tables.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "state/types.h"
@@ -19,6 +22,9 @@ struct Position {
   int ou_sita_x = 0, ou_sita_y = 0, ou_ue_x = 0, ou_ue_y = 0;  // the two kings' squares
 };
 
+// The full starting position: its board and hands (not the kings' squares or pawn flags).
+Position starting_position();
+
 // One move of the record. A drop's source is its hand column and a row.
 struct KifuMove {
   int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;  // moto "source", saki "destination"
@@ -28,6 +34,12 @@ struct KifuMove {
   // jikan "time", mae "before", ato "after": each player's accumulated thinking time before
   // and after the move.
   double jikan_sita_mae = 0, jikan_sita_ato = 0, jikan_ue_mae = 0, jikan_ue_ato = 0;
+};
+
+// A date and a time of day, to the second.
+struct DateTime {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  bool operator==(const DateTime&) const = default;
 };
 
 // How a game ended: nobody has won while it goes on.
@@ -48,11 +60,47 @@ struct Record {
   // earlier one given up, clear it.
   GameEnd end;
 
-  // Gives up the moves held after move n (every move for 0).
+  // kaishi "start": the position before move 1 of the moves held. The full starting position,
+  // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
+  Position kaishi = starting_position();
+  // ue_sente "the top is 先手": the top player made move 1, or is to make it.
+  bool ue_sente = false;
+  // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
+  // otherwise.
+  int kaishi_tesu = 1;
+  // kaishi_nichiji "start date and time": when the game held began, once its first move is
+  // played or a loaded file tells it.
+  std::optional<DateTime> kaishi_nichiji;
+  // The title (taikyoku_mei "match name") and the top and the bottom player's names (mei) that a
+  // loaded file gave; empty when none did.
+  std::string taikyoku_mei, ue_mei, sita_mei;
+  // com_level "computer's level": the level at which the computer played the top player when the
+  // last move held was made; 0 when two people played it, or it was loaded.
+  int com_level = 0;
+
+  // Gives up the moves held after move n (every move for 0, and with them the start time, the
+  // title, the names and the computer's level that came with them). Moves given up are gone:
+  // saigo_tesu may name more (先手 and 後手 set it from the move number shown, which goes on
+  // after 反転 gives the record up), but they are not held.
   void cut(int n) {
     if (n < saigo_tesu || n == 0) end = {};
+    if (n >= 0 && kifu.size() > static_cast<std::size_t>(n) + 1)
+      kifu.resize(static_cast<std::size_t>(n) + 1);
+    if (n == 0) {
+      kaishi_nichiji.reset();
+      taikyoku_mei.clear();
+      ue_mei.clear();
+      sita_mei.clear();
+      com_level = 0;
+    }
     saigo_tesu = n;
   }
+
+  // How many moves are held: saigo_tesu, or fewer where it names moves given up.
+  int held() const { return std::min(saigo_tesu, static_cast<int>(kifu.size()) - 1); }
+
+  // Whether the start is the full starting position (hirate "even game").
+  bool hirate() const;
 
   // Move n to write, making room for it.
   KifuMove& at(int n) {

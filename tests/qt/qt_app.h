@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 #include <QApplication>
@@ -34,6 +35,12 @@ class TestWindow : public MainWindow {
   using MainWindow::MainWindow;
   std::vector<QString> boxes;
   std::vector<QPointF> presses;
+  // The file dialogs shown (their titles), and the paths they answer in turn; Cancel when none
+  // is left.
+  std::vector<QString> dialogs;
+  std::deque<QString> file_answers;
+  // Shows the window's own file dialog instead (a test then answers it).
+  bool real_file_dialog = false;
 
   void mouse_down(int button, int shift, double X, double Y) override {
     presses.emplace_back(X, Y);
@@ -44,6 +51,15 @@ class TestWindow : public MainWindow {
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+  }
+  QString choose_file(FileDialog kind, const QString& title, const QString& filter,
+                      const QString& folder) override {
+    dialogs.push_back(title);
+    if (real_file_dialog) return MainWindow::choose_file(kind, title, filter, folder);
+    if (file_answers.empty()) return {};
+    const QString path = file_answers.front();
+    file_answers.pop_front();
+    return path;
   }
 };
 

@@ -81,6 +81,24 @@ Answer ReplayWindow::message_box(const std::string& text, const std::string& tit
   return a;
 }
 
+LocalTime ReplayWindow::local_time() {
+  constexpr long kDay = 24 * 60 * 60;
+  const double t = std::isfinite(now_) ? std::floor(std::fmod(now_, kDay)) : 0;
+  const long s = (static_cast<long>(t) + kDay) % kDay;
+  return {2000, 1, 1, static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+          static_cast<int>(s % 60)};
+}
+
+std::optional<std::string> ReplayWindow::file_dialog(FileDialog, const std::string&,
+                                                     const std::string&) {
+  last_file_answer_.clear();
+  if (file_answers_.empty()) return std::nullopt;
+  last_file_answer_ = std::move(file_answers_.front());
+  file_answers_.pop_front();
+  if (last_file_answer_.empty()) return std::nullopt;
+  return last_file_answer_;
+}
+
 bool ReplayWindow::checked(const std::string& item) const {
   auto it = checks_.find(item);
   return it != checks_.end() && it->second;

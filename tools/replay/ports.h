@@ -57,6 +57,8 @@ class ReplayWindow : public Window {
   bool checked(const std::string& item) const;
   void set_timer(bool) override {}
   double time_of_day() override { return now_; }
+  // Always 2000/01/01, at the time of day the script set, so that outputs stay the same.
+  LocalTime local_time() override;
   int window_top() const override { return 0; }
   void place(int, int, int, int) override {}
   void show_lists(bool drive, bool dir, bool file) override;
@@ -66,12 +68,21 @@ class ReplayWindow : public Window {
   std::string panel_directory() const override { return panel_dir_; }
   void set_panel_directory(const std::string& path) override { panel_dir_ = path; }
   void refresh_files() override {}
+  // Answered from the queue of `file_answer` lines; cancelled when it is empty.
+  std::optional<std::string> file_dialog(FileDialog kind, const std::string& title,
+                                         const std::string& filter) override;
+  std::string clipboard_text() override { return clipboard_; }
+  void set_clipboard_text(const std::string& s) override { clipboard_ = s; }
   void quit() override { quit_ = true; }
 
   // The file list: the "*.棋譜" files of the panel's folder, by name.
   std::vector<std::string> files() const;
 
   void queue_answer(bool yes) { answers_.push_back(yes); }
+  // "" cancels the dialog it answers.
+  void queue_file_answer(const std::string& path) { file_answers_.push_back(path); }
+  // What the last file dialog answered ("" for Cancel).
+  const std::string& last_file_answer() const { return last_file_answer_; }
   void set_time(double seconds) { now_ = seconds; }
   // drive, dir, file, io
   std::array<bool, 4> panel() const { return {drive_, dir_, file_, io_}; }
@@ -80,6 +91,8 @@ class ReplayWindow : public Window {
  private:
   std::ostream& out_;
   std::deque<bool> answers_;
+  std::deque<std::string> file_answers_;
+  std::string last_file_answer_, clipboard_;
   std::map<std::string, bool> checks_;
   std::array<std::string, 5> boxes_;
   double now_ = 0;

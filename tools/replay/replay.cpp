@@ -98,7 +98,7 @@ bool Replay::fire(const std::function<void()>& fn) {
 }
 
 void Replay::command(const std::vector<std::string>& w) {
-  if (event(w) || setup(w) || look(w)) return;
+  if (event(w) || setup(w) || look(w) || exchange(w)) return;
   throw std::invalid_argument("unknown command " + w[0]);
 }
 
@@ -215,7 +215,7 @@ bool Replay::look(const std::vector<std::string>& w) {
     table(w[1]);
   } else if (c == "record") {
     Game& g = form_->g;
-    for (int n = 1; n <= g.record.saigo_tesu; ++n) {
+    for (int n = 1; n <= g.record.held(); ++n) {
       const KifuMove& m = g.record.move(n);
       out_ << "kifu " << n << ' ' << m.moto_x << ' ' << m.moto_y << ' ' << m.saki_x << ' '
            << m.saki_y << ' ' << m.koma << ' ' << m.ato_koma << ' ' << m.tori_koma << ' '

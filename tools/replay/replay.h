@@ -36,6 +36,7 @@ class Replay {
   bool event(const std::vector<std::string>& w);
   bool setup(const std::vector<std::string>& w);
   bool look(const std::vector<std::string>& w);
+  bool exchange(const std::vector<std::string>& w);
   bool fire(const std::function<void()>& fn);
 
   void dump();

@@ -19,8 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "format.h"
 #include "platform/text_file.h"
+#include "record/exchange.h"
 #include "record/file.h"
+#include "record/fit.h"
+#include "record/kif_file.h"
+#include "record/sfen.h"
 #include "replay.h"
 #include "rules/legality.h"
 #include "rules/move.h"
@@ -33,7 +38,7 @@ namespace fs = std::filesystem;
 // A line that starts the program again after it has ended.
 const std::string kRestart = "# restart";
 
-// A scratch folder with the wave files and a few record files, good and bad.
+// A scratch folder with the wave files and a few record and KIF files, good and bad.
 class Folder {
  public:
   explicit Folder(const fs::path& waves) {
@@ -52,6 +57,17 @@ class Folder {
     write("bad.棋譜", "t\r\nu\r\nv\r\n3 736-10 -10 0\r\n99 9 9-999\r\n");
     KifuMove m{3, 7, 3, 6, -HU, -HU, KARA, 0, 4, 0, 0};
     write("good.棋譜", "t\r\nu\r\nv\r\n" + move_line(m) + "\r\n");
+    const std::string moves = "手数----指手---------消費時間--\r\n";
+    write("good.kif", utf8_to_sjis("手合割：平手\r\n先手：甲\r\n" + moves +
+                                   "   1 ７六歩(77)\r\n   2 ３四歩(33)\r\n   3 ２二角成(88)\r\n"));
+    write("handicap.kifu", "手合割：二枚落ち\r\n" + moves + "   1 ６二銀(71)\r\n   2 ７六歩(77)\r\n");
+    write("diagram.kifu", "後手の持駒：なし\r\n+---------------------------+\r\n" +
+                              std::string("| ・ ・ ・ ・v玉 ・ ・ ・ ・|一\r\n") +
+                              repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 7) +
+                              "| ・ ・ ・ ・ 玉 ・ ・ ・ ・|九\r\n+---------------------------+\r\n" +
+                              "先手の持駒：金二　歩\r\n後手番\r\n" + moves + "   1 ５二玉(51)\r\n");
+    write("bad.kif", moves + "   1 ７六歩(77)\r\n   1 ７六歩(77)\r\n");
+    write("wrong.kifu", moves + "   1 ７五歩(77)\r\n");
     old_ = fs::current_path();
     fs::current_path(dir_);
   }
@@ -65,9 +81,34 @@ class Folder {
   void write(const std::string& name, const std::string& bytes) {
     std::ofstream(dir_ / fs::u8path(name), std::ios::binary) << bytes;
   }
+  static std::string repeat(const std::string& s, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += s;
+    return out;
+  }
   static inline int counter_ = 0;
   fs::path dir_, old_;
 };
+
+std::string read_file(const std::string& utf8_path) {
+  std::ifstream in(fs::u8path(utf8_path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The record's start describes move 0 of the moves held: they fit it in turn, and those up to the
+// one shown give the board.
+std::optional<std::string> start_broken(const Game& g) {
+  const Record& r = g.record;
+  Game scratch = scratch_game(r.kaishi);
+  for (int n = 0; n <= r.held(); ++n) {
+    if (n > 0 && !move_fits(scratch, r.move(n)))
+      return "move " + std::to_string(n) + " held does not fit";
+    if (n > 0) play_fitting(scratch, r.move(n));
+    if (n == r.kifu_tesu && !same_position(scratch.pos, g.pos))
+      return "the start and the moves up to the one shown do not give the board";
+  }
+  return std::nullopt;
+}
 
 // What must hold after every event.
 std::optional<std::string> broken(const Game& g) {
@@ -89,13 +130,17 @@ std::optional<std::string> broken(const Game& g) {
   }
   if (sita != g.pos.mochi_sita_su || ue != g.pos.mochi_ue_su) return "a hand total off its counts";
   if (kings > 2) return "more than two kings";
-  // Kings never enter a hand: every other piece is on the board or in a hand, less the
-  // handicap's.
-  const int expected = 38 - std::abs(g.hande_level);
+  // Kings never enter a hand: every other piece is on the board or in a hand, as many as at the
+  // start.
+  int expected = 0;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y)
+      expected += g.record.kaishi.ban[x][y] != KARA && std::abs(g.record.kaishi.ban[x][y]) != OU;
+  for (int k = 1; k <= 7; ++k) expected += g.record.kaishi.mochi_sita[k] + g.record.kaishi.mochi_ue[k];
   if (others + sita + ue != expected)
     return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
            std::to_string(expected);
-  return std::nullopt;
+  return start_broken(g);
 }
 
 // The position, its counters and clocks, which stepping back and forth again must restore.
@@ -121,12 +166,19 @@ class Run {
     }
     if (l.rfind("# round trip ", 0) == 0) return round_trip(std::stoi(l.substr(13)));
     if (l == "save") return save();
+    if (l.rfind("kif write ", 0) == 0) return kif_write(l.substr(10));
+    if (l.rfind("kif read ", 0) == 0) return kif_read(l.substr(9));
+    out_.str("");
     replay_->line(l);
-    return broken(game());
+    if (auto b = broken(game())) return b;
+    if (l == "menu SFEN_COPY") return copied();
+    if (l == "menu SFEN_PASTE") return pasted();
+    return std::nullopt;
   }
 
   bool ended() const { return replay_->ended(); }
   Game& game() { return replay_->form().g; }
+  std::string clipboard() { return replay_->window().clipboard_text(); }
 
  private:
   void start() {
@@ -165,6 +217,55 @@ class Run {
     return std::nullopt;
   }
 
+  // The file dialog answered with NAME ("-" cancels it), then KIF_WRITE: every KIF file the
+  // program writes reads back as the same game, and writes the same file again.
+  std::optional<std::string> kif_write(const std::string& name) {
+    replay_->line("file_answer " + replay::quoted(name == "-" ? "" : name));
+    out_.str("");
+    replay_->line("menu KIF_WRITE");
+    if (auto b = broken(game())) return b;
+    if (out_.str().find("KIFﾌｧｲﾙを書き込みました") == std::string::npos) return std::nullopt;
+    const std::string path = kif_save_path(replay_->window().last_file_answer());
+    const KifRead r = load_kif(path);
+    if (r.problem != KifProblem::none)
+      return "the KIF file just written does not load (line " + std::to_string(r.line) + ")";
+    if (kif_bytes(write_kif(r.game), kif_utf8_by_name(path)) != read_file(path))
+      return "the KIF file just written reads back as another game";
+    return std::nullopt;
+  }
+
+  std::optional<std::string> kif_read(const std::string& name) {
+    replay_->line("file_answer " + replay::quoted(name == "-" ? "" : name));
+    replay_->line("menu KIF_READ");
+    return broken(game());
+  }
+
+  // The text copied reads back as the position shown, and is written again as it was; a position
+  // whose king has been taken cannot be set up.
+  std::optional<std::string> copied() {
+    const std::string text = replay_->window().clipboard_text();
+    const bool top = sente_is_top(game());
+    const SfenRead r = read_sfen(text, top);
+    if (r.problem != SfenProblem::none) {
+      if (r.check.problem == PositionProblem::no_king && game().ou_tori != TEBAN_NASI)
+        return std::nullopt;
+      return "the position copied does not read back: " + r.reason;
+    }
+    if (!same_position(r.pos, game().pos) || write_sfen(r.pos, top, r.top_to_move, r.move_number) != text)
+      return "the position copied reads back as another";
+    return std::nullopt;
+  }
+
+  // A paste taken shows the clipboard's position, and copying it gives it back.
+  std::optional<std::string> pasted() {
+    if (out_.str().find("局面貼付") != std::string::npos) return std::nullopt;  // refused
+    const SfenRead r = read_sfen(replay_->window().clipboard_text(), false);
+    if (r.problem != SfenProblem::none) return "a refused position was pasted";
+    if (sfen_shown(game()) != write_sfen(r.pos, false, r.top_to_move, r.move_number))
+      return "the position pasted is not the one shown";
+    return std::nullopt;
+  }
+
   Folder folder_;
   std::ostringstream out_;
   std::unique_ptr<replay::Replay> replay_;
@@ -173,33 +274,54 @@ class Run {
 const char* const kMenus[] = {
     "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "REPLAY", "AFTER", "CANCEL",
     "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
-    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU"};
+    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
+    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE"};
 const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",
                                "empty.棋譜", "missing.棋譜"};
+// KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.
+const char* const kKifWrites[] = {"w1.kif", "w2.kifu", "w3", "-", "no-such-folder/x.kif"};
+const char* const kKifReads[] = {"w1.kif", "w2.kifu", "w3.kif", "good.kif", "handicap.kifu",
+                                 "diagram.kifu", "bad.kif", "wrong.kifu", "missing.kif",
+                                 "junk.棋譜", "-"};
+// Clipboard texts besides the last one copied and its mutations.
+const char* const kSfens[] = {
+    "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
+    "lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1",
+    "4k4/9/4P4/9/9/9/9/9/4K4 b 2G 1",
+    "ln1g3nl/1r3kg2/p2pppsp1/2p3p1p/1p7/2PP2P1P/PPS1PPS2/2G1K2R1/LN3G1NL b Bb 27",
+    "4k4/9/9/9/9/9/9/9/4K4 b 2R2B4G4S4N4L19P 1",
+    "4k4/9/9/9/9/9/9/9/9 b - 1",
+    "P3k4/9/9/9/9/9/9/9/4K4 b - 1",
+    "lnsgkgsnl/9 b - 1",
+    ""};
 
 // Draws the next event, often a legal move of the player to move so that games go on.
 class Events {
  public:
   explicit Events(unsigned seed) : rng_(seed) {}
 
-  std::string next(Game& g, bool ended) {
+  // `clipboard`: the clipboard's text now.
+  std::string next(Game& g, bool ended, const std::string& clipboard) {
     if (ended) return kRestart;
     const int pick = roll(100);
     if (pick < 40) {
       if (auto m = legal_move(g)) return *m;
     }
-    if (pick < 55) return cell(roll(19) - 3, roll(13) - 2);
-    if (pick < 60) return "click " + std::to_string(roll(20000) - 3000) + " " +
+    if (pick < 54) return cell(roll(19) - 3, roll(13) - 2);
+    if (pick < 58) return "click " + std::to_string(roll(20000) - 3000) + " " +
                           std::to_string(roll(12000) - 2000) + (roll(2) ? " R" : "");
-    if (pick < 75) return std::string("menu ") + kMenus[roll(std::size(kMenus))];
-    if (pick < 80) return roll(2) ? "answer yes" : "answer no";
-    if (pick < 84) return "time " + std::to_string(roll(90000));
-    if (pick < 86) return "tick";
-    if (pick < 89) return "text " + std::to_string(roll(4) + 1) + " " + (roll(2) ? "a" : "b");
-    if (pick < 91) return "save";
-    if (pick < 94) return std::string("open ") + kFiles[roll(std::size(kFiles))];
-    if (pick < 97) return "# round trip " + std::to_string(roll(4) + 1);
-    if (pick < 98) return roll(2) ? "dir ." : "dir no-such-folder";
+    if (pick < 72) return std::string("menu ") + kMenus[roll(std::size(kMenus))];
+    if (pick < 77) return roll(2) ? "answer yes" : "answer no";
+    if (pick < 81) return "time " + std::to_string(roll(90000));
+    if (pick < 83) return "tick";
+    if (pick < 86) return "text " + std::to_string(roll(4) + 1) + " " + (roll(2) ? "a" : "b");
+    if (pick < 88) return "save";
+    if (pick < 90) return std::string("open ") + kFiles[roll(std::size(kFiles))];
+    if (pick < 93) return "# round trip " + std::to_string(roll(4) + 1);
+    if (pick < 94) return roll(2) ? "dir ." : "dir no-such-folder";
+    if (pick < 95) return std::string("kif write ") + kKifWrites[roll(std::size(kKifWrites))];
+    if (pick < 96) return std::string("kif read ") + kKifReads[roll(std::size(kKifReads))];
+    if (pick < 98) return "clipboard " + replay::quoted(sfen_text(clipboard));
     static const char* const ends[] = {"menu OWARI", "close", "key 27", "key 13"};
     return ends[roll(4)];
   }
@@ -208,6 +330,20 @@ class Events {
   int roll(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
 
   static std::string cell(int x, int y) { return "cell " + std::to_string(x) + " " + std::to_string(y); }
+
+  // A text for the clipboard: one of the list, or the one there with a character changed, cut
+  // or left alone.
+  std::string sfen_text(std::string now) {
+    if (now.empty() || roll(3) == 0) return kSfens[roll(std::size(kSfens))];
+    static const std::string letters = "plnsgbrkPLNSGBRK+/123456789 bw-";
+    const std::size_t at = static_cast<std::size_t>(roll(now.size()));
+    switch (roll(3)) {
+      case 0: now[at] = letters[static_cast<std::size_t>(roll(letters.size()))]; break;
+      case 1: now.erase(at, 1); break;
+      default: break;
+    }
+    return now;
+  }
 
   // Two presses: a piece of the player to move, then a square it may reach.
   std::optional<std::string> legal_move(Game& g) {
@@ -284,7 +420,7 @@ int soak(const fs::path& waves, unsigned seed, long events) {
   for (long n = 0; n < events; ++n) {
     std::string l;
     if (auto p = gen.take_pending(); p && !run.ended()) l = *p;
-    else l = gen.next(run.game(), run.ended());
+    else l = gen.next(run.game(), run.ended(), run.clipboard());
     script.push_back(l);
     if (auto b = run.line(l)) {
       std::cout << "seed " << seed << ": after event " << n + 1 << " (" << l << "): " << *b

@@ -1,0 +1,126 @@
+#include "control/kif_menu.h"
+
+#include "control/record_menu.h"
+#include "control/startup.h"
+#include "display/draw.h"
+#include "display/text.h"
+#include "options/sound.h"
+#include "record/exchange.h"
+#include "record/kif_file.h"
+#include "record/panel.h"
+#include "record/sfen.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr const char* kKifFilter = "KIF (*.kif *.kifu)";
+constexpr const char* kWriteTitle = "KIF書出";
+constexpr const char* kReadTitle = "KIF読込";
+constexpr const char* kCopyTitle = "局面ｺﾋﾟｰ";
+constexpr const char* kPasteTitle = "局面貼付";
+
+void refuse(Form& f, const std::string& text, const std::string& title) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, text, title);
+}
+
+// The path chosen in the file dialog; nothing when it is cancelled.
+std::optional<std::string> chosen_file(Form& f, FileDialog kind, const char* title) {
+  std::optional<std::string> path = f.win.file_dialog(kind, title, kKifFilter);
+  if (path && path->empty()) path.reset();
+  return path;
+}
+
+std::string why_refused(const KifRead& r) {
+  const std::string file = "KIFﾌｧｲﾙ";
+  const std::string line = std::to_string(r.line) + "行目";
+  switch (r.problem) {
+    case KifProblem::unreadable: return file + "を読み込めません";
+    case KifProblem::too_large:
+      return file + "が大きすぎます(" + std::to_string(kKifMaxBytes >> 20) + "MBまで)";
+    case KifProblem::too_many_moves:
+      return file + "の" + line + ": 手数が多すぎます(" + std::to_string(kKifMaxMoves) + "手まで)";
+    case KifProblem::bad_line:
+      return r.line > 0 ? file + "の" + line + "が正しくありません" : file + "が正しくありません";
+    case KifProblem::wrong_move: return file + "の" + line + "の指手は指せません";
+    case KifProblem::none: break;
+  }
+  return "";
+}
+
+}  // namespace
+
+void KIF_WRITE_Click(Form& f) {
+  const Game& g = f.g;
+  if (g.record.held() < 1 && g.record.hirate()) {
+    refuse(f, "保存するデータがありません", kWriteTitle);
+    return;
+  }
+  // The record panel's boxes name the players as a .棋譜 save takes them.
+  const GivenNames names{f.win.text_box(2), f.win.text_box(3), f.win.text_box(4)};
+  const std::optional<std::string> path = chosen_file(f, FileDialog::save, "KIF形式で書出");
+  if (!path) return;
+  switch (save_kif(kif_save_path(*path), kif_game_of(g, names))) {
+    case KifSave::saved:
+      msg_ok(f, "KIFﾌｧｲﾙを書き込みました", kWriteTitle);
+      break;
+    case KifSave::unencodable:
+      refuse(f, "Shift_JISで書けない文字があります\r\r名前を .kifu にするとUTF-8で書き込めます",
+             kWriteTitle);
+      break;
+    case KifSave::failed:
+      refuse(f, "KIFﾌｧｲﾙを書き込めませんでした", kWriteTitle);
+      break;
+  }
+}
+
+void KIF_READ_Click(Form& f) {
+  hide_record_panel(f.win);
+  const std::optional<std::string> path = chosen_file(f, FileDialog::open, "KIF形式を読込");
+  if (!path) return;
+  const KifRead r = load_kif(*path);
+  if (r.problem != KifProblem::none) {
+    refuse(f, why_refused(r), kReadTitle);
+    return;
+  }
+  Game& g = f.g;
+  初期設定(f);
+  g.kifu_mode = OK;
+  g.pos = r.game.start;
+  take_kif_game(g.record, r.game);
+  if (!g.record.hirate()) 画面_再描画(f);
+  draw_record_headers(f, r.game.title, r.game.top.name, r.game.bottom.name);
+  enter_record_mode(f);
+}
+
+void SFEN_COPY_Click(Form& f) {
+  const std::string sfen = sfen_shown(f.g);
+  f.win.set_clipboard_text(sfen);
+  msg_ok(f, "局面をｺﾋﾟｰしました\r\r" + sfen, kCopyTitle);
+}
+
+void SFEN_PASTE_Click(Form& f) {
+  Game& g = f.g;
+  hide_record_panel(f.win);
+  const char* busy = g.kifu_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
+                     : g.teban != TEBAN_NASI ? "対局中はできません"
+                                             : nullptr;
+  if (busy) {
+    refuse(f, std::string(busy) + "\r\r" + "局面→最初にして下さい", kPasteTitle);
+    return;
+  }
+  // No game has begun: 先手 is the bottom player.
+  const SfenRead r = read_sfen(f.win.clipboard_text(), false);
+  if (r.problem != SfenProblem::none) {
+    refuse(f, r.reason, kPasteTitle);
+    return;
+  }
+  初期設定(f);
+  g.pos = r.pos;
+  start_record_here(g, r.top_to_move, r.move_number);
+  画面_再描画(f);
+  play(f, f.snd_komaoto);
+}
+
+}  // namespace hakuro

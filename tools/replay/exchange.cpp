@@ -1,0 +1,26 @@
+// The replay commands of the file dialog and the clipboard, and `sfen`.
+#include <stdexcept>
+
+#include "format.h"
+#include "record/exchange.h"
+#include "replay.h"
+
+namespace hakuro::replay {
+
+bool Replay::exchange(const std::vector<std::string>& w) {
+  const std::string& c = w[0];
+  if (c == "file_answer") {
+    if (w.size() < 2) throw std::invalid_argument("file_answer needs 1 arguments");
+    window_.queue_file_answer(w[1]);
+  } else if (c == "clipboard") {
+    if (w.size() > 1) window_.set_clipboard_text(w[1]);
+    else out_ << "clipboard " << quoted(window_.clipboard_text()) << '\n';
+  } else if (c == "sfen") {
+    out_ << "sfen " << sfen_shown(form_->g) << '\n';
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace hakuro::replay
