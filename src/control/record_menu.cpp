@@ -51,6 +51,15 @@ void draw_square(Form& f, int x, int y) {
   描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
 }
 
+// The moves of a turned board or of a handicapped game would not load again from the full
+// starting position: they are never written.
+bool writing_refused(Form& f) {
+  if (f.g.hanten == OK) msg_ok(f, "反転後は書き込みできません", "棋譜書込");
+  else if (f.g.hande_settei == OK) msg_ok(f, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+  else return false;
+  return true;
+}
+
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
 }
@@ -99,7 +108,7 @@ void AFTER_Click(Form& f) {
     return;
   }
   g.chudan = OK;
-  if (g.record.kifu_tesu >= g.record.saigo_tesu) {
+  if (!g.record.holds(g.record.kifu_tesu + 1)) {
     if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
@@ -169,14 +178,9 @@ void KIFU_READ_Click(Form& f) {
 }
 
 void KIFU_WRITE_Click(Form& f) {
-  if (f.g.hanten == OK) {
-    msg_ok(f, "反転後は書き込みできません", "棋譜書込");
-  } else if (f.g.hande_settei == OK) {
-    msg_ok(f, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
-  } else {
-    描画_可視(f.win, true, true, false);
-    描画_棋譜_IO(f.win, 0);
-  }
+  if (writing_refused(f)) return;
+  描画_可視(f.win, true, true, false);
+  描画_棋譜_IO(f.win, 0);
 }
 
 void Drive1_Change(Form& f, const std::string& path) {
@@ -193,6 +197,7 @@ void Dir1_Change(Form& f, const std::string& path) { f.win.set_panel_directory(p
 
 void Command1_Click(Form& f) {
   Game& g = f.g;
+  if (writing_refused(f)) return;
   const std::string name = f.win.text_box(1);
   if (name.empty()) {
     msg_ok(f, "ﾌｧｲﾙ名が入力されていません", "  ");

@@ -48,11 +48,16 @@ struct Record {
   // earlier one given up, clear it.
   GameEnd end;
 
-  // Gives up the moves held after move n (every move for 0).
+  // Gives up the moves held after move n (every move for 0). They are gone for good: a count
+  // set beyond the moves held reaches no move of an earlier game.
   void cut(int n) {
     if (n < saigo_tesu || n == 0) end = {};
     saigo_tesu = n;
+    const auto kept = static_cast<std::size_t>(n < 0 ? 0 : n) + 1;
+    if (kept < kifu.size()) kifu.resize(kept);
   }
+  // Whether move n is one: a count set beyond the moves held reaches none.
+  bool holds(int n) const { return n >= 1 && n <= saigo_tesu && move(n).ato_koma != KARA; }
 
   // Move n to write, making room for it.
   KifuMove& at(int n) {
