@@ -33,6 +33,7 @@ class TestWindow : public MainWindow {
  public:
   using MainWindow::MainWindow;
   std::vector<QString> boxes;
+  std::vector<QString> titles;  // the window's title while each box was shown
   std::vector<QPointF> presses;
 
   void mouse_down(int button, int shift, double X, double Y) override {
@@ -43,6 +44,7 @@ class TestWindow : public MainWindow {
  protected:
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
+    titles.push_back(windowTitle());
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
 };
