@@ -1,5 +1,7 @@
 #include "qt/game_panels.h"
 
+#include <algorithm>
+
 #include <QDockWidget>
 #include <QLabel>
 #include <QListView>
@@ -28,6 +30,7 @@ GamePanels::GamePanels(QMainWindow& window, std::function<void(int)> show_move)
   list_->setUniformItemSizes(true);
   QFont f = list_->font();
   f.setFamilies(view::gothic_families());
+  f.setPointSizeF(std::max(f.pointSizeF(), 11.0));
   list_->setFont(f);
   // Wide enough for the longest entry, a three-digit number and the scroll bar.
   const int width = list_->fontMetrics().horizontalAdvance(QStringLiteral("000  ▲同　成銀不成")) +
@@ -43,8 +46,6 @@ GamePanels::GamePanels(QMainWindow& window, std::function<void(int)> show_move)
   window.addDockWidget(Qt::RightDockWidgetArea, dock_);
   window.resizeDocks({dock_}, {width}, Qt::Horizontal);
 
-  state_->setFont(f);
-  handicap_->setFont(f);
   state_->setObjectName("status_state");
   handicap_->setObjectName("status_handicap");
   window.statusBar()->addWidget(state_, 1);
