@@ -11,6 +11,7 @@
 
 #include "qt/game_texts.h"
 #include "qt/move_list.h"
+#include "record/move_list.h"
 #include "qt/view/canvas.h"
 
 namespace hakuro {
@@ -54,12 +55,13 @@ GamePanels::GamePanels(QMainWindow& window, std::function<void(int)> show_move)
 
 void GamePanels::refresh(const Game& g) {
   const int shown = model_->shown(), rows = model_->rowCount();
-  model_->refresh(g);
+  const KifSides sides = game_sides(g);
+  model_->refresh(g, sides.sente_top);
   // Only a change brings the move shown into sight: the list may be scrolled meanwhile.
   if ((model_->shown() != shown || model_->rowCount() != rows) && model_->shown() >= 1)
     list_->scrollTo(model_->index(model_->shown() - 1));
-  state_->setText(status_text(g));
-  handicap_->setText(handicap_text(g));
+  state_->setText(status_text(g, sides));
+  handicap_->setText(handicap_text(g, sides));
   window_.setWindowTitle(window_title(g));
 }
 

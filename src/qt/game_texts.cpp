@@ -5,7 +5,6 @@
 
 #include "control/resign.h"
 #include "display/text.h"
-#include "record/move_list.h"
 
 namespace hakuro {
 
@@ -83,19 +82,18 @@ QString window_title(const Game& g) {
   return s + kDash + tr("対局中 (LEVEL%1)").arg(g.level);
 }
 
-QString status_text(const Game& g) {
+QString status_text(const Game& g, const KifSides& sides) {
   const Stage now = stage(g);
   if (now == Stage::none) return tr("対局していません");
-  const KifSides sides = game_sides(g);
   const bool stepping = g.kifu_mode == OK || g.chudan == OK;
   QString s = stepping ? record_place(g) + kDash : QString();
   return s + (now == Stage::over ? result(g, sides) : turn(g, sides));
 }
 
-QString handicap_text(const Game& g) {
+QString handicap_text(const Game& g, const KifSides& sides) {
   QStringList parts;
   if (g.hande_settei == OK) parts << QString::fromStdString(handicap_name(g.hande_level));
-  if (const char* usual = game_sides(g).handicap) parts << QString::fromUtf8(usual);
+  if (sides.handicap) parts << QString::fromUtf8(sides.handicap);
   return parts.join(QLatin1Char(' '));
 }
 

@@ -21,8 +21,7 @@ bool same_move(const KifuMove& a, const KifuMove& b) {
 
 }  // namespace
 
-void MoveListModel::refresh(const Game& g) {
-  const bool sente_top = game_sides(g).sente_top;
+void MoveListModel::refresh(const Game& g, bool sente_top) {
   int held = 0;
   while (g.record.holds(held + 1)) ++held;
   if (sente_top != sente_top_) {

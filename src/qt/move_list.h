@@ -19,9 +19,9 @@ class MoveListModel : public QAbstractListModel {
 
   using QAbstractListModel::QAbstractListModel;
 
-  // Takes the record's moves and the move shown afresh: rows that changed are replaced, the rest
-  // kept, so a view keeps its place.
-  void refresh(const Game& g);
+  // Takes the record's moves and the move shown afresh, 先手 the top player when sente_top:
+  // rows that changed are replaced, the rest kept, so a view keeps its place.
+  void refresh(const Game& g, bool sente_top);
   // The move the board shows, 0 for the position before the first.
   int shown() const { return shown_; }
 
