@@ -6,6 +6,7 @@
 #include "control/handicap_menu.h"
 #include "control/kif_menu.h"
 #include "control/record_menu.h"
+#include "control/resign.h"
 #include "control/startup.h"
 #include "options/clock.h"
 #include "options/settings.h"
@@ -32,6 +33,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
       {"BGM", BGM_Click},           {"VER", VER_Click},
+      {"RESIGN", RESIGN_Click},
   };
   return table;
 }

@@ -112,7 +112,7 @@ void AFTER_Click(Form& f) {
     return;
   }
   g.chudan = OK;
-  if (g.record.kifu_tesu >= g.record.held()) {
+  if (!g.record.holds(g.record.kifu_tesu + 1)) {
     if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;

@@ -16,9 +16,12 @@
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/record_menu.h"
+#include "control/record_steps.h"
 #include "control/startup.h"
 #include "options/clock.h"
 #include "qt/board_view.h"
+#include "qt/box_place.h"
+#include "qt/game_panels.h"
 #include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
@@ -58,6 +61,9 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
                [this] { run([this] { Command1_Click(form_); }); }});
   canvas_.set_listeners([this] { board_->update(); }, [this] { board_->repaint(); });
   build_menus();
+  board_->show_last_move_of(&form_.g);
+  game_panels_ =
+      new GamePanels(*this, [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(form_); }); });
 }
@@ -76,9 +82,12 @@ void MainWindow::run(const std::function<void()>& event) {
   busy_ = true;
   const bool alive = run_event(form_, event);
   busy_ = false;
+  refresh_panels();
   if (!alive) quit();
   else if (signalled_ && !closing_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
+
+void MainWindow::refresh_panels() { game_panels_->refresh(form_.g); }
 
 void MainWindow::end_by_signal() {
   signalled_ = true;
@@ -125,6 +134,7 @@ void MainWindow::build_menus() {
   add_item(com, "後手", "GOTE");
   QMenu* level = add_menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
   for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3"}) add_item(level, n, n)->setCheckable(true);
+  add_item(taikyoku, "投了", "RESIGN")->setText(tr("投了"));
   add_item(taikyoku, "終わり", "OWARI");
 
   QMenu* stop = add_menu(bar, "局面", "STOP");
@@ -159,11 +169,12 @@ void MainWindow::build_menus() {
 Answer MainWindow::message_box(const std::string& text, const std::string& title,
                                Buttons buttons, Icon icon) {
   if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+  refresh_panels();
   return ask(box_text(text), from_utf8(title), buttons, icon);
 }
 
 Answer MainWindow::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
-  QMessageBox box(this);
+  BesideBoardBox box(this, *board_);
   box.setWindowTitle(title);
   box.setText(text);
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
@@ -213,8 +224,11 @@ void MainWindow::place(int left, int top, int width, int height) {
   const bool framed = isVisible() && frameGeometry().size() != size();
   const int frame_w = framed ? frameGeometry().width() - this->width() : kFrameWidth;
   const int frame_h = framed ? frameGeometry().height() - this->height() : kFrameHeight;
+  // The board view keeps the size the program asks for; the panels around it add theirs.
+  const QSize extra = game_panels_->extra_size();
   move(left / kTwipsPerPixel, top / kTwipsPerPixel);
-  resize(width / kTwipsPerPixel - frame_w, height / kTwipsPerPixel - frame_h);
+  resize(width / kTwipsPerPixel - frame_w + extra.width(),
+         height / kTwipsPerPixel - frame_h + extra.height());
 }
 
 void MainWindow::show_lists(bool drive, bool dir, bool file) {

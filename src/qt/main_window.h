@@ -19,6 +19,7 @@ class QMenu;
 namespace hakuro {
 
 class BoardView;
+class GamePanels;
 class RecordPanel;
 
 class MainWindow : public QMainWindow, public Window {
@@ -36,6 +37,9 @@ class MainWindow : public QMainWindow, public Window {
   const view::Canvas& canvas() const { return canvas_; }
   BoardView* board() const { return board_; }
   RecordPanel* record_panel() const { return panel_; }
+  GamePanels* game_panels() const { return game_panels_; }
+  // The move list, the status bar and the title told the game as it stands now.
+  void refresh_panels();
   // A mouse press at window point (X, Y) in twips.
   virtual void mouse_down(int button, int shift, double X, double Y);
   // SIGINT or SIGTERM: the program ends as when the window is closed. Inside an event its
@@ -87,6 +91,7 @@ class MainWindow : public QMainWindow, public Window {
   Form form_;
   BoardView* board_;
   RecordPanel* panel_;
+  GamePanels* game_panels_;
   QTimer timer1_;
   std::map<std::string, QAction*> items_;
   std::map<std::string, bool> checks_;

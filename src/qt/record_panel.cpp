@@ -71,8 +71,7 @@ RecordPanel::RecordPanel(QWidget* view, Events events)
   // A press on the panel is the panel's, never a press on the board below it.
   setAttribute(Qt::WA_NoMousePropagation);
   QFont f = font();
-  f.setFamilies(
-      {f.family(), "IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
+  f.setFamilies(QStringList{f.family()} + view::gothic_families());
   setFont(f);
 
   auto* column = new QVBoxLayout(this);

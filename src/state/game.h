@@ -98,6 +98,8 @@ struct Record {
 
   // How many moves are held: saigo_tesu, or fewer where it names moves given up.
   int held() const { return std::min(saigo_tesu, static_cast<int>(kifu.size()) - 1); }
+  // Whether move n is one of them.
+  bool holds(int n) const { return n >= 1 && n <= held(); }
 
   // Whether the start is the full starting position (hirate "even game").
   bool hirate() const;

@@ -18,6 +18,7 @@
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
+#include "qt/game_panels.h"
 #include "qt/view/artwork.h"
 #include "qt_app.h"
 #include "rules/legality.h"
@@ -51,14 +52,16 @@ struct Shot {
   QSizeF logical;
 };
 
-// Whether the cell shows exactly the artwork's picture `id` (inside the outline round it).
+// Whether the cell shows exactly the artwork's picture `id` (inside the outline round it and
+// the frame the window puts round the last move).
 testing::AssertionResult shows(const Shot& shot, int id, double x, double y) {
   const QImage& img = shot.img;
   const double dpr = img.devicePixelRatio();
   const QRect at = cell_pixels(shot.logical, dpr, x, y,
                                QSizeF(view::picture_pixels(id)) * view::kTwipsPerPixel);
   const QImage want = view::picture_image(id, at.size()).convertToFormat(QImage::Format_RGB32);
-  const int border = static_cast<int>(std::ceil(2 * dpr));
+  const double scale = at.width() / double(view::picture_pixels(id).width());
+  const int border = static_cast<int>(std::ceil((1 + BoardView::kLastMoveFrame) * scale)) + 1;
   int wrong = 0;
   for (int j = border; j < at.height() - border; ++j)
     for (int i = border; i < at.width() - border; ++i)
@@ -357,9 +360,11 @@ TEST_F(E2eTest, SharpAndCentredAtEachPixelRatioAndSize) {
   for (const QSize size : {QSize(1000, 850), QSize(1300, 640)}) {
     window.resize(size);
     QApplication::processEvents();
-    // The board view takes the window's whole width and all its height below the menu bar.
-    EXPECT_EQ(window.board()->width(), size.width());
-    EXPECT_GT(window.board()->height(), size.height() - 60);
+    // The board view takes the window's whole width but the move list's, and all its height
+    // between the menu bar and the status bar.
+    const QSize panels = window.game_panels()->extra_size();
+    EXPECT_NEAR(window.board()->width(), size.width() - panels.width(), 8);
+    EXPECT_GT(window.board()->height(), size.height() - panels.height() - 60);
     const QImage grabbed = shot();
     EXPECT_TRUE(board_shown(grabbed)) << size.width();
     for (const double dpr : {1.0, 1.5, 2.0}) {

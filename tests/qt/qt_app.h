@@ -34,6 +34,7 @@ class TestWindow : public MainWindow {
  public:
   using MainWindow::MainWindow;
   std::vector<QString> boxes;
+  std::vector<QString> titles;  // the window's title while each box was shown
   std::vector<QPointF> presses;
   // The file dialogs shown (their titles), and the paths they answer in turn; Cancel when none
   // is left.
@@ -50,6 +51,7 @@ class TestWindow : public MainWindow {
  protected:
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
+    titles.push_back(windowTitle());
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
   QString choose_file(FileDialog kind, const QString& title, const QString& filter,

@@ -15,6 +15,7 @@
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
+#include "qt/game_panels.h"
 #include "qt/record_panel.h"
 #include "qt_app.h"
 
@@ -157,8 +158,10 @@ TEST_F(RecordPanelTest, BoxesTakeTypingAndReturnReachesTheProgram) {
 
 TEST_F(RecordPanelTest, PanelStaysRightOfTheBoardAtAnySize) {
   menu("KIFU_WRITE");
+  // Board views of these sizes, the move list beside them.
+  const int list = window.game_panels()->extra_size().width();
   for (const QSize size : {QSize(700, 560), QSize(1300, 640), QSize(480, 700)}) {
-    window.resize(size);
+    window.resize(size + QSize(list, 0));
     QApplication::processEvents();
     const QRect panel = window.record_panel()->geometry();
     EXPECT_TRUE(window.board()->rect().contains(panel)) << size.width();

@@ -56,7 +56,7 @@ TEST_F(WindowTest, MenuBarCarriesEveryItemUnderItsMenu) {
       {"START2", "対局(COM)", "TAIKYOKU"}, {"SENTE", "先手", "START2"},
       {"GOTE", "後手", "START2"}, {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
       {"LEVEL1", "LEVEL1", "LEVEL"}, {"LEVEL3", "LEVEL3", "LEVEL"},
-      {"OWARI", "終わり", "TAIKYOKU"}, {"CANCEL", "最初", "STOP"}, {"REVERSE", "反転", "STOP"},
+      {"RESIGN", "投了", "TAIKYOKU"}, {"OWARI", "終わり", "TAIKYOKU"}, {"CANCEL", "最初", "STOP"}, {"REVERSE", "反転", "STOP"},
       {"KIFU_READ", "読込", "KIFU"}, {"KIFU_WRITE", "書込", "KIFU"},
       {"HAIKEI_GA", "背景画", "OPTION"}, {"MIDORI", "緑", "HAIKEI_GA"},
       {"UCHU", "宇宙", "HAIKEI_GA"}, {"RENGA", "煉瓦", "HAIKEI_GA"},
@@ -118,6 +118,15 @@ TEST_F(WindowTest, ClosingTheWindowEndsTheProgram) {
   window.close();
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(sound.terminated, 1);
+}
+
+// The move list and the status bar add to the window: the board keeps its designed size.
+TEST_F(WindowTest, TheBoardKeepsItsSizeBesideThePanels) {
+  window.show();
+  QApplication::processEvents();
+  const QSize designed = view::Canvas::client_pixels(1.0);
+  EXPECT_NEAR(window.board()->width(), designed.width(), 12);
+  EXPECT_NEAR(window.board()->height(), designed.height(), 12);
 }
 
 TEST_F(WindowTest, RepeatedRedrawsDoNotGrowThePicture) {

@@ -1,18 +1,23 @@
-// hakuro-screenshots RUN_DIR OUT_DIR: the README's pictures of the window, 1000 x 850, as
-// OUT_DIR/game.png (a game against the computer, a piece picked with move guidance on) and
-// OUT_DIR/panel.png (the record panel of 棋譜 → 書込, filled in). It plays in a copy of
-// RUN_DIR's wave files and settings, so RUN_DIR is left as it was.
+// hakuro-screenshots RUN_DIR OUT_DIR: the README's pictures of the window, 1180 x 850, as
+// OUT_DIR/startup.png (the window after start-up), OUT_DIR/game.png (a game against the
+// computer: the move list, the last move framed, a piece picked with move guidance on),
+// OUT_DIR/panel.png (the record panel of 棋譜 → 書込, filled in) and OUT_DIR/resign.png (投了:
+// the result box beside the board). It plays in a copy of RUN_DIR's wave files and settings, so
+// RUN_DIR is left as it was.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
+#include "qt/box_place.h"
 #include "qt/main_window.h"
 
 namespace {
@@ -36,13 +41,15 @@ class Silent : public SoundLibrary {
   std::int32_t buffers_ = 0;
 };
 
-// Every box answered as a person going on playing would.
+// Every box answered as a person going on playing would; on_box sees each first.
 class ShotWindow : public MainWindow {
  public:
   using MainWindow::MainWindow;
+  std::function<void(const QString& text, const QString& title)> on_box;
 
  protected:
-  Answer ask(const QString&, const QString&, Buttons buttons, Icon) override {
+  Answer ask(const QString& text, const QString& title, Buttons buttons, Icon) override {
+    if (on_box) on_box(text, title);
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
 };
@@ -65,11 +72,33 @@ void type(QWidget* box, const QString& text) {
   }
 }
 
-bool save(ShotWindow& w, const QString& path) {
-  QApplication::processEvents();
-  const bool ok = w.grab().save(path);
+bool save(const QImage& img, const QString& path) {
+  const bool ok = img.save(path);
   std::fprintf(stderr, "%s %s\n", qPrintable(path), ok ? "written" : "NOT WRITTEN");
   return ok;
+}
+
+bool save(ShotWindow& w, const QString& path) {
+  QApplication::processEvents();
+  return save(w.grab().toImage(), path);
+}
+
+// The window with a message box where the window places it, framed as a desktop would.
+QImage with_box(ShotWindow& w, const QString& text, const QString& title) {
+  BesideBoardBox box(&w, *w.board());
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+  box.show();
+  QApplication::processEvents();
+  QImage img = w.grab().toImage();
+  QPainter p(&img);
+  const QRect at(box.geometry().topLeft() - w.geometry().topLeft(), box.size());
+  p.drawPixmap(at.topLeft(), box.grab());
+  p.setPen(QColor(40, 40, 40));
+  p.drawRect(at.adjusted(-1, -1, 0, 0));
+  box.close();
+  return img;
 }
 
 }  // namespace
@@ -93,15 +122,17 @@ int main(int argc, char** argv) {
   Silent sound;
   ShotWindow w(sound);
   if (!w.load()) return 1;
-  w.resize(1000, 850);
+  w.resize(1180, 850);
   w.show();
   QApplication::processEvents();
+  bool ok = save(w, out + "/startup.png");
 
   if (!w.form().g.look.options.sidou) menu(w, "SIDOU");
   menu(w, "SENTE");
-  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}}) click(w, x, y);
+  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}, {2, 7}, {2, 6}, {6, 9}, {5, 8}})
+    click(w, x, y);
   click(w, 2, 8);  // the bishop, its diagonals outlined
-  bool ok = save(w, out + "/game.png");
+  ok = save(w, out + "/game.png") && ok;
 
   menu(w, "KIFU_WRITE");
   w.set_text_box(1, "");
@@ -112,5 +143,13 @@ int main(int argc, char** argv) {
   type(w.findChild<QWidget*>("Text3"), QString::fromUtf8("あなた"));
   type(w.findChild<QWidget*>("Text4"), QString::fromUtf8("ｺﾝﾋﾟｭｰﾀ"));
   ok = save(w, out + "/panel.png") && ok;
+
+  click(w, 5, 5);  // the panel put away
+  QImage resigned;
+  w.on_box = [&](const QString& text, const QString& title) {
+    if (text.endsWith(QString::fromUtf8("の勝ちです"))) resigned = with_box(w, text, title);
+  };
+  menu(w, "RESIGN");
+  ok = save(resigned, out + "/resign.png") && ok;
   return ok ? 0 : 1;
 }

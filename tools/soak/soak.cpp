@@ -275,7 +275,7 @@ const char* const kMenus[] = {
     "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "REPLAY", "AFTER", "CANCEL",
     "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
     "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
-    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE"};
+    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN"};
 const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",
                                "empty.棋譜", "missing.棋譜"};
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.

@@ -20,7 +20,7 @@ constexpr double kTwipsPerPoint = 20;
 
 QFont text_font(double pixel_size, bool bold, const QPaintDevice* device) {
   QFont f;
-  f.setFamilies({"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Droid Sans Fallback"});
+  f.setFamilies(gothic_families());
   const int dpi = device ? device->logicalDpiY() : 96;
   f.setPointSizeF(std::max(0.5, pixel_size * 72.0 / dpi));
   f.setBold(bold);
@@ -71,6 +71,10 @@ QRectF outline_area(const QRectF& corners) {
 }
 
 }  // namespace
+
+QStringList gothic_families() {
+  return {"IPAGothic", "IPAexGothic", "Noto Sans CJK JP", "Droid Sans Fallback"};
+}
 
 QColor palette_colour(int n) {
   static constexpr std::array<QRgb, 16> kPalette = {
@@ -155,6 +159,8 @@ QTransform Canvas::to_device(const QRectF& target) {
 QPointF Canvas::to_twips(QSizeF widget, QPointF point) {
   return to_device(widget).inverted().map(point);
 }
+
+QRectF Canvas::snapped(const QRectF& logical, double dpr) { return view::snapped(logical, dpr); }
 
 QSize Canvas::client_pixels(double scale) {
   return QSize(static_cast<int>(std::lround(kClientWidth / kPixel * scale)),

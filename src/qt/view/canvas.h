@@ -13,6 +13,7 @@
 #include <QRectF>
 #include <QRegion>
 #include <QSize>
+#include <QStringList>
 #include <QTransform>
 
 #include "platform/ports.h"
@@ -27,6 +28,8 @@ inline constexpr double kClientHeight = 7245;
 
 // Palette colour 0..15 (the classic 16-colour palette); black for any other number.
 QColor palette_colour(int n);
+// The Japanese gothic faces the window's texts are set in, best first.
+QStringList gothic_families();
 
 class Canvas : public Screen {
  public:
@@ -47,6 +50,9 @@ class Canvas : public Screen {
   static QTransform to_device(const QRectF& target);
   static QTransform to_device(QSizeF widget) { return to_device(QRectF(QPointF(0, 0), widget)); }
   static QPointF to_twips(QSizeF widget, QPointF point);
+  // A rectangle in target coordinates with its edges on the nearest device pixels, as every
+  // picture and outline is painted.
+  static QRectF snapped(const QRectF& logical, double dpr);
   // The client area at `scale` pixels per pixel (1.0: 15 twips a pixel).
   static QSize client_pixels(double scale);
   // The whole picture rendered into an image of px pixels (for PNG files).

@@ -1,0 +1,43 @@
+#include "control/resign.h"
+
+#include "control/play.h"
+#include "options/sound.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr const char* kTitle = "投了";
+
+void refuse(Form& f, const char* text, const char* title) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, text, title);
+}
+
+}  // namespace
+
+bool game_over(const Game& g) {
+  return king_taken(g) || (g.record.end.reason != EndReason::none &&
+                           g.record.kifu_tesu == g.record.saigo_tesu);
+}
+
+void RESIGN_Click(Form& f) {
+  Game& g = f.g;
+  if (g.kifu_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
+  if (g.teban == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
+  if (game_over(g)) return refuse(f, "勝負はついています", kTitle);
+  // A suspended game shows a position of the record, not necessarily the one being played.
+  if (g.chudan == OK) return refuse(f, "盤をクリックして対局を再開して下さい", kTitle);
+
+  set_timer1(f, false);
+  // Moves held beyond the position resigned in were never played in this game.
+  g.record.cut(g.record.kifu_tesu);
+  if (g.taikyoku_mode == MODE_COM) {
+    decided(f, EndReason::resigned, true, "ｺﾝﾋﾟｭｰﾀ");
+    return;
+  }
+  const bool top_resigns = g.teban == g.ue;
+  decided(f, EndReason::resigned, !top_resigns, top_resigns ? "先手" : "後手");
+}
+
+}  // namespace hakuro

@@ -1,0 +1,100 @@
+#include "qt/game_texts.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "control/resign.h"
+#include "display/text.h"
+
+namespace hakuro {
+
+namespace {
+
+QString tr(const char* text) { return QCoreApplication::translate("hakuro::GameTexts", text); }
+
+const QString kDash = QStringLiteral(" — ");
+
+enum class Stage { none, playing, record, over };
+
+Stage stage(const Game& g) {
+  if (g.teban == TEBAN_NASI) return Stage::none;
+  if (game_over(g)) return Stage::over;
+  if (g.kifu_mode == OK || g.chudan == OK) return Stage::record;
+  return Stage::playing;
+}
+
+bool against_computer(const Game& g) { return g.taikyoku_mode == MODE_COM && g.kifu_mode != OK; }
+
+// ▲先手 or △後手 (▲下手, △上手 after one of the usual handicaps), as the move list marks them.
+QString side(const KifSides& sides, bool top) {
+  const bool handicap = sides.handicap != nullptr;
+  if (top == sides.sente_top) return handicap ? tr("▲下手") : tr("▲先手");
+  return handicap ? tr("△上手") : tr("△後手");
+}
+
+QString player(const Game& g, bool top) {
+  if (!against_computer(g)) return tr("人間");
+  return top ? tr("コンピュータ LEVEL%1").arg(g.level) : tr("あなた");
+}
+
+QString record_place(const Game& g) {
+  return tr("棋譜 %1/%2").arg(g.record.kifu_tesu).arg(g.record.saigo_tesu);
+}
+
+QString turn(const Game& g, const KifSides& sides) {
+  const bool top = g.teban == g.ue;
+  QString s = tr("%1の番").arg(side(sides, top));
+  if (g.kifu_mode != OK) s += kDash + player(g, top);
+  return s;
+}
+
+QString reason(EndReason r) {
+  switch (r) {
+    case EndReason::mated: return tr("詰み");
+    case EndReason::no_move: return tr("指し手なし");
+    case EndReason::resigned: return tr("投了");
+    case EndReason::king_taken:
+    case EndReason::none: break;
+  }
+  return tr("王取り");
+}
+
+QString result(const Game& g, const KifSides& sides) {
+  GameEnd end = g.record.end;
+  if (end.reason == EndReason::none) end = {EndReason::king_taken, g.ou_tori == g.ue};
+  const QString winner = against_computer(g)
+                             ? (end.top_won ? tr("コンピュータ") : tr("あなた"))
+                             : side(sides, end.top_won);
+  return tr("終局") + kDash + tr("%1の勝ち（%2）").arg(winner, reason(end.reason));
+}
+
+}  // namespace
+
+QString window_title(const Game& g) {
+  QString s = QStringLiteral("HAKURO KAISEN将棋");
+  switch (stage(g)) {
+    case Stage::none: return s;
+    case Stage::over: return s + kDash + tr("終局");
+    case Stage::record: return s + kDash + record_place(g);
+    case Stage::playing: break;
+  }
+  if (g.taikyoku_mode != MODE_COM) return s + kDash + tr("対局中");
+  return s + kDash + tr("対局中 (LEVEL%1)").arg(g.level);
+}
+
+QString status_text(const Game& g, const KifSides& sides) {
+  const Stage now = stage(g);
+  if (now == Stage::none) return tr("対局していません");
+  const bool stepping = g.kifu_mode == OK || g.chudan == OK;
+  QString s = stepping ? record_place(g) + kDash : QString();
+  return s + (now == Stage::over ? result(g, sides) : turn(g, sides));
+}
+
+QString handicap_text(const Game& g, const KifSides& sides) {
+  QStringList parts;
+  if (g.hande_settei == OK) parts << QString::fromStdString(handicap_name(g.hande_level));
+  if (sides.handicap) parts << QString::fromUtf8(sides.handicap);
+  return parts.join(QLatin1Char(' '));
+}
+
+}  // namespace hakuro

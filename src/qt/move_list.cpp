@@ -1,0 +1,93 @@
+#include "qt/move_list.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+
+#include "record/move_list.h"
+
+namespace hakuro {
+
+namespace {
+
+// What the list shows of a move; the times are not shown.
+bool same_move(const KifuMove& a, const KifuMove& b) {
+  return a.moto_x == b.moto_x && a.moto_y == b.moto_y && a.saki_x == b.saki_x &&
+         a.saki_y == b.saki_y && a.koma == b.koma && a.ato_koma == b.ato_koma &&
+         a.tori_koma == b.tori_koma;
+}
+
+}  // namespace
+
+void MoveListModel::refresh(const Game& g, bool sente_top) {
+  int held = 0;
+  while (g.record.holds(held + 1)) ++held;
+  if (sente_top != sente_top_) {
+    beginResetModel();
+    record_ = {};
+    sente_top_ = sente_top;
+    endResetModel();
+  }
+  // Rows from the first that differs on are replaced (a changed move also changes the next
+  // one's 同).
+  const int kept = record_.saigo_tesu;
+  int same = 0;
+  while (same < std::min(kept, held) && same_move(record_.move(same + 1), g.record.move(same + 1)))
+    ++same;
+  if (same < kept) {
+    beginRemoveRows({}, same, kept - 1);
+    record_.saigo_tesu = same;
+    endRemoveRows();
+  }
+  if (same < held) {
+    beginInsertRows({}, same, held - 1);
+    for (int n = same + 1; n <= held; ++n) record_.at(n) = g.record.move(n);
+    record_.saigo_tesu = held;
+    endInsertRows();
+  }
+  show_move(g.record.kifu_tesu);
+}
+
+void MoveListModel::show_move(int n) {
+  if (n == shown_) return;
+  const int before = shown_;
+  shown_ = n;
+  for (const int row : {before - 1, n - 1})
+    if (row >= 0 && row < rowCount()) emit dataChanged(index(row), index(row));
+}
+
+int MoveListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : record_.saigo_tesu;
+}
+
+QString MoveListModel::text(int n) const {
+  // Figure spaces keep the numbers right-aligned in any font.
+  return QString::number(n).rightJustified(3, QChar(0x2007)) + QStringLiteral("  ") +
+         QString::fromStdString(move_entry(record_, n, sente_top_));
+}
+
+QVariant MoveListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const int n = index.row() + 1;
+  const bool shown = n == shown_;
+  switch (role) {
+    case Qt::DisplayRole: return text(n);
+    case ShownRole: return shown;
+    case Qt::BackgroundRole:
+      return shown ? QVariant(QApplication::palette().brush(QPalette::Highlight)) : QVariant();
+    case Qt::ForegroundRole:
+      return shown ? QVariant(QApplication::palette().brush(QPalette::HighlightedText))
+                   : QVariant();
+    case Qt::FontRole: {
+      if (!shown) return {};
+      QFont f;
+      f.setBold(true);
+      return f;
+    }
+    default: return {};
+  }
+}
+
+}  // namespace hakuro

@@ -1,0 +1,40 @@
+// The move list beside the board: one row per held move, numbered, in the usual notation
+// (▲７六歩, △同　銀), the move shown highlighted.
+#pragma once
+
+#include <vector>
+
+#include <QAbstractListModel>
+
+#include "state/game.h"
+
+namespace hakuro {
+
+class MoveListModel : public QAbstractListModel {
+  Q_OBJECT
+
+ public:
+  // True on the row of the move the board shows.
+  static constexpr int ShownRole = Qt::UserRole + 1;
+
+  using QAbstractListModel::QAbstractListModel;
+
+  // Takes the record's moves and the move shown afresh, 先手 the top player when sente_top:
+  // rows that changed are replaced, the rest kept, so a view keeps its place.
+  void refresh(const Game& g, bool sente_top);
+  // The move the board shows, 0 for the position before the first.
+  int shown() const { return shown_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  QString text(int n) const;
+  void show_move(int n);
+
+  Record record_;  // the moves held, 1 to saigo_tesu
+  bool sente_top_ = false;
+  int shown_ = 0;
+};
+
+}  // namespace hakuro
