@@ -127,7 +127,7 @@ void MainWindow::build_menus() {
   add_item(com, "後手", "GOTE");
   QMenu* level = add_menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
   for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3"}) add_item(level, n, n)->setCheckable(true);
-  add_item(taikyoku, "投了", "RESIGN");
+  add_item(taikyoku, "投了", "RESIGN")->setText(tr("投了"));
   add_item(taikyoku, "終わり", "OWARI");
 
   QMenu* stop = add_menu(bar, "局面", "STOP");
