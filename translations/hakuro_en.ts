@@ -824,6 +824,10 @@ Version 1.0</translation>
         <translation>You win (%1)</translation>
     </message>
     <message>
+        <source>%1 %2</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
         <source>対局中</source>
         <translation>Playing</translation>
     </message>

@@ -1,7 +1,6 @@
 #include "qt/game_texts.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include "control/resign.h"
 #include "display/text.h"
@@ -95,10 +94,10 @@ QString status_text(const Game& g, const KifSides& sides) {
 }
 
 QString handicap_text(const Game& g, const KifSides& sides) {
-  QStringList parts;
-  if (g.hande_settei == OK) parts << board_text(handicap_name(g.hande_level));
-  if (sides.handicap) parts << core_text(sides.handicap);
-  return parts.join(QLatin1Char(' '));
+  const QString level = g.hande_settei == OK ? board_text(handicap_name(g.hande_level)) : QString();
+  const QString usual = sides.handicap ? core_text(sides.handicap) : QString();
+  if (level.isEmpty() || usual.isEmpty()) return level + usual;
+  return tr("%1 %2").arg(level, usual);  // the level, then the usual handicap's name
 }
 
 }  // namespace hakuro

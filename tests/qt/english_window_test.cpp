@@ -160,6 +160,7 @@ TEST_F(EnglishWindowTest, TheWindowAroundTheBoardIsEnglish) {
   move(7, 7, 7, 6);  // and the computer answers
   // The bottom player gave the handicap: 上手, and 後手 as a KIF file has it.
   EXPECT_EQ(label("status_state"), QString::fromUtf8("△Uwate to move — You"));
+  EXPECT_EQ(label("status_handicap"), "Handicap: 1-kyu (Bishop handicap)");
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("HAKURO KAISEN将棋 — Playing (LEVEL3)"));
   EXPECT_EQ(window.findChild<QDockWidget*>("move_list_dock")->windowTitle(), "Moves");
   begin_computer_turn(window.form());  // as while the computer thinks
