@@ -237,7 +237,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
 
   Value best = -INFINITE;
   Move best_move = NO_MOVE;
-  int searched = 0, quiet_count = 0;
+  int searched = 0, quiet_count = 0, tried_quiets = 0;
   std::array<Move, 64> quiets;
   for (int i = 0; i < f.list.size; ++i) {
     const Move m = pick(f, i);
@@ -283,14 +283,16 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
           if (quiet) {
             if (f.killer[0] != m) f.killer = {m, f.killer[0]};
             reward(m, depth * depth);
-            for (int q = 0; q < std::min(quiet_count, 64); ++q) reward(quiets[std::size_t(q)], -depth * depth);
+            for (int q = 0; q < tried_quiets; ++q) reward(quiets[std::size_t(q)], -depth * depth);
           }
           break;
         }
       }
     }
-    if (quiet && quiet_count < 64) quiets[std::size_t(quiet_count)] = m;
-    if (quiet) ++quiet_count;
+    if (quiet) {
+      ++quiet_count;
+      if (tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
+    }
   }
 
   const Bound bound = best >= beta ? BOUND_LOWER : best > alpha0 ? BOUND_EXACT : BOUND_UPPER;

@@ -32,7 +32,7 @@ inline constexpr std::array<int, TYPE_N> PROMOTION = {
     300,  // dragon
 };
 // A piece in hand, by kind 1..7: the first of a kind is worth this much...
-inline constexpr std::array<int, HAND_KINDS> HAND = {0, 105, 320, 390, 540, 600, 900, 1040};
+inline constexpr std::array<int, HAND_KINDS> HAND = {0, 90, 290, 350, 490, 550, 800, 940};
 // ... and each further one of the same kind this share of it, in percent (a second silver in
 // hand adds less than the first).
 inline constexpr int HAND_MORE_PERCENT = 90;
