@@ -329,9 +329,10 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
     }
   }
   if (best_index > 0) std::rotate(root.begin(), root.begin() + best_index, root.begin() + best_index + 1);
-  if (!aborted) {
-    std::stable_sort(root.begin() + 1, root.begin() + root_size,
-                     [](const RootMove& a, const RootMove& b) { return a.score > b.score; });
+  if (!aborted) {  // the rest by score, ties kept in order (an insertion sort allocates nothing)
+    for (int i = 2; i < root_size; ++i)
+      for (int j = i; j > 1 && root[std::size_t(j)].score > root[std::size_t(j - 1)].score; --j)
+        std::swap(root[std::size_t(j)], root[std::size_t(j - 1)]);
   }
   return best;
 }
