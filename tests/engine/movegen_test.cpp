@@ -78,7 +78,7 @@ engine::Position rebuilt(const engine::Position& pos) {
 
 TEST(Position, DoAndUndoRestoreEverything) {
   std::mt19937 rng(3);
-  for (int walk = 0; walk < 200; ++walk) {
+  for (int walk = 0; walk < 100; ++walk) {
     engine::Position pos = engine::Position::start();
     for (int ply = 0; ply < 150; ++ply) {
       engine::MoveList list;
