@@ -1,10 +1,12 @@
 // hakuro-match LEVEL_A LEVEL_B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J]
 //              [--save DIR]
 // Plays two levels against each other and prints the score and the Elo difference.
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -82,6 +84,7 @@ int main(int argc, char** argv) {
   std::atomic<int> next{0};
   std::mutex lock;
   Tally tally;
+  std::map<int, std::vector<double>> turns;  // by engine level
   bool save_failed = false;
   auto worker = [&] {
     for (int i = next++; i < o.games; i = next++) {
@@ -97,6 +100,7 @@ int main(int argc, char** argv) {
       else if (r.score_a == 0) ++tally.losses;
       else ++tally.draws;
       save_failed = save_failed || !saved;
+      for (auto [level, seconds] : r.engine_turns) turns[level].push_back(seconds);
       std::cerr << "game " << i + 1 << " of " << o.games << ": " << name(o.level_a)
                 << (r.a_bottom ? " (bottom)" : " (top)") << ' '
                 << (r.score_a == 2 ? "won" : r.score_a == 0 ? "lost" : "drew") << " in "
@@ -108,6 +112,11 @@ int main(int argc, char** argv) {
   for (int j = 0; j < std::min(o.jobs, o.games); ++j) threads.emplace_back(worker);
   for (std::thread& t : threads) t.join();
 
+  for (auto& [level, t] : turns) {
+    std::sort(t.begin(), t.end());
+    std::fprintf(stderr, "%s: %zu turns, median %.3f s, longest %.3f s\n", name(level).c_str(),
+                 t.size(), t[t.size() / 2], t.back());
+  }
   std::cout << score_line(name(o.level_a), name(o.level_b), tally) << '\n'
             << elo_line(tally) << '\n';
   return save_failed ? 1 : 0;

@@ -189,7 +189,7 @@ GameResult play_game(const Options& o, int index) {
     const bool moved = (b.top ? top : bottom).choose(b.g.pos, b.top, b.history, m);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     if (!moved) return finish(b.top, who + " has no move");
-    if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turn_seconds.push_back(seconds);
+    if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turns.emplace_back(level, seconds);
     const bool mover_top = b.top;
     b.play(m, seconds, r.moves);
     if (b.g.ou_tori != TEBAN_NASI) {

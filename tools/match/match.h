@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/game.h"
@@ -28,7 +29,7 @@ struct GameResult {
   int score_a = 1;       // 2 win, 1 draw, 0 loss for level A
   std::string reason;    // how it ended
   std::vector<KifuMove> moves;
-  std::vector<double> engine_turn_seconds;  // each turn of level 4 or 5
+  std::vector<std::pair<int, double>> engine_turns;  // level and seconds of each turn of 4 or 5
 };
 
 // Game `index`: opening index / 2, level A at the bottom in even games and at the top in odd
