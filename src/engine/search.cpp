@@ -250,12 +250,12 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
-    if (quiet && !pv && !in_check && !gives_check && searched > 0 && !is_decisive(alpha)) {
-      if ((depth <= 2 && eval + 180 * depth <= alpha) || (depth <= 3 && quiet_count > 6 + depth * depth * 4)) {
-        unmake(m, u);
-        ++quiet_count;
-        continue;
-      }
+    // Futility: near the leaves a quiet move that gives no check cannot lift a poor position.
+    if (quiet && !pv && !in_check && !gives_check && searched > 0 && !is_decisive(alpha) &&
+        depth <= 2 && eval + 180 * depth <= alpha) {
+      unmake(m, u);
+      ++quiet_count;
+      continue;
     }
     Value v;
     const int next = depth - 1;
