@@ -49,12 +49,14 @@ void board_moves(const Position& pos, MoveList& list) {
   }
 }
 
+// The rows nearest the far edge where a dropped piece could never move again.
+int barred_rows(int kind) { return kind == PAWN || kind == LANCE ? 1 : kind == KNIGHT ? 2 : 0; }
+
 void drops(const Position& pos, MoveList& list) {
   const Color us = pos.side();
   for (int k = PAWN; k <= ROOK; ++k) {
     if (!pos.hand(us, Type(k))) continue;
-    // The rows nearest the far edge where the piece could never move again.
-    const int barred = k == PAWN || k == LANCE ? 1 : k == KNIGHT ? 2 : 0;
+    const int barred = barred_rows(k);
     for (int to = FIRST; to <= LAST; ++to) {
       if (pos.at(to) != EMPTY) continue;
       if (rows_left(us, rank_of(to)) <= barred) continue;
@@ -62,6 +64,18 @@ void drops(const Position& pos, MoveList& list) {
       list.push(make_drop(Type(k), to));
     }
   }
+}
+
+bool reaches(const Position& pos, Piece p, int from, int to) {
+  const Moves& mv = moves_of(p);
+  for (int i = 0; mv.steps[i]; ++i)
+    if (from + mv.steps[i] == to) return true;
+  for (int i = 0; mv.slides[i]; ++i)
+    for (int s = from + mv.slides[i];; s += mv.slides[i]) {
+      if (s == to) return true;
+      if (pos.at(s) != EMPTY) break;
+    }
+  return false;
 }
 
 }  // namespace
@@ -87,6 +101,23 @@ void generate_quiets(const Position& pos, MoveList& list) {
 void generate_all(const Position& pos, MoveList& list) {
   board_moves<CAPTURES | QUIETS>(pos, list);
   drops(pos, list);
+}
+
+bool pseudo_legal(const Position& pos, Move m) {
+  const Color us = pos.side();
+  const int to = to_sq(m), from = from_sq(m);
+  if (to >= SQ_N || from >= SQ_N || pos.at(to) == WALL) return false;
+  if (is_drop(m)) {
+    const Type k = drop_kind(m);
+    return from == 0 && !is_promotion(m) && k <= ROOK && pos.hand(us, k) && pos.at(to) == EMPTY &&
+           rows_left(us, rank_of(to)) > barred_rows(k) &&
+           !(k == PAWN && pos.pawn_on_file(us, file_of(to)));
+  }
+  const Piece p = pos.at(from);
+  if (!is_piece(p) || color_of(p) != us || !reaches(pos, p, from, to)) return false;
+  const Type t = type_of(p);
+  if (is_promotion(m)) return may_promote(us, t, rank_of(from), rank_of(to));
+  return !must_promote(us, t, rank_of(to));
 }
 
 uint64_t perft(Position& pos, int depth) {

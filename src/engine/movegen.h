@@ -28,6 +28,9 @@ void generate_quiets(const Position& pos, MoveList& list);
 // Both.
 void generate_all(const Position& pos, MoveList& list);
 
+// Whether m is one of the moves generate_all would yield here (for a remembered move).
+bool pseudo_legal(const Position& pos, Move m);
+
 // Whether a piece of colour c may (must) promote on a move between these rows.
 bool may_promote(Color c, Type t, int from_y, int to_y);
 bool must_promote(Color c, Type t, int to_y);

@@ -26,11 +26,38 @@ Value worth(Piece p) { return weights::BASE[type_of(p)] + weights::PROMOTION[typ
 Value to_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v + ply : v <= -WIN + MAX_PLY ? v - ply : v; }
 Value from_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v - ply : v <= -WIN + MAX_PLY ? v + ply : v; }
 
+struct ScoredMove {
+  Move move;
+  int score;
+};
+
+// One ply's moves. The search takes them in stages: the table's move, captures of the
+// opponent's pieces, the killers, then the rest by history; each stage is generated only when
+// the ones before it have not already cut the node off.
 struct Frame {
   MoveList list;
-  std::array<int, MoveList::CAPACITY> score;
+  std::array<ScoredMove, MoveList::CAPACITY> moves;
+  int size = 0, next = 0;
   std::array<Move, 2> killer{};
+  int stage = 0;
+  Move tt_move = NO_MOVE;
 };
+
+enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, DONE };
+
+// Whether a drop could give check: a stepping piece must land within two squares of the king,
+// a lance on its file, a bishop on its diagonals, a rook on its lines.
+bool drop_may_check(Type kind, int to, int king) {
+  if (!king) return false;
+  const int dx = file_of(king) - file_of(to), dy = rank_of(king) - rank_of(to);
+  const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  switch (kind) {
+    case LANCE: return dx == 0;
+    case BISHOP: return ax == ay;
+    case ROOK: return dx == 0 || dy == 0;
+    default: return ax <= 2 && ay <= 2;
+  }
+}
 
 struct RootMove {
   Move move;
@@ -90,32 +117,83 @@ struct Search::Impl {
     pop_key();
   }
 
-  // Orders the moves of frame f: the table's move, captures of the opponent's pieces by worth
-  // taken and taker, promotions, the killers, then the history of quiet moves.
-  void score_moves(Frame& f, Move tt_move) {
-    const Color us = pos.side();
-    for (int i = 0; i < f.list.size; ++i) {
+  // Captures by the worth taken, then the taker's; promotions a little ahead.
+  int capture_score(Move m) const {
+    return worth(pos.captured_piece(m)) * 16 - worth(pos.moved_piece(m)) / 16 +
+           (is_promotion(m) ? 200 : 0);
+  }
+
+  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's.
+  void take_list(Frame& f, bool quiet) {
+    f.size = f.list.size;
+    f.next = 0;
+    for (int i = 0; i < f.size; ++i) {
       const Move m = f.list.moves[std::size_t(i)];
-      const Piece cap = pos.captured_piece(m);
-      int s;
-      if (m == tt_move) s = 1 << 30;
-      else if (is_piece(cap) && color_of(cap) != us)
-        s = (1 << 28) + worth(cap) * 16 - worth(pos.moved_piece(m)) / 16 + (is_promotion(m) ? 200 : 0);
-      else if (is_promotion(m)) s = (1 << 27) + 1000;
-      else if (m == f.killer[0]) s = (1 << 27) - 1;
-      else if (m == f.killer[1]) s = (1 << 27) - 2;
-      else s = history[pos.moved_piece(m)][to_sq(m)];
-      f.score[std::size_t(i)] = s;
+      const int s = quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
+                          : capture_score(m);
+      f.moves[std::size_t(i)] = {m, s};
     }
   }
 
-  Move pick(Frame& f, int i) {
-    int best = i;
-    for (int j = i + 1; j < f.list.size; ++j)
-      if (f.score[std::size_t(j)] > f.score[std::size_t(best)]) best = j;
-    std::swap(f.list.moves[std::size_t(i)], f.list.moves[std::size_t(best)]);
-    std::swap(f.score[std::size_t(i)], f.score[std::size_t(best)]);
-    return f.list.moves[std::size_t(i)];
+  // The best of the moves not yet taken.
+  Move pick(Frame& f) {
+    int best = f.next;
+    for (int j = f.next + 1; j < f.size; ++j)
+      if (f.moves[std::size_t(j)].score > f.moves[std::size_t(best)].score) best = j;
+    std::swap(f.moves[std::size_t(f.next)], f.moves[std::size_t(best)]);
+    return f.moves[std::size_t(f.next++)].move;
+  }
+
+  void start_moves(Frame& f, Move tt_move) {
+    f.stage = TABLE_MOVE;
+    f.tt_move = tt_move;
+  }
+
+  // The node's next move in stage order; NO_MOVE when there are none left.
+  Move next_move(Frame& f) {
+    switch (f.stage) {
+      case TABLE_MOVE:
+        f.stage = CAPTURES_MADE;
+        if (f.tt_move != NO_MOVE && pseudo_legal(pos, f.tt_move)) return f.tt_move;
+        [[fallthrough]];
+      case CAPTURES_MADE:
+        f.list.size = 0;
+        generate_captures(pos, f.list);
+        take_list(f, false);
+        f.stage = CAPTURES;
+        [[fallthrough]];
+      case CAPTURES:
+        while (f.next < f.size) {
+          const Move m = pick(f);
+          if (m != f.tt_move) return m;
+        }
+        f.stage = KILLERS;
+        f.next = 0;
+        [[fallthrough]];
+      case KILLERS:
+        while (f.next < 2) {
+          const Move k = f.killer[std::size_t(f.next++)];
+          if (k != NO_MOVE && k != f.tt_move && pseudo_legal(pos, k) && !takes_opponent(k)) return k;
+        }
+        [[fallthrough]];
+      case QUIETS_MADE:
+        f.list.size = 0;
+        generate_quiets(pos, f.list);
+        take_list(f, true);
+        std::sort(f.moves.begin(), f.moves.begin() + f.size,
+                  [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
+        f.stage = QUIETS;
+        [[fallthrough]];
+      case QUIETS:
+        while (f.next < f.size) {
+          const Move m = f.moves[std::size_t(f.next++)].move;
+          if (m != f.tt_move && m != f.killer[0] && m != f.killer[1]) return m;
+        }
+        f.stage = DONE;
+        [[fallthrough]];
+      default:
+        return NO_MOVE;
+    }
   }
 
   void reward(Move m, int bonus) {
@@ -156,10 +234,10 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
     best = stand;
     generate_captures(pos, f.list);
   }
-  score_moves(f, NO_MOVE);
+  take_list(f, false);
   const Color them = ~pos.side();
-  for (int i = 0; i < f.list.size; ++i) {
-    const Move m = pick(f, i);
+  while (f.next < f.size) {
+    const Move m = pick(f);
     if (evading) {
       if (takes_own_king(m)) continue;
     } else {
@@ -229,30 +307,32 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   }
 
   Frame& f = frames[std::size_t(ply)];
-  f.list.size = 0;
-  generate_all(pos, f.list);
-  if (f.list.size == 0) return loss_in(ply);
-  score_moves(f, tt_move);
+  start_moves(f, tt_move);
   frames[std::size_t(ply + 1)].killer = {};
 
+  // Futility: near the leaves a quiet move that gives no check cannot lift a poor position.
+  const bool futile = !pv && !in_check && !is_decisive(alpha) && depth <= 2 && eval + 180 * depth <= alpha;
+  const int their_king = pos.king(~pos.side());
   Value best = -INFINITE;
   Move best_move = NO_MOVE;
-  int searched = 0, quiet_count = 0, tried_quiets = 0;
+  int searched = 0, moves_seen = 0, quiet_count = 0, tried_quiets = 0;
   std::array<Move, 64> quiets;
-  for (int i = 0; i < f.list.size; ++i) {
-    const Move m = pick(f, i);
+  for (Move m = next_move(f); m != NO_MOVE; m = next_move(f)) {
+    ++moves_seen;
     if (takes_own_king(m)) {
       best = std::max(best, loss_in(ply + 1));
       ++searched;
       continue;
     }
     const bool quiet = !takes_opponent(m) && !is_promotion(m);
+    if (quiet && futile && searched > 0 && is_drop(m) && !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
+      ++quiet_count;
+      continue;
+    }
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
-    // Futility: near the leaves a quiet move that gives no check cannot lift a poor position.
-    if (quiet && !pv && !in_check && !gives_check && searched > 0 && !is_decisive(alpha) &&
-        depth <= 2 && eval + 180 * depth <= alpha) {
+    if (quiet && futile && searched > 0 && !gives_check) {
       unmake(m, u);
       ++quiet_count;
       continue;
@@ -295,6 +375,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     }
   }
 
+  if (moves_seen == 0) return loss_in(ply);
   const Bound bound = best >= beta ? BOUND_LOWER : best > alpha0 ? BOUND_EXACT : BOUND_UPPER;
   tt.store(key, best_move, to_tt(best, ply), depth, bound);
   return best;
@@ -370,8 +451,11 @@ Result Search::Impl::think(const Position& p, const Limits& l, const std::vector
     }
     root[std::size_t(root_size++)] = {m, 0};
   }
-  score_moves(f, NO_MOVE);
-  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick(f, i), 0};
+  // The first order: captures by worth, then the rest as generated.
+  take_list(f, false);
+  for (int i = 0; i < f.size; ++i)
+    if (!takes_opponent(f.moves[std::size_t(i)].move)) f.moves[std::size_t(i)].score = -INFINITE;
+  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick(f), 0};
 
   result.move = root[0].move;
   Move last_best = NO_MOVE;

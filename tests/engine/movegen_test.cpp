@@ -1,6 +1,8 @@
 // The generator against the rules' own functions, perft, and do/undo on random walks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/movegen.h"
 #include "rules_moves.h"
 
@@ -36,6 +38,22 @@ TEST(Generator, CapturesAndQuietsSplitTheMoves) {
       const engine::Piece q = pos.captured_piece(m);
       EXPECT_TRUE(engine::is_piece(q) && engine::color_of(q) != pos.side());
     }
+    // A move remembered from another position is taken exactly when it is one of these.
+    engine::MoveList others;
+    engine::generate_all(random_walk(rng, 60), others);
+    for (engine::Move m : others)
+      EXPECT_EQ(engine::pseudo_legal(pos, m),
+                std::find(all.begin(), all.end(), m) != all.end());
+  }
+}
+
+TEST(Generator, PseudoLegalTakesEveryGeneratedMove) {
+  std::mt19937 rng(9);
+  for (int i = 0; i < 300; ++i) {
+    const engine::Position pos = random_walk(rng, int(rng() % 120));
+    engine::MoveList all;
+    engine::generate_all(pos, all);
+    for (engine::Move m : all) EXPECT_TRUE(engine::pseudo_legal(pos, m));
   }
 }
 
