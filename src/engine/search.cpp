@@ -131,7 +131,8 @@ struct Search::Impl {
       const Move m = f.list.moves[std::size_t(i)];
       const int s = quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
                           : capture_score(m);
-      f.moves[std::size_t(i)] = {m, s};
+      // Equal scores keep the generator's order (board moves before drops).
+      f.moves[std::size_t(i)] = {m, s * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - i)};
     }
   }
 
