@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/evaluate.h"
 #include "engine/movegen.h"
 #include "rules_moves.h"
 
@@ -116,6 +117,8 @@ TEST(Position, DoAndUndoRestoreEverything) {
       engine::Undo u;
       pos.do_move(m, u);
       ASSERT_EQ(pos, rebuilt(pos));
+      // The evaluation's terms, each counted afresh, add up to what it keeps move by move.
+      ASSERT_EQ(engine::trace(pos).total, engine::evaluate(pos));
     }
   }
 }
