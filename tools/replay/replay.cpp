@@ -98,7 +98,7 @@ bool Replay::fire(const std::function<void()>& fn) {
 }
 
 void Replay::command(const std::vector<std::string>& w) {
-  if (event(w) || setup(w) || look(w) || exchange(w)) return;
+  if (engine_.run(*form_, w, out_) || event(w) || setup(w) || look(w) || exchange(w)) return;
   throw std::invalid_argument("unknown command " + w[0]);
 }
 

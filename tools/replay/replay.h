@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "calls.h"
+#include "engine_commands.h"
 #include "form/form.h"
 #include "gui.h"
 #include "ports.h"
@@ -52,6 +53,7 @@ class Replay {
   ReplaySound sound_;
   std::unique_ptr<Form> form_;
   CallTable calls_;
+  EngineCommands engine_;
   bool ended_ = false;
 };
 

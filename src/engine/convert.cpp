@@ -1,0 +1,66 @@
+#include "engine/convert.h"
+
+#include <cstdlib>
+
+namespace hakuro::engine {
+
+namespace {
+
+constexpr int CODE[TYPE_N] = {0,      HU,        KYOU,      KEI,       GIN,      KIN,
+                              KAKU,   SYA,       OU,        HU_NARI,   KYOU_NARI, KEI_NARI,
+                              GIN_NARI, KIN_NARI, KAKU_NARI, SYA_NARI};
+
+}  // namespace
+
+int code_of(Piece p) {
+  if (!is_piece(p)) return KARA;
+  const int c = CODE[type_of(p)];
+  return color_of(p) == TOP ? c : -c;
+}
+
+Piece piece_of(int code) {
+  const int a = std::abs(code);
+  for (int t = PAWN; t < TYPE_N; ++t)
+    if (CODE[t] == a && a != 0) return make_piece(code > 0 ? TOP : BOTTOM, Type(t));
+  return EMPTY;
+}
+
+engine::Position from_game(const hakuro::Position& p, bool top_to_move) {
+  engine::Position e;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) e.put(square(x, y), piece_of(p.ban[x][y]));
+  for (int k = PAWN; k <= ROOK; ++k) {
+    e.set_hand(BOTTOM, Type(k), std::max(0, p.mochi_sita[std::size_t(k)]));
+    e.set_hand(TOP, Type(k), std::max(0, p.mochi_ue[std::size_t(k)]));
+  }
+  e.set_side(top_to_move ? TOP : BOTTOM);
+  return e;
+}
+
+std::array<int, 5> move_numbers(Move m) {
+  const int tx = file_of(to_sq(m)), ty = rank_of(to_sq(m));
+  if (is_drop(m)) return {0, drop_kind(m), tx, ty, 0};
+  return {file_of(from_sq(m)), rank_of(from_sq(m)), tx, ty, is_promotion(m) ? 1 : 0};
+}
+
+PlayedMove to_played(const engine::Position& pos, Move m) {
+  PlayedMove r;
+  r.to_x = file_of(to_sq(m));
+  r.to_y = rank_of(to_sq(m));
+  if (is_drop(m)) {
+    const Type k = drop_kind(m);
+    const bool top = pos.side() == TOP;
+    r.from_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
+    r.from_y = top ? k : k + 2;
+    r.piece = r.placed = code_of(make_piece(pos.side(), k));
+    return r;
+  }
+  const Piece p = pos.at(from_sq(m));
+  r.from_x = file_of(from_sq(m));
+  r.from_y = rank_of(from_sq(m));
+  r.piece = code_of(p);
+  r.placed = is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : r.piece;
+  return r;
+}
+
+}  // namespace hakuro::engine

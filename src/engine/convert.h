@@ -1,0 +1,33 @@
+// Between the game record and the engine: the position at the turn's start, and the engine's
+// move as the program plays it.
+#pragma once
+
+#include <array>
+
+#include "engine/position.h"
+#include "state/game.h"
+
+namespace hakuro::engine {
+
+// The record's board and hands, with the top player to move or the bottom one. Codes that name
+// no piece are left off the board.
+engine::Position from_game(const hakuro::Position& p, bool top_to_move);
+
+// A move as the program plays it: source (a square, or a hand column and row), destination, the
+// piece before and after the move. The top hand is column -1 with the kind index as row, the
+// bottom hand column 11 with the kind index + 2.
+struct PlayedMove {
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
+  int piece = 0, placed = 0;
+};
+PlayedMove to_played(const engine::Position& pos, Move m);
+
+// A move in the replay tool's numbers: FX FY TX TY P, P 1 for a promotion; a drop is 0, its kind
+// index 1..7, TX, TY, 0.
+std::array<int, 5> move_numbers(Move m);
+
+// The game record's code of a piece, and back (0 for a code that names no piece).
+int code_of(Piece p);
+Piece piece_of(int code);
+
+}  // namespace hakuro::engine

@@ -1,0 +1,139 @@
+#include "engine/movegen.h"
+
+namespace hakuro::engine {
+
+namespace {
+
+constexpr int FIRST = square(1, 1), LAST = square(9, 9);
+
+bool in_zone(Color c, int y) { return c == BOTTOM ? y <= 3 : y >= 7; }
+// Rows from the mover's far edge: 1 is the last row.
+int rows_left(Color c, int y) { return c == BOTTOM ? y : 10 - y; }
+
+enum Which { CAPTURES = 1, QUIETS = 2 };
+
+void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
+  if (can_promote_type(t) && may_promote(c, t, rank_of(from), rank_of(to))) {
+    list.push(make_move(from, to, true));
+    if (must_promote(c, t, rank_of(to))) return;
+  }
+  list.push(make_move(from, to, false));
+}
+
+template <int which>
+void board_moves(const Position& pos, MoveList& list) {
+  const Color us = pos.side();
+  for (int from = FIRST; from <= LAST; ++from) {
+    const Piece p = pos.at(from);
+    if (!is_piece(p) || color_of(p) != us) continue;
+    const Type t = type_of(p);
+    const Moves& mv = moves_of(p);
+    auto consider = [&](int to, Piece q) {
+      const bool capture = is_piece(q) && color_of(q) != us;
+      if ((which & (capture ? CAPTURES : QUIETS)) != 0) add_board_move(list, us, t, from, to);
+    };
+    for (int i = 0; mv.steps[i]; ++i) {
+      const int to = from + mv.steps[i];
+      const Piece q = pos.at(to);
+      if (q != WALL) consider(to, q);
+    }
+    for (int i = 0; mv.slides[i]; ++i) {
+      const int d = mv.slides[i];
+      for (int to = from + d;; to += d) {
+        const Piece q = pos.at(to);
+        if (q == WALL) break;
+        consider(to, q);
+        if (q != EMPTY) break;
+      }
+    }
+  }
+}
+
+// The rows nearest the far edge where a dropped piece could never move again.
+int barred_rows(int kind) { return kind == PAWN || kind == LANCE ? 1 : kind == KNIGHT ? 2 : 0; }
+
+void drops(const Position& pos, MoveList& list) {
+  const Color us = pos.side();
+  for (int k = PAWN; k <= ROOK; ++k) {
+    if (!pos.hand(us, Type(k))) continue;
+    const int barred = barred_rows(k);
+    for (int to = FIRST; to <= LAST; ++to) {
+      if (pos.at(to) != EMPTY) continue;
+      if (rows_left(us, rank_of(to)) <= barred) continue;
+      if (k == PAWN && pos.pawn_on_file(us, file_of(to))) continue;
+      list.push(make_drop(Type(k), to));
+    }
+  }
+}
+
+bool reaches(const Position& pos, Piece p, int from, int to) {
+  const Moves& mv = moves_of(p);
+  for (int i = 0; mv.steps[i]; ++i)
+    if (from + mv.steps[i] == to) return true;
+  for (int i = 0; mv.slides[i]; ++i)
+    for (int s = from + mv.slides[i];; s += mv.slides[i]) {
+      if (s == to) return true;
+      if (pos.at(s) != EMPTY) break;
+    }
+  return false;
+}
+
+}  // namespace
+
+bool may_promote(Color c, Type t, int from_y, int to_y) {
+  if (!can_promote_type(t)) return false;
+  if (t == PAWN || t == LANCE || t == KNIGHT) return in_zone(c, to_y);
+  return in_zone(c, to_y) || in_zone(c, from_y);
+}
+
+bool must_promote(Color c, Type t, int to_y) {
+  const int r = rows_left(c, to_y);
+  return ((t == PAWN || t == LANCE) && r == 1) || (t == KNIGHT && r <= 2);
+}
+
+void generate_captures(const Position& pos, MoveList& list) { board_moves<CAPTURES>(pos, list); }
+
+void generate_quiets(const Position& pos, MoveList& list) {
+  board_moves<QUIETS>(pos, list);
+  drops(pos, list);
+}
+
+void generate_all(const Position& pos, MoveList& list) {
+  board_moves<CAPTURES | QUIETS>(pos, list);
+  drops(pos, list);
+}
+
+bool pseudo_legal(const Position& pos, Move m) {
+  const Color us = pos.side();
+  const int to = to_sq(m), from = from_sq(m);
+  if (to >= SQ_N || from >= SQ_N || pos.at(to) == WALL) return false;
+  if (is_drop(m)) {
+    const Type k = drop_kind(m);
+    return from == 0 && !is_promotion(m) && k <= ROOK && pos.hand(us, k) && pos.at(to) == EMPTY &&
+           rows_left(us, rank_of(to)) > barred_rows(k) &&
+           !(k == PAWN && pos.pawn_on_file(us, file_of(to)));
+  }
+  const Piece p = pos.at(from);
+  if (!is_piece(p) || color_of(p) != us || !reaches(pos, p, from, to)) return false;
+  const Type t = type_of(p);
+  if (is_promotion(m)) return may_promote(us, t, rank_of(from), rank_of(to));
+  return !must_promote(us, t, rank_of(to));
+}
+
+uint64_t perft(Position& pos, int depth) {
+  if (depth == 0) return 1;
+  if (!pos.king(BOTTOM) || !pos.king(TOP)) return 0;
+  MoveList list;
+  generate_all(pos, list);
+  if (depth == 1) return uint64_t(list.size);
+  uint64_t n = 0;
+  for (Move m : list) {
+    Undo u;
+    pos.do_move(m, u);
+    n += perft(pos, depth - 1);
+    pos.undo_move(m, u);
+  }
+  return n;
+}
+
+}  // namespace hakuro::engine

@@ -1,0 +1,301 @@
+#include "engine/position.h"
+
+#include "engine/weights.h"
+
+namespace hakuro::engine {
+
+namespace {
+
+// The eight neighbour directions, ordered so that the opposite of entry i is entry 7 - i.
+constexpr std::array<int, 8> D8 = {UP + LEFT, UP, UP + RIGHT, LEFT, RIGHT,
+                                   DOWN + LEFT, DOWN, DOWN + RIGHT};
+
+constexpr uint64_t splitmix(uint64_t& s) {
+  uint64_t z = (s += 0x9E3779B97F4A7C15ull);
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+// The key is a sum: each piece on a square, each piece in hand (times the count) and the top
+// player to move add their number.
+struct Zobrist {
+  std::array<std::array<Key, SQ_N>, PIECE_N> piece{};
+  std::array<std::array<Key, HAND_KINDS>, 2> hand{};
+  Key top_to_move = 0;
+};
+
+constexpr Zobrist make_zobrist() {
+  Zobrist z;
+  uint64_t s = 0x48414B55524F;  // any fixed seed
+  for (auto& row : z.piece)
+    for (auto& k : row) k = splitmix(s);
+  for (auto& row : z.hand)
+    for (auto& k : row) k = splitmix(s);
+  z.top_to_move = splitmix(s);
+  return z;
+}
+
+constexpr Zobrist ZOBRIST = make_zobrist();
+
+struct MoveTables {
+  std::array<Moves, PIECE_N> moves{};
+  std::array<uint8_t, PIECE_N> step_mask{}, slide_mask{};  // bits over D8
+};
+
+constexpr int d8_index(int d) {
+  for (int i = 0; i < 8; ++i)
+    if (D8[i] == d) return i;
+  return -1;
+}
+
+constexpr MoveTables make_tables() {
+  MoveTables t;
+  for (int c = 0; c < 2; ++c) {
+    const int f = c == BOTTOM ? UP : DOWN;
+    for (int ty = PAWN; ty < TYPE_N; ++ty) {
+      Moves m;
+      int ns = 0, nl = 0;
+      auto step = [&](int d) { m.steps[ns++] = int8_t(d); };
+      auto slide = [&](int d) { m.slides[nl++] = int8_t(d); };
+      switch (Type(ty)) {
+        case PAWN: step(f); break;
+        case LANCE: slide(f); break;
+        case KNIGHT: step(2 * f + LEFT); step(2 * f + RIGHT); break;
+        case SILVER:
+          for (int d : {f + LEFT, f, f + RIGHT, -f + LEFT, -f + RIGHT}) step(d);
+          break;
+        case GOLD: case PRO_PAWN: case PRO_LANCE: case PRO_KNIGHT: case PRO_SILVER:
+          for (int d : {f + LEFT, f, f + RIGHT, LEFT, RIGHT, -f}) step(d);
+          break;
+        case KING:
+          for (int d : D8) step(d);
+          break;
+        case BISHOP: case HORSE:
+          for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) slide(d);
+          if (ty == HORSE) for (int d : {UP, LEFT, RIGHT, DOWN}) step(d);
+          break;
+        case ROOK: case DRAGON:
+          for (int d : {UP, LEFT, RIGHT, DOWN}) slide(d);
+          if (ty == DRAGON) for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) step(d);
+          break;
+        default: break;
+      }
+      const Piece p = make_piece(Color(c), Type(ty));
+      t.moves[p] = m;
+      for (int i = 0; i < ns; ++i)
+        if (int k = d8_index(m.steps[i]); k >= 0) t.step_mask[p] |= uint8_t(1 << k);
+      for (int i = 0; i < nl; ++i) t.slide_mask[p] |= uint8_t(1 << d8_index(m.slides[i]));
+    }
+  }
+  return t;
+}
+
+constexpr MoveTables TABLES = make_tables();
+
+constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
+
+}  // namespace
+
+const Moves& moves_of(Piece p) { return TABLES.moves[p]; }
+
+Value piece_square_value(Piece p, int sq) {
+  namespace w = weights;
+  const Type t = type_of(p);
+  const int y = rank_of(sq);
+  const int row = color_of(p) == BOTTOM ? y : 10 - y;  // 1 is the opponent's back row
+  Value v = w::BASE[t] + w::PROMOTION[t];
+  switch (t) {
+    case PAWN: v += w::PAWN_ROW[row]; break;
+    case KNIGHT: v += w::KNIGHT_ROW[row]; break;
+    case SILVER: case PRO_PAWN: case PRO_LANCE: case PRO_KNIGHT: case PRO_SILVER:
+      v += w::SILVER_ROW[row];
+      break;
+    case GOLD: v += w::GOLD_ROW[row]; break;
+    case KING: v += w::KING_ROW[row]; break;
+    default: break;
+  }
+  return v;
+}
+
+Value hand_piece_value(Type kind, int n) {
+  const int first = weights::HAND[kind];
+  return n <= 1 ? first : first * weights::HAND_MORE_PERCENT / 100;
+}
+
+Position::Position() {
+  board_.fill(WALL);
+  for (int y = 1; y <= 9; ++y)
+    for (int x = 1; x <= 9; ++x) board_[square(x, y)] = EMPTY;
+}
+
+Position Position::start() {
+  Position p;
+  constexpr Type back[10] = {NO_TYPE, LANCE, KNIGHT, SILVER, GOLD, KING, GOLD, SILVER, KNIGHT, LANCE};
+  for (int x = 1; x <= 9; ++x) {
+    p.put(square(x, 1), make_piece(TOP, back[x]));
+    p.put(square(x, 3), make_piece(TOP, PAWN));
+    p.put(square(x, 7), make_piece(BOTTOM, PAWN));
+    p.put(square(x, 9), make_piece(BOTTOM, back[x]));
+  }
+  p.put(square(2, 2), make_piece(TOP, ROOK));
+  p.put(square(8, 2), make_piece(TOP, BISHOP));
+  p.put(square(2, 8), make_piece(BOTTOM, BISHOP));
+  p.put(square(8, 8), make_piece(BOTTOM, ROOK));
+  return p;
+}
+
+void Position::put(int sq, Piece p) {
+  if (board_[sq] == WALL) return;
+  if (board_[sq] != EMPTY) {
+    const Piece old = board_[sq];
+    remove(sq);
+    if (type_of(old) == KING && king_[color_of(old)] == sq) king_[color_of(old)] = uint8_t(find_king(color_of(old)));
+  }
+  if (p != EMPTY) add(sq, p);
+}
+
+void Position::set_hand(Color c, Type kind, int n) {
+  while (hand_[c][kind] > 0) hand_remove(c, kind);
+  for (int i = 0; i < n && i < 255; ++i) hand_add(c, kind);
+}
+
+void Position::set_side(Color c) {
+  if (c == side_) return;
+  side_ = c;
+  if (c == TOP) key_ += ZOBRIST.top_to_move;
+  else key_ -= ZOBRIST.top_to_move;
+}
+
+bool Position::hand_empty(Color c) const {
+  for (int k = PAWN; k <= ROOK; ++k)
+    if (hand_[c][k]) return false;
+  return true;
+}
+
+void Position::add(int sq, Piece p) {
+  board_[sq] = p;
+  key_ += ZOBRIST.piece[p][sq];
+  material_ += sign(color_of(p)) * piece_square_value(p, sq);
+  const Type t = type_of(p);
+  if (t == PAWN) ++pawns_[color_of(p)][file_of(sq)];
+  else if (t == KING) king_[color_of(p)] = uint8_t(sq);
+}
+
+void Position::remove(int sq) {
+  const Piece p = board_[sq];
+  board_[sq] = EMPTY;
+  key_ -= ZOBRIST.piece[p][sq];
+  material_ -= sign(color_of(p)) * piece_square_value(p, sq);
+  if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(sq)];
+}
+
+void Position::hand_add(Color c, Type kind) {
+  const int n = ++hand_[c][kind];
+  key_ += ZOBRIST.hand[c][kind];
+  material_ += sign(c) * hand_piece_value(kind, n);
+}
+
+void Position::hand_remove(Color c, Type kind) {
+  const int n = hand_[c][kind]--;
+  key_ -= ZOBRIST.hand[c][kind];
+  material_ -= sign(c) * hand_piece_value(kind, n);
+}
+
+int Position::find_king(Color c) const {
+  const Piece k = make_piece(c, KING);
+  for (int s = 0; s < SQ_N; ++s)
+    if (board_[s] == k) return s;
+  return 0;
+}
+
+void Position::do_move(Move m, Undo& u) {
+  u.key = key_;
+  u.material = material_;
+  u.king = king_;
+  const int to = to_sq(m);
+  if (is_drop(m)) {
+    u.captured = EMPTY;
+    hand_remove(side_, drop_kind(m));
+    add(to, make_piece(side_, drop_kind(m)));
+  } else {
+    const int from = from_sq(m);
+    const Piece p = board_[from];
+    const Piece cap = board_[to];
+    u.captured = cap;
+    if (cap != EMPTY) {
+      remove(to);
+      if (type_of(cap) == KING) {
+        if (king_[color_of(cap)] == to) king_[color_of(cap)] = uint8_t(find_king(color_of(cap)));
+      } else {
+        hand_add(side_, hand_kind(type_of(cap)));
+      }
+    }
+    remove(from);
+    add(to, is_promotion(m) ? make_piece(color_of(p), promoted(type_of(p))) : p);
+  }
+  set_side(~side_);
+}
+
+void Position::undo_move(Move m, const Undo& u) {
+  side_ = ~side_;
+  const int to = to_sq(m);
+  if (is_drop(m)) {
+    if (type_of(board_[to]) == PAWN) --pawns_[side_][file_of(to)];
+    board_[to] = EMPTY;
+    ++hand_[side_][drop_kind(m)];
+  } else {
+    const int from = from_sq(m);
+    Piece p = board_[to];
+    if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(to)];
+    if (is_promotion(m)) p = make_piece(color_of(p), Type(type_of(p) & 7));
+    board_[from] = p;
+    if (type_of(p) == PAWN) ++pawns_[color_of(p)][file_of(from)];
+    const Piece cap = u.captured;
+    board_[to] = cap;
+    if (cap != EMPTY) {
+      if (type_of(cap) == PAWN) ++pawns_[color_of(cap)][file_of(to)];
+      if (type_of(cap) != KING) --hand_[side_][hand_kind(type_of(cap))];
+    }
+  }
+  key_ = u.key;
+  material_ = u.material;
+  king_ = u.king;
+}
+
+void Position::do_null(Undo& u) {
+  u.key = key_;
+  set_side(~side_);
+}
+
+void Position::undo_null(const Undo& u) {
+  side_ = ~side_;
+  key_ = u.key;
+}
+
+bool Position::attacked(int sq, Color by) const {
+  const uint8_t colour_bit = uint8_t(by << 4);
+  for (int i = 0; i < 8; ++i) {
+    const int d = D8[i];
+    int s = sq + d;
+    Piece p = board_[s];
+    const uint8_t back = uint8_t(1 << (7 - i));
+    if (p != EMPTY) {
+      if (p != WALL && (p & 16) == colour_bit &&
+          ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & back))
+        return true;
+      continue;
+    }
+    do {
+      s += d;
+      p = board_[s];
+    } while (p == EMPTY);
+    if (p != WALL && (p & 16) == colour_bit && (TABLES.slide_mask[p] & back)) return true;
+  }
+  // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
+  const int f = by == BOTTOM ? UP : DOWN;
+  const Piece knight = make_piece(by, KNIGHT);
+  return board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight;
+}
+
+}  // namespace hakuro::engine

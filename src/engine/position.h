@@ -1,0 +1,94 @@
+// The engine's position: a padded board, both hands, the side to move and an incremental key,
+// with do_move / undo_move and an undo record.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/types.h"
+
+namespace hakuro::engine {
+
+using Key = uint64_t;
+
+// What undo_move needs besides the move itself.
+struct Undo {
+  Key key = 0;
+  Value material = 0;
+  Piece captured = EMPTY;
+  std::array<uint8_t, 2> king{};
+};
+
+class Position {
+ public:
+  Position();  // an empty board, empty hands, the bottom player to move
+
+  // The game's starting position, the bottom player to move.
+  static Position start();
+
+  // Setting up.
+  void put(int sq, Piece p);  // p may be EMPTY
+  void set_hand(Color c, Type kind, int n);
+  void set_side(Color c);
+
+  bool operator==(const Position&) const = default;
+
+  Piece at(int sq) const { return board_[sq]; }
+  int hand(Color c, Type kind) const { return hand_[c][kind]; }
+  bool hand_empty(Color c) const;
+  Color side() const { return side_; }
+  Key key() const { return key_; }
+  int king(Color c) const { return king_[c]; }  // 0 when that king is not on the board
+  // An unpromoted pawn of c stands in column x.
+  bool pawn_on_file(Color c, int x) const { return pawns_[c][x] != 0; }
+  // The incrementally kept worth of the pieces on the board and in hand with their placement,
+  // from the bottom player's view.
+  Value material() const { return material_; }
+
+  Piece moved_piece(Move m) const {
+    return is_drop(m) ? make_piece(side_, drop_kind(m)) : board_[from_sq(m)];
+  }
+  Piece captured_piece(Move m) const { return is_drop(m) ? EMPTY : board_[to_sq(m)]; }
+
+  void do_move(Move m, Undo& u);
+  void undo_move(Move m, const Undo& u);
+  // Passing, for the search's null move.
+  void do_null(Undo& u);
+  void undo_null(const Undo& u);
+
+  // Whether a piece of `by` could move onto sq.
+  bool attacked(int sq, Color by) const;
+  // The side to move's king stands where the opponent could take it.
+  bool in_check() const { return king_[side_] && attacked(king_[side_], ~side_); }
+  // The side to move could take the opponent's king now.
+  bool can_take_king() const { return king_[~side_] && attacked(king_[~side_], side_); }
+
+ private:
+  void add(int sq, Piece p);
+  void remove(int sq);
+  void hand_add(Color c, Type kind);
+  void hand_remove(Color c, Type kind);
+  int find_king(Color c) const;
+
+  std::array<Piece, SQ_N> board_{};
+  std::array<std::array<uint8_t, HAND_KINDS>, 2> hand_{};
+  std::array<std::array<uint8_t, 10>, 2> pawns_{};
+  std::array<uint8_t, 2> king_{};
+  Color side_ = BOTTOM;
+  Key key_ = 0;
+  Value material_ = 0;
+};
+
+// The worth (with placement) of piece p on sq, from its owner's view; of the n-th piece of a
+// kind in hand, n counted from 1.
+Value piece_square_value(Piece p, int sq);
+Value hand_piece_value(Type kind, int n);
+
+// Which step directions and slide directions a piece has, for the generator and the attack test.
+struct Moves {
+  std::array<int8_t, 9> steps{};   // terminated by 0
+  std::array<int8_t, 5> slides{};  // terminated by 0
+};
+const Moves& moves_of(Piece p);
+
+}  // namespace hakuro::engine

@@ -1,0 +1,521 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+
+#include "engine/evaluate.h"
+#include "engine/movegen.h"
+#include "engine/tt.h"
+#include "engine/weights.h"
+
+namespace hakuro::engine {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int TT_BITS = 20;
+constexpr int HISTORY_KEYS = 1024;   // the game's positions kept for repetitions
+constexpr int QUIESCENCE_CHECK_PLIES = 2;  // quiescence plies that answer a check with every move
+constexpr int HISTORY_MAX = 1 << 14;
+
+Value worth(Piece p) { return weights::BASE[type_of(p)] + weights::PROMOTION[type_of(p)]; }
+
+// Decisive scores count plies from the root; the table keeps them counted from the node.
+Value to_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v + ply : v <= -WIN + MAX_PLY ? v - ply : v; }
+Value from_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v - ply : v <= -WIN + MAX_PLY ? v + ply : v; }
+
+struct ScoredMove {
+  Move move;
+  int score;
+};
+
+// One ply's moves. The search takes them in stages: the table's move, captures of the
+// opponent's pieces, the killers, then the rest by history; each stage is generated only when
+// the ones before it have not already cut the node off.
+struct Frame {
+  MoveList list;
+  std::array<ScoredMove, MoveList::CAPACITY> moves;
+  int size = 0, next = 0;
+  std::array<Move, 2> killer{};
+  int stage = 0;
+  Move tt_move = NO_MOVE;
+};
+
+enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, DONE };
+
+// Whether a drop could give check: a stepping piece must land within two squares of the king,
+// a lance on its file, a bishop on its diagonals, a rook on its lines.
+bool drop_may_check(Type kind, int to, int king) {
+  if (!king) return false;
+  const int dx = file_of(king) - file_of(to), dy = rank_of(king) - rank_of(to);
+  const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+  switch (kind) {
+    case LANCE: return dx == 0;
+    case BISHOP: return ax == ay;
+    case ROOK: return dx == 0 || dy == 0;
+    default: return ax <= 2 && ay <= 2;
+  }
+}
+
+struct RootMove {
+  Move move;
+  Value score;
+};
+
+}  // namespace
+
+struct Search::Impl {
+  Position pos;
+  TranspositionTable tt{TT_BITS};
+  std::vector<Frame> frames = std::vector<Frame>(MAX_PLY + 1);
+  std::vector<Key> keys = std::vector<Key>(HISTORY_KEYS + MAX_PLY + 1);
+  int key_count = 0;
+  std::array<uint8_t, 4096> seen{};  // how many kept keys fall in each slot
+  std::array<std::array<int, SQ_N>, PIECE_N> history{};
+  std::array<RootMove, MoveList::CAPACITY> root{};
+  int root_size = 0;
+
+  Limits limits;
+  Clock::time_point start;
+  uint64_t nodes = 0;
+  bool aborted = false;
+
+  double elapsed() const { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+  // Counts a node; true once the search must end.
+  bool stopping() {
+    ++nodes;
+    if (limits.nodes && nodes >= limits.nodes) aborted = true;
+    if ((nodes & 255) == 0) {
+      if (limits.stop && limits.stop->load(std::memory_order_relaxed)) aborted = true;
+      if (limits.seconds > 0 && elapsed() >= limits.seconds) aborted = true;
+    }
+    return aborted;
+  }
+
+  void push_key(Key k) {
+    keys[std::size_t(key_count++)] = k;
+    ++seen[k & 4095];
+  }
+  void pop_key() { --seen[keys[std::size_t(--key_count)] & 4095]; }
+  bool repeated() const {
+    const Key k = pos.key();
+    if (!seen[k & 4095]) return false;
+    for (int i = key_count - 1; i >= 0; --i)
+      if (keys[std::size_t(i)] == k) return true;
+    return false;
+  }
+
+  void make(Move m, Undo& u) {
+    push_key(pos.key());
+    pos.do_move(m, u);
+  }
+  void unmake(Move m, const Undo& u) {
+    pos.undo_move(m, u);
+    pop_key();
+  }
+
+  // Captures by the worth taken, then the taker's; promotions a little ahead.
+  int capture_score(Move m) const {
+    return worth(pos.captured_piece(m)) * 16 - worth(pos.moved_piece(m)) / 16 +
+           (is_promotion(m) ? 200 : 0);
+  }
+
+  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's.
+  void take_list(Frame& f, bool quiet) {
+    f.size = f.list.size;
+    f.next = 0;
+    for (int i = 0; i < f.size; ++i) {
+      const Move m = f.list.moves[std::size_t(i)];
+      const int s = quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
+                          : capture_score(m);
+      // Equal scores keep the generator's order (board moves before drops).
+      f.moves[std::size_t(i)] = {m, s * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - i)};
+    }
+  }
+
+  // The best of the moves not yet taken.
+  Move pick(Frame& f) {
+    int best = f.next;
+    for (int j = f.next + 1; j < f.size; ++j)
+      if (f.moves[std::size_t(j)].score > f.moves[std::size_t(best)].score) best = j;
+    std::swap(f.moves[std::size_t(f.next)], f.moves[std::size_t(best)]);
+    return f.moves[std::size_t(f.next++)].move;
+  }
+
+  void start_moves(Frame& f, Move tt_move) {
+    f.stage = TABLE_MOVE;
+    f.tt_move = tt_move;
+  }
+
+  // The node's next move in stage order; NO_MOVE when there are none left.
+  Move next_move(Frame& f) {
+    switch (f.stage) {
+      case TABLE_MOVE:
+        f.stage = CAPTURES_MADE;
+        if (f.tt_move != NO_MOVE && pseudo_legal(pos, f.tt_move)) return f.tt_move;
+        [[fallthrough]];
+      case CAPTURES_MADE:
+        f.list.size = 0;
+        generate_captures(pos, f.list);
+        take_list(f, false);
+        f.stage = CAPTURES;
+        [[fallthrough]];
+      case CAPTURES:
+        while (f.next < f.size) {
+          const Move m = pick(f);
+          if (m != f.tt_move) return m;
+        }
+        f.stage = KILLERS;
+        f.next = 0;
+        [[fallthrough]];
+      case KILLERS:
+        while (f.next < 2) {
+          const Move k = f.killer[std::size_t(f.next++)];
+          if (k != NO_MOVE && k != f.tt_move && pseudo_legal(pos, k) && !takes_opponent(k)) return k;
+        }
+        [[fallthrough]];
+      case QUIETS_MADE:
+        f.list.size = 0;
+        generate_quiets(pos, f.list);
+        take_list(f, true);
+        std::sort(f.moves.begin(), f.moves.begin() + f.size,
+                  [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
+        f.stage = QUIETS;
+        [[fallthrough]];
+      case QUIETS:
+        while (f.next < f.size) {
+          const Move m = f.moves[std::size_t(f.next++)].move;
+          if (m != f.tt_move && m != f.killer[0] && m != f.killer[1]) return m;
+        }
+        f.stage = DONE;
+        [[fallthrough]];
+      default:
+        return NO_MOVE;
+    }
+  }
+
+  void reward(Move m, int bonus) {
+    int& h = history[pos.moved_piece(m)][to_sq(m)];
+    h += bonus - h * std::abs(bonus) / HISTORY_MAX;
+  }
+
+  bool takes_own_king(Move m) const {
+    const Piece cap = pos.captured_piece(m);
+    return type_of(cap) == KING && is_piece(cap) && color_of(cap) == pos.side();
+  }
+  bool takes_opponent(Move m) const {
+    const Piece cap = pos.captured_piece(m);
+    return is_piece(cap) && color_of(cap) != pos.side();
+  }
+
+  Value quiescence(Value alpha, Value beta, int ply, int qply);
+  Value search(int depth, Value alpha, Value beta, int ply, bool null_ok);
+  Value search_root(int depth, Value alpha, Value beta);
+  Result think(const Position& p, const Limits& l, const std::vector<Key>& history);
+};
+
+Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
+  if (stopping()) return 0;
+  if (pos.can_take_king()) return win_in(ply);
+  if (ply >= MAX_PLY - 1) return evaluate(pos);
+  const bool evading = qply < QUIESCENCE_CHECK_PLIES && pos.in_check();
+  Frame& f = frames[std::size_t(ply)];
+  f.list.size = 0;
+  Value best, stand = 0;
+  if (evading) {
+    best = loss_in(ply);
+    generate_all(pos, f.list);
+  } else {
+    stand = evaluate(pos);
+    if (stand >= beta) return stand;
+    alpha = std::max(alpha, stand);
+    best = stand;
+    generate_captures(pos, f.list);
+  }
+  take_list(f, false);
+  const Color them = ~pos.side();
+  while (f.next < f.size) {
+    const Move m = pick(f);
+    if (evading) {
+      if (takes_own_king(m)) continue;
+    } else {
+      const Value gain = worth(pos.captured_piece(m)) +
+                         (is_promotion(m) ? weights::PROMOTION[promoted(type_of(pos.moved_piece(m)))] : 0);
+      if (stand + gain + 150 <= alpha) continue;
+      if (worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) && !is_promotion(m) &&
+          pos.attacked(to_sq(m), them))
+        continue;
+    }
+    Undo u;
+    make(m, u);
+    const Value v = -quiescence(-beta, -alpha, ply + 1, qply + 1);
+    unmake(m, u);
+    if (aborted) return 0;
+    if (v > best) {
+      best = v;
+      if (v > alpha) {
+        alpha = v;
+        if (v >= beta) break;
+      }
+    }
+  }
+  return best;
+}
+
+Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool null_ok) {
+  if (depth <= 0) return quiescence(alpha, beta, ply, 0);
+  if (stopping()) return 0;
+  if (pos.can_take_king()) return win_in(ply);
+  if (ply >= MAX_PLY - 1) return evaluate(pos);
+  if (repeated()) return DRAW;
+  alpha = std::max(alpha, loss_in(ply));
+  beta = std::min(beta, win_in(ply + 1));
+  if (alpha >= beta) return alpha;
+
+  const bool pv = beta - alpha > 1;
+  const Value alpha0 = alpha;
+  const Key key = pos.key();
+  Move tt_move = NO_MOVE;
+  if (const TTEntry* e = tt.probe(key)) {
+    tt_move = e->move;
+    const Value v = from_tt(e->value, ply);
+    if (!pv && e->depth >= depth &&
+        (e->bound == BOUND_EXACT || (e->bound == BOUND_LOWER && v >= beta) ||
+         (e->bound == BOUND_UPPER && v <= alpha)))
+      return v;
+  }
+
+  const bool in_check = pos.in_check();
+  const Value eval = in_check ? -INFINITE : evaluate(pos);
+  if (in_check) ++depth;
+
+  if (!pv && !in_check && !is_decisive(beta)) {
+    if (depth <= 3 && eval - 140 * depth >= beta) return eval;
+    if (null_ok && depth >= 2 && eval >= beta) {
+      const int r = 2 + depth / 4;
+      Undo u;
+      push_key(key);
+      pos.do_null(u);
+      const Value v = -search(depth - 1 - r, -beta, -beta + 1, ply + 1, false);
+      pos.undo_null(u);
+      pop_key();
+      if (aborted) return 0;
+      if (v >= beta) return is_decisive(v) ? beta : v;
+    }
+  }
+
+  Frame& f = frames[std::size_t(ply)];
+  start_moves(f, tt_move);
+  frames[std::size_t(ply + 1)].killer = {};
+
+  // Futility: near the leaves a quiet move that gives no check cannot lift a poor position.
+  const bool futile = !pv && !in_check && !is_decisive(alpha) && depth <= 2 && eval + 180 * depth <= alpha;
+  const int their_king = pos.king(~pos.side());
+  Value best = -INFINITE;
+  Move best_move = NO_MOVE;
+  int searched = 0, moves_seen = 0, quiet_count = 0, tried_quiets = 0;
+  std::array<Move, 64> quiets;
+  for (Move m = next_move(f); m != NO_MOVE; m = next_move(f)) {
+    ++moves_seen;
+    if (takes_own_king(m)) {
+      best = std::max(best, loss_in(ply + 1));
+      ++searched;
+      continue;
+    }
+    const bool quiet = !takes_opponent(m) && !is_promotion(m);
+    if (quiet && futile && searched > 0 && is_drop(m) && !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
+      ++quiet_count;
+      continue;
+    }
+    Undo u;
+    make(m, u);
+    const bool gives_check = pos.in_check();
+    if (quiet && futile && searched > 0 && !gives_check) {
+      unmake(m, u);
+      ++quiet_count;
+      continue;
+    }
+    Value v;
+    const int next = depth - 1;
+    if (searched == 0) {
+      v = -search(next, -beta, -alpha, ply + 1, true);
+    } else {
+      int r = 0;
+      if (depth >= 3 && quiet && !in_check && !gives_check && searched >= 3) {
+        r = 1 + (searched > 8) + (depth > 6) - (pv ? 1 : 0);
+        r = std::clamp(r, 0, next - 1);
+      }
+      v = -search(next - r, -alpha - 1, -alpha, ply + 1, true);
+      if (v > alpha && r > 0) v = -search(next, -alpha - 1, -alpha, ply + 1, true);
+      if (v > alpha && v < beta) v = -search(next, -beta, -alpha, ply + 1, true);
+    }
+    unmake(m, u);
+    if (aborted) return 0;
+    ++searched;
+    if (v > best) {
+      best = v;
+      if (v > alpha) {
+        best_move = m;
+        alpha = v;
+        if (v >= beta) {
+          if (quiet) {
+            if (f.killer[0] != m) f.killer = {m, f.killer[0]};
+            reward(m, depth * depth);
+            for (int q = 0; q < tried_quiets; ++q) reward(quiets[std::size_t(q)], -depth * depth);
+          }
+          break;
+        }
+      }
+    }
+    if (quiet) {
+      ++quiet_count;
+      if (tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
+    }
+  }
+
+  if (moves_seen == 0) return loss_in(ply);
+  const Bound bound = best >= beta ? BOUND_LOWER : best > alpha0 ? BOUND_EXACT : BOUND_UPPER;
+  tt.store(key, best_move, to_tt(best, ply), depth, bound);
+  return best;
+}
+
+Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
+  Value best = -INFINITE;
+  int best_index = -1;
+  for (int i = 0; i < root_size; ++i) {
+    RootMove& rm = root[std::size_t(i)];
+    Value v;
+    if (takes_own_king(rm.move)) {
+      v = loss_in(1);
+    } else {
+      Undo u;
+      make(rm.move, u);
+      if (i == 0 || depth == 1) {
+        v = -search(depth - 1, -beta, -alpha, 1, true);
+      } else {
+        v = -search(depth - 1, -alpha - 1, -alpha, 1, true);
+        if (v > alpha && v < beta) v = -search(depth - 1, -beta, -alpha, 1, true);
+      }
+      unmake(rm.move, u);
+      if (aborted) break;
+    }
+    rm.score = v > alpha || depth == 1 ? v : -INFINITE;
+    if (v > best) {
+      best = v;
+      best_index = i;
+      if (v > alpha) alpha = v;
+      if (v >= beta) break;
+    }
+  }
+  if (best_index > 0) std::rotate(root.begin(), root.begin() + best_index, root.begin() + best_index + 1);
+  if (!aborted) {  // the rest by score, ties kept in order (an insertion sort allocates nothing)
+    for (int i = 2; i < root_size; ++i)
+      for (int j = i; j > 1 && root[std::size_t(j)].score > root[std::size_t(j - 1)].score; --j)
+        std::swap(root[std::size_t(j)], root[std::size_t(j - 1)]);
+  }
+  return best;
+}
+
+Result Search::Impl::think(const Position& p, const Limits& l, const std::vector<Key>& past) {
+  pos = p;
+  limits = l;
+  start = Clock::now();
+  nodes = 0;
+  aborted = false;
+  tt.new_search();
+  for (auto& row : history) row.fill(0);
+  for (Frame& f : frames) f.killer = {};
+  seen.fill(0);
+  key_count = 0;
+  const std::size_t first = past.size() > std::size_t(HISTORY_KEYS) ? past.size() - HISTORY_KEYS : 0;
+  for (std::size_t i = first; i < past.size(); ++i) push_key(past[i]);
+
+  Result result;
+  Frame& f = frames[0];
+  f.list.size = 0;
+  generate_all(pos, f.list);
+  if (f.list.size == 0) {
+    result.score = loss_in(0);
+    return result;
+  }
+  root_size = 0;
+  for (Move m : f.list) {
+    const Piece cap = pos.captured_piece(m);
+    if (type_of(cap) == KING && color_of(cap) != pos.side()) {
+      result.move = m;
+      result.score = win_in(1);
+      result.depth = 1;
+      return result;
+    }
+    root[std::size_t(root_size++)] = {m, 0};
+  }
+  // The first order: captures by worth, then the rest as generated.
+  take_list(f, false);
+  for (int i = 0; i < f.size; ++i)
+    if (!takes_opponent(f.moves[std::size_t(i)].move)) f.moves[std::size_t(i)].score = -INFINITE;
+  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick(f), 0};
+
+  result.move = root[0].move;
+  Move last_best = NO_MOVE;
+  int stable = 0;
+  const int max_depth = limits.depth > 0 ? std::min(limits.depth, MAX_PLY - 8) : MAX_PLY - 8;
+  for (int depth = 1; depth <= max_depth; ++depth) {
+    Value window = 60, alpha = -INFINITE, beta = INFINITE, v;
+    if (depth >= 4 && !is_decisive(result.score)) {
+      alpha = result.score - window;
+      beta = result.score + window;
+    }
+    for (;;) {
+      v = search_root(depth, alpha, beta);
+      if (aborted) break;
+      if (v <= alpha) {
+        alpha = std::max(-INFINITE, alpha - window);
+        window *= 2;
+      } else if (v >= beta) {
+        beta = std::min(INFINITE, beta + window);
+        window *= 2;
+      } else {
+        break;
+      }
+    }
+    if (aborted) {
+      // A move that beat the previous best in the unfinished iteration has been searched deeper.
+      if (v > alpha && v != -INFINITE && root[0].move != result.move) {
+        result.move = root[0].move;
+        result.score = root[0].score;
+      }
+      break;
+    }
+    result.move = root[0].move;
+    result.score = v;
+    result.depth = depth;
+    stable = result.move == last_best ? stable + 1 : 0;
+    last_best = result.move;
+
+    if (is_decisive(v)) break;
+    if (depth == 1) {
+      int alive = 0;
+      for (int i = 0; i < root_size; ++i) alive += root[std::size_t(i)].score > -WIN + MAX_PLY;
+      if (alive <= 1) break;  // one move escapes, or none does
+    }
+    if (limits.seconds > 0) {
+      const double t = elapsed();
+      if (t > limits.seconds * 0.5) break;
+      if (stable >= 6 && t > limits.seconds * 0.25) break;
+    }
+  }
+  result.nodes = nodes;
+  return result;
+}
+
+Search::Search() : impl_(std::make_unique<Impl>()) {}
+Search::~Search() = default;
+
+Result Search::think(const Position& pos, const Limits& limits, const std::vector<Key>& history) {
+  return impl_->think(pos, limits, history);
+}
+
+}  // namespace hakuro::engine

@@ -1,0 +1,53 @@
+// The transposition table: allocated once, emptied for each search by a new generation number
+// (so a search bounded by nodes plays the same whatever came before it).
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/position.h"
+
+namespace hakuro::engine {
+
+enum Bound : uint8_t { BOUND_NONE = 0, BOUND_UPPER = 1, BOUND_LOWER = 2, BOUND_EXACT = 3 };
+
+struct TTEntry {
+  uint32_t check = 0;  // the key's upper half
+  Move move = NO_MOVE;
+  int16_t value = 0;
+  uint16_t generation = 0;
+  int8_t depth = 0;
+  Bound bound = BOUND_NONE;
+};
+
+class TranspositionTable {
+ public:
+  explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_((Key{1} << bits) - 1) {}
+
+  void new_search() {
+    if (++generation_ == 0) {  // wrapped: nothing old may pass for new
+      for (TTEntry& e : entries_) e = TTEntry{};
+      generation_ = 1;
+    }
+  }
+
+  const TTEntry* probe(Key k) const {
+    const TTEntry& e = entries_[k & mask_];
+    return e.generation == generation_ && e.check == uint32_t(k >> 32) ? &e : nullptr;
+  }
+
+  void store(Key k, Move m, Value v, int depth, Bound b) {
+    TTEntry& e = entries_[k & mask_];
+    const bool same = e.generation == generation_ && e.check == uint32_t(k >> 32);
+    if (same && depth < e.depth && b != BOUND_EXACT) return;
+    if (same && m == NO_MOVE) m = e.move;
+    e = TTEntry{uint32_t(k >> 32), m, int16_t(v), generation_, int8_t(depth), b};
+  }
+
+ private:
+  std::vector<TTEntry> entries_;
+  Key mask_;
+  uint16_t generation_ = 0;
+};
+
+}  // namespace hakuro::engine

@@ -1,0 +1,39 @@
+// hakuro-match's games: level 4 beats level 1, and a saved game loads move by move.
+#include <gtest/gtest.h>
+
+#include "match.h"
+#include "record/file.h"
+#include "record/fit.h"
+
+namespace hakuro::match {
+namespace {
+
+TEST(Match, Level4BeatsLevel1) {
+  Options o;
+  o.level_a = 4;
+  o.level_b = 1;
+  o.nodes = 10000;
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(play_game(o, i).score_a, 2) << "game " << i;
+}
+
+TEST(Match, SavedGamesFitTheRules) {
+  Options o;
+  o.level_a = 3;  // on the turned board in the first game
+  o.level_b = 4;
+  o.nodes = 3000;
+  for (int i = 0; i < 2; ++i) {
+    const GameResult r = play_game(o, i);
+    const Parsed parsed = parse_record(record_bytes(o, r));
+    ASSERT_TRUE(parsed.ok) << "line " << parsed.bad_line;
+    ASSERT_EQ(parsed.record.moves.size(), r.moves.size());
+    Game g = scratch_game(start_position());
+    for (std::size_t n = 0; n < parsed.record.moves.size(); ++n) {
+      ASSERT_TRUE(move_fits(g, parsed.record.moves[n])) << "game " << i << " move " << n + 1;
+      play_fitting(g, parsed.record.moves[n]);
+    }
+    EXPECT_EQ(g.ou_tori != TEBAN_NASI, r.reason.find("king") != std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace hakuro::match

@@ -1,0 +1,214 @@
+#include "match.h"
+
+#include <chrono>
+#include <memory>
+#include <random>
+
+#include "computer/search.h"
+#include "engine/convert.h"
+#include "engine/levels.h"
+#include "engine/movegen.h"
+#include "engine/search.h"
+#include "record/file.h"
+#include "rules/move.h"
+
+namespace hakuro::match {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using engine::PlayedMove;
+
+std::string level_name(int level) { return "LEVEL" + std::to_string(level); }
+
+// The board turned round as 反転 turns it: each piece to (10 - x, 10 - y) and to the other
+// player, the hands exchanged.
+Position turned(const Position& p) {
+  Position t = p;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) t.ban[10 - x][10 - y] = -p.ban[x][y];
+  std::swap(t.mochi_sita, t.mochi_ue);
+  std::swap(t.mochi_sita_su, t.mochi_ue_su);
+  return t;
+}
+
+PlayedMove turned(const PlayedMove& m) {
+  PlayedMove t{10 - m.from_x, 10 - m.from_y, 10 - m.to_x, 10 - m.to_y, -m.piece, -m.placed};
+  if (m.from_x == MOCHI_UE_X) {
+    t.from_x = MOCHI_SITA_X;
+    t.from_y = m.from_y + 2;
+  }
+  return t;
+}
+
+void find_kings(Position& p) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      if (p.ban[x][y] == -OU) p.ou_sita_x = x, p.ou_sita_y = y;
+      if (p.ban[x][y] == OU) p.ou_ue_x = x, p.ou_ue_y = y;
+    }
+}
+
+class Player {
+ public:
+  virtual ~Player() = default;
+  // The move for the side to move, or false when it has none.
+  virtual bool choose(const Position& p, bool top, const std::vector<engine::Key>& history,
+                      PlayedMove& m) = 0;
+};
+
+// Levels 1 to 3: the program's own computer, which judges for the top player only.
+class ComputerPlayer : public Player {
+ public:
+  explicit ComputerPlayer(int level) : level_(level) {}
+  bool choose(const Position& p, bool top, const std::vector<engine::Key>&, PlayedMove& m) override {
+    Game g;
+    g.pos = top ? p : turned(p);
+    find_kings(g.pos);
+    g.sita = -1;
+    g.ue = 1;
+    g.teban = g.ue;
+    g.level = level_;
+    prepare_search(g);
+    Candidate best;
+    if (!search_best(g, {}, best)) return false;
+    m = {best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed};
+    if (!top) m = turned(m);
+    return true;
+  }
+
+ private:
+  int level_;
+};
+
+// Levels 4 and 5: the search engine.
+class EnginePlayer : public Player {
+ public:
+  EnginePlayer(int level, uint64_t nodes)
+      : limits_(engine::level_limits(level, nodes ? engine::level_nodes(level, nodes) : 0)) {}
+  bool choose(const Position& p, bool top, const std::vector<engine::Key>& history,
+              PlayedMove& m) override {
+    const engine::Position pos = engine::from_game(p, top);
+    const engine::Result r = search_.think(pos, limits_, history);
+    if (r.move == engine::NO_MOVE) return false;
+    m = engine::to_played(pos, r.move);
+    return true;
+  }
+
+ private:
+  engine::Limits limits_;
+  engine::Search search_;
+};
+
+std::unique_ptr<Player> make_player(int level, uint64_t nodes) {
+  if (level >= engine::FIRST_ENGINE_LEVEL) return std::make_unique<EnginePlayer>(level, nodes);
+  return std::make_unique<ComputerPlayer>(level);
+}
+
+// A random opening move: one that takes no king and leaves the mover's own king safe.
+bool random_legal_move(engine::Position& pos, std::mt19937_64& rng, engine::Move& out) {
+  engine::MoveList list;
+  engine::generate_all(pos, list);
+  std::vector<engine::Move> fine;
+  for (engine::Move m : list) {
+    if (engine::type_of(pos.captured_piece(m)) == engine::KING) continue;
+    engine::Undo u;
+    pos.do_move(m, u);
+    if (!pos.can_take_king()) fine.push_back(m);
+    pos.undo_move(m, u);
+  }
+  if (fine.empty()) return false;
+  out = fine[rng() % fine.size()];
+  return true;
+}
+
+struct Board {
+  Game g = [] {
+    Game g;
+    set_starting_position(g.pos);
+    g.sita = -1;
+    g.ue = 1;
+    return g;
+  }();
+  bool top = false;  // the bottom player moves first
+  std::vector<engine::Key> history;
+  double time_top = 0, time_bottom = 0;
+
+  // Plays m for the side to move, recording it with the thinking time it took.
+  void play(const PlayedMove& m, double seconds, std::vector<KifuMove>& record) {
+    KifuMove k{m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.ban[m.to_x][m.to_y]};
+    k.jikan_sita_mae = time_bottom;
+    k.jikan_ue_mae = time_top;
+    (top ? time_top : time_bottom) += seconds;
+    k.jikan_sita_ato = time_bottom;
+    k.jikan_ue_ato = time_top;
+    record.push_back(k);
+    history.push_back(engine::from_game(g.pos, top).key());
+    g.teban = top ? g.ue : g.sita;
+    make_move(g, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
+    top = !top;
+  }
+};
+
+}  // namespace
+
+Position start_position() {
+  Position p;
+  set_starting_position(p);
+  return p;
+}
+
+GameResult play_game(const Options& o, int index) {
+  GameResult r;
+  r.index = index;
+  r.a_bottom = index % 2 == 0;
+  Board b;
+  std::mt19937_64 rng(o.seed * 1000003u + uint64_t(index / 2));
+  for (int i = 0; i < o.plies; ++i) {
+    engine::Position pos = engine::from_game(b.g.pos, b.top);
+    engine::Move m;
+    if (!random_legal_move(pos, rng, m)) break;
+    b.play(engine::to_played(pos, m), 0, r.moves);
+  }
+
+  const std::unique_ptr<Player> a = make_player(o.level_a, o.nodes), bp = make_player(o.level_b, o.nodes);
+  Player& bottom = r.a_bottom ? *a : *bp;
+  Player& top = r.a_bottom ? *bp : *a;
+  const int level_bottom = r.a_bottom ? o.level_a : o.level_b;
+  const int level_top = r.a_bottom ? o.level_b : o.level_a;
+  auto finish = [&](bool bottom_wins, std::string why) {
+    r.score_a = bottom_wins == r.a_bottom ? 2 : 0;
+    r.reason = std::move(why);
+    return r;
+  };
+  while (int(r.moves.size()) < MOVE_LIMIT) {
+    const int level = b.top ? level_top : level_bottom;
+    const std::string who = level_name(level) + (b.top ? " (top)" : " (bottom)");
+    PlayedMove m;
+    const auto start = Clock::now();
+    const bool moved = (b.top ? top : bottom).choose(b.g.pos, b.top, b.history, m);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    if (!moved) return finish(b.top, who + " has no move");
+    if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turns.emplace_back(level, seconds);
+    const bool mover_top = b.top;
+    b.play(m, seconds, r.moves);
+    if (b.g.ou_tori != TEBAN_NASI) {
+      const bool bottom_wins = b.g.ou_tori == b.g.sita;
+      const bool own = bottom_wins == mover_top;
+      return finish(bottom_wins, own ? who + " took its own king" : who + " took the king");
+    }
+  }
+  r.score_a = 1;
+  r.reason = "draw at " + std::to_string(MOVE_LIMIT) + " moves";
+  return r;
+}
+
+std::string record_bytes(const Options& o, const GameResult& r) {
+  const int bottom = r.a_bottom ? o.level_a : o.level_b, top = r.a_bottom ? o.level_b : o.level_a;
+  RecordFile f{level_name(o.level_a) + " vs " + level_name(o.level_b) + " game " +
+                   std::to_string(r.index + 1),
+               level_name(top), level_name(bottom), r.moves};
+  return encode_record(f, "対局名", "後手", "先手").bytes;
+}
+
+}  // namespace hakuro::match

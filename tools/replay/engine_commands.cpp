@@ -1,0 +1,96 @@
+#include "engine_commands.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "computer/search.h"
+#include "engine/convert.h"
+#include "engine/evaluate.h"
+#include "engine/levels.h"
+#include "engine/movegen.h"
+#include "format.h"
+
+namespace hakuro::replay {
+
+namespace {
+
+void print_move(std::ostream& out, const char* what, const std::array<int, 5>& n) {
+  out << what << ' ' << n[0] << ' ' << n[1] << ' ' << n[2] << ' ' << n[3] << ' ' << n[4];
+}
+
+// The top player is to move exactly when `teban` holds its side value.
+bool top_to_move(const Game& g) { return g.teban != TEBAN_NASI && g.teban == g.ue; }
+
+}  // namespace
+
+EngineCommands::EngineCommands() = default;
+EngineCommands::~EngineCommands() = default;
+
+bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostream& out) {
+  Game& g = f.g;
+  const std::string& c = w[0];
+  if (c == "set" && w.size() >= 2 && w[1] == "nodes") {
+    if (w.size() < 3) throw std::invalid_argument("set nodes needs a number");
+    std::size_t used = 0;
+    const long long n = std::stoll(w[2], &used);
+    if (used != w[2].size() || n < 0) throw std::invalid_argument("nodes is a whole number from 0");
+    nodes_ = uint64_t(n);
+  } else if (c == "moves") {
+    const engine::Position pos = engine::from_game(g.pos, top_to_move(g));
+    engine::MoveList list;
+    engine::generate_all(pos, list);
+    std::vector<std::array<int, 5>> moves;
+    for (engine::Move m : list) moves.push_back(engine::move_numbers(m));
+    std::sort(moves.begin(), moves.end());
+    for (const auto& n : moves) {
+      print_move(out, "move", n);
+      out << '\n';
+    }
+    out << "moves_total " << moves.size() << '\n';
+  } else if (c == "think") {
+    think(g, top_to_move(g), out);
+  } else if (c == "eval") {
+    const engine::Trace t = engine::trace(engine::from_game(g.pos, top_to_move(g)));
+    for (const auto& term : t.terms) out << "eval " << term.name << ' ' << term.value << '\n';
+    out << "eval total " << t.total << '\n';
+  } else {
+    return false;
+  }
+  return true;
+}
+
+void EngineCommands::think(Game& g, bool top, std::ostream& out) {
+  if (g.level >= engine::FIRST_ENGINE_LEVEL) {
+    if (!search_) search_ = std::make_unique<engine::Search>();
+    const engine::Position pos = engine::from_game(g.pos, top);
+    const engine::Result r = search_->think(pos, engine::level_limits(g.level, nodes_));
+    if (r.move == engine::NO_MOVE) {
+      out << "think none\n";
+      return;
+    }
+    print_move(out, "think", engine::move_numbers(r.move));
+    out << ' ' << r.score << ' ' << r.depth << ' ' << r.nodes << '\n';
+    return;
+  }
+  // Levels 1 to 3 judge for the top player only, on a copy of the game.
+  if (!top) {
+    out << "think none\n";
+    return;
+  }
+  Game scratch = g;
+  scratch.teban = scratch.ue;
+  prepare_search(scratch);
+  Candidate best;
+  long tried = 0;
+  const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }};
+  if (!search_best(scratch, hooks, best)) {
+    out << "think none\n";
+    return;
+  }
+  const bool drop = best.from_x == MOCHI_UE_X;
+  print_move(out, "think", {drop ? 0 : best.from_x, best.from_y, best.to_x, best.to_y,
+                            best.placed != best.piece ? 1 : 0});
+  out << ' ' << decimal(best.score / 10.0) << " 1 " << tried << '\n';
+}
+
+}  // namespace hakuro::replay
