@@ -7,9 +7,11 @@ program="$here/../lib/games/hakuro/hakuro"
 share="$here/../share/games/hakuro"
 
 # These only print: no folder is needed for them.
-case "${1-}" in
-  -h|--help|-V|--version) exec "$program" "$@" ;;
-esac
+for arg in "$@"; do
+  case "$arg" in
+    -h|--help|-V|--version) exec "$program" "$@" ;;
+  esac
+done
 
 # The data directory must be an absolute path; anything else is ignored.
 data_home="${XDG_DATA_HOME-}"

@@ -48,7 +48,8 @@ player whose king is taken loses.
 
 Moves are recorded, stepped back and forth, saved and loaded. Handicaps,
 background pictures, move guidance, clocks, sounds and background music round
-it off. Menus and messages are in Japanese.]])
+it off. Menus and messages are in Japanese, or in English where the locale
+is not Japanese; the pieces and the moves are written in kanji in both.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL https://hakurokaisen.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -27,7 +27,7 @@ mkdir -p "$HOME"
 launcher="$usr/games/hakuro"
 
 # Printing needs no window system: no display and no Qt platform are given here.
-for option in --help --version; do
+for option in --help --version "--lang en --help"; do
   out=$(cd "$HOME" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$launcher" $option)
   status=$?
   [ "$status" -eq 0 ] && [ -n "$out" ] || { echo "hakuro $option: status $status, '$out'"; exit 1; }

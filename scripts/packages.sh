@@ -3,7 +3,8 @@
 # building and running the program need; with --test, also those of the tests, the benchmarks,
 # the fuzzers and the package checks.
 set -euo pipefail
-packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic)
+packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic
+          qt6-tools-dev qt6-l10n-tools)             # lrelease and its CMake package: the English
 if [ "${1-}" = --test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev
              clang-14 libclang-rt-14-dev            # the fuzzers: clang and its runtimes

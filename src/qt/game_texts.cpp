@@ -1,10 +1,10 @@
 #include "qt/game_texts.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include "control/resign.h"
 #include "display/text.h"
+#include "qt/language/core_texts.h"
 
 namespace hakuro {
 
@@ -59,13 +59,16 @@ QString reason(EndReason r) {
   return tr("王取り");
 }
 
+// Whole sentences for each winner, as a language other than Japanese needs them.
 QString result(const Game& g, const KifSides& sides) {
   GameEnd end = g.record.end;
   if (end.reason == EndReason::none) end = {EndReason::king_taken, g.ou_tori == g.ue};
-  const QString winner = against_computer(g)
-                             ? (end.top_won ? tr("コンピュータ") : tr("あなた"))
-                             : side(sides, end.top_won);
-  return tr("終局") + kDash + tr("%1の勝ち（%2）").arg(winner, reason(end.reason));
+  const QString why = reason(end.reason);
+  QString won;
+  if (!against_computer(g)) won = tr("%1の勝ち（%2）").arg(side(sides, end.top_won), why);
+  else if (end.top_won) won = tr("コンピュータの勝ち（%1）").arg(why);
+  else won = tr("あなたの勝ち（%1）").arg(why);
+  return tr("終局") + kDash + won;
 }
 
 }  // namespace
@@ -91,10 +94,10 @@ QString status_text(const Game& g, const KifSides& sides) {
 }
 
 QString handicap_text(const Game& g, const KifSides& sides) {
-  QStringList parts;
-  if (g.hande_settei == OK) parts << QString::fromStdString(handicap_name(g.hande_level));
-  if (sides.handicap) parts << QString::fromUtf8(sides.handicap);
-  return parts.join(QLatin1Char(' '));
+  const QString level = g.hande_settei == OK ? board_text(handicap_name(g.hande_level)) : QString();
+  const QString usual = sides.handicap ? core_text(sides.handicap) : QString();
+  if (level.isEmpty() || usual.isEmpty()) return level + usual;
+  return tr("%1 %2").arg(level, usual);  // the level, then the usual handicap's name
 }
 
 }  // namespace hakuro

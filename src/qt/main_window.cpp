@@ -22,6 +22,7 @@
 #include "qt/board_view.h"
 #include "qt/box_place.h"
 #include "qt/game_panels.h"
+#include "qt/language/core_texts.h"
 #include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
@@ -36,14 +37,6 @@ constexpr int kMaximisedTop = -60;
 constexpr int kFrameWidth = 8, kFrameHeight = 31;
 
 QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-// Carriage returns in the program's texts break lines.
-QString box_text(const std::string& s) {
-  QString t = from_utf8(s);
-  t.replace("\r\n", "\n");
-  t.replace('\r', '\n');
-  return t;
-}
 
 }  // namespace
 
@@ -99,7 +92,7 @@ void MainWindow::end_by_signal() {
 }
 
 QMenu* MainWindow::add_menu(QWidget* parent, const char* caption, const char* name) {
-  auto* menu = new QMenu(QString::fromUtf8(caption), parent);
+  auto* menu = new QMenu(tr(caption), parent);
   menu->setObjectName(name);
   menu->menuAction()->setObjectName(name);
   if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addMenu(menu);
@@ -112,7 +105,7 @@ QMenu* MainWindow::add_menu(QWidget* parent, const char* caption, const char* na
 }
 
 QAction* MainWindow::add_item(QWidget* parent, const char* caption, const char* name) {
-  auto* action = new QAction(QString::fromUtf8(caption), parent);
+  auto* action = new QAction(tr(caption), parent);
   action->setObjectName(name);
   parent->addAction(action);
   const std::string item = name;
@@ -170,7 +163,7 @@ Answer MainWindow::message_box(const std::string& text, const std::string& title
                                Buttons buttons, Icon icon) {
   if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   refresh_panels();
-  return ask(box_text(text), from_utf8(title), buttons, icon);
+  return ask(core_text(text, buttons == Buttons::YesNo), core_text(title), buttons, icon);
 }
 
 Answer MainWindow::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
@@ -183,8 +176,8 @@ Answer MainWindow::ask(const QString& text, const QString& title, Buttons button
     box.exec();
     return Answer::Ok;
   }
-  QPushButton* yes = box.addButton(QStringLiteral("はい"), QMessageBox::YesRole);
-  QPushButton* no = box.addButton(QStringLiteral("いいえ"), QMessageBox::NoRole);
+  QPushButton* yes = box.addButton(tr("はい"), QMessageBox::YesRole);
+  QPushButton* no = box.addButton(tr("いいえ"), QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
   box.exec();
@@ -250,7 +243,7 @@ void MainWindow::refresh_files() { panel_->refresh_files(); }
 std::optional<std::string> MainWindow::file_dialog(FileDialog kind, const std::string& title,
                                                    const std::string& filter) {
   if (signalled_) return std::nullopt;
-  const QString path = choose_file(kind, from_utf8(title), from_utf8(filter),
+  const QString path = choose_file(kind, core_text(title), core_text(filter),
                                    from_utf8(panel_directory()));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();

@@ -139,7 +139,7 @@ void RecordPanel::build_record_io() {
     int box;
   } rows[] = {{"対 局 名：", 2}, {"先    手 ：", 3}, {"後    手 ：", 4}, {"ﾌｧｲﾙ名 ：", 1}};
   for (int row = 0; row < 4; ++row) {
-    auto* label = new QLabel(QString::fromUtf8(rows[row].caption), record_io_);
+    auto* label = new QLabel(tr(rows[row].caption), record_io_);
     label->setObjectName(QStringLiteral("Label1_%1").arg(row));
     QLineEdit* box = boxes_[std::size_t(rows[row].box - 1)];
     label->setBuddy(box);
@@ -149,7 +149,7 @@ void RecordPanel::build_record_io() {
     grid->addWidget(box, row, 1);
   }
   grid->setColumnStretch(1, 1);
-  command_ = new QPushButton(QStringLiteral("RETURN"), record_io_);
+  command_ = new QPushButton(tr("RETURN"), record_io_);
   command_->setObjectName("Command1");
   grid->addWidget(command_, 4, 0, 1, 2);
   setTabOrder(boxes_[0], command_);

@@ -2,13 +2,16 @@
 // OUT_DIR/startup.png (the window after start-up), OUT_DIR/game.png (a game against the
 // computer: the move list, the last move framed, a piece picked with move guidance on),
 // OUT_DIR/panel.png (the record panel of 棋譜 → 書込, filled in) and OUT_DIR/resign.png (投了:
-// the result box beside the board). It plays in a copy of RUN_DIR's wave files and settings, so
-// RUN_DIR is left as it was.
+// the result box beside the board), and OUT_DIR/english.png (the same game in English, its Game
+// menu open). It plays in a copy of RUN_DIR's wave files and settings, so RUN_DIR is left as it
+// was.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -18,6 +21,7 @@
 #include "display/geometry.h"
 #include "qt/board_view.h"
 #include "qt/box_place.h"
+#include "qt/language/language.h"
 #include "qt/main_window.h"
 
 namespace {
@@ -83,7 +87,17 @@ bool save(ShotWindow& w, const QString& path) {
   return save(w.grab().toImage(), path);
 }
 
-// The window with a message box where the window places it, framed as a desktop would.
+// Paints a widget shown over the window (a box, a menu) onto its picture, framed as a desktop
+// would.
+void draw_over(QImage& img, const QWidget& w, QWidget& over) {
+  QPainter p(&img);
+  const QRect at(over.geometry().topLeft() - w.geometry().topLeft(), over.size());
+  p.drawPixmap(at.topLeft(), over.grab());
+  p.setPen(QColor(40, 40, 40));
+  p.drawRect(at.adjusted(-1, -1, 0, 0));
+}
+
+// The window with a message box where the window places it.
 QImage with_box(ShotWindow& w, const QString& text, const QString& title) {
   BesideBoardBox box(&w, *w.board());
   box.setWindowTitle(title);
@@ -92,13 +106,35 @@ QImage with_box(ShotWindow& w, const QString& text, const QString& title) {
   box.show();
   QApplication::processEvents();
   QImage img = w.grab().toImage();
-  QPainter p(&img);
-  const QRect at(box.geometry().topLeft() - w.geometry().topLeft(), box.size());
-  p.drawPixmap(at.topLeft(), box.grab());
-  p.setPen(QColor(40, 40, 40));
-  p.drawRect(at.adjusted(-1, -1, 0, 0));
+  draw_over(img, w, box);
   box.close();
   return img;
+}
+
+// The window with the menu `name` open under the bar, and its sub-menu `sub` beside it.
+QImage with_menu(ShotWindow& w, const char* name, const char* sub) {
+  QMenuBar* bar = w.menuBar();
+  auto* menu = w.findChild<QMenu*>(name);
+  auto* submenu = w.findChild<QMenu*>(sub);
+  menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+  QApplication::processEvents();
+  submenu->popup(menu->mapToGlobal(menu->actionGeometry(submenu->menuAction()).topRight()));
+  QApplication::processEvents();
+  QImage img = w.grab().toImage();
+  draw_over(img, w, *menu);
+  draw_over(img, w, *submenu);
+  submenu->hide();
+  menu->hide();
+  return img;
+}
+
+// A game against the computer with move guidance on, the bishop picked.
+void play_a_little(ShotWindow& w) {
+  if (!w.form().g.look.options.sidou) menu(w, "SIDOU");
+  menu(w, "SENTE");
+  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}, {2, 7}, {2, 6}, {6, 9}, {5, 8}})
+    click(w, x, y);
+  click(w, 2, 8);  // the bishop, its diagonals outlined
 }
 
 }  // namespace
@@ -127,11 +163,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   bool ok = save(w, out + "/startup.png");
 
-  if (!w.form().g.look.options.sidou) menu(w, "SIDOU");
-  menu(w, "SENTE");
-  for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}, {2, 7}, {2, 6}, {6, 9}, {5, 8}})
-    click(w, x, y);
-  click(w, 2, 8);  // the bishop, its diagonals outlined
+  play_a_little(w);
   ok = save(w, out + "/game.png") && ok;
 
   menu(w, "KIFU_WRITE");
@@ -151,5 +183,14 @@ int main(int argc, char** argv) {
   };
   menu(w, "RESIGN");
   ok = save(resigned, out + "/resign.png") && ok;
+
+  // The window as it is on a desktop whose language is not Japanese.
+  if (!use_language(Language::english)) return 1;
+  ShotWindow english(sound);
+  if (!english.load()) return 1;
+  english.resize(1180, 850);
+  english.show();
+  play_a_little(english);
+  ok = save(with_menu(english, "TAIKYOKU", "START2"), out + "/english.png") && ok;
   return ok ? 0 : 1;
 }

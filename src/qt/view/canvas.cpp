@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
+#include "qt/language/core_texts.h"
 #include "qt/view/artwork.h"
 #include "state/game.h"
 
@@ -100,7 +101,7 @@ void Canvas::outline(int colour, double x1, double y1, double x2, double y2) {
 }
 
 void Canvas::text(double x, double y, const std::string& s, int colour, int size, bool bold) {
-  const QString q = QString::fromStdString(s);
+  const QString q = board_text(s);
   if (q.isEmpty() || size <= 0) return;
   // Generous bounds, so that a text counts as painted over only when it surely is.
   const double em = size * kTwipsPerPoint;
@@ -111,6 +112,13 @@ void Canvas::text(double x, double y, const std::string& s, int colour, int size
            o.size == size && o.bold == bold;
   });
   add({Kind::Text, colour, rect, QRegion(outer(rect)), q, size, bold});
+}
+
+QStringList Canvas::texts() const {
+  QStringList out;
+  for (const Op& op : ops_)
+    if (op.kind == Kind::Text) out << op.s;
+  return out;
 }
 
 void Canvas::background_colour(int colour) {

@@ -35,6 +35,7 @@ class Canvas : public Screen {
  public:
   void picture(int id, double x, double y) override;
   void outline(int colour, double x1, double y1, double x2, double y2) override;
+  // The program's captions (思考中, 手目, the handicap levels) in the window's language.
   void text(double x, double y, const std::string& s, int colour, int size, bool bold) override;
   void background_colour(int colour) override;
   void refresh() override;
@@ -59,6 +60,8 @@ class Canvas : public Screen {
   QImage image(QSize px) const;
 
   std::size_t op_count() const { return ops_.size(); }
+  // The texts kept, in the order printed.
+  QStringList texts() const;
   QColor background() const { return background_; }
 
  private:

@@ -1,0 +1,65 @@
+#include "qt/language/language.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+#include "qt/language/core_texts.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr const char* kEnglish = ":/i18n/hakuro_en.qm";
+
+// The locale's language: the first of these that is set and not empty, as the C library takes
+// them.
+Language locale_language(const Getenv& getenv) {
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    const char* value = getenv(name);
+    if (value && *value) return std::string_view(value).starts_with("ja") ? Language::japanese
+                                                                           : Language::english;
+  }
+  return Language::english;
+}
+
+}  // namespace
+
+std::optional<Language> language_named(std::string_view name) {
+  if (name == "ja") return Language::japanese;
+  if (name == "en") return Language::english;
+  return std::nullopt;
+}
+
+Language choose_language(std::optional<Language> option, const Getenv& getenv,
+                         std::string* warnings) {
+  if (option) return *option;
+  if (const char* value = getenv("HAKURO_LANG"); value && *value) {
+    if (const auto named = language_named(value)) return *named;
+    if (warnings)
+      *warnings += "hakuro: HAKURO_LANG=" + std::string(value) +
+                   " is neither ja nor en; the locale decides\n";
+  }
+  return locale_language(getenv);
+}
+
+bool use_language(Language language) {
+  static QTranslator* english = nullptr;
+  if (language == Language::japanese) {
+    if (english) QCoreApplication::removeTranslator(english);
+    set_core_translator(nullptr);
+    return true;
+  }
+  if (!english) {
+    english = new QTranslator(QCoreApplication::instance());
+    if (!english->load(QString::fromLatin1(kEnglish))) {
+      delete english;
+      english = nullptr;
+      return false;
+    }
+  }
+  QCoreApplication::installTranslator(english);
+  set_core_translator(english);
+  return true;
+}
+
+}  // namespace hakuro
