@@ -11,7 +11,7 @@
     <message>
         <source>手目</source>
         <extracomment>After the move number right of the board; 10 points, about 5 letters of room</extracomment>
-        <translation>moves</translation>
+        <translation>ply</translation>
     </message>
     <message>
         <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>

@@ -166,7 +166,7 @@ TEST_F(EnglishWindowTest, TheWindowAroundTheBoardIsEnglish) {
   begin_computer_turn(window.form());  // as while the computer thinks
   // The board keeps its kanji; only the program's captions change.
   const QStringList texts = window.canvas().texts();
-  for (const char* caption : {"Handicap: 1-kyu", "moves", "LEVEL", "Thinking"})
+  for (const char* caption : {"Handicap: 1-kyu", "ply", "LEVEL", "Thinking"})
     EXPECT_TRUE(texts.contains(caption)) << caption;
   EXPECT_TRUE(texts.contains(QString::fromUtf8("歩")));
   for (const QString& t : texts) EXPECT_FALSE(t.contains(QString::fromUtf8("手目")));
@@ -190,7 +190,7 @@ TEST_F(EnglishWindowTest, TheBoardsCaptionsComeInEnglish) {
   canvas.text(300, 5266, "思考中", IRO_SHIRO, 12, true);
   canvas.text(8000, 2700, "手目", IRO_SHIRO, 10, true);
   canvas.text(1100, 200, "歩", IRO_SHIRO, 12, true);
-  EXPECT_EQ(canvas.texts(), QStringList({"Thinking", "moves", QString::fromUtf8("歩")}));
+  EXPECT_EQ(canvas.texts(), QStringList({"Thinking", "ply", QString::fromUtf8("歩")}));
 }
 
 }  // namespace
