@@ -165,11 +165,20 @@ void LEVEL3_Click(Form& f) {
   paint_over_level(f);
   レベル_設定(f, 3);
 }
+void LEVEL4_Click(Form& f) {
+  paint_over_level(f);
+  レベル_設定(f, 4);
+}
+void LEVEL5_Click(Form& f) {
+  paint_over_level(f);
+  レベル_設定(f, 5);
+}
 
 void レベル_設定(Form& f, int n) {
-  static const std::array<const char*, 3> items = {"LEVEL1", "LEVEL2", "LEVEL3"};
+  static const std::array<const char*, 5> items = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4",
+                                                   "LEVEL5"};
   for (const char* item : items) f.win.set_checked(item, false);
-  if (n >= 1 && n <= 3) {
+  if (n >= 1 && n <= 5) {
     f.win.set_checked(items[static_cast<std::size_t>(n - 1)], true);
     f.g.level = n;
   }
@@ -184,6 +193,8 @@ void Form_KeyPress(Form& f, int key) {
 }
 
 void 終了処理(Form& f) {
+  f.thinker.cancel();  // a search in progress stops, and its result is dropped
+  f.waiting.clear();
   free_sounds(f);
   set_timer1(f, false);
   f.ended = true;
