@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include <QApplication>
@@ -42,6 +43,8 @@ class TestWindow : public MainWindow {
   std::deque<QString> file_answers;
   // Shows the window's own file dialog instead (a test then answers it).
   bool real_file_dialog = false;
+  // Runs while each box is shown, as the window's events go on behind a real one.
+  std::function<void()> during_box;
 
   void mouse_down(int button, int shift, double X, double Y) override {
     presses.emplace_back(X, Y);
@@ -52,6 +55,7 @@ class TestWindow : public MainWindow {
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
     titles.push_back(windowTitle());
+    if (during_box) during_box();
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
   QString choose_file(FileDialog kind, const QString& title, const QString& filter,
