@@ -28,8 +28,6 @@ namespace hakuro::test {
 
 namespace {
 
-const char kSettings[] = "HAKURO将棋1.ini";
-
 // Where the picture of cell (x, y) lies in an image of `logical` size at `dpr`, in device
 // pixels: the client area scaled to fit and centred, each edge on the nearest pixel.
 QRect cell_pixels(QSizeF logical, double dpr, double x, double y,
@@ -83,19 +81,10 @@ class E2eTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { app(); }
   void SetUp() override {
-    QFile f(kSettings);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    settings_ = f.readAll();
     ASSERT_TRUE(window.load());
     window.resize(1000, 850);
     window.show();
     QApplication::processEvents();
-  }
-  // Menu items rewrite the settings file; the other tests expect it as it was.
-  void TearDown() override {
-    QFile f(kSettings);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(settings_);
   }
 
   Game& g() { return window.form().g; }
@@ -138,9 +127,9 @@ class E2eTest : public ::testing::Test {
     return n;
   }
 
+  KeptSettings settings_;  // menu items rewrite the settings file
   CountingSound sound;
   TestWindow window{sound};
-  QByteArray settings_;
 };
 
 // One of the human's moves, the board's own pieces never taken.

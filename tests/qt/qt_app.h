@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QString>
 
 #include "qt/main_window.h"
@@ -14,6 +15,19 @@
 namespace hakuro::test {
 
 QApplication& app();
+
+// Puts the run folder's settings file back as it was when made: the option items rewrite it, and
+// the other tests expect it as it was.
+class KeptSettings {
+ public:
+  KeptSettings();
+  ~KeptSettings();
+  KeptSettings(const KeptSettings&) = delete;
+  KeptSettings& operator=(const KeptSettings&) = delete;
+
+ private:
+  QByteArray bytes_;
+};
 
 // Hands out handles and counts what the program asks of it.
 class CountingSound : public SoundLibrary {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QtCore/qtestsupport_core.h>
@@ -19,7 +18,6 @@ namespace hakuro::test {
 
 namespace {
 
-const char kSettings[] = "HAKURO将棋1.ini";
 constexpr std::uint64_t kForever = std::uint64_t{1} << 50;  // nodes: a search stopped only by us
 
 // Counts the paint events of a widget.
@@ -38,19 +36,9 @@ class ThinkingWindowTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { app(); }
   void SetUp() override {
-    QFile f(kSettings);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    settings_ = f.readAll();
     ASSERT_TRUE(window.load());
-    window.resize(1000, 850);
     window.show();
     QApplication::processEvents();
-  }
-  // The options rewrite the settings file; the other tests expect it as it was.
-  void TearDown() override {
-    QFile f(kSettings);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(settings_);
   }
 
   Game& g() { return window.form().g; }
@@ -71,9 +59,9 @@ class ThinkingWindowTest : public ::testing::Test {
     QApplication::sendEvent(b, &e);
   }
 
+  KeptSettings settings_;  // the options rewrite the settings file
   CountingSound sound;
   TestWindow window{sound};
-  QByteArray settings_;
 };
 
 TEST_F(ThinkingWindowTest, TheWindowLivesWhileLevel5ThinksAndEscStopsIt) {
