@@ -11,19 +11,6 @@ namespace hakuro {
 
 namespace {
 
-// The positions before each move of the record up to the one shown, with the mover to move.
-std::vector<engine::Key> earlier_positions(const Game& g) {
-  std::vector<engine::Key> keys;
-  Game scratch = scratch_game(g.record.kaishi);
-  for (int n = 1; n <= g.record.kifu_tesu && g.record.holds(n); ++n) {
-    const KifuMove& m = g.record.move(n);
-    if (!move_fits(scratch, m)) break;
-    keys.push_back(engine::from_game(scratch.pos, m.ato_koma > 0).key());
-    play_fitting(scratch, m);
-  }
-  return keys;
-}
-
 // Everything the search reads, copied at the turn's start: nothing of the game is read while
 // it runs.
 struct Job {
@@ -45,6 +32,18 @@ void run_waiting(Form& f) {
 }  // namespace
 
 bool thinking(const Form& f) { return f.thinker.busy(); }
+
+std::vector<engine::Key> earlier_positions(const Game& g) {
+  std::vector<engine::Key> keys;
+  Game scratch = scratch_game(g.record.kaishi);
+  for (int n = 1; n <= g.record.kifu_tesu && g.record.holds(n); ++n) {
+    const KifuMove& m = g.record.move(n);
+    if (!move_fits(scratch, m)) break;
+    keys.push_back(engine::from_game(scratch.pos, m.ato_koma > 0).key());
+    play_fitting(scratch, m);
+  }
+  return keys;
+}
 
 bool wait_for_search(Form& f, std::function<void()> command) {
   if (!thinking(f)) return false;

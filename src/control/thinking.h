@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "engine/convert.h"
 #include "engine/search.h"
@@ -22,6 +23,10 @@ bool wait_for_search(Form& f, std::function<void()> command);
 // How long level 4 or 5 (the hint thinks as level 5) searches: its time, or the form's node
 // bound.
 engine::Limits search_limits(const Form& f, int level);
+
+// The game's positions before each move of the record up to the one shown, each with its mover
+// to move, oldest first: the search counts a return to one of them as a draw.
+std::vector<engine::Key> earlier_positions(const Game& g);
 
 // The engine's move for the side to move, the top player when `top`, searched on the thinker
 // with the game's earlier positions counted as repetitions. `then` gets it on the window's

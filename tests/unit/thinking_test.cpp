@@ -5,6 +5,7 @@
 #include <array>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "control/computer_turn.h"
 #include "control/thinking.h"
@@ -114,6 +115,20 @@ TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
   EXPECT_FALSE(h.r.form().hint);
   EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), h.g().look.haikei_iro);
   EXPECT_EQ(*h.r.screen().outline_at(5, 8), h.g().look.masu_iro);
+}
+
+// The search is told the game's earlier positions, the mover of each to move, up to the one shown.
+TEST(Thinking, TheSearchKnowsTheGamesEarlierPositions) {
+  HeldGame h;
+  run_lines(h.r, h.out, {"menu LEVEL1", "menu GOTE", "cell 7 7", "cell 7 6"});
+  ASSERT_EQ(h.g().record.kifu_tesu, 3);
+  const std::vector<engine::Key> keys = earlier_positions(h.g());
+  ASSERT_EQ(keys.size(), 3u);
+  EXPECT_EQ(keys[0], engine::from_game(starting_position(), true).key());  // the computer opened
+  run_lines(h.r, h.out, {"menu REPLAY"});
+  EXPECT_EQ(earlier_positions(h.g()), std::vector<engine::Key>(keys.begin(), keys.begin() + 2));
+  // Stepped back, the board shows the last of them again, the computer to move.
+  EXPECT_EQ(engine::from_game(h.g().pos, true).key(), keys[2]);
 }
 
 }  // namespace
