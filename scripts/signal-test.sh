@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The program ends on SIGTERM and SIGINT as when its window is closed: at once, with exit status
 # 0, its settings file intact; also while its start-up message box (no sound device) is open.
+# Given the think probe (the real window with level 5 thinking until it is ended), it also times
+# SIGTERM, Esc, 終わり and closing the window during the search.
 set -uo pipefail
-program=$(realpath "$1") rundir=$(realpath "$2")
+program=$(realpath "$1") rundir=$(realpath "$2") probe=${3:+$(realpath "$3")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$rundir"/*.wav "$work"/
@@ -29,7 +31,34 @@ ends_on() {
   return 1
 }
 
+# Milliseconds since the epoch.
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# The probe's search runs until the program ends; SIGTERM must end it well within a second (it
+# takes a few milliseconds: the search looks at its stop flag every 256 nodes).
+ends_while_thinking() {
+  local out="$work/probe.out"
+  (cd "$work" && SDL_AUDIODRIVER=dummy exec "$probe") > "$out" &
+  local pid=$!
+  for _ in $(seq 100); do grep -q thinking "$out" 2>/dev/null && break; sleep 0.1; done
+  grep -q thinking "$out" || { echo "the probe did not start thinking"; kill -s KILL "$pid"; return 1; }
+  sleep 0.3
+  local start; start=$(now_ms)
+  kill -s TERM "$pid"
+  wait "$pid"
+  local status=$? took=$(( $(now_ms) - start ))
+  echo "SIGTERM while level 5 thinks: the program ended in $took ms"
+  [ "$status" -eq 0 ] || { echo "SIGTERM while thinking: exit status $status"; return 1; }
+  [ "$took" -lt 1000 ] || { echo "SIGTERM while thinking: $took ms"; return 1; }
+  for how in esc owari close; do
+    (cd "$work" && SDL_AUDIODRIVER=dummy timeout 10 "$probe" "$how") > "$out" ||
+      { echo "$how while thinking: exit status $?"; return 1; }
+    grep "ended the program" "$out"
+  done
+}
+
 failed=0
+if [ -n "$probe" ]; then ends_while_thinking || failed=1; fi
 ends_on TERM dummy || failed=1
 ends_on INT dummy || failed=1
 ends_on TERM no-such-driver || failed=1

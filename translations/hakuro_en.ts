@@ -102,6 +102,18 @@
 <context>
     <name>core</name>
     <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>COMの番です</source>
+        <translation>It is the computer's move</translation>
+    </message>
+    <message>
+        <source>指せる手がありません</source>
+        <translation>There is no move to play</translation>
+    </message>
+    <message>
         <source>先手の番です</source>
         <translation>Sente to move</translation>
     </message>
@@ -608,6 +620,10 @@ Version 1.0</translation>
 </context>
 <context>
     <name>hakuro::MainWindow</name>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
     <message>
         <source>対局</source>
         <translation>Game</translation>

@@ -1,9 +1,13 @@
 #include "control/computer_turn.h"
 
+#include <memory>
+
 #include "analysis/survey.h"
 #include "computer/search.h"
+#include "control/thinking.h"
 #include "display/draw.h"
 #include "display/text.h"
+#include "engine/levels.h"
 #include "options/clock.h"
 #include "rules/mate.h"
 
@@ -13,15 +17,6 @@ namespace {
 
 void restart_timer_if_shown(Form& f) {
   if (f.g.look.options.keika) set_timer1(f, true);
-}
-
-// "思考中" (thinking) left of the board while the computer searches.
-void show_thinking(Form& f) {
-  const Appearance& look = f.g.look;
-  for (int x = -2; x <= 0; ++x) 描画_絵(f, look.haikei, x, 8);
-  描画_桝輪郭(f, look.haikei_iro, -1, 7);
-  shadowed_text(f, -1.6, 8.4, "思考中", look.moji_iro, 12);
-  描画_桝輪郭(f, look.haikei_iro, 1, 8);
 }
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
@@ -46,7 +41,26 @@ Outcome announce(Form& f, const Move& m) {
   return Outcome::played;
 }
 
+// The engine's move as the one move path plays it: the computer's drop is made, and recorded,
+// by its kind index.
+std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
+  if (!m) return std::nullopt;
+  return Move{m->from_x, m->from_y, m->to_x, m->to_y, m->piece, m->placed, m->from_y};
+}
+
 }  // namespace
+
+void show_thinking(Form& f) {
+  const Appearance& look = f.g.look;
+  for (int x = -2; x <= 0; ++x) 描画_絵(f, look.haikei, x, 8);
+  描画_桝輪郭(f, look.haikei_iro, -1, 7);
+  shadowed_text(f, -1.6, 8.4, "思考中", look.moji_iro, 12);
+  描画_桝輪郭(f, look.haikei_iro, 1, 8);
+}
+
+bool computer_thinking(const Form& f) {
+  return thinking(f) && f.g.taikyoku_mode == MODE_COM && f.g.teban == f.g.ue;
+}
 
 void begin_computer_turn(Form& f) {
   f.g.clock.teban_kaishi = f.win.time_of_day();
@@ -84,7 +98,14 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
-  return play_computer_move(f, choose_computer_move(f.g, [&f] { Timer1_Timer(f); }));
+  if (f.g.level < engine::FIRST_ENGINE_LEVEL)
+    return play_computer_move(f, choose_computer_move(f.g, [&f] { Timer1_Timer(f); }));
+  auto outcome = std::make_shared<std::optional<Outcome>>();
+  search_move(f, true, search_limits(f, f.g.level),
+              [&f, outcome](const std::optional<engine::PlayedMove>& m) {
+                *outcome = play_computer_move(f, as_move(m));
+              });
+  return outcome->value_or(Outcome::thinking);
 }
 
 }  // namespace hakuro

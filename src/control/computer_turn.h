@@ -13,6 +13,10 @@ namespace hakuro {
 
 // The turn begins: its clock starts and "思考中" shows left of the board.
 void begin_computer_turn(Form& f);
+// "思考中" (thinking) left of the board, where the computer's move will be written.
+void show_thinking(Form& f);
+// Whether the computer's turn is searching on the thinker.
+bool computer_thinking(const Form& f);
 // The first half: the move the computer chooses in the present position, none when it has no
 // move at all. `tick` runs now and then during the search, so that a clock can move. Nothing is
 // played, and the board is left as it was.
@@ -21,7 +25,9 @@ std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& t
 // announced, and the turn handed back to the human; without a move, the computer's loss.
 Outcome play_computer_move(Form& f, const std::optional<Move>& move);
 
-// com_ban "computer's move": the whole turn, inside the event that hands it the move.
+// com_ban "computer's move": the whole turn. Levels 1 to 3 play inside the event that hands it
+// the move; levels 4 and 5 search on the thinker and play when the search ends (`thinking`
+// until then, unless the thinker ran it in place).
 Outcome com_ban(Form& f);
 
 }  // namespace hakuro

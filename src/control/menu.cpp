@@ -2,12 +2,16 @@
 
 #include <functional>
 #include <map>
+#include <set>
 
+#include "control/computer_turn.h"
 #include "control/handicap_menu.h"
+#include "control/hint.h"
 #include "control/kif_menu.h"
 #include "control/record_menu.h"
 #include "control/resign.h"
 #include "control/startup.h"
+#include "control/thinking.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"
@@ -23,7 +27,8 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"TAIKYOKU", TAIKYOKU_Click}, {"MATCH_MAN", nothing},       {"START", START_Click},
       {"START2", nothing},          {"SENTE", SENTE_Click},       {"GOTE", GOTE_Click},
       {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
-      {"LEVEL3", LEVEL3_Click},     {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
+      {"LEVEL3", LEVEL3_Click},     {"LEVEL4", LEVEL4_Click},     {"LEVEL5", LEVEL5_Click},
+      {"HINT", HINT_Click},         {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
       {"CANCEL", CANCEL_Click},          {"REVERSE", REVERSE_Click},         {"REPLAY", REPLAY_Click},
       {"AFTER", AFTER_Click},           {"LBEL_UP", LBEL_UP_Click},         {"LEBEL_DOWN", LEBEL_DOWN_Click},
       {"KIFU", nothing},            {"KIFU_READ", KIFU_READ_Click},       {"KIFU_WRITE", KIFU_WRITE_Click},
@@ -38,6 +43,17 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
   return table;
 }
 
+// The commands that change the game or the record wait while a search runs; the options, the
+// menus' opening, その他 and 終わり do not.
+bool waits(const std::string& name) {
+  static const std::set<std::string> commands = {
+      "START",      "SENTE",    "GOTE",       "LEVEL1",    "LEVEL2",     "LEVEL3",
+      "LEVEL4",     "LEVEL5",   "HINT",       "RESIGN",    "CANCEL",     "REVERSE",
+      "REPLAY",     "AFTER",    "LBEL_UP",    "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE",
+      "KIF_WRITE",  "KIF_READ", "SFEN_COPY",  "SFEN_PASTE"};
+  return commands.count(name) > 0;
+}
+
 }  // namespace
 
 void STOP_Click(Form& f) { hide_record_panel(f.win); }
@@ -47,7 +63,10 @@ bool menu_click(Form& f, const std::string& name) {
   const auto& table = handlers();
   auto it = table.find(name);
   if (it == table.end()) return false;
+  if (waits(name) && wait_for_search(f, [&f, name] { menu_click(f, name); })) return true;
   it->second(f);
+  // An option may have redrawn the window while the computer thinks.
+  if (computer_thinking(f)) show_thinking(f);
   return true;
 }
 

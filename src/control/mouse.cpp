@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include "control/computer_turn.h"
+#include "control/hint.h"
 #include "control/play.h"
 #include "control/startup.h"
+#include "control/thinking.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/sound.h"
@@ -142,6 +144,13 @@ void press_off_board(Form& f, int x, int y) {
   else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
 }
 
+// The press on the cell (x, y), once the game has been resumed.
+void press_cell(Form& f, int button, int x, int y) {
+  if (!on_board(x, y)) press_off_board(f, x, y);
+  else if (f.g.sel.sentaku == 0) pick_on_board(f, x, y);
+  else move_picked_piece(f, button, x, y);
+}
+
 }  // namespace
 
 void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int piece) {
@@ -154,6 +163,8 @@ void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int 
 
 void Form_MouseDown(Form& f, int button, int, double X, double Y) {
   Game& g = f.g;
+  if (thinking(f)) return;  // the board waits for the search's result
+  clear_hint(f);
   hide_record_panel(f.win);
   if (g.kifu_mode == OK) {
     if (!msg_yes(f, "棋譜を '進 'で進めて下さい", "棋譜")) {
@@ -173,11 +184,11 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
     return;
   }
   // The same press is then handled on the board as it stands, even after the computer's move
-  // ended its game and a new one was set up.
-  if (resume(f) == Outcome::ended) return;
-  if (!on_board(x, y)) press_off_board(f, x, y);
-  else if (g.sel.sentaku == 0) pick_on_board(f, x, y);
-  else move_picked_piece(f, button, x, y);
+  // ended its game and a new one was set up; once that move is played, when it is searched.
+  const Outcome o = resume(f);
+  if (o == Outcome::ended) return;
+  if (o == Outcome::thinking) wait_for_search(f, [&f, button, x, y] { press_cell(f, button, x, y); });
+  else press_cell(f, button, x, y);
 }
 
 }  // namespace hakuro

@@ -9,9 +9,10 @@
 namespace hakuro {
 
 // What became of a move, or of a turn, told to its callers up the move path: it was played and
-// the game goes on; the game ended and a new one has been set up; the program ended. The callers
-// stop on the last two.
-enum class Outcome { played, restarted, ended };
+// the game goes on; the game ended and a new one has been set up; the program ended; the
+// computer is thinking, and its move is played when its search ends. The callers stop on the
+// last three.
+enum class Outcome { played, restarted, ended, thinking };
 
 // A move accepted by the rules.
 struct Move {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "control/startup.h"
+#include "control/thinking.h"
 #include "display/clock_text.h"
 #include "display/draw.h"
 #include "display/text.h"
@@ -204,6 +205,7 @@ void Drive1_Change(Form& f, const std::string& path) {
 void Dir1_Change(Form& f, const std::string& path) { f.win.set_panel_directory(path); }
 
 void Command1_Click(Form& f) {
+  if (wait_for_search(f, [&f] { Command1_Click(f); })) return;
   Game& g = f.g;
   const std::string name = f.win.text_box(1);
   if (name.empty()) {
@@ -245,6 +247,7 @@ void Command1_Click(Form& f) {
 }
 
 void File1_Click(Form& f, const std::string& name) {
+  if (wait_for_search(f, [&f, name] { File1_Click(f, name); })) return;
   const Loaded l = load_record_file(f.win.panel_directory() + "/" + name);
   switch (l.status) {
     case Loaded::Status::ok: break;

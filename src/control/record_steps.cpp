@@ -1,10 +1,12 @@
 #include "control/record_steps.h"
 
 #include "control/record_menu.h"
+#include "control/thinking.h"
 
 namespace hakuro {
 
 void step_to_move(Form& f, int n) {
+  if (wait_for_search(f, [&f, n] { step_to_move(f, n); })) return;
   const Record& r = f.g.record;
   while (!f.ended && r.kifu_tesu != n) {
     const int before = r.kifu_tesu;

@@ -21,6 +21,12 @@ void paint_over_level(Form& f) {
   for (int x = -2; x <= 0; ++x) 描画_絵(f, f.g.look.haikei, x, 0);
 }
 
+// A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
+void choose_level(Form& f, int n) {
+  paint_over_level(f);
+  レベル_設定(f, n);
+}
+
 void say_whose_turn(Form& f, const std::string& title) {
   if (f.g.teban == f.g.teban_sente) msg_ok(f, "先手の番です", title);
   else if (f.g.teban == f.g.teban_gote) msg_ok(f, "後手の番です", title);
@@ -153,23 +159,17 @@ void GOTE_Click(Form& f) { start_against_computer(f, false); }
 
 void TAIKYOKU_Click(Form& f) { hide_record_panel(f.win); }
 
-void LEVEL1_Click(Form& f) {
-  paint_over_level(f);
-  レベル_設定(f, 1);
-}
-void LEVEL2_Click(Form& f) {
-  paint_over_level(f);
-  レベル_設定(f, 2);
-}
-void LEVEL3_Click(Form& f) {
-  paint_over_level(f);
-  レベル_設定(f, 3);
-}
+void LEVEL1_Click(Form& f) { choose_level(f, 1); }
+void LEVEL2_Click(Form& f) { choose_level(f, 2); }
+void LEVEL3_Click(Form& f) { choose_level(f, 3); }
+void LEVEL4_Click(Form& f) { choose_level(f, 4); }
+void LEVEL5_Click(Form& f) { choose_level(f, 5); }
 
 void レベル_設定(Form& f, int n) {
-  static const std::array<const char*, 3> items = {"LEVEL1", "LEVEL2", "LEVEL3"};
+  static const std::array<const char*, 5> items = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4",
+                                                   "LEVEL5"};
   for (const char* item : items) f.win.set_checked(item, false);
-  if (n >= 1 && n <= 3) {
+  if (n >= 1 && n <= 5) {
     f.win.set_checked(items[static_cast<std::size_t>(n - 1)], true);
     f.g.level = n;
   }
@@ -184,6 +184,8 @@ void Form_KeyPress(Form& f, int key) {
 }
 
 void 終了処理(Form& f) {
+  f.thinker.cancel();  // a search in progress stops, and its result is dropped
+  f.waiting.clear();
   free_sounds(f);
   set_timer1(f, false);
   f.ended = true;

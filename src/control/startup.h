@@ -16,10 +16,13 @@ void START_Click(Form& f);
 void SENTE_Click(Form& f);
 void GOTE_Click(Form& f);
 void TAIKYOKU_Click(Form& f);
-// COM対局ﾚﾍﾞﾙ (computer's level) items.
+// COM対局ﾚﾍﾞﾙ (computer's level) items. Levels 1 to 3 judge each move once; 4 and 5 search
+// ahead with the engine, about 0.1 s and 0.5 s a move.
 void LEVEL1_Click(Form& f);
 void LEVEL2_Click(Form& f);
 void LEVEL3_Click(Form& f);
+void LEVEL4_Click(Form& f);
+void LEVEL5_Click(Form& f);
 // レベル_設定 "set the level": the check mark, the field and, against the computer, the display.
 void レベル_設定(Form& f, int n);
 

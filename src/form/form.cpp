@@ -2,6 +2,11 @@
 
 namespace hakuro {
 
+Thinker& in_place_thinker() {
+  static InPlaceThinker thinker;
+  return thinker;
+}
+
 void set_timer1(Form& f, bool on) {
   f.timer1 = on;
   f.win.set_timer(on);

@@ -2,18 +2,34 @@
 // things the window itself keeps (the clock timer, the sound handles).
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
 #include "platform/ports.h"
 #include "state/game.h"
 
+namespace hakuro::engine {
+class Search;
+}
+
 namespace hakuro {
 
+// A thinker that runs every job in place; it keeps nothing, so every window may share it.
+Thinker& in_place_thinker();
+
 struct Form {
-  Form(Screen& s, Window& w, SoundLibrary& l) : screen(s), win(w), lib(l) {}
+  Form(Screen& s, Window& w, SoundLibrary& l, Thinker& t = in_place_thinker())
+      : screen(s), win(w), lib(l), thinker(t) {}
 
   Game g;
   Screen& screen;
   Window& win;
   SoundLibrary& lib;
+  Thinker& thinker;  // where levels 4 and 5 and the hint search
 
   bool timer1 = false;     // the clock timer is on
   bool ended = false;      // the program has ended (Esc, 終わり, the window closed, No to a
@@ -23,6 +39,18 @@ struct Form {
   // Sound buffers: snd_kinshi "forbidden" (a refused pick or move), snd_komaoto "piece sound"
   // (a move played), snd_sonota "other" (the version box), snd_bgm the music.
   std::int32_t snd_kinshi = 0, snd_komaoto = 0, snd_sonota = 0, snd_bgm = 0;
+
+  // The search engine of levels 4 and 5 and the hint, made at its first use. While a search
+  // runs, only the thinker's job touches it.
+  std::shared_ptr<engine::Search> search;
+  // Levels 4 and 5 and the hint stop after this many nodes instead of their time; 0: time.
+  std::uint64_t search_nodes = 0;
+  // Game and record commands given while a search runs, in the order given; they run once its
+  // result has arrived.
+  std::deque<std::function<void()>> waiting;
+  // The hint's outlines until the next press: its source (a square or a hand cell) and its
+  // destination.
+  std::optional<std::array<int, 4>> hint;
 };
 
 // Runs one window event, unless the program has ended; false when it has ended (by this event

@@ -2,8 +2,10 @@
 // day, and the sound library. The real window, the replay tool and the tests each plug in theirs.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -89,6 +91,34 @@ class SoundLibrary {
   virtual std::int32_t dsPlay(std::int32_t buffer) = 0;
   virtual std::int32_t dsPlayLooping(std::int32_t buffer) = 0;
   virtual std::int32_t dsStop(std::int32_t buffer) = 0;
+};
+
+// Long thinking (the search of levels 4 and 5, the hint) away from the window's events. The
+// window runs the work on a thread of its own and hands the result back to its own thread; the
+// replay tool and the tests run both in place.
+class Thinker {
+ public:
+  using Work = std::function<void(const std::atomic<bool>& stop)>;
+  virtual ~Thinker() = default;
+  // Runs `work`, which ends soon after `stop` turns true, then `done` as an event of the window,
+  // on its thread. One job at a time: no job may start while another is busy.
+  virtual void start(Work work, std::function<void()> done) = 0;
+  // A job has started and its `done` has not run yet.
+  virtual bool busy() const = 0;
+  // Stops the job in progress, waits for its work to end and drops its `done`.
+  virtual void cancel() = 0;
+};
+
+// Runs each job whole inside the event that starts it.
+class InPlaceThinker : public Thinker {
+ public:
+  void start(Work work, std::function<void()> done) override {
+    const std::atomic<bool> never{false};
+    work(never);
+    done();
+  }
+  bool busy() const override { return false; }
+  void cancel() override {}
 };
 
 }  // namespace hakuro

@@ -1,5 +1,7 @@
 #include "qt/main_window.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -41,7 +43,9 @@ QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsi
 }  // namespace
 
 MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
-    : QMainWindow(parent), form_(canvas_, *this, sound) {
+    : QMainWindow(parent),
+      thinker_([this](std::function<void()> result) { arrive(std::move(result)); }),
+      form_(canvas_, *this, sound, thinker_) {
   setWindowTitle(QStringLiteral("HAKURO KAISEN将棋"));
   board_ = new BoardView(
       canvas_, [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); }, this);
@@ -76,8 +80,17 @@ void MainWindow::run(const std::function<void()>& event) {
   const bool alive = run_event(form_, event);
   busy_ = false;
   refresh_panels();
+  // While the computer thinks the board takes no presses.
+  if (thinker_.busy()) board_->setCursor(Qt::BusyCursor);
+  else board_->unsetCursor();
   if (!alive) quit();
   else if (signalled_ && !closing_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  else if (arrived_) run(std::exchange(arrived_, nullptr));
+}
+
+void MainWindow::arrive(std::function<void()> result) {
+  if (busy_) arrived_ = std::move(result);
+  else run(result);
 }
 
 void MainWindow::refresh_panels() { game_panels_->refresh(form_.g); }
@@ -126,7 +139,9 @@ void MainWindow::build_menus() {
   add_item(com, "先手", "SENTE");
   add_item(com, "後手", "GOTE");
   QMenu* level = add_menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
-  for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3"}) add_item(level, n, n)->setCheckable(true);
+  for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"})
+    add_item(level, n, n)->setCheckable(true);
+  add_item(taikyoku, "ヒント", "HINT")->setText(tr("ヒント"));
   add_item(taikyoku, "投了", "RESIGN")->setText(tr("投了"));
   add_item(taikyoku, "終わり", "OWARI");
 

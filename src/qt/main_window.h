@@ -11,6 +11,7 @@
 
 #include "form/form.h"
 #include "platform/ports.h"
+#include "qt/thread_thinker.h"
 #include "qt/view/canvas.h"
 
 class QAction;
@@ -83,11 +84,15 @@ class MainWindow : public QMainWindow, public Window {
  private:
   // Runs one window event; events never overlap (ticks during a message box are dropped).
   void run(const std::function<void()>& event);
+  // The result of a search that ran on the thinker's thread: an event now, or once the event
+  // in progress is over.
+  void arrive(std::function<void()> result);
   void build_menus();
   QMenu* add_menu(QWidget* parent, const char* caption, const char* name);
   QAction* add_item(QWidget* parent, const char* caption, const char* name);
 
   view::Canvas canvas_;
+  ThreadThinker thinker_;
   Form form_;
   BoardView* board_;
   RecordPanel* panel_;
@@ -95,6 +100,7 @@ class MainWindow : public QMainWindow, public Window {
   QTimer timer1_;
   std::map<std::string, QAction*> items_;
   std::map<std::string, bool> checks_;
+  std::function<void()> arrived_;  // a search's result waiting for the event in progress
   bool busy_ = false;
   bool closing_ = false;
   bool signalled_ = false;

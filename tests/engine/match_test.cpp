@@ -4,6 +4,7 @@
 #include "match.h"
 #include "record/file.h"
 #include "record/fit.h"
+#include "stats.h"
 
 namespace hakuro::match {
 namespace {
@@ -32,6 +33,18 @@ TEST(Match, SavedGamesFitTheRules) {
       play_fitting(g, parsed.record.moves[n]);
     }
     EXPECT_EQ(g.ou_tori != TEBAN_NASI, r.reason.find("king") != std::string::npos);
+  }
+}
+
+// The Elo line is finite whatever the score: a score of 0 or 1 gives the interval's bound.
+TEST(Match, TheEloLineIsAlwaysFinite) {
+  EXPECT_EQ(elo_line({92, 8, 0}), "Elo difference: 424.3 +/- 149.2");
+  EXPECT_EQ(elo_line({100, 0, 0}), "Elo difference: >= 566.2 (95% bound; every game won)");
+  EXPECT_EQ(elo_line({0, 100, 0}), "Elo difference: <= -566.2 (95% bound; every game lost)");
+  for (const Tally t : {Tally{99, 1, 0}, Tally{0, 3, 1}, Tally{1, 0, 0}, Tally{0, 0, 5}, Tally{}}) {
+    const std::string line = elo_line(t);
+    EXPECT_EQ(line.find("inf"), std::string::npos) << line;
+    EXPECT_EQ(line.find("nan"), std::string::npos) << line;
   }
 }
 

@@ -1,5 +1,7 @@
 #include "qt_app.h"
 
+#include <QFile>
+
 namespace hakuro::test {
 
 QApplication& app() {
@@ -9,6 +11,20 @@ QApplication& app() {
   // Never destroyed: Qt's own globals may be gone by the time statics are torn down.
   static auto* a = new QApplication(argc, argv);
   return *a;
+}
+
+namespace {
+const char kSettings[] = "HAKURO将棋1.ini";
+}  // namespace
+
+KeptSettings::KeptSettings() {
+  QFile f(QString::fromUtf8(kSettings));
+  if (f.open(QIODevice::ReadOnly)) bytes_ = f.readAll();
+}
+
+KeptSettings::~KeptSettings() {
+  QFile f(QString::fromUtf8(kSettings));
+  if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes_);
 }
 
 }  // namespace hakuro::test

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include <QApplication>
+#include <QByteArray>
 #include <QString>
 
 #include "qt/main_window.h"
@@ -13,6 +15,19 @@
 namespace hakuro::test {
 
 QApplication& app();
+
+// Puts the run folder's settings file back as it was when made: the option items rewrite it, and
+// the other tests expect it as it was.
+class KeptSettings {
+ public:
+  KeptSettings();
+  ~KeptSettings();
+  KeptSettings(const KeptSettings&) = delete;
+  KeptSettings& operator=(const KeptSettings&) = delete;
+
+ private:
+  QByteArray bytes_;
+};
 
 // Hands out handles and counts what the program asks of it.
 class CountingSound : public SoundLibrary {
@@ -42,6 +57,8 @@ class TestWindow : public MainWindow {
   std::deque<QString> file_answers;
   // Shows the window's own file dialog instead (a test then answers it).
   bool real_file_dialog = false;
+  // Runs while each box is shown, as the window's events go on behind a real one.
+  std::function<void()> during_box;
 
   void mouse_down(int button, int shift, double X, double Y) override {
     presses.emplace_back(X, Y);
@@ -52,6 +69,7 @@ class TestWindow : public MainWindow {
   Answer ask(const QString& text, const QString&, Buttons buttons, Icon) override {
     boxes.push_back(text);
     titles.push_back(windowTitle());
+    if (during_box) during_box();
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
   QString choose_file(FileDialog kind, const QString& title, const QString& filter,

@@ -56,6 +56,7 @@ TEST_F(WindowTest, MenuBarCarriesEveryItemUnderItsMenu) {
       {"START2", "対局(COM)", "TAIKYOKU"}, {"SENTE", "先手", "START2"},
       {"GOTE", "後手", "START2"}, {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
       {"LEVEL1", "LEVEL1", "LEVEL"}, {"LEVEL3", "LEVEL3", "LEVEL"},
+      {"LEVEL4", "LEVEL4", "LEVEL"}, {"LEVEL5", "LEVEL5", "LEVEL"}, {"HINT", "ヒント", "TAIKYOKU"},
       {"RESIGN", "投了", "TAIKYOKU"}, {"OWARI", "終わり", "TAIKYOKU"}, {"CANCEL", "最初", "STOP"}, {"REVERSE", "反転", "STOP"},
       {"KIFU_READ", "読込", "KIFU"}, {"KIFU_WRITE", "書込", "KIFU"},
       {"HAIKEI_GA", "背景画", "OPTION"}, {"MIDORI", "緑", "HAIKEI_GA"},

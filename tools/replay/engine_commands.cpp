@@ -34,7 +34,7 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
     std::size_t used = 0;
     const long long n = std::stoll(w[2], &used);
     if (used != w[2].size() || n < 0) throw std::invalid_argument("nodes is a whole number from 0");
-    nodes_ = uint64_t(n);
+    f.search_nodes = uint64_t(n);
   } else if (c == "moves") {
     const engine::Position pos = engine::from_game(g.pos, top_to_move(g));
     engine::MoveList list;
@@ -48,7 +48,7 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
     }
     out << "moves_total " << moves.size() << '\n';
   } else if (c == "think") {
-    think(g, top_to_move(g), out);
+    think(g, top_to_move(g), f.search_nodes, out);
   } else if (c == "eval") {
     const engine::Trace t = engine::trace(engine::from_game(g.pos, top_to_move(g)));
     for (const auto& term : t.terms) out << "eval " << term.name << ' ' << term.value << '\n';
@@ -59,11 +59,11 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
   return true;
 }
 
-void EngineCommands::think(Game& g, bool top, std::ostream& out) {
+void EngineCommands::think(Game& g, bool top, uint64_t nodes, std::ostream& out) {
   if (g.level >= engine::FIRST_ENGINE_LEVEL) {
     if (!search_) search_ = std::make_unique<engine::Search>();
     const engine::Position pos = engine::from_game(g.pos, top);
-    const engine::Result r = search_->think(pos, engine::level_limits(g.level, nodes_));
+    const engine::Result r = search_->think(pos, engine::level_limits(g.level, nodes));
     if (r.move == engine::NO_MOVE) {
       out << "think none\n";
       return;

@@ -1,4 +1,5 @@
-// The replay tool's commands of the search engine: `moves`, `think`, `eval` and `set nodes N`.
+// The replay tool's commands of the search engine: `moves`, `think`, `eval` and `set nodes N`
+// (which bounds the program's levels 4 and 5 and its hint as well).
 #pragma once
 
 #include <cstdint>
@@ -20,9 +21,9 @@ class EngineCommands {
   bool run(Form& f, const std::vector<std::string>& w, std::ostream& out);
 
  private:
-  void think(Game& g, bool top, std::ostream& out);
+  // `nodes`: levels 4 and 5 stop after this many nodes; 0: their time budget.
+  void think(Game& g, bool top, uint64_t nodes, std::ostream& out);
 
-  uint64_t nodes_ = 0;  // levels 4 and 5 stop after this many nodes; 0: their time budget
   std::unique_ptr<engine::Search> search_;  // made at the first `think` of level 4 or 5
 };
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <deque>
+#include <functional>
 #include <map>
 #include <ostream>
 #include <string>
@@ -122,6 +124,40 @@ class ReplaySound : public SoundLibrary {
   std::ostream& out_;
   const Form* form_ = nullptr;
   std::int32_t last_ = 0;
+};
+
+// Holds each job until `finish()`, as the window's thinker does until the search ends: the tests
+// and the soak give events while the computer thinks.
+class HeldThinker : public Thinker {
+ public:
+  void start(Work work, std::function<void()> done) override {
+    work_ = std::move(work);
+    done_ = std::move(done);
+  }
+  bool busy() const override { return static_cast<bool>(done_); }
+  void cancel() override {
+    cancelled_ += busy();
+    work_ = nullptr;
+    done_ = nullptr;
+  }
+  // The held search runs, and its result arrives (as an event of the window, which the caller
+  // runs it in).
+  void finish() {
+    const std::atomic<bool> never{false};
+    const Work work = std::move(work_);
+    const std::function<void()> done = std::move(done_);
+    work_ = nullptr;
+    done_ = nullptr;
+    work(never);
+    done();
+  }
+  // How many held jobs were cancelled.
+  int cancelled() const { return cancelled_; }
+
+ private:
+  Work work_;
+  std::function<void()> done_;
+  int cancelled_ = 0;
 };
 
 }  // namespace hakuro::replay

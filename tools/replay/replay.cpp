@@ -50,13 +50,13 @@ int arg_int(const Args& args, std::size_t i) {
   return to_int(args[i]);
 }
 
-Replay::Replay(std::ostream& out)
+Replay::Replay(std::ostream& out, Thinker& thinker)
     : out_(out),
       picture_(make_picture()),
       screen_(picture_.get()),
       window_(out),
       sound_(out),
-      form_(std::make_unique<Form>(screen_, window_, sound_)) {
+      form_(std::make_unique<Form>(screen_, window_, sound_, thinker)) {
   sound_.watch(form_.get());
   add_display_calls(calls_);
   add_rules_calls(calls_);

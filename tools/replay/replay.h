@@ -18,8 +18,9 @@ namespace hakuro::replay {
 
 class Replay {
  public:
-  // Performs the program's start-up; its output goes to out.
-  explicit Replay(std::ostream& out);
+  // Performs the program's start-up; its output goes to out. Levels 4 and 5 and the hint search
+  // on `thinker`: in place, unless a test holds their results back.
+  explicit Replay(std::ostream& out, Thinker& thinker = in_place_thinker());
   ~Replay();
 
   // Runs every line; false once the program has ended.
@@ -31,6 +32,8 @@ class Replay {
   ReplayScreen& screen() { return screen_; }
   ReplayWindow& window() { return window_; }
   bool ended() const { return ended_; }
+  // Runs fn as a window event; false once the program has ended.
+  bool fire(const std::function<void()>& fn);
 
  private:
   void command(const std::vector<std::string>& w);
@@ -38,7 +41,6 @@ class Replay {
   bool setup(const std::vector<std::string>& w);
   bool look(const std::vector<std::string>& w);
   bool exchange(const std::vector<std::string>& w);
-  bool fire(const std::function<void()>& fn);
 
   void dump();
   void scores();

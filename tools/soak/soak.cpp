@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/search.h"
 #include "format.h"
 #include "platform/text_file.h"
 #include "record/exchange.h"
@@ -37,6 +38,10 @@ namespace fs = std::filesystem;
 
 // A line that starts the program again after it has ended.
 const std::string kRestart = "# restart";
+// A line that ends the search the computer (or the hint) holds: its result arrives.
+const std::string kSearchEnds = "# search ends";
+// Levels 4 and 5 and the hint search this many nodes: quick, and the same every run.
+const std::string kNodes = "set nodes 300";
 
 // A scratch folder with the wave files and a few record and KIF files, good and bad.
 class Folder {
@@ -164,6 +169,19 @@ class Run {
       start();
       return std::nullopt;
     }
+    if (l == kSearchEnds) {
+      if (thinker_.busy()) {
+        ++searches_;
+        replay_->fire([this] { thinker_.finish(); });
+      }
+      return broken(game());
+    }
+    // While a search runs the commands wait: what they would show is looked at no more.
+    if (thinking()) {
+      out_.str("");
+      replay_->line(l);
+      return broken(game());
+    }
     if (l.rfind("# round trip ", 0) == 0) return round_trip(std::stoi(l.substr(13)));
     if (l == "save") return save();
     if (l.rfind("kif write ", 0) == 0) return kif_write(l.substr(10));
@@ -177,13 +195,20 @@ class Run {
   }
 
   bool ended() const { return replay_->ended(); }
+  bool thinking() const { return thinker_.busy(); }
+  long searches() const { return searches_; }
   Game& game() { return replay_->form().g; }
   std::string clipboard() { return replay_->window().clipboard_text(); }
 
  private:
+  // The program starts again; its searches are held until a `# search ends` line, and share
+  // one engine (made once: its table is large).
   void start() {
     out_.str("");
-    replay_ = std::make_unique<replay::Replay>(out_);
+    replay_ = std::make_unique<replay::Replay>(out_, thinker_);
+    if (!search_) search_ = std::make_shared<engine::Search>();
+    replay_->form().search = search_;
+    replay_->line(kNodes);
   }
 
   // k moves back and k forward again (as many as the record allows, in a game).
@@ -268,11 +293,15 @@ class Run {
 
   Folder folder_;
   std::ostringstream out_;
+  replay::HeldThinker thinker_;
+  std::shared_ptr<engine::Search> search_;
   std::unique_ptr<replay::Replay> replay_;
+  long searches_ = 0;  // held searches that ended
 };
 
 const char* const kMenus[] = {
-    "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "REPLAY", "AFTER", "CANCEL",
+    "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "HINT", "HINT",
+    "REPLAY", "AFTER", "CANCEL",
     "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
     "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
     "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN"};
@@ -300,9 +329,10 @@ class Events {
  public:
   explicit Events(unsigned seed) : rng_(seed) {}
 
-  // `clipboard`: the clipboard's text now.
-  std::string next(Game& g, bool ended, const std::string& clipboard) {
+  // `clipboard`: the clipboard's text now; `thinking`: a search is held.
+  std::string next(Game& g, bool ended, const std::string& clipboard, bool thinking) {
     if (ended) return kRestart;
+    if (thinking && roll(4) == 0) return kSearchEnds;
     const int pick = roll(100);
     if (pick < 40) {
       if (auto m = legal_move(g)) return *m;
@@ -420,7 +450,7 @@ int soak(const fs::path& waves, unsigned seed, long events) {
   for (long n = 0; n < events; ++n) {
     std::string l;
     if (auto p = gen.take_pending(); p && !run.ended()) l = *p;
-    else l = gen.next(run.game(), run.ended(), run.clipboard());
+    else l = gen.next(run.game(), run.ended(), run.clipboard(), run.thinking());
     script.push_back(l);
     if (auto b = run.line(l)) {
       std::cout << "seed " << seed << ": after event " << n + 1 << " (" << l << "): " << *b
@@ -432,7 +462,8 @@ int soak(const fs::path& waves, unsigned seed, long events) {
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::cout << "seed " << seed << ": " << events << " events, every invariant held ("
-            << static_cast<long>(static_cast<double>(events) / seconds) << " events a second)\n";
+            << static_cast<long>(static_cast<double>(events) / seconds) << " events a second; "
+            << run.searches() << " searches of levels 4 and 5 and the hint)\n";
   return 0;
 }
 

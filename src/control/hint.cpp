@@ -1,0 +1,64 @@
+#include "control/hint.h"
+
+#include "control/mouse.h"
+#include "control/resign.h"
+#include "control/thinking.h"
+#include "display/draw.h"
+#include "options/sound.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr const char* kTitle = "ヒント";
+constexpr int kHintLevel = 5;
+
+void refuse(Form& f, const char* text, const char* title) {
+  play(f, f.snd_kinshi);
+  msg_ok(f, text, title);
+}
+
+// A cell's outline as the board draws it: squares in the grid's colour, hand cells in the
+// background's.
+void plain_outline(Form& f, int x, int y) {
+  描画_桝輪郭(f, on_board(x, y) ? f.g.look.masu_iro : f.g.look.haikei_iro, x, y);
+}
+
+void show_hint(Form& f, const engine::PlayedMove& m) {
+  // The engine names a top-hand drop by its kind index; the hand shows kind k in row 8 - k.
+  const int from_y = m.from_x == MOCHI_UE_X ? 8 - m.from_y : m.from_y;
+  f.hint = {m.from_x, from_y, m.to_x, m.to_y};
+  描画_桝輪郭(f, IRO_KIIRO, m.from_x, from_y);
+  描画_桝輪郭(f, IRO_KIIRO, m.to_x, m.to_y);
+}
+
+}  // namespace
+
+void HINT_Click(Form& f) {
+  Game& g = f.g;
+  if (g.kifu_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
+  if (g.teban == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
+  if (game_over(g)) return refuse(f, "勝負はついています", kTitle);
+  if (g.taikyoku_mode == MODE_COM && g.teban != g.sita) return refuse(f, "COMの番です", kTitle);
+  clear_hint(f);
+  search_move(f, g.teban == g.ue, search_limits(f, kHintLevel),
+              [&f](const std::optional<engine::PlayedMove>& m) {
+                if (m) show_hint(f, *m);
+                else refuse(f, "指せる手がありません", kTitle);
+              });
+}
+
+void clear_hint(Form& f) {
+  if (!f.hint) return;
+  const auto [from_x, from_y, to_x, to_y] = *f.hint;
+  f.hint.reset();
+  plain_outline(f, from_x, from_y);
+  plain_outline(f, to_x, to_y);
+  const Selection& s = f.g.sel;
+  if (s.sentaku == 1) {
+    描画_移動可能桝色(f, s.moto_x, s.moto_y, f.g.look.sidou_iro, s.ugoki_koma);
+    描画_桝輪郭(f, IRO_AKA, s.sentaku_x, s.sentaku_y);
+  }
+}
+
+}  // namespace hakuro

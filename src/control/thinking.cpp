@@ -1,0 +1,77 @@
+#include "control/thinking.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "engine/levels.h"
+#include "record/fit.h"
+
+namespace hakuro {
+
+namespace {
+
+// Everything the search reads, copied at the turn's start: nothing of the game is read while
+// it runs.
+struct Job {
+  engine::Position pos;
+  std::vector<engine::Key> history;
+  engine::Limits limits;
+  std::shared_ptr<engine::Search> search;
+  engine::Result result;
+};
+
+void run_waiting(Form& f) {
+  while (!f.ended && !thinking(f) && !f.waiting.empty()) {
+    const std::function<void()> command = std::move(f.waiting.front());
+    f.waiting.pop_front();
+    command();
+  }
+}
+
+}  // namespace
+
+bool thinking(const Form& f) { return f.thinker.busy(); }
+
+std::vector<engine::Key> earlier_positions(const Game& g) {
+  std::vector<engine::Key> keys;
+  Game scratch = scratch_game(g.record.kaishi);
+  for (int n = 1; n <= g.record.kifu_tesu && g.record.holds(n); ++n) {
+    const KifuMove& m = g.record.move(n);
+    if (!move_fits(scratch, m)) break;
+    keys.push_back(engine::from_game(scratch.pos, m.ato_koma > 0).key());
+    play_fitting(scratch, m);
+  }
+  return keys;
+}
+
+bool wait_for_search(Form& f, std::function<void()> command) {
+  if (!thinking(f)) return false;
+  f.waiting.push_back(std::move(command));
+  return true;
+}
+
+engine::Limits search_limits(const Form& f, int level) {
+  return engine::level_limits(level, f.search_nodes);
+}
+
+void search_move(Form& f, bool top, const engine::Limits& limits,
+                 std::function<void(const std::optional<engine::PlayedMove>&)> then) {
+  if (!f.search) f.search = std::make_shared<engine::Search>();
+  auto job = std::make_shared<Job>(
+      Job{engine::from_game(f.g.pos, top), earlier_positions(f.g), limits, f.search, {}});
+  f.thinker.start(
+      [job](const std::atomic<bool>& stop) {
+        engine::Limits l = job->limits;
+        l.stop = &stop;
+        job->result = job->search->think(job->pos, l, job->history);
+      },
+      [&f, job, then = std::move(then)] {
+        std::optional<engine::PlayedMove> m;
+        if (job->result.move != engine::NO_MOVE) m = engine::to_played(job->pos, job->result.move);
+        then(m);
+        run_waiting(f);
+      });
+}
+
+}  // namespace hakuro
