@@ -50,25 +50,9 @@ TEST(Search, MatesInOneAndTwo) {
   EXPECT_EQ(s.think(two, l).score, win_in(4));
 }
 
-TEST(Search, TakesAHangingPieceAndAnswersAThreat) {
-  const Position hanging =
-      position({{5, 1, OU}, {5, 5, SYA}, {4, 6, -GIN}, {5, 9, -OU}, {1, 7, -HU}}, BOTTOM);
-  const Result take = think_depth(hanging, 4);
-  EXPECT_EQ(to_sq(take.move), square(5, 5));
-
-  // The top pawn, held by a gold, attacks the bottom rook: the rook goes somewhere safe.
-  Position threat = position(
-      {{1, 1, OU}, {5, 3, KIN}, {5, 4, HU}, {5, 5, -SYA}, {9, 9, -OU}, {8, 8, -KIN}}, BOTTOM);
-  const Result answer = think_depth(threat, 5);
-  ASSERT_EQ(from_sq(answer.move), square(5, 5));
-  Undo u;
-  threat.do_move(answer.move, u);
-  EXPECT_FALSE(threat.attacked(to_sq(answer.move), TOP));
-}
-
-TEST(Search, RepetitionIsADraw) {
-  // Ahead by a rook in hand, the bottom player would take the hanging rook, unless the position
-  // after the capture has stood before: that would only draw.
+TEST(Search, TakesAHangingPieceUnlessThatRepeats) {
+  // Ahead by a rook in hand, the bottom player takes the hanging rook, unless the position after
+  // the capture has stood before: that would only draw.
   const Position p = position({{5, 1, OU}, {5, 5, SYA}, {4, 6, -GIN}, {5, 9, -OU}}, BOTTOM,
                               {{ROOK, 1}});
   const Result first = think_depth(p, 4);
@@ -79,6 +63,17 @@ TEST(Search, RepetitionIsADraw) {
   const Result second = think_depth(p, 4, {after.key()});
   EXPECT_NE(second.move, first.move);
   EXPECT_GT(second.score, 300);
+}
+
+TEST(Search, AnswersAThreat) {
+  // The top pawn, held by a gold, attacks the bottom rook: the rook goes somewhere safe.
+  Position threat = position(
+      {{1, 1, OU}, {5, 3, KIN}, {5, 4, HU}, {5, 5, -SYA}, {9, 9, -OU}, {8, 8, -KIN}}, BOTTOM);
+  const Result answer = think_depth(threat, 5);
+  ASSERT_EQ(from_sq(answer.move), square(5, 5));
+  Undo u;
+  threat.do_move(answer.move, u);
+  EXPECT_FALSE(threat.attacked(to_sq(answer.move), TOP));
 }
 
 TEST(Search, TheGameEnds) {
