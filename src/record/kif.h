@@ -37,6 +37,8 @@ struct KifGame {
   Winner winner = Winner::none;  // a king taken or mated, or no move left
   // The loser resigned: a 投了 line follows the moves when the loser was to move.
   bool resigned = false;
+  // Comments by move, as Record::comments keeps them: comments[n] follows move n, 0 the header.
+  std::vector<std::string> comments;
 };
 
 // How a game stands in a KIF file. 先手 is the side that moved first, except when the game began

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "state/types.h"
@@ -77,6 +78,9 @@ struct Record {
   // com_level "computer's level": the level at which the computer played the top player when the
   // last move held was made; 0 when two people played it, or it was loaded.
   int com_level = 0;
+  // Comments by move: comments[n] follows move n (0: before the first move), its lines joined
+  // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
+  std::vector<std::string> comments;
 
   // Gives up the moves held after move n (every move for 0, and with them the start time, the
   // title, the names and the computer's level that came with them). Moves given up are gone:
@@ -86,11 +90,14 @@ struct Record {
     if (n < saigo_tesu || n == 0) end = {};
     if (n >= 0 && kifu.size() > static_cast<std::size_t>(n) + 1)
       kifu.resize(static_cast<std::size_t>(n) + 1);
+    if (n >= 0 && comments.size() > static_cast<std::size_t>(n) + 1)
+      comments.resize(static_cast<std::size_t>(n) + 1);
     if (n == 0) {
       kaishi_nichiji.reset();
       taikyoku_mei.clear();
       ue_mei.clear();
       sita_mei.clear();
+      comments.clear();
       com_level = 0;
     }
     saigo_tesu = n;
@@ -103,6 +110,19 @@ struct Record {
 
   // Whether the start is the full starting position (hirate "even game").
   bool hirate() const;
+
+  // The comment after move n (0: before the first move); empty when there is none.
+  const std::string& comment(int n) const {
+    static const std::string none;
+    const auto i = static_cast<std::size_t>(n);
+    return n >= 0 && i < comments.size() ? comments[i] : none;
+  }
+  void set_comment(int n, std::string text) {
+    if (n < 0) return;
+    const auto i = static_cast<std::size_t>(n);
+    if (comments.size() <= i) comments.resize(i + 1);
+    comments[i] = std::move(text);
+  }
 
   // Move n to write, making room for it.
   KifuMove& at(int n) {
