@@ -862,6 +862,10 @@ Version 1.0</translation>
         <source>指し手</source>
         <translation>Moves</translation>
     </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
 </context>
 <context>
     <name>hakuro::RecordPanel</name>

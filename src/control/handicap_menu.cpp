@@ -30,6 +30,11 @@ void click(Form& f, int step) {
     描画_メッセージ(f, *reason);
     return;
   }
+  // The piece picked may be the one taken away.
+  if (g.sel.sentaku != 0) {
+    g.sel.sentaku = 0;
+    描画_将棋盤桝(f);
+  }
   const int level = g.hande_level + step;
   if (level >= -HANDE_MAX && level <= HANDE_MAX) {
     g.hande_level = level;

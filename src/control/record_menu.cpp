@@ -74,11 +74,11 @@ std::string why_not_writable(const Game& g) {
 void REPLAY_Click(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  g.chudan = OK;
   if (g.record.kifu_tesu < 1) {
     refuse(f, "できません", "戻る");
     return;
   }
+  g.chudan = OK;
   stop_play(f);
   const int n = g.record.kifu_tesu;
   const KifuMove m = g.record.move(n);
@@ -112,12 +112,12 @@ void AFTER_Click(Form& f) {
     refuse(f, "「対局」で始めて下さい", "開始");
     return;
   }
-  g.chudan = OK;
   if (!g.record.holds(g.record.kifu_tesu + 1)) {
     if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
   }
+  g.chudan = OK;  // a refused step leaves the game as it was
   stop_play(f);
   const int n = ++g.record.kifu_tesu;
   ++g.tesu;

@@ -8,6 +8,7 @@
 #include "display/text.h"
 #include "options/settings.h"
 #include "options/sound.h"
+#include "record/kifu.h"
 #include "record/panel.h"
 
 namespace hakuro {
@@ -23,6 +24,7 @@ void paint_over_level(Form& f) {
 
 // A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
 void choose_level(Form& f, int n) {
+  note_level_change(f.g, n);
   paint_over_level(f);
   レベル_設定(f, n);
 }

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QListView>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStyle>
+#include <QVBoxLayout>
 
 #include "qt/game_texts.h"
 #include "qt/move_list.h"
@@ -16,11 +18,32 @@
 
 namespace hakuro {
 
+namespace {
+
+// The list above, the comment pane with its caption below: a few lines high, read only.
+QWidget* with_comment_pane(QListView* list, QPlainTextEdit* comment) {
+  comment->setObjectName("move_comment");
+  comment->setReadOnly(true);
+  comment->setFont(list->font());
+  comment->setMaximumHeight(comment->fontMetrics().lineSpacing() * 5 +
+                            2 * comment->frameWidth() + 8);
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(list, 1);
+  layout->addWidget(new QLabel(GamePanels::tr("コメント")));
+  layout->addWidget(comment);
+  return box;
+}
+
+}  // namespace
+
 GamePanels::GamePanels(QMainWindow& window, std::function<void(int)> show_move)
     : QObject(&window),
       window_(window),
       model_(new MoveListModel(this)),
       list_(new QListView),
+      comment_(new QPlainTextEdit),
       dock_(new QDockWidget(tr("指し手"), &window)),
       state_(new QLabel),
       handicap_(new QLabel) {
@@ -43,7 +66,7 @@ GamePanels::GamePanels(QMainWindow& window, std::function<void(int)> show_move)
   // The list can be moved or floated, never lost.
   dock_->setObjectName("move_list_dock");
   dock_->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-  dock_->setWidget(list_);
+  dock_->setWidget(with_comment_pane(list_, comment_));
   window.addDockWidget(Qt::RightDockWidgetArea, dock_);
   window.resizeDocks({dock_}, {width}, Qt::Horizontal);
 
@@ -60,6 +83,9 @@ void GamePanels::refresh(const Game& g) {
   // Only a change brings the move shown into sight: the list may be scrolled meanwhile.
   if ((model_->shown() != shown || model_->rowCount() != rows) && model_->shown() >= 1)
     list_->scrollTo(model_->index(model_->shown() - 1));
+  // Set only when it changes, so that a long comment keeps its place while it is read.
+  const QString comment = QString::fromStdString(g.record.comment(g.record.kifu_tesu));
+  if (comment_->toPlainText() != comment) comment_->setPlainText(comment);
   state_->setText(status_text(g, sides));
   handicap_->setText(handicap_text(g, sides));
   window_.setWindowTitle(window_title(g));

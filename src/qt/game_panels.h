@@ -1,5 +1,6 @@
 // What the window shows around the board besides the program's own picture: the move list
-// docked beside it, the status bar and the window title. All of it is refreshed at once from
+// docked beside it with the comment of the move shown under it, the status bar and the window
+// title. All of it is refreshed at once from
 // the game record.
 #pragma once
 
@@ -13,6 +14,7 @@ class QDockWidget;
 class QLabel;
 class QListView;
 class QMainWindow;
+class QPlainTextEdit;
 
 namespace hakuro {
 
@@ -32,11 +34,13 @@ class GamePanels : public QObject {
 
   MoveListModel* moves() const { return model_; }
   QListView* list() const { return list_; }
+  QPlainTextEdit* comment() const { return comment_; }
 
  private:
   QMainWindow& window_;
   MoveListModel* model_;
   QListView* list_;
+  QPlainTextEdit* comment_;
   QDockWidget* dock_;
   QLabel* state_;
   QLabel* handicap_;

@@ -14,6 +14,17 @@ const std::string& either(const std::string& given, const std::string& kept) {
   return given.empty() ? kept : given;
 }
 
+// The level the computer began the game at; 0 when two people play it. The moves held tell
+// who played them (the last one) and at what level (the first); before the first, the game
+// begun does.
+int computer_level(const Game& g) {
+  const Record& r = g.record;
+  if (r.held() == 0)
+    return g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASI && g.kifu_mode != OK ? g.level
+                                                                                      : 0;
+  return r.com_level > 0 && r.start_level > 0 ? r.start_level : r.com_level;
+}
+
 }  // namespace
 
 KifGame kif_game_of(const Game& g, const GivenNames& given) {
@@ -26,16 +37,13 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   k.title = either(given.title, r.taikyoku_mei);
   k.top.name = either(r.ue_sente ? given.first : given.second, r.ue_mei);
   k.bottom.name = either(r.ue_sente ? given.second : given.first, r.sita_mei);
-  // The moves held tell who played them; before the first, the game begun does.
-  const int level = r.held() > 0 ? r.com_level
-                    : g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASI && g.kifu_mode != OK
-                        ? g.level
-                        : 0;
-  if (level > 0) {
+  if (const int level = computer_level(g); level > 0) {
     k.top.role = Role::computer;
     k.top.level = level;
     k.bottom.role = Role::you;
   }
+  k.comments = r.comments;
+  if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
   k.started = r.kaishi_nichiji;
   if (r.end.reason != EndReason::none) {
     k.winner = r.end.top_won ? Winner::top : Winner::bottom;
@@ -56,6 +64,7 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.taikyoku_mei = k.title;
   r.ue_mei = k.top.name;
   r.sita_mei = k.bottom.name;
+  r.comments = k.comments;
   r.end = end_of(k.moves);  // a king taken by the last move
   if (r.end.reason == EndReason::none && k.winner != Winner::none)
     r.end = {k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top};

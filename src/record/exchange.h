@@ -15,14 +15,14 @@ struct GivenNames {
   std::string title, first, second;
 };
 
-// The whole record as a KIF game: its start, every move held with its times, the title and the
-// names (those given, else those a loaded file gave, else the roles: あなた and the computer at
-// its level when the game was played against it, otherwise two people), the start time and the
-// result.
+// The whole record as a KIF game: its start, every move held with its times and comments, the
+// title and the names (those given, else those a loaded file gave, else the roles: あなた and the
+// computer at the level it began at when the game was played against it, otherwise two people),
+// the start time and the result.
 KifGame kif_game_of(const Game& g, const GivenNames& given);
 
-// The record holds the KIF game: its start, moves, names, title, start time and result. Nothing
-// is applied to the board.
+// The record holds the KIF game: its start, moves, comments, names, title, start time and
+// result. Nothing is applied to the board.
 void take_kif_game(Record& r, const KifGame& k);
 
 // The record begins afresh at the position on the board, no moves held: the top player moves

@@ -398,7 +398,8 @@ class Reader {
   bool line(int n, std::string_view l) {
     n_ = n;
     l = trimmed(l);
-    if (l.empty() || l[0] == '*' || l[0] == '#' || l[0] == '&') return true;
+    if (!l.empty() && l[0] == '*') return comment_line(l.substr(1));
+    if (l.empty() || l[0] == '#' || l[0] == '&') return true;
     if (l.substr(0, 6) == "変化") return false;  // the branches follow the main line
     if (in_moves_) return move_line(l);
     if (l[0] >= '0' && l[0] <= '9') return begin_moves() && move_line(l);
@@ -415,6 +416,20 @@ class Reader {
     r_.problem = p;
     r_.line = line;
     return false;
+  }
+
+  // A comment line follows the move read last, or the start before the first move.
+  bool comment_line(std::string_view text) {
+    std::vector<std::string>& comments = r_.game.comments;
+    const std::size_t n = r_.game.moves.size();
+    if (comments.size() == n + 1) {
+      comments[n] += '\n';
+      comments[n] += text;
+    } else {
+      comments.resize(n + 1);
+      comments[n] = text;
+    }
+    return true;
   }
 
   bool header_line(std::string_view l) {

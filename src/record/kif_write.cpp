@@ -1,5 +1,6 @@
 #include <array>
 #include <cstdio>
+#include <string>
 
 #include "record/kif.h"
 #include "record/position_check.h"
@@ -89,6 +90,25 @@ std::size_t width(const std::string& s) {
   return w;
 }
 
+// Each line of a comment as a "*" line.
+std::string comment_lines(const std::string& comment) {
+  std::string s;
+  std::size_t begin = 0;
+  while (begin < comment.size()) {
+    std::size_t end = comment.find('\n', begin);
+    if (end == std::string::npos) end = comment.size();
+    std::string line = comment.substr(begin, end - begin);
+    std::erase(line, '\r');
+    s += "*" + line + kEol;
+    begin = end + 1;
+  }
+  return s;
+}
+
+std::string comment_after(const KifGame& g, std::size_t n) {
+  return n < g.comments.size() ? comment_lines(g.comments[n]) : std::string();
+}
+
 std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_top) {
   std::string text = move_text(m, promotion_was_possible(m), previous_to, sente_top) +
                      move_source(m, sente_top);
@@ -119,11 +139,13 @@ std::string write_kif(const KifGame& g) {
   s += player_line(gote, handicap ? "上手" : "後手");
   if (!g.title.empty()) s += "棋戦：" + one_line(g.title) + kEol;
   s += std::string("手数----指手---------消費時間--") + kEol;
+  s += comment_after(g, 0);
 
   Square previous_to;
   for (std::size_t i = 0; i < g.moves.size(); ++i) {
     const KifuMove& m = g.moves[i];
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
+    s += comment_after(g, i + 1);
     previous_to = {m.saki_x, m.saki_y};
   }
   // 投了 tells that the side to move resigned.

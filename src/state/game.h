@@ -78,12 +78,15 @@ struct Record {
   // com_level "computer's level": the level at which the computer played the top player when the
   // last move held was made; 0 when two people played it, or it was loaded.
   int com_level = 0;
+  // The computer's level when move 1 was made: the level the game began with. Later changes are
+  // kept as comments ("LEVEL5") at the move after which they were made.
+  int start_level = 0;
   // Comments by move: comments[n] follows move n (0: before the first move), its lines joined
   // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
   std::vector<std::string> comments;
 
   // Gives up the moves held after move n (every move for 0, and with them the start time, the
-  // title, the names and the computer's level that came with them). Moves given up are gone:
+  // title, the names and the computer's levels that came with them). Moves given up are gone:
   // saigo_tesu may name more (先手 and 後手 set it from the move number shown, which goes on
   // after 反転 gives the record up), but they are not held.
   void cut(int n) {
@@ -99,6 +102,7 @@ struct Record {
       sita_mei.clear();
       comments.clear();
       com_level = 0;
+      start_level = 0;
     }
     saigo_tesu = n;
   }

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -125,6 +127,10 @@ TEST_F(PanelsTest, TheListFollowsMovesTakeBacksAndALoad) {
   EXPECT_EQ(rows().size(), 3);
   EXPECT_EQ(shown_rows(), QList<int>{});
   EXPECT_EQ(window.windowTitle(), u("HAKURO KAISEN将棋 — 棋譜 0/3"));
+  const std::size_t boxes = window.boxes.size();
+  click_row(2);
+  EXPECT_EQ(g().record.kifu_tesu, 2);
+  EXPECT_EQ(window.boxes.size(), boxes);
 }
 
 TEST_F(PanelsTest, AClickOnARowStepsThereUnlessRefused) {
@@ -153,6 +159,43 @@ TEST_F(PanelsTest, AClickOnARowStepsThereUnlessRefused) {
   EXPECT_EQ(g().record.kifu_tesu, 0);
   EXPECT_EQ(window.boxes.back(), u("「対局」で始めて下さい"));
   EXPECT_EQ(window.boxes.size(), boxes + 1);
+}
+
+// A loaded KIF file's comments show under the list for the move on display, and go back out
+// with the game. A row is stepped to at once after the load.
+TEST_F(PanelsTest, TheCommentOfTheMoveShownIsUnderTheList) {
+  QTemporaryDir tmp;
+  const QString path = tmp.filePath(QStringLiteral("commented.kifu"));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(u("手合割：平手\r\n手数----指手---------消費時間--\r\n*研究会の一局\r\n"
+               "   1 ７六歩(77)\r\n*角道を開ける\r\n*よくある手\r\n   2 ３四歩(33)\r\n"
+               "   3 ２六歩(27)\r\n*居飛車\r\n").toUtf8());
+  file.close();
+  QPlainTextEdit* pane = window.game_panels()->comment();
+  window.file_answers.push_back(path);
+  menu("KIF_READ");
+  ASSERT_EQ(g().kifu_mode, OK);
+  EXPECT_EQ(pane->toPlainText(), u("研究会の一局"));
+  EXPECT_TRUE(pane->isReadOnly());
+  const std::size_t boxes = window.boxes.size();
+  click_row(3);
+  EXPECT_EQ(g().record.kifu_tesu, 3);
+  EXPECT_EQ(window.boxes.size(), boxes);
+  EXPECT_EQ(pane->toPlainText(), u("居飛車"));
+  click_row(1);
+  EXPECT_EQ(pane->toPlainText(), u("角道を開ける\nよくある手"));
+  menu("AFTER");
+  EXPECT_EQ(pane->toPlainText(), QString());
+
+  window.file_answers.push_back(tmp.filePath(QStringLiteral("again.kifu")));
+  menu("KIF_WRITE");
+  QFile again(tmp.filePath(QStringLiteral("again.kifu")));
+  ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(again.readAll());
+  EXPECT_TRUE(text.contains(u("消費時間--\r\n*研究会の一局\r\n   1 ７六歩(77)")));
+  EXPECT_TRUE(text.contains(u("\r\n*角道を開ける\r\n*よくある手\r\n   2 ３四歩(33)")));
+  EXPECT_TRUE(text.contains(u("\r\n*居飛車\r\n"))) << text.toStdString();
 }
 
 TEST_F(PanelsTest, StatusAndTitleThroughGamesToTheirEnds) {

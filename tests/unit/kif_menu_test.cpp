@@ -8,6 +8,7 @@
 
 #include "platform/text_file.h"
 #include "record/exchange.h"
+#include "record/kifu.h"
 #include "replay.h"
 #include "script.h"
 #include "test_folder.h"
@@ -71,6 +72,43 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   run_lines(r, out, {"menu SENTE", "cell 3 7", "cell 3 6", "file_answer \"fresh.kifu\"",
                      "menu KIF_WRITE"});
   EXPECT_TRUE(has(TestFolder::read("fresh.kifu"), "先手：あなた\r\n"));
+}
+
+// The header names the level the game began at; each later change is a comment at the move
+// after which it was made, and comes back with the file.
+TEST(KifMenu, LevelChangesAreKeptAsComments) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  // After move 2, level 1 then 3 (the second replaces the first), then 3 again (no change).
+  run_lines(r, out, {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL1",
+                     "menu LEVEL3", "menu LEVEL3", "cell 7 7", "cell 7 6", "menu LEVEL1",
+                     "file_answer \"levels.kifu\"", "menu KIF_WRITE"});
+  const Record& rec = r.form().g.record;
+  ASSERT_EQ(rec.saigo_tesu, 4);
+  const std::string kif = TestFolder::read("levels.kifu");
+  EXPECT_TRUE(has(header(kif), "後手：コンピュータ(LEVEL 2)\r\n")) << kif;
+  const std::size_t after_second = kif.find("\r\n", kif.find("\r\n   2 ") + 2);
+  EXPECT_EQ(kif.substr(after_second, 15), "\r\n*LEVEL3\r\n   3") << kif;
+  EXPECT_TRUE(kif.ends_with(")\r\n*LEVEL1\r\n")) << kif;
+
+  // Loaded again, the comments are the record's.
+  Game& g = r.form().g;
+  const std::vector<std::string> comments = g.record.comments;
+  EXPECT_EQ(comments, (std::vector<std::string>{"", "", "LEVEL3", "", "LEVEL1"}));
+  run_lines(r, out, {"file_answer \"levels.kifu\"", "menu KIF_READ"});
+  EXPECT_EQ(g.record.comments, comments);
+
+  // Played again from move 2: the change after move 4 is gone with it, yet move 4 is made at
+  // level 1, and the record says so.
+  replay::Replay again(out);
+  run_lines(again, out, {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL3",
+                         "cell 7 7", "cell 7 6", "menu LEVEL1", "menu REPLAY", "menu REPLAY",
+                         "cell 2 7", "cell 2 6"});
+  const Record& played = again.form().g.record;
+  ASSERT_EQ(played.saigo_tesu, 4);
+  EXPECT_EQ(played.comments, (std::vector<std::string>{"", "", "LEVEL1"}));
+  EXPECT_EQ(level_after(played, 3), 1);
 }
 
 TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {

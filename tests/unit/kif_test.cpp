@@ -190,6 +190,23 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
   EXPECT_EQ(on.line, 18);
 }
 
+TEST(KifRoundTrip, CommentsFollowTheirMoves) {
+  KifGame g = yokofudori(false);
+  g.comments = {"研究会での一局", "", "角道を開ける\n後手も開ける", "", "", "", "", "", "", "",
+                "", "", "", "", "", "", "", "", "", "", "", "", "", "*の付いた行"};
+  g.winner = Winner::bottom;
+  g.resigned = true;
+  const std::string text = write_kif(g);
+  EXPECT_NE(text.find("消費時間--\r\n*研究会での一局\r\n   1 ７六歩(77)"), std::string::npos);
+  EXPECT_NE(text.find("\r\n*角道を開ける\r\n*後手も開ける\r\n   3 ２六歩(27)"),
+            std::string::npos);
+  EXPECT_NE(text.find("\r\n**の付いた行\r\n  24 投了\r\n"), std::string::npos) << text;
+  const KifRead r = read_kif(text, true);
+  ASSERT_EQ(r.problem, KifProblem::none) << r.line;
+  EXPECT_EQ(r.game.comments, g.comments);
+  EXPECT_EQ(write_kif(r.game), text);
+}
+
 // Each start: a handicap (上手, the top player, moves first), the program's own handicap on the
 // bottom side, and a position set up from a diagram with pieces in hand.
 TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
@@ -259,6 +276,12 @@ TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
     EXPECT_EQ(r.game.bottom.name, f.bottom_name);
     if (f.moves == 23) expect_same_game(r.game, yokofu, false);
   }
+  // The comments with the moves they follow; the branch's are passed over.
+  const KifRead commented = read_kif(data("yokofudori_times.kif"), false);
+  ASSERT_EQ(commented.game.comments.size(), 21u);
+  EXPECT_EQ(commented.game.comments[0], "研究会での一局");
+  EXPECT_EQ(commented.game.comments[15], "横歩を取る");
+  EXPECT_EQ(commented.game.comments[20], "△４五角戦法");
   // The times are kept: the 20th move's own minutes and 後手's total.
   const KifRead timed = read_kif(data("yokofudori_times.kif"), false);
   EXPECT_EQ(timed.game.moves[19].jikan_ue_mae, 100);

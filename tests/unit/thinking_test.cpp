@@ -68,6 +68,19 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
   EXPECT_NE(said.find("msgbox \"ヒント\" \"COMの番です\" ok -> ok"), std::string::npos) << said;
 }
 
+// 進 chosen while the computer thinks is refused after its move, as it would be then, and
+// leaves the game running: the next press on the board plays.
+TEST(Thinking, ARefusedCommandThatWaitedLeavesTheGameAsItWas) {
+  HeldGame h;
+  run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL4", "menu SENTE", "cell 7 7", "cell 7 6",
+                         "menu AFTER"});
+  const std::string said = h.finish();
+  EXPECT_NE(said.find("msgbox \"進む\" \"できません\" ok -> ok"), std::string::npos) << said;
+  EXPECT_EQ(h.g().chudan, NG);
+  EXPECT_EQ(run_lines(h.r, h.out, {"cell 2 7"}), "");
+  EXPECT_EQ(h.g().sel.sentaku, 1);
+}
+
 TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
   HeldGame h;
   run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL5", "menu SENTE", "cell 7 7", "cell 7 6"});
