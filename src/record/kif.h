@@ -18,6 +18,7 @@ namespace hakuro {
 // Who a player is when no name was given: a person at the board, the one person against the
 // computer (あなた), or the computer at its level.
 enum class Role { person, you, computer };
+// Reading keeps the name and also gives the role when the name is one the roles are written as.
 struct KifPlayer {
   std::string name;  // empty: the role stands for it
   Role role = Role::person;
@@ -54,7 +55,8 @@ KifSides kif_sides(const Position& start, bool top_first);
 // The usual handicaps (香落ち … 十枚落ち) and their start positions, 上手 the top player.
 bool handicap_start(std::string_view name, Position& p);
 
-// The whole file's text: UTF-8, CR LF line ends. Times are written in whole seconds.
+// The whole file's text: UTF-8, CR LF line ends. Times are written in whole seconds; each
+// comment as "*" lines after its move (the start's after the moves' heading).
 std::string write_kif(const KifGame& g);
 
 enum class KifProblem {
@@ -77,9 +79,9 @@ struct KifRead {
 // Reads a KIF file's bytes: UTF-8 after a BOM or a "#KIF … encoding=UTF-8" line, Shift-JIS after
 // "encoding=Shift_JIS"; otherwise UTF-8 when `utf8_by_name` (a .kifu file) or when the bytes are
 // valid UTF-8, else Shift-JIS. 先手 is the bottom player and 後手 the top one, as the diagram
-// shows them; 後手 moves first after a handicap 手合割 or a "後手番" line. Comments, bookmarks,
-// 変化 branches and what follows an end line are passed over. Takes time in proportion to the
-// bytes.
+// shows them; 後手 moves first after a handicap 手合割 or a "後手番" line. Comment lines ("*")
+// are kept by move; bookmarks, 変化 branches and what follows an end line are passed over. Takes
+// time in proportion to the bytes.
 KifRead read_kif(std::string_view bytes, bool utf8_by_name);
 
 }  // namespace hakuro

@@ -388,6 +388,33 @@ Winner winner_of(std::string_view s) {
   return Winner::none;
 }
 
+// ---- Players and comments ----------------------------------------------------------------------
+
+// A player by the header's name; the names written for the roles of a game against the computer
+// ("あなた", "コンピュータ(LEVEL 3)") give the role as well.
+KifPlayer player_named(std::string_view name) {
+  KifPlayer p{std::string(name)};
+  if (name == "あなた") p.role = Role::you;
+  if (eat(name, "コンピュータ(LEVEL")) {
+    skip_blanks(name);
+    const int level = eat_digit(name);
+    if (level <= 5 && name == ")") {
+      p.role = Role::computer;
+      p.level = level;
+    }
+  }
+  return p;
+}
+
+// A comment line ("*" and its text) belongs to the move before it, or to the start.
+void add_comment(KifGame& g, std::string_view text) {
+  const std::size_t n = g.moves.size();
+  if (g.comments.size() <= n) g.comments.resize(n + 1);
+  std::string& c = g.comments[n];
+  if (!c.empty()) c += '\n';
+  c += text;
+}
+
 // ---- The file ---------------------------------------------------------------------------------
 
 class Reader {
@@ -398,6 +425,7 @@ class Reader {
   bool line(int n, std::string_view l) {
     n_ = n;
     l = trimmed(l);
+    if (!l.empty() && l[0] == '*') add_comment(r_.game, l.substr(1));
     if (l.empty() || l[0] == '*' || l[0] == '#' || l[0] == '&') return true;
     if (l.substr(0, 6) == "変化") return false;  // the branches follow the main line
     if (in_moves_) return move_line(l);
@@ -445,8 +473,8 @@ class Reader {
 
   bool key_line(std::string_view key, std::string_view value) {
     KifGame& g = r_.game;
-    if (key == "先手" || key == "下手") g.bottom.name = value;
-    else if (key == "後手" || key == "上手") g.top.name = value;
+    if (key == "先手" || key == "下手") g.bottom = player_named(value);
+    else if (key == "後手" || key == "上手") g.top = player_named(value);
     else if (key == "棋戦") g.title = value;
     else if (key == "開始日時") g.started = read_date(value);
     else if (key == "手合割") {

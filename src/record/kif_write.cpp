@@ -96,6 +96,14 @@ std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_t
   return format("%4d ", n) + text + time_column(m) + kEol;
 }
 
+// The comment after move n (0: the start), a "*" line for each of its lines.
+std::string comment_lines(const KifGame& g, std::size_t n) {
+  if (n >= g.comments.size() || g.comments[n].empty()) return "";
+  std::string s = "*";
+  for (char c : g.comments[n]) s += c == '\n' ? std::string(kEol) + "*" : std::string(1, c);
+  return s + kEol;
+}
+
 }  // namespace
 
 std::string write_kif(const KifGame& g) {
@@ -119,12 +127,14 @@ std::string write_kif(const KifGame& g) {
   s += player_line(gote, handicap ? "上手" : "後手");
   if (!g.title.empty()) s += "棋戦：" + one_line(g.title) + kEol;
   s += std::string("手数----指手---------消費時間--") + kEol;
+  s += comment_lines(g, 0);
 
   Square previous_to;
   for (std::size_t i = 0; i < g.moves.size(); ++i) {
     const KifuMove& m = g.moves[i];
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
     previous_to = {m.saki_x, m.saki_y};
+    s += comment_lines(g, i + 1);
   }
   // 投了 tells that the side to move resigned.
   const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);
