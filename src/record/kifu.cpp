@@ -20,7 +20,9 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece
   g.record.saigo_tesu = n;
   g.record.end = {};
   if (n == 1) g.record.ue_sente = is_top(piece);
-  g.record.com_level = g.taikyoku_mode == MODE_COM ? g.level : 0;
+  // The level the computer began at stays; a level chosen later is noted by the move.
+  const int began = n > 1 && g.record.com_level > 0 ? g.record.com_level : g.level;
+  g.record.com_level = g.taikyoku_mode == MODE_COM ? began : 0;
 }
 
 GameEnd end_of(const std::vector<KifuMove>& moves) {

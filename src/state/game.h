@@ -75,8 +75,9 @@ struct Record {
   // The title (taikyoku_mei "match name") and the top and the bottom player's names (mei) that a
   // loaded file gave; empty when none did.
   std::string taikyoku_mei, ue_mei, sita_mei;
-  // com_level "computer's level": the level at which the computer played the top player when the
-  // last move held was made; 0 when two people played it, or it was loaded.
+  // com_level "computer's level": the level at which the computer began to play the top player
+  // in the moves held, while it still plays it at the last move held; 0 when two people played
+  // that move, or the record was loaded.
   int com_level = 0;
   // Comments by move: comments[n] follows move n (0: before the first move), its lines joined
   // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
