@@ -202,6 +202,22 @@
         <translation>Resign</translation>
     </message>
     <message>
+        <source>投了しますか？</source>
+        <translation>Resign this game?</translation>
+    </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>Last game</translation>
+    </message>
+    <message>
+        <source>前回の対局はありません</source>
+        <translation>There is no last game</translation>
+    </message>
+    <message>
+        <source>前回の対局を再開しますか？</source>
+        <translation>Resume the last game?</translation>
+    </message>
+    <message>
         <source>盤をクリックして対局を再開して下さい</source>
         <translation>Click the board to resume the game first</translation>
     </message>
@@ -655,6 +671,10 @@ Version 1.0</translation>
     <message>
         <source>投了</source>
         <translation>Resign</translation>
+    </message>
+    <message>
+        <source>前回の対局</source>
+        <translation>Last game</translation>
     </message>
     <message>
         <source>終わり</source>

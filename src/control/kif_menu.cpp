@@ -19,6 +19,8 @@ constexpr const char* kWriteTitle = "KIF書出";
 constexpr const char* kReadTitle = "KIF読込";
 constexpr const char* kCopyTitle = "局面ｺﾋﾟｰ";
 constexpr const char* kPasteTitle = "局面貼付";
+constexpr const char* kPlaying = "対局中はできません";
+constexpr const char* kToTheStart = "局面→最初にして下さい";
 
 void refuse(Form& f, const std::string& text, const std::string& title) {
   play(f, f.snd_kinshi);
@@ -77,6 +79,11 @@ void KIF_WRITE_Click(Form& f) {
 
 void KIF_READ_Click(Form& f) {
   hide_record_panel(f.win);
+  // A record shown may be replaced; a game being played may not be lost by a slip.
+  if (f.g.kifu_mode != OK && f.g.teban != TEBAN_NASI) {
+    refuse(f, std::string(kPlaying) + "\r\r" + kToTheStart, kReadTitle);
+    return;
+  }
   const std::optional<std::string> path = chosen_file(f, FileDialog::open, "KIF形式を読込");
   if (!path) return;
   const KifRead r = load_kif(*path);
@@ -104,10 +111,10 @@ void SFEN_PASTE_Click(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
   const char* busy = g.kifu_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
-                     : g.teban != TEBAN_NASI ? "対局中はできません"
+                     : g.teban != TEBAN_NASI ? kPlaying
                                              : nullptr;
   if (busy) {
-    refuse(f, std::string(busy) + "\r\r" + "局面→最初にして下さい", kPasteTitle);
+    refuse(f, std::string(busy) + "\r\r" + kToTheStart, kPasteTitle);
     return;
   }
   // No game has begun: 先手 is the bottom player.

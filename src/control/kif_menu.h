@@ -9,7 +9,7 @@ namespace hakuro {
 // KIF_WRITE: the whole record, every move held, saved as the KIF file named in the dialog.
 void KIF_WRITE_Click(Form& f);
 // KIF_READ: the KIF file chosen in the dialog loaded into the record and shown in record mode,
-// from the file's start; a file that does not fit changes nothing.
+// from the file's start; a file that does not fit changes nothing. Refused while a game runs.
 void KIF_READ_Click(Form& f);
 // SFEN_COPY: the position shown put on the clipboard.
 void SFEN_COPY_Click(Form& f);

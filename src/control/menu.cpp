@@ -8,6 +8,7 @@
 #include "control/handicap_menu.h"
 #include "control/hint.h"
 #include "control/kif_menu.h"
+#include "control/last_game.h"
 #include "control/record_menu.h"
 #include "control/resign.h"
 #include "control/startup.h"
@@ -38,7 +39,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
       {"BGM", BGM_Click},           {"VER", VER_Click},
-      {"RESIGN", RESIGN_Click},
+      {"RESIGN", RESIGN_Click},     {"LAST_GAME", LAST_GAME_Click},
   };
   return table;
 }
@@ -50,7 +51,7 @@ bool waits(const std::string& name) {
       "START",      "SENTE",    "GOTE",       "LEVEL1",    "LEVEL2",     "LEVEL3",
       "LEVEL4",     "LEVEL5",   "HINT",       "RESIGN",    "CANCEL",     "REVERSE",
       "REPLAY",     "AFTER",    "LBEL_UP",    "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE",
-      "KIF_WRITE",  "KIF_READ", "SFEN_COPY",  "SFEN_PASTE"};
+      "KIF_WRITE",  "KIF_READ", "SFEN_COPY",  "SFEN_PASTE", "LAST_GAME"};
   return commands.count(name) > 0;
 }
 

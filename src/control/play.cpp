@@ -2,6 +2,7 @@
 
 #include "analysis/survey.h"
 #include "control/computer_turn.h"
+#include "control/last_game.h"
 #include "control/startup.h"
 #include "display/draw.h"
 #include "display/text.h"
@@ -69,6 +70,7 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   const int captured = g.pos.ban[m.to_x][m.to_y];
   駒移動(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
   play(f, f.snd_komaoto);
+  keep_last_game(f);
   return captured;
 }
 
@@ -86,6 +88,7 @@ void refuse_decided_game(Form& f) {
 
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
   f.g.record.end = {why, top_won};
+  keep_last_game(f);  // the file tells that the game is over
   return 終了(f, name);
 }
 

@@ -28,6 +28,7 @@ void RESIGN_Click(Form& f) {
   if (game_over(g)) return refuse(f, "勝負はついています", kTitle);
   // A suspended game shows a position of the record, not necessarily the one being played.
   if (g.chudan == OK) return refuse(f, "盤をクリックして対局を再開して下さい", kTitle);
+  if (!msg_yes(f, "投了しますか？", kTitle)) return;
 
   set_timer1(f, false);
   // Moves held beyond the position resigned in were never played in this game.

@@ -34,6 +34,9 @@ struct Form {
   bool timer1 = false;     // the clock timer is on
   bool ended = false;      // the program has ended (Esc, 終わり, the window closed, No to a
                            // new game); no further event runs
+  // Where the game in progress is kept after every move (the front ends name the file in the
+  // run folder); empty: nowhere, as in the tests.
+  std::string last_game_file;
 
   std::int32_t ds_handle = 0;  // the sound library, 0 without one
   // Sound buffers: snd_kinshi "forbidden" (a refused pick or move), snd_komaoto "piece sound"

@@ -15,12 +15,14 @@
 #include <QPushButton>
 #include <QTime>
 
+#include "control/last_game.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/record_menu.h"
 #include "control/record_steps.h"
 #include "control/startup.h"
 #include "options/clock.h"
+#include "record/last_game.h"
 #include "qt/board_view.h"
 #include "qt/box_place.h"
 #include "qt/game_panels.h"
@@ -46,6 +48,7 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
     : QMainWindow(parent),
       thinker_([this](std::function<void()> result) { arrive(std::move(result)); }),
       form_(canvas_, *this, sound, thinker_) {
+  form_.last_game_file = kLastGameFile;
   setWindowTitle(QStringLiteral("HAKURO KAISEN将棋"));
   board_ = new BoardView(
       canvas_, [this](int b, int s, double x, double y) { mouse_down(b, s, x, y); }, this);
@@ -67,6 +70,8 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
 
 bool MainWindow::load() {
   run([this] { Form_Load(form_); });
+  // Once the window is up, an unfinished last game is offered.
+  QTimer::singleShot(0, this, [this] { run([this] { offer_last_game(form_); }); });
   return !ended();
 }
 
@@ -143,6 +148,7 @@ void MainWindow::build_menus() {
     add_item(level, n, n)->setCheckable(true);
   add_item(taikyoku, "ヒント", "HINT")->setText(tr("ヒント"));
   add_item(taikyoku, "投了", "RESIGN")->setText(tr("投了"));
+  add_item(taikyoku, "前回の対局", "LAST_GAME");
   add_item(taikyoku, "終わり", "OWARI");
 
   QMenu* stop = add_menu(bar, "局面", "STOP");

@@ -18,6 +18,7 @@ namespace hakuro {
 // Who a player is when no name was given: a person at the board, the one person against the
 // computer (あなた), or the computer at its level.
 enum class Role { person, you, computer };
+// Reading keeps the name and also gives the role when the name is one the roles are written as.
 struct KifPlayer {
   std::string name;  // empty: the role stands for it
   Role role = Role::person;

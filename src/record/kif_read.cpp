@@ -388,6 +388,24 @@ Winner winner_of(std::string_view s) {
   return Winner::none;
 }
 
+// ---- Players and comments ----------------------------------------------------------------------
+
+// A player by the header's name; the names written for the roles of a game against the computer
+// ("あなた", "コンピュータ(LEVEL 3)") give the role as well.
+KifPlayer player_named(std::string_view name) {
+  KifPlayer p{std::string(name)};
+  if (name == "あなた") p.role = Role::you;
+  if (eat(name, "コンピュータ(LEVEL")) {
+    skip_blanks(name);
+    const int level = eat_digit(name);
+    if (level <= 5 && name == ")") {
+      p.role = Role::computer;
+      p.level = level;
+    }
+  }
+  return p;
+}
+
 // ---- The file ---------------------------------------------------------------------------------
 
 class Reader {
@@ -460,8 +478,8 @@ class Reader {
 
   bool key_line(std::string_view key, std::string_view value) {
     KifGame& g = r_.game;
-    if (key == "先手" || key == "下手") g.bottom.name = value;
-    else if (key == "後手" || key == "上手") g.top.name = value;
+    if (key == "先手" || key == "下手") g.bottom = player_named(value);
+    else if (key == "後手" || key == "上手") g.top = player_named(value);
     else if (key == "棋戦") g.title = value;
     else if (key == "開始日時") g.started = read_date(value);
     else if (key == "手合割") {

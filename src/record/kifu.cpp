@@ -4,15 +4,14 @@
 
 namespace hakuro {
 
-namespace {
-
-// Each line of a comment.
 std::vector<std::string> lines_of(const std::string& comment) {
   std::vector<std::string> lines;
   std::istringstream in(comment);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
+
+namespace {
 
 // The comment of move n tells `level`, in place of any level it told.
 void set_level_comment(Record& r, int n, int level) {

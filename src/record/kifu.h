@@ -22,6 +22,8 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece
 // level the record does not tell (the change was made after a move since given up) notes it too.
 inline constexpr std::string_view kLevelComment = "LEVEL";
 void note_level_change(Game& g, int level);
+// Each line of a comment.
+std::vector<std::string> lines_of(const std::string& comment);
 // The level a comment's line tells ("LEVEL4"); 0 when it tells none.
 int level_told(std::string_view line);
 // The computer's level after move n: the level the game began at, changed by the comments.

@@ -53,7 +53,8 @@ bool save_picture(const QImage& picture, const char* name) {
 // window with the last one, and answers each with its default button.
 class BoxWindow : public MainWindow {
  public:
-  using MainWindow::MainWindow;
+  // Keeps no last game: the tests share the run folder.
+  explicit BoxWindow(SoundLibrary& sound) : MainWindow(sound) { form().last_game_file.clear(); }
   QStringList boxes, buttons;
   QImage picture;
 
@@ -142,14 +143,15 @@ TEST_F(EnglishWindowTest, BoxesAreEnglishWithYesAndNo) {
   menu("RESIGN");
   // The first box's title is a blank, as in Japanese.
   EXPECT_EQ(window.boxes.join(" / ").toStdString(),
-            "  | Your move / Game over | The computer wins / New game | Play again?");
-  EXPECT_EQ(window.buttons.join(" ").toStdString(), "OK OK Yes/No");
+            "  | Your move / Resign | Resign this game? / Game over | The computer wins / "
+            "New game | Play again?");
+  EXPECT_EQ(window.buttons.join(" ").toStdString(), "OK Yes/No OK Yes/No");
   EXPECT_TRUE(save_picture(window.picture, "english_box.png"));
   // A refusal, and a text with a position.
   menu("AFTER");
   menu("SFEN_COPY");
-  EXPECT_EQ(window.boxes.at(3).toStdString(), "Start | Start a game from the Game menu");
-  EXPECT_TRUE(window.boxes.at(4).startsWith("Copy position | Position copied\n\n"));
+  EXPECT_EQ(window.boxes.at(4).toStdString(), "Start | Start a game from the Game menu");
+  EXPECT_TRUE(window.boxes.at(5).startsWith("Copy position | Position copied\n\n"));
   for (const QString& b : window.boxes) EXPECT_FALSE(japanese(b)) << b.toStdString();
 }
 

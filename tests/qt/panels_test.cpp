@@ -294,7 +294,8 @@ TEST_F(PanelsTest, TheLastMoveIsFramedForEitherSideAndFollowsTheRecord) {
 // Placed with the real window's boxes: each is answered as soon as it shows.
 class BoxWindow : public MainWindow {
  public:
-  using MainWindow::MainWindow;
+  // Keeps no last game: the tests share the run folder.
+  explicit BoxWindow(SoundLibrary& sound) : MainWindow(sound) { form().last_game_file.clear(); }
   std::vector<QRect> shown;
 
  protected:

@@ -47,7 +47,8 @@ class CountingSound : public SoundLibrary {
 
 class TestWindow : public MainWindow {
  public:
-  using MainWindow::MainWindow;
+  // Keeps no last game, unless a test names its file: the tests share the run folder.
+  explicit TestWindow(SoundLibrary& sound) : MainWindow(sound) { form().last_game_file.clear(); }
   std::vector<QString> boxes;
   std::vector<QString> titles;  // the window's title while each box was shown
   std::vector<QPointF> presses;

@@ -115,7 +115,8 @@ TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {
   TestFolder folder;
   std::ostringstream out;
   replay::Replay r(out);
-  run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6"});
+  // A record held (after 最初, since no file is read while a game runs).
+  run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6", "menu CANCEL"});
   const std::string before = run_lines(r, out, {"dump", "record"});
 
   // Both kings walk up and down: this game never ends by repetition, so every move fits.

@@ -139,8 +139,8 @@ TEST(Record, RefusedSavesWriteNothing) {
   EXPECT_EQ(run(r, out, {"text 3 ok", "dir no-such-folder", "save"}),
             "msgbox \"棋譜書込\" \"棋譜を書き込めませんでした\" ok -> ok\n");
   EXPECT_EQ(TestFolder::read("a.棋譜"), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2)
-      << "the settings and a.棋譜; no temporary file is left";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 3)
+      << "the settings, a.棋譜 and the last game; no temporary file is left";
 }
 
 TEST(Record, AnUnreadableDriveIsReportedAndTheFolderStays) {

@@ -13,8 +13,10 @@ namespace {
 using testing::run_lines;
 using testing::TestFolder;
 
+// The question answered yes, then the winner and a new game.
 std::string won(const char* name) {
-  return std::string("msgbox \"終了\" \"") + name + "の勝ちです\" ok -> ok\n" +
+  return std::string("msgbox \"投了\" \"投了しますか？\" yesno -> yes\n") +
+         "msgbox \"終了\" \"" + name + "の勝ちです\" ok -> ok\n" +
          "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n";
 }
 
@@ -39,8 +41,9 @@ TEST(Resign, ThePersonLosesAgainstTheComputer) {
   std::ostringstream out;
   replay::Replay r(out);
   // The computer moves first; the person resigns at once, and No ends the program.
-  run_lines(r, out, {"menu GOTE", "answer no"});
+  run_lines(r, out, {"menu GOTE", "answer yes", "answer no"});
   EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}),
+            "msgbox \"投了\" \"投了しますか？\" yesno -> yes\n"
             "msgbox \"終了\" \"ｺﾝﾋﾟｭｰﾀの勝ちです\" ok -> ok\n"
             "msgbox \"再ゲーム\" \"続けますか？\" yesno -> no\n"
             "sound dsFree none\nsound dsFree none\nsound dsFree none\nsound dsFree none\n"

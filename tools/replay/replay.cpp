@@ -15,6 +15,7 @@
 #include "display/draw.h"
 #include "options/clock.h"
 #include "options/settings.h"
+#include "record/last_game.h"
 #include "fields.h"
 #include "format.h"
 #include "gui.h"
@@ -58,6 +59,7 @@ Replay::Replay(std::ostream& out, Thinker& thinker)
       sound_(out),
       form_(std::make_unique<Form>(screen_, window_, sound_, thinker)) {
   sound_.watch(form_.get());
+  form_->last_game_file = kLastGameFile;  // in the folder it runs in, as the program does
   add_display_calls(calls_);
   add_rules_calls(calls_);
   add_analysis_calls(calls_);

@@ -48,7 +48,8 @@ class Silent : public SoundLibrary {
 // Every box answered as a person going on playing would; on_box sees each first.
 class ShotWindow : public MainWindow {
  public:
-  using MainWindow::MainWindow;
+  // Keeps no last game, so that every picture starts from the same window.
+  explicit ShotWindow(SoundLibrary& sound) : MainWindow(sound) { form().last_game_file.clear(); }
   std::function<void(const QString& text, const QString& title)> on_box;
 
  protected:

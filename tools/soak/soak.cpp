@@ -304,7 +304,8 @@ const char* const kMenus[] = {
     "REPLAY", "AFTER", "CANCEL",
     "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
     "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
-    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN"};
+    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",
+    "LAST_GAME"};
 const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",
                                "empty.棋譜", "missing.棋譜"};
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.

@@ -1,0 +1,181 @@
+#include "record/last_game.h"
+
+#include <sstream>
+#include <utility>
+#include <vector>
+
+#include "record/exchange.h"
+#include "record/fit.h"
+#include "record/kifu.h"
+#include "record/position_check.h"
+
+namespace hakuro {
+
+namespace {
+
+constexpr std::string_view kStandingWord = "HAKURO ";
+
+std::string joined(const std::vector<std::string>& lines) {
+  std::string s;
+  for (const std::string& l : lines) s += (s.empty() ? "" : "\n") + l;
+  return s;
+}
+
+// The standing line taken out of the start's comment.
+std::optional<Standing> take_standing(std::vector<std::string>& comments) {
+  if (comments.empty()) return std::nullopt;
+  std::vector<std::string> lines = lines_of(comments[0]), rest;
+  std::optional<Standing> found;
+  for (const std::string& l : lines) {
+    if (std::optional<Standing> s = read_standing(l); s && !found) found = s;
+    else rest.push_back(l);
+  }
+  comments[0] = joined(rest);
+  return found;
+}
+
+bool side_value(int v) { return v == 1 || v == -1; }
+
+Position turned(const Position& p) {
+  Position t = p;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) t.ban[10 - x][10 - y] = -p.ban[x][y];
+  t.mochi_sita = p.mochi_ue;
+  t.mochi_ue = p.mochi_sita;
+  complete_position(t);
+  return t;
+}
+
+KifuMove turned(const KifuMove& m) {
+  KifuMove t = m;
+  t.koma = -m.koma;
+  t.ato_koma = -m.ato_koma;
+  t.tori_koma = -m.tori_koma;
+  t.saki_x = 10 - m.saki_x;
+  t.saki_y = 10 - m.saki_y;
+  if (is_drop(m.moto_x)) {  // into the other hand's cell of that kind
+    const int k = kind_index(m.koma);
+    const bool into_top = m.moto_x == MOCHI_SITA_X;
+    t.moto_x = into_top ? MOCHI_UE_X : MOCHI_SITA_X;
+    t.moto_y = into_top ? 8 - k : k + 2;
+  } else {
+    t.moto_x = 10 - m.moto_x;
+    t.moto_y = 10 - m.moto_y;
+  }
+  std::swap(t.jikan_sita_mae, t.jikan_ue_mae);
+  std::swap(t.jikan_sita_ato, t.jikan_ue_ato);
+  return t;
+}
+
+// A file without a standing: the computer, if any, plays the top player, and 先手 moved first.
+Standing standing_by_roles(const KifGame& k) {
+  Standing s;
+  s.taikyoku_mode = k.top.role == Role::computer ? MODE_COM : MODE_MAN;
+  s.sita = k.top_first ? -1 : 1;
+  s.ue = -s.sita;
+  s.tesu = static_cast<int>(k.moves.size());
+  s.ue_sente = k.top_first;
+  return s;
+}
+
+}  // namespace
+
+Standing standing_of(const Game& g) {
+  return {g.taikyoku_mode, g.sita,        g.ue,     g.teban_sente,         g.tesu,
+          g.hande_level,   g.hande_settei, g.hanten, g.record.kaishi_tesu, g.record.ue_sente};
+}
+
+std::string standing_line(const Standing& s) {
+  std::ostringstream out;
+  out << kStandingWord << "taikyoku_mode=" << s.taikyoku_mode << " sita=" << s.sita
+      << " ue=" << s.ue << " teban_sente=" << s.teban_sente << " tesu=" << s.tesu
+      << " hande_level=" << s.hande_level << " hande_settei=" << s.hande_settei
+      << " hanten=" << s.hanten << " kaishi_tesu=" << s.kaishi_tesu
+      << " ue_sente=" << (s.ue_sente ? 1 : 0);
+  return out.str();
+}
+
+std::optional<Standing> read_standing(std::string_view line) {
+  if (line.substr(0, kStandingWord.size()) != kStandingWord) return std::nullopt;
+  Standing s;
+  std::istringstream in{std::string(line.substr(kStandingWord.size()))};
+  for (std::string word; in >> word;) {
+    const std::size_t eq = word.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    const std::string key = word.substr(0, eq);
+    int v = 0;
+    std::istringstream number(word.substr(eq + 1));
+    if (!(number >> v) || !number.eof()) return std::nullopt;
+    if (key == "taikyoku_mode") s.taikyoku_mode = v;
+    else if (key == "sita") s.sita = v;
+    else if (key == "ue") s.ue = v;
+    else if (key == "teban_sente") s.teban_sente = v;
+    else if (key == "tesu") s.tesu = v;
+    else if (key == "hande_level") s.hande_level = v;
+    else if (key == "hande_settei") s.hande_settei = v;
+    else if (key == "hanten") s.hanten = v;
+    else if (key == "kaishi_tesu") s.kaishi_tesu = v;
+    else if (key == "ue_sente") s.ue_sente = v != 0;
+  }
+  const bool sound = (s.taikyoku_mode == MODE_MAN || s.taikyoku_mode == MODE_COM) &&
+                     side_value(s.sita) && s.ue == -s.sita && side_value(s.teban_sente) &&
+                     s.tesu >= 0 && s.hande_level >= -10 && s.hande_level <= 10 &&
+                     (s.hande_settei == OK || s.hande_settei == NG) &&
+                     (s.hanten == OK || s.hanten == NG) && s.kaishi_tesu >= 1;
+  if (!sound) return std::nullopt;
+  return s;
+}
+
+KifGame last_game_of(const Game& g) {
+  KifGame k = kif_game_of(g, {});
+  k.comments = g.record.comments;
+  if (k.comments.empty()) k.comments.resize(1);
+  std::string& start = k.comments[0];
+  start = standing_line(standing_of(g)) + (start.empty() ? "" : "\n" + start);
+  return k;
+}
+
+LastGame last_game_from(KifGame k) {
+  LastGame last;
+  const std::optional<Standing> standing = take_standing(k.comments);
+  // The file has 先手 at the bottom; without a standing, the computer plays the top player.
+  const bool turn =
+      standing ? standing->ue_sente != k.top_first : k.bottom.role == Role::computer;
+  if (turn) k = turned_round(k);
+  for (KifPlayer* p : {&k.top, &k.bottom})
+    if (p->role != Role::person) p->name.clear();
+  last.standing = standing ? *standing : standing_by_roles(k);
+  Game scratch = scratch_game(k.start);
+  for (const KifuMove& m : k.moves) play_fitting(scratch, m);
+  last.end = scratch.pos;
+  last.finished = k.winner != Winner::none || end_of(k.moves).reason != EndReason::none;
+  last.game = std::move(k);
+  return last;
+}
+
+KifGame turned_round(const KifGame& k) {
+  KifGame t = k;
+  t.start = turned(k.start);
+  t.top_first = !k.top_first;
+  t.top = k.bottom;
+  t.bottom = k.top;
+  for (KifuMove& m : t.moves) m = turned(m);
+  if (k.winner != Winner::none) t.winner = k.winner == Winner::top ? Winner::bottom : Winner::top;
+  return t;
+}
+
+int header_level(const KifGame& k, int otherwise) {
+  if (k.top.role == Role::computer) return k.top.level;
+  if (k.bottom.role == Role::computer) return k.bottom.level;
+  return otherwise;
+}
+
+int level_after(const KifGame& k, int n, int otherwise) {
+  int level = header_level(k, otherwise);
+  for (int i = 0; i <= n && i < static_cast<int>(k.comments.size()); ++i)
+    for (const std::string& l : lines_of(k.comments[static_cast<std::size_t>(i)]))
+      if (const int v = level_told(l); v > 0) level = v;
+  return level;
+}
+
+}  // namespace hakuro

@@ -1,0 +1,115 @@
+// The last game's file: a game written after every move reads back as it stood, turned round as
+// it was played; the standing line; the level from the header and the level comments.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <tuple>
+
+#include "record/kif_file.h"
+#include "record/last_game.h"
+#include "replay.h"
+#include "script.h"
+#include "test_folder.h"
+
+namespace hakuro {
+namespace {
+
+using testing::run_lines;
+using testing::TestFolder;
+
+void expect_same_moves(const Record& r, const std::vector<KifuMove>& moves) {
+  ASSERT_EQ(static_cast<int>(moves.size()), r.held());
+  for (int n = 1; n <= r.held(); ++n) {
+    const KifuMove &a = r.move(n), &b = moves[static_cast<std::size_t>(n - 1)];
+    EXPECT_EQ(std::tie(a.moto_x, a.saki_x, a.saki_y, a.koma, a.ato_koma, a.tori_koma),
+              std::tie(b.moto_x, b.saki_x, b.saki_y, b.koma, b.ato_koma, b.tori_koma))
+        << "move " << n;
+    // A drop's row is the hand's cell once read back; the computer records its kind index.
+    if (!is_drop(a.moto_x)) {
+      EXPECT_EQ(a.moto_y, b.moto_y) << "move " << n;
+    }
+    EXPECT_EQ(std::tie(a.jikan_sita_mae, a.jikan_sita_ato, a.jikan_ue_mae, a.jikan_ue_ato),
+              std::tie(b.jikan_sita_mae, b.jikan_sita_ato, b.jikan_ue_mae, b.jikan_ue_ato))
+        << "move " << n;
+  }
+}
+
+// The computer moves first on top, so the file has it as 先手 at the bottom and turns the board.
+TEST(LastGame, AGameTheComputerBeganReadsBackAsItWasPlayed) {
+  TestFolder folder;
+  std::ostringstream out;
+  replay::Replay r(out);
+  run_lines(r, out, {"menu LEVEL2", "time 10", "menu GOTE", "time 14", "cell 7 7", "cell 7 6",
+                     "time 20", "cell 2 7", "cell 2 6"});
+  const Game& g = r.form().g;
+  ASSERT_GE(g.record.held(), 4);
+  const KifRead read = load_kif(kLastGameFile);
+  ASSERT_EQ(read.problem, KifProblem::none);
+  EXPECT_EQ(read.game.bottom.role, Role::computer);  // 先手 in the file
+
+  const LastGame last = last_game_from(read.game);
+  EXPECT_EQ(last.standing, standing_of(g));
+  EXPECT_TRUE(last.game.top_first);
+  EXPECT_EQ(last.game.top.role, Role::computer);
+  EXPECT_EQ(last.game.top.level, 2);
+  EXPECT_EQ(last.game.bottom.role, Role::you);
+  EXPECT_TRUE(last.game.top.name.empty() && last.game.bottom.name.empty());
+  EXPECT_TRUE(last.game.comments.empty() || last.game.comments[0].empty());
+  EXPECT_EQ(last.end.ban, g.pos.ban);
+  EXPECT_EQ(last.end.mochi_ue, g.pos.mochi_ue);
+  EXPECT_FALSE(last.finished);
+  expect_same_moves(g.record, last.game.moves);
+
+  // Resigned: the file says who won, and the game is finished.
+  run_lines(r, out, {"answer yes", "answer yes", "menu RESIGN"});
+  const LastGame over = last_game_from(load_kif(kLastGameFile).game);
+  EXPECT_TRUE(over.finished);
+  EXPECT_EQ(over.game.winner, Winner::top);
+}
+
+TEST(LastGame, TheStandingLineReadsBackAndOtherLinesAreNotOurs) {
+  const Standing s{MODE_COM, 1, -1, -1, 17, -3, OK, OK, 40, true};
+  EXPECT_EQ(read_standing(standing_line(s)), s);
+  EXPECT_EQ(read_standing(standing_line(s) + " newer_field=3"), s);
+  for (const char* line : {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1",
+                           "HAKURO tesu=x", "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu"})
+    EXPECT_FALSE(read_standing(line)) << line;
+}
+
+TEST(LastGame, TheLevelIsTheHeadersUntilACommentChangesIt) {
+  KifGame k;
+  k.comments = {"", "", "", "LEVEL5", "", "", "a note\nLEVEL1"};
+  EXPECT_EQ(header_level(k, 3), 3);  // no computer named in the header
+  k.top = {"", Role::computer, 2};
+  EXPECT_EQ(header_level(k, 3), 2);
+  EXPECT_EQ(level_after(k, 2, 3), 2);
+  EXPECT_EQ(level_after(k, 3, 3), 5);
+  EXPECT_EQ(level_after(k, 40, 3), 1);
+  k.comments = {"LEVEL9", "LEVEL 4", "LEVEL44"};  // none of these sets a level
+  EXPECT_EQ(level_after(k, 2, 3), 2);
+}
+
+// Turned round twice, a game is itself again; a drop goes to the other hand's cell.
+TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
+  KifGame k;
+  k.top_first = true;
+  k.top = {"", Role::computer, 4};
+  k.winner = Winner::top;
+  KifuMove drop{MOCHI_UE_X, 6, 5, 5, GIN, GIN, KARA, 1, 2, 3, 4};  // the computer's row: kind
+  k.moves = {drop};
+  const KifGame t = turned_round(k);
+  EXPECT_FALSE(t.top_first);
+  EXPECT_EQ(t.bottom.role, Role::computer);
+  EXPECT_EQ(t.winner, Winner::bottom);
+  EXPECT_EQ(t.start.ban[1][9], -k.start.ban[9][1]);
+  const KifuMove& m = t.moves[0];
+  EXPECT_EQ(std::tie(m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma, m.ato_koma),
+            std::make_tuple(MOCHI_SITA_X, 6, 5, 5, -GIN, -GIN));
+  EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
+            std::make_tuple(3.0, 4.0, 1.0, 2.0));
+  const KifuMove back = turned_round(t).moves[0];
+  EXPECT_EQ(std::tie(back.moto_x, back.moto_y, back.koma), std::make_tuple(MOCHI_UE_X, 4, GIN));
+}
+
+}  // namespace
+}  // namespace hakuro
