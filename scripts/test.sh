@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds, and runs every test: once in a normal build, whose Debian
 # package is then built and checked, and once in a build with the address and undefined-behaviour
-# sanitizers; then runs each fuzzer for a while.
+# sanitizers; then the window's tests that think on a thread under the thread sanitizer; then
+# runs each fuzzer for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/packages.sh --test
@@ -13,12 +14,20 @@ cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 scripts/package-test.sh build
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHAKURO_SANITIZE=ON -DHAKURO_GUI=OFF \
-      -DHAKURO_BENCH=OFF > /dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DHAKURO_SANITIZE=ON -DHAKURO_BENCH=OFF \
+      > /dev/null
 cmake --build build-asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs")
+unset ASAN_OPTIONS LSAN_OPTIONS
+
+# The window's search thread, its stop flag and the result handed back, under ThreadSanitizer.
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHAKURO_TSAN=ON -DHAKURO_BENCH=OFF \
+      > /dev/null
+cmake --build build-tsan -j"$jobs" --target hakuro_qt_tests hakuro-waves
+(cd build-tsan/run && TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/../../scripts/tsan.supp" \
+   ../tests/hakuro_qt_tests --gtest_filter='ThinkingWindowTest.*:E2eTest.GamesAgainstTheComputer*')
 
 # The fuzzers, built with clang, run side by side from their seeds (the record loader for a
 # minute, the others for 20 seconds); a crash, a leak or a run of over 10 seconds fails. What

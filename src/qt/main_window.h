@@ -33,6 +33,8 @@ class MainWindow : public QMainWindow, public Window {
   bool load();
   // The program has ended; the window closes.
   bool ended() const { return form_.ended; }
+  // A search's result has come back and waits for the event in progress to end.
+  bool result_waiting() const { return arrived_ != nullptr; }
 
   Form& form() { return form_; }
   const view::Canvas& canvas() const { return canvas_; }

@@ -128,7 +128,8 @@ TEST_F(ThinkingWindowTest, AMoveArrivingDuringABoxIsPlayedWhenTheBoxCloses) {
   ASSERT_TRUE(thinking());
   int held = -1;
   window.during_box = [&] {
-    QTest::qWait(300);  // the search ends and its result comes back meanwhile
+    // The search ends and its result comes back meanwhile.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.result_waiting(); }, 30000));
     held = g().record.saigo_tesu;
   };
   menu("VER");
