@@ -567,7 +567,7 @@ class Reader {
   Game scratch_;
   Clocks clocks_;
   bool in_moves_ = false;
-  bool kif_seen_ = false;               // a line of KIF has been read
+  bool kif_seen_ = false;                 // a line of KIF has been read
   int first_stray_ = 0, last_stray_ = 0;  // lines before it that are no part of KIF
   int n_ = 0;
 };
@@ -591,7 +591,6 @@ KifRead read_kif(std::string_view bytes, bool utf8_by_name) {
   }
   reader.finish();
   if (r.problem != KifProblem::none) r.game = KifGame{};
-  if (r.problem != KifProblem::impossible_start) r.check = {};
   return r;
 }
 
