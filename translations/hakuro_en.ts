@@ -437,6 +437,14 @@ Name the file .kifu to save it in UTF-8</translation>
         <translation>The KIF file is not valid</translation>
     </message>
     <message>
+        <source>KIFﾌｧｲﾙではありません</source>
+        <translation>This is not a KIF file</translation>
+    </message>
+    <message>
+        <source>KIFﾌｧｲﾙの%1行目: %2</source>
+        <translation>Line %1 of the KIF file: %2</translation>
+    </message>
+    <message>
         <source>KIFﾌｧｲﾙの%1行目の指手は指せません</source>
         <translation>The move on line %1 of the KIF file cannot be played</translation>
     </message>
@@ -509,10 +517,6 @@ Name the file .kifu to save it in UTF-8</translation>
         <translation>Sente has two kings</translation>
     </message>
     <message>
-        <source>先手の玉がありません</source>
-        <translation>Sente has no king</translation>
-    </message>
-    <message>
         <source>先手の二歩があります</source>
         <translation>Sente has two unpromoted pawns on one file</translation>
     </message>
@@ -521,8 +525,8 @@ Name the file .kifu to save it in UTF-8</translation>
         <translation>Gote has two kings</translation>
     </message>
     <message>
-        <source>後手の玉がありません</source>
-        <translation>Gote has no king</translation>
+        <source>玉がありません</source>
+        <translation>Neither side has a king</translation>
     </message>
     <message>
         <source>後手の二歩があります</source>

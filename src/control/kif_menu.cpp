@@ -43,8 +43,12 @@ std::string why_refused(const KifRead& r) {
       return file + "が大きすぎます(" + std::to_string(kKifMaxBytes >> 20) + "MBまで)";
     case KifProblem::too_many_moves:
       return file + "の" + line + ": 手数が多すぎます(" + std::to_string(kKifMaxMoves) + "手まで)";
+    case KifProblem::not_kif: return file + "ではありません";
     case KifProblem::bad_line:
       return r.line > 0 ? file + "の" + line + "が正しくありません" : file + "が正しくありません";
+    // The file's 先手 is its diagram's bottom player.
+    case KifProblem::impossible_start:
+      return file + "の" + line + ": " + why_impossible(r.check, false);
     case KifProblem::wrong_move: return file + "の" + line + "の指手は指せません";
     case KifProblem::none: break;
   }
@@ -126,6 +130,7 @@ void SFEN_PASTE_Click(Form& f) {
   初期設定(f);
   g.pos = r.pos;
   start_record_here(g, r.top_to_move, r.move_number);
+  g.record.gote_ban = r.top_to_move;  // w: 後手, the top player, is to move
   画面_再描画(f);
   play(f, f.snd_komaoto);
 }

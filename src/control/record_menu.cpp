@@ -167,6 +167,7 @@ void REVERSE_Click(Form& f) {
     for (int y = 1; y <= MASU_SU; ++y) p.ban[10 - x][10 - y] = -before[x][y];
   std::swap(p.mochi_sita, p.mochi_ue);
   std::swap(p.mochi_sita_su, p.mochi_ue_su);
+  forget_missing_kings(p);  // the side without a king may have changed
   画面_再描画(f);
   描画_手数(f, g.tesu);
   if (g.hande_settei == OK) {
@@ -274,6 +275,7 @@ void File1_Click(Form& f, const std::string& name) {
   g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
   g.record.end = end_of(l.record.moves);
   g.record.ue_sente = g.record.move(1).koma >= HU;
+  g.record.gote_ban = false;
   g.record.taikyoku_mei = l.record.title;
   g.record.ue_mei = l.record.top_name;
   g.record.sita_mei = l.record.bottom_name;

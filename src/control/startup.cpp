@@ -132,7 +132,7 @@ void 初期設定(Form& f) {
   set_starting_position(g.pos);
   g.record.kaishi = g.pos;
   g.record.kaishi_tesu = 1;
-  if (g.record.held() == 0) g.record.ue_sente = false;
+  if (g.record.held() == 0) g.record.ue_sente = g.record.gote_ban = false;
   画面_再描画(f);
 }
 

@@ -33,6 +33,7 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   k.start = r.kaishi;
   complete_position(k.start);
   k.top_first = r.ue_sente;
+  k.gote_ban = r.gote_ban;
   for (int n = 1; n <= r.held(); ++n) k.moves.push_back(r.move(n));
   k.title = either(given.title, r.taikyoku_mei);
   k.top.name = either(r.ue_sente ? given.first : given.second, r.ue_mei);
@@ -59,6 +60,7 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.saigo_tesu = static_cast<int>(k.moves.size());
   r.kaishi = k.start;
   r.ue_sente = k.top_first;
+  r.gote_ban = k.gote_ban;
   r.kaishi_tesu = 1;
   r.kaishi_nichiji = k.started;
   r.taikyoku_mei = k.title;
@@ -76,11 +78,13 @@ void start_record_here(Game& g, bool top_first, int move_number) {
   r.cut(0);
   r.kaishi = g.pos;
   r.ue_sente = top_first;
+  r.gote_ban = false;
   r.kaishi_tesu = move_number;
 }
 
 bool sente_is_top(const Game& g) {
-  return g.teban != TEBAN_NASI && kif_sides(g.record.kaishi, g.record.ue_sente).sente_top;
+  const Record& r = g.record;
+  return g.teban != TEBAN_NASI && kif_sides(r.kaishi, r.ue_sente, r.gote_ban).sente_top;
 }
 
 std::string sfen_shown(const Game& g) {

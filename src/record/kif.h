@@ -30,6 +30,8 @@ enum class Winner { none, top, bottom };
 struct KifGame {
   Position start = full_position();  // the position before the first move
   bool top_first = false;  // the top player made (or makes) the first move
+  // The bottom player is 先手 whoever moves first (Record::gote_ban): a file with 後手番.
+  bool gote_ban = false;
   KifPlayer top, bottom;
   std::string title;
   std::optional<DateTime> started;
@@ -45,12 +47,13 @@ struct KifGame {
 // How a game stands in a KIF file. 先手 is the side that moved first, except when the game began
 // from one of the usual handicaps of that side: then that side is 上手, which KIF writes as 後手
 // moving first, and `handicap` names it (香落ち …). When 先手 is the top player the board is
-// turned round (notation.h).
+// turned round (notation.h). With `gote_ban` the bottom player is 先手 whoever moves first,
+// and when the top player does the file says 後手番.
 struct KifSides {
   bool sente_top = false;
   const char* handicap = nullptr;
 };
-KifSides kif_sides(const Position& start, bool top_first);
+KifSides kif_sides(const Position& start, bool top_first, bool gote_ban = false);
 
 // The usual handicaps (香落ち … 十枚落ち) and their start positions, 上手 the top player.
 bool handicap_start(std::string_view name, Position& p);
@@ -64,7 +67,9 @@ enum class KifProblem {
   unreadable,      // the file could not be read
   too_large,       // over kKifMaxBytes
   too_many_moves,  // over kKifMaxMoves: `line` is the first move beyond
+  not_kif,         // no line of KIF at all (an empty file, say)
   bad_line,        // a line that is no part of a KIF file, or a start that cannot be
+  impossible_start,  // a start no game can have: `check` tells why, `line` where it is given
   wrong_move,      // a move that does not fit the position it is played on
 };
 inline constexpr std::size_t kKifMaxBytes = 1 << 20;
@@ -73,15 +78,17 @@ inline constexpr std::size_t kKifMaxMoves = 10000;
 struct KifRead {
   KifProblem problem = KifProblem::none;
   int line = 0;  // the refused line, counted from 1; 0 when the file as a whole is refused
+  PositionCheck check;  // impossible_start: why
   KifGame game;
 };
 
 // Reads a KIF file's bytes: UTF-8 after a BOM or a "#KIF … encoding=UTF-8" line, Shift-JIS after
 // "encoding=Shift_JIS"; otherwise UTF-8 when `utf8_by_name` (a .kifu file) or when the bytes are
 // valid UTF-8, else Shift-JIS. 先手 is the bottom player and 後手 the top one, as the diagram
-// shows them; 後手 moves first after a handicap 手合割 or a "後手番" line. A comment line ("*…")
-// belongs to the move before it, or to the start before the first move. Bookmarks, 変化 branches
-// and what follows an end line are passed over. Takes time in proportion to the bytes.
+// shows them; 後手 moves first after a handicap 手合割 or a "後手番" line. One side may lack its
+// king (a tsume); a hand may be "残りの駒全部", every piece found nowhere else. A comment line
+// ("*…") belongs to the move before it, or to the start before the first move. Bookmarks, 変化
+// branches and what follows an end line are passed over. Takes time in proportion to the bytes.
 KifRead read_kif(std::string_view bytes, bool utf8_by_name);
 
 }  // namespace hakuro

@@ -183,13 +183,15 @@ struct Header {
   int rows = 0;        // diagram rows read
   bool board_closed = false;
   Hand hand_sente{}, hand_gote{};
+  bool rest_sente = false, rest_gote = false;  // the hand holds every piece found nowhere else
   int hands_line = 0;
 };
 
-bool read_hand(std::string_view s, Hand& hand) {
+bool read_hand(std::string_view s, Hand& hand, bool& rest) {
   hand = {};
   s = trimmed(s);
-  if (s == "なし") return true;
+  rest = s == "残りの駒全部" || s == "残り全部";
+  if (s == "なし" || rest) return true;
   while (!s.empty()) {
     const int code = eat_piece(s);
     const int k = kind_index(code);
@@ -220,6 +222,16 @@ bool read_row(std::string_view s, Header& h) {
     h.board.ban[sq.x][sq.y] = gote ? code : -code;
   }
   return eat(s, "|");
+}
+
+// Every piece of a set that is neither on the board nor in the other hand.
+Hand rest_of_set(const Position& p, const Hand& other) {
+  Hand rest = kPiecesInASet;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) --rest[static_cast<std::size_t>(kind_index(p.ban[x][y]))];
+  for (std::size_t k = 1; k <= 7; ++k) rest[k] = std::max(0, rest[k] - other[k]);
+  rest[0] = 0;
+  return rest;
 }
 
 bool is_border(std::string_view s) {
@@ -419,14 +431,19 @@ class Reader {
     if (!l.empty() && l[0] == '*') return comment_line(l.substr(1));
     if (l.empty() || l[0] == '#' || l[0] == '&') return true;
     if (l.substr(0, 6) == "変化") return false;  // the branches follow the main line
-    if (in_moves_) return move_line(l);
-    if (l[0] >= '0' && l[0] <= '9') return begin_moves() && move_line(l);
-    return header_line(l);
+    const bool more = kif_line(l);
+    if (last_stray_ == n) return more;
+    kif_seen_ = true;
+    // Text before the first line of KIF: the file is KIF after all, and that text is wrong.
+    if (first_stray_ != 0) return refuse(KifProblem::bad_line, first_stray_);
+    return more;
   }
 
   // After the last line: the start of a file without moves.
   void finish() {
-    if (!in_moves_ && r_.problem == KifProblem::none) settle_start();
+    if (r_.problem != KifProblem::none) return;
+    if (!kif_seen_) refuse(KifProblem::not_kif, 0);
+    else if (!in_moves_) settle_start();
   }
 
  private:
@@ -447,6 +464,21 @@ class Reader {
       comments.resize(n + 1);
       comments[n] = text;
     }
+    return true;
+  }
+
+  bool kif_line(std::string_view l) {
+    if (in_moves_) return move_line(l);
+    if (l[0] >= '0' && l[0] <= '9') return begin_moves() && move_line(l);
+    return header_line(l);
+  }
+
+  // A line that is no part of a KIF file. Before the first line of KIF it is only noted: a
+  // file that never holds one is no KIF file at all.
+  bool stray() {
+    if (kif_seen_) return refuse(KifProblem::bad_line, n_);
+    if (first_stray_ == 0) first_stray_ = n_;
+    last_stray_ = n_;
     return true;
   }
 
@@ -472,7 +504,7 @@ class Reader {
       return refuse(KifProblem::bad_line, n_);
     }
     const std::size_t colon = l.find("：");
-    if (colon == std::string_view::npos) return refuse(KifProblem::bad_line, n_);
+    if (colon == std::string_view::npos) return stray();
     return key_line(l.substr(0, colon), trimmed(l.substr(colon + 3)));
   }
 
@@ -488,7 +520,8 @@ class Reader {
     } else if (key == "先手の持駒" || key == "下手の持駒" || key == "後手の持駒" ||
                key == "上手の持駒") {
       const bool sente = key == "先手の持駒" || key == "下手の持駒";
-      if (!read_hand(value, sente ? h_.hand_sente : h_.hand_gote))
+      if (!read_hand(value, sente ? h_.hand_sente : h_.hand_gote,
+                     sente ? h_.rest_sente : h_.rest_gote))
         return refuse(KifProblem::bad_line, n_);
       h_.hands_line = n_;
     }
@@ -509,10 +542,15 @@ class Reader {
     }
     g.start.mochi_sita = h_.hand_sente;
     g.start.mochi_ue = h_.hand_gote;
+    if (h_.rest_gote) g.start.mochi_ue = rest_of_set(g.start, g.start.mochi_sita);
+    if (h_.rest_sente) g.start.mochi_sita = rest_of_set(g.start, g.start.mochi_ue);
     complete_position(g.start);
-    if (check_position(g.start).problem != PositionProblem::none)
-      return refuse(KifProblem::bad_line, h_.board_line != 0 ? h_.board_line : h_.hands_line);
-    g.top_first = h_.gote_first || !even;
+    r_.check = check_position(g.start);
+    if (r_.check.problem != PositionProblem::none)
+      return refuse(KifProblem::impossible_start,
+                    h_.board_line != 0 ? h_.board_line : h_.hands_line);
+    // The diagram's bottom player is 先手 whoever moves first.
+    g.top_first = g.gote_ban = h_.gote_first || !even;
     scratch_ = scratch_game(g.start);
     return true;
   }
@@ -562,6 +600,8 @@ class Reader {
   Game scratch_;
   Clocks clocks_;
   bool in_moves_ = false;
+  bool kif_seen_ = false;                 // a line of KIF has been read
+  int first_stray_ = 0, last_stray_ = 0;  // lines before it that are no part of KIF
   int n_ = 0;
 };
 

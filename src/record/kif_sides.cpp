@@ -48,11 +48,11 @@ Position handicap_position(const Handicap& h, bool sente_top) {
 
 }  // namespace
 
-KifSides kif_sides(const Position& start, bool top_first) {
+KifSides kif_sides(const Position& start, bool top_first, bool gote_ban) {
   // 上手 moves first, so the side that did is written as 後手.
   for (const Handicap& h : kHandicaps)
     if (same_position(start, handicap_position(h, !top_first))) return {!top_first, h.name};
-  return {top_first, nullptr};
+  return {top_first && !gote_ban, nullptr};
 }
 
 bool handicap_start(std::string_view name, Position& p) {

@@ -119,7 +119,7 @@ std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_t
 }  // namespace
 
 std::string write_kif(const KifGame& g) {
-  const KifSides sides = kif_sides(g.start, g.top_first);
+  const KifSides sides = kif_sides(g.start, g.top_first, g.gote_ban);
   const bool handicap = sides.handicap != nullptr;
   std::string s;
   if (g.started) {
@@ -133,6 +133,8 @@ std::string write_kif(const KifGame& g) {
     if (handicap) s += std::string("手合割：") + sides.handicap + kEol;
     s += diagram(g.start, sides.sente_top);
   }
+  // 後手 moves first, not being 上手 of a handicap.
+  if (!handicap && sides.sente_top != g.top_first) s += std::string("後手番") + kEol;
   const KifPlayer& sente = sides.sente_top ? g.top : g.bottom;
   const KifPlayer& gote = sides.sente_top ? g.bottom : g.top;
   s += player_line(sente, handicap ? "下手" : "先手");

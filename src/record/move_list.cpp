@@ -7,7 +7,9 @@ bool top_moves_first(const Game& g) {
   return g.ue == g.teban_sente;
 }
 
-KifSides game_sides(const Game& g) { return kif_sides(g.record.kaishi, top_moves_first(g)); }
+KifSides game_sides(const Game& g) {
+  return kif_sides(g.record.kaishi, top_moves_first(g), g.record.gote_ban);
+}
 
 std::string move_entry(const Record& r, int n, bool sente_top) {
   const KifuMove& m = r.move(n);

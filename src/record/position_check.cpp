@@ -1,5 +1,6 @@
 #include "record/position_check.h"
 
+#include "record/notation.h"
 #include "rules/move.h"
 
 namespace hakuro {
@@ -19,7 +20,7 @@ PositionCheck check_position(const Position& p) {
     if (count[static_cast<std::size_t>(k)] > kPiecesInASet[static_cast<std::size_t>(k)])
       return {PositionProblem::too_many_pieces, k};
   if (kings_top > 1 || kings_bottom > 1) return {PositionProblem::two_kings, 0, kings_top > 1};
-  if (kings_top == 0 || kings_bottom == 0) return {PositionProblem::no_king, 0, kings_top == 0};
+  if (kings_top == 0 && kings_bottom == 0) return {PositionProblem::no_king};
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
       if (移動後チェック(y, p.ban[x][y]) == NG) return {PositionProblem::immovable_piece};
@@ -34,8 +35,24 @@ PositionCheck check_position(const Position& p) {
   return {};
 }
 
+std::string why_impossible(const PositionCheck& c, bool sente_top) {
+  const std::string side = c.top == sente_top ? "先手" : "後手";
+  switch (c.problem) {
+    case PositionProblem::too_many_pieces:
+      return piece_name(KIND_CODE[static_cast<std::size_t>(c.kind)]) + "が" +
+             std::to_string(kPiecesInASet[static_cast<std::size_t>(c.kind)]) + "枚を超えています";
+    case PositionProblem::two_kings: return side + "の玉が2枚あります";
+    case PositionProblem::no_king: return "玉がありません";
+    case PositionProblem::immovable_piece: return "行き所のない駒があります";
+    case PositionProblem::two_pawns: return side + "の二歩があります";
+    case PositionProblem::none: break;
+  }
+  return "";
+}
+
 void complete_position(Position& p) {
   p.mochi_sita_su = p.mochi_ue_su = 0;
+  p.ou_sita_x = p.ou_sita_y = p.ou_ue_x = p.ou_ue_y = 0;
   for (std::size_t k = 1; k <= 7; ++k) {
     p.mochi_sita_su += p.mochi_sita[k];
     p.mochi_ue_su += p.mochi_ue[k];

@@ -11,7 +11,7 @@ enum class PositionProblem {
   none,
   too_many_pieces,  // more of a kind, board and both hands together, than a set holds
   two_kings,        // two kings of one side
-  no_king,          // a side without a king: the game is won by taking it
+  no_king,          // no king at all: one side may lack its king (a tsume), not both
   immovable_piece,  // a pawn, lance or knight that could never move again
   two_pawns,        // two unpromoted pawns of one side in a column
 };
@@ -19,12 +19,17 @@ enum class PositionProblem {
 struct PositionCheck {
   PositionProblem problem = PositionProblem::none;
   int kind = 0;       // too_many_pieces: the kind index 1..7
-  bool top = false;   // two_kings, no_king, two_pawns: the top player's
+  bool top = false;   // two_kings, two_pawns: the top player's
 };
 
 PositionCheck check_position(const Position& p);
 
-// The hand totals, the kings' squares and the two-pawn flags, from the board and the hands.
+// Why the position is refused, for the user ("後手の玉が2枚あります"); 先手 is the top player
+// when sente_top. Empty when nothing is wrong.
+std::string why_impossible(const PositionCheck& c, bool sente_top);
+
+// The hand totals, the kings' squares (0, 0 for a king that is not there) and the two-pawn
+// flags, from the board and the hands.
 void complete_position(Position& p);
 
 // The full starting position, completed.

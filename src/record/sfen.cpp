@@ -110,21 +110,6 @@ bool read_hands(std::string_view s, bool sente_top, Position& p) {
   return !seen.empty();
 }
 
-std::string impossible_reason(const PositionCheck& c, bool sente_top) {
-  const std::string side = c.top == sente_top ? "先手" : "後手";
-  switch (c.problem) {
-    case PositionProblem::too_many_pieces:
-      return piece_name(KIND_CODE[static_cast<std::size_t>(c.kind)]) + "が" +
-             std::to_string(kPiecesInASet[static_cast<std::size_t>(c.kind)]) + "枚を超えています";
-    case PositionProblem::two_kings: return side + "の玉が2枚あります";
-    case PositionProblem::no_king: return side + "の玉がありません";
-    case PositionProblem::immovable_piece: return "行き所のない駒があります";
-    case PositionProblem::two_pawns: return side + "の二歩があります";
-    case PositionProblem::none: break;
-  }
-  return "";
-}
-
 SfenRead malformed(const char* reason) {
   SfenRead r;
   r.problem = SfenProblem::malformed;
@@ -183,7 +168,7 @@ SfenRead read_sfen(std::string_view text, bool sente_top) {
   r.check = check_position(r.pos);
   if (r.check.problem != PositionProblem::none) {
     r.problem = SfenProblem::impossible;
-    r.reason = impossible_reason(r.check, sente_top);
+    r.reason = why_impossible(r.check, sente_top);
   }
   return r;
 }

@@ -92,6 +92,11 @@ int mated(Game& g, const Side& s, Parried parried) {
   return OK;
 }
 
+// The king stands on its square: one side of a tsume has none.
+bool king_on(const Position& p, int x, int y, int king) {
+  return on_board(x, y) && p.ban[x][y] == king;
+}
+
 }  // namespace
 
 int 詰めかMAN_COM移動(const Game& g) {
@@ -103,7 +108,7 @@ int 詰めかMAN_COM移動(const Game& g) {
 }
 
 int 詰めかMAN(Game& g) {
-  if (!on_board(g.pos.ou_sita_x, g.pos.ou_sita_y)) return NG;
+  if (!king_on(g.pos, g.pos.ou_sita_x, g.pos.ou_sita_y, -OU)) return NG;
   const Position& p = g.pos;
   const Side s{p.ou_sita_x, p.ou_sita_y,   p.mochi_sita_su,     p.mochi_sita[1], MOCHI_SITA_X,
                -HU,         -OU,           g.survey.seiryoku_ue, g.survey.oute_ue};
@@ -111,7 +116,7 @@ int 詰めかMAN(Game& g) {
 }
 
 int 詰めかCOM(Game& g) {
-  if (!on_board(g.pos.ou_ue_x, g.pos.ou_ue_y)) return NG;
+  if (!king_on(g.pos, g.pos.ou_ue_x, g.pos.ou_ue_y, OU)) return NG;
   const Position& p = g.pos;
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
   const Table checks = g.survey.oute_sita;

@@ -41,6 +41,17 @@ void set_starting_position(Position& p) {
   }
 }
 
+void forget_missing_kings(Position& p) {
+  bool top = false, bottom = false;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) {
+      top = top || p.ban[x][y] == OU;
+      bottom = bottom || p.ban[x][y] == -OU;
+    }
+  if (!top) p.ou_ue_x = p.ou_ue_y = 0;
+  if (!bottom) p.ou_sita_x = p.ou_sita_y = 0;
+}
+
 Position starting_position() {
   Position p;
   set_starting_position(p);

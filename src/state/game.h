@@ -66,6 +66,10 @@ struct Record {
   Position kaishi = starting_position();
   // ue_sente "the top is 先手": the top player made move 1, or is to make it.
   bool ue_sente = false;
+  // gote_ban "後手 to move": the start came (a KIF diagram with 後手番, an SFEN with w) naming
+  // the bottom player 先手 and giving the top player, 後手, the first move. KIF and SFEN then
+  // keep calling the bottom player 先手, whoever moves first.
+  bool gote_ban = false;
   // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
   // otherwise.
   int kaishi_tesu = 1;
@@ -256,5 +260,8 @@ struct Game {
 
 // Every square and hand count cleared, the starting position set, the hand totals recomputed.
 void set_starting_position(Position& p);
+
+// A king that is not on the board (one side of a tsume has none) has no square: (0, 0).
+void forget_missing_kings(Position& p);
 
 }  // namespace hakuro

@@ -294,6 +294,9 @@ TEST_F(TranslationTest, SentencesWithANumberOrAPositionAreTranslatedWhole) {
             QStringLiteral("Line 12 of the record file is not valid"));
   EXPECT_EQ(english_of(QString::fromUtf8("KIFﾌｧｲﾙの7行目: 手数が多すぎます(10000手まで)")),
             QStringLiteral("Line 7 of the KIF file: too many moves (10000 at most)"));
+  // A reason after the line number is a sentence of its own.
+  EXPECT_EQ(english_of(QString::fromUtf8("KIFﾌｧｲﾙの3行目: 先手の玉が2枚あります")),
+            QStringLiteral("Line 3 of the KIF file: Sente has two kings"));
   // The position copied is shown as it is, whatever it holds.
   const QString sfen = QStringLiteral("4k4/9/4P4/9/9/9/9/9/4K4 w G %1 37");
   EXPECT_EQ(english_of(QString::fromUtf8("局面をｺﾋﾟｰしました\n\n") + sfen),

@@ -325,12 +325,8 @@ TEST(KifRead, EveryRefusalNamesItsLine) {
       {head + "1 ７六歩不成(77)\n", KifProblem::wrong_move, 3},
       {head + "1 ３四歩(33)\n", KifProblem::wrong_move, 3},                     // 後手's pawn
       {"+---------------------------+\n|v香v桂v銀v金v玉v金v銀v桂v香|一\n", KifProblem::bad_line, 1},
-      {"後手の持駒：なし\n+---------------------------+\n| ・ ・ ・ ・v玉 ・ ・ ・ ・|一\n"
-       "| ・ ・ ・ ・ ・ ・ ・ ・ ・|二\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|三\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|四\n"
-       "| ・ ・ ・ ・ ・ ・ ・ ・ ・|五\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|六\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|七\n"
-       "| ・ ・ ・ ・ 金 ・ ・ ・ ・|八\n| ・ ・ ・ ・ ・ ・ ・ ・ ・|九\n+---------------------------+\n"
-       "先手の持駒：なし\n", KifProblem::bad_line, 2},  // 先手 without a king
       {"先手の持駒：歩十九\n", KifProblem::bad_line, 1},
+      {"棋譜\n手合割：平手\n", KifProblem::bad_line, 1},  // text before the KIF
       {marching(kKifMaxMoves + 1), KifProblem::too_many_moves,
        static_cast<int>(kKifMaxMoves) + 3},
       {std::string(kKifMaxBytes + 1, ' '), KifProblem::too_large, 0},
@@ -344,6 +340,98 @@ TEST(KifRead, EveryRefusalNamesItsLine) {
   // The longest game taken, and the king taken: nothing after it is a move.
   EXPECT_EQ(read_kif(marching(kKifMaxMoves), true).game.moves.size(), kKifMaxMoves);
   EXPECT_EQ(load_kif("/no/such/file.kif").problem, KifProblem::unreadable);
+  // No line of KIF at all.
+  for (const char* text :
+       {"", "\r\n \r\n\r\n", "# a comment\r\n*another\r\n", "hello\nworld\n"})
+    EXPECT_EQ(read_kif(text, true).problem, KifProblem::not_kif) << text;
+}
+
+// A diagram of one king (and the rest of the board `rows` adds) with hands, as a tsume has it.
+std::string diagram_text(const std::string& top_row, const std::string& bottom_row,
+                         const std::string& hands = "先手の持駒：なし\n") {
+  std::string s = "後手の持駒：なし\n  ９ ８ ７ ６ ５ ４ ３ ２ １\n+---------------------------+\n";
+  s += "|" + top_row + "|一\n";
+  for (const char* rank : {"二", "三", "四", "五", "六", "七", "八"})
+    s += std::string("| ・ ・ ・ ・ ・ ・ ・ ・ ・|") + rank + "\n";
+  return s + "|" + bottom_row + "|九\n+---------------------------+\n" + hands;
+}
+
+TEST(KifRead, AStartNoGameCanHaveNamesWhy) {
+  const std::string empty = " ・ ・ ・ ・ ・ ・ ・ ・ ・";
+  const std::string king = " ・ ・ ・ ・v玉 ・ ・ ・ ・";
+  const struct {
+    std::string text;
+    PositionProblem problem;
+    int line;
+  } cases[] = {
+      {diagram_text(empty, empty), PositionProblem::no_king, 3},
+      {diagram_text(king, " ・ ・ ・ 玉 ・ 玉 ・ ・ ・"), PositionProblem::two_kings, 3},
+      {diagram_text(" 歩 ・ ・ ・v玉 ・ ・ ・ ・", empty), PositionProblem::immovable_piece, 3},
+      {diagram_text(king, empty, "先手の持駒：角三\n"), PositionProblem::too_many_pieces, 3},
+      {"先手の持駒：金二\n後手の持駒：金三\n", PositionProblem::too_many_pieces, 2},
+  };
+  for (const auto& c : cases) {
+    const KifRead r = read_kif(c.text, true);
+    EXPECT_EQ(r.problem, KifProblem::impossible_start) << c.text;
+    EXPECT_EQ(r.check.problem, c.problem) << c.text;
+    EXPECT_EQ(r.line, c.line) << c.text;
+  }
+  EXPECT_EQ(read_kif(diagram_text(king, empty), true).problem, KifProblem::none);
+}
+
+// The diagram's rows as a file draws them.
+std::string rows_of(const std::string& kif) {
+  std::string rows;
+  for (std::size_t at = kif.find("\n|"); at != std::string::npos; at = kif.find("\n|", at + 1))
+    rows += kif.substr(at + 1, kif.find('\n', at + 1) - at);
+  return rows;
+}
+
+struct TsumeFile {
+  const char* name;
+  std::size_t moves;
+  bool top_first;
+  bool sente_king;
+};
+
+// Tsume files (先手 without a king) and a diagram with 後手 to move: read, replayed, written and
+// read again, they are the same game, 先手 and 後手, the board's orientation and the side to
+// move kept.
+TEST(KifRead, TsumeAndGoteToMoveDiagramsComeBackAsTheyWere) {
+  for (const TsumeFile& f : {TsumeFile{"tsume_atamakin.kif", 1, false, false},
+                             TsumeFile{"tsume_rest.kifu", 3, false, false},
+                             TsumeFile{"gote_ban.kifu", 2, true, false},
+                             TsumeFile{"diagram.kifu", 4, true, true}}) {
+    SCOPED_TRACE(f.name);
+    const bool sjis = std::string(f.name).ends_with(".kif");
+    const std::string source = sjis ? sjis_to_utf8(data(f.name)) : data(f.name);
+    const KifRead r = read_kif(source, true);
+    ASSERT_EQ(r.problem, KifProblem::none) << "line " << r.line;
+    EXPECT_EQ(r.game.moves.size(), f.moves);
+    EXPECT_EQ(r.game.top_first, f.top_first);
+    EXPECT_EQ(fitting_moves(r.game.start, r.game.moves), f.moves);
+    EXPECT_EQ(r.game.start.ou_sita_x != 0, f.sente_king);
+
+    const std::string written = write_kif(r.game);
+    EXPECT_EQ(rows_of(written), rows_of(source));
+    EXPECT_EQ(written.find("後手番") != std::string::npos, f.top_first);
+    const KifRead back = read_kif(written, true);
+    ASSERT_EQ(back.problem, KifProblem::none) << "line " << back.line;
+    expect_same_game(back.game, r.game);
+    if (!r.game.bottom.name.empty()) {  // a name left empty is written as the role, 先手
+      EXPECT_EQ(back.game.bottom.name, r.game.bottom.name);
+      EXPECT_EQ(back.game.top.name, r.game.top.name);
+    }
+    EXPECT_EQ(write_kif(back.game), written);
+  }
+  // The usual forms of the hands: a list with counts, なし, and the rest of the set.
+  const KifRead rest = read_kif(data("tsume_rest.kifu"), true);
+  EXPECT_EQ(rest.game.start.mochi_sita, (Hand{0, 0, 0, 0, 0, 2, 1, 1}));
+  EXPECT_EQ(rest.game.start.mochi_ue, (Hand{0, 17, 3, 3, 4, 2, 1, 1}));
+  EXPECT_EQ(rest.game.bottom.name, "攻め方");
+  const KifRead gote = read_kif(data("gote_ban.kifu"), true);
+  EXPECT_EQ(gote.game.winner, Winner::bottom);
+  EXPECT_TRUE(gote.game.resigned);
 }
 
 }  // namespace

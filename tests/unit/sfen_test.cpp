@@ -78,7 +78,7 @@ TEST(Sfen, MalformedOrImpossibleTextIsRefusedWithItsReason) {
       {"4k4/9/9/9/9/9/9/9/4K4 b 10P9p 1", SfenProblem::impossible, "歩が18枚を超えています"},
       {"4k4/9/9/9/9/9/9/9/4K4 b 3Bb 1", SfenProblem::impossible, "角が2枚を超えています"},
       {"4k4/9/9/9/9/9/9/9/K3K4 b - 1", SfenProblem::impossible, "先手の玉が2枚あります"},
-      {"9/9/9/9/9/9/9/9/4K4 b - 1", SfenProblem::impossible, "後手の玉がありません"},
+      {"9/9/9/9/9/9/9/9/9 b 2P 1", SfenProblem::impossible, "玉がありません"},
       {"4k3P/9/9/9/9/9/9/9/4K4 b - 1", SfenProblem::impossible, "行き所のない駒があります"},
       {"4k4/9/9/9/9/9/9/1n7/4K4 b - 1", SfenProblem::impossible, "行き所のない駒があります"},
       {"4k4/4p4/9/9/4p4/9/9/9/4K4 b - 1", SfenProblem::impossible, "後手の二歩があります"},
@@ -90,6 +90,23 @@ TEST(Sfen, MalformedOrImpossibleTextIsRefusedWithItsReason) {
   }
   // Promoted pawns may share a column, and a pawn may stand on the side's own last rank.
   EXPECT_EQ(read_sfen("3pk4/4+p4/9/9/4p4/9/9/9/4K4 b - 1", false).problem, SfenProblem::none);
+}
+
+// A tsume: 先手 has no king, 後手 holds the rest of the set. Either side may be the one without.
+TEST(Sfen, OneSideWithoutAKingIsAPosition) {
+  for (const char* text : {"7nk/6+L2/8p/9/9/9/9/9/9 b RB2Grb2g4s3n3l17p 1",
+                           "4k4/4G4/4P4/9/9/9/9/9/9 w 2r2b3g4s4n4l17p 2",
+                           "9/9/9/9/9/9/9/9/4K4 b - 1"}) {
+    for (const bool turned : {false, true}) {
+      const SfenRead r = read_sfen(text, turned);
+      ASSERT_EQ(r.problem, SfenProblem::none) << text << ": " << r.reason;
+      EXPECT_EQ(write_sfen(r.pos, turned, r.top_to_move, r.move_number), text);
+    }
+  }
+  // The missing king has no square.
+  const SfenRead r = read_sfen("8k/9/9/9/9/9/9/9/9 b - 1", false);
+  EXPECT_EQ(r.pos.ou_ue_x * 10 + r.pos.ou_ue_y, 91);
+  EXPECT_EQ(r.pos.ou_sita_x + r.pos.ou_sita_y, 0);
 }
 
 }  // namespace

@@ -71,6 +71,10 @@ class Folder {
                               repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 7) +
                               "| ・ ・ ・ ・ 玉 ・ ・ ・ ・|九\r\n+---------------------------+\r\n" +
                               "先手の持駒：金二　歩\r\n後手番\r\n" + moves + "   1 ５二玉(51)\r\n");
+    write("tsume.kifu", "後手の持駒：残りの駒全部\r\n+---------------------------+\r\n" +
+                            std::string("| ・ ・ ・ ・ ・ ・ ・v桂v玉|一\r\n") +
+                            repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 8) +
+                            "+---------------------------+\r\n先手の持駒：飛　角　金二\r\n");
     write("bad.kif", moves + "   1 ７六歩(77)\r\n   1 ７六歩(77)\r\n");
     write("wrong.kifu", moves + "   1 ７五歩(77)\r\n");
     old_ = fs::current_path();
@@ -311,8 +315,8 @@ const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.
 const char* const kKifWrites[] = {"w1.kif", "w2.kifu", "w3", "-", "no-such-folder/x.kif"};
 const char* const kKifReads[] = {"w1.kif", "w2.kifu", "w3.kif", "good.kif", "handicap.kifu",
-                                 "diagram.kifu", "bad.kif", "wrong.kifu", "missing.kif",
-                                 "junk.棋譜", "-"};
+                                 "diagram.kifu", "tsume.kifu", "bad.kif", "wrong.kifu",
+                                 "missing.kif", "junk.棋譜", "-"};
 // Clipboard texts besides the last one copied and its mutations.
 const char* const kSfens[] = {
     "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
@@ -321,6 +325,8 @@ const char* const kSfens[] = {
     "ln1g3nl/1r3kg2/p2pppsp1/2p3p1p/1p7/2PP2P1P/PPS1PPS2/2G1K2R1/LN3G1NL b Bb 27",
     "4k4/9/9/9/9/9/9/9/4K4 b 2R2B4G4S4N4L19P 1",
     "4k4/9/9/9/9/9/9/9/9 b - 1",
+    "7nk/6+L2/8p/9/9/9/9/9/9 b RB2Grb2g4s3n3l17p 1",
+    "r8/9/9/9/9/9/9/9/4K4 w S 1",
     "P3k4/9/9/9/9/9/9/9/4K4 b - 1",
     "lnsgkgsnl/9 b - 1",
     ""};

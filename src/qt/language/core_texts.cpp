@@ -13,12 +13,14 @@ namespace {
 const QTranslator* active = nullptr;
 
 // Texts the core puts together from a sentence and a number or a position. A new one needs its
-// pattern here and the pattern's translation in the "core" context.
+// pattern here and the pattern's translation in the "core" context. A part that is a text of
+// the core itself (the reason after a line number) is translated as well.
 const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "棋譜ﾌｧｲﾙの%1行目が正しくありません"),
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目が正しくありません"),
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目の指手は指せません"),
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目: 手数が多すぎます(%2手まで)"),
+    QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目: %2"),  // %2 a sentence translated itself
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙが大きすぎます(%1MBまで)"),
     QT_TRANSLATE_NOOP("core", "局面をｺﾋﾟｰしました\n\n%1"),
 };
@@ -107,7 +109,8 @@ std::optional<QString> translate_core(const QTranslator& translator, const QStri
     for (std::size_t i = 0; i < m.numbers.size(); ++i) {
       const auto n = static_cast<std::size_t>(m.numbers[i]);
       if (n > parts.size()) parts.resize(n);
-      parts[n - 1] = found.captured(static_cast<int>(i) + 1);
+      const QString part = found.captured(static_cast<int>(i) + 1);
+      parts[n - 1] = lookup(translator, part, false).value_or(part);
     }
     return fill(*t, parts);
   }
