@@ -37,7 +37,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
-      {"BGM", BGM_Click},           {"VER", VER_Click},
+      {"BGM", BGM_Click},           {"VER", VER_Click},           {"ZAHYO", ZAHYO_Click},
       {"RESIGN", RESIGN_Click},
   };
   return table;

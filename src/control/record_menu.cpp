@@ -176,6 +176,7 @@ void REVERSE_Click(Form& f) {
   play(f, f.snd_komaoto);
   g.teban = -g.teban;
   start_record_here(g, g.teban == g.ue);  // the turned position is a new start
+  keep_labels_current(f);
 }
 
 void KIFU_READ_Click(Form& f) {
@@ -294,6 +295,7 @@ void enter_record_mode(Form& f) {
     g.teban_gote = g.ue;
   }
   g.teban = g.teban_sente;
+  keep_labels_current(f);
 }
 
 }  // namespace hakuro
