@@ -583,11 +583,11 @@ Name the file .kifu to save it in UTF-8</translation>
     <message>
         <source>HAKURO KAISEN将棋
 
-Version 1.0</source>
+Version %1</source>
         <translation>HAKURO KAISEN将棋
 Shogi in which a move may capture your own pieces
 
-Version 1.0</translation>
+Version %1</translation>
     </message>
     <message>
         <source>HAKURO KAISEN将棋</source>

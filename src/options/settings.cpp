@@ -191,7 +191,7 @@ void ZAHYO_Click(Form& f) {
 
 void VER_Click(Form& f) {
   play(f, f.snd_sonota);
-  msg_ok(f, "HAKURO KAISEN将棋\r\rVersion 1.0", "その他");
+  msg_ok(f, "HAKURO KAISEN将棋\r\rVersion " HAKURO_VERSION, "その他");
 }
 
 }  // namespace hakuro

@@ -21,6 +21,7 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目: 手数が多すぎます(%2手まで)"),
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙが大きすぎます(%1MBまで)"),
     QT_TRANSLATE_NOOP("core", "局面をｺﾋﾟｰしました\n\n%1"),
+    QT_TRANSLATE_NOOP("core", "HAKURO KAISEN将棋\n\nVersion %1"),
 };
 
 const QRegularExpression& placeholder() {
