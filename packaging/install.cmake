@@ -42,10 +42,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 HAKURO KAISEN is a shogi (Japanese chess) program in one window. A person
 plays the built-in computer at one of five levels, the two strongest reading
 ahead with a search, or another person at the same board, with the mouse. A
-hint shows the best move the search finds. Its rules are those of shogi with one twist: a
-board move may capture a piece of the mover's own side, kings included. A
-captured piece, own or enemy, goes unpromoted into the mover's hand, and the
-player whose king is taken loses.
+hint shows the best move the search finds. Its rules are those of shogi with
+one twist: a board move may capture a piece of the mover's own side, kings
+included. A captured piece, own or enemy, goes unpromoted into the mover's
+hand, and the player whose king is taken loses.
 
 Moves are recorded, stepped back and forth, saved and loaded. Handicaps,
 background pictures, move guidance, clocks, sounds and background music round
