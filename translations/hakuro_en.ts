@@ -757,6 +757,10 @@ Version %1</translation>
         <translation>Music</translation>
     </message>
     <message>
+        <source>座標を先手から見る</source>
+        <translation>Coordinates from Sente&apos;s side</translation>
+    </message>
+    <message>
         <source>その他</source>
         <translation>About</translation>
     </message>

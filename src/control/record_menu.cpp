@@ -281,9 +281,10 @@ void File1_Click(Form& f, const std::string& name) {
   enter_record_mode(f);
 }
 
-void enter_record_mode(Form& f) {
+void enter_record_mode(Form& f, bool passing) {
   Game& g = f.g;
-  msg_ok(f, " 読み込みました", "棋譜");
+  if (passing) f.win.notice(" 読み込みました", "棋譜");
+  else msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
   if (g.record.ue_sente) {
     g.taikyoku_mode = MODE_COM;

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTime>
 
 #include "control/menu.h"
@@ -28,6 +29,7 @@
 #include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
+#include "qt/window_settings.h"
 
 namespace hakuro {
 
@@ -37,6 +39,7 @@ constexpr int kTwipsPerPixel = view::kTwipsPerPixel;
 constexpr int kMaximisedTop = -60;
 // Frame, caption and borders of a window whose frame is not known yet.
 constexpr int kFrameWidth = 8, kFrameHeight = 31;
+constexpr int kNoticeMilliseconds = 5000;
 
 QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -68,6 +71,11 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
 bool MainWindow::load() {
   run([this] { Form_Load(form_); });
   return !ended();
+}
+
+void MainWindow::remember_between_starts() {
+  remembers_ = true;
+  restore_window(*this);
 }
 
 void MainWindow::mouse_down(int button, int shift, double X, double Y) {
@@ -170,6 +178,7 @@ void MainWindow::build_menus() {
   add_item(option, "移動指導", "SIDOU")->setCheckable(true);
   add_item(option, "経過時間", "KEIKA")->setCheckable(true);
   add_item(option, "BGM", "BGM")->setCheckable(true);
+  add_item(option, "座標を先手から見る", "ZAHYO")->setCheckable(true);
 
   add_item(bar, "その他", "VER");
 }
@@ -179,6 +188,12 @@ Answer MainWindow::message_box(const std::string& text, const std::string& title
   if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   refresh_panels();
   return ask(core_text(text, buttons == Buttons::YesNo), core_text(title), buttons, icon);
+}
+
+void MainWindow::notice(const std::string& text, const std::string& title) {
+  if (signalled_) return;
+  const QStringList lines = core_text(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  statusBar()->showMessage(lines.join(QStringLiteral("  ")).trimmed(), kNoticeMilliseconds);
 }
 
 Answer MainWindow::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
@@ -308,8 +323,12 @@ void MainWindow::closeEvent(QCloseEvent* e) {
   closing_ = true;
   if (!ended()) run([this] { Form_Unload(form_); });
   closing_ = false;
-  if (ended()) e->accept();
-  else e->ignore();
+  if (!ended()) {
+    e->ignore();
+    return;
+  }
+  if (remembers_) keep_window(*this);
+  e->accept();
 }
 
 }  // namespace hakuro
