@@ -12,6 +12,7 @@
 #include "control/resign.h"
 #include "control/startup.h"
 #include "control/thinking.h"
+#include "display/draw.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"
@@ -65,6 +66,8 @@ bool menu_click(Form& f, const std::string& name) {
   if (it == table.end()) return false;
   if (waits(name) && wait_for_search(f, [&f, name] { menu_click(f, name); })) return true;
   it->second(f);
+  // A command may have changed who is 先手 (a game begun, a handicap set).
+  keep_labels_current(f);
   // An option may have redrawn the window while the computer thinks.
   if (computer_thinking(f)) show_thinking(f);
   return true;
