@@ -40,11 +40,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "shogi game in which a move may take the mover's own pieces")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
 HAKURO KAISEN is a shogi (Japanese chess) program in one window. A person
-plays the built-in computer at one of three levels, or another person at the
-same board, with the mouse. Its rules are those of shogi with one twist: a
-board move may capture a piece of the mover's own side, kings included. A
-captured piece, own or enemy, goes unpromoted into the mover's hand, and the
-player whose king is taken loses.
+plays the built-in computer at one of five levels, the two strongest reading
+ahead with a search, or another person at the same board, with the mouse. A
+hint shows the best move the search finds. Its rules are those of shogi with
+one twist: a board move may capture a piece of the mover's own side, kings
+included. A captured piece, own or enemy, goes unpromoted into the mover's
+hand, and the player whose king is taken loses.
 
 Moves are recorded, stepped back and forth, saved and loaded. Handicaps,
 background pictures, move guidance, clocks, sounds and background music round
@@ -58,7 +59,8 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "HAKURO KAISEN developers <developers@hakurokaisen.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the binary cannot show: the plug-in through which Qt opens a window, and the font.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+# What the binary cannot show: the plug-in through which Qt opens a window, the font, and Qt's
+# own texts in Japanese (its file dialog and buttons).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)

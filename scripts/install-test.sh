@@ -22,7 +22,7 @@ for f in games/hakuro lib/games/hakuro/hakuro share/games/hakuro/BGM.wav \
   [ -e "$usr/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 
-export HOME="$work/home" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy
+export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
 launcher="$usr/games/hakuro"
 
@@ -52,5 +52,6 @@ status=$?
 for f in HAKURO将棋1.ini 駒打音.wav 禁止.wav その他.wav BGM.wav; do
   [ -e "$XDG_DATA_HOME/hakuro/$f" ] || { echo "missing in the data folder: $f"; exit 1; }
 done
+[ -e "$XDG_CONFIG_HOME/hakuro/hakuro.conf" ] || { echo "the window kept no settings"; exit 1; }
 [ -z "$(ls -A "$HOME")" ] || { echo "files landed in the home folder: $(ls -A "$HOME")"; exit 1; }
 echo "installed in $usr; started from the launcher in $XDG_DATA_HOME/hakuro, ended on SIGTERM"

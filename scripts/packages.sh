@@ -4,7 +4,8 @@
 # the fuzzers and the package checks.
 set -euo pipefail
 packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont-gothic
-          qt6-tools-dev qt6-l10n-tools)             # lrelease and its CMake package: the English
+          qt6-tools-dev qt6-l10n-tools              # lrelease and its CMake package: the English
+          qt6-translations-l10n)                    # Qt's own dialogs and buttons in Japanese
 if [ "${1-}" = --test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev
              clang-14 libclang-rt-14-dev            # the fuzzers: clang and its runtimes

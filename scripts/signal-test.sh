@@ -2,13 +2,15 @@
 # The program ends on SIGTERM and SIGINT as when its window is closed: at once, with exit status
 # 0, its settings file intact; also while its start-up message box (no sound device) is open.
 # Given the think probe (the real window with level 5 thinking until it is ended), it also times
-# SIGTERM, Esc, 終わり and closing the window during the search.
+# SIGTERM, Esc, 終わり and closing the window during the search, and how soon the process has
+# ended after its window is closed, idle and while the computer thinks.
 set -uo pipefail
 program=$(realpath "$1") rundir=$(realpath "$2") probe=${3:+$(realpath "$3")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$rundir"/*.wav "$work"/
 export QT_QPA_PLATFORM=offscreen
+export XDG_CONFIG_HOME="$work"  # the window's own settings
 
 # Starts the program, sends the signal once it is up, and waits at most ten seconds.
 ends_on() {
@@ -57,8 +59,26 @@ ends_while_thinking() {
   done
 }
 
+# Closing the window ends the process within 0.3 s (it takes some 20 ms: the sound device is left
+# for the process's end to close). The check allows twice that for a loaded machine.
+closes_promptly() {
+  local how=$1 out="$work/close.out"
+  (cd "$work" && SDL_AUDIODRIVER=dummy timeout 10 "$probe" "$how") |
+    while IFS= read -r line; do echo "$(now_ms) $line"; done > "$out"
+  local ended; ended=$(now_ms)
+  local asked; asked=$(awk '$2 == "closing" { print $1 }' "$out")
+  [ -n "$asked" ] || { echo "$how: the window was not closed"; return 1; }
+  local took=$(( ended - asked ))
+  echo "$how: the process ended $took ms after its window was closed"
+  [ "$took" -lt 600 ] || { echo "$how: the process took $took ms to end"; return 1; }
+}
+
 failed=0
-if [ -n "$probe" ]; then ends_while_thinking || failed=1; fi
+if [ -n "$probe" ]; then
+  ends_while_thinking || failed=1
+  closes_promptly idle-close || failed=1
+  closes_promptly close || failed=1
+fi
 ends_on TERM dummy || failed=1
 ends_on INT dummy || failed=1
 ends_on TERM no-such-driver || failed=1

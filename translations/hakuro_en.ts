@@ -603,11 +603,11 @@ Name the file .kifu to save it in UTF-8</translation>
     <message>
         <source>HAKURO KAISEN将棋
 
-Version 1.0</source>
+Version %1</source>
         <translation>HAKURO KAISEN将棋
 Shogi in which a move may capture your own pieces
 
-Version 1.0</translation>
+Version %1</translation>
     </message>
     <message>
         <source>HAKURO KAISEN将棋</source>
@@ -779,6 +779,10 @@ Version 1.0</translation>
     <message>
         <source>BGM</source>
         <translation>Music</translation>
+    </message>
+    <message>
+        <source>座標を先手から見る</source>
+        <translation>Coordinates from Sente&apos;s side</translation>
     </message>
     <message>
         <source>その他</source>

@@ -69,7 +69,7 @@ void KIF_WRITE_Click(Form& f) {
   if (!path) return;
   switch (save_kif(kif_save_path(*path), kif_game_of(g, names))) {
     case KifSave::saved:
-      msg_ok(f, "KIFﾌｧｲﾙを書き込みました", kWriteTitle);
+      f.win.notice("KIFﾌｧｲﾙを書き込みました", kWriteTitle);
       break;
     case KifSave::unencodable:
       refuse(f, "Shift_JISで書けない文字があります\r\r名前を .kifu にするとUTF-8で書き込めます",
@@ -102,13 +102,13 @@ void KIF_READ_Click(Form& f) {
   take_kif_game(g.record, r.game);
   if (!g.record.hirate()) 画面_再描画(f);
   draw_record_headers(f, r.game.title, r.game.top.name, r.game.bottom.name);
-  enter_record_mode(f);
+  enter_record_mode(f, true);
 }
 
 void SFEN_COPY_Click(Form& f) {
   const std::string sfen = sfen_shown(f.g);
   f.win.set_clipboard_text(sfen);
-  msg_ok(f, "局面をｺﾋﾟｰしました\r\r" + sfen, kCopyTitle);
+  f.win.notice("局面をｺﾋﾟｰしました\r\r" + sfen, kCopyTitle);
 }
 
 void SFEN_PASTE_Click(Form& f) {

@@ -13,6 +13,7 @@
 #include "control/resign.h"
 #include "control/startup.h"
 #include "control/thinking.h"
+#include "display/draw.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/panel.h"
@@ -38,7 +39,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
       {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
       {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
-      {"BGM", BGM_Click},           {"VER", VER_Click},
+      {"BGM", BGM_Click},           {"VER", VER_Click},           {"ZAHYO", ZAHYO_Click},
       {"RESIGN", RESIGN_Click},     {"LAST_GAME", LAST_GAME_Click},
   };
   return table;
@@ -66,6 +67,8 @@ bool menu_click(Form& f, const std::string& name) {
   if (it == table.end()) return false;
   if (waits(name) && wait_for_search(f, [&f, name] { menu_click(f, name); })) return true;
   it->second(f);
+  // A command may have changed who is 先手 (a game begun, a handicap set).
+  keep_labels_current(f);
   // An option may have redrawn the window while the computer thinks.
   if (computer_thinking(f)) show_thinking(f);
   return true;

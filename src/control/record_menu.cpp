@@ -177,6 +177,7 @@ void REVERSE_Click(Form& f) {
   play(f, f.snd_komaoto);
   g.teban = -g.teban;
   start_record_here(g, g.teban == g.ue);  // the turned position is a new start
+  keep_labels_current(f);
 }
 
 void KIFU_READ_Click(Form& f) {
@@ -282,9 +283,10 @@ void File1_Click(Form& f, const std::string& name) {
   enter_record_mode(f);
 }
 
-void enter_record_mode(Form& f) {
+void enter_record_mode(Form& f, bool passing) {
   Game& g = f.g;
-  msg_ok(f, " 読み込みました", "棋譜");
+  if (passing) f.win.notice(" 読み込みました", "棋譜");
+  else msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
   if (g.record.ue_sente) {
     g.taikyoku_mode = MODE_COM;
@@ -296,6 +298,7 @@ void enter_record_mode(Form& f) {
     g.teban_gote = g.ue;
   }
   g.teban = g.teban_sente;
+  keep_labels_current(f);
 }
 
 }  // namespace hakuro

@@ -25,8 +25,9 @@ void Dir1_Change(Form& f, const std::string& path);
 void File1_Click(Form& f, const std::string& name);
 void Command1_Click(Form& f);
 
-// A record just loaded is shown: " 読み込みました", then "棋譜を '進 'で進めて下さい"; the side
-// that makes move 1 is to move (the top player as the computer, as in its games).
-void enter_record_mode(Form& f);
+// A record just loaded is shown: " 読み込みました" (a passing notice when `passing`, else a
+// box), then "棋譜を '進 'で進めて下さい"; the side that makes move 1 is to move (the top player
+// as the computer, as in its games).
+void enter_record_mode(Form& f, bool passing = false);
 
 }  // namespace hakuro

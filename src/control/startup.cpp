@@ -69,12 +69,14 @@ void start_against_computer(Form& f, bool human_first) {
     g.ue = human_first ? g.teban_gote : g.teban_sente;
     g.teban = g.teban_sente;
     note_first_mover(g);
+    keep_labels_current(f);
     if (human_first) humans_turn(f, " ");
     else com_ban(f);
   } else if (g.teban == g.sita) {
     if (human_first) {  // the human becomes 先手, whichever it was
       g.sita = g.teban = g.teban_sente;
       g.ue = g.teban_gote;
+      keep_labels_current(f);
     }
     humans_turn(f, "対局");
   } else if (g.teban == g.ue) {

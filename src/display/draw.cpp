@@ -2,6 +2,7 @@
 
 #include "display/clock_text.h"
 #include "display/text.h"
+#include "record/move_list.h"
 
 namespace hakuro {
 
@@ -58,13 +59,24 @@ void 描画_敵持盤(Form& f) {
 }
 
 void 描画_桝_数値(Form& f) {
+  const bool turned = f.g.look.labels_turned = names_from_top(f.g);
   for (int i = 1; i <= 9; ++i) {
     描画_絵(f, f.g.look.haikei, i, 0);
-    shadowed_number(f, i + 0.1, 0.4, 10 - i, IRO_KIIRO, 0, 16);
+    shadowed_number(f, i + 0.1, 0.4, turned ? i : 10 - i, IRO_KIIRO, 0, 16);
     描画_絵(f, f.g.look.haikei, 10, i);
-    shadowed_number(f, 10.1, i + 0.3, i, IRO_KIIRO, 1, 12);
+    shadowed_number(f, 10.1, i + 0.3, turned ? 10 - i : i, IRO_KIIRO, 1, 12);
     描画_桝輪郭(f, f.g.look.haikei_iro, 9, i);
   }
+}
+
+bool names_from_top(const Game& g) {
+  return g.look.options.zahyo && g.teban != TEBAN_NASI && game_sides(g).sente_top;
+}
+
+bool keep_labels_current(Form& f) {
+  if (names_from_top(f.g) == f.g.look.labels_turned) return false;
+  描画_桝_数値(f);
+  return true;
 }
 
 void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured) {

@@ -18,9 +18,16 @@ void 描画_盤(Form& f);
 void 描画_自持盤(Form& f);
 // 描画_敵持盤 "draw enemy hand": the top player's hand left of the board, with its counts.
 void 描画_敵持盤(Form& f);
-// 描画_桝_数値 "draw square numbers": the column numbers above the board, the row numerals
-// right of it.
+// 描画_桝_数値 "draw square numbers": the file numbers above the board, the rank numerals
+// right of it, named as names_from_top says.
 void 描画_桝_数値(Form& f);
+// Whether the window names squares from the top player's side (files 1 to 9 from the left,
+// ranks 九 to 一 from the top): with 座標を先手から見る on, once a game has begun whose 先手, as
+// the move list names it, is the top player. Otherwise squares are named from the bottom.
+bool names_from_top(const Game& g);
+// The labels drawn again when they no longer name squares as names_from_top says; true when
+// they were.
+bool keep_labels_current(Form& f);
 // Draws a move made on the board: the hands after a capture, the source emptied, the hand it
 // came from, and the piece on its destination.
 void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured);

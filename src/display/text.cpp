@@ -129,9 +129,11 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 }
 
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour) {
+  keep_labels_current(f);
   消去_移動結果(f, side);
-  const std::string F = 文字列変換(10 - to_x), R = 文字列変換(KANSUJI + to_y),
-                    P = 文字列変換(piece);
+  const bool turned = names_from_top(f.g);
+  const std::string F = 文字列変換(turned ? to_x : 10 - to_x),
+                    R = 文字列変換(KANSUJI + (turned ? 10 - to_y : to_y)), P = 文字列変換(piece);
   auto show = [&](double x, double y, const std::string& text) {
     shadowed(x, y, colour, [&](double px, double py, int c) { 描画_移動駒種類(f, px, py, text, c); });
   };
@@ -146,6 +148,19 @@ void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int c
     show(13.4, 3.4, F);
     show(13.8, 3.4, R);
     show(14.4, 3.4, P);
+  }
+}
+
+void redraw_last_moves(Form& f) {
+  const Game& g = f.g;
+  bool top_shown = false, bottom_shown = false;
+  for (int n = g.record.kifu_tesu; n >= 1 && !(top_shown && bottom_shown); --n) {
+    const KifuMove& m = g.record.move(n);
+    bool& shown = is_top(m.ato_koma) ? top_shown : bottom_shown;
+    if (shown) continue;
+    描画_移動結果(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
+                 g.look.moji_iro);
+    shown = true;
   }
 }
 

@@ -36,6 +36,8 @@ void 描画_移動駒種類(Form& f, double x, double y, const std::string& text
 // 描画_移動結果 "draw the move's result": the side's last move (column, row, piece) beside its
 // hand, replacing the one shown.
 void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour);
+// The last move of each player up to the move shown, drawn again as 描画_移動結果 draws it.
+void redraw_last_moves(Form& f);
 // 消去_移動結果 "erase the move's result": the side's last move painted over.
 void 消去_移動結果(Form& f, int side);
 // 描画_手数 "draw move number": n and 手目 right of the board, in white.

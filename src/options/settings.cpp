@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "display/draw.h"
+#include "display/text.h"
 #include "options/sound.h"
 #include "platform/text_file.h"
 
@@ -94,6 +95,7 @@ void show_option_checks(Form& f) {
   f.win.set_checked("SIDOU", o.sidou);
   f.win.set_checked("KEIKA", o.keika);
   f.win.set_checked("BGM", o.bgm);
+  f.win.set_checked("ZAHYO", o.zahyo);
 }
 
 bool set_option(Form& f, const std::string& item, bool on) {
@@ -104,6 +106,8 @@ bool set_option(Form& f, const std::string& item, bool on) {
     o.keika = on;
   } else if (item == "BGM") {
     o.bgm = on;
+  } else if (item == "ZAHYO") {
+    o.zahyo = on;
   } else {
     const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
                                 [&](const Background& b) { return item == b.item; });
@@ -178,9 +182,16 @@ void BGM_Click(Form& f) {
   書込_環境設定ファイル(f);
 }
 
+void ZAHYO_Click(Form& f) {
+  f.g.look.options.zahyo = !f.g.look.options.zahyo;
+  show_option_checks(f);
+  // The last moves beside the board are named again as the labels now name squares.
+  if (keep_labels_current(f)) redraw_last_moves(f);
+}
+
 void VER_Click(Form& f) {
   play(f, f.snd_sonota);
-  msg_ok(f, "HAKURO KAISEN将棋\r\rVersion 1.0", "その他");
+  msg_ok(f, "HAKURO KAISEN将棋\r\rVersion " HAKURO_VERSION, "その他");
 }
 
 }  // namespace hakuro

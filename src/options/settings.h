@@ -15,7 +15,7 @@ void 書込_環境設定ファイル(Form& f);
 // チェック設定 "set the check": the background option `id` chosen (none for an id that names no
 // background), its item checked and the other four unchecked.
 void チェック設定(Form& f, int id);
-// The menu's check marks of the eight option items, set from the options.
+// The menu's check marks of the nine option items, set from the options.
 void show_option_checks(Form& f);
 // Sets the option behind a menu item, as a choice made before would have left it: its check
 // mark follows, and nothing is drawn, sounded or written. False when the item is no option.
@@ -33,5 +33,9 @@ void RENGA_Click(Form& f);
 void SIDOU_Click(Form& f);
 void BGM_Click(Form& f);
 void VER_Click(Form& f);
+// ZAHYO (座標を先手から見る): the squares beside the board named from 先手's side or from the
+// bottom player's; the labels and the last moves are drawn again where that changes them. It is
+// not written to the settings file.
+void ZAHYO_Click(Form& f);
 
 }  // namespace hakuro

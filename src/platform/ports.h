@@ -45,6 +45,11 @@ class Window {
   virtual ~Window() = default;
   virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                              Icon icon = Icon::None) = 0;
+  // A passing notice (a file written, a position copied): the window may show it for a few
+  // seconds where it does not interrupt; by default it is a message box with an OK button.
+  virtual void notice(const std::string& text, const std::string& title) {
+    message_box(text, title, Buttons::Ok);
+  }
   // Menu check marks, by item name (LEVEL3, SIDOU, ...), set from the game record; the program
   // never reads them back.
   virtual void set_checked(const std::string& item, bool on) = 0;

@@ -10,6 +10,7 @@
 #include "qt/main_window.h"
 #include "qt/signals.h"
 #include "qt/startup_timing.h"
+#include "qt/window_settings.h"
 #include "sound/sdl_sound_library.h"
 
 int main(int argc, char** argv) {
@@ -19,8 +20,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   std::string warnings;
   const hakuro::Language language =
-      hakuro::choose_language(line.language, [](const char* name) { return std::getenv(name); },
-                              &warnings);
+      hakuro::start_language(line.language, [](const char* name) { return std::getenv(name); },
+                             &warnings);
   std::cerr << warnings;
   // Without its translation the window stays Japanese, as it always was.
   if (!hakuro::use_language(language)) std::cerr << "hakuro: the English texts are missing\n";
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   hakuro::MainWindow window(sound);
   hakuro::end_on_signals(window);
   if (!window.load()) return 0;
+  window.remember_between_starts();
   window.show();
   return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTime>
 
 #include "control/last_game.h"
@@ -30,6 +31,7 @@
 #include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
+#include "qt/window_settings.h"
 
 namespace hakuro {
 
@@ -39,6 +41,7 @@ constexpr int kTwipsPerPixel = view::kTwipsPerPixel;
 constexpr int kMaximisedTop = -60;
 // Frame, caption and borders of a window whose frame is not known yet.
 constexpr int kFrameWidth = 8, kFrameHeight = 31;
+constexpr int kNoticeMilliseconds = 5000;
 
 QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -73,6 +76,11 @@ bool MainWindow::load() {
   // Once the window is up, an unfinished last game is offered.
   QTimer::singleShot(0, this, [this] { run([this] { offer_last_game(form_); }); });
   return !ended();
+}
+
+void MainWindow::remember_between_starts() {
+  remembers_ = true;
+  restore_window(*this);
 }
 
 void MainWindow::mouse_down(int button, int shift, double X, double Y) {
@@ -176,6 +184,7 @@ void MainWindow::build_menus() {
   add_item(option, "移動指導", "SIDOU")->setCheckable(true);
   add_item(option, "経過時間", "KEIKA")->setCheckable(true);
   add_item(option, "BGM", "BGM")->setCheckable(true);
+  add_item(option, "座標を先手から見る", "ZAHYO")->setCheckable(true);
 
   add_item(bar, "その他", "VER");
 }
@@ -185,6 +194,12 @@ Answer MainWindow::message_box(const std::string& text, const std::string& title
   if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   refresh_panels();
   return ask(core_text(text, buttons == Buttons::YesNo), core_text(title), buttons, icon);
+}
+
+void MainWindow::notice(const std::string& text, const std::string& title) {
+  if (signalled_) return;
+  const QStringList lines = core_text(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  statusBar()->showMessage(lines.join(QStringLiteral("  ")).trimmed(), kNoticeMilliseconds);
 }
 
 Answer MainWindow::ask(const QString& text, const QString& title, Buttons buttons, Icon icon) {
@@ -314,8 +329,12 @@ void MainWindow::closeEvent(QCloseEvent* e) {
   closing_ = true;
   if (!ended()) run([this] { Form_Unload(form_); });
   closing_ = false;
-  if (ended()) e->accept();
-  else e->ignore();
+  if (!ended()) {
+    e->ignore();
+    return;
+  }
+  if (remembers_) keep_window(*this);
+  e->accept();
 }
 
 }  // namespace hakuro

@@ -31,6 +31,9 @@ class MainWindow : public QMainWindow, public Window {
 
   // Start-up (Form_Load); false when it ended the program.
   bool load();
+  // The loaded window made as it was when it last closed (window_settings.h), and kept again
+  // when it closes.
+  void remember_between_starts();
   // The program has ended; the window closes.
   bool ended() const { return form_.ended; }
   // A search's result has come back and waits for the event in progress to end.
@@ -51,6 +54,8 @@ class MainWindow : public QMainWindow, public Window {
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons,
                      Icon icon) override;
+  // Shown in the status bar for a few seconds, in place of whose turn it is.
+  void notice(const std::string& text, const std::string& title) override;
   void set_checked(const std::string& item, bool on) override;
   // The check mark as the program last set it.
   bool checked(const std::string& item) const;
@@ -106,6 +111,7 @@ class MainWindow : public QMainWindow, public Window {
   bool busy_ = false;
   bool closing_ = false;
   bool signalled_ = false;
+  bool remembers_ = false;
 };
 
 }  // namespace hakuro

@@ -72,16 +72,21 @@ std::int32_t dsInitialize(std::int32_t) {
   return kLibrary;
 }
 
-std::int32_t dsTerminate(std::int32_t library) {
+std::int32_t dsAbandon(std::int32_t library) {
   Library& l = lib();
   if (library != kLibrary || !l.open) return 0;
   Mix_HaltChannel(-1);
   for (auto& [handle, b] : l.buffers) Mix_FreeChunk(b.chunk);
   l.buffers.clear();
   l.channels = 0;
+  l.open = false;
+  return 1;
+}
+
+std::int32_t dsTerminate(std::int32_t library) {
+  if (dsAbandon(library) == 0) return 0;
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  l.open = false;
   return 1;
 }
 

@@ -1,4 +1,6 @@
-// The window's sound library: the program's calls passed straight to ours.
+// The window's sound library: the program's calls passed straight to ours. The program
+// terminates it only as it ends, and then leaves the device for the process's end to close, so
+// that the window closes without waiting for the sound system.
 #pragma once
 
 #include "platform/ports.h"
@@ -9,7 +11,7 @@ namespace hakuro {
 class SdlSoundLibrary : public SoundLibrary {
  public:
   std::int32_t dsInitialize(std::int32_t window) override { return ::dsInitialize(window); }
-  std::int32_t dsTerminate(std::int32_t library) override { return ::dsTerminate(library); }
+  std::int32_t dsTerminate(std::int32_t library) override { return ::dsAbandon(library); }
   std::int32_t dsCreateDSB(std::int32_t library, const unsigned char* data, std::size_t size,
                            std::int32_t count) override {
     return ::dsCreateDSB(library, data, size, count);

@@ -171,6 +171,9 @@ struct Options {
   bool sidou = false;  // 移動指導: move guidance
   bool keika = false;  // 経過時間: the players' times shown
   bool bgm = false;    // BGM: the music
+  // 座標を先手から見る: the squares beside the board named from 先手's side, as the move list
+  // names them, also when 先手 is the top player. The window keeps it, not the settings file.
+  bool zahyo = true;
 };
 
 // The options, and the background, the move guidance and the colours they give the window.
@@ -183,6 +186,7 @@ struct Appearance {
   // last moves.
   int haikei_iro = IRO_MIDORI, masu_iro = IRO_MIDORI, sidou_iro = IRO_MIDORI,
       moji_iro = IRO_SHIRO;
+  bool labels_turned = false;  // the coordinate labels drawn read from the top player's side
 };
 
 // Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the

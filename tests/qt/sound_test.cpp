@@ -47,6 +47,20 @@ TEST(SoundLibrary, LoadsOurWavesAndRefusesAnythingElse) {
   EXPECT_EQ(dsPlay(buffers[1]), 0);  // everything went with the library
 }
 
+// At the program's end the window silences and frees everything without waiting for the device.
+TEST(SoundLibrary, AbandoningItAtTheEndStopsAndFreesEverything) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  const std::int32_t lib = dsInitialize(1);
+  ASSERT_NE(lib, 0);
+  const std::vector<unsigned char> bytes = read_all("BGM.wav");
+  const std::int32_t bgm = dsCreateDSB(lib, bytes.data(), bytes.size(), 1);
+  ASSERT_NE(dsPlayLooping(bgm), 0);
+  EXPECT_NE(dsAbandon(lib), 0);
+  EXPECT_EQ(dsStop(bgm), 0);
+  EXPECT_EQ(dsCreateDSB(lib, bytes.data(), bytes.size(), 1), 0);
+  EXPECT_EQ(dsAbandon(lib), 0);
+}
+
 }  // namespace
 
 }  // namespace hakuro

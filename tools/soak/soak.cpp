@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "display/draw.h"
 #include "engine/search.h"
 #include "format.h"
 #include "platform/text_file.h"
@@ -139,6 +140,7 @@ std::optional<std::string> broken(const Game& g) {
   }
   if (sita != g.pos.mochi_sita_su || ue != g.pos.mochi_ue_su) return "a hand total off its counts";
   if (kings > 2) return "more than two kings";
+  if (g.look.labels_turned != names_from_top(g)) return "the labels name squares from the other side";
   // Kings never enter a hand: every other piece is on the board or in a hand, as many as at the
   // start.
   int expected = 0;
@@ -307,7 +309,7 @@ const char* const kMenus[] = {
     "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "HINT", "HINT",
     "REPLAY", "AFTER", "CANCEL",
     "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
-    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
+    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "ZAHYO", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
     "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",
     "LAST_GAME"};
 const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",

@@ -23,6 +23,7 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙの%1行目: %2"),  // %2 a sentence translated itself
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙが大きすぎます(%1MBまで)"),
     QT_TRANSLATE_NOOP("core", "局面をｺﾋﾟｰしました\n\n%1"),
+    QT_TRANSLATE_NOOP("core", "HAKURO KAISEN将棋\n\nVersion %1"),
 };
 
 const QRegularExpression& placeholder() {

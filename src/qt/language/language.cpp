@@ -1,6 +1,7 @@
 #include "qt/language/language.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "qt/language/core_texts.h"
@@ -20,6 +21,25 @@ Language locale_language(const Getenv& getenv) {
                                                                            : Language::english;
   }
   return Language::english;
+}
+
+// Qt's own texts (the file dialog, the standard buttons) in Japanese, from Qt's translations
+// (Debian's qt6-translations-l10n); without them they stay English.
+void use_qt_japanese(bool on) {
+  static QTranslator* qt = nullptr;
+  if (!on) {
+    if (qt) QCoreApplication::removeTranslator(qt);
+    return;
+  }
+  if (!qt) {
+    qt = new QTranslator(QCoreApplication::instance());
+    if (!qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      delete qt;
+      qt = nullptr;
+      return;
+    }
+  }
+  QCoreApplication::installTranslator(qt);
 }
 
 }  // namespace
@@ -44,6 +64,7 @@ Language choose_language(std::optional<Language> option, const Getenv& getenv,
 
 bool use_language(Language language) {
   static QTranslator* english = nullptr;
+  use_qt_japanese(language == Language::japanese);
   if (language == Language::japanese) {
     if (english) QCoreApplication::removeTranslator(english);
     set_core_translator(nullptr);

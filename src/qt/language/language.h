@@ -25,7 +25,8 @@ Language choose_language(std::optional<Language> option, const Getenv& getenv,
                          std::string* warnings = nullptr);
 
 // Makes the window's texts `language` from now on: English installs the translator (from the
-// program's resources), Japanese removes it. False when the translation could not be loaded;
+// program's resources), Japanese removes it and gives Qt's own dialogs and buttons Qt's
+// Japanese translation where it is installed. False when the translation could not be loaded;
 // the texts then stay Japanese.
 bool use_language(Language language);
 
