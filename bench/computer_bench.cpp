@@ -48,7 +48,7 @@ Game turn_position(const TurnPosition& t) {
   g.ue = 1;
   g.teban = g.ue;
   g.level = 3;
-  勢力調査(g);
+  survey_influence(g);
   return g;
 }
 
@@ -58,7 +58,7 @@ double survey_seconds(Game g) {
   constexpr int n = 20000;
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < n; ++i) {
-    勢力調査(g);
+    survey_influence(g);
     benchmark::DoNotOptimize(g.survey.seiryoku_sita);
   }
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / n;

@@ -13,7 +13,7 @@ using bench::position;
 void BM_Survey(benchmark::State& state) {
   Game g = position(kPositions[static_cast<std::size_t>(state.range(0))]);
   for (auto _ : state) {
-    勢力調査(g);
+    survey_influence(g);
     benchmark::DoNotOptimize(g.survey.seiryoku_sita);
     benchmark::ClobberMemory();
   }

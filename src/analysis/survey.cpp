@@ -40,10 +40,10 @@ void line_of(Game& g, int code, int x, int y, int dx, int dy) {
 
 // A rook's four lines, in the order down, up, right, left.
 void rook_lines(Game& g, int code, int x, int y) {
-  勢力確定下直進(g, code, x, y);
-  勢力確定上直進(g, code, x, y);
-  勢力確定右直進(g, code, x, y);
-  勢力確定左直進(g, code, x, y);
+  influence_line_down(g, code, x, y);
+  influence_line_up(g, code, x, y);
+  influence_line_right(g, code, x, y);
+  influence_line_left(g, code, x, y);
 }
 
 // The bottom player's piece c on (x, y); every bearing gets the full bottom record.
@@ -53,7 +53,7 @@ void bottom_piece(Game& g, int c, int x, int y) {
   };
   switch (c) {
     case -HU: bearing::steps(PAWN_BOTTOM, x, y, bear(c)); break;
-    case -KYOU: 勢力確定上直進(g, c, x, y); break;
+    case -KYOU: influence_line_up(g, c, x, y); break;
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
         bearing::bottom<true>(g, c, x, y, tx, ty);
@@ -65,11 +65,11 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -HU_NARI:
     case -KYOU_NARI:
     case -KEI_NARI:
-    case -GIN_NARI: 勢力確定自金(g, c, x, y); break;
-    case -KAKU: 勢力確定自角(g, x, y); break;
+    case -GIN_NARI: influence_bottom_gold(g, c, x, y); break;
+    case -KAKU: influence_bottom_bishop(g, x, y); break;
     case -KAKU_NARI:
       bearing::steps(CROSS, x, y, bear(c));
-      勢力確定自角(g, x, y);
+      influence_bottom_bishop(g, x, y);
       break;
     case -SYA: rook_lines(g, c, x, y); break;
     case -SYA_NARI:
@@ -93,7 +93,7 @@ void top_piece(Game& g, int c, int x, int y) {
     case HU:
       steps(PAWN_TOP, x, y, [&](int tx, int ty) { top<TOP_PAWN>(g, c, x, y, tx, ty); });
       break;
-    case KYOU: 勢力確定下直進(g, c, x, y); break;
+    case KYOU: influence_line_down(g, c, x, y); break;
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
         top<TOP_MINOR>(g, c, x, y, tx, ty);
@@ -107,11 +107,11 @@ void top_piece(Game& g, int c, int x, int y) {
     case HU_NARI:
     case KYOU_NARI:
     case KEI_NARI:
-    case GIN_NARI: 勢力確定敵金(g, x, y); break;
-    case KAKU: 勢力確定敵角(g, c, x, y); break;
+    case GIN_NARI: influence_top_gold(g, x, y); break;
+    case KAKU: influence_top_bishop(g, c, x, y); break;
     case KAKU_NARI:
       steps(CROSS, x, y, [&](int tx, int ty) { top<TOP_HORSE_STEP>(g, c, x, y, tx, ty); });
-      勢力確定敵角(g, c, x, y);
+      influence_top_bishop(g, c, x, y);
       break;
     case SYA: rook_lines(g, c, x, y); break;
     case SYA_NARI:
@@ -130,18 +130,18 @@ void top_piece(Game& g, int c, int x, int y) {
 }  // namespace
 
 // The lines, golds and bishops the survey below is built of, for either player.
-void 勢力確定上直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, -1); }
-void 勢力確定下直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, 1); }
-void 勢力確定右直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, 1, 0); }
-void 勢力確定左直進(Game& g, int code, int x, int y) { line_of(g, code, x, y, -1, 0); }
+void influence_line_up(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, -1); }
+void influence_line_down(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, 1); }
+void influence_line_right(Game& g, int code, int x, int y) { line_of(g, code, x, y, 1, 0); }
+void influence_line_left(Game& g, int code, int x, int y) { line_of(g, code, x, y, -1, 0); }
 
-void 勢力確定自金(Game& g, int code, int x, int y) { bearing::gold_bottom(g, code, x, y); }
-void 勢力確定敵金(Game& g, int x, int y) { bearing::gold_top(g, x, y); }
+void influence_bottom_gold(Game& g, int code, int x, int y) { bearing::gold_bottom(g, code, x, y); }
+void influence_top_gold(Game& g, int x, int y) { bearing::gold_top(g, x, y); }
 
-void 勢力確定自角(Game& g, int x, int y) { bearing::diagonals<false>(g, -KAKU, x, y); }
-void 勢力確定敵角(Game& g, int code, int x, int y) { bearing::diagonals<true>(g, code, x, y); }
+void influence_bottom_bishop(Game& g, int x, int y) { bearing::diagonals<false>(g, -KAKU, x, y); }
+void influence_top_bishop(Game& g, int code, int x, int y) { bearing::diagonals<true>(g, code, x, y); }
 
-void 勢力調査(Game& g) {
+void survey_influence(Game& g) {
   reset(g.survey);
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {

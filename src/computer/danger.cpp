@@ -46,11 +46,11 @@ struct Scan {
       }
       if (U == 0 && Y < 4) {
         r -= 1;
-        if (調査_自守駒MAN_直進駒(g, X, Y) == OK) r -= points(10);
+        if (human_straight_guard(g, X, Y) == OK) r -= points(10);
       }
       if (Y < 4 && v.ban(X, Y + 1) == -HU && S >= U) {
         r -= points(30);
-        if (調査_自守駒MAN_直進駒(g, X, Y + 1) == OK) r -= points(70);
+        if (human_straight_guard(g, X, Y + 1) == OK) r -= points(70);
       }
     }
     if (holds_lance) lance_skewer(X, Y, S, U);
@@ -107,7 +107,7 @@ struct Scan {
     if (attacker_free && t > a) r += points(a - t);
     if (U > 0 && attacker_free) {
       if (S > U && v.mamori_koma_ue(X, Y) >= a) r -= points(t);
-      if (Y <= 3 && U == S && v.ban(X, Y + 1) != KARA && 調査_自守駒MAN_直進駒(g, X, Y + 1) == OK)
+      if (Y <= 3 && U == S && v.ban(X, Y + 1) != KARA && human_straight_guard(g, X, Y + 1) == OK)
         r -= points(t + std::abs(v.kogeki_koma_sita(X, Y + 1)));
     }
     if (U == 0) {
@@ -135,7 +135,7 @@ struct Scan {
       r -= points(1);
     }
     const bool target = S == 0 || (X == g.pos.ou_sita_x && Y == g.pos.ou_sita_y);
-    if (destination_safe && target && 移動チェック(g.pos, tx, ty, X, Y, piece) == OK) {
+    if (destination_safe && target && may_move(g.pos, tx, ty, X, Y, piece) == OK) {
       r += 1;
       ++forks;
       least_fork = std::min(least_fork, std::abs(t));
@@ -145,7 +145,7 @@ struct Scan {
 
 }  // namespace
 
-Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y) {
+Score evaluate_computer_dangers(Game& g, int piece, int to_x, int to_y) {
   Scan s{g, Look{g}, piece, to_x, to_y};
   s.count_crowds();
   for (int X = 1; X <= MASU_SU; ++X)
@@ -160,22 +160,22 @@ Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y) {
   return s.r;
 }
 
-Score 盤評価_自角注意_COM(Game& g, int to_x, int to_y, int piece) {
+Score evaluate_bishop_fork(Game& g, int to_x, int to_y, int piece) {
   const Position& p = g.pos;
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
       if (g.com.kaku_nerai_ue[X][Y] != 1) continue;
-      if (移動チェック(p, to_x, to_y, X, Y, -KAKU) != OK &&
-          移動チェック(p, to_x, to_y, X, Y, -KAKU_NARI) != OK)
+      if (may_move(p, to_x, to_y, X, Y, -KAKU) != OK &&
+          may_move(p, to_x, to_y, X, Y, -KAKU_NARI) != OK)
         continue;
       // Only the first such square is looked at.
       for (int x = 1; x <= MASU_SU; ++x)
         for (int y = 1; y <= MASU_SU; ++y) {
           const int c = p.ban[x][y];
-          if ((c == -KAKU || c == -KAKU_NARI) && 移動チェック(p, x, y, X, Y, c) == OK)
+          if ((c == -KAKU || c == -KAKU_NARI) && may_move(p, x, y, X, Y, c) == OK)
             return points(piece);
         }
-      if (p.mochi_sita[6] > 0 && 移動チェック(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
+      if (p.mochi_sita[6] > 0 && may_move(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
         return points(piece);
       return 0;
     }

@@ -23,7 +23,7 @@ Score basic_terms(Game& g, int captured, int piece, int from_x, int to_x, int to
   if (captured == -OU) return TAKES_KING;
   Score r = 0;
   if (U[hx][hy] > 0) {
-    if (詰めかMAN(g) == OK) return piece == HU ? LOSES : MATES;
+    if (human_mated(g) == OK) return piece == HU ? LOSES : MATES;
     if (s.kogeki_koma_sita[to_x][to_y] == -OU && U[to_x][to_y] > 0) r += points(100);
     const bool diagonal_neighbour = to_x != hx && to_y != hy && std::abs(to_x - hx) < 2 &&
                                     std::abs(to_y - hy) < 2;
@@ -34,7 +34,7 @@ Score basic_terms(Game& g, int captured, int piece, int from_x, int to_x, int to
   }
   if (from_x < 0) r -= points(5);
   else if (piece > g.com.ugoku_koma) r += points(10);
-  r += 盤評価_COM危険座標(g, piece, to_x, to_y);
+  r += evaluate_computer_dangers(g, piece, to_x, to_y);
   done = false;
   return r;
 }
@@ -58,7 +58,7 @@ Score pinned_attacker(const Game& g, int from_x, int to_x, int to_y) {
   if (!((ax == hx && to_x != hx) || (ay == hy && to_y != hy) ||
         ((to_x == hx || to_y == hy) && ax != hx && ay != hy)))
     return 0;
-  if (移動チェック(p, to_x, to_y, ax, ay, g.com.ugoku_koma) != OK) return 0;
+  if (may_move(p, to_x, to_y, ax, ay, g.com.ugoku_koma) != OK) return 0;
   if (from_x >= 0 && p.ban[g.com.kogeki_x_ue_mae[ax][ay]][g.com.kogeki_y_ue_mae[ax][ay]] == KARA)
     return 0;
   return points(std::abs(p.ban[ax][ay]));
@@ -75,10 +75,10 @@ Score destination_safety(Game& g, int piece, int from_x, int to_x, int to_y) {
   Score r = 0;
   if (S[to_x][to_y] == 0) {
     if (piece != KAKU && piece != KAKU_NARI && piece != OU && piece != HU)
-      r -= 盤評価_自角注意_COM(g, to_x, to_y, piece);
+      r -= evaluate_bishop_fork(g, to_x, to_y, piece);
     if ((piece >= KAKU && piece <= SYA_NARI) || piece == KYOU ||
         (std::abs(hx - to_x) < 3 && std::abs(hy - to_y) < 3)) {
-      const int n = 調査_自王逃道(g);
+      const int n = human_king_escapes(g);
       if (g.com.nigemichi_su > n) r += points(g.com.nigemichi_su - n);
     }
     return r;
@@ -114,7 +114,7 @@ Score capture(const Game& g, int captured, int piece, int from_x, int from_y, in
     return piece < std::abs(g.survey.kogeki_koma_sita[to_x][to_y]) ? value : 0;
   if (S[to_x][to_y] > 0)
     return g.com.seiryoku_sita_mae[from_x][from_y] > 0 &&
-                   調査_移動可場所数(g, from_x, from_y, piece) == 0
+                   safe_move_count(g, from_x, from_y, piece) == 0
                ? value
                : 0;
   const bool promoted_minor = captured == -HU_NARI || captured == -KYOU_NARI || captured == -KEI_NARI;
@@ -123,7 +123,7 @@ Score capture(const Game& g, int captured, int piece, int from_x, int from_y, in
 
 }  // namespace
 
-Score 盤評価(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
+Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
   bool done = false;
   Score r = basic_terms(g, captured, piece, from_x, to_x, to_y, done);
   if (done || g.level <= 1) return r;

@@ -10,7 +10,7 @@ namespace hakuro {
 // candidate move, for the computer. The survey describes that position; com.ugoku_koma and
 // com.ou_kyori describe the candidate. `captured` is what stood on the destination, `piece` what
 // stands there now; a drop has from_x -1 and its kind index as from_y.
-Score 盤評価(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y);
+Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y);
 
 // The third level's terms for the kind of `piece`, continuing `score`; the final score.
 Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y,
@@ -18,9 +18,9 @@ Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int 
 
 // 盤評価_COM危険座標 "evaluate the computer's danger squares": dangers to the computer's position
 // and chances it has made, over the whole board.
-Score 盤評価_COM危険座標(Game& g, int piece, int to_x, int to_y);
+Score evaluate_computer_dangers(Game& g, int piece, int to_x, int to_y);
 // 盤評価_自角注意_COM "evaluate the computer's caution against the human's bishop": the moved
 // piece's value when a human bishop could fork it with the computer's king, else 0.
-Score 盤評価_自角注意_COM(Game& g, int to_x, int to_y, int piece);
+Score evaluate_bishop_fork(Game& g, int to_x, int to_y, int piece);
 
 }  // namespace hakuro

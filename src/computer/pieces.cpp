@@ -34,13 +34,13 @@ struct Terms {
   }
 
   Score pawn() {
-    if (v.mochi_ue(2) > 0) r += points(調査_香狙い(g, tx, ty));
-    if (v.mochi_ue(3) > 0) r += points(調査_桂狙い(g, tx, ty));
+    if (v.mochi_ue(2) > 0) r += points(lance_aim(g, tx, ty));
+    if (v.mochi_ue(3) > 0) r += points(knight_aim(g, tx, ty));
     if (ty < 9) {
       const int ahead = v.ban(tx, ty + 1);
       if (ahead == KIN) r += 5;
       else if (ahead == SYA) r -= points(1);
-      if (ahead < -HU && 調査_移動可場所数(g, tx, ty + 1, ahead) == 0) r += points(-ahead);
+      if (ahead < -HU && safe_move_count(g, tx, ty + 1, ahead) == 0) r += points(-ahead);
     }
     if (U() > 0 && tx > 1 && tx < 9 && (v.ban(tx + 1, ty) == SYA || v.ban(tx - 1, ty) == SYA))
       r -= points(1);
@@ -107,7 +107,7 @@ struct Terms {
   }
 
   Score lance() {
-    if (v.mochi_ue(3) > 0) r += points(調査_桂狙い(g, tx, ty));
+    if (v.mochi_ue(3) > 0) r += points(knight_aim(g, tx, ty));
     if (fx >= 0) return captured == KARA ? r - 9 : r;
     if (ty >= 8) return r;
     if (v.mochi_sita(1) > 0 && v.S(tx, ty + 1) > 0 && S() == 0) r -= points(10);
@@ -115,7 +115,7 @@ struct Terms {
       for (int y = ty + 2; y <= MASU_SU; ++y) {
         const int c = v.ban(tx, y);
         if (c == KARA) continue;
-        if (移動チェック(g.pos, tx, ty + 1, tx, y, KYOU) == OK && c < -KYOU) return r + points(-c);
+        if (may_move(g.pos, tx, ty + 1, tx, y, KYOU) == OK && c < -KYOU) return r + points(-c);
         break;
       }
     }
@@ -157,7 +157,7 @@ struct Terms {
   }
 
   Score bishop() {
-    r += points(調査_周辺状況(g, tx, ty));
+    r += points(surroundings(g, tx, ty));
     if (ty < 9) {
       if (ty == 3) {
         if (tx == 9 && v.ban(9, 4) == HU && v.ban(9, 6) == -HU && v.ban(9, 9) == -KYOU)
@@ -165,7 +165,7 @@ struct Terms {
         if (tx == 7 && v.ban(8, 5) == -HU && v.mamori_koma_sita(8, 5) == -SYA) r += points(9);
       }
       if (v.S(tx, ty + 1) > 0) {
-        if (調査_移動可場所数(g, tx, ty, KAKU) == 0) r -= points(100);
+        if (safe_move_count(g, tx, ty, KAKU) == 0) r -= points(100);
         if (ty < 8 && v.ban(tx, ty + 2) == -HU) r -= points(1);
       }
     }
@@ -180,7 +180,7 @@ struct Terms {
   }
 
   Score rook() {
-    r += points(調査_周辺状況(g, tx, ty));
+    r += points(surroundings(g, tx, ty));
     if (fx < 0) {
       if (ty == 9 && v.ban(tx, 8) == -GIN && tx > 1 && tx < 9 &&
           ((v.ban(tx - 1, 9) != KARA && v.ban(tx + 1, 8) == -KIN) ||
@@ -202,14 +202,14 @@ struct Terms {
       if (v.S(fx, fy) == 0 && fx == 2 && fy == 2 && is(2, 3)) r -= points(1);
     }
     if (safe_or_only_the_king()) {
-      if (調査_移動可場所数(g, tx, ty, SYA) <= 1) return r - points(35);
+      if (safe_move_count(g, tx, ty, SYA) <= 1) return r - points(35);
       if (near_king_line()) return r + points(100);
     }
     return r;
   }
 
   Score dragon() {
-    r += points(調査_周辺状況(g, tx, ty));
+    r += points(surroundings(g, tx, ty));
     if (v.ban(tx, ty - 1) == -GIN && tx > 1 && tx < 9 &&
         ((v.ban(tx - 1, ty) != KARA && v.ban(tx + 1, ty - 1) == -KIN) ||
          (v.ban(tx + 1, ty) != KARA && v.ban(tx - 1, ty - 1) == -KIN)))
@@ -229,7 +229,7 @@ struct Terms {
   Score king() {
     if (g.com.fuka_ue_ari == OK) r += points(10);
     if (U() > v.seiryoku_ue_mae(tx, ty)) r += points(1);
-    if (調査_移動可場所数(g, tx, ty, OU) < 2) return r - points(20);
+    if (safe_move_count(g, tx, ty, OU) < 2) return r - points(20);
     return r;
   }
 };
@@ -247,7 +247,7 @@ Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int 
     case GIN: return t.silver();
     case KIN: return t.gold();
     case KAKU: return t.bishop();
-    case KAKU_NARI: return score + points(調査_周辺状況(g, to_x, to_y));
+    case KAKU_NARI: return score + points(surroundings(g, to_x, to_y));
     case SYA: return t.rook();
     case SYA_NARI: return t.dragon();
     case OU: return t.king();

@@ -17,8 +17,8 @@ namespace {
 // the two-pawn flags for the trial position; the drops still to come need those of the real one.
 Score score_here(Game& g, const Flags& nifu_sita, const Flags& nifu_ue, int captured, int piece,
                  int fx, int fy, int tx, int ty) {
-  勢力調査(g);
-  const Score s = 盤評価(g, captured, piece, fx, fy, tx, ty);
+  survey_influence(g);
+  const Score s = evaluate_candidate(g, captured, piece, fx, fy, tx, ty);
   g.pos.nifu_sita = nifu_sita;
   g.pos.nifu_ue = nifu_ue;
   return s;
@@ -31,11 +31,11 @@ void prepare_search(Game& g) {
   ComputerScratch& c = g.com;
   c.best_score = NO_SCORE;
   c.ban_mae = p.ban;
-  調査_2歩フラグ設定(p);
-  c.nigemichi_su = 調査_自王逃道(g);
-  勢力調査(g);
-  調査_持角狙座標(g);
-  調査_移動不可駒(g);
+  set_nifu_flags(p);
+  c.nigemichi_su = human_king_escapes(g);
+  survey_influence(g);
+  mark_bishop_aims(g);
+  mark_pinned_pieces(g);
   c.ou_ue_x_mae = p.ou_ue_x;
   c.ou_ue_y_mae = p.ou_ue_y;
   c.mochi_ue_su_mae = p.mochi_ue_su;
@@ -69,7 +69,7 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
       for (int tx = 1; tx <= MASU_SU; ++tx)
         for (int ty = 1; ty <= MASU_SU; ++ty) {
           const int piece = p.ban[x][y];
-          if (!within_reach(piece, tx - x, ty - y) || 移動チェック(p, x, y, tx, ty, piece) != OK)
+          if (!within_reach(piece, tx - x, ty - y) || may_move(p, x, y, tx, ty, piece) != OK)
             continue;
           c.ugoku_koma = piece;
           c.ou_kyori = std::max(std::abs(p.ou_sita_x - x), std::abs(p.ou_sita_y - y));
@@ -81,11 +81,11 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
             p.ban[tx][ty] = placed;
             return score_here(g, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
-          if (調査_駒成(g, x, y, tx, ty, piece) == NG) {
+          if (check_promotion(g, x, y, tx, ty, piece) == NG) {
             m.score = score(piece);
           } else {
             const int promoted = g.nari_koma;
-            if (移動後チェック(ty, piece) == NG) {
+            if (may_stay_unpromoted(ty, piece) == NG) {
               m.placed = promoted;
               m.score = score(promoted);
             } else {
@@ -114,7 +114,7 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
     c.ou_kyori = 0;
     for (int tx = 1; tx <= MASU_SU; ++tx)
       for (int ty = 1; ty <= MASU_SU; ++ty) {
-        if (移動チェック(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
+        if (may_move(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
         p.ban[tx][ty] = piece;
         const Score s = score_here(g, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
         p.ban[tx][ty] = KARA;

@@ -18,7 +18,7 @@ template <class IsLine>
 bool line_reaches(const Position& p, int kx, int ky, IsLine is_line) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      if (is_line(p.ban[x][y]) && 移動チェック(p, x, y, kx, ky, p.ban[x][y]) == OK) return true;
+      if (is_line(p.ban[x][y]) && may_move(p, x, y, kx, ky, p.ban[x][y]) == OK) return true;
   return false;
 }
 
@@ -30,7 +30,7 @@ bool only_long_range_attackers(const Game& g, int x, int y) {
 
 }  // namespace
 
-int 調査_自王逃道(const Game& g) {
+int human_king_escapes(const Game& g) {
   const Position& p = g.pos;
   const int x = p.ou_sita_x, y = p.ou_sita_y;
   int n = 0;
@@ -52,7 +52,7 @@ int 調査_自王逃道(const Game& g) {
   return n;
 }
 
-void 調査_持角狙座標(Game& g) {
+void mark_bishop_aims(Game& g) {
   const Position& p = g.pos;
   const Table& U = g.survey.seiryoku_ue;
   const int kx = p.ou_ue_x, ky = p.ou_ue_y;
@@ -61,12 +61,12 @@ void 調査_持角狙座標(Game& g) {
       g.com.kaku_nerai_ue[x][y] = 0;
       const bool uncovered =
           U[x][y] == 0 || (std::abs(x - kx) < 2 && std::abs(y - ky) < 2 && U[x][y] == 1);
-      if (p.ban[x][y] == KARA && uncovered && 移動チェック(p, x, y, kx, ky, -KAKU) == OK)
+      if (p.ban[x][y] == KARA && uncovered && may_move(p, x, y, kx, ky, -KAKU) == OK)
         g.com.kaku_nerai_ue[x][y] = 1;
     }
 }
 
-void 調査_移動不可駒(Game& g) {
+void mark_pinned_pieces(Game& g) {
   Position& p = g.pos;
   ComputerScratch& c = g.com;
   c.fuka_ue_ari = NG;
@@ -86,18 +86,18 @@ void 調査_移動不可駒(Game& g) {
     }
 }
 
-int 調査_移動可場所数(const Game& g, int x, int y, int piece) {
+int safe_move_count(const Game& g, int x, int y, int piece) {
   const Table& other = piece >= HU ? g.survey.seiryoku_sita : g.survey.seiryoku_ue;
   int n = 0;
   for (int tx = 1; tx <= MASU_SU; ++tx)
     for (int ty = 1; ty <= MASU_SU; ++ty)
       if (within_reach(piece, tx - x, ty - y) && other[tx][ty] == 0 &&
-          移動チェック(g.pos, x, y, tx, ty, piece) == OK)
+          may_move(g.pos, x, y, tx, ty, piece) == OK)
         ++n;
   return n;
 }
 
-int 調査_周辺状況(const Game& g, int x, int y) {
+int surroundings(const Game& g, int x, int y) {
   int r = 0;
   for_each_neighbour(x, y, [&](int tx, int ty) {
     if (crowds(g.pos.ban[tx][ty])) --r;
@@ -105,7 +105,7 @@ int 調査_周辺状況(const Game& g, int x, int y) {
   return r;
 }
 
-int 調査_自守駒MAN_直進駒(Game& g, int x, int y) {
+int human_straight_guard(Game& g, int x, int y) {
   if (!on_board(x, y)) return NG;
   Position& p = g.pos;
   const int here = p.ban[x][y];
@@ -115,7 +115,7 @@ int 調査_自守駒MAN_直進駒(Game& g, int x, int y) {
     const int c = p.ban[x][y2];
     if (is_top(c)) break;
     if (c == -KYOU || c == -SYA || c == -SYA_NARI) {
-      result = 移動チェック(p, x, y2, x, y, c);
+      result = may_move(p, x, y2, x, y, c);
       break;
     }
   }
@@ -123,7 +123,7 @@ int 調査_自守駒MAN_直進駒(Game& g, int x, int y) {
   return result;
 }
 
-int 調査_桂狙い(const Game& g, int x, int y) {
+int knight_aim(const Game& g, int x, int y) {
   if (!on_board(x, y) || !only_long_range_attackers(g, x, y) || y <= 5) return 0;
   const Table& ban = g.pos.ban;
   const Table& S = g.survey.seiryoku_sita;
@@ -138,7 +138,7 @@ int 調査_桂狙い(const Game& g, int x, int y) {
   return gain;
 }
 
-int 調査_香狙い(const Game& g, int x, int y) {
+int lance_aim(const Game& g, int x, int y) {
   if (!on_board(x, y) || y <= 6) return 0;
   const Table& S = g.survey.seiryoku_sita;
   const Table& U = g.survey.seiryoku_ue;
@@ -146,7 +146,7 @@ int 調査_香狙い(const Game& g, int x, int y) {
   for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
     const int c = g.pos.ban[x][y2];
     if (c == KARA) continue;
-    return 移動チェック(g.pos, x, y, x, y2, KYOU) == OK ? std::abs(c) : 0;
+    return may_move(g.pos, x, y, x, y2, KYOU) == OK ? std::abs(c) : 0;
   }
   return 0;
 }

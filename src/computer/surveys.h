@@ -9,16 +9,16 @@ namespace hakuro {
 
 // 調査_自王逃道 "survey the own king's escape routes": the empty neighbours of the human's king
 // that no computer piece bears on (0..8).
-int 調査_自王逃道(const Game& g);
+int human_king_escapes(const Game& g);
 // 調査_持角狙座標 "survey the squares a held bishop aims from": fills kaku_nerai_ue with 1 on each
 // empty square from which a human bishop would reach the computer's king unopposed.
-void 調査_持角狙座標(Game& g);
+void mark_bishop_aims(Game& g);
 // 調査_移動不可駒 "survey the pieces that cannot move": fills fuka_sita / fuka_ue with 1 on each
 // piece that shields its king from an enemy lance, bishop or rook line, and fuka_ue_ari.
-void 調査_移動不可駒(Game& g);
+void mark_pinned_pieces(Game& g);
 // 調査_移動可場所数 "survey the number of places it may move to": the squares `piece` could
 // reach from (x, y) that the other side does not bear on.
-int 調査_移動可場所数(const Game& g, int x, int y, int piece);
+int safe_move_count(const Game& g, int x, int y, int piece);
 // The computer's pieces that crowd the squares around them: its bishops, horses, rooks, dragons
 // and king.
 constexpr bool crowds(int code) { return code >= KAKU; }
@@ -31,15 +31,15 @@ void for_each_neighbour(int x, int y, Fn&& fn) {
 }
 // 調査_周辺状況 "survey the surroundings": minus the number of neighbours of (x, y) that crowd
 // it. (The danger scan counts the same for every square at once.)
-int 調査_周辺状況(const Game& g, int x, int y);
+int surroundings(const Game& g, int x, int y);
 // 調査_自守駒MAN_直進駒 "survey the human's straight-moving guard": OK when a human lance or rook
 // further down the column could move onto (x, y), looking past the piece standing there.
-int 調査_自守駒MAN_直進駒(Game& g, int x, int y);
+int human_straight_guard(Game& g, int x, int y);
 // 調査_桂狙い "survey a knight's aim": what a knight dropped ahead of the computer's pawn on (x, y)
 // could fork, when only the human's long-range pieces attack the pawn.
-int 調査_桂狙い(const Game& g, int x, int y);
+int knight_aim(const Game& g, int x, int y);
 // 調査_香狙い "survey a lance's aim": the human piece a computer lance behind the pawn on (x, y)
 // would reach.
-int 調査_香狙い(const Game& g, int x, int y);
+int lance_aim(const Game& g, int x, int y);
 
 }  // namespace hakuro

@@ -21,8 +21,8 @@ void restart_timer_if_shown(Form& f) {
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
 void show_move(Form& f, int to_x, int to_y, int placed) {
-  描画_移動結果(f, f.g.ue, to_x, to_y, placed, IRO_SHIRO);
-  描画_桝輪郭(f, IRO_SHIRO, to_x, to_y);
+  draw_move_result(f, f.g.ue, to_x, to_y, placed, IRO_SHIRO);
+  draw_square_outline(f, IRO_SHIRO, to_x, to_y);
 }
 
 // After the computer's move: a king taken ends the game, once the move is shown; a mate or a
@@ -35,7 +35,7 @@ Outcome announce(Form& f, const Move& m) {
     return decided(f, EndReason::king_taken, top_won,
                    top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
-  if (詰めかMAN(g) == OK) msg_ok(f, "よし！!", "詰め ?");
+  if (human_mated(g) == OK) msg_ok(f, "よし！!", "詰め ?");
   else if (g.survey.seiryoku_ue[g.pos.ou_sita_x][g.pos.ou_sita_y] > 0)
     msg_ok(f, "   ** 王手 **", "");
   return Outcome::played;
@@ -52,10 +52,10 @@ std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
 
 void show_thinking(Form& f) {
   const Appearance& look = f.g.look;
-  for (int x = -2; x <= 0; ++x) 描画_絵(f, look.haikei, x, 8);
-  描画_桝輪郭(f, look.haikei_iro, -1, 7);
+  for (int x = -2; x <= 0; ++x) draw_picture(f, look.haikei, x, 8);
+  draw_square_outline(f, look.haikei_iro, -1, 7);
   shadowed_text(f, -1.6, 8.4, "思考中", look.moji_iro, 12);
-  描画_桝輪郭(f, look.haikei_iro, 1, 8);
+  draw_square_outline(f, look.haikei_iro, 1, 8);
 }
 
 bool computer_thinking(const Form& f) {
@@ -85,7 +85,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   }
   play_move(f, *move);
   set_timer1(f, false);
-  勢力調査(g);
+  survey_influence(g);
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
   show_move(f, move->to_x, move->to_y, move->placed);
@@ -99,7 +99,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
   if (f.g.level < engine::FIRST_ENGINE_LEVEL)
-    return play_computer_move(f, choose_computer_move(f.g, [&f] { Timer1_Timer(f); }));
+    return play_computer_move(f, choose_computer_move(f.g, [&f] { on_tick(f); }));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
               [&f, outcome](const std::optional<engine::PlayedMove>& m) {

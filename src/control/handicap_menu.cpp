@@ -27,21 +27,21 @@ void click(Form& f, int step) {
   hide_record_panel(f.win);
   if (const std::optional<HandicapRefusal> reason = refusal(g)) {
     play(f, f.snd_kinshi);
-    描画_メッセージ(f, *reason);
+    show_handicap_refusal(f, *reason);
     return;
   }
   // The piece picked may be the one taken away.
   if (g.sel.sentaku != 0) {
     g.sel.sentaku = 0;
-    描画_将棋盤桝(f);
+    draw_grid(f);
   }
   const int level = g.hande_level + step;
   if (level >= -HANDE_MAX && level <= HANDE_MAX) {
     g.hande_level = level;
-    描画_ハンデレベル(f, level);
+    draw_handicap_level(f, level);
     const HandicapSquare s = step_handicap(g.pos, level - step, step);
-    描画_絵(f, g.pos.ban[s.x][s.y], s.x, s.y);
-    描画_桝輪郭(f, g.look.haikei_iro, s.x, s.y);
+    draw_picture(f, g.pos.ban[s.x][s.y], s.x, s.y);
+    draw_square_outline(f, g.look.haikei_iro, s.x, s.y);
     play(f, f.snd_komaoto);
   }
   g.hande_settei = OK;
@@ -50,10 +50,10 @@ void click(Form& f, int step) {
 
 }  // namespace
 
-void LBEL_UP_Click(Form& f) { click(f, 1); }
-void LEBEL_DOWN_Click(Form& f) { click(f, -1); }
+void on_handicap_up(Form& f) { click(f, 1); }
+void on_handicap_down(Form& f) { click(f, -1); }
 
-void 描画_メッセージ(Form& f, HandicapRefusal reason) {
+void show_handicap_refusal(Form& f, HandicapRefusal reason) {
   const char* line = "";
   switch (reason) {
     case HandicapRefusal::kifu_mode: line = "棋譜ﾓｰﾄﾞではできません"; break;

@@ -7,13 +7,13 @@
 namespace hakuro {
 
 // LBEL_UP "level up" (△) and LEBEL_DOWN "level down" (▽).
-void LBEL_UP_Click(Form& f);
-void LEBEL_DOWN_Click(Form& f);
+void on_handicap_up(Form& f);    // LBEL_UP_Click
+void on_handicap_down(Form& f);  // LEBEL_DOWN_Click
 
 // Why no handicap can be set now.
 // set_up: the position is not the full one (a pasted SFEN, a KIF file's start).
 enum class HandicapRefusal { kifu_mode = 1, game_under_way = 2, hanten = 3, set_up = 4 };
 // 描画_メッセージ "show message": the box saying why, with the way out.
-void 描画_メッセージ(Form& f, HandicapRefusal reason);
+void show_handicap_refusal(Form& f, HandicapRefusal reason);
 
 }  // namespace hakuro

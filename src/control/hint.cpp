@@ -21,20 +21,20 @@ void refuse(Form& f, const char* text, const char* title) {
 // A cell's outline as the board draws it: squares in the grid's colour, hand cells in the
 // background's.
 void plain_outline(Form& f, int x, int y) {
-  描画_桝輪郭(f, on_board(x, y) ? f.g.look.masu_iro : f.g.look.haikei_iro, x, y);
+  draw_square_outline(f, on_board(x, y) ? f.g.look.masu_iro : f.g.look.haikei_iro, x, y);
 }
 
 void show_hint(Form& f, const engine::PlayedMove& m) {
   // The engine names a top-hand drop by its kind index; the hand shows kind k in row 8 - k.
   const int from_y = m.from_x == MOCHI_UE_X ? 8 - m.from_y : m.from_y;
   f.hint = {m.from_x, from_y, m.to_x, m.to_y};
-  描画_桝輪郭(f, IRO_KIIRO, m.from_x, from_y);
-  描画_桝輪郭(f, IRO_KIIRO, m.to_x, m.to_y);
+  draw_square_outline(f, IRO_KIIRO, m.from_x, from_y);
+  draw_square_outline(f, IRO_KIIRO, m.to_x, m.to_y);
 }
 
 }  // namespace
 
-void HINT_Click(Form& f) {
+void on_hint(Form& f) {
   Game& g = f.g;
   if (g.kifu_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
   if (g.teban == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
@@ -56,8 +56,8 @@ void clear_hint(Form& f) {
   plain_outline(f, to_x, to_y);
   const Selection& s = f.g.sel;
   if (s.sentaku == 1) {
-    描画_移動可能桝色(f, s.moto_x, s.moto_y, f.g.look.sidou_iro, s.ugoki_koma);
-    描画_桝輪郭(f, IRO_AKA, s.sentaku_x, s.sentaku_y);
+    outline_reachable_squares(f, s.moto_x, s.moto_y, f.g.look.sidou_iro, s.ugoki_koma);
+    draw_square_outline(f, IRO_AKA, s.sentaku_x, s.sentaku_y);
   }
 }
 

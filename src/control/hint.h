@@ -8,7 +8,7 @@ namespace hakuro {
 
 // ヒント "hint": on a person's turn in a game (either person's between two), searched at level
 // 5's budget on the thinker; nothing but the two outlines changes.
-void HINT_Click(Form& f);
+void on_hint(Form& f);  // HINT_Click
 
 // The hint's outlines go, and a piece picked before it shows as picked again.
 void clear_hint(Form& f);

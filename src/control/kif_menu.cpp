@@ -57,7 +57,7 @@ std::string why_refused(const KifRead& r) {
 
 }  // namespace
 
-void KIF_WRITE_Click(Form& f) {
+void on_kif_write(Form& f) {
   const Game& g = f.g;
   if (g.record.held() < 1 && g.record.hirate()) {
     refuse(f, "保存するデータがありません", kWriteTitle);
@@ -81,7 +81,7 @@ void KIF_WRITE_Click(Form& f) {
   }
 }
 
-void KIF_READ_Click(Form& f) {
+void on_kif_read(Form& f) {
   hide_record_panel(f.win);
   // A record shown may be replaced; a game being played may not be lost by a slip.
   if (f.g.kifu_mode != OK && f.g.teban != TEBAN_NASI) {
@@ -96,22 +96,22 @@ void KIF_READ_Click(Form& f) {
     return;
   }
   Game& g = f.g;
-  初期設定(f);
+  initial_setup(f);
   g.kifu_mode = OK;
   g.pos = r.game.start;
   take_kif_game(g.record, r.game);
-  if (!g.record.hirate()) 画面_再描画(f);
+  if (!g.record.hirate()) redraw_screen(f);
   draw_record_headers(f, r.game.title, r.game.top.name, r.game.bottom.name);
   enter_record_mode(f, true);
 }
 
-void SFEN_COPY_Click(Form& f) {
+void on_sfen_copy(Form& f) {
   const std::string sfen = sfen_shown(f.g);
   f.win.set_clipboard_text(sfen);
   f.win.notice("局面をｺﾋﾟｰしました\r\r" + sfen, kCopyTitle);
 }
 
-void SFEN_PASTE_Click(Form& f) {
+void on_sfen_paste(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
   const char* busy = g.kifu_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
@@ -127,11 +127,11 @@ void SFEN_PASTE_Click(Form& f) {
     refuse(f, r.reason, kPasteTitle);
     return;
   }
-  初期設定(f);
+  initial_setup(f);
   g.pos = r.pos;
   start_record_here(g, r.top_to_move, r.move_number);
   g.record.gote_ban = r.top_to_move;  // w: 後手, the top player, is to move
-  画面_再描画(f);
+  redraw_screen(f);
   play(f, f.snd_komaoto);
 }
 

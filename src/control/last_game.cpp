@@ -55,19 +55,19 @@ void take_last_game(Form& f, const LastGame& last) {
   g.clock.mochi_jikan_ue = m.jikan_ue_ato;
   g.clock.mochi_jikan_sita = m.jikan_sita_ato;
   if (g.taikyoku_mode == MODE_COM) g.record.start_level = header_level(k, g.level);
-  レベル_設定(f, level_after(k, n, g.level));
+  set_level(f, level_after(k, n, g.level));
   if (g.taikyoku_mode == MODE_COM) g.record.com_level = g.level;
 }
 
 // The board, the move number and the last move, as they were when the game was left.
 void draw_last_game(Form& f) {
   Game& g = f.g;
-  画面_再描画(f);
-  描画_手数(f, g.tesu);
+  redraw_screen(f);
+  draw_move_number(f, g.tesu);
   const int n = g.record.kifu_tesu;
   if (n == 0) return;
   const KifuMove& m = g.record.move(n);
-  描画_移動結果(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
+  draw_move_result(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
 }
 
@@ -85,7 +85,7 @@ void go_on(Form& f) {
 }
 
 void take_up(Form& f, const LastGame& last) {
-  初期設定(f);
+  initial_setup(f);
   take_last_game(f, last);
   if (last.finished) f.g.kifu_mode = OK;
   draw_last_game(f);
@@ -104,7 +104,7 @@ void keep_last_game(Form& f) {
   save_kif(f.last_game_file, last_game_of(f.g));
 }
 
-void LAST_GAME_Click(Form& f) {
+void on_last_game(Form& f) {
   hide_record_panel(f.win);
   const std::optional<LastGame> last = read_last_game(f);
   if (!last) {

@@ -12,7 +12,7 @@ void keep_last_game(Form& f);
 
 // LAST_GAME: an unfinished last game goes on where it stood (position, turn, record, sides,
 // level, clocks, mode); a finished one is shown as a record at its last move.
-void LAST_GAME_Click(Form& f);
+void on_last_game(Form& f);  // LAST_GAME_Click
 
 // At start-up: when the last game is unfinished, asks whether to go on with it.
 void offer_last_game(Form& f);

@@ -26,21 +26,21 @@ void nothing(Form&) {}
 
 const std::map<std::string, std::function<void(Form&)>>& handlers() {
   static const std::map<std::string, std::function<void(Form&)>> table = {
-      {"TAIKYOKU", TAIKYOKU_Click}, {"MATCH_MAN", nothing},       {"START", START_Click},
-      {"START2", nothing},          {"SENTE", SENTE_Click},       {"GOTE", GOTE_Click},
-      {"LEVEL", nothing},           {"LEVEL1", LEVEL1_Click},     {"LEVEL2", LEVEL2_Click},
-      {"LEVEL3", LEVEL3_Click},     {"LEVEL4", LEVEL4_Click},     {"LEVEL5", LEVEL5_Click},
-      {"HINT", HINT_Click},         {"OWARI", OWARI_Click},       {"STOP", STOP_Click},
-      {"CANCEL", CANCEL_Click},          {"REVERSE", REVERSE_Click},         {"REPLAY", REPLAY_Click},
-      {"AFTER", AFTER_Click},           {"LBEL_UP", LBEL_UP_Click},         {"LEBEL_DOWN", LEBEL_DOWN_Click},
-      {"KIFU", nothing},            {"KIFU_READ", KIFU_READ_Click},       {"KIFU_WRITE", KIFU_WRITE_Click},
-      {"KIF_WRITE", KIF_WRITE_Click},   {"KIF_READ", KIF_READ_Click},
-      {"SFEN_COPY", SFEN_COPY_Click},   {"SFEN_PASTE", SFEN_PASTE_Click},
-      {"OPTION", OPTION_Click},     {"HAIKEI_GA", nothing},       {"MIDORI", MIDORI_Click},
-      {"TATAMI", TATAMI_Click},     {"TAKE", TAKE_Click},         {"UCHU", UCHU_Click},
-      {"RENGA", RENGA_Click},       {"SIDOU", SIDOU_Click},       {"KEIKA", KEIKA_Click},
-      {"BGM", BGM_Click},           {"VER", VER_Click},           {"ZAHYO", ZAHYO_Click},
-      {"RESIGN", RESIGN_Click},     {"LAST_GAME", LAST_GAME_Click},
+      {"TAIKYOKU", on_match_menu}, {"MATCH_MAN", nothing},       {"START", on_start},
+      {"START2", nothing},          {"SENTE", on_sente},       {"GOTE", on_gote},
+      {"LEVEL", nothing},           {"LEVEL1", on_level1},     {"LEVEL2", on_level2},
+      {"LEVEL3", on_level3},     {"LEVEL4", on_level4},     {"LEVEL5", on_level5},
+      {"HINT", on_hint},         {"OWARI", on_quit},       {"STOP", on_position_menu},
+      {"CANCEL", on_to_start},          {"REVERSE", on_turn_round},         {"REPLAY", on_back},
+      {"AFTER", on_forward},           {"LBEL_UP", on_handicap_up},         {"LEBEL_DOWN", on_handicap_down},
+      {"KIFU", nothing},            {"KIFU_READ", on_record_load},       {"KIFU_WRITE", on_record_save},
+      {"KIF_WRITE", on_kif_write},   {"KIF_READ", on_kif_read},
+      {"SFEN_COPY", on_sfen_copy},   {"SFEN_PASTE", on_sfen_paste},
+      {"OPTION", on_options_menu},     {"HAIKEI_GA", nothing},       {"MIDORI", on_green},
+      {"TATAMI", on_tatami},     {"TAKE", on_bamboo},         {"UCHU", on_space},
+      {"RENGA", on_brick},       {"SIDOU", on_guidance},       {"KEIKA", on_elapsed_time},
+      {"BGM", on_music},           {"VER", on_version},           {"ZAHYO", ZAHYO_Click},
+      {"RESIGN", on_resign},     {"LAST_GAME", on_last_game},
   };
   return table;
 }
@@ -58,8 +58,8 @@ bool waits(const std::string& name) {
 
 }  // namespace
 
-void STOP_Click(Form& f) { hide_record_panel(f.win); }
-void OPTION_Click(Form& f) { hide_record_panel(f.win); }
+void on_position_menu(Form& f) { hide_record_panel(f.win); }
+void on_options_menu(Form& f) { hide_record_panel(f.win); }
 
 bool menu_click(Form& f, const std::string& name) {
   const auto& table = handlers();

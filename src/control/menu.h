@@ -12,7 +12,7 @@ namespace hakuro {
 bool menu_click(Form& f, const std::string& name);
 
 // Opening the 局面 (position) and ｵﾌﾟｼｮﾝ (options) menus hides the record panel.
-void STOP_Click(Form& f);
-void OPTION_Click(Form& f);
+void on_position_menu(Form& f);  // STOP_Click
+void on_options_menu(Form& f);   // OPTION_Click
 
 }  // namespace hakuro

@@ -64,12 +64,12 @@ void pick_on_board(Form& f, int x, int y) {
   g.sel.moto_x = g.sel.sentaku_x = x;
   g.sel.moto_y = g.sel.sentaku_y = y;
   g.sel.ugoki_koma = g.pos.ban[x][y];
-  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
+  outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
   if (belongs_to_mover(g, g.sel.ugoki_koma)) {
     g.sel.sentaku = 1;
-    描画_桝輪郭(f, IRO_AKA, x, y);
+    draw_square_outline(f, IRO_AKA, x, y);
   } else {
-    描画_桝輪郭(f, g.look.sidou_iro, x, y);
+    draw_square_outline(f, g.look.sidou_iro, x, y);
   }
 }
 
@@ -77,9 +77,9 @@ void pick_on_board(Form& f, int x, int y) {
 void clear_pick(Form& f) {
   Selection& s = f.g.sel;
   s.sentaku = 0;
-  描画_桝輪郭(f, f.g.look.masu_iro, s.moto_x, s.moto_y);
-  描画_桝輪郭(f, f.g.look.masu_iro, s.saki_x, s.saki_y);
-  描画_移動可能桝色(f, s.moto_x, s.moto_y, f.g.look.masu_iro, s.ugoki_koma);
+  draw_square_outline(f, f.g.look.masu_iro, s.moto_x, s.moto_y);
+  draw_square_outline(f, f.g.look.masu_iro, s.saki_x, s.saki_y);
+  outline_reachable_squares(f, s.moto_x, s.moto_y, f.g.look.masu_iro, s.ugoki_koma);
 }
 
 void move_picked_piece(Form& f, int button, int x, int y) {
@@ -87,19 +87,19 @@ void move_picked_piece(Form& f, int button, int x, int y) {
   Selection& s = g.sel;
   s.saki_x = x;
   s.saki_y = y;
-  if (移動チェック(g.pos, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == NG) {
+  if (may_move(g.pos, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == NG) {
     play(f, f.snd_kinshi);
     s.sentaku = 0;
-    描画_将棋盤桝(f);
+    draw_grid(f);
     return;
   }
-  if (移動後チェック(s.saki_y, s.ugoki_koma) == NG && button != BTN_MIGI) {
+  if (may_stay_unpromoted(s.saki_y, s.ugoki_koma) == NG && button != BTN_MIGI) {
     play(f, f.snd_kinshi);
     msg_ok(f, "マウスの右をクリックして下さい", "成り");
     return;
   }
   int placed = s.ugoki_koma;
-  if (調査_駒成(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK && button == BTN_MIGI)
+  if (check_promotion(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK && button == BTN_MIGI)
     placed = g.nari_koma;
   // A drop from the top hand is made by its kind index; the record keeps the picked row.
   const bool top_hand = s.moto_x == MOCHI_UE_X;
@@ -110,7 +110,7 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     clear_pick(f);
     s.moto_y = from_y;
   });
-  描画_移動結果(f, placed >= HU ? g.ue : g.sita, s.saki_x, s.saki_y, placed, g.look.moji_iro);
+  draw_move_result(f, placed >= HU ? g.ue : g.sita, s.saki_x, s.saki_y, placed, g.look.moji_iro);
   after_human_move(f, captured);
 }
 
@@ -119,26 +119,26 @@ void pick_in_hand(Form& f, int column, int row, int k) {
   Game& g = f.g;
   const bool bottom = column == MOCHI_SITA_X;
   if ((bottom ? g.pos.mochi_sita[k] : g.pos.mochi_ue[k]) <= 0) return;
-  調査_2歩フラグ設定(g.pos);
+  set_nifu_flags(g.pos);
   g.sel.moto_x = g.sel.sentaku_x = column;
   g.sel.moto_y = g.sel.sentaku_y = row;
   g.sel.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
   const int owner = bottom ? g.sita : g.ue, other = bottom ? g.ue : g.sita;
   if (g.teban == owner) {
     g.sel.sentaku = 1;
-    描画_桝輪郭(f, IRO_AKA, column, row);
+    draw_square_outline(f, IRO_AKA, column, row);
   } else {
     g.sel.sentaku = 0;
-    if (g.teban == other) 描画_桝輪郭(f, g.look.sidou_iro, column, row);
+    if (g.teban == other) draw_square_outline(f, g.look.sidou_iro, column, row);
   }
-  描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
+  outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
 }
 
 void press_off_board(Form& f, int x, int y) {
   Game& g = f.g;
   if (is_top(g.sel.ugoki_koma) || is_bottom(g.sel.ugoki_koma)) {
-    描画_移動可能桝色(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
-    描画_桝輪郭(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
+    outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
+    draw_square_outline(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
   }
   if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);
   else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
@@ -153,15 +153,15 @@ void press_cell(Form& f, int button, int x, int y) {
 
 }  // namespace
 
-void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int piece) {
-  描画_将棋盤桝(f);
+void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int piece) {
+  draw_grid(f);
   if (f.g.look.sidou_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (移動チェック(f.g.pos, from_x, from_y, x, y, piece) == OK) 描画_桝輪郭(f, colour, x, y);
+      if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK) draw_square_outline(f, colour, x, y);
 }
 
-void Form_MouseDown(Form& f, int button, int, double X, double Y) {
+void on_mouse_down(Form& f, int button, int, double X, double Y) {
   Game& g = f.g;
   if (thinking(f)) return;  // the board waits for the search's result
   clear_hint(f);
@@ -169,7 +169,7 @@ void Form_MouseDown(Form& f, int button, int, double X, double Y) {
   if (g.kifu_mode == OK) {
     if (!msg_yes(f, "棋譜を '進 'で進めて下さい", "棋譜")) {
       play(f, f.snd_kinshi);
-      初期設定(f);
+      initial_setup(f);
     }
     return;
   }

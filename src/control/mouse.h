@@ -6,9 +6,9 @@
 namespace hakuro {
 
 // A press of `button` (1 left, 2 right) at window point (X, Y) in twips.
-void Form_MouseDown(Form& f, int button, int shift, double X, double Y);
+void on_mouse_down(Form& f, int button, int shift, double X, double Y);  // Form_MouseDown
 // 描画_移動可能桝色 "draw the movable squares' colour": outlines in `colour` every square the
 // piece may reach (with move guidance on), after the grid is redrawn.
-void 描画_移動可能桝色(Form& f, int from_x, int from_y, int colour, int piece);
+void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int piece);
 
 }  // namespace hakuro

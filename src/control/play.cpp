@@ -21,8 +21,8 @@ Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
   g.clock.mochi_jikan_sita += g.clock.keika_byou;
-  勢力調査(g);
-  const bool mated = 詰めかCOM(g) == OK;
+  survey_influence(g);
+  const bool mated = computer_mated(g) == OK;
   if (captured == OU || g.ou_tori == g.sita)
     return decided(f, EndReason::king_taken, false, "あなた");
   if (mated) return decided(f, EndReason::mated, false, "あなた");
@@ -50,7 +50,7 @@ void note_start_time(Form& f) {
 
 }  // namespace
 
-void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
+void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
   const BoardChange c = make_move(f.g, from_x, from_y, to_x, to_y, piece);
   if (c.made) draw_move(f, from_x, from_y, to_x, to_y, piece, c.captured);
 }
@@ -58,17 +58,17 @@ void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
 int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
   Game& g = f.g;
   // The turn's seconds are measured now, whether or not the clock is shown.
-  g.clock.keika_byou = 調査_経過秒(g.clock.teban_kaishi, f.win.time_of_day());
+  g.clock.keika_byou = elapsed_seconds(g.clock.teban_kaishi, f.win.time_of_day());
   const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
   const bool bottom_moves = g.teban == g.sita;
-  手順保存(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
-           bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
+  record_move(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
+              bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
   if (g.record.kifu_tesu == 1) note_start_time(f);
   ++g.tesu;
-  描画_手数(f, g.tesu);
+  draw_move_number(f, g.tesu);
   if (before_board_change) before_board_change();
   const int captured = g.pos.ban[m.to_x][m.to_y];
-  駒移動(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
+  move_piece(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
   play(f, f.snd_komaoto);
   keep_last_game(f);
   return captured;
@@ -89,16 +89,16 @@ void refuse_decided_game(Form& f) {
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
   f.g.record.end = {why, top_won};
   keep_last_game(f);  // the file tells that the game is over
-  return 終了(f, name);
+  return end_game(f, name);
 }
 
-Outcome 終了(Form& f, const std::string& name) {
+Outcome end_game(Form& f, const std::string& name) {
   msg_ok(f, name + "の勝ちです", "終了");
   if (msg_yes(f, "続けますか？", "再ゲーム")) {
-    初期設定(f);
+    initial_setup(f);
     return Outcome::restarted;
   }
-  終了処理(f);
+  end_program(f);
   return Outcome::ended;
 }
 

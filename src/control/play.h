@@ -24,7 +24,7 @@ struct Move {
 };
 
 // 駒移動 "move a piece": makes the move on the board and draws it.
-void 駒移動(Form& f, int from_x, int from_y, int to_x, int to_y, int piece);
+void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece);
 
 // Plays a move in the order every move is played: recorded with both players' time totals,
 // counted and numbered, then `before_board_change` (the human's input clears its highlight
@@ -46,6 +46,6 @@ Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name);
 
 // 終了 "end": announces the winner and offers a new game: restarted on Yes; No ends the
 // program.
-Outcome 終了(Form& f, const std::string& name);
+Outcome end_game(Form& f, const std::string& name);
 
 }  // namespace hakuro

@@ -39,18 +39,18 @@ void refuse(Form& f, const std::string& text, const std::string& title) {
 void stop_play(Form& f) {
   f.g.sel.sentaku = 0;
   set_timer1(f, false);
-  描画_将棋盤桝(f);
+  draw_grid(f);
 }
 
 void show_clocks(Form& f) {
-  描画_所有時間(f, f.g.ue, f.g.clock.mochi_jikan_ue);
-  描画_所有時間(f, f.g.sita, f.g.clock.mochi_jikan_sita);
+  draw_time_held(f, f.g.ue, f.g.clock.mochi_jikan_ue);
+  draw_time_held(f, f.g.sita, f.g.clock.mochi_jikan_sita);
 }
 
 void draw_square(Form& f, int x, int y) {
-  描画_絵(f, KARA, x, y);
-  描画_絵(f, f.g.pos.ban[x][y], x, y);
-  描画_桝輪郭(f, f.g.look.haikei_iro, x, y);
+  draw_picture(f, KARA, x, y);
+  draw_picture(f, f.g.pos.ban[x][y], x, y);
+  draw_square_outline(f, f.g.look.haikei_iro, x, y);
 }
 
 // The side value of the player who made a recorded move.
@@ -71,7 +71,7 @@ std::string why_not_writable(const Game& g) {
 
 }  // namespace
 
-void REPLAY_Click(Form& f) {
+void on_back(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
   if (g.record.kifu_tesu < 1) {
@@ -94,18 +94,18 @@ void REPLAY_Click(Form& f) {
   g.clock.mochi_jikan_sita = m.jikan_sita_mae;
   show_clocks(f);
   g.pos.ban[m.saki_x][m.saki_y] = m.tori_koma;
-  描画_自持盤(f);
-  描画_敵持盤(f);
+  draw_bottom_hand(f);
+  draw_top_hand(f);
   draw_square(f, m.saki_x, m.saki_y);
   play(f, f.snd_komaoto);
-  消去_移動結果(f, m.koma > 0 ? g.ue : g.sita);
+  erase_move_result(f, m.koma > 0 ? g.ue : g.sita);
   --g.record.kifu_tesu;
   --g.tesu;
   g.teban = mover(g, m);  // the move taken back is to be made again
-  描画_手数(f, g.tesu);
+  draw_move_number(f, g.tesu);
 }
 
-void AFTER_Click(Form& f) {
+void on_forward(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
   if (g.teban == TEBAN_NASI) {
@@ -121,7 +121,7 @@ void AFTER_Click(Form& f) {
   stop_play(f);
   const int n = ++g.record.kifu_tesu;
   ++g.tesu;
-  描画_手数(f, g.tesu);
+  draw_move_number(f, g.tesu);
   const KifuMove m = g.record.move(n);
   if (on_board(m.moto_x)) {
     g.pos.ban[m.moto_x][m.moto_y] = KARA;
@@ -135,25 +135,25 @@ void AFTER_Click(Form& f) {
     g.ou_tori = winner;
   g.pos.ban[m.saki_x][m.saki_y] = m.ato_koma;
   draw_square(f, m.saki_x, m.saki_y);
-  描画_自持盤(f);
-  描画_敵持盤(f);
+  draw_bottom_hand(f);
+  draw_top_hand(f);
   play(f, f.snd_komaoto);
   g.clock.mochi_jikan_ue = m.jikan_ue_ato;
   g.clock.mochi_jikan_sita = m.jikan_sita_ato;
   show_clocks(f);
-  描画_移動結果(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
+  draw_move_result(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                g.look.moji_iro);
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
   g.teban = mover(g, m) == g.ue ? g.sita : g.ue;
 }
 
-void CANCEL_Click(Form& f) {
-  初期設定(f);
+void on_to_start(Form& f) {
+  initial_setup(f);
   play(f, f.snd_komaoto);
 }
 
-void REVERSE_Click(Form& f) {
+void on_turn_round(Form& f) {
   Game& g = f.g;
   if (g.kifu_mode == OK) {
     refuse(f, "棋譜ﾓｰﾄﾞではできません", "反転");
@@ -168,11 +168,11 @@ void REVERSE_Click(Form& f) {
   std::swap(p.mochi_sita, p.mochi_ue);
   std::swap(p.mochi_sita_su, p.mochi_ue_su);
   forget_missing_kings(p);  // the side without a king may have changed
-  画面_再描画(f);
-  描画_手数(f, g.tesu);
+  redraw_screen(f);
+  draw_move_number(f, g.tesu);
   if (g.hande_settei == OK) {
     g.hande_level = -g.hande_level;
-    描画_ハンデレベル(f, g.hande_level);
+    draw_handicap_level(f, g.hande_level);
   }
   play(f, f.snd_komaoto);
   g.teban = -g.teban;
@@ -180,21 +180,21 @@ void REVERSE_Click(Form& f) {
   keep_labels_current(f);
 }
 
-void KIFU_READ_Click(Form& f) {
-  描画_可視(f.win, true, true, true);
-  描画_棋譜_IO(f.win, 1);
+void on_record_load(Form& f) {
+  show_record_lists(f.win, true, true, true);
+  show_record_boxes(f.win, 1);
 }
 
-void KIFU_WRITE_Click(Form& f) {
+void on_record_save(Form& f) {
   if (const std::string why = why_not_writable(f.g); !why.empty()) {
     msg_ok(f, why, "棋譜書込");
   } else {
-    描画_可視(f.win, true, true, false);
-    描画_棋譜_IO(f.win, 0);
+    show_record_lists(f.win, true, true, false);
+    show_record_boxes(f.win, 0);
   }
 }
 
-void Drive1_Change(Form& f, const std::string& path) {
+void on_drive_chosen(Form& f, const std::string& path) {
   std::error_code ec;
   std::filesystem::directory_iterator probe(std::filesystem::u8path(path), ec);
   if (ec) {
@@ -204,10 +204,10 @@ void Drive1_Change(Form& f, const std::string& path) {
   f.win.set_panel_directory(path);
 }
 
-void Dir1_Change(Form& f, const std::string& path) { f.win.set_panel_directory(path); }
+void on_folder_chosen(Form& f, const std::string& path) { f.win.set_panel_directory(path); }
 
-void Command1_Click(Form& f) {
-  if (wait_for_search(f, [&f] { Command1_Click(f); })) return;
+void on_return(Form& f) {
+  if (wait_for_search(f, [&f] { on_return(f); })) return;
   Game& g = f.g;
   const std::string name = f.win.text_box(1);
   if (name.empty()) {
@@ -242,14 +242,14 @@ void Command1_Click(Form& f) {
     msg_ok(f, "棋譜を書き込めませんでした", "棋譜書込");
     return;
   }
-  描画_可視(f.win, false, false, false);
-  描画_棋譜_IO(f.win, 1);
+  show_record_lists(f.win, false, false, false);
+  show_record_boxes(f.win, 1);
   f.win.refresh_files();
   msg_ok(f, "棋譜を書き込みました", "  ");
 }
 
-void File1_Click(Form& f, const std::string& name) {
-  if (wait_for_search(f, [&f, name] { File1_Click(f, name); })) return;
+void on_file_clicked(Form& f, const std::string& name) {
+  if (wait_for_search(f, [&f, name] { on_file_clicked(f, name); })) return;
   const Loaded l = load_record_file(f.win.panel_directory() + "/" + name);
   switch (l.status) {
     case Loaded::Status::ok: break;
@@ -264,8 +264,8 @@ void File1_Click(Form& f, const std::string& name) {
       return;
   }
   Game& g = f.g;
-  描画_可視(f.win, false, false, false);
-  初期設定(f);
+  show_record_lists(f.win, false, false, false);
+  initial_setup(f);
   g.kifu_mode = OK;
   draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
   g.record.cut(0);  // nothing of the game held before stays

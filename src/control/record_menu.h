@@ -8,22 +8,22 @@
 
 namespace hakuro {
 
-void REPLAY_Click(Form& f);   // 戻 "back"
-void AFTER_Click(Form& f);    // 進 "forward"
-void CANCEL_Click(Form& f);   // 最初 "the start"
-void REVERSE_Click(Form& f);  // 反転 "turn round"
+void on_back(Form& f);        // REPLAY_Click: 戻 "back"
+void on_forward(Form& f);     // AFTER_Click: 進 "forward"
+void on_to_start(Form& f);    // CANCEL_Click: 最初 "the start"
+void on_turn_round(Form& f);  // REVERSE_Click: 反転 "turn round"
 
 // 棋譜 → 読込 (load) shows the three lists; 書込 (save) the drive and directory lists with the
 // text boxes and the RETURN button.
-void KIFU_READ_Click(Form& f);
-void KIFU_WRITE_Click(Form& f);
+void on_record_load(Form& f);  // KIFU_READ_Click
+void on_record_save(Form& f);  // KIFU_WRITE_Click
 
 // The panel's controls: a drive chosen in Drive1 (its root folder), a folder chosen in Dir1, a
 // file name clicked in File1 (loads it), the RETURN button Command1 (saves).
-void Drive1_Change(Form& f, const std::string& path);
-void Dir1_Change(Form& f, const std::string& path);
-void File1_Click(Form& f, const std::string& name);
-void Command1_Click(Form& f);
+void on_drive_chosen(Form& f, const std::string& path);   // Drive1_Change
+void on_folder_chosen(Form& f, const std::string& path);  // Dir1_Change
+void on_file_clicked(Form& f, const std::string& name);   // File1_Click
+void on_return(Form& f);                                  // Command1_Click
 
 // A record just loaded is shown: " 読み込みました" (a passing notice when `passing`, else a
 // box), then "棋譜を '進 'で進めて下さい"; the side that makes move 1 is to move (the top player

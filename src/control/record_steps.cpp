@@ -10,8 +10,8 @@ void step_to_move(Form& f, int n) {
   const Record& r = f.g.record;
   while (!f.ended && r.kifu_tesu != n) {
     const int before = r.kifu_tesu;
-    if (n < before) REPLAY_Click(f);
-    else AFTER_Click(f);
+    if (n < before) on_back(f);
+    else on_forward(f);
     if (r.kifu_tesu == before) return;  // refused
   }
 }

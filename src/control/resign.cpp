@@ -21,7 +21,7 @@ bool game_over(const Game& g) {
                            g.record.kifu_tesu == g.record.saigo_tesu);
 }
 
-void RESIGN_Click(Form& f) {
+void on_resign(Form& f) {
   Game& g = f.g;
   if (g.kifu_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
   if (g.teban == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");

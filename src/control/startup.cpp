@@ -19,14 +19,14 @@ constexpr std::int32_t kWindowHandle = 1;
 constexpr int kMaximisedTop = -60;
 
 void paint_over_level(Form& f) {
-  for (int x = -2; x <= 0; ++x) 描画_絵(f, f.g.look.haikei, x, 0);
+  for (int x = -2; x <= 0; ++x) draw_picture(f, f.g.look.haikei, x, 0);
 }
 
 // A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
 void choose_level(Form& f, int n) {
   note_level_change(f.g, n);
   paint_over_level(f);
-  レベル_設定(f, n);
+  set_level(f, n);
 }
 
 void say_whose_turn(Form& f, const std::string& title) {
@@ -54,9 +54,9 @@ void humans_turn(Form& f, const std::string& title) {
 // sides, or the game on the board resumed against it.
 void start_against_computer(Form& f, bool human_first) {
   Game& g = f.g;
-  描画_棋譜読込み部分消去(f);
-  描画_レベル(f, g.level);
-  描画_将棋盤桝(f);
+  erase_record_headers(f);
+  draw_level(f, g.level);
+  draw_grid(f);
   g.sel.sentaku = 0;
   g.taikyoku_mode = MODE_COM;
   g.kifu_mode = NG;
@@ -86,9 +86,9 @@ void start_against_computer(Form& f, bool human_first) {
 
 }  // namespace
 
-void Form_Load(Form& f) {
+void on_load(Form& f) {
   Game& g = f.g;
-  初期化_サウンド(f, kWindowHandle);
+  init_sound(f, kWindowHandle);
   load_sounds(f);
 
   g.kifu_mode = NG;
@@ -106,12 +106,12 @@ void Form_Load(Form& f) {
   g.sita = g.teban_gote;
 
   f.screen.background_colour(g.look.haikei_iro);
-  読込_環境設定ファイル(f);
-  初期設定(f);
+  read_settings(f);
+  initial_setup(f);
   if (f.win.window_top() != kMaximisedTop) f.win.place(0, 0, 9400, 8000);
 }
 
-void 初期設定(Form& f) {
+void initial_setup(Form& f) {
   Game& g = f.g;
   // Moves played from another start (a handicap, a pasted position, the board turned in the
   // middle of a game, a KIF file) do not fit the full one set up here.
@@ -135,14 +135,14 @@ void 初期設定(Form& f) {
   g.record.kaishi = g.pos;
   g.record.kaishi_tesu = 1;
   if (g.record.held() == 0) g.record.ue_sente = g.record.gote_ban = false;
-  画面_再描画(f);
+  redraw_screen(f);
 }
 
-void START_Click(Form& f) {
+void on_start(Form& f) {
   Game& g = f.g;
-  描画_棋譜読込み部分消去(f);
+  erase_record_headers(f);
   paint_over_level(f);
-  描画_将棋盤桝(f);
+  draw_grid(f);
   g.clock.teban_kaishi = f.win.time_of_day();
   if (f.g.look.options.keika) set_timer1(f, true);
   g.taikyoku_mode = MODE_MAN;
@@ -158,18 +158,18 @@ void START_Click(Form& f) {
   g.chudan = NG;
 }
 
-void SENTE_Click(Form& f) { start_against_computer(f, true); }
-void GOTE_Click(Form& f) { start_against_computer(f, false); }
+void on_sente(Form& f) { start_against_computer(f, true); }
+void on_gote(Form& f) { start_against_computer(f, false); }
 
-void TAIKYOKU_Click(Form& f) { hide_record_panel(f.win); }
+void on_match_menu(Form& f) { hide_record_panel(f.win); }
 
-void LEVEL1_Click(Form& f) { choose_level(f, 1); }
-void LEVEL2_Click(Form& f) { choose_level(f, 2); }
-void LEVEL3_Click(Form& f) { choose_level(f, 3); }
-void LEVEL4_Click(Form& f) { choose_level(f, 4); }
-void LEVEL5_Click(Form& f) { choose_level(f, 5); }
+void on_level1(Form& f) { choose_level(f, 1); }
+void on_level2(Form& f) { choose_level(f, 2); }
+void on_level3(Form& f) { choose_level(f, 3); }
+void on_level4(Form& f) { choose_level(f, 4); }
+void on_level5(Form& f) { choose_level(f, 5); }
 
-void レベル_設定(Form& f, int n) {
+void set_level(Form& f, int n) {
   static const std::array<const char*, 5> items = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4",
                                                    "LEVEL5"};
   for (const char* item : items) f.win.set_checked(item, false);
@@ -177,17 +177,17 @@ void レベル_設定(Form& f, int n) {
     f.win.set_checked(items[static_cast<std::size_t>(n - 1)], true);
     f.g.level = n;
   }
-  if (f.g.taikyoku_mode == MODE_COM) 描画_レベル(f, f.g.level);
+  if (f.g.taikyoku_mode == MODE_COM) draw_level(f, f.g.level);
 }
 
-void OWARI_Click(Form& f) { 終了処理(f); }
-void Form_Unload(Form& f) { 終了処理(f); }
+void on_quit(Form& f) { end_program(f); }
+void on_unload(Form& f) { end_program(f); }
 
-void Form_KeyPress(Form& f, int key) {
-  if (key == 27) 終了処理(f);
+void on_key_press(Form& f, int key) {
+  if (key == 27) end_program(f);
 }
 
-void 終了処理(Form& f) {
+void end_program(Form& f) {
   f.thinker.cancel();  // a search in progress stops, and its result is dropped
   f.waiting.clear();
   free_sounds(f);

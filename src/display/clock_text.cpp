@@ -5,14 +5,14 @@
 
 namespace hakuro {
 
-std::string 変換_数字から文字(long long n) {
+std::string two_digits(long long n) {
   const std::string s = std::to_string(n);
   if (s.size() == 1) return "0" + s;
   if (s.size() == 2) return s;
   return "";
 }
 
-std::string 調査_時間秒追加結果(double s) {
+std::string time_text(double s) {
   long long h = 0;
   if (s >= 3600) {
     h = static_cast<long long>(s / 3600);
@@ -20,27 +20,27 @@ std::string 調査_時間秒追加結果(double s) {
   }
   const long long m = static_cast<long long>(s / 60);
   const double sec = s - 60.0 * static_cast<double>(m);
-  return 変換_数字から文字(h) + ":" + 変換_数字から文字(m) + ":" +
-         変換_数字から文字(static_cast<long long>(sec));
+  return two_digits(h) + ":" + two_digits(m) + ":" +
+         two_digits(static_cast<long long>(sec));
 }
 
-void 消去_所有時間(Form& f, int side) {
+void erase_time_held(Form& f, int side) {
   int from = 0;
   if (side == f.g.sita) from = 13;
   else if (side == f.g.ue) from = -2;
   else return;
-  for (int x = from; x < from + 3; ++x) 描画_絵(f, f.g.look.haikei, x, 9);
+  for (int x = from; x < from + 3; ++x) draw_picture(f, f.g.look.haikei, x, 9);
 }
 
-void 描画_所有時間(Form& f, int side, double seconds) {
+void draw_time_held(Form& f, int side, double seconds) {
   if (!f.g.look.options.keika) return;
-  const std::string text = 調査_時間秒追加結果(seconds);
-  消去_所有時間(f, side);
+  const std::string text = time_text(seconds);
+  erase_time_held(f, side);
   if (side == f.g.sita) {
     shadowed_text(f, 13, 9.2, text, IRO_SHIRO, 12);
   } else if (side == f.g.ue) {
     shadowed_text(f, -1.6, 9.2, text, IRO_SHIRO, 12);
-    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 9);
+    draw_square_outline(f, f.g.look.haikei_iro, 1, 9);
   }
 }
 

@@ -57,7 +57,7 @@ std::string piece_name(int code) {
 
 }  // namespace
 
-void 描画_数値(Form& f, double x, double y, int value, int colour, int mode, int size) {
+void draw_number(Form& f, double x, double y, int value, int colour, int mode, int size) {
   if (mode != 0) {
     if (value >= 1 && value <= 9) print(f, x, y, kKanji[value], colour, size);
     return;
@@ -68,13 +68,13 @@ void 描画_数値(Form& f, double x, double y, int value, int colour, int mode,
   print(f, x, y, text, colour, size);
 }
 
-void 描画_数値(Form& f, double x, double y, const std::string& value, int colour, int mode,
-               int size) {
+void draw_number(Form& f, double x, double y, const std::string& value, int colour, int mode,
+                 int size) {
   if (mode == 0) print(f, x, y, value, colour, size);
 }
 
 void shadowed_number(Form& f, double x, double y, int value, int colour, int mode, int size) {
-  shadowed(x, y, colour, [&](double px, double py, int c) { 描画_数値(f, px, py, value, c, mode, size); });
+  shadowed(x, y, colour, [&](double px, double py, int c) { draw_number(f, px, py, value, c, mode, size); });
 }
 
 void shadowed_text(Form& f, double x, double y, const std::string& s, int colour, int size) {
@@ -82,7 +82,7 @@ void shadowed_text(Form& f, double x, double y, const std::string& s, int colour
 }
 
 void shadowed_caption(Form& f, double x, double y, int code, int colour, int size) {
-  shadowed(x, y, colour, [&](double px, double py, int c) { 描画_文字列(f, px, py, code, c, size); });
+  shadowed(x, y, colour, [&](double px, double py, int c) { draw_caption(f, px, py, code, c, size); });
 }
 
 std::string handicap_name(int level) {
@@ -97,20 +97,20 @@ std::string handicap_name(int level) {
   return names[static_cast<std::size_t>(level + 10)];
 }
 
-void 描画_文字列(Form& f, double x, double y, int code, int colour, int size) {
+void draw_caption(Form& f, double x, double y, int code, int colour, int size) {
   std::string s = code == MOJI_TEME ? std::string("手目") : handicap_name(code);
   if (s.empty()) return;
   f.screen.text(cell_x(x) + 120, cell_y(y) + 160, s, colour, size, kBold);
 }
 
-std::string 文字列変換(int value) {
+std::string code_text(int value) {
   if (value >= 1 && value <= 9) return kZenkaku[static_cast<std::size_t>(value)];
   if (value > KANSUJI && value <= KANSUJI + 9)
     return kKanji[static_cast<std::size_t>(value - KANSUJI)];
   return piece_name(value);
 }
 
-double 取得_棋譜のX座標(const std::string& text) {
+double record_header_x(const std::string& text) {
   return ban_left + masu_w * (3 + (13 - static_cast<double>(characters(text))) / 5);
 }
 
@@ -119,29 +119,29 @@ void draw_record_headers(Form& f, const std::string& title, const std::string& t
   // In window units: the title's place is moved left of where a name would stand, and the names
   // stand in the rows above and below the board.
   constexpr double title_shift = 3000, top_row = 100, bottom_row = 6350;
-  f.screen.text(取得_棋譜のX座標(title) - title_shift, bottom_row, title, IRO_AKA, 12, kBold);
-  f.screen.text(取得_棋譜のX座標(top_name), top_row, top_name, IRO_SHIRO, 12, kBold);
-  f.screen.text(取得_棋譜のX座標(bottom_name), bottom_row, bottom_name, IRO_SHIRO, 12, kBold);
+  f.screen.text(record_header_x(title) - title_shift, bottom_row, title, IRO_AKA, 12, kBold);
+  f.screen.text(record_header_x(top_name), top_row, top_name, IRO_SHIRO, 12, kBold);
+  f.screen.text(record_header_x(bottom_name), bottom_row, bottom_name, IRO_SHIRO, 12, kBold);
 }
 
-void 描画_移動駒種類(Form& f, double x, double y, const std::string& text, int colour) {
+void draw_move_part(Form& f, double x, double y, const std::string& text, int colour) {
   print(f, x, y, text, colour, 12);
 }
 
-void 描画_移動結果(Form& f, int side, int to_x, int to_y, int piece, int colour) {
+void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colour) {
   keep_labels_current(f);
-  消去_移動結果(f, side);
+  erase_move_result(f, side);
   const bool turned = names_from_top(f.g);
-  const std::string F = 文字列変換(turned ? to_x : 10 - to_x),
-                    R = 文字列変換(KANSUJI + (turned ? 10 - to_y : to_y)), P = 文字列変換(piece);
+  const std::string F = code_text(turned ? to_x : 10 - to_x),
+                    R = code_text(KANSUJI + (turned ? 10 - to_y : to_y)), P = code_text(piece);
   auto show = [&](double x, double y, const std::string& text) {
-    shadowed(x, y, colour, [&](double px, double py, int c) { 描画_移動駒種類(f, px, py, text, c); });
+    shadowed(x, y, colour, [&](double px, double py, int c) { draw_move_part(f, px, py, text, c); });
   };
   if (side == f.g.ue) {
     show(-1.6, 8.4, F);
     show(-1.2, 8.4, R);
     show(-0.6, 8.4, P);
-    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
+    draw_square_outline(f, f.g.look.haikei_iro, 1, 8);
     return;
   }
   if (side == f.g.sita) {
@@ -158,39 +158,39 @@ void redraw_last_moves(Form& f) {
     const KifuMove& m = g.record.move(n);
     bool& shown = is_top(m.ato_koma) ? top_shown : bottom_shown;
     if (shown) continue;
-    描画_移動結果(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
+    draw_move_result(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
                  g.look.moji_iro);
     shown = true;
   }
 }
 
-void 消去_移動結果(Form& f, int side) {
+void erase_move_result(Form& f, int side) {
   const int bg = f.g.look.haikei;
   if (side == f.g.ue) {
-    for (int x = -2; x <= 0; ++x) 描画_絵(f, bg, x, 8);
-    描画_桝輪郭(f, f.g.look.haikei_iro, -1, 7);
-    描画_桝輪郭(f, f.g.look.haikei_iro, 1, 8);
+    for (int x = -2; x <= 0; ++x) draw_picture(f, bg, x, 8);
+    draw_square_outline(f, f.g.look.haikei_iro, -1, 7);
+    draw_square_outline(f, f.g.look.haikei_iro, 1, 8);
   } else if (side == f.g.sita) {
-    for (int x = 13; x <= 15; ++x) 描画_絵(f, bg, x, 3);
+    for (int x = 13; x <= 15; ++x) draw_picture(f, bg, x, 3);
   }
 }
 
-void 描画_手数(Form& f, int n) {
-  描画_絵(f, f.g.look.haikei, 13, 4);
-  描画_絵(f, f.g.look.haikei, 14, 4);
-  描画_桝輪郭(f, f.g.look.haikei_iro, 11, 4);
+void draw_move_number(Form& f, int n) {
+  draw_picture(f, f.g.look.haikei, 13, 4);
+  draw_picture(f, f.g.look.haikei, 14, 4);
+  draw_square_outline(f, f.g.look.haikei_iro, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   shadowed_number(f, x, 4.3, n, IRO_SHIRO, 0, 12);
   shadowed_caption(f, 13.8, 4.1, MOJI_TEME, IRO_SHIRO, 10);
 }
 
-void 描画_レベル(Form& f, int level) {
+void draw_level(Form& f, int level) {
   shadowed_text(f, -1.5, 0.1, "LEVEL", IRO_SHIRO, 10);
   shadowed_number(f, 0, 0, level, IRO_SHIRO, 0, 12);
 }
 
-void 描画_ハンデレベル(Form& f, int level) {
-  for (int x = 11; x <= 14; ++x) 描画_絵(f, f.g.look.haikei, x, 2);
+void draw_handicap_level(Form& f, int level) {
+  for (int x = 11; x <= 14; ++x) draw_picture(f, f.g.look.haikei, x, 2);
   shadowed_caption(f, 11, 2, level, IRO_SHIRO, 10);
 }
 

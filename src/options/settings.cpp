@@ -50,8 +50,8 @@ bool read_and_apply(Form& f, SjisReader& in) {
   if (!l) return false;
   for (const Background& b : kBackgrounds)
     if (*l == b.line) {
-      チェック設定(f, b.id);
-      描画_背景(f, b.id);
+      set_background_option(f, b.id);
+      draw_background(f, b.id);
       g.look.haikei = b.id;
       break;
     }
@@ -73,16 +73,16 @@ void cannot_write(Form& f) {
 
 void choose_background(Form& f, int id) {
   if (f.g.look.options.haikei != id) {
-    チェック設定(f, id);
+    set_background_option(f, id);
     f.g.look.haikei = id;
   }
-  書込_環境設定ファイル(f);
-  画面_再描画(f);
+  write_settings(f);
+  redraw_screen(f);
 }
 
 }  // namespace
 
-void チェック設定(Form& f, int id) {
+void set_background_option(Form& f, int id) {
   f.g.look.options.haikei = 0;
   for (const Background& b : kBackgrounds)
     if (b.id == id) f.g.look.options.haikei = id;
@@ -119,19 +119,19 @@ bool set_option(Form& f, const std::string& item, bool on) {
   return true;
 }
 
-void 読込_環境設定ファイル(Form& f) {
+void read_settings(Form& f) {
   SjisReader in(kFile);
   const bool read = in.is_open() && read_and_apply(f, in);
   show_option_checks(f);
   if (read) return;
   if (!write_defaults()) cannot_write(f);
-  チェック設定(f, HAIKEI_MIDORI);
-  描画_背景(f, HAIKEI_MIDORI);
+  set_background_option(f, HAIKEI_MIDORI);
+  draw_background(f, HAIKEI_MIDORI);
   f.g.look.haikei = HAIKEI_MIDORI;
   default_options(f);
 }
 
-void 書込_環境設定ファイル(Form& f) {
+void write_settings(Form& f) {
   const Options& o = f.g.look.options;
   SjisWriter out(kFile);
   for (const Background& b : kBackgrounds)
@@ -141,25 +141,25 @@ void 書込_環境設定ファイル(Form& f) {
   out.line(o.bgm ? "BGM=ON" : "BGM=OFF");
   if (out.close()) return;
   if (!write_defaults()) cannot_write(f);
-  チェック設定(f, HAIKEI_MIDORI);
+  set_background_option(f, HAIKEI_MIDORI);
   default_options(f);
 }
 
-void MIDORI_Click(Form& f) { choose_background(f, HAIKEI_MIDORI); }
-void TATAMI_Click(Form& f) { choose_background(f, HAIKEI_TATAMI); }
-void TAKE_Click(Form& f) { choose_background(f, HAIKEI_TAKE); }
-void UCHU_Click(Form& f) { choose_background(f, HAIKEI_UCHU); }
-void RENGA_Click(Form& f) { choose_background(f, HAIKEI_RENGA); }
+void on_green(Form& f) { choose_background(f, HAIKEI_MIDORI); }
+void on_tatami(Form& f) { choose_background(f, HAIKEI_TATAMI); }
+void on_bamboo(Form& f) { choose_background(f, HAIKEI_TAKE); }
+void on_space(Form& f) { choose_background(f, HAIKEI_UCHU); }
+void on_brick(Form& f) { choose_background(f, HAIKEI_RENGA); }
 
-void SIDOU_Click(Form& f) {
+void on_guidance(Form& f) {
   Game& g = f.g;
   Options& o = g.look.options;
   if (o.sidou) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, g.look.masu_iro, x, y);
+      for (int y = 1; y <= 9; ++y) draw_square_outline(f, g.look.masu_iro, x, y);
     for (int i = 1; i <= 7; ++i) {
-      描画_桝輪郭(f, g.look.masu_iro, -1, i);
-      描画_桝輪郭(f, g.look.masu_iro, 11, i + 2);
+      draw_square_outline(f, g.look.masu_iro, -1, i);
+      draw_square_outline(f, g.look.masu_iro, 11, i + 2);
     }
     o.sidou = false;
     g.look.sidou_on = NG;
@@ -170,16 +170,16 @@ void SIDOU_Click(Form& f) {
     g.look.sidou_iro = IRO_SHIRO;
   }
   show_option_checks(f);
-  書込_環境設定ファイル(f);
+  write_settings(f);
 }
 
-void BGM_Click(Form& f) {
+void on_music(Form& f) {
   Options& o = f.g.look.options;
   o.bgm = !o.bgm;
   if (o.bgm) play_looping(f, f.snd_bgm);
   else stop(f, f.snd_bgm);
   show_option_checks(f);
-  書込_環境設定ファイル(f);
+  write_settings(f);
 }
 
 void ZAHYO_Click(Form& f) {
@@ -189,7 +189,7 @@ void ZAHYO_Click(Form& f) {
   if (keep_labels_current(f)) redraw_last_moves(f);
 }
 
-void VER_Click(Form& f) {
+void on_version(Form& f) {
   play(f, f.snd_sonota);
   msg_ok(f, "HAKURO KAISEN将棋\r\rVersion " HAKURO_VERSION, "その他");
 }

@@ -4,48 +4,48 @@
 
 namespace hakuro {
 
-void 初期化_サウンド(Form& f, std::int32_t window) {
+void init_sound(Form& f, std::int32_t window) {
   f.ds_handle = f.lib.dsInitialize(window);
-  if (f.ds_handle == 0) 表示_サウンドエラー(f, "Direct Soundインターフェースが作成できません。");
+  if (f.ds_handle == 0) show_sound_error(f, "Direct Soundインターフェースが作成できません。");
 }
 
-std::int32_t 読込_サウンド(Form& f, const std::string& file, std::int32_t count) {
+std::int32_t load_wave(Form& f, const std::string& file, std::int32_t count) {
   if (f.ds_handle == 0) return 0;
   const FileBytes in = read_regular_file(file);
   switch (in.status) {
     case FileBytes::Status::ok: break;
     case FileBytes::Status::missing: return 0;
     case FileBytes::Status::cannot_open:
-      表示_サウンドエラー(f, "ファイルを開けません。");
+      show_sound_error(f, "ファイルを開けません。");
       return 0;
     case FileBytes::Status::not_regular:
     case FileBytes::Status::cannot_read:
     case FileBytes::Status::too_large:
-      表示_サウンドエラー(f, "ファイルを読み込めません。");
+      show_sound_error(f, "ファイルを読み込めません。");
       return 0;
   }
   if (in.bytes.empty()) {
-    表示_サウンドエラー(f, "ファイルにこれ以上データがありません。");
+    show_sound_error(f, "ファイルにこれ以上データがありません。");
     return 0;
   }
   return f.lib.dsCreateDSB(f.ds_handle, reinterpret_cast<const unsigned char*>(in.bytes.data()),
                            in.bytes.size(), count);
 }
 
-void 終了_サウンド(Form& f) {
+void quit_sound(Form& f) {
   if (f.ds_handle != 0) f.lib.dsTerminate(f.ds_handle);
   f.ds_handle = 0;
 }
 
-void 表示_サウンドエラー(Form& f, const std::string& text) {
+void show_sound_error(Form& f, const std::string& text) {
   f.win.message_box(text, "HAKUROKAISEN将棋.dll", Buttons::Ok, Icon::Exclamation);
 }
 
 void load_sounds(Form& f) {
-  f.snd_sonota = 読込_サウンド(f, "その他.wav", 3);
-  f.snd_kinshi = 読込_サウンド(f, "禁止.wav", 3);
-  f.snd_komaoto = 読込_サウンド(f, "駒打音.wav", 3);
-  f.snd_bgm = 読込_サウンド(f, "BGM.wav", 1);
+  f.snd_sonota = load_wave(f, "その他.wav", 3);
+  f.snd_kinshi = load_wave(f, "禁止.wav", 3);
+  f.snd_komaoto = load_wave(f, "駒打音.wav", 3);
+  f.snd_bgm = load_wave(f, "BGM.wav", 1);
 }
 
 void free_sounds(Form& f) {
@@ -55,7 +55,7 @@ void free_sounds(Form& f) {
       *b = 0;
     }
   }
-  終了_サウンド(f);
+  quit_sound(f);
 }
 
 void play(Form& f, std::int32_t buffer) {

@@ -58,21 +58,21 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
   board_->on_first_paint(&startup::report_painted);
   setCentralWidget(board_);
   panel_ = new RecordPanel(
-      board_, {[this](const std::string& path) { run([&] { Drive1_Change(form_, path); }); },
-               [this](const std::string& path) { run([&] { Dir1_Change(form_, path); }); },
-               [this](const std::string& name) { run([&] { File1_Click(form_, name); }); },
-               [this] { run([this] { Command1_Click(form_); }); }});
+      board_, {[this](const std::string& path) { run([&] { on_drive_chosen(form_, path); }); },
+               [this](const std::string& path) { run([&] { on_folder_chosen(form_, path); }); },
+               [this](const std::string& name) { run([&] { on_file_clicked(form_, name); }); },
+               [this] { run([this] { on_return(form_); }); }});
   canvas_.set_listeners([this] { board_->update(); }, [this] { board_->repaint(); });
   build_menus();
   board_->show_last_move_of(&form_.g);
   game_panels_ =
       new GamePanels(*this, [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
-  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { Timer1_Timer(form_); }); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_tick(form_); }); });
 }
 
 bool MainWindow::load() {
-  run([this] { Form_Load(form_); });
+  run([this] { on_load(form_); });
   // Once the window is up, an unfinished last game is offered.
   QTimer::singleShot(0, this, [this] { run([this] { offer_last_game(form_); }); });
   return !ended();
@@ -84,7 +84,7 @@ void MainWindow::remember_between_starts() {
 }
 
 void MainWindow::mouse_down(int button, int shift, double X, double Y) {
-  run([&] { Form_MouseDown(form_, button, shift, X, Y); });
+  run([&] { on_mouse_down(form_, button, shift, X, Y); });
 }
 
 void MainWindow::run(const std::function<void()>& event) {
@@ -322,12 +322,12 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
     return;
   }
-  run([this, key] { Form_KeyPress(form_, key); });
+  run([this, key] { on_key_press(form_, key); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   closing_ = true;
-  if (!ended()) run([this] { Form_Unload(form_); });
+  if (!ended()) run([this] { on_unload(form_); });
   closing_ = false;
   if (!ended()) {
     e->ignore();

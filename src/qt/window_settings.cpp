@@ -77,7 +77,7 @@ void restore_window(MainWindow& w) {
   w.restoreState(s->value(kDocks).toByteArray());
   title_bar_on_screen(w);
   const int level = s->value(kLevel, 0).toInt();
-  if (level >= 1 && level <= 5) レベル_設定(w.form(), level);
+  if (level >= 1 && level <= 5) set_level(w.form(), level);
   if (s->contains(kZahyo)) set_option(w.form(), "ZAHYO", s->value(kZahyo).toBool());
 }
 

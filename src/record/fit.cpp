@@ -22,17 +22,17 @@ bool drop_fits(Game& g, const KifuMove& m, int mover) {
   if (m.ato_koma != m.koma || k == 0 || KIND_CODE[static_cast<std::size_t>(k)] != std::abs(m.koma))
     return false;
   if (hand[static_cast<std::size_t>(k)] < 1 || m.tori_koma != KARA) return false;
-  調査_2歩フラグ設定(g.pos);
-  return 移動チェック(g.pos, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
+  set_nifu_flags(g.pos);
+  return may_move(g.pos, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
 }
 
 bool board_move_fits(Game& g, const KifuMove& m) {
   if (!on_board(m.moto_x, m.moto_y) || !on_board(m.saki_x, m.saki_y)) return false;
   if (g.pos.ban[m.moto_x][m.moto_y] != m.koma || g.pos.ban[m.saki_x][m.saki_y] != m.tori_koma)
     return false;
-  if (移動チェック(g.pos, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) != OK) return false;
-  const bool may_promote = 調査_駒成(g, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
-  if (m.ato_koma == m.koma) return 移動後チェック(m.saki_y, m.koma) == OK;
+  if (may_move(g.pos, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) != OK) return false;
+  const bool may_promote = check_promotion(g, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
+  if (m.ato_koma == m.koma) return may_stay_unpromoted(m.saki_y, m.koma) == OK;
   return may_promote && m.ato_koma == g.nari_koma;
 }
 

@@ -23,8 +23,8 @@ void set_level_comment(Record& r, int n, int level) {
 
 }  // namespace
 
-void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
-              double sita_before, double sita_after, double ue_before, double ue_after) {
+void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
+                 double sita_before, double sita_after, double ue_before, double ue_after) {
   Record& r = g.record;
   const int n = ++r.kifu_tesu;
   KifuMove& m = r.at(n);

@@ -13,8 +13,8 @@ namespace hakuro {
 // Reads the captured piece from the board, so it is called before the move is made. Move 1 tells
 // the record who moved first and the computer's level; every move, whether the computer played
 // it. The comments of the moves it replaces go.
-void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
-              double sita_before, double sita_after, double ue_before, double ue_after);
+void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
+                 double sita_before, double sita_after, double ue_before, double ue_after);
 
 // A level chosen during a game against the computer is kept as the comment "LEVELn" at the move
 // shown, the move after which the computer plays at it; it replaces another chosen there.

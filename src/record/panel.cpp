@@ -2,9 +2,9 @@
 
 namespace hakuro {
 
-void 描画_可視(Window& w, bool drive, bool dir, bool file) { w.show_lists(drive, dir, file); }
+void show_record_lists(Window& w, bool drive, bool dir, bool file) { w.show_lists(drive, dir, file); }
 
-void 描画_棋譜_IO(Window& w, int mode) {
+void show_record_boxes(Window& w, int mode) {
   if (mode == 0) {
     w.show_record_io(true);
     return;
@@ -14,8 +14,8 @@ void 描画_棋譜_IO(Window& w, int mode) {
 }
 
 void hide_record_panel(Window& w) {
-  描画_可視(w, false, false, false);
-  描画_棋譜_IO(w, 1);
+  show_record_lists(w, false, false, false);
+  show_record_boxes(w, 1);
 }
 
 }  // namespace hakuro

@@ -23,7 +23,7 @@ PositionCheck check_position(const Position& p) {
   if (kings_top == 0 && kings_bottom == 0) return {PositionProblem::no_king};
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      if (移動後チェック(y, p.ban[x][y]) == NG) return {PositionProblem::immovable_piece};
+      if (may_stay_unpromoted(y, p.ban[x][y]) == NG) return {PositionProblem::immovable_piece};
   for (int x = 1; x <= MASU_SU; ++x) {
     int top = 0, bottom = 0;
     for (int y = 1; y <= MASU_SU; ++y) {
@@ -67,7 +67,7 @@ void complete_position(Position& p) {
         p.ou_sita_y = y;
       }
     }
-  調査_2歩フラグ設定(p);
+  set_nifu_flags(p);
 }
 
 Position full_position() {

@@ -29,7 +29,7 @@ int result(bool ok) { return ok ? OK : NG; }
 
 }  // namespace
 
-int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece) {
+int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece) {
   if (!on_board(to_x, to_y)) return NG;
   if (to_x == from_x && to_y == from_y) return NG;
   if (is_drop(from_x)) {
@@ -60,19 +60,19 @@ int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int 
     case -KIN: case -HU_NARI: case -KYOU_NARI: case -KEI_NARI: case -GIN_NARI:
       return result(gold_step(dx, dy, -1));
     case OU: case -OU: return result(king_step(dx, dy));
-    case KAKU: case -KAKU: return 移動チェック角(p, from_x, from_y, to_x, to_y);
+    case KAKU: case -KAKU: return may_move_bishop(p, from_x, from_y, to_x, to_y);
     case KAKU_NARI: case -KAKU_NARI:
-      return king_step(dx, dy) ? OK : 移動チェック角(p, from_x, from_y, to_x, to_y);
-    case SYA: case -SYA: return 移動チェック飛車(p, from_x, from_y, to_x, to_y);
+      return king_step(dx, dy) ? OK : may_move_bishop(p, from_x, from_y, to_x, to_y);
+    case SYA: case -SYA: return may_move_rook(p, from_x, from_y, to_x, to_y);
     case SYA_NARI: case -SYA_NARI:
-      return king_step(dx, dy) ? OK : 移動チェック飛車(p, from_x, from_y, to_x, to_y);
+      return king_step(dx, dy) ? OK : may_move_rook(p, from_x, from_y, to_x, to_y);
     default: return NG;
   }
 }
 
 // The slide tests are also asked directly, so a place off the board is refused before any
 // square is read, and a "slide" onto the source square has nothing between its ends.
-int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x, int to_y) {
+int may_move_rook(const Position& p, int from_x, int from_y, int to_x, int to_y) {
   if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return NG;
   if (from_x != to_x && from_y != to_y) return NG;
   if (from_y != to_y) {
@@ -88,7 +88,7 @@ int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x
   return OK;
 }
 
-int 移動チェック角(const Position& p, int from_x, int from_y, int to_x, int to_y) {
+int may_move_bishop(const Position& p, int from_x, int from_y, int to_x, int to_y) {
   if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return NG;
   const int dx = to_x - from_x, dy = to_y - from_y;
   if (dx != dy && dx != -dy) return NG;

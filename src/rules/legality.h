@@ -8,11 +8,12 @@ namespace hakuro {
 // 移動チェック "move check": OK or NG. A source column of 11 or -1 is a drop from the bottom
 // or top hand; `piece` is the code the piece has (or will have) on the board. The destination
 // of a board move may hold anything, own pieces included.
-int 移動チェック(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece);
+int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece);
 // 移動チェック飛車 / 角 "move check, rook / bishop": OK when the two squares share a line
 // (a diagonal) with nothing between them; NG when either is off the board.
-int 移動チェック飛車(const Position& p, int from_x, int from_y, int to_x, int to_y);
-int 移動チェック角(const Position& p, int from_x, int from_y, int to_x, int to_y);
+int may_move_rook(const Position& p, int from_x, int from_y, int to_x, int to_y);
+// 移動チェック角
+int may_move_bishop(const Position& p, int from_x, int from_y, int to_x, int to_y);
 
 // False when a piece of `piece` could never go from a square to one (dx, dy) away in one board
 // move, whatever stands between; true for every step or slide it might make. A quick filter

@@ -33,12 +33,12 @@ bool drop_interposes(Game& g, const Side& s) {
       if (mark == OUTE_KOMA && std::abs(x - s.kx) < 2 && std::abs(y - s.ky) < 2) return false;
       if (mark != OUTE_AIDA) continue;
       if (s.hand_total == s.hand_pawns &&
-          移動チェック(g.pos, s.drop_column, 0, x, y, s.pawn) == NG)
+          may_move(g.pos, s.drop_column, 0, x, y, s.pawn) == NG)
         return false;
       g.pos.ban[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2)
-          if (s.checks[x2][y2] == OUTE_KOMA && 移動チェック(g.pos, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
+          if (s.checks[x2][y2] == OUTE_KOMA && may_move(g.pos, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
             g.pos.ban[x][y] = KARA;
             return false;
           }
@@ -51,7 +51,7 @@ bool drop_interposes(Game& g, const Side& s) {
 bool king_escapes(const Game& g, const Side& s) {
   for (int x = s.kx - 1; x <= s.kx + 1; ++x)
     for (int y = s.ky - 1; y <= s.ky + 1; ++y)
-      if (on_board(x, y) && 移動チェック(g.pos, s.kx, s.ky, x, y, s.king) == OK &&
+      if (on_board(x, y) && may_move(g.pos, s.kx, s.ky, x, y, s.king) == OK &&
           s.enemy_influence[x][y] == 0)
         return true;
   return false;
@@ -67,7 +67,7 @@ bool piece_defends(Game& g, const Side& s, Parried parried) {
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2) {
           if ((x2 == x && y2 == y) || s.checks[x2][y2] <= 0 ||
-              移動チェック(g.pos, x, y, x2, y2, piece) == NG)
+              may_move(g.pos, x, y, x2, y2, piece) == NG)
             continue;
           const int there = g.pos.ban[x2][y2];
           g.pos.ban[x2][y2] = piece;
@@ -85,7 +85,7 @@ template <class Parried>
 int mated(Game& g, const Side& s, Parried parried) {
   if (s.enemy_influence[s.kx][s.ky] == 0) return NG;
   // The pawn-drop test reads the two-pawn flags, which may predate the last move.
-  調査_2歩フラグ設定(g.pos);
+  set_nifu_flags(g.pos);
   if (drop_interposes(g, s)) return NG;
   if (king_escapes(g, s)) return NG;
   if (piece_defends(g, s, parried)) return NG;
@@ -99,23 +99,23 @@ bool king_on(const Position& p, int x, int y, int king) {
 
 }  // namespace
 
-int 詰めかMAN_COM移動(const Game& g) {
+int human_king_attacked(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.pos.ban[x][y] >= HU && 移動チェック(g.pos, x, y, g.pos.ou_sita_x, g.pos.ou_sita_y, g.pos.ban[x][y]) == OK)
+      if (g.pos.ban[x][y] >= HU && may_move(g.pos, x, y, g.pos.ou_sita_x, g.pos.ou_sita_y, g.pos.ban[x][y]) == OK)
         return OK;
   return NG;
 }
 
-int 詰めかMAN(Game& g) {
+int human_mated(Game& g) {
   if (!king_on(g.pos, g.pos.ou_sita_x, g.pos.ou_sita_y, -OU)) return NG;
   const Position& p = g.pos;
   const Side s{p.ou_sita_x, p.ou_sita_y,   p.mochi_sita_su,     p.mochi_sita[1], MOCHI_SITA_X,
                -HU,         -OU,           g.survey.seiryoku_ue, g.survey.oute_ue};
-  return mated(g, s, [&] { return 詰めかMAN_COM移動(g) == NG; });
+  return mated(g, s, [&] { return human_king_attacked(g) == NG; });
 }
 
-int 詰めかCOM(Game& g) {
+int computer_mated(Game& g) {
   if (!king_on(g.pos, g.pos.ou_ue_x, g.pos.ou_ue_y, OU)) return NG;
   const Position& p = g.pos;
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
@@ -123,7 +123,7 @@ int 詰めかCOM(Game& g) {
   const Side s{p.ou_ue_x, p.ou_ue_y, p.mochi_ue_su, p.mochi_ue[1], MOCHI_UE_X,
                HU,        OU,        g.survey.seiryoku_sita, checks};
   return mated(g, s, [&] {
-    勢力調査(g);
+    survey_influence(g);
     return g.survey.seiryoku_sita[g.pos.ou_ue_x][g.pos.ou_ue_y] == 0;
   });
 }

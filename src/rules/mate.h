@@ -7,12 +7,12 @@ namespace hakuro {
 
 // 詰めかMAN_COM移動 "is the human mated: computer's move": OK when some top piece can move
 // onto the bottom king's square.
-int 詰めかMAN_COM移動(const Game& g);
+int human_king_attacked(const Game& g);
 // 詰めかMAN "is the human mated": OK when the bottom king is mated; the survey must describe
 // the position.
-int 詰めかMAN(Game& g);
+int human_mated(Game& g);
 // 詰めかCOM "is the computer mated": OK when the top king is mated; the survey must describe
 // the position.
-int 詰めかCOM(Game& g);
+int computer_mated(Game& g);
 
 }  // namespace hakuro

@@ -15,7 +15,7 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
   const int captured = p.ban[to_x][to_y];
   const bool capture = is_bottom(captured) || is_top(captured);
   if (capture) {
-    駒取得(g, g.teban, captured);
+    take_piece(g, g.teban, captured);
     if (kind_index(captured) != 0) {
       if (g.teban == g.sita) ++p.mochi_sita_su;
       else if (g.teban == g.ue) ++p.mochi_ue_su;
@@ -42,7 +42,7 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
   return {true, capture};
 }
 
-void 駒取得(Game& g, int side, int captured) {
+void take_piece(Game& g, int side, int captured) {
   const int k = kind_index(captured);
   if (k != 0) {
     if (side == g.sita) ++g.pos.mochi_sita[k];
@@ -57,7 +57,7 @@ int winner_by_capture(const Game& g, int captured) {
   return TEBAN_NASI;
 }
 
-int 調査_駒成(Game& g, int from_x, int from_y, int, int to_y, int piece) {
+int check_promotion(Game& g, int from_x, int from_y, int, int to_y, int piece) {
   if (is_drop(from_x)) return NG;
   bool ok = false;
   switch (piece) {
@@ -72,7 +72,7 @@ int 調査_駒成(Game& g, int from_x, int from_y, int, int to_y, int piece) {
   return OK;
 }
 
-int 移動後チェック(int to_y, int piece) {
+int may_stay_unpromoted(int to_y, int piece) {
   switch (piece) {
     case HU: case KYOU: return to_y == 9 ? NG : OK;
     case KEI: return to_y >= 8 ? NG : OK;
@@ -82,7 +82,7 @@ int 移動後チェック(int to_y, int piece) {
   }
 }
 
-void 調査_2歩フラグ設定(Position& p) {
+void set_nifu_flags(Position& p) {
   for (int x = 1; x <= 9; ++x) {
     p.nifu_sita[x] = p.nifu_ue[x] = 0;
     for (int y = 1; y <= 9; ++y) {

@@ -17,17 +17,17 @@ struct BoardChange {
 BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
 // 駒取得 "take a piece": puts a captured piece, unpromoted, into the hand of `side`; records a
 // captured king.
-void 駒取得(Game& g, int side, int captured);
+void take_piece(Game& g, int side, int captured);
 // The side that wins when `captured` is taken: the other side than the king's owner (even when
 // its owner took it); TEBAN_NASI for any other piece.
 int winner_by_capture(const Game& g, int captured);
 // 調査_駒成 "examine promotion": OK when the move may promote (nari_koma then holds the
 // promoted code).
-int 調査_駒成(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
+int check_promotion(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
 // 移動後チェック "after-move check": NG when the piece would have no further move on row to_y
 // and so must promote.
-int 移動後チェック(int to_y, int piece);
+int may_stay_unpromoted(int to_y, int piece);
 // 調査_2歩フラグ設定 "set the two-pawn flags": which columns hold each player's unpromoted pawn.
-void 調査_2歩フラグ設定(Position& p);
+void set_nifu_flags(Position& p);
 
 }  // namespace hakuro

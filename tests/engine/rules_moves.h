@@ -29,16 +29,16 @@ inline Game game_at(const Position& p, bool top) {
 inline std::set<Numbers> rules_moves(Game& g, bool top) {
   std::set<Numbers> out;
   Position& p = g.pos;
-  調査_2歩フラグ設定(p);
+  set_nifu_flags(p);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int piece = p.ban[x][y];
       if (top ? !is_top(piece) : !is_bottom(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(p, x, y, tx, ty, piece) != OK) continue;
-          if (調査_駒成(g, x, y, tx, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
-          if (移動後チェック(ty, piece) == OK) out.insert({x, y, tx, ty, 0});
+          if (may_move(p, x, y, tx, ty, piece) != OK) continue;
+          if (check_promotion(g, x, y, tx, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
+          if (may_stay_unpromoted(ty, piece) == OK) out.insert({x, y, tx, ty, 0});
         }
     }
   const Hand& hand = top ? p.mochi_ue : p.mochi_sita;
@@ -48,7 +48,7 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
     const int hx = top ? MOCHI_UE_X : MOCHI_SITA_X, hy = top ? k : k + 2;
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(p, hx, hy, tx, ty, code) == OK) out.insert({0, k, tx, ty, 0});
+        if (may_move(p, hx, hy, tx, ty, code) == OK) out.insert({0, k, tx, ty, 0});
   }
   return out;
 }
@@ -62,7 +62,7 @@ inline void play_numbers(Game& g, bool top, const Numbers& n) {
   }
   const int piece = g.pos.ban[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && 調査_駒成(g, n[0], n[1], n[2], n[3], piece) == OK) placed = g.nari_koma;
+  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK) placed = g.nari_koma;
   make_move(g, n[0], n[1], n[2], n[3], placed);
 }
 

@@ -61,6 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   replay::ReplaySound sound(out);
   Form f(screen, window, sound);
   f.ds_handle = 1;  // the music is started when the file asks for it
-  読込_環境設定ファイル(f);
+  read_settings(f);
   return 0;
 }

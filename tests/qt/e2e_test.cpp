@@ -150,8 +150,8 @@ Choice choose(const Game& g, std::uint32_t& seed) {
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
           if (!is_bottom(g.pos.ban[tx][ty]) &&
-              移動チェック(g.pos, fx, fy, tx, ty, piece) == OK)
-            all.push_back({fx, fy, tx, ty, 移動後チェック(ty, piece) == NG});
+              may_move(g.pos, fx, fy, tx, ty, piece) == OK)
+            all.push_back({fx, fy, tx, ty, may_stay_unpromoted(ty, piece) == NG});
     }
   for (const Choice& c : all)
     if (!best || g.pos.ban[c.tx][c.ty] > g.pos.ban[best->tx][best->ty]) best = &c;

@@ -132,7 +132,7 @@ TEST_F(WindowTest, TheBoardKeepsItsSizeBesideThePanels) {
 
 TEST_F(WindowTest, RepeatedRedrawsDoNotGrowThePicture) {
   const std::size_t kept = window.canvas().op_count();
-  for (int i = 0; i < 5; ++i) 画面_再描画(window.form());
+  for (int i = 0; i < 5; ++i) redraw_screen(window.form());
   EXPECT_EQ(window.canvas().op_count(), kept);
   EXPECT_LT(kept, 700u);
 }

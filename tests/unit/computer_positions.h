@@ -35,7 +35,7 @@ inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue 
     g.pos.mochi_sita_su += sita[static_cast<std::size_t>(k)];
     g.pos.mochi_ue_su += ue[static_cast<std::size_t>(k)];
   }
-  勢力調査(g);
+  survey_influence(g);
   return g;
 }
 

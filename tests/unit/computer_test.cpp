@@ -14,38 +14,38 @@ using namespace testing;
 
 TEST(ComputerSurveys, EscapeSquaresOfTheHumansKing) {
   Game g = position({});
-  EXPECT_EQ(調査_自王逃道(g), 3);  // a corner has three neighbours
+  EXPECT_EQ(human_king_escapes(g), 3);  // a corner has three neighbours
   g = position({{8, 9, HU}});      // a computer piece on a neighbour, even undefended
-  EXPECT_EQ(調査_自王逃道(g), 2);
+  EXPECT_EQ(human_king_escapes(g), 2);
   g = position({{8, 9, HU}, {9, 6, KYOU}});  // the lance covers (9,7) and (9,8)
-  EXPECT_EQ(調査_自王逃道(g), 1);
+  EXPECT_EQ(human_king_escapes(g), 1);
 }
 
 TEST(ComputerSurveys, SafeDestinationsAndCrowdedNeighbours) {
   Game g = position({{5, 5, HU}});
-  EXPECT_EQ(調査_移動可場所数(g, 5, 5, HU), 1);
+  EXPECT_EQ(safe_move_count(g, 5, 5, HU), 1);
   g = position({{5, 5, HU}, {5, 8, -SYA}});  // the rook covers (5,6)
-  EXPECT_EQ(調査_移動可場所数(g, 5, 5, HU), 0);
-  EXPECT_EQ(調査_移動可場所数(g, 5, 9, HU), 0);  // no legal move at all
+  EXPECT_EQ(safe_move_count(g, 5, 5, HU), 0);
+  EXPECT_EQ(safe_move_count(g, 5, 9, HU), 0);  // no legal move at all
 
   g = position({{4, 4, SYA}, {6, 6, OU}, {5, 4, -SYA}, {5, 6, KIN}, {4, 6, KAKU_NARI}});
-  EXPECT_EQ(調査_周辺状況(g, 5, 5), -3);  // the rook, the king and the horse; not the gold
+  EXPECT_EQ(surroundings(g, 5, 5), -3);  // the rook, the king and the horse; not the gold
 }
 
 TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
   Game g = position({{5, 3, HU}, {5, 8, -SYA}});
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), OK);
+  EXPECT_EQ(human_straight_guard(g, 5, 3), OK);
   EXPECT_EQ(g.pos.ban[5][3], HU);  // put back
   g = position({{5, 3, HU}, {5, 5, -HU}, {5, 8, -SYA}});  // looks past the pawn, which blocks
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), NG);
+  EXPECT_EQ(human_straight_guard(g, 5, 3), NG);
   g = position({{5, 3, HU}, {5, 5, KIN}, {5, 8, -SYA}});  // a computer piece ends the look
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g, 5, 3), NG);
+  EXPECT_EQ(human_straight_guard(g, 5, 3), NG);
 }
 
 TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing) {
   Game g = position({{9, 2, SYA}, {9, 5, -KIN}, {1, 4, KIN}, {1, 7, -KYOU}});
   const Table before = g.pos.ban;
-  調査_移動不可駒(g);
+  mark_pinned_pieces(g);
   EXPECT_EQ(g.pos.ban, before);
   EXPECT_EQ(g.com.fuka_sita[9][5], 1);  // the gold shields its king from the rook
   EXPECT_EQ(g.com.fuka_ue[1][4], 1);    // the computer's gold shields its king from the lance
@@ -53,14 +53,14 @@ TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing
   EXPECT_EQ(g.com.fuka_sita[9][9] + g.com.fuka_ue[1][1], 0);
 
   g = position({});
-  調査_持角狙座標(g);
+  mark_bishop_aims(g);
   EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 1);  // an open diagonal to (1,1)
   g = position({{3, 3, KIN}, {4, 6, GIN}});
-  調査_持角狙座標(g);
+  mark_bishop_aims(g);
   EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 0);  // the gold stands between
   EXPECT_EQ(g.com.kaku_nerai_ue[2][2], 1);  // next to the king, covered by the king alone
   g = position({{4, 6, GIN}});
-  調査_持角狙座標(g);
+  mark_bishop_aims(g);
   EXPECT_EQ(g.com.kaku_nerai_ue[5][5], 0);  // the silver covers it
   EXPECT_EQ(g.com.kaku_nerai_ue[6][6], 1);
 }
@@ -68,16 +68,16 @@ TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing
 TEST(ComputerSurveys, KnightForksAndLanceShotsBehindAPawn) {
   // A pawn attacked by a rook alone, with bishops two columns either side.
   Game g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}});
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), 1600);
+  EXPECT_EQ(knight_aim(g, 5, 7), 1600);
   g = position({{5, 5, HU}, {5, 6, -SYA}, {3, 5, -KAKU}, {7, 5, -KAKU}});
-  EXPECT_EQ(調査_桂狙い(g, 5, 5), 0);  // too far up the board
+  EXPECT_EQ(knight_aim(g, 5, 5), 0);  // too far up the board
   g = position({{5, 7, HU}, {5, 8, -SYA}, {6, 8, -KIN}, {3, 7, -KAKU}, {7, 7, -KAKU}});
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);  // a gold attacks it too
+  EXPECT_EQ(knight_aim(g, 5, 7), 0);  // a gold attacks it too
 
   g = position({{5, 7, HU}, {5, 5, KIN}, {5, 9, -SYA}});
-  EXPECT_EQ(調査_香狙い(g, 5, 7), 900);
+  EXPECT_EQ(lance_aim(g, 5, 7), 900);
   g = position({{5, 6, HU}, {5, 4, KIN}, {5, 9, -SYA}});
-  EXPECT_EQ(調査_香狙い(g, 5, 6), 0);  // row 6 is too far up
+  EXPECT_EQ(lance_aim(g, 5, 6), 0);  // row 6 is too far up
 }
 
 TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {

@@ -60,7 +60,7 @@ TEST(StartUpPicture, TitleSitsAtTheUpperRight) {
   replay::ReplaySound snd(out);
   TitleSpy spy;
   Form f(spy, win, snd);
-  画面_再描画(f);
+  redraw_screen(f);
   EXPECT_EQ(spy.titles, 1);
   EXPECT_DOUBLE_EQ(spy.x, 1050 + 495 * 11.1);
   EXPECT_DOUBLE_EQ(spy.y, 100);
@@ -71,7 +71,7 @@ TEST(Texts, MoveNumberShiftsLeftOneTenthOfACellPerDigit) {
   std::ostringstream out;
   replay::Replay r(out);
   auto white_x = [&](int n) {
-    描画_手数(r.form(), n);
+    draw_move_number(r.form(), n);
     for (const auto& t : r.screen().texts())
       if (t.s == " " + std::to_string(n) && t.colour == IRO_SHIRO) return t.x;
     return -1.0;
@@ -87,25 +87,25 @@ TEST(Texts, MoveResultOfOnePlayerLeavesTheOthers) {
   std::ostringstream out;
   replay::Replay r(out);
   Form& f = r.form();
-  描画_移動結果(f, f.g.sita, 3, 6, -HU, IRO_SHIRO);
-  描画_移動結果(f, f.g.ue, 5, 5, KAKU_NARI, IRO_SHIRO);
+  draw_move_result(f, f.g.sita, 3, 6, -HU, IRO_SHIRO);
+  draw_move_result(f, f.g.ue, 5, 5, KAKU_NARI, IRO_SHIRO);
   EXPECT_EQ(visible(r, "７"), 2);
   EXPECT_EQ(visible(r, "六"), 4);  // the move's rank and the rank label
   EXPECT_EQ(visible(r, "歩"), 2);
   EXPECT_EQ(visible(r, "角成"), 2);
-  描画_移動結果(f, f.g.ue, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
+  draw_move_result(f, f.g.ue, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
   EXPECT_EQ(visible(r, "角成"), 0);
   EXPECT_EQ(visible(r, "５"), 2);
   EXPECT_EQ(visible(r, "歩"), 2);
 }
 
 TEST(Texts, Conversions) {
-  EXPECT_EQ(文字列変換(1), "１");
-  EXPECT_EQ(文字列変換(1009), "九");
-  EXPECT_EQ(文字列変換(-KYOU_NARI), "香成");
-  EXPECT_EQ(文字列変換(KIN_NARI), "");
-  EXPECT_EQ(文字列変換(0), "");
-  EXPECT_EQ(文字列変換(1010), "");
+  EXPECT_EQ(code_text(1), "１");
+  EXPECT_EQ(code_text(1009), "九");
+  EXPECT_EQ(code_text(-KYOU_NARI), "香成");
+  EXPECT_EQ(code_text(KIN_NARI), "");
+  EXPECT_EQ(code_text(0), "");
+  EXPECT_EQ(code_text(1010), "");
   EXPECT_EQ(handicap_name(-10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
   EXPECT_EQ(handicap_name(10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
   EXPECT_EQ(handicap_name(11), "");

@@ -99,7 +99,7 @@ TEST(FileRead, ARecordThatCannotBeReadIsRefusedAndChangesNothing) {
     for (const std::string& name : names) {
       out.str("");
       Form& f = r.form();
-      EXPECT_NO_THROW(run_event(f, [&] { File1_Click(f, name); })) << name_of(kind);
+      EXPECT_NO_THROW(run_event(f, [&] { on_file_clicked(f, name); })) << name_of(kind);
       EXPECT_EQ(out.str(), "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙを読み込めません\" ok -> ok\n")
           << name_of(kind) << " named \"" << name << '"';
     }

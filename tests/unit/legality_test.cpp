@@ -86,7 +86,7 @@ Game random_position(std::mt19937& rng, double density) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (coin(rng) < density) g.pos.ban[x][y] = kCodes[code(rng)] * (coin(rng) < 0.5 ? -1 : 1);
-  調査_2歩フラグ設定(g.pos);
+  set_nifu_flags(g.pos);
   return g;
 }
 
@@ -94,7 +94,7 @@ std::set<Square> asked(const Game& g, int fx, int fy, int piece) {
   std::set<Square> out;
   for (int x = -1; x <= 11; ++x)
     for (int y = -1; y <= 11; ++y)
-      if (移動チェック(g.pos, fx, fy, x, y, piece) == OK) {
+      if (may_move(g.pos, fx, fy, x, y, piece) == OK) {
         out.insert({x, y});
         // The quick filter never rules out a board move that is legal.
         if (on_board(fx, fy)) {
@@ -132,10 +132,10 @@ TEST(Legality, DropsAgreeWithTheEmptySquaresAndTheirRows) {
 
 TEST(Legality, SlideTestsAskedDirectlyStayOnTheBoard) {
   Game g;
-  EXPECT_EQ(移動チェック角(g.pos, 5, 5, 5, 5), OK);  // nothing lies between a square and itself
-  EXPECT_EQ(移動チェック角(g.pos, -3, -3, 5, 5), NG);
-  EXPECT_EQ(移動チェック飛車(g.pos, 5, 40, 5, 5), NG);
-  EXPECT_EQ(移動チェック(g.pos, 50, 5, 5, 5, SYA), NG);
+  EXPECT_EQ(may_move_bishop(g.pos, 5, 5, 5, 5), OK);  // nothing lies between a square and itself
+  EXPECT_EQ(may_move_bishop(g.pos, -3, -3, 5, 5), NG);
+  EXPECT_EQ(may_move_rook(g.pos, 5, 40, 5, 5), NG);
+  EXPECT_EQ(may_move(g.pos, 50, 5, 5, 5, SYA), NG);
 }
 
 }  // namespace

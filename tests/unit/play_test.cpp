@@ -27,7 +27,7 @@ using testing::run_lines;
 using testing::TestFolder;
 
 void press(Form& f, int x, int y, int button = BTN_HIDARI) {
-  run_event(f, [&] { Form_MouseDown(f, button, 0, cell_centre_x(x), cell_centre_y(y)); });
+  run_event(f, [&] { on_mouse_down(f, button, 0, cell_centre_x(x), cell_centre_y(y)); });
 }
 
 struct Place {
@@ -66,11 +66,11 @@ bool random_move(Form& f, std::mt19937& rng) {
   std::vector<Place> from = own_places(g);
   std::shuffle(from.begin(), from.end(), rng);
   for (const Place& p : from) {
-    調査_2歩フラグ設定(g.pos);
+    set_nifu_flags(g.pos);
     std::vector<std::pair<int, int>> to;
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        if (移動チェック(g.pos, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
+        if (may_move(g.pos, p.x, p.y, x, y, p.piece) == OK) to.push_back({x, y});
     if (to.empty()) continue;
     const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
     const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;

@@ -148,10 +148,10 @@ TEST(Record, AnUnreadableDriveIsReportedAndTheFolderStays) {
   std::ostringstream out;
   replay::Replay r(out);
   Form& f = r.form();
-  run_event(f, [&] { Drive1_Change(f, "/no-such-volume"); });
+  run_event(f, [&] { on_drive_chosen(f, "/no-such-volume"); });
   EXPECT_EQ(out.str(), "msgbox \"ｴﾗｰ\" \"ﾃﾞﾊﾞｲｽが準備できていません\" ok -> ok\n");
   EXPECT_EQ(f.win.panel_directory(), ".");
-  run_event(f, [&] { Drive1_Change(f, "/"); });
+  run_event(f, [&] { on_drive_chosen(f, "/"); });
   EXPECT_EQ(f.win.panel_directory(), "/");
 }
 

@@ -22,8 +22,8 @@ int mate_of_bottom_king(Game& g, int kx, int ky) {
   g.pos.ban[kx][ky] = -OU;
   g.pos.ou_sita_x = kx;
   g.pos.ou_sita_y = ky;
-  勢力調査(g);
-  return 詰めかMAN(g);
+  survey_influence(g);
+  return human_mated(g);
 }
 
 // A king in the corner checked down its file, its other flight squares covered.
@@ -83,11 +83,11 @@ TEST(Mate, AFailedDefenceDoesNotHideALaterOne) {
   for (auto [x, y, code] : {std::tuple{5, 1, OU}, {3, 1, KAKU}, {6, 2, GIN}, {1, 1, -SYA},
                             {5, 5, -SYA}, {1, 4, -KAKU}, {7, 2, -KIN}, {3, 3, -KIN}})
     g.pos.ban[x][y] = code;
-  勢力調査(g);
-  EXPECT_EQ(詰めかCOM(g), NG);  // the silver blocks on (5,3)
+  survey_influence(g);
+  EXPECT_EQ(computer_mated(g), NG);  // the silver blocks on (5,3)
   g.pos.ban[6][2] = KARA;
-  勢力調査(g);
-  EXPECT_EQ(詰めかCOM(g), OK);
+  survey_influence(g);
+  EXPECT_EQ(computer_mated(g), OK);
 }
 
 }  // namespace

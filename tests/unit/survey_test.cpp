@@ -96,7 +96,7 @@ TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
   Game g;  // one record for all positions, so stale entries would show
   for (int round = 0; round < 3000; ++round) {
     g.pos.ban = random_board(rng);
-    勢力調査(g);
+    survey_influence(g);
     const Reference r = reference(g.pos.ban);
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
@@ -127,14 +127,14 @@ TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
 TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
   using Routines = void (*)(Game&, int, int, int);
   const std::vector<std::pair<int, std::vector<Routines>>> cases = {
-      {-KYOU, {勢力確定上直進}},
-      {KYOU, {勢力確定下直進}},
-      {-SYA, {勢力確定下直進, 勢力確定上直進, 勢力確定右直進, 勢力確定左直進}},
-      {SYA, {勢力確定下直進, 勢力確定上直進, 勢力確定右直進, 勢力確定左直進}},
-      {-GIN_NARI, {勢力確定自金}},
-      {KAKU, {勢力確定敵角}},
-      {-KAKU, {[](Game& g, int, int x, int y) { 勢力確定自角(g, x, y); }}},
-      {KEI_NARI, {[](Game& g, int, int x, int y) { 勢力確定敵金(g, x, y); }}},
+      {-KYOU, {influence_line_up}},
+      {KYOU, {influence_line_down}},
+      {-SYA, {influence_line_down, influence_line_up, influence_line_right, influence_line_left}},
+      {SYA, {influence_line_down, influence_line_up, influence_line_right, influence_line_left}},
+      {-GIN_NARI, {influence_bottom_gold}},
+      {KAKU, {influence_top_bishop}},
+      {-KAKU, {[](Game& g, int, int x, int y) { influence_bottom_bishop(g, x, y); }}},
+      {KEI_NARI, {[](Game& g, int, int x, int y) { influence_top_gold(g, x, y); }}},
   };
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> square(1, 9);
@@ -144,10 +144,10 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
       whole.pos.ban = random_board(rng);
       const int x = square(rng), y = square(rng);
       whole.pos.ban[x][y] = code;
-      勢力調査(whole);
+      survey_influence(whole);
       by_hand.pos.ban = whole.pos.ban;
       by_hand.pos.ban[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
-      勢力調査(by_hand);
+      survey_influence(by_hand);
       by_hand.pos.ban[x][y] = code;
       for (Routines r : routines) r(by_hand, code, x, y);
       for (const Table Survey::*t :

@@ -64,7 +64,7 @@ Replay::Replay(std::ostream& out, Thinker& thinker)
   add_rules_calls(calls_);
   add_analysis_calls(calls_);
   add_computer_calls(calls_);
-  fire([this] { Form_Load(*form_); });
+  fire([this] { on_load(*form_); });
 }
 
 Replay::~Replay() = default;
@@ -116,12 +116,12 @@ bool Replay::event(const std::vector<std::string>& w) {
     need(w, 2);
     const double X = to_double(w[1]), Y = to_double(w[2]);
     const int b = button(3);
-    fire([&] { Form_MouseDown(f, b, 0, X, Y); });
+    fire([&] { on_mouse_down(f, b, 0, X, Y); });
   } else if (c == "cell") {
     need(w, 2);
     const int x = to_int(w[1]), y = to_int(w[2]), b = button(3);
     const double X = cell_centre_x(x), Y = cell_centre_y(y);
-    fire([&] { Form_MouseDown(f, b, 0, X, Y); });
+    fire([&] { on_mouse_down(f, b, 0, X, Y); });
   } else if (c == "menu") {
     need(w, 1);
     bool known = true;
@@ -130,9 +130,9 @@ bool Replay::event(const std::vector<std::string>& w) {
   } else if (c == "key") {
     need(w, 1);
     const int k = to_int(w[1]);
-    fire([&] { Form_KeyPress(f, k); });
+    fire([&] { on_key_press(f, k); });
   } else if (c == "close") {
-    fire([&] { Form_Unload(f); });
+    fire([&] { on_unload(f); });
   } else if (c == "answer") {
     need(w, 1);
     if (w[1] != "yes" && w[1] != "no") throw std::invalid_argument("answer yes or no");
@@ -142,16 +142,16 @@ bool Replay::event(const std::vector<std::string>& w) {
     window_.set_time(to_double(w[1]));
   } else if (c == "dir") {
     need(w, 1);
-    fire([&] { Dir1_Change(f, w[1]); });
+    fire([&] { on_folder_chosen(f, w[1]); });
   } else if (c == "open") {
     need(w, 1);
-    fire([&] { File1_Click(f, w[1]); });
+    fire([&] { on_file_clicked(f, w[1]); });
   } else if (c == "save") {
-    fire([&] { Command1_Click(f); });
+    fire([&] { on_return(f); });
   } else if (c == "com") {
     fire([&] { com_ban(f); });
   } else if (c == "tick") {
-    fire([&] { Timer1_Timer(f); });
+    fire([&] { on_tick(f); });
   } else if (c == "text") {
     need(w, 2);
     window_.set_text_box(to_int(w[1]), w[2]);
@@ -199,9 +199,9 @@ bool Replay::setup(const std::vector<std::string>& w) {
     const bool on = to_int(w[2]) != 0;
     if (!set_option(*form_, w[1], on)) window_.set_checked(w[1], on);
   } else if (c == "redraw") {
-    fire([&] { 画面_再描画(*form_); });
+    fire([&] { redraw_screen(*form_); });
   } else if (c == "survey") {
-    勢力調査(g);
+    survey_influence(g);
   } else {
     return false;
   }

@@ -394,7 +394,7 @@ class Events {
       if (bottom ? !is_bottom(c) : !is_top(c)) continue;
       for (int t = 0; t < 20; ++t) {
         const int tx = roll(9) + 1, ty = roll(9) + 1;
-        if (移動チェック(g.pos, x, y, tx, ty, c) == OK) {
+        if (may_move(g.pos, x, y, tx, ty, c) == OK) {
           pending_ = cell(tx, ty) + (roll(2) ? " R" : "");
           return cell(x, y);
         }
