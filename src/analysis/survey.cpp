@@ -139,7 +139,9 @@ void influence_bottom_gold(Game& g, int code, int x, int y) { bearing::gold_bott
 void influence_top_gold(Game& g, int x, int y) { bearing::gold_top(g, x, y); }
 
 void influence_bottom_bishop(Game& g, int x, int y) { bearing::diagonals<false>(g, -KAKU, x, y); }
-void influence_top_bishop(Game& g, int code, int x, int y) { bearing::diagonals<true>(g, code, x, y); }
+void influence_top_bishop(Game& g, int code, int x, int y) {
+  bearing::diagonals<true>(g, code, x, y);
+}
 
 void survey_influence(Game& g) {
   reset(g.survey);

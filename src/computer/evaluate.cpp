@@ -123,7 +123,8 @@ Score capture(const Game& g, int captured, int piece, int from_x, int from_y, in
 
 }  // namespace
 
-Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
+Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x,
+                         int to_y) {
   bool done = false;
   Score r = basic_terms(g, captured, piece, from_x, to_x, to_y, done);
   if (done || g.level <= 1) return r;

@@ -10,7 +10,8 @@ namespace hakuro {
 // candidate move, for the computer. The survey describes that position; com.ugoku_koma and
 // com.ou_kyori describe the candidate. `captured` is what stood on the destination, `piece` what
 // stands there now; a drop has from_x -1 and its kind index as from_y.
-Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y);
+Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x,
+                         int to_y);
 
 // The third level's terms for the kind of `piece`, continuing `score`; the final score.
 Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y,

@@ -99,7 +99,8 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     return;
   }
   int placed = s.ugoki_koma;
-  if (check_promotion(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK && button == BTN_MIGI)
+  if (check_promotion(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK &&
+      button == BTN_MIGI)
     placed = g.nari_koma;
   // A drop from the top hand is made by its kind index; the record keeps the picked row.
   const bool top_hand = s.moto_x == MOCHI_UE_X;
@@ -158,7 +159,8 @@ void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int 
   if (f.g.look.sidou_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK) draw_square_outline(f, colour, x, y);
+      if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK)
+        draw_square_outline(f, colour, x, y);
 }
 
 void on_mouse_down(Form& f, int button, int, double X, double Y) {

@@ -74,7 +74,8 @@ void draw_number(Form& f, double x, double y, const std::string& value, int colo
 }
 
 void shadowed_number(Form& f, double x, double y, int value, int colour, int mode, int size) {
-  shadowed(x, y, colour, [&](double px, double py, int c) { draw_number(f, px, py, value, c, mode, size); });
+  shadowed(x, y, colour,
+           [&](double px, double py, int c) { draw_number(f, px, py, value, c, mode, size); });
 }
 
 void shadowed_text(Form& f, double x, double y, const std::string& s, int colour, int size) {
@@ -82,7 +83,8 @@ void shadowed_text(Form& f, double x, double y, const std::string& s, int colour
 }
 
 void shadowed_caption(Form& f, double x, double y, int code, int colour, int size) {
-  shadowed(x, y, colour, [&](double px, double py, int c) { draw_caption(f, px, py, code, c, size); });
+  shadowed(x, y, colour,
+           [&](double px, double py, int c) { draw_caption(f, px, py, code, c, size); });
 }
 
 std::string handicap_name(int level) {

@@ -19,7 +19,8 @@ void on_tick(Form& f) {
   if (whole == g.clock.hyouji_byou) return;
   g.clock.hyouji_byou = whole;
   if (g.teban == g.ue) draw_time_held(f, g.ue, g.clock.keika_byou + g.clock.mochi_jikan_ue);
-  else if (g.teban == g.sita) draw_time_held(f, g.sita, g.clock.keika_byou + g.clock.mochi_jikan_sita);
+  else if (g.teban == g.sita)
+    draw_time_held(f, g.sita, g.clock.keika_byou + g.clock.mochi_jikan_sita);
   f.screen.refresh();
 }
 

@@ -66,7 +66,8 @@ std::string wide_digit(int n) {
 
 bool promotion_was_possible(const KifuMove& m) {
   Game g;  // the test reads only the move
-  return !is_drop(m.moto_x) && check_promotion(g, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
+  return !is_drop(m.moto_x) &&
+         check_promotion(g, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
 }
 
 std::string side_mark(const KifuMove& m, bool sente_top) {

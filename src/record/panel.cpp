@@ -2,7 +2,9 @@
 
 namespace hakuro {
 
-void show_record_lists(Window& w, bool drive, bool dir, bool file) { w.show_lists(drive, dir, file); }
+void show_record_lists(Window& w, bool drive, bool dir, bool file) {
+  w.show_lists(drive, dir, file);
+}
 
 void show_record_boxes(Window& w, int mode) {
   if (mode == 0) {

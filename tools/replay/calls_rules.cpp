@@ -15,7 +15,8 @@ void result(std::ostream& out, const char* name, int r) { out << name << ' ' << 
 void add_rules_calls(CallTable& t) {
   t["移動チェック"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "移動チェック",
-           may_move(f.g.pos, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3), arg_int(a, 4)));
+           may_move(f.g.pos, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
+                    arg_int(a, 4)));
   };
   t["移動チェック飛車"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "移動チェック飛車",
@@ -30,7 +31,8 @@ void add_rules_calls(CallTable& t) {
   };
   t["調査_駒成"] = [](Form& f, const Args& a, std::ostream& out) {
     result(out, "調査_駒成",
-           check_promotion(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3), arg_int(a, 4)));
+           check_promotion(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
+                           arg_int(a, 4)));
     out << "nari_koma " << f.g.nari_koma << '\n';
   };
   t["調査_2歩フラグ設定"] = [](Form& f, const Args&, std::ostream& out) {
