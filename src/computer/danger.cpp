@@ -25,7 +25,7 @@ struct Scan {
   bool holds_pawn = v.mochi_sita(1) > 0;
   int kx = g.pos.ou_ue_x, ky = g.pos.ou_ue_y;
   bool destination_safe = v.S(tx, ty) == 0;
-  // 調査_周辺状況 of every square, counted from the few pieces that crowd (the scan asks it of
+  // surroundings() of every square, counted from the few pieces that crowd (the scan asks it of
   // most empty squares, which would cost a turn a quarter more).
   Table crowd{};
 

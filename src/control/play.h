@@ -40,8 +40,8 @@ bool king_taken(const Game& g);
 // The refusal of a move, or of the computer's turn, in a decided game.
 void refuse_decided_game(Form& f);
 
-// The game ends: how, and who won (`name` as 終了 announces it), is kept with the record; then
-// 終了.
+// The game ends: how, and who won (`name` as end_game announces it), is kept with the record;
+// then end_game.
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name);
 
 // 終了 "end": announces the winner and offers a new game: restarted on Yes; No ends the

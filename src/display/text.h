@@ -7,9 +7,9 @@
 
 namespace hakuro {
 
-// 描画_文字列's code of "手目" (the move number's caption), besides the handicap levels.
+// draw_caption's code of "手目" (the move number's caption), besides the handicap levels.
 inline constexpr int MOJI_TEME = 99;
-// 文字列変換 gives the kanji numeral of n for KANSUJI + n (n = 1..9), as ranks are written.
+// code_text gives the kanji numeral of n for KANSUJI + n (n = 1..9), as ranks are written.
 inline constexpr int KANSUJI = 1000;
 
 // 描画_数値 "draw number": mode 0 prints the number (a blank before one that is not negative),
@@ -26,8 +26,8 @@ void draw_caption(Form& f, double x, double y, int code, int colour, int size);
 std::string code_text(int value);
 
 // Texts beside the board stand out by a black shadow: each of these prints first in IRO_KURO a
-// tenth of a cell right of and below (x, y), then in `colour` at (x, y). A number, as 描画_数値
-// prints it; a text; a caption, as 描画_文字列 prints it.
+// tenth of a cell right of and below (x, y), then in `colour` at (x, y). A number, as draw_number
+// prints it; a text; a caption, as draw_caption prints it.
 void shadowed_number(Form& f, double x, double y, int value, int colour, int mode, int size);
 void shadowed_text(Form& f, double x, double y, const std::string& s, int colour, int size);
 void shadowed_caption(Form& f, double x, double y, int code, int colour, int size);

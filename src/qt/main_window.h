@@ -29,7 +29,7 @@ class MainWindow : public QMainWindow, public Window {
  public:
   explicit MainWindow(SoundLibrary& sound, QWidget* parent = nullptr);
 
-  // Start-up (Form_Load); false when it ended the program.
+  // Start-up (on_load); false when it ended the program.
   bool load();
   // The loaded window made as it was when it last closed (window_settings.h), and kept again
   // when it closes.

@@ -9,15 +9,14 @@ namespace hakuro {
 // or top hand; `piece` is the code the piece has (or will have) on the board. The destination
 // of a board move may hold anything, own pieces included.
 int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece);
-// 移動チェック飛車 / 角 "move check, rook / bishop": OK when the two squares share a line
-// (a diagonal) with nothing between them; NG when either is off the board.
+// 移動チェック飛車 / 移動チェック角 "move check, rook / bishop": OK when the two squares share a
+// line (a diagonal) with nothing between them; NG when either is off the board.
 int may_move_rook(const Position& p, int from_x, int from_y, int to_x, int to_y);
-// 移動チェック角
 int may_move_bishop(const Position& p, int from_x, int from_y, int to_x, int to_y);
 
 // False when a piece of `piece` could never go from a square to one (dx, dy) away in one board
 // move, whatever stands between; true for every step or slide it might make. A quick filter
-// before 移動チェック.
+// before may_move.
 constexpr bool within_reach(int piece, int dx, int dy) {
   const int ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
   if (ax == 0 && ay == 0) return false;

@@ -330,7 +330,7 @@ TEST_F(TranslationTest, AMissingTranslationFallsBackToTheJapanese) {
 
 // The captions the core draws beside the board fit where it paints them over (1x, the board's
 // own font): 思考中 between the picture's left edge and the board, the handicap level within
-// the four cells 描画_ハンデレベル repaints, 手目 after the move number within the picture.
+// the four cells draw_handicap_level repaints, 手目 after the move number within the picture.
 TEST_F(TranslationTest, BoardCaptionsFitTheirRoom) {
   const auto width = [](const QString& s, int points) {
     QFont f;
