@@ -46,7 +46,7 @@ const std::map<std::string, std::function<void(Form&)>>& handlers() {
       {"RENGA", on_brick},              {"SIDOU", on_guidance},
       {"KEIKA", on_elapsed_time},       {"BGM", on_music},
       {"VER", on_version},              {"RESIGN", on_resign},
-      {"LAST_GAME", on_last_game},      {"ZAHYO", ZAHYO_Click},
+      {"LAST_GAME", on_last_game},      {"ZAHYO", on_coordinates_from_sente},
   };
   return table;
 }

@@ -182,7 +182,7 @@ void on_music(Form& f) {
   write_settings(f);
 }
 
-void ZAHYO_Click(Form& f) {
+void on_coordinates_from_sente(Form& f) {
   f.g.look.options.zahyo = !f.g.look.options.zahyo;
   show_option_checks(f);
   // The last moves beside the board are named again as the labels now name squares.

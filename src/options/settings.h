@@ -36,6 +36,6 @@ void on_version(Form& f);   // VER_Click
 // ZAHYO (座標を先手から見る): the squares beside the board named from 先手's side or from the
 // bottom player's; the labels and the last moves are drawn again where that changes them. It is
 // not written to the settings file.
-void ZAHYO_Click(Form& f);
+void on_coordinates_from_sente(Form& f);  // ZAHYO_Click
 
 }  // namespace hakuro
