@@ -639,11 +639,7 @@ Version %1</translation>
     </message>
 </context>
 <context>
-    <name>hakuro::MainWindow</name>
-    <message>
-        <source>ヒント</source>
-        <translation>Hint</translation>
-    </message>
+    <name>menu</name>
     <message>
         <source>対局</source>
         <translation>Game</translation>
@@ -671,6 +667,10 @@ Version %1</translation>
     <message>
         <source>COM対局ﾚﾍﾞﾙ</source>
         <translation>Computer level</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>投了</source>
@@ -788,6 +788,9 @@ Version %1</translation>
         <source>その他</source>
         <translation>About</translation>
     </message>
+</context>
+<context>
+    <name>hakuro::MainWindow</name>
     <message>
         <source>はい</source>
         <translation>Yes</translation>

@@ -1,7 +1,6 @@
 #include "control/startup.h"
 
-#include <array>
-
+#include "control/commands.h"
 #include "control/computer_turn.h"
 #include "control/play.h"
 #include "display/draw.h"
@@ -95,7 +94,7 @@ void on_load(Form& f) {
   g.look.sidou_on = NG;
   g.record.saigo_tesu = 0;
   g.level = 3;
-  f.win.set_checked("LEVEL3", true);
+  f.win.set_checked(level_item(3), true);
   g.teban_sente = 1;
   g.teban_gote = -1;
   g.look.moji_iro = IRO_SHIRO;
@@ -170,11 +169,9 @@ void on_level4(Form& f) { choose_level(f, 4); }
 void on_level5(Form& f) { choose_level(f, 5); }
 
 void set_level(Form& f, int n) {
-  static const std::array<const char*, 5> items = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4",
-                                                   "LEVEL5"};
-  for (const char* item : items) f.win.set_checked(item, false);
+  for (const char* item : kLevelItems) f.win.set_checked(item, false);
   if (n >= 1 && n <= 5) {
-    f.win.set_checked(items[static_cast<std::size_t>(n - 1)], true);
+    f.win.set_checked(level_item(n), true);
     f.g.level = n;
   }
   if (f.g.taikyoku_mode == MODE_COM) draw_level(f, f.g.level);

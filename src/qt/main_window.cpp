@@ -1,5 +1,6 @@
 #include "qt/main_window.h"
 
+#include <string_view>
 #include <utility>
 
 #include <QAction>
@@ -117,76 +118,38 @@ void MainWindow::end_by_signal() {
   if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
 }
 
-QMenu* MainWindow::add_menu(QWidget* parent, const char* caption, const char* name) {
-  auto* menu = new QMenu(tr(caption), parent);
-  menu->setObjectName(name);
-  menu->menuAction()->setObjectName(name);
+QMenu* MainWindow::add_menu(QWidget* parent, const Command& command) {
+  auto* menu = new QMenu(menu_text(command.caption), parent);
+  menu->setObjectName(command.name);
+  menu->menuAction()->setObjectName(command.name);
   if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addMenu(menu);
   else static_cast<QMenu*>(parent)->addMenu(menu);
-  const std::string item = name;
-  connect(menu, &QMenu::aboutToShow, this, [this, item] {
-    run([this, &item] { menu_click(form_, item); });
+  connect(menu, &QMenu::aboutToShow, this, [this, &command] {
+    run([this, &command] { menu_click(form_, command); });
   });
   return menu;
 }
 
-QAction* MainWindow::add_item(QWidget* parent, const char* caption, const char* name) {
-  auto* action = new QAction(tr(caption), parent);
-  action->setObjectName(name);
+void MainWindow::add_item(QWidget* parent, const Command& command) {
+  auto* action = new QAction(menu_text(command.caption), parent);
+  action->setObjectName(command.name);
+  action->setCheckable(command.checkable());
   parent->addAction(action);
-  const std::string item = name;
-  items_[item] = action;
+  items_[command.name] = action;
   // A checkable item keeps the mark the program gave it; the click only tells the program.
-  connect(action, &QAction::triggered, this, [this, action, item] {
-    if (action->isCheckable()) action->setChecked(checked(item));
-    run([this, &item] { menu_click(form_, item); });
+  connect(action, &QAction::triggered, this, [this, action, &command] {
+    if (action->isCheckable()) action->setChecked(checked(command.name));
+    run([this, &command] { menu_click(form_, command); });
   });
-  return action;
 }
 
 void MainWindow::build_menus() {
-  QMenuBar* bar = menuBar();
-  QMenu* taikyoku = add_menu(bar, "対局", "TAIKYOKU");
-  add_item(add_menu(taikyoku, "対局(人間)", "MATCH_MAN"), "スタート", "START");
-  QMenu* com = add_menu(taikyoku, "対局(COM)", "START2");
-  add_item(com, "先手", "SENTE");
-  add_item(com, "後手", "GOTE");
-  QMenu* level = add_menu(taikyoku, "COM対局ﾚﾍﾞﾙ", "LEVEL");
-  for (const char* n : {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"})
-    add_item(level, n, n)->setCheckable(true);
-  add_item(taikyoku, "ヒント", "HINT")->setText(tr("ヒント"));
-  add_item(taikyoku, "投了", "RESIGN")->setText(tr("投了"));
-  add_item(taikyoku, "前回の対局", "LAST_GAME");
-  add_item(taikyoku, "終わり", "OWARI");
-
-  QMenu* stop = add_menu(bar, "局面", "STOP");
-  add_item(stop, "最初", "CANCEL");
-  add_item(stop, "反転", "REVERSE");
-  add_item(stop, "局面をコピー(SFEN)", "SFEN_COPY");
-  add_item(stop, "局面を貼付(SFEN)", "SFEN_PASTE");
-
-  add_item(bar, "戻", "REPLAY");
-  add_item(bar, "進", "AFTER");
-  add_item(bar, "△", "LBEL_UP");
-  add_item(bar, "▽", "LEBEL_DOWN");
-
-  QMenu* kifu = add_menu(bar, "棋譜", "KIFU");
-  add_item(kifu, "読込", "KIFU_READ");
-  add_item(kifu, "書込", "KIFU_WRITE");
-  add_item(kifu, "KIF形式で書出…", "KIF_WRITE");
-  add_item(kifu, "KIF形式を読込…", "KIF_READ");
-
-  QMenu* option = add_menu(bar, "ｵﾌﾟｼｮﾝ", "OPTION");
-  QMenu* haikei = add_menu(option, "背景画", "HAIKEI_GA");
-  const char* backgrounds[][2] = {
-      {"緑", "MIDORI"}, {"畳", "TATAMI"}, {"竹", "TAKE"}, {"宇宙", "UCHU"}, {"煉瓦", "RENGA"}};
-  for (const auto& b : backgrounds) add_item(haikei, b[0], b[1])->setCheckable(true);
-  add_item(option, "移動指導", "SIDOU")->setCheckable(true);
-  add_item(option, "経過時間", "KEIKA")->setCheckable(true);
-  add_item(option, "BGM", "BGM")->setCheckable(true);
-  add_item(option, "座標を先手から見る", "ZAHYO")->setCheckable(true);
-
-  add_item(bar, "その他", "VER");
+  std::map<std::string_view, QMenu*> menus;
+  for (const Command& c : commands()) {
+    QWidget* parent = c.menu ? static_cast<QWidget*>(menus.at(c.menu)) : menuBar();
+    if (c.opens()) menus[c.name] = add_menu(parent, c);
+    else add_item(parent, c);
+  }
 }
 
 Answer MainWindow::message_box(const std::string& text, const std::string& title,

@@ -19,6 +19,7 @@ class QMenu;
 
 namespace hakuro {
 
+struct Command;
 class BoardView;
 class GamePanels;
 class RecordPanel;
@@ -95,8 +96,9 @@ class MainWindow : public QMainWindow, public Window {
   // in progress is over.
   void arrive(std::function<void()> result);
   void build_menus();
-  QMenu* add_menu(QWidget* parent, const char* caption, const char* name);
-  QAction* add_item(QWidget* parent, const char* caption, const char* name);
+  // The menu bar made from the command table (control/commands.h).
+  QMenu* add_menu(QWidget* parent, const Command& command);
+  void add_item(QWidget* parent, const Command& command);
 
   view::Canvas canvas_;
   ThreadThinker thinker_;

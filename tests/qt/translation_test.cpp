@@ -228,7 +228,8 @@ class TranslationTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(english.load(QStringLiteral(":/i18n/hakuro_en.qm")));
     for (const TsMessage& m : ts_messages())
-      if (m.context == kCoreContext || m.context == kBoardContext) sources << m.source;
+      if (m.context == kCoreContext || m.context == kBoardContext || m.context == kMenuContext)
+        sources << m.source;
   }
   std::optional<QString> english_of(const QString& text, bool question = false) {
     return translate_core(english, text, question);

@@ -57,6 +57,8 @@ class ReplayWindow : public Window {
   void set_checked(const std::string& item, bool on) override { checks_[item] = on; }
   // The check mark as the program last set it.
   bool checked(const std::string& item) const;
+  // Every check mark the program has set, by item name.
+  const std::map<std::string, bool>& checks() const { return checks_; }
   void set_timer(bool) override {}
   double time_of_day() override { return now_; }
   // Always 2000/01/01, at the time of day the script set, so that outputs stay the same.

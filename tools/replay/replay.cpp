@@ -124,9 +124,9 @@ bool Replay::event(const std::vector<std::string>& w) {
     fire([&] { on_mouse_down(f, b, 0, X, Y); });
   } else if (c == "menu") {
     need(w, 1);
-    bool known = true;
-    fire([&] { known = menu_click(f, w[1]); });
-    if (!known) throw std::invalid_argument("no menu item " + w[1]);
+    const Command* item = find_command(w[1]);
+    if (!item) throw std::invalid_argument("no menu item " + w[1]);
+    fire([&] { menu_click(f, *item); });
   } else if (c == "key") {
     need(w, 1);
     const int k = to_int(w[1]);

@@ -130,6 +130,8 @@ QString board_text(const std::string& text) {
   return QCoreApplication::translate(kBoardContext, text.c_str());
 }
 
+QString menu_text(const char* caption) { return QCoreApplication::translate(kMenuContext, caption); }
+
 void set_core_translator(const QTranslator* translator) { active = translator; }
 
 }  // namespace hakuro

@@ -15,9 +15,11 @@ namespace hakuro {
 
 // The translation contexts of the core's texts in translations/hakuro_en.ts: "core" for message
 // boxes (texts and titles), file dialogs and the names shown beside the board, "board" for the
-// captions the core draws on the board itself.
+// captions the core draws on the board itself, "menu" for the captions of the menu bar
+// (control/commands.h).
 inline constexpr const char* kCoreContext = "core";
 inline constexpr const char* kBoardContext = "board";
+inline constexpr const char* kMenuContext = "menu";
 // The disambiguation of a text's translation for a Yes/No box, where it is a question.
 inline constexpr const char* kQuestion = "question";
 
@@ -26,6 +28,8 @@ inline constexpr const char* kQuestion = "question";
 QString core_text(const std::string& text, bool question = false);
 // A caption the core draws on the board, in the window's language.
 QString board_text(const std::string& text);
+// A menu's or a menu item's caption, in the window's language.
+QString menu_text(const char* caption);
 
 // What `translator` makes of a text of the core: the whole text's own translation, else that of
 // the pattern it matches, whose %1, %2 … parts (numbers, a position) are kept as they are;
