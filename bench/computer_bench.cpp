@@ -15,7 +15,7 @@ using namespace hakuro;
 
 struct TurnPosition {
   std::array<const char*, 9> rows;
-  Hand sita, ue;
+  Hand bottom_hand, top_hand;
 };
 
 const TurnPosition kTurns[] = {
@@ -38,15 +38,15 @@ const TurnPosition kTurns[] = {
 
 Game turn_position(const TurnPosition& t) {
   Game g = bench::position(t.rows);
-  g.pos.mochi_sita = t.sita;
-  g.pos.mochi_ue = t.ue;
+  g.pos.bottom_hand = t.bottom_hand;
+  g.pos.top_hand = t.top_hand;
   for (int k = 1; k <= 7; ++k) {
-    g.pos.mochi_sita_su += t.sita[static_cast<std::size_t>(k)];
-    g.pos.mochi_ue_su += t.ue[static_cast<std::size_t>(k)];
+    g.pos.bottom_hand_total += t.bottom_hand[static_cast<std::size_t>(k)];
+    g.pos.top_hand_total += t.top_hand[static_cast<std::size_t>(k)];
   }
-  g.sita = -1;
-  g.ue = 1;
-  g.teban = g.ue;
+  g.bottom_side = -1;
+  g.top_side = 1;
+  g.side_to_move = g.top_side;
   g.level = 3;
   survey_influence(g);
   return g;
@@ -59,7 +59,7 @@ double survey_seconds(Game g) {
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < n; ++i) {
     survey_influence(g);
-    benchmark::DoNotOptimize(g.survey.seiryoku_sita);
+    benchmark::DoNotOptimize(g.survey.bottom_influence);
   }
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / n;
 }

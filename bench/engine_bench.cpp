@@ -18,7 +18,7 @@ using namespace hakuro;
 
 struct EnginePosition {
   std::array<const char*, 9> rows;
-  Hand sita, ue;
+  Hand bottom_hand, top_hand;
   bool top_to_move;
 };
 
@@ -40,8 +40,8 @@ const EnginePosition kEnginePositions[] = {
 
 engine::Position engine_position(const EnginePosition& e) {
   Game g = bench::position(e.rows);
-  g.pos.mochi_sita = e.sita;
-  g.pos.mochi_ue = e.ue;
+  g.pos.bottom_hand = e.bottom_hand;
+  g.pos.top_hand = e.top_hand;
   return engine::from_game(g.pos, e.top_to_move);
 }
 

@@ -33,7 +33,7 @@ inline Game position(const std::array<const char*, 9>& rows) {
         default: code = KARA;
       }
       if (promoted) ++code;
-      g.pos.ban[x][y] = std::isupper(static_cast<unsigned char>(c)) ? -code : code;
+      g.pos.board[x][y] = std::isupper(static_cast<unsigned char>(c)) ? -code : code;
     }
   }
   return g;

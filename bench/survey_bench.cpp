@@ -14,7 +14,7 @@ void BM_Survey(benchmark::State& state) {
   Game g = position(kPositions[static_cast<std::size_t>(state.range(0))]);
   for (auto _ : state) {
     survey_influence(g);
-    benchmark::DoNotOptimize(g.survey.seiryoku_sita);
+    benchmark::DoNotOptimize(g.survey.bottom_influence);
     benchmark::ClobberMemory();
   }
 }

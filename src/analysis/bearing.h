@@ -12,18 +12,18 @@ namespace hakuro::bearing {
 // marks a check when the square holds the top king.
 template <bool Check>
 inline void bottom(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.survey.seiryoku_sita[tx][ty];
-  const int b = g.pos.ban[tx][ty];
+  ++g.survey.bottom_influence[tx][ty];
+  const int b = g.pos.board[tx][ty];
   if (b < 0) {
-    if (g.survey.mamori_koma_sita[tx][ty] > r) g.survey.mamori_koma_sita[tx][ty] = r;
+    if (g.survey.bottom_defender[tx][ty] > r) g.survey.bottom_defender[tx][ty] = r;
   } else if (b > 0) {
-    ++g.survey.kogeki_su_sita[tx][ty];
-    if (g.survey.kogeki_koma_sita[tx][ty] < r) {
-      g.survey.kogeki_koma_sita[tx][ty] = r;
-      g.survey.kogeki_x_sita[tx][ty] = x;
-      g.survey.kogeki_y_sita[tx][ty] = y;
+    ++g.survey.bottom_attack_count[tx][ty];
+    if (g.survey.bottom_attacker[tx][ty] < r) {
+      g.survey.bottom_attacker[tx][ty] = r;
+      g.survey.bottom_attacker_x[tx][ty] = x;
+      g.survey.bottom_attacker_y[tx][ty] = y;
     }
-    if (Check && b == OU) g.survey.oute_sita[x][y] = OUTE_KOMA;
+    if (Check && b == OU) g.survey.bottom_checks[x][y] = OUTE_KOMA;
   }
 }
 
@@ -41,26 +41,26 @@ inline constexpr TopParts TOP_KING{true, false, false, false, false};
 
 template <TopParts P>
 inline void top(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.survey.seiryoku_ue[tx][ty];
-  const int b = g.pos.ban[tx][ty];
+  ++g.survey.top_influence[tx][ty];
+  const int b = g.pos.board[tx][ty];
   if (b >= HU) {
-    if (P.defence && g.survey.mamori_koma_ue[tx][ty] > r) {
-      g.survey.mamori_koma_ue[tx][ty] = r;
+    if (P.defence && g.survey.top_defender[tx][ty] > r) {
+      g.survey.top_defender[tx][ty] = r;
       if (P.defence_square) {
-        g.survey.mamori_x_ue[tx][ty] = x;
-        g.survey.mamori_y_ue[tx][ty] = y;
+        g.survey.top_defender_x[tx][ty] = x;
+        g.survey.top_defender_y[tx][ty] = y;
       }
     }
   } else if (b <= -HU) {
-    if (P.attack && g.survey.kogeki_koma_ue[tx][ty] > r) {
-      g.survey.kogeki_koma_ue[tx][ty] = r;
+    if (P.attack && g.survey.top_attacker[tx][ty] > r) {
+      g.survey.top_attacker[tx][ty] = r;
       if (P.attack_square) {
-        g.survey.kogeki_x_ue[tx][ty] = x;
-        g.survey.kogeki_y_ue[tx][ty] = y;
+        g.survey.top_attacker_x[tx][ty] = x;
+        g.survey.top_attacker_y[tx][ty] = y;
       }
     }
   }
-  if (P.check && b == -OU) g.survey.oute_ue[x][y] = OUTE_KOMA;
+  if (P.check && b == -OU) g.survey.top_checks[x][y] = OUTE_KOMA;
 }
 
 // Steps from (x, y) before leaving the board in direction d (0: no limit from this axis).
@@ -73,7 +73,7 @@ inline int room(int v, int d) { return d > 0 ? 9 - v : d < 0 ? v - 1 : 9; }
 template <bool Top>
 inline void line(Game& g, int code, int x, int y, int dx, int dy) {
   const int king = Top ? -OU : OU;
-  Table& oute = Top ? g.survey.oute_ue : g.survey.oute_sita;
+  Table& oute = Top ? g.survey.top_checks : g.survey.bottom_checks;
   const int n = std::min(room(x, dx), room(y, dy));
   for (int i = 1; i <= n; ++i) {
     const int tx = x + i * dx, ty = y + i * dy;
@@ -81,7 +81,7 @@ inline void line(Game& g, int code, int x, int y, int dx, int dy) {
       top<TOP_LINE>(g, code, x, y, tx, ty);
     else
       bottom<false>(g, code, x, y, tx, ty);
-    const int b = g.pos.ban[tx][ty];
+    const int b = g.pos.board[tx][ty];
     if (b == king) {
       for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = OUTE_AIDA;
       oute[x][y] = OUTE_KOMA;

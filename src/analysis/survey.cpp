@@ -23,11 +23,11 @@ inline constexpr Step KING[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1},
 // are kept from the last survey.
 void reset(Survey& s) {
   static constexpr Table zero{}, none_sita = filled(NO_PIECE_LOW), none_ue = filled(NO_PIECE_HIGH);
-  s.seiryoku_sita = s.seiryoku_ue = s.kogeki_su_sita = zero;
-  s.oute_sita = s.oute_ue = zero;
-  s.kogeki_x_sita = s.kogeki_y_sita = zero;
-  s.kogeki_koma_sita = none_sita;
-  s.kogeki_koma_ue = s.mamori_koma_sita = s.mamori_koma_ue = none_ue;
+  s.bottom_influence = s.top_influence = s.bottom_attack_count = zero;
+  s.bottom_checks = s.top_checks = zero;
+  s.bottom_attacker_x = s.bottom_attacker_y = zero;
+  s.bottom_attacker = none_sita;
+  s.top_attacker = s.bottom_defender = s.top_defender = none_ue;
 }
 
 // One straight line from the piece of `code`, recorded for its player.
@@ -57,7 +57,7 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
         bearing::bottom<true>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == OU) g.survey.oute_sita[tx][ty] = OUTE_KOMA;
+        if (g.pos.board[tx][ty] == OU) g.survey.bottom_checks[tx][ty] = OUTE_KOMA;
       });
       break;
     case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
@@ -77,8 +77,8 @@ void bottom_piece(Game& g, int c, int x, int y) {
       bearing::steps(CORNERS, x, y, bear(c));
       break;
     case -OU:
-      g.pos.ou_sita_x = x;
-      g.pos.ou_sita_y = y;
+      g.pos.bottom_king_x = x;
+      g.pos.bottom_king_y = y;
       bearing::steps(KING, x, y,
                      [&](int tx, int ty) { bearing::bottom<false>(g, c, x, y, tx, ty); });
       break;
@@ -97,7 +97,7 @@ void top_piece(Game& g, int c, int x, int y) {
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
         top<TOP_MINOR>(g, c, x, y, tx, ty);
-        if (g.pos.ban[tx][ty] == -OU) g.survey.oute_ue[tx][ty] = OUTE_KOMA;
+        if (g.pos.board[tx][ty] == -OU) g.survey.top_checks[tx][ty] = OUTE_KOMA;
       });
       break;
     case GIN:
@@ -119,8 +119,8 @@ void top_piece(Game& g, int c, int x, int y) {
       steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(g, c, x, y, tx, ty); });
       break;
     case OU:
-      g.pos.ou_ue_x = x;
-      g.pos.ou_ue_y = y;
+      g.pos.top_king_x = x;
+      g.pos.top_king_y = y;
       steps(KING, x, y, [&](int tx, int ty) { top<TOP_KING>(g, c, x, y, tx, ty); });
       break;
     default: break;
@@ -147,7 +147,7 @@ void survey_influence(Game& g) {
   reset(g.survey);
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
-      const int c = g.pos.ban[x][y];
+      const int c = g.pos.board[x][y];
       if (c < 0)
         bottom_piece(g, c, x, y);
       else if (c > 0)

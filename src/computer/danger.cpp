@@ -20,10 +20,10 @@ struct Scan {
   int least_fork = 9999;
   // What the human holds, the kings, and whether the destination is attacked, read once.
   bool holds_silver_or_gold = v.human_holds_silver_or_gold();
-  bool holds_lance = g.pos.mochi_sita_su > 0 && v.mochi_sita(2) > 0;
-  bool holds_knight = v.mochi_sita(3) > 0, holds_silver = v.mochi_sita(4) > 0;
-  bool holds_pawn = v.mochi_sita(1) > 0;
-  int kx = g.pos.ou_ue_x, ky = g.pos.ou_ue_y;
+  bool holds_lance = g.pos.bottom_hand_total > 0 && v.bottom_hand(2) > 0;
+  bool holds_knight = v.bottom_hand(3) > 0, holds_silver = v.bottom_hand(4) > 0;
+  bool holds_pawn = v.bottom_hand(1) > 0;
+  int kx = g.pos.top_king_x, ky = g.pos.top_king_y;
   bool destination_safe = v.S(tx, ty) == 0;
   // surroundings() of every square, counted from the few pieces that crowd (the scan asks it of
   // most empty squares, which would cost a turn a quarter more).
@@ -32,7 +32,7 @@ struct Scan {
   void count_crowds() {
     for (int x = 1; x <= MASU_SU; ++x)
       for (int y = 1; y <= MASU_SU; ++y)
-        if (crowds(g.pos.ban[x][y]))
+        if (crowds(g.pos.board[x][y]))
           for_each_neighbour(x, y, [&](int nx, int ny) { --crowd[nx][ny]; });
   }
 
@@ -48,14 +48,14 @@ struct Scan {
         r -= 1;
         if (human_straight_guard(g, X, Y) == OK) r -= points(10);
       }
-      if (Y < 4 && v.ban(X, Y + 1) == -HU && S >= U) {
+      if (Y < 4 && v.board(X, Y + 1) == -HU && S >= U) {
         r -= points(30);
         if (human_straight_guard(g, X, Y + 1) == OK) r -= points(70);
       }
     }
     if (holds_lance) lance_skewer(X, Y, S, U);
-    if (holds_knight && (U == 0 || (S > 0 && v.kogeki_koma_ue(X, Y) > 30)) && Y > 2 &&
-        X > 1 && X < 9 && v.ban(X - 1, Y - 2) > HU && v.ban(X + 1, Y - 2) > HU)
+    if (holds_knight && (U == 0 || (S > 0 && v.top_attacker(X, Y) > 30)) && Y > 2 &&
+        X > 1 && X < 9 && v.board(X - 1, Y - 2) > HU && v.board(X + 1, Y - 2) > HU)
       r -= points(20);
     if (holds_silver_or_gold && U <= 1) {
       if (crowd[X][Y] < -1) r -= points(5);
@@ -65,7 +65,7 @@ struct Scan {
       }
     }
     if (U == 0) {
-      if (Y == 2 && v.ban(X, 1) == KEI) r -= points(5);
+      if (Y == 2 && v.board(X, 1) == KEI) r -= points(5);
       if (Y < 4) r -= 1;
       if (holds_silver && X > 1 && X < 9 && Y > 1 && Y < 9) {
         if (silver_fork(X - 1, Y - 1, X + 1, Y + 1)) r -= points(20);
@@ -76,9 +76,9 @@ struct Scan {
 
   // A lance dropped on (X, Y) would skewer a computer piece above it and the one behind.
   void lance_skewer(int X, int Y, int S, int U) {
-    if (Y <= 2 || v.ban(X, Y - 1) <= KYOU || !(S > 0 || U == 0)) return;
+    if (Y <= 2 || v.board(X, Y - 1) <= KYOU || !(S > 0 || U == 0)) return;
     for (int y = Y - 2; y >= 1; --y) {
-      const int c = v.ban(X, y);
+      const int c = v.board(X, y);
       if (c == KARA) continue;
       if (c > KYOU) r -= points(100) + 5 * c;
       return;
@@ -86,7 +86,7 @@ struct Scan {
   }
 
   bool silver_fork(int x1, int y1, int x2, int y2) const {
-    return v.ban(x1, y1) >= HU && v.ban(x2, y2) >= HU && v.U(x1, y1) == 0 && v.U(x2, y2) == 0;
+    return v.board(x1, y1) >= HU && v.board(x2, y2) >= HU && v.U(x1, y1) == 0 && v.U(x2, y2) == 0;
   }
 
   // A computer piece: the king's head, pawns held by a rook, and pieces attacked.
@@ -95,46 +95,46 @@ struct Scan {
       r -= points(50);
       if (v.S(X, 2) >= v.U(X, 2)) r -= points(250);
       if (holds_silver_or_gold) r -= points(700);
-    } else if (t == HU && holds_pawn && v.kogeki_koma_sita(X, Y) == -SYA && S >= U &&
+    } else if (t == HU && holds_pawn && v.bottom_attacker(X, Y) == -SYA && S >= U &&
                Y < 9 && v.U(X, Y + 1) == 1) {
       r -= points(5);
     }
     if (S <= 0) return;
-    const int ax = g.survey.kogeki_x_sita[X][Y], ay = g.survey.kogeki_y_sita[X][Y];
-    const int a = std::abs(v.kogeki_koma_sita(X, Y));
-    const bool attacker_free = v.fuka_sita(ax, ay) == 0;
-    if (v.mamori_koma_ue(X, Y) == OU && (S > 1 || t > a)) r -= points(100);
+    const int ax = g.survey.bottom_attacker_x[X][Y], ay = g.survey.bottom_attacker_y[X][Y];
+    const int a = std::abs(v.bottom_attacker(X, Y));
+    const bool attacker_free = v.bottom_pinned(ax, ay) == 0;
+    if (v.top_defender(X, Y) == OU && (S > 1 || t > a)) r -= points(100);
     if (attacker_free && t > a) r += points(a - t);
     if (U > 0 && attacker_free) {
-      if (S > U && v.mamori_koma_ue(X, Y) >= a) r -= points(t);
-      if (Y <= 3 && U == S && v.ban(X, Y + 1) != KARA && human_straight_guard(g, X, Y + 1) == OK)
-        r -= points(t + std::abs(v.kogeki_koma_sita(X, Y + 1)));
+      if (S > U && v.top_defender(X, Y) >= a) r -= points(t);
+      if (Y <= 3 && U == S && v.board(X, Y + 1) != KARA && human_straight_guard(g, X, Y + 1) == OK)
+        r -= points(t + std::abs(v.bottom_attacker(X, Y + 1)));
     }
     if (U == 0) {
       r -= points(t);
       if (Y <= 3) r -= points(10);
-      if (v.ban_mae(X, Y) <= -HU) r += points(std::abs(v.ban_mae(X, Y)));
-      const int cheapest = v.kogeki_koma_sita(X, Y);
+      if (v.board_before(X, Y) <= -HU) r += points(std::abs(v.board_before(X, Y)));
+      const int cheapest = v.bottom_attacker(X, Y);
       if (Y < 4 && (cheapest == -HU || cheapest == -KYOU)) r -= points(20);
     }
   }
 
   // A human piece: newly attacked, knights aiming at the computer's pieces, forks by the move.
   void human_piece(int X, int Y, int t, int S, int U) {
-    if (v.seiryoku_ue_mae(X, Y) == 0 && U > 0) {
-      const int above = v.ban(X, Y - 1);
+    if (v.top_influence_before(X, Y) == 0 && U > 0) {
+      const int above = v.board(X, Y - 1);
       if (t == -KEI && Y > 2 && v.S(X, Y - 1) == 0 &&
           (above == GIN || above == SYA_NARI || above == KAKU_NARI))
         r += points(1);
       if (std::abs(X - kx) < 3 && std::abs(Y - ky) < 3) r += points(15);
     }
-    if (t == -KEI && Y >= 5 && v.ban(X, Y - 4) >= GIN) {
-      if (X > 1 && v.ban(X - 1, Y - 2) >= KARA && v.U(X - 1, Y - 2) == 0) r -= points(1);
-      if (X < 9 && v.ban(X + 1, Y - 2) >= KARA && v.U(X + 1, Y - 2) == 0) r -= points(1);
+    if (t == -KEI && Y >= 5 && v.board(X, Y - 4) >= GIN) {
+      if (X > 1 && v.board(X - 1, Y - 2) >= KARA && v.U(X - 1, Y - 2) == 0) r -= points(1);
+      if (X < 9 && v.board(X + 1, Y - 2) >= KARA && v.U(X + 1, Y - 2) == 0) r -= points(1);
     } else if ((t == -SYA || t == -SYA_NARI || t == -KYOU) && X == kx) {
       r -= points(1);
     }
-    const bool target = S == 0 || (X == g.pos.ou_sita_x && Y == g.pos.ou_sita_y);
+    const bool target = S == 0 || (X == g.pos.bottom_king_x && Y == g.pos.bottom_king_y);
     if (destination_safe && target && may_move(g.pos, tx, ty, X, Y, piece) == OK) {
       r += 1;
       ++forks;
@@ -150,8 +150,8 @@ Score evaluate_computer_dangers(Game& g, int piece, int to_x, int to_y) {
   s.count_crowds();
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
-      const int t = g.pos.ban[X][Y];
-      const int S = g.survey.seiryoku_sita[X][Y], U = g.survey.seiryoku_ue[X][Y];
+      const int t = g.pos.board[X][Y];
+      const int S = g.survey.bottom_influence[X][Y], U = g.survey.top_influence[X][Y];
       if (t == KARA) s.empty(X, Y, S, U);
       else if (t >= HU) s.computer_piece(X, Y, t, S, U);
       else s.human_piece(X, Y, t, S, U);
@@ -164,18 +164,18 @@ Score evaluate_bishop_fork(Game& g, int to_x, int to_y, int piece) {
   const Position& p = g.pos;
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
-      if (g.com.kaku_nerai_ue[X][Y] != 1) continue;
+      if (g.com.bishop_aims_at_top[X][Y] != 1) continue;
       if (may_move(p, to_x, to_y, X, Y, -KAKU) != OK &&
           may_move(p, to_x, to_y, X, Y, -KAKU_NARI) != OK)
         continue;
       // Only the first such square is looked at.
       for (int x = 1; x <= MASU_SU; ++x)
         for (int y = 1; y <= MASU_SU; ++y) {
-          const int c = p.ban[x][y];
+          const int c = p.board[x][y];
           if ((c == -KAKU || c == -KAKU_NARI) && may_move(p, x, y, X, Y, c) == OK)
             return points(piece);
         }
-      if (p.mochi_sita[6] > 0 && may_move(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
+      if (p.bottom_hand[6] > 0 && may_move(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
         return points(piece);
       return 0;
     }

@@ -15,25 +15,25 @@ namespace {
 Score basic_terms(Game& g, int captured, int piece, int from_x, int to_x, int to_y, bool& done) {
   const Position& p = g.pos;
   const Survey& s = g.survey;
-  const Table &S = s.seiryoku_sita, &U = s.seiryoku_ue;
-  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
+  const Table &S = s.bottom_influence, &U = s.top_influence;
+  const int hx = p.bottom_king_x, hy = p.bottom_king_y;
   done = true;
   if (captured == OU) return TAKES_OWN_KING;
-  if (S[p.ou_ue_x][p.ou_ue_y] >= 1) return LOSES;
+  if (S[p.top_king_x][p.top_king_y] >= 1) return LOSES;
   if (captured == -OU) return TAKES_KING;
   Score r = 0;
   if (U[hx][hy] > 0) {
     if (human_mated(g) == OK) return piece == HU ? LOSES : MATES;
-    if (s.kogeki_koma_sita[to_x][to_y] == -OU && U[to_x][to_y] > 0) r += points(100);
+    if (s.bottom_attacker[to_x][to_y] == -OU && U[to_x][to_y] > 0) r += points(100);
     const bool diagonal_neighbour = to_x != hx && to_y != hy && std::abs(to_x - hx) < 2 &&
                                     std::abs(to_y - hy) < 2;
-    if (S[to_x][to_y] <= 2 && s.mamori_koma_ue[to_x][to_y] == SYA_NARI && diagonal_neighbour &&
-        (s.mamori_x_ue[to_x][to_y] == hx || s.mamori_y_ue[to_x][to_y] == hy))
+    if (S[to_x][to_y] <= 2 && s.top_defender[to_x][to_y] == SYA_NARI && diagonal_neighbour &&
+        (s.top_defender_x[to_x][to_y] == hx || s.top_defender_y[to_x][to_y] == hy))
       r += points(900);
     if (S[to_x][to_y] == 0) r += points(10);
   }
   if (from_x < 0) r -= points(5);
-  else if (piece > g.com.ugoku_koma) r += points(10);
+  else if (piece > g.com.moving_piece) r += points(10);
   r += evaluate_computer_dangers(g, piece, to_x, to_y);
   done = false;
   return r;
@@ -41,27 +41,27 @@ Score basic_terms(Game& g, int captured, int piece, int from_x, int to_x, int to
 
 // Step 6: a piece that comes nearer to the human's king.
 Score approach(const Game& g, int to_x, int to_y) {
-  const int dx = std::abs(g.pos.ou_sita_x - to_x), dy = std::abs(g.pos.ou_sita_y - to_y);
-  if (dx > dy) return g.com.ou_kyori > dx ? points(1) : 0;
-  return g.com.ou_kyori > dy ? 1 : 0;
+  const int dx = std::abs(g.pos.bottom_king_x - to_x), dy = std::abs(g.pos.bottom_king_y - to_y);
+  if (dx > dy) return g.com.king_distance > dx ? points(1) : 0;
+  return g.com.king_distance > dy ? 1 : 0;
 }
 
 // Step 7: the cheapest attacker of the moved piece is pinned to its king and can be taken.
 Score pinned_attacker(const Game& g, int from_x, int to_x, int to_y) {
   const Position& p = g.pos;
-  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
-  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
-  const int ax = g.survey.kogeki_x_sita[to_x][to_y], ay = g.survey.kogeki_y_sita[to_x][to_y];
-  if (!(S[ax][ay] > 0 && g.com.fuka_sita[ax][ay] == 1)) return 0;
+  const Table &S = g.survey.bottom_influence, &U = g.survey.top_influence;
+  const int hx = p.bottom_king_x, hy = p.bottom_king_y;
+  const int ax = g.survey.bottom_attacker_x[to_x][to_y], ay = g.survey.bottom_attacker_y[to_x][to_y];
+  if (!(S[ax][ay] > 0 && g.com.bottom_pinned[ax][ay] == 1)) return 0;
   if (!(S[to_x][to_y] == 1 || (S[to_x][to_y] == 2 && U[hx][hy] > 0 && U[to_x][to_y] > 0)))
     return 0;
   if (!((ax == hx && to_x != hx) || (ay == hy && to_y != hy) ||
         ((to_x == hx || to_y == hy) && ax != hx && ay != hy)))
     return 0;
-  if (may_move(p, to_x, to_y, ax, ay, g.com.ugoku_koma) != OK) return 0;
-  if (from_x >= 0 && p.ban[g.com.kogeki_x_ue_mae[ax][ay]][g.com.kogeki_y_ue_mae[ax][ay]] == KARA)
+  if (may_move(p, to_x, to_y, ax, ay, g.com.moving_piece) != OK) return 0;
+  if (from_x >= 0 && p.board[g.com.top_attacker_x_before[ax][ay]][g.com.top_attacker_y_before[ax][ay]] == KARA)
     return 0;
-  return points(std::abs(p.ban[ax][ay]));
+  return points(std::abs(p.board[ax][ay]));
 }
 
 bool is_bottom_rook(int c) { return c == -SYA || c == -SYA_NARI; }
@@ -69,9 +69,9 @@ bool is_bottom_rook(int c) { return c == -SYA || c == -SYA_NARI; }
 // Step 8: whether the destination is safe, and what standing there costs or wins.
 Score destination_safety(Game& g, int piece, int from_x, int to_x, int to_y) {
   const Position& p = g.pos;
-  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
-  const int hx = p.ou_sita_x, hy = p.ou_sita_y;
-  const int cheapest = g.survey.kogeki_koma_sita[to_x][to_y];
+  const Table &S = g.survey.bottom_influence, &U = g.survey.top_influence;
+  const int hx = p.bottom_king_x, hy = p.bottom_king_y;
+  const int cheapest = g.survey.bottom_attacker[to_x][to_y];
   Score r = 0;
   if (S[to_x][to_y] == 0) {
     if (piece != KAKU && piece != KAKU_NARI && piece != OU && piece != HU)
@@ -79,15 +79,15 @@ Score destination_safety(Game& g, int piece, int from_x, int to_x, int to_y) {
     if ((piece >= KAKU && piece <= SYA_NARI) || piece == KYOU ||
         (std::abs(hx - to_x) < 3 && std::abs(hy - to_y) < 3)) {
       const int n = human_king_escapes(g);
-      if (g.com.nigemichi_su > n) r += points(g.com.nigemichi_su - n);
+      if (g.com.escape_count > n) r += points(g.com.escape_count - n);
     }
     return r;
   }
   if (U[to_x][to_y] > 0) {
-    const bool gold_or_silver_held = p.mochi_sita[4] > 0 || p.mochi_sita[5] > 0;
+    const bool gold_or_silver_held = p.bottom_hand[4] > 0 || p.bottom_hand[5] > 0;
     if (gold_or_silver_held && to_x > 1 && to_x < 9 &&
-        ((is_bottom_rook(p.ban[to_x - 1][to_y]) && p.ban[to_x + 1][to_y] == OU) ||
-         (is_bottom_rook(p.ban[to_x + 1][to_y]) && p.ban[to_x - 1][to_y] == OU)))
+        ((is_bottom_rook(p.board[to_x - 1][to_y]) && p.board[to_x + 1][to_y] == OU) ||
+         (is_bottom_rook(p.board[to_x + 1][to_y]) && p.board[to_x - 1][to_y] == OU)))
       r -= points(piece);
     if (piece > std::abs(cheapest)) r += points(std::abs(cheapest) - piece);
     if (cheapest == -OU && U[hx][hy] > 0 && to_y < hy) r += points(piece);
@@ -99,7 +99,7 @@ Score destination_safety(Game& g, int piece, int from_x, int to_x, int to_y) {
 
 // Step 9: a piece that lets a human lance in the corner run up its column.
 Score corner_lance(const Game& g, int piece, int from_x, int to_x) {
-  if (g.pos.ban[to_x][9] == -KYOU && (to_x == 1 || to_x == 9) && piece != KYOU && piece != SYA &&
+  if (g.pos.board[to_x][9] == -KYOU && (to_x == 1 || to_x == 9) && piece != KYOU && piece != SYA &&
       piece != SYA_NARI && from_x != to_x)
     return -1;
   return 0;
@@ -108,12 +108,12 @@ Score corner_lance(const Game& g, int piece, int from_x, int to_x) {
 // Step 10: what a capture wins.
 Score capture(const Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y) {
   if (captured == KARA) return 0;
-  const Table &S = g.survey.seiryoku_sita, &U = g.survey.seiryoku_ue;
+  const Table &S = g.survey.bottom_influence, &U = g.survey.top_influence;
   const Score value = points(std::abs(captured));
   if (S[to_x][to_y] > 0 && U[to_x][to_y] > 0)
-    return piece < std::abs(g.survey.kogeki_koma_sita[to_x][to_y]) ? value : 0;
+    return piece < std::abs(g.survey.bottom_attacker[to_x][to_y]) ? value : 0;
   if (S[to_x][to_y] > 0)
-    return g.com.seiryoku_sita_mae[from_x][from_y] > 0 &&
+    return g.com.bottom_influence_before[from_x][from_y] > 0 &&
                    safe_move_count(g, from_x, from_y, piece) == 0
                ? value
                : 0;

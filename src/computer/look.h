@@ -11,30 +11,30 @@ struct Look {
 
   static int read(const Table& t, int x, int y, int off) { return on_board(x, y) ? t[x][y] : off; }
 
-  int ban(int x, int y) const { return read(g.pos.ban, x, y, KARA); }
+  int board(int x, int y) const { return read(g.pos.board, x, y, KARA); }
   // How many human (S) and computer (U) pieces bear on the square.
-  int S(int x, int y) const { return read(g.survey.seiryoku_sita, x, y, 0); }
-  int U(int x, int y) const { return read(g.survey.seiryoku_ue, x, y, 0); }
+  int S(int x, int y) const { return read(g.survey.bottom_influence, x, y, 0); }
+  int U(int x, int y) const { return read(g.survey.top_influence, x, y, 0); }
   // The human's cheapest attacker of a computer piece there, and the defenders; off the board,
   // none.
-  int kogeki_koma_sita(int x, int y) const {
-    return read(g.survey.kogeki_koma_sita, x, y, NO_PIECE_LOW);
+  int bottom_attacker(int x, int y) const {
+    return read(g.survey.bottom_attacker, x, y, NO_PIECE_LOW);
   }
-  int mamori_koma_sita(int x, int y) const {
-    return read(g.survey.mamori_koma_sita, x, y, NO_PIECE_HIGH);
+  int bottom_defender(int x, int y) const {
+    return read(g.survey.bottom_defender, x, y, NO_PIECE_HIGH);
   }
-  int mamori_koma_ue(int x, int y) const { return read(g.survey.mamori_koma_ue, x, y, NO_PIECE_HIGH); }
-  int kogeki_koma_ue(int x, int y) const { return read(g.survey.kogeki_koma_ue, x, y, NO_PIECE_HIGH); }
+  int top_defender(int x, int y) const { return read(g.survey.top_defender, x, y, NO_PIECE_HIGH); }
+  int top_attacker(int x, int y) const { return read(g.survey.top_attacker, x, y, NO_PIECE_HIGH); }
   // Before the move.
-  int seiryoku_sita_mae(int x, int y) const { return read(g.com.seiryoku_sita_mae, x, y, 0); }
-  int seiryoku_ue_mae(int x, int y) const { return read(g.com.seiryoku_ue_mae, x, y, 0); }
-  int ban_mae(int x, int y) const { return read(g.com.ban_mae, x, y, KARA); }
-  int fuka_sita(int x, int y) const { return read(g.com.fuka_sita, x, y, 0); }
-  int kaku_nerai_ue(int x, int y) const { return read(g.com.kaku_nerai_ue, x, y, 0); }
+  int bottom_influence_before(int x, int y) const { return read(g.com.bottom_influence_before, x, y, 0); }
+  int top_influence_before(int x, int y) const { return read(g.com.top_influence_before, x, y, 0); }
+  int board_before(int x, int y) const { return read(g.com.board_before, x, y, KARA); }
+  int bottom_pinned(int x, int y) const { return read(g.com.bottom_pinned, x, y, 0); }
+  int bishop_aims_at_top(int x, int y) const { return read(g.com.bishop_aims_at_top, x, y, 0); }
 
-  int mochi_sita(int k) const { return g.pos.mochi_sita[static_cast<std::size_t>(k)]; }
-  int mochi_ue(int k) const { return g.pos.mochi_ue[static_cast<std::size_t>(k)]; }
-  bool human_holds_silver_or_gold() const { return mochi_sita(4) > 0 || mochi_sita(5) > 0; }
+  int bottom_hand(int k) const { return g.pos.bottom_hand[static_cast<std::size_t>(k)]; }
+  int top_hand(int k) const { return g.pos.top_hand[static_cast<std::size_t>(k)]; }
+  bool human_holds_silver_or_gold() const { return bottom_hand(4) > 0 || bottom_hand(5) > 0; }
 };
 
 }  // namespace hakuro

@@ -21,8 +21,8 @@ struct Terms {
 
   int S() const { return v.S(tx, ty); }
   int U() const { return v.U(tx, ty); }
-  int hx() const { return g.pos.ou_sita_x; }
-  int hy() const { return g.pos.ou_sita_y; }
+  int hx() const { return g.pos.bottom_king_x; }
+  int hy() const { return g.pos.bottom_king_y; }
   bool is(int x, int y) const { return tx == x && ty == y; }
   // On the human king's column or row, two squares from it at most.
   bool near_king_line() const {
@@ -30,30 +30,30 @@ struct Terms {
   }
   // Safe where it stands, or attacked by the human's king alone while defended.
   bool safe_or_only_the_king() const {
-    return S() == 0 || (U() > 0 && v.kogeki_koma_sita(tx, ty) == -OU);
+    return S() == 0 || (U() > 0 && v.bottom_attacker(tx, ty) == -OU);
   }
 
   Score pawn() {
-    if (v.mochi_ue(2) > 0) r += points(lance_aim(g, tx, ty));
-    if (v.mochi_ue(3) > 0) r += points(knight_aim(g, tx, ty));
+    if (v.top_hand(2) > 0) r += points(lance_aim(g, tx, ty));
+    if (v.top_hand(3) > 0) r += points(knight_aim(g, tx, ty));
     if (ty < 9) {
-      const int ahead = v.ban(tx, ty + 1);
+      const int ahead = v.board(tx, ty + 1);
       if (ahead == KIN) r += 5;
       else if (ahead == SYA) r -= points(1);
       if (ahead < -HU && safe_move_count(g, tx, ty + 1, ahead) == 0) r += points(-ahead);
     }
-    if (U() > 0 && tx > 1 && tx < 9 && (v.ban(tx + 1, ty) == SYA || v.ban(tx - 1, ty) == SYA))
+    if (U() > 0 && tx > 1 && tx < 9 && (v.board(tx + 1, ty) == SYA || v.board(tx - 1, ty) == SYA))
       r -= points(1);
     return fx < 0 ? pawn_drop() : pawn_move();
   }
 
   Score pawn_drop() {
-    if (U() > 0 && ty > 1 && v.ban(tx, ty - 1) >= GIN && (v.mochi_sita(1) > 0 || v.mochi_sita(2) > 0))
+    if (U() > 0 && ty > 1 && v.board(tx, ty - 1) >= GIN && (v.bottom_hand(1) > 0 || v.bottom_hand(2) > 0))
       r += points(6);
-    if (v.ban(2, 8) == -KAKU && is(2, 7) && (v.S(2, 7) != 0 || v.U(2, 7) > 0)) r += points(30);
-    const int ax = g.survey.kogeki_x_sita[tx][ty], ay = g.survey.kogeki_y_sita[tx][ty];
-    const int cheapest = v.kogeki_koma_sita(tx, ty);
-    if (!(v.S(ax, ay) == 0 && v.seiryoku_ue_mae(ax, ay) > 0) && U() > 0 && ax == tx &&
+    if (v.board(2, 8) == -KAKU && is(2, 7) && (v.S(2, 7) != 0 || v.U(2, 7) > 0)) r += points(30);
+    const int ax = g.survey.bottom_attacker_x[tx][ty], ay = g.survey.bottom_attacker_y[tx][ty];
+    const int cheapest = v.bottom_attacker(tx, ty);
+    if (!(v.S(ax, ay) == 0 && v.top_influence_before(ax, ay) > 0) && U() > 0 && ax == tx &&
         (cheapest == -KYOU || cheapest == -SYA) && ay > ty)
       return r + points(120);
     return r;
@@ -61,42 +61,42 @@ struct Terms {
 
   Score pawn_move() {
     r -= 1;
-    const int guard = v.mamori_koma_ue(tx, ty);
+    const int guard = v.top_defender(tx, ty);
     if (guard == KIN || guard == GIN) r += 6;
     if (ty >= 8) return r;
     if (guard == KYOU) {
       r += points(1);
-    } else if (guard == SYA && g.survey.mamori_x_ue[tx][ty] == tx && U() >= S() &&
-               g.survey.mamori_y_ue[tx][ty] < ty) {
+    } else if (guard == SYA && g.survey.top_defender_x[tx][ty] == tx && U() >= S() &&
+               g.survey.top_defender_y[tx][ty] < ty) {
       r += points(2);
     }
-    if (v.S(tx, ty + 1) == 0 && v.ban(tx, ty + 2) <= -KEI) r += points(1);
+    if (v.S(tx, ty + 1) == 0 && v.board(tx, ty + 2) <= -KEI) r += points(1);
     if (ty < 7) {
-      if (v.ban(tx, ty + 1) == -HU && v.S(tx, ty + 2) > 0) r -= points(5);
-      if (tx < 9 && v.ban(tx + 1, ty) == KAKU) {
+      if (v.board(tx, ty + 1) == -HU && v.S(tx, ty + 2) > 0) r -= points(5);
+      if (tx < 9 && v.board(tx + 1, ty) == KAKU) {
         r += 5;
-        if (v.ban(tx + 1, ty + 2) == -HU) r += points(5);
+        if (v.board(tx + 1, ty + 2) == -HU) r += points(5);
       }
       if (tx > 1) {
-        if (is(7, 4) && v.ban(8, 2) == KAKU) r += points(10);
-        if (v.ban(tx - 1, ty) == KAKU) {
+        if (is(7, 4) && v.board(8, 2) == KAKU) r += points(10);
+        if (v.board(tx - 1, ty) == KAKU) {
           r += 5;
-          if (v.ban(tx - 1, ty + 2) == -HU) r += points(5);
+          if (v.board(tx - 1, ty + 2) == -HU) r += points(5);
         }
       }
     }
-    const int cheapest = v.kogeki_koma_sita(tx, ty);
+    const int cheapest = v.bottom_attacker(tx, ty);
     if (captured <= -HU && v.U(fx, fy) == 1) {
-      if (ty > 2 && cheapest == -KYOU && v.ban(tx, ty - 2) == KAKU) r -= points(5);
+      if (ty > 2 && cheapest == -KYOU && v.board(tx, ty - 2) == KAKU) r -= points(5);
       else r += points(5);
       if (captured == -HU && (cheapest == -KYOU || cheapest == -SYA)) r += points(50);
     }
-    const int ahead = v.ban(tx, ty + 1);
+    const int ahead = v.board(tx, ty + 1);
     if (ahead <= -HU) {
       if (U() > S()) return r + points(1);
       if (ahead == -HU) return r - points(5);
       if (U() > 0) {
-        if (v.seiryoku_sita_mae(tx, ty + 1) == 0 && v.seiryoku_ue_mae(tx, ty + 1) > 0)
+        if (v.bottom_influence_before(tx, ty + 1) == 0 && v.top_influence_before(tx, ty + 1) > 0)
           return r - points(1);
         if (U() >= S()) return r + points(5);
       } else if (S() == 0) {
@@ -107,13 +107,13 @@ struct Terms {
   }
 
   Score lance() {
-    if (v.mochi_ue(3) > 0) r += points(knight_aim(g, tx, ty));
+    if (v.top_hand(3) > 0) r += points(knight_aim(g, tx, ty));
     if (fx >= 0) return captured == KARA ? r - 9 : r;
     if (ty >= 8) return r;
-    if (v.mochi_sita(1) > 0 && v.S(tx, ty + 1) > 0 && S() == 0) r -= points(10);
-    if (v.ban(tx, ty + 1) <= -KYOU && (S() == 0 || U() >= S())) {
+    if (v.bottom_hand(1) > 0 && v.S(tx, ty + 1) > 0 && S() == 0) r -= points(10);
+    if (v.board(tx, ty + 1) <= -KYOU && (S() == 0 || U() >= S())) {
       for (int y = ty + 2; y <= MASU_SU; ++y) {
-        const int c = v.ban(tx, y);
+        const int c = v.board(tx, y);
         if (c == KARA) continue;
         if (may_move(g.pos, tx, ty + 1, tx, y, KYOU) == OK && c < -KYOU) return r + points(-c);
         break;
@@ -127,7 +127,7 @@ struct Terms {
     if (v.S(tx, ty + 1) > 0) r -= points(1);
     if (ty < 8 && tx > 1 && tx < 9) {
       if (v.S(tx - 1, ty + 2) > 0 && v.S(tx + 1, ty + 2) > 0) r -= points(1);
-      if (is(7, 3) && v.ban(8, 4) == KAKU) return r - points(5);
+      if (is(7, 3) && v.board(8, 4) == KAKU) return r - points(5);
     }
     return r;
   }
@@ -135,21 +135,21 @@ struct Terms {
   Score silver() {
     if (ty <= 1) return r;
     if (ty > fy && fx == tx) r -= 1;
-    if (v.ban(tx, ty - 1) == KEI) r -= 5;
-    if (is(7, 3) && v.ban(8, 3) == HU && v.ban(8, 5) == -HU) return r + points(115);
+    if (v.board(tx, ty - 1) == KEI) r -= 5;
+    if (is(7, 3) && v.board(8, 3) == HU && v.board(8, 5) == -HU) return r + points(115);
     return r;
   }
 
   Score gold() {
     if (ty > fy && fx != tx) r -= 5;
     if (ty == 4) {
-      if (v.ban(6, 4) == KAKU && v.S(6, 4) > 0) return r - points(5);
+      if (v.board(6, 4) == KAKU && v.S(6, 4) > 0) return r - points(5);
     } else if (ty == 2) {
-      if (v.ban(8, 3) == HU && v.ban(8, 6) == -HU && tx == 7 && v.mamori_koma_sita(8, 6) == -SYA)
+      if (v.board(8, 3) == HU && v.board(8, 6) == -HU && tx == 7 && v.bottom_defender(8, 6) == -SYA)
         r += points(10);
-      if (v.mochi_sita(6) > 0 && v.seiryoku_ue_mae(tx, ty + 1) == 0 && v.ban(tx, ty + 1) >= HU) {
+      if (v.bottom_hand(6) > 0 && v.top_influence_before(tx, ty + 1) == 0 && v.board(tx, ty + 1) >= HU) {
         r += points(2);
-        if (v.seiryoku_ue_mae(tx, ty + 2) == 1 && v.ban(tx, ty + 2) == KAKU)
+        if (v.top_influence_before(tx, ty + 2) == 1 && v.board(tx, ty + 2) == KAKU)
           return r + points(125);
       }
     }
@@ -160,20 +160,20 @@ struct Terms {
     r += points(surroundings(g, tx, ty));
     if (ty < 9) {
       if (ty == 3) {
-        if (tx == 9 && v.ban(9, 4) == HU && v.ban(9, 6) == -HU && v.ban(9, 9) == -KYOU)
+        if (tx == 9 && v.board(9, 4) == HU && v.board(9, 6) == -HU && v.board(9, 9) == -KYOU)
           r -= points(10);
-        if (tx == 7 && v.ban(8, 5) == -HU && v.mamori_koma_sita(8, 5) == -SYA) r += points(9);
+        if (tx == 7 && v.board(8, 5) == -HU && v.bottom_defender(8, 5) == -SYA) r += points(9);
       }
       if (v.S(tx, ty + 1) > 0) {
         if (safe_move_count(g, tx, ty, KAKU) == 0) r -= points(100);
-        if (ty < 8 && v.ban(tx, ty + 2) == -HU) r -= points(1);
+        if (ty < 8 && v.board(tx, ty + 2) == -HU) r -= points(1);
       }
     }
     if (fy == 3) {
-      if (fx == 9 && v.ban(9, 4) == HU && v.ban(9, 6) == -HU && v.mamori_koma_sita(9, 6) == -KYOU)
+      if (fx == 9 && v.board(9, 4) == HU && v.board(9, 6) == -HU && v.bottom_defender(9, 6) == -KYOU)
         return r + points(10);
-      if (fx == 7 && v.ban(8, 5) == -HU && v.mamori_koma_sita(8, 5) == -SYA &&
-          v.seiryoku_ue_mae(8, 4) > v.U(8, 4))
+      if (fx == 7 && v.board(8, 5) == -HU && v.bottom_defender(8, 5) == -SYA &&
+          v.top_influence_before(8, 4) > v.U(8, 4))
         return r - points(10);
     }
     return r;
@@ -182,22 +182,22 @@ struct Terms {
   Score rook() {
     r += points(surroundings(g, tx, ty));
     if (fx < 0) {
-      if (ty == 9 && v.ban(tx, 8) == -GIN && tx > 1 && tx < 9 &&
-          ((v.ban(tx - 1, 9) != KARA && v.ban(tx + 1, 8) == -KIN) ||
-           (v.ban(tx + 1, 9) != KARA && v.ban(tx - 1, 8) == -KIN)))
+      if (ty == 9 && v.board(tx, 8) == -GIN && tx > 1 && tx < 9 &&
+          ((v.board(tx - 1, 9) != KARA && v.board(tx + 1, 8) == -KIN) ||
+           (v.board(tx + 1, 9) != KARA && v.board(tx - 1, 8) == -KIN)))
         return r - points(1);
       return r;
     }
     if (S() == 0) {
-      if (is(3, 4) && v.ban(3, 7) == -KAKU && v.ban(3, 6) == -HU && v.ban(3, 5) == KARA)
+      if (is(3, 4) && v.board(3, 7) == -KAKU && v.board(3, 6) == -HU && v.board(3, 5) == KARA)
         r += points(7);
       if (ty < 8 && v.S(tx, ty + 1) > 0) {
         r -= points(1);
-        if (v.ban(tx, ty + 2) == -HU && ty == fy) r -= points(5);
+        if (v.board(tx, ty + 2) == -HU && ty == fy) r -= points(5);
       }
-      if (fy < 9 && v.ban(8, fy + 1) == -HU && v.mamori_koma_sita(8, fy + 1) == -SYA) {
-        if (v.U(8, fy) < v.seiryoku_ue_mae(8, fy)) r -= points(11);
-        if (v.ban(7, fy) == HU && ty != fy) r -= points(11);
+      if (fy < 9 && v.board(8, fy + 1) == -HU && v.bottom_defender(8, fy + 1) == -SYA) {
+        if (v.U(8, fy) < v.top_influence_before(8, fy)) r -= points(11);
+        if (v.board(7, fy) == HU && ty != fy) r -= points(11);
       }
       if (v.S(fx, fy) == 0 && fx == 2 && fy == 2 && is(2, 3)) r -= points(1);
     }
@@ -210,25 +210,25 @@ struct Terms {
 
   Score dragon() {
     r += points(surroundings(g, tx, ty));
-    if (v.ban(tx, ty - 1) == -GIN && tx > 1 && tx < 9 &&
-        ((v.ban(tx - 1, ty) != KARA && v.ban(tx + 1, ty - 1) == -KIN) ||
-         (v.ban(tx + 1, ty) != KARA && v.ban(tx - 1, ty - 1) == -KIN)))
+    if (v.board(tx, ty - 1) == -GIN && tx > 1 && tx < 9 &&
+        ((v.board(tx - 1, ty) != KARA && v.board(tx + 1, ty - 1) == -KIN) ||
+         (v.board(tx + 1, ty) != KARA && v.board(tx - 1, ty - 1) == -KIN)))
       r -= points(10);
-    if (fy == 9 && v.ban(fx, 8) == -GIN) {
-      if (fx > 1 && v.ban(fx - 1, 8) == -KIN) r += points(2);
-      if (fx < 9 && v.ban(fx + 1, 8) == -KIN) r += points(2);
+    if (fy == 9 && v.board(fx, 8) == -GIN) {
+      if (fx > 1 && v.board(fx - 1, 8) == -KIN) r += points(2);
+      if (fx < 9 && v.board(fx + 1, 8) == -KIN) r += points(2);
     }
-    if (ty == 9 && v.ban(tx, 8) <= -HU) {
-      if (tx == 3 && v.ban(2, 9) <= -HU && v.ban(4, 8) == -KIN) r -= points(150);
-      if (tx == 7 && v.ban(8, 9) <= -HU && v.ban(6, 8) == -KIN) r -= points(150);
+    if (ty == 9 && v.board(tx, 8) <= -HU) {
+      if (tx == 3 && v.board(2, 9) <= -HU && v.board(4, 8) == -KIN) r -= points(150);
+      if (tx == 7 && v.board(8, 9) <= -HU && v.board(6, 8) == -KIN) r -= points(150);
     }
     if (safe_or_only_the_king() && near_king_line()) return r + points(100);
     return r;
   }
 
   Score king() {
-    if (g.com.fuka_ue_ari == OK) r += points(10);
-    if (U() > v.seiryoku_ue_mae(tx, ty)) r += points(1);
+    if (g.com.top_pinned_any == OK) r += points(10);
+    if (U() > v.top_influence_before(tx, ty)) r += points(1);
     if (safe_move_count(g, tx, ty, OU) < 2) return r - points(20);
     return r;
   }

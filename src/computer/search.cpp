@@ -19,8 +19,8 @@ Score score_here(Game& g, const Flags& nifu_sita, const Flags& nifu_ue, int capt
                  int fx, int fy, int tx, int ty) {
   survey_influence(g);
   const Score s = evaluate_candidate(g, captured, piece, fx, fy, tx, ty);
-  g.pos.nifu_sita = nifu_sita;
-  g.pos.nifu_ue = nifu_ue;
+  g.pos.bottom_nifu = nifu_sita;
+  g.pos.top_nifu = nifu_ue;
   return s;
 }
 
@@ -30,26 +30,26 @@ void prepare_search(Game& g) {
   Position& p = g.pos;
   ComputerScratch& c = g.com;
   c.best_score = NO_SCORE;
-  c.ban_mae = p.ban;
+  c.board_before = p.board;
   set_nifu_flags(p);
-  c.nigemichi_su = human_king_escapes(g);
+  c.escape_count = human_king_escapes(g);
   survey_influence(g);
   mark_bishop_aims(g);
   mark_pinned_pieces(g);
-  c.ou_ue_x_mae = p.ou_ue_x;
-  c.ou_ue_y_mae = p.ou_ue_y;
-  c.mochi_ue_su_mae = p.mochi_ue_su;
-  c.mochi_sita_su_mae = p.mochi_sita_su;
-  c.seiryoku_sita_mae = g.survey.seiryoku_sita;
-  c.seiryoku_ue_mae = g.survey.seiryoku_ue;
-  c.kogeki_x_ue_mae = g.survey.kogeki_x_ue;
-  c.kogeki_y_ue_mae = g.survey.kogeki_y_ue;
+  c.top_king_x_before = p.top_king_x;
+  c.top_king_y_before = p.top_king_y;
+  c.top_hand_total_before = p.top_hand_total;
+  c.bottom_hand_total_before = p.bottom_hand_total;
+  c.bottom_influence_before = g.survey.bottom_influence;
+  c.top_influence_before = g.survey.top_influence;
+  c.top_attacker_x_before = g.survey.top_attacker_x;
+  c.top_attacker_y_before = g.survey.top_attacker_y;
 }
 
 bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
   Position& p = g.pos;
   ComputerScratch& c = g.com;
-  const Flags nifu_sita = p.nifu_sita, nifu_ue = p.nifu_ue;
+  const Flags nifu_sita = p.bottom_nifu, nifu_ue = p.top_nifu;
   bool found = false;
   auto consider = [&](const Candidate& m) {
     if (hooks.seen) hooks.seen(m);
@@ -65,26 +65,26 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
   for (int x = 1; x <= MASU_SU; ++x) {
     if (hooks.tick) hooks.tick();
     for (int y = 1; y <= MASU_SU; ++y) {
-      if (p.ban[x][y] < HU) continue;
+      if (p.board[x][y] < HU) continue;
       for (int tx = 1; tx <= MASU_SU; ++tx)
         for (int ty = 1; ty <= MASU_SU; ++ty) {
-          const int piece = p.ban[x][y];
+          const int piece = p.board[x][y];
           if (!within_reach(piece, tx - x, ty - y) || may_move(p, x, y, tx, ty, piece) != OK)
             continue;
-          c.ugoku_koma = piece;
-          c.ou_kyori = std::max(std::abs(p.ou_sita_x - x), std::abs(p.ou_sita_y - y));
-          const int captured = p.ban[tx][ty];
-          p.ban[x][y] = KARA;
-          p.ban[tx][ty] = piece;
+          c.moving_piece = piece;
+          c.king_distance = std::max(std::abs(p.bottom_king_x - x), std::abs(p.bottom_king_y - y));
+          const int captured = p.board[tx][ty];
+          p.board[x][y] = KARA;
+          p.board[tx][ty] = piece;
           Candidate m{x, y, tx, ty, piece, piece};
           auto score = [&](int placed) {
-            p.ban[tx][ty] = placed;
+            p.board[tx][ty] = placed;
             return score_here(g, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
           if (check_promotion(g, x, y, tx, ty, piece) == NG) {
             m.score = score(piece);
           } else {
-            const int promoted = g.nari_koma;
+            const int promoted = g.promoted_piece;
             if (may_stay_unpromoted(ty, piece) == NG) {
               m.placed = promoted;
               m.score = score(promoted);
@@ -98,26 +98,26 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
               if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted;
             }
           }
-          p.ban[tx][ty] = captured;
-          p.ban[x][y] = piece;
+          p.board[tx][ty] = captured;
+          p.board[x][y] = piece;
           if (consider(m) && captured == -OU) return true;
         }
     }
   }
 
-  if (c.mochi_ue_su_mae <= 0) return found;
+  if (c.top_hand_total_before <= 0) return found;
   for (int kind = 1; kind <= 7; ++kind) {
     if (hooks.tick) hooks.tick();
-    if (p.mochi_ue[kind] <= 0) continue;
+    if (p.top_hand[kind] <= 0) continue;
     const int piece = KIND_CODE[static_cast<std::size_t>(kind)];
-    c.ugoku_koma = piece;
-    c.ou_kyori = 0;
+    c.moving_piece = piece;
+    c.king_distance = 0;
     for (int tx = 1; tx <= MASU_SU; ++tx)
       for (int ty = 1; ty <= MASU_SU; ++ty) {
         if (may_move(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
-        p.ban[tx][ty] = piece;
+        p.board[tx][ty] = piece;
         const Score s = score_here(g, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
-        p.ban[tx][ty] = KARA;
+        p.board[tx][ty] = KARA;
         if (consider({MOCHI_UE_X, kind, tx, ty, piece, piece, s}) && s >= MATES) return true;
       }
   }

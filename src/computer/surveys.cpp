@@ -18,13 +18,13 @@ template <class IsLine>
 bool line_reaches(const Position& p, int kx, int ky, IsLine is_line) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      if (is_line(p.ban[x][y]) && may_move(p, x, y, kx, ky, p.ban[x][y]) == OK) return true;
+      if (is_line(p.board[x][y]) && may_move(p, x, y, kx, ky, p.board[x][y]) == OK) return true;
   return false;
 }
 
 // Both the human's bishop, horse, rook or dragon attack the pawn and nothing else does.
 bool only_long_range_attackers(const Game& g, int x, int y) {
-  const int a = g.survey.kogeki_koma_sita[x][y];
+  const int a = g.survey.bottom_attacker[x][y];
   return a >= -SYA_NARI && a <= -KAKU;
 }
 
@@ -32,10 +32,10 @@ bool only_long_range_attackers(const Game& g, int x, int y) {
 
 int human_king_escapes(const Game& g) {
   const Position& p = g.pos;
-  const int x = p.ou_sita_x, y = p.ou_sita_y;
+  const int x = p.bottom_king_x, y = p.bottom_king_y;
   int n = 0;
   auto count = [&](int tx, int ty) {
-    if (on_board(tx, ty) && p.ban[tx][ty] == KARA && g.survey.seiryoku_ue[tx][ty] == 0) ++n;
+    if (on_board(tx, ty) && p.board[tx][ty] == KARA && g.survey.top_influence[tx][ty] == 0) ++n;
   };
   if (y > 1) {
     count(x, y - 1);
@@ -54,40 +54,40 @@ int human_king_escapes(const Game& g) {
 
 void mark_bishop_aims(Game& g) {
   const Position& p = g.pos;
-  const Table& U = g.survey.seiryoku_ue;
-  const int kx = p.ou_ue_x, ky = p.ou_ue_y;
+  const Table& U = g.survey.top_influence;
+  const int kx = p.top_king_x, ky = p.top_king_y;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      g.com.kaku_nerai_ue[x][y] = 0;
+      g.com.bishop_aims_at_top[x][y] = 0;
       const bool uncovered =
           U[x][y] == 0 || (std::abs(x - kx) < 2 && std::abs(y - ky) < 2 && U[x][y] == 1);
-      if (p.ban[x][y] == KARA && uncovered && may_move(p, x, y, kx, ky, -KAKU) == OK)
-        g.com.kaku_nerai_ue[x][y] = 1;
+      if (p.board[x][y] == KARA && uncovered && may_move(p, x, y, kx, ky, -KAKU) == OK)
+        g.com.bishop_aims_at_top[x][y] = 1;
     }
 }
 
 void mark_pinned_pieces(Game& g) {
   Position& p = g.pos;
   ComputerScratch& c = g.com;
-  c.fuka_ue_ari = NG;
+  c.top_pinned_any = NG;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      c.fuka_sita[x][y] = c.fuka_ue[x][y] = 0;
-      const int piece = p.ban[x][y];
+      c.bottom_pinned[x][y] = c.top_pinned[x][y] = 0;
+      const int piece = p.board[x][y];
       if (piece == KARA) continue;
-      p.ban[x][y] = KARA;
-      if (is_bottom(piece) && line_reaches(p, p.ou_sita_x, p.ou_sita_y, is_line_piece_top))
-        c.fuka_sita[x][y] = 1;
-      if (is_top(piece) && line_reaches(p, p.ou_ue_x, p.ou_ue_y, is_line_piece_bottom)) {
-        c.fuka_ue[x][y] = 1;
-        c.fuka_ue_ari = OK;
+      p.board[x][y] = KARA;
+      if (is_bottom(piece) && line_reaches(p, p.bottom_king_x, p.bottom_king_y, is_line_piece_top))
+        c.bottom_pinned[x][y] = 1;
+      if (is_top(piece) && line_reaches(p, p.top_king_x, p.top_king_y, is_line_piece_bottom)) {
+        c.top_pinned[x][y] = 1;
+        c.top_pinned_any = OK;
       }
-      p.ban[x][y] = piece;
+      p.board[x][y] = piece;
     }
 }
 
 int safe_move_count(const Game& g, int x, int y, int piece) {
-  const Table& other = piece >= HU ? g.survey.seiryoku_sita : g.survey.seiryoku_ue;
+  const Table& other = piece >= HU ? g.survey.bottom_influence : g.survey.top_influence;
   int n = 0;
   for (int tx = 1; tx <= MASU_SU; ++tx)
     for (int ty = 1; ty <= MASU_SU; ++ty)
@@ -100,7 +100,7 @@ int safe_move_count(const Game& g, int x, int y, int piece) {
 int surroundings(const Game& g, int x, int y) {
   int r = 0;
   for_each_neighbour(x, y, [&](int tx, int ty) {
-    if (crowds(g.pos.ban[tx][ty])) --r;
+    if (crowds(g.pos.board[tx][ty])) --r;
   });
   return r;
 }
@@ -108,26 +108,26 @@ int surroundings(const Game& g, int x, int y) {
 int human_straight_guard(Game& g, int x, int y) {
   if (!on_board(x, y)) return NG;
   Position& p = g.pos;
-  const int here = p.ban[x][y];
-  p.ban[x][y] = KARA;
+  const int here = p.board[x][y];
+  p.board[x][y] = KARA;
   int result = NG;
   for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
-    const int c = p.ban[x][y2];
+    const int c = p.board[x][y2];
     if (is_top(c)) break;
     if (c == -KYOU || c == -SYA || c == -SYA_NARI) {
       result = may_move(p, x, y2, x, y, c);
       break;
     }
   }
-  p.ban[x][y] = here;
+  p.board[x][y] = here;
   return result;
 }
 
 int knight_aim(const Game& g, int x, int y) {
   if (!on_board(x, y) || !only_long_range_attackers(g, x, y) || y <= 5) return 0;
-  const Table& ban = g.pos.ban;
-  const Table& S = g.survey.seiryoku_sita;
-  const int attacker_x = g.survey.kogeki_x_sita[x][y];
+  const Table& ban = g.pos.board;
+  const Table& S = g.survey.bottom_influence;
+  const int attacker_x = g.survey.bottom_attacker_x[x][y];
   int gain = 0;
   if (x > 2 && ban[x - 1][y - 2] == KARA && S[x - 1][y - 2] == 0 && ban[x - 2][y] <= -KAKU &&
       attacker_x != x - 2)
@@ -140,11 +140,11 @@ int knight_aim(const Game& g, int x, int y) {
 
 int lance_aim(const Game& g, int x, int y) {
   if (!on_board(x, y) || y <= 6) return 0;
-  const Table& S = g.survey.seiryoku_sita;
-  const Table& U = g.survey.seiryoku_ue;
+  const Table& S = g.survey.bottom_influence;
+  const Table& U = g.survey.top_influence;
   if (U[x][y - 1] <= 0 || S[x][y - 1] != 0 || !only_long_range_attackers(g, x, y)) return 0;
   for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
-    const int c = g.pos.ban[x][y2];
+    const int c = g.pos.board[x][y2];
     if (c == KARA) continue;
     return may_move(g.pos, x, y, x, y2, KYOU) == OK ? std::abs(c) : 0;
   }

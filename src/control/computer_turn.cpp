@@ -16,12 +16,12 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.g.look.options.keika) set_timer1(f, true);
+  if (f.g.look.options.show_times) set_timer1(f, true);
 }
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
 void show_move(Form& f, int to_x, int to_y, int placed) {
-  draw_move_result(f, f.g.ue, to_x, to_y, placed, IRO_SHIRO);
+  draw_move_result(f, f.g.top_side, to_x, to_y, placed, IRO_SHIRO);
   draw_square_outline(f, IRO_SHIRO, to_x, to_y);
 }
 
@@ -29,14 +29,14 @@ void show_move(Form& f, int to_x, int to_y, int placed) {
 // check is announced.
 Outcome announce(Form& f, const Move& m) {
   Game& g = f.g;
-  if (g.ou_tori != TEBAN_NASI) {
+  if (g.king_taker != TEBAN_NASI) {
     show_move(f, m.to_x, m.to_y, m.placed);
-    const bool top_won = g.ou_tori == g.ue;
+    const bool top_won = g.king_taker == g.top_side;
     return decided(f, EndReason::king_taken, top_won,
                    top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
   if (human_mated(g) == OK) msg_ok(f, "よし！!", "詰め ?");
-  else if (g.survey.seiryoku_ue[g.pos.ou_sita_x][g.pos.ou_sita_y] > 0)
+  else if (g.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
     msg_ok(f, "   ** 王手 **", "");
   return Outcome::played;
 }
@@ -52,18 +52,18 @@ std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
 
 void show_thinking(Form& f) {
   const Appearance& look = f.g.look;
-  for (int x = -2; x <= 0; ++x) draw_picture(f, look.haikei, x, 8);
-  draw_square_outline(f, look.haikei_iro, -1, 7);
-  shadowed_text(f, -1.6, 8.4, "思考中", look.moji_iro, 12);
-  draw_square_outline(f, look.haikei_iro, 1, 8);
+  for (int x = -2; x <= 0; ++x) draw_picture(f, look.background, x, 8);
+  draw_square_outline(f, look.background_colour, -1, 7);
+  shadowed_text(f, -1.6, 8.4, "思考中", look.text_colour, 12);
+  draw_square_outline(f, look.background_colour, 1, 8);
 }
 
 bool computer_thinking(const Form& f) {
-  return thinking(f) && f.g.taikyoku_mode == MODE_COM && f.g.teban == f.g.ue;
+  return thinking(f) && f.g.play_mode == MODE_COM && f.g.side_to_move == f.g.top_side;
 }
 
 void begin_computer_turn(Form& f) {
-  f.g.clock.teban_kaishi = f.win.time_of_day();
+  f.g.clock.turn_start = f.win.time_of_day();
   restart_timer_if_shown(f);
   show_thinking(f);
   f.screen.refresh();
@@ -89,9 +89,9 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
   show_move(f, move->to_x, move->to_y, move->placed);
-  g.clock.mochi_jikan_ue += g.clock.keika_byou;
-  g.clock.teban_kaishi = f.win.time_of_day();
-  g.teban = g.sita;
+  g.clock.top_time += g.clock.turn_seconds;
+  g.clock.turn_start = f.win.time_of_day();
+  g.side_to_move = g.bottom_side;
   restart_timer_if_shown(f);
   return Outcome::played;
 }

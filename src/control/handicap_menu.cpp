@@ -14,11 +14,11 @@ namespace hakuro {
 namespace {
 
 std::optional<HandicapRefusal> refusal(const Game& g) {
-  if (g.kifu_mode == OK) return HandicapRefusal::kifu_mode;
-  if (g.record.kifu_tesu > 0) return HandicapRefusal::game_under_way;
-  if (g.hanten == OK) return HandicapRefusal::hanten;
+  if (g.record_mode == OK) return HandicapRefusal::kifu_mode;
+  if (g.record.current_move > 0) return HandicapRefusal::game_under_way;
+  if (g.flipped == OK) return HandicapRefusal::hanten;
   // The ladder takes pieces from the full starting position only.
-  if (g.hande_settei == NG && !g.record.hirate()) return HandicapRefusal::set_up;
+  if (g.handicap_set == NG && !g.record.hirate()) return HandicapRefusal::set_up;
   return std::nullopt;
 }
 
@@ -26,25 +26,25 @@ void click(Form& f, int step) {
   Game& g = f.g;
   hide_record_panel(f.win);
   if (const std::optional<HandicapRefusal> reason = refusal(g)) {
-    play(f, f.snd_kinshi);
+    play(f, f.refused_sound);
     show_handicap_refusal(f, *reason);
     return;
   }
   // The piece picked may be the one taken away.
-  if (g.sel.sentaku != 0) {
-    g.sel.sentaku = 0;
+  if (g.sel.picked != 0) {
+    g.sel.picked = 0;
     draw_grid(f);
   }
-  const int level = g.hande_level + step;
+  const int level = g.handicap_level + step;
   if (level >= -HANDE_MAX && level <= HANDE_MAX) {
-    g.hande_level = level;
+    g.handicap_level = level;
     draw_handicap_level(f, level);
     const HandicapSquare s = step_handicap(g.pos, level - step, step);
-    draw_picture(f, g.pos.ban[s.x][s.y], s.x, s.y);
-    draw_square_outline(f, g.look.haikei_iro, s.x, s.y);
-    play(f, f.snd_komaoto);
+    draw_picture(f, g.pos.board[s.x][s.y], s.x, s.y);
+    draw_square_outline(f, g.look.background_colour, s.x, s.y);
+    play(f, f.move_sound);
   }
-  g.hande_settei = OK;
+  g.handicap_set = OK;
   start_record_here(g, false);  // the record is given up; the handicapped position is the start
 }
 

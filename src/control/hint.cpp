@@ -14,14 +14,14 @@ constexpr const char* kTitle = "ヒント";
 constexpr int kHintLevel = 5;
 
 void refuse(Form& f, const char* text, const char* title) {
-  play(f, f.snd_kinshi);
+  play(f, f.refused_sound);
   msg_ok(f, text, title);
 }
 
 // A cell's outline as the board draws it: squares in the grid's colour, hand cells in the
 // background's.
 void plain_outline(Form& f, int x, int y) {
-  draw_square_outline(f, on_board(x, y) ? f.g.look.masu_iro : f.g.look.haikei_iro, x, y);
+  draw_square_outline(f, on_board(x, y) ? f.g.look.grid_colour : f.g.look.background_colour, x, y);
 }
 
 void show_hint(Form& f, const engine::PlayedMove& m) {
@@ -36,12 +36,12 @@ void show_hint(Form& f, const engine::PlayedMove& m) {
 
 void on_hint(Form& f) {
   Game& g = f.g;
-  if (g.kifu_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
-  if (g.teban == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
+  if (g.record_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
+  if (g.side_to_move == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
   if (game_over(g)) return refuse(f, "勝負はついています", kTitle);
-  if (g.taikyoku_mode == MODE_COM && g.teban != g.sita) return refuse(f, "COMの番です", kTitle);
+  if (g.play_mode == MODE_COM && g.side_to_move != g.bottom_side) return refuse(f, "COMの番です", kTitle);
   clear_hint(f);
-  search_move(f, g.teban == g.ue, search_limits(f, kHintLevel),
+  search_move(f, g.side_to_move == g.top_side, search_limits(f, kHintLevel),
               [&f](const std::optional<engine::PlayedMove>& m) {
                 if (m) show_hint(f, *m);
                 else refuse(f, "指せる手がありません", kTitle);
@@ -55,9 +55,9 @@ void clear_hint(Form& f) {
   plain_outline(f, from_x, from_y);
   plain_outline(f, to_x, to_y);
   const Selection& s = f.g.sel;
-  if (s.sentaku == 1) {
-    outline_reachable_squares(f, s.moto_x, s.moto_y, f.g.look.sidou_iro, s.ugoki_koma);
-    draw_square_outline(f, IRO_AKA, s.sentaku_x, s.sentaku_y);
+  if (s.picked == 1) {
+    outline_reachable_squares(f, s.from_x, s.from_y, f.g.look.guidance_colour, s.picked_piece);
+    draw_square_outline(f, IRO_AKA, s.picked_x, s.picked_y);
   }
 }
 

@@ -23,7 +23,7 @@ constexpr const char* kPlaying = "対局中はできません";
 constexpr const char* kToTheStart = "局面→最初にして下さい";
 
 void refuse(Form& f, const std::string& text, const std::string& title) {
-  play(f, f.snd_kinshi);
+  play(f, f.refused_sound);
   msg_ok(f, text, title);
 }
 
@@ -84,7 +84,7 @@ void on_kif_write(Form& f) {
 void on_kif_read(Form& f) {
   hide_record_panel(f.win);
   // A record shown may be replaced; a game being played may not be lost by a slip.
-  if (f.g.kifu_mode != OK && f.g.teban != TEBAN_NASI) {
+  if (f.g.record_mode != OK && f.g.side_to_move != TEBAN_NASI) {
     refuse(f, std::string(kPlaying) + "\r\r" + kToTheStart, kReadTitle);
     return;
   }
@@ -97,7 +97,7 @@ void on_kif_read(Form& f) {
   }
   Game& g = f.g;
   initial_setup(f);
-  g.kifu_mode = OK;
+  g.record_mode = OK;
   g.pos = r.game.start;
   take_kif_game(g.record, r.game);
   if (!g.record.hirate()) redraw_screen(f);
@@ -114,8 +114,8 @@ void on_sfen_copy(Form& f) {
 void on_sfen_paste(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  const char* busy = g.kifu_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
-                     : g.teban != TEBAN_NASI ? kPlaying
+  const char* busy = g.record_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
+                     : g.side_to_move != TEBAN_NASI ? kPlaying
                                              : nullptr;
   if (busy) {
     refuse(f, std::string(busy) + "\r\r" + kToTheStart, kPasteTitle);
@@ -130,9 +130,9 @@ void on_sfen_paste(Form& f) {
   initial_setup(f);
   g.pos = r.pos;
   start_record_here(g, r.top_to_move, r.move_number);
-  g.record.gote_ban = r.top_to_move;  // w: 後手, the top player, is to move
+  g.record.gote_to_move = r.top_to_move;  // w: 後手, the top player, is to move
   redraw_screen(f);
-  play(f, f.snd_komaoto);
+  play(f, f.move_sound);
 }
 
 }  // namespace hakuro

@@ -27,16 +27,16 @@ std::optional<LastGame> read_last_game(const Form& f) {
 }
 
 void take_standing(Game& g, const Standing& s) {
-  g.taikyoku_mode = s.taikyoku_mode;
-  g.sita = s.sita;
-  g.ue = s.ue;
-  g.teban_sente = s.teban_sente;
-  g.teban_gote = -s.teban_sente;
-  g.tesu = s.tesu;
-  g.hande_level = s.hande_level;
-  g.hande_settei = s.hande_settei;
-  g.hanten = s.hanten;
-  g.record.kaishi_tesu = s.kaishi_tesu;
+  g.play_mode = s.play_mode;
+  g.bottom_side = s.bottom_side;
+  g.top_side = s.top_side;
+  g.sente_side = s.sente_side;
+  g.gote_side = -s.sente_side;
+  g.move_number = s.move_number;
+  g.handicap_level = s.handicap_level;
+  g.handicap_set = s.handicap_set;
+  g.flipped = s.flipped;
+  g.record.start_number = s.start_number;
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.
@@ -45,52 +45,52 @@ void take_last_game(Form& f, const LastGame& last) {
   const KifGame& k = last.game;
   take_kif_game(g.record, k);
   const int n = g.record.held();
-  g.record.kifu_tesu = n;
+  g.record.current_move = n;
   g.pos = last.end;
   take_standing(g, last.standing);
-  const KifuMove& m = g.record.move(n);
-  if (n == 0) g.teban = k.top_first ? g.ue : g.sita;
-  else g.teban = is_top(m.ato_koma) ? g.sita : g.ue;
-  g.ou_tori = winner_by_capture(g, m.tori_koma);
-  g.clock.mochi_jikan_ue = m.jikan_ue_ato;
-  g.clock.mochi_jikan_sita = m.jikan_sita_ato;
-  if (g.taikyoku_mode == MODE_COM) g.record.start_level = header_level(k, g.level);
+  const RecordMove& m = g.record.move(n);
+  if (n == 0) g.side_to_move = k.top_first ? g.top_side : g.bottom_side;
+  else g.side_to_move = is_top(m.placed) ? g.bottom_side : g.top_side;
+  g.king_taker = winner_by_capture(g, m.captured);
+  g.clock.top_time = m.top_time_after;
+  g.clock.bottom_time = m.bottom_time_after;
+  if (g.play_mode == MODE_COM) g.record.start_level = header_level(k, g.level);
   set_level(f, level_after(k, n, g.level));
-  if (g.taikyoku_mode == MODE_COM) g.record.com_level = g.level;
+  if (g.play_mode == MODE_COM) g.record.computer_level = g.level;
 }
 
 // The board, the move number and the last move, as they were when the game was left.
 void draw_last_game(Form& f) {
   Game& g = f.g;
   redraw_screen(f);
-  draw_move_number(f, g.tesu);
-  const int n = g.record.kifu_tesu;
+  draw_move_number(f, g.move_number);
+  const int n = g.record.current_move;
   if (n == 0) return;
-  const KifuMove& m = g.record.move(n);
-  draw_move_result(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
-               g.look.moji_iro);
+  const RecordMove& m = g.record.move(n);
+  draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+               g.look.text_colour);
 }
 
 // An unfinished game goes on: the computer moves at once when it is to move.
 void go_on(Form& f) {
   Game& g = f.g;
-  g.clock.teban_kaishi = f.win.time_of_day();
-  if (g.taikyoku_mode == MODE_COM || g.look.options.keika) set_timer1(f, true);
-  if (g.taikyoku_mode == MODE_COM) {
-    if (g.teban == g.ue) com_ban(f);
+  g.clock.turn_start = f.win.time_of_day();
+  if (g.play_mode == MODE_COM || g.look.options.show_times) set_timer1(f, true);
+  if (g.play_mode == MODE_COM) {
+    if (g.side_to_move == g.top_side) com_ban(f);
     else msg_ok(f, "MANの番です", "対局");
   } else {
-    msg_ok(f, g.teban == g.teban_sente ? "先手の番です" : "後手の番です", "対局");
+    msg_ok(f, g.side_to_move == g.sente_side ? "先手の番です" : "後手の番です", "対局");
   }
 }
 
 void take_up(Form& f, const LastGame& last) {
   initial_setup(f);
   take_last_game(f, last);
-  if (last.finished) f.g.kifu_mode = OK;
+  if (last.finished) f.g.record_mode = OK;
   draw_last_game(f);
   if (last.finished) {
-    draw_record_headers(f, f.g.record.taikyoku_mei, f.g.record.ue_mei, f.g.record.sita_mei);
+    draw_record_headers(f, f.g.record.title, f.g.record.top_name, f.g.record.bottom_name);
     msg_ok(f, " 読み込みました", kTitle);
   } else {
     go_on(f);
@@ -108,7 +108,7 @@ void on_last_game(Form& f) {
   hide_record_panel(f.win);
   const std::optional<LastGame> last = read_last_game(f);
   if (!last) {
-    play(f, f.snd_kinshi);
+    play(f, f.refused_sound);
     msg_ok(f, "前回の対局はありません", kTitle);
     return;
   }

@@ -26,32 +26,32 @@ int cell_of(double v, int origin, int size) {
 }
 
 bool belongs_to_mover(const Game& g, int piece) {
-  return (g.teban == g.sita && piece <= -HU) || (g.teban == g.ue && piece >= HU);
+  return (g.side_to_move == g.bottom_side && piece <= -HU) || (g.side_to_move == g.top_side && piece >= HU);
 }
 
 void restart_turn_clock(Form& f) {
-  f.g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.g.look.options.keika) set_timer1(f, true);
+  f.g.clock.turn_start = f.win.time_of_day();
+  if (f.g.look.options.show_times) set_timer1(f, true);
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.
 Outcome resume(Form& f) {
   Game& g = f.g;
-  if (g.taikyoku_mode == MODE_MAN) {
-    if (g.chudan != OK) return Outcome::played;
-    g.chudan = NG;
+  if (g.play_mode == MODE_MAN) {
+    if (g.suspended != OK) return Outcome::played;
+    g.suspended = NG;
     restart_turn_clock(f);
-    if (g.teban == g.teban_sente) msg_ok(f, "先手の番です", "対局");
-    else if (g.teban == g.teban_gote) msg_ok(f, "後手の番です", "対局");
+    if (g.side_to_move == g.sente_side) msg_ok(f, "先手の番です", "対局");
+    else if (g.side_to_move == g.gote_side) msg_ok(f, "後手の番です", "対局");
     return Outcome::played;
   }
-  if (g.teban == g.ue) {
-    g.chudan = NG;
+  if (g.side_to_move == g.top_side) {
+    g.suspended = NG;
     msg_ok(f, "OKですか？", "再開(COM)");
     return com_ban(f);
   }
-  if (g.teban == g.sita && g.chudan == OK) {
-    g.chudan = NG;
+  if (g.side_to_move == g.bottom_side && g.suspended == OK) {
+    g.suspended = NG;
     restart_turn_clock(f);
     msg_ok(f, "MANの番です", "対局");
   }
@@ -60,58 +60,58 @@ Outcome resume(Form& f) {
 
 void pick_on_board(Form& f, int x, int y) {
   Game& g = f.g;
-  if (g.pos.ban[x][y] == KARA) return;
-  g.sel.moto_x = g.sel.sentaku_x = x;
-  g.sel.moto_y = g.sel.sentaku_y = y;
-  g.sel.ugoki_koma = g.pos.ban[x][y];
-  outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
-  if (belongs_to_mover(g, g.sel.ugoki_koma)) {
-    g.sel.sentaku = 1;
+  if (g.pos.board[x][y] == KARA) return;
+  g.sel.from_x = g.sel.picked_x = x;
+  g.sel.from_y = g.sel.picked_y = y;
+  g.sel.picked_piece = g.pos.board[x][y];
+  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour, g.sel.picked_piece);
+  if (belongs_to_mover(g, g.sel.picked_piece)) {
+    g.sel.picked = 1;
     draw_square_outline(f, IRO_AKA, x, y);
   } else {
-    draw_square_outline(f, g.look.sidou_iro, x, y);
+    draw_square_outline(f, g.look.guidance_colour, x, y);
   }
 }
 
 // Removes the picked piece's highlight once its move is accepted.
 void clear_pick(Form& f) {
   Selection& s = f.g.sel;
-  s.sentaku = 0;
-  draw_square_outline(f, f.g.look.masu_iro, s.moto_x, s.moto_y);
-  draw_square_outline(f, f.g.look.masu_iro, s.saki_x, s.saki_y);
-  outline_reachable_squares(f, s.moto_x, s.moto_y, f.g.look.masu_iro, s.ugoki_koma);
+  s.picked = 0;
+  draw_square_outline(f, f.g.look.grid_colour, s.from_x, s.from_y);
+  draw_square_outline(f, f.g.look.grid_colour, s.to_x, s.to_y);
+  outline_reachable_squares(f, s.from_x, s.from_y, f.g.look.grid_colour, s.picked_piece);
 }
 
 void move_picked_piece(Form& f, int button, int x, int y) {
   Game& g = f.g;
   Selection& s = g.sel;
-  s.saki_x = x;
-  s.saki_y = y;
-  if (may_move(g.pos, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == NG) {
-    play(f, f.snd_kinshi);
-    s.sentaku = 0;
+  s.to_x = x;
+  s.to_y = y;
+  if (may_move(g.pos, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == NG) {
+    play(f, f.refused_sound);
+    s.picked = 0;
     draw_grid(f);
     return;
   }
-  if (may_stay_unpromoted(s.saki_y, s.ugoki_koma) == NG && button != BTN_MIGI) {
-    play(f, f.snd_kinshi);
+  if (may_stay_unpromoted(s.to_y, s.picked_piece) == NG && button != BTN_MIGI) {
+    play(f, f.refused_sound);
     msg_ok(f, "マウスの右をクリックして下さい", "成り");
     return;
   }
-  int placed = s.ugoki_koma;
-  if (check_promotion(g, s.moto_x, s.moto_y, s.saki_x, s.saki_y, s.ugoki_koma) == OK &&
+  int placed = s.picked_piece;
+  if (check_promotion(g, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK &&
       button == BTN_MIGI)
-    placed = g.nari_koma;
+    placed = g.promoted_piece;
   // A drop from the top hand is made by its kind index; the record keeps the picked row.
-  const bool top_hand = s.moto_x == MOCHI_UE_X;
-  const int from_y = top_hand ? 8 - s.moto_y : s.moto_y;
-  const Move m{s.moto_x, from_y, s.saki_x, s.saki_y, s.ugoki_koma, placed, s.moto_y};
-  s.ugoki_koma = placed;
+  const bool top_hand = s.from_x == MOCHI_UE_X;
+  const int from_y = top_hand ? 8 - s.from_y : s.from_y;
+  const Move m{s.from_x, from_y, s.to_x, s.to_y, s.picked_piece, placed, s.from_y};
+  s.picked_piece = placed;
   const int captured = play_move(f, m, [&] {
     clear_pick(f);
-    s.moto_y = from_y;
+    s.from_y = from_y;
   });
-  draw_move_result(f, placed >= HU ? g.ue : g.sita, s.saki_x, s.saki_y, placed, g.look.moji_iro);
+  draw_move_result(f, placed >= HU ? g.top_side : g.bottom_side, s.to_x, s.to_y, placed, g.look.text_colour);
   after_human_move(f, captured);
 }
 
@@ -119,27 +119,27 @@ void move_picked_piece(Form& f, int button, int x, int y) {
 void pick_in_hand(Form& f, int column, int row, int k) {
   Game& g = f.g;
   const bool bottom = column == MOCHI_SITA_X;
-  if ((bottom ? g.pos.mochi_sita[k] : g.pos.mochi_ue[k]) <= 0) return;
+  if ((bottom ? g.pos.bottom_hand[k] : g.pos.top_hand[k]) <= 0) return;
   set_nifu_flags(g.pos);
-  g.sel.moto_x = g.sel.sentaku_x = column;
-  g.sel.moto_y = g.sel.sentaku_y = row;
-  g.sel.ugoki_koma = bottom ? -KIND_CODE[k] : KIND_CODE[k];
-  const int owner = bottom ? g.sita : g.ue, other = bottom ? g.ue : g.sita;
-  if (g.teban == owner) {
-    g.sel.sentaku = 1;
+  g.sel.from_x = g.sel.picked_x = column;
+  g.sel.from_y = g.sel.picked_y = row;
+  g.sel.picked_piece = bottom ? -KIND_CODE[k] : KIND_CODE[k];
+  const int owner = bottom ? g.bottom_side : g.top_side, other = bottom ? g.top_side : g.bottom_side;
+  if (g.side_to_move == owner) {
+    g.sel.picked = 1;
     draw_square_outline(f, IRO_AKA, column, row);
   } else {
-    g.sel.sentaku = 0;
-    if (g.teban == other) draw_square_outline(f, g.look.sidou_iro, column, row);
+    g.sel.picked = 0;
+    if (g.side_to_move == other) draw_square_outline(f, g.look.guidance_colour, column, row);
   }
-  outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.sidou_iro, g.sel.ugoki_koma);
+  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour, g.sel.picked_piece);
 }
 
 void press_off_board(Form& f, int x, int y) {
   Game& g = f.g;
-  if (is_top(g.sel.ugoki_koma) || is_bottom(g.sel.ugoki_koma)) {
-    outline_reachable_squares(f, g.sel.moto_x, g.sel.moto_y, g.look.masu_iro, g.sel.ugoki_koma);
-    draw_square_outline(f, g.look.masu_iro, g.sel.moto_x, g.sel.moto_y);
+  if (is_top(g.sel.picked_piece) || is_bottom(g.sel.picked_piece)) {
+    outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.grid_colour, g.sel.picked_piece);
+    draw_square_outline(f, g.look.grid_colour, g.sel.from_x, g.sel.from_y);
   }
   if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);
   else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
@@ -148,7 +148,7 @@ void press_off_board(Form& f, int x, int y) {
 // The press on the cell (x, y), once the game has been resumed.
 void press_cell(Form& f, int button, int x, int y) {
   if (!on_board(x, y)) press_off_board(f, x, y);
-  else if (f.g.sel.sentaku == 0) pick_on_board(f, x, y);
+  else if (f.g.sel.picked == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);
 }
 
@@ -156,7 +156,7 @@ void press_cell(Form& f, int button, int x, int y) {
 
 void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int piece) {
   draw_grid(f);
-  if (f.g.look.sidou_on == NG) return;
+  if (f.g.look.guidance_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK)
@@ -168,16 +168,16 @@ void on_mouse_down(Form& f, int button, int, double X, double Y) {
   if (thinking(f)) return;  // the board waits for the search's result
   clear_hint(f);
   hide_record_panel(f.win);
-  if (g.kifu_mode == OK) {
+  if (g.record_mode == OK) {
     if (!msg_yes(f, "棋譜を '進 'で進めて下さい", "棋譜")) {
-      play(f, f.snd_kinshi);
+      play(f, f.refused_sound);
       initial_setup(f);
     }
     return;
   }
   const int x = cell_of(X, ban_left, masu_w), y = cell_of(Y, ban_top, masu_h);
-  if (g.teban == TEBAN_NASI) {
-    play(f, f.snd_kinshi);
+  if (g.side_to_move == TEBAN_NASI) {
+    play(f, f.refused_sound);
     msg_ok(f, "「対局」で始めて下さい", "開始");
     return;
   }

@@ -20,32 +20,32 @@ namespace {
 Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
-  g.clock.mochi_jikan_sita += g.clock.keika_byou;
+  g.clock.bottom_time += g.clock.turn_seconds;
   survey_influence(g);
   const bool mated = computer_mated(g) == OK;
-  if (captured == OU || g.ou_tori == g.sita)
+  if (captured == OU || g.king_taker == g.bottom_side)
     return decided(f, EndReason::king_taken, false, "あなた");
   if (mated) return decided(f, EndReason::mated, false, "あなた");
-  if (g.ou_tori == g.ue) return decided(f, EndReason::king_taken, true, "ｺﾝﾋﾟｭｰﾀ");
-  g.teban = g.ue;
+  if (g.king_taker == g.top_side) return decided(f, EndReason::king_taken, true, "ｺﾝﾋﾟｭｰﾀ");
+  g.side_to_move = g.top_side;
   return com_ban(f);
 }
 
 Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
-  if (g.ou_tori == g.sita) return decided(f, EndReason::king_taken, false, "先手");
-  if (g.ou_tori == g.ue) return decided(f, EndReason::king_taken, true, "後手");
-  (g.teban == g.sita ? g.clock.mochi_jikan_sita : g.clock.mochi_jikan_ue) += g.clock.keika_byou;
-  g.teban = g.teban == g.teban_sente ? g.teban_gote : g.teban_sente;
-  g.clock.teban_kaishi = f.win.time_of_day();
+  if (g.king_taker == g.bottom_side) return decided(f, EndReason::king_taken, false, "先手");
+  if (g.king_taker == g.top_side) return decided(f, EndReason::king_taken, true, "後手");
+  (g.side_to_move == g.bottom_side ? g.clock.bottom_time : g.clock.top_time) += g.clock.turn_seconds;
+  g.side_to_move = g.side_to_move == g.sente_side ? g.gote_side : g.sente_side;
+  g.clock.turn_start = f.win.time_of_day();
   return Outcome::played;
 }
 
 // A game's first move: the game began when that move's turn did.
 void note_start_time(Form& f) {
   const LocalTime t = f.win.local_time();
-  f.g.record.kaishi_nichiji = started_before(
-      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.keika_byou);
+  f.g.record.started = started_before(
+      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.turn_seconds);
 }
 
 }  // namespace
@@ -58,31 +58,31 @@ void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) 
 int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
   Game& g = f.g;
   // The turn's seconds are measured now, whether or not the clock is shown.
-  g.clock.keika_byou = elapsed_seconds(g.clock.teban_kaishi, f.win.time_of_day());
-  const double T = g.clock.mochi_jikan_sita, U = g.clock.mochi_jikan_ue, E = g.clock.keika_byou;
-  const bool bottom_moves = g.teban == g.sita;
+  g.clock.turn_seconds = elapsed_seconds(g.clock.turn_start, f.win.time_of_day());
+  const double T = g.clock.bottom_time, U = g.clock.top_time, E = g.clock.turn_seconds;
+  const bool bottom_moves = g.side_to_move == g.bottom_side;
   record_move(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
               bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
-  if (g.record.kifu_tesu == 1) note_start_time(f);
-  ++g.tesu;
-  draw_move_number(f, g.tesu);
+  if (g.record.current_move == 1) note_start_time(f);
+  ++g.move_number;
+  draw_move_number(f, g.move_number);
   if (before_board_change) before_board_change();
-  const int captured = g.pos.ban[m.to_x][m.to_y];
+  const int captured = g.pos.board[m.to_x][m.to_y];
   move_piece(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
-  play(f, f.snd_komaoto);
+  play(f, f.move_sound);
   keep_last_game(f);
   return captured;
 }
 
 Outcome after_human_move(Form& f, int captured) {
-  if (f.g.taikyoku_mode == MODE_COM) return after_move_against_computer(f, captured);
+  if (f.g.play_mode == MODE_COM) return after_move_against_computer(f, captured);
   return after_move_between_people(f);
 }
 
-bool king_taken(const Game& g) { return g.ou_tori != TEBAN_NASI; }
+bool king_taken(const Game& g) { return g.king_taker != TEBAN_NASI; }
 
 void refuse_decided_game(Form& f) {
-  play(f, f.snd_kinshi);
+  play(f, f.refused_sound);
   msg_ok(f, "勝負はついています", "対局");
 }
 

@@ -22,39 +22,39 @@ namespace {
 void add_to_hand(Position& p, int owner_code, int kind, int n) {
   if (kind < 1 || kind > 7) return;
   if (owner_code >= HU) {
-    p.mochi_ue[static_cast<std::size_t>(kind)] += n;
-    p.mochi_ue_su += n;
+    p.top_hand[static_cast<std::size_t>(kind)] += n;
+    p.top_hand_total += n;
   } else {
-    p.mochi_sita[static_cast<std::size_t>(kind)] += n;
-    p.mochi_sita_su += n;
+    p.bottom_hand[static_cast<std::size_t>(kind)] += n;
+    p.bottom_hand_total += n;
   }
 }
 
 void refuse(Form& f, const std::string& text, const std::string& title) {
-  play(f, f.snd_kinshi);
+  play(f, f.refused_sound);
   msg_ok(f, text, title);
 }
 
 // Stepping through the record drops the selection and stops the clock.
 void stop_play(Form& f) {
-  f.g.sel.sentaku = 0;
+  f.g.sel.picked = 0;
   set_timer1(f, false);
   draw_grid(f);
 }
 
 void show_clocks(Form& f) {
-  draw_time_held(f, f.g.ue, f.g.clock.mochi_jikan_ue);
-  draw_time_held(f, f.g.sita, f.g.clock.mochi_jikan_sita);
+  draw_time_held(f, f.g.top_side, f.g.clock.top_time);
+  draw_time_held(f, f.g.bottom_side, f.g.clock.bottom_time);
 }
 
 void draw_square(Form& f, int x, int y) {
   draw_picture(f, KARA, x, y);
-  draw_picture(f, f.g.pos.ban[x][y], x, y);
-  draw_square_outline(f, f.g.look.haikei_iro, x, y);
+  draw_picture(f, f.g.pos.board[x][y], x, y);
+  draw_square_outline(f, f.g.look.background_colour, x, y);
 }
 
 // The side value of the player who made a recorded move.
-int mover(const Game& g, const KifuMove& m) { return m.ato_koma >= HU ? g.ue : g.sita; }
+int mover(const Game& g, const RecordMove& m) { return m.placed >= HU ? g.top_side : g.bottom_side; }
 
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
@@ -63,8 +63,8 @@ bool usable_file_name(const std::string& name) {
 // Why the game cannot be kept as a .棋譜 file, which holds moves from the full starting position
 // only; empty when it can.
 std::string why_not_writable(const Game& g) {
-  if (g.hanten == OK) return "反転後は書き込みできません";
-  if (g.hande_settei == OK) return "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません";
+  if (g.flipped == OK) return "反転後は書き込みできません";
+  if (g.handicap_set == OK) return "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません";
   if (!g.record.hirate()) return "局面設定後は書き込みできません\r\rKIF形式で書出して下さい";
   return "";
 }
@@ -74,109 +74,109 @@ std::string why_not_writable(const Game& g) {
 void on_back(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  if (g.record.kifu_tesu < 1) {
+  if (g.record.current_move < 1) {
     refuse(f, "できません", "戻る");
     return;
   }
-  g.chudan = OK;
+  g.suspended = OK;
   stop_play(f);
-  const int n = g.record.kifu_tesu;
-  const KifuMove m = g.record.move(n);
-  if (on_board(m.moto_x)) {
-    g.pos.ban[m.moto_x][m.moto_y] = m.koma;
-    if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
+  const int n = g.record.current_move;
+  const RecordMove m = g.record.move(n);
+  if (on_board(m.from_x)) {
+    g.pos.board[m.from_x][m.from_y] = m.piece;
+    if (on_board(m.from_x, m.from_y)) draw_square(f, m.from_x, m.from_y);
   } else {
-    add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), 1);
+    add_to_hand(g.pos, m.placed, kind_index(m.placed), 1);
   }
-  if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), -1);
-  if (winner_by_capture(g, m.tori_koma) != TEBAN_NASI) g.ou_tori = TEBAN_NASI;
-  g.clock.mochi_jikan_ue = m.jikan_ue_mae;
-  g.clock.mochi_jikan_sita = m.jikan_sita_mae;
+  if (m.captured != KARA) add_to_hand(g.pos, m.placed, kind_index(m.captured), -1);
+  if (winner_by_capture(g, m.captured) != TEBAN_NASI) g.king_taker = TEBAN_NASI;
+  g.clock.top_time = m.top_time_before;
+  g.clock.bottom_time = m.bottom_time_before;
   show_clocks(f);
-  g.pos.ban[m.saki_x][m.saki_y] = m.tori_koma;
+  g.pos.board[m.to_x][m.to_y] = m.captured;
   draw_bottom_hand(f);
   draw_top_hand(f);
-  draw_square(f, m.saki_x, m.saki_y);
-  play(f, f.snd_komaoto);
-  erase_move_result(f, m.koma > 0 ? g.ue : g.sita);
-  --g.record.kifu_tesu;
-  --g.tesu;
-  g.teban = mover(g, m);  // the move taken back is to be made again
-  draw_move_number(f, g.tesu);
+  draw_square(f, m.to_x, m.to_y);
+  play(f, f.move_sound);
+  erase_move_result(f, m.piece > 0 ? g.top_side : g.bottom_side);
+  --g.record.current_move;
+  --g.move_number;
+  g.side_to_move = mover(g, m);  // the move taken back is to be made again
+  draw_move_number(f, g.move_number);
 }
 
 void on_forward(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  if (g.teban == TEBAN_NASI) {
+  if (g.side_to_move == TEBAN_NASI) {
     refuse(f, "「対局」で始めて下さい", "開始");
     return;
   }
-  if (!g.record.holds(g.record.kifu_tesu + 1)) {
-    if (g.kifu_mode == OK) msg_ok(f, "終わり", "進む");
+  if (!g.record.holds(g.record.current_move + 1)) {
+    if (g.record_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
   }
-  g.chudan = OK;  // a refused step leaves the game as it was
+  g.suspended = OK;  // a refused step leaves the game as it was
   stop_play(f);
-  const int n = ++g.record.kifu_tesu;
-  ++g.tesu;
-  draw_move_number(f, g.tesu);
-  const KifuMove m = g.record.move(n);
-  if (on_board(m.moto_x)) {
-    g.pos.ban[m.moto_x][m.moto_y] = KARA;
-    if (on_board(m.moto_x, m.moto_y)) draw_square(f, m.moto_x, m.moto_y);
+  const int n = ++g.record.current_move;
+  ++g.move_number;
+  draw_move_number(f, g.move_number);
+  const RecordMove m = g.record.move(n);
+  if (on_board(m.from_x)) {
+    g.pos.board[m.from_x][m.from_y] = KARA;
+    if (on_board(m.from_x, m.from_y)) draw_square(f, m.from_x, m.from_y);
   } else {
-    add_to_hand(g.pos, m.ato_koma, kind_index(m.ato_koma), -1);
+    add_to_hand(g.pos, m.placed, kind_index(m.placed), -1);
   }
-  if (m.tori_koma != KARA) add_to_hand(g.pos, m.ato_koma, kind_index(m.tori_koma), 1);
+  if (m.captured != KARA) add_to_hand(g.pos, m.placed, kind_index(m.captured), 1);
   // Stepping over a king's capture decides the game again, as playing it did.
-  if (const int winner = winner_by_capture(g, m.tori_koma); winner != TEBAN_NASI)
-    g.ou_tori = winner;
-  g.pos.ban[m.saki_x][m.saki_y] = m.ato_koma;
-  draw_square(f, m.saki_x, m.saki_y);
+  if (const int winner = winner_by_capture(g, m.captured); winner != TEBAN_NASI)
+    g.king_taker = winner;
+  g.pos.board[m.to_x][m.to_y] = m.placed;
+  draw_square(f, m.to_x, m.to_y);
   draw_bottom_hand(f);
   draw_top_hand(f);
-  play(f, f.snd_komaoto);
-  g.clock.mochi_jikan_ue = m.jikan_ue_ato;
-  g.clock.mochi_jikan_sita = m.jikan_sita_ato;
+  play(f, f.move_sound);
+  g.clock.top_time = m.top_time_after;
+  g.clock.bottom_time = m.bottom_time_after;
   show_clocks(f);
-  draw_move_result(f, m.ato_koma >= HU ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
-               g.look.moji_iro);
+  draw_move_result(f, m.placed >= HU ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+               g.look.text_colour);
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
-  g.teban = mover(g, m) == g.ue ? g.sita : g.ue;
+  g.side_to_move = mover(g, m) == g.top_side ? g.bottom_side : g.top_side;
 }
 
 void on_to_start(Form& f) {
   initial_setup(f);
-  play(f, f.snd_komaoto);
+  play(f, f.move_sound);
 }
 
 void on_turn_round(Form& f) {
   Game& g = f.g;
-  if (g.kifu_mode == OK) {
+  if (g.record_mode == OK) {
     refuse(f, "棋譜ﾓｰﾄﾞではできません", "反転");
     return;
   }
-  g.hanten = OK;
-  g.sel.sentaku = 0;
+  g.flipped = OK;
+  g.sel.picked = 0;
   Position& p = g.pos;
-  const Table before = p.ban;
+  const Table before = p.board;
   for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) p.ban[10 - x][10 - y] = -before[x][y];
-  std::swap(p.mochi_sita, p.mochi_ue);
-  std::swap(p.mochi_sita_su, p.mochi_ue_su);
+    for (int y = 1; y <= MASU_SU; ++y) p.board[10 - x][10 - y] = -before[x][y];
+  std::swap(p.bottom_hand, p.top_hand);
+  std::swap(p.bottom_hand_total, p.top_hand_total);
   forget_missing_kings(p);  // the side without a king may have changed
   redraw_screen(f);
-  draw_move_number(f, g.tesu);
-  if (g.hande_settei == OK) {
-    g.hande_level = -g.hande_level;
-    draw_handicap_level(f, g.hande_level);
+  draw_move_number(f, g.move_number);
+  if (g.handicap_set == OK) {
+    g.handicap_level = -g.handicap_level;
+    draw_handicap_level(f, g.handicap_level);
   }
-  play(f, f.snd_komaoto);
-  g.teban = -g.teban;
-  start_record_here(g, g.teban == g.ue);  // the turned position is a new start
+  play(f, f.move_sound);
+  g.side_to_move = -g.side_to_move;
+  start_record_here(g, g.side_to_move == g.top_side);  // the turned position is a new start
   keep_labels_current(f);
 }
 
@@ -218,7 +218,7 @@ void on_return(Form& f) {
     msg_ok(f, "ﾌｧｲﾙ名に使えない文字があります", "  ");
     return;
   }
-  if (g.record.kifu_tesu < 1) {
+  if (g.record.current_move < 1) {
     msg_ok(f, "保存するデータがありません", "棋譜保存");
     return;
   }
@@ -228,10 +228,10 @@ void on_return(Form& f) {
     return;
   }
   // The player who moved first is named in Text3, the other in Text4.
-  const bool bottom_first = g.sita == g.teban_sente;
+  const bool bottom_first = g.bottom_side == g.sente_side;
   RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
                f.win.text_box(bottom_first ? 3 : 4), {}};
-  for (int n = 1; n <= g.record.kifu_tesu; ++n) r.moves.push_back(g.record.move(n));
+  for (int n = 1; n <= g.record.current_move; ++n) r.moves.push_back(g.record.move(n));
   const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
                                   bottom_first ? "先手" : "後手");
   if (!e.bad_field.empty()) {
@@ -266,20 +266,20 @@ void on_file_clicked(Form& f, const std::string& name) {
   Game& g = f.g;
   show_record_lists(f.win, false, false, false);
   initial_setup(f);
-  g.kifu_mode = OK;
+  g.record_mode = OK;
   draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
   g.record.cut(0);  // nothing of the game held before stays
   for (std::size_t k = 0; k < l.record.moves.size(); ++k)
     g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
-  g.record.kifu_tesu = 0;
-  g.tesu = 0;
-  g.record.saigo_tesu = static_cast<int>(l.record.moves.size());
+  g.record.current_move = 0;
+  g.move_number = 0;
+  g.record.last_move = static_cast<int>(l.record.moves.size());
   g.record.end = end_of(l.record.moves);
-  g.record.ue_sente = g.record.move(1).koma >= HU;
-  g.record.gote_ban = false;
-  g.record.taikyoku_mei = l.record.title;
-  g.record.ue_mei = l.record.top_name;
-  g.record.sita_mei = l.record.bottom_name;
+  g.record.top_first = g.record.move(1).piece >= HU;
+  g.record.gote_to_move = false;
+  g.record.title = l.record.title;
+  g.record.top_name = l.record.top_name;
+  g.record.bottom_name = l.record.bottom_name;
   enter_record_mode(f);
 }
 
@@ -288,16 +288,16 @@ void enter_record_mode(Form& f, bool passing) {
   if (passing) f.win.notice(" 読み込みました", "棋譜");
   else msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.ue_sente) {
-    g.taikyoku_mode = MODE_COM;
-    g.teban_sente = g.ue;
-    g.teban_gote = g.sita;
+  if (g.record.top_first) {
+    g.play_mode = MODE_COM;
+    g.sente_side = g.top_side;
+    g.gote_side = g.bottom_side;
   } else {
-    g.taikyoku_mode = MODE_MAN;
-    g.teban_sente = g.sita;
-    g.teban_gote = g.ue;
+    g.play_mode = MODE_MAN;
+    g.sente_side = g.bottom_side;
+    g.gote_side = g.top_side;
   }
-  g.teban = g.teban_sente;
+  g.side_to_move = g.sente_side;
   keep_labels_current(f);
 }
 

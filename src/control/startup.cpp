@@ -18,7 +18,7 @@ constexpr std::int32_t kWindowHandle = 1;
 constexpr int kMaximisedTop = -60;
 
 void paint_over_level(Form& f) {
-  for (int x = -2; x <= 0; ++x) draw_picture(f, f.g.look.haikei, x, 0);
+  for (int x = -2; x <= 0; ++x) draw_picture(f, f.g.look.background, x, 0);
 }
 
 // A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
@@ -29,8 +29,8 @@ void choose_level(Form& f, int n) {
 }
 
 void say_whose_turn(Form& f, const std::string& title) {
-  if (f.g.teban == f.g.teban_sente) msg_ok(f, "先手の番です", title);
-  else if (f.g.teban == f.g.teban_gote) msg_ok(f, "後手の番です", title);
+  if (f.g.side_to_move == f.g.sente_side) msg_ok(f, "先手の番です", title);
+  else if (f.g.side_to_move == f.g.gote_side) msg_ok(f, "後手の番です", title);
 }
 
 // A resumed game in which the computer is to move: its turn, unless a king has been taken.
@@ -41,12 +41,12 @@ void resume_computer(Form& f) {
 
 // A game begun with no move held: the record notes who moves first.
 void note_first_mover(Game& g) {
-  if (g.record.held() == 0) g.record.ue_sente = g.teban == g.ue;
+  if (g.record.held() == 0) g.record.top_first = g.side_to_move == g.top_side;
 }
 
 void humans_turn(Form& f, const std::string& title) {
   msg_ok(f, "MANの番です", title);
-  f.g.chudan = NG;
+  f.g.suspended = NG;
 }
 
 // 先手 (the human moves first) and 後手 (second): a new game against the computer with those
@@ -56,29 +56,29 @@ void start_against_computer(Form& f, bool human_first) {
   erase_record_headers(f);
   draw_level(f, g.level);
   draw_grid(f);
-  g.sel.sentaku = 0;
-  g.taikyoku_mode = MODE_COM;
-  g.kifu_mode = NG;
-  g.record.cut(g.tesu);  // moves recorded beyond this one are given up
+  g.sel.picked = 0;
+  g.play_mode = MODE_COM;
+  g.record_mode = NG;
+  g.record.cut(g.move_number);  // moves recorded beyond this one are given up
   // 先手 starts the turn's clock now; after 後手 the computer's turn starts its own.
-  if (human_first) g.clock.teban_kaishi = f.win.time_of_day();
+  if (human_first) g.clock.turn_start = f.win.time_of_day();
   set_timer1(f, true);
-  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.sita = human_first ? g.teban_sente : g.teban_gote;
-    g.ue = human_first ? g.teban_gote : g.teban_sente;
-    g.teban = g.teban_sente;
+  if (g.move_number == 0 || g.side_to_move == TEBAN_NASI) {
+    g.bottom_side = human_first ? g.sente_side : g.gote_side;
+    g.top_side = human_first ? g.gote_side : g.sente_side;
+    g.side_to_move = g.sente_side;
     note_first_mover(g);
     keep_labels_current(f);
     if (human_first) humans_turn(f, " ");
     else com_ban(f);
-  } else if (g.teban == g.sita) {
+  } else if (g.side_to_move == g.bottom_side) {
     if (human_first) {  // the human becomes 先手, whichever it was
-      g.sita = g.teban = g.teban_sente;
-      g.ue = g.teban_gote;
+      g.bottom_side = g.side_to_move = g.sente_side;
+      g.top_side = g.gote_side;
       keep_labels_current(f);
     }
     humans_turn(f, "対局");
-  } else if (g.teban == g.ue) {
+  } else if (g.side_to_move == g.top_side) {
     resume_computer(f);
   }
 }
@@ -90,21 +90,21 @@ void on_load(Form& f) {
   init_sound(f, kWindowHandle);
   load_sounds(f);
 
-  g.kifu_mode = NG;
-  g.look.sidou_on = NG;
-  g.record.saigo_tesu = 0;
+  g.record_mode = NG;
+  g.look.guidance_on = NG;
+  g.record.last_move = 0;
   g.level = 3;
   f.win.set_checked(level_item(3), true);
-  g.teban_sente = 1;
-  g.teban_gote = -1;
-  g.look.moji_iro = IRO_SHIRO;
-  g.look.haikei_iro = IRO_MIDORI;
-  g.look.masu_iro = g.look.haikei_iro;
-  g.look.sidou_iro = g.look.masu_iro;
-  g.ue = g.teban_sente;
-  g.sita = g.teban_gote;
+  g.sente_side = 1;
+  g.gote_side = -1;
+  g.look.text_colour = IRO_SHIRO;
+  g.look.background_colour = IRO_MIDORI;
+  g.look.grid_colour = g.look.background_colour;
+  g.look.guidance_colour = g.look.grid_colour;
+  g.top_side = g.sente_side;
+  g.bottom_side = g.gote_side;
 
-  f.screen.background_colour(g.look.haikei_iro);
+  f.screen.background_colour(g.look.background_colour);
   read_settings(f);
   initial_setup(f);
   if (f.win.window_top() != kMaximisedTop) f.win.place(0, 0, 9400, 8000);
@@ -114,26 +114,26 @@ void initial_setup(Form& f) {
   Game& g = f.g;
   // Moves played from another start (a handicap, a pasted position, the board turned in the
   // middle of a game, a KIF file) do not fit the full one set up here.
-  if (g.hande_settei == OK || !g.record.hirate()) g.record.cut(0);
-  g.hande_level = 0;
-  g.hande_settei = NG;
-  g.taikyoku_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
-  g.ou_tori = TEBAN_NASI;
-  g.teban = TEBAN_NASI;
-  g.record.kifu_tesu = 0;
-  g.tesu = 0;
-  g.hanten = NG;
+  if (g.handicap_set == OK || !g.record.hirate()) g.record.cut(0);
+  g.handicap_level = 0;
+  g.handicap_set = NG;
+  g.play_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
+  g.king_taker = TEBAN_NASI;
+  g.side_to_move = TEBAN_NASI;
+  g.record.current_move = 0;
+  g.move_number = 0;
+  g.flipped = NG;
   set_timer1(f, false);
-  g.clock.mochi_jikan_ue = g.clock.mochi_jikan_sita = 0;
-  g.chudan = NG;
-  g.kifu_mode = NG;
-  g.clock.hyouji_byou = 0;
-  g.record.at(0).ato_koma = HU;
-  g.sel.sentaku = 0;
+  g.clock.top_time = g.clock.bottom_time = 0;
+  g.suspended = NG;
+  g.record_mode = NG;
+  g.clock.shown_seconds = 0;
+  g.record.at(0).placed = HU;
+  g.sel.picked = 0;
   set_starting_position(g.pos);
-  g.record.kaishi = g.pos;
-  g.record.kaishi_tesu = 1;
-  if (g.record.held() == 0) g.record.ue_sente = g.record.gote_ban = false;
+  g.record.start = g.pos;
+  g.record.start_number = 1;
+  if (g.record.held() == 0) g.record.top_first = g.record.gote_to_move = false;
   redraw_screen(f);
 }
 
@@ -142,19 +142,19 @@ void on_start(Form& f) {
   erase_record_headers(f);
   paint_over_level(f);
   draw_grid(f);
-  g.clock.teban_kaishi = f.win.time_of_day();
-  if (f.g.look.options.keika) set_timer1(f, true);
-  g.taikyoku_mode = MODE_MAN;
-  if (g.tesu == 0 || g.teban == TEBAN_NASI) {
-    g.sita = g.teban_sente;
-    g.ue = g.teban_gote;
-    g.teban = g.sita;
+  g.clock.turn_start = f.win.time_of_day();
+  if (f.g.look.options.show_times) set_timer1(f, true);
+  g.play_mode = MODE_MAN;
+  if (g.move_number == 0 || g.side_to_move == TEBAN_NASI) {
+    g.bottom_side = g.sente_side;
+    g.top_side = g.gote_side;
+    g.side_to_move = g.bottom_side;
     note_first_mover(g);
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");
   }
-  g.chudan = NG;
+  g.suspended = NG;
 }
 
 void on_sente(Form& f) { start_against_computer(f, true); }
@@ -174,7 +174,7 @@ void set_level(Form& f, int n) {
     f.win.set_checked(level_item(n), true);
     f.g.level = n;
   }
-  if (f.g.taikyoku_mode == MODE_COM) draw_level(f, f.g.level);
+  if (f.g.play_mode == MODE_COM) draw_level(f, f.g.level);
 }
 
 void on_quit(Form& f) { end_program(f); }

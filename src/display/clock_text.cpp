@@ -26,21 +26,21 @@ std::string time_text(double s) {
 
 void erase_time_held(Form& f, int side) {
   int from = 0;
-  if (side == f.g.sita) from = 13;
-  else if (side == f.g.ue) from = -2;
+  if (side == f.g.bottom_side) from = 13;
+  else if (side == f.g.top_side) from = -2;
   else return;
-  for (int x = from; x < from + 3; ++x) draw_picture(f, f.g.look.haikei, x, 9);
+  for (int x = from; x < from + 3; ++x) draw_picture(f, f.g.look.background, x, 9);
 }
 
 void draw_time_held(Form& f, int side, double seconds) {
-  if (!f.g.look.options.keika) return;
+  if (!f.g.look.options.show_times) return;
   const std::string text = time_text(seconds);
   erase_time_held(f, side);
-  if (side == f.g.sita) {
+  if (side == f.g.bottom_side) {
     shadowed_text(f, 13, 9.2, text, IRO_SHIRO, 12);
-  } else if (side == f.g.ue) {
+  } else if (side == f.g.top_side) {
     shadowed_text(f, -1.6, 9.2, text, IRO_SHIRO, 12);
-    draw_square_outline(f, f.g.look.haikei_iro, 1, 9);
+    draw_square_outline(f, f.g.look.background_colour, 1, 9);
   }
 }
 

@@ -16,14 +16,14 @@ void draw_square_outline(Form& f, int colour, double x, double y) {
 
 void draw_grid(Form& f) {
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) draw_square_outline(f, f.g.look.masu_iro, x, y);
+    for (int y = 1; y <= 9; ++y) draw_square_outline(f, f.g.look.grid_colour, x, y);
 }
 
 void draw_board(Form& f) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      draw_picture(f, f.g.pos.ban[x][y], x, y);
-      draw_square_outline(f, f.g.look.haikei_iro, x, y);
+      draw_picture(f, f.g.pos.board[x][y], x, y);
+      draw_square_outline(f, f.g.look.background_colour, x, y);
     }
 }
 
@@ -32,12 +32,12 @@ void draw_bottom_hand(Form& f) {
   for (int k = 1; k <= 7; ++k) {
     const int r = k + 2;
     draw_picture(f, KARA, 11, r);
-    draw_picture(f, g.look.haikei, 12, r);
-    draw_square_outline(f, g.look.haikei_iro, 11, r);
-    if (g.pos.mochi_sita[k] > 0) {
+    draw_picture(f, g.look.background, 12, r);
+    draw_square_outline(f, g.look.background_colour, 11, r);
+    if (g.pos.bottom_hand[k] > 0) {
       draw_picture(f, -KIND_CODE[k], 11, r);
-      draw_square_outline(f, g.look.haikei_iro, 11, r);
-      shadowed_number(f, 12, r + 0.2, g.pos.mochi_sita[k], IRO_AKA, 0, 14);
+      draw_square_outline(f, g.look.background_colour, 11, r);
+      shadowed_number(f, 12, r + 0.2, g.pos.bottom_hand[k], IRO_AKA, 0, 14);
     }
   }
 }
@@ -47,30 +47,30 @@ void draw_top_hand(Form& f) {
   for (int r = 1; r <= 7; ++r) {
     const int k = 8 - r;
     draw_picture(f, KARA, -1, r);
-    draw_picture(f, g.look.haikei, 0, r);
-    draw_square_outline(f, g.look.haikei_iro, -1, r);
-    if (g.pos.mochi_ue[k] > 0) {
+    draw_picture(f, g.look.background, 0, r);
+    draw_square_outline(f, g.look.background_colour, -1, r);
+    if (g.pos.top_hand[k] > 0) {
       draw_picture(f, KIND_CODE[k], -1, r);
-      draw_square_outline(f, g.look.haikei_iro, -1, r);
-      shadowed_number(f, 0, r + 0.2, g.pos.mochi_ue[k], IRO_AKA, 0, 14);
+      draw_square_outline(f, g.look.background_colour, -1, r);
+      shadowed_number(f, 0, r + 0.2, g.pos.top_hand[k], IRO_AKA, 0, 14);
     }
-    draw_square_outline(f, g.look.haikei_iro, 1, r);
+    draw_square_outline(f, g.look.background_colour, 1, r);
   }
 }
 
 void draw_coordinates(Form& f) {
   const bool turned = f.g.look.labels_turned = names_from_top(f.g);
   for (int i = 1; i <= 9; ++i) {
-    draw_picture(f, f.g.look.haikei, i, 0);
+    draw_picture(f, f.g.look.background, i, 0);
     shadowed_number(f, i + 0.1, 0.4, turned ? i : 10 - i, IRO_KIIRO, 0, 16);
-    draw_picture(f, f.g.look.haikei, 10, i);
+    draw_picture(f, f.g.look.background, 10, i);
     shadowed_number(f, 10.1, i + 0.3, turned ? 10 - i : i, IRO_KIIRO, 1, 12);
-    draw_square_outline(f, f.g.look.haikei_iro, 9, i);
+    draw_square_outline(f, f.g.look.background_colour, 9, i);
   }
 }
 
 bool names_from_top(const Game& g) {
-  return g.look.options.zahyo && g.teban != TEBAN_NASI && game_sides(g).sente_top;
+  return g.look.options.sente_coordinates && g.side_to_move != TEBAN_NASI && game_sides(g).sente_top;
 }
 
 bool keep_labels_current(Form& f) {
@@ -80,7 +80,7 @@ bool keep_labels_current(Form& f) {
 }
 
 void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured) {
-  const int outline = f.g.look.haikei_iro;
+  const int outline = f.g.look.background_colour;
   if (captured) {
     draw_bottom_hand(f);
     draw_top_hand(f);
@@ -101,25 +101,25 @@ void draw_background(Form& f, int id) {
 
 void redraw_screen(Form& f) {
   Game& g = f.g;
-  draw_background(f, g.look.haikei);
+  draw_background(f, g.look.background);
   draw_coordinates(f);
   draw_bottom_hand(f);
   draw_top_hand(f);
   draw_board(f);
-  draw_time_held(f, g.ue, g.clock.mochi_jikan_ue);
-  draw_time_held(f, g.sita, g.clock.mochi_jikan_sita);
-  if (g.taikyoku_mode == MODE_COM) draw_level(f, g.level);
-  if (g.hande_settei == OK) draw_handicap_level(f, g.hande_level);
+  draw_time_held(f, g.top_side, g.clock.top_time);
+  draw_time_held(f, g.bottom_side, g.clock.bottom_time);
+  if (g.play_mode == MODE_COM) draw_level(f, g.level);
+  if (g.handicap_set == OK) draw_handicap_level(f, g.handicap_level);
   draw_picture(f, E_TITLE, 11.1, 0);
 }
 
 void erase_record_headers(Form& f) {
   draw_coordinates(f);
-  draw_picture(f, f.g.look.haikei, -1, 10);
-  draw_picture(f, f.g.look.haikei, 0, 10);
+  draw_picture(f, f.g.look.background, -1, 10);
+  draw_picture(f, f.g.look.background, 0, 10);
   for (int x = 1; x <= 9; ++x) {
-    draw_picture(f, f.g.look.haikei, x, 10);
-    draw_square_outline(f, f.g.look.haikei_iro, x, 9);
+    draw_picture(f, f.g.look.background, x, 10);
+    draw_square_outline(f, f.g.look.background_colour, x, 9);
   }
 }
 

@@ -139,14 +139,14 @@ void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colo
   auto show = [&](double x, double y, const std::string& text) {
     shadowed(x, y, colour, [&](double px, double py, int c) { draw_move_part(f, px, py, text, c); });
   };
-  if (side == f.g.ue) {
+  if (side == f.g.top_side) {
     show(-1.6, 8.4, F);
     show(-1.2, 8.4, R);
     show(-0.6, 8.4, P);
-    draw_square_outline(f, f.g.look.haikei_iro, 1, 8);
+    draw_square_outline(f, f.g.look.background_colour, 1, 8);
     return;
   }
-  if (side == f.g.sita) {
+  if (side == f.g.bottom_side) {
     show(13.4, 3.4, F);
     show(13.8, 3.4, R);
     show(14.4, 3.4, P);
@@ -156,31 +156,31 @@ void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colo
 void redraw_last_moves(Form& f) {
   const Game& g = f.g;
   bool top_shown = false, bottom_shown = false;
-  for (int n = g.record.kifu_tesu; n >= 1 && !(top_shown && bottom_shown); --n) {
-    const KifuMove& m = g.record.move(n);
-    bool& shown = is_top(m.ato_koma) ? top_shown : bottom_shown;
+  for (int n = g.record.current_move; n >= 1 && !(top_shown && bottom_shown); --n) {
+    const RecordMove& m = g.record.move(n);
+    bool& shown = is_top(m.placed) ? top_shown : bottom_shown;
     if (shown) continue;
-    draw_move_result(f, is_top(m.ato_koma) ? g.ue : g.sita, m.saki_x, m.saki_y, m.ato_koma,
-                 g.look.moji_iro);
+    draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+                 g.look.text_colour);
     shown = true;
   }
 }
 
 void erase_move_result(Form& f, int side) {
-  const int bg = f.g.look.haikei;
-  if (side == f.g.ue) {
+  const int bg = f.g.look.background;
+  if (side == f.g.top_side) {
     for (int x = -2; x <= 0; ++x) draw_picture(f, bg, x, 8);
-    draw_square_outline(f, f.g.look.haikei_iro, -1, 7);
-    draw_square_outline(f, f.g.look.haikei_iro, 1, 8);
-  } else if (side == f.g.sita) {
+    draw_square_outline(f, f.g.look.background_colour, -1, 7);
+    draw_square_outline(f, f.g.look.background_colour, 1, 8);
+  } else if (side == f.g.bottom_side) {
     for (int x = 13; x <= 15; ++x) draw_picture(f, bg, x, 3);
   }
 }
 
 void draw_move_number(Form& f, int n) {
-  draw_picture(f, f.g.look.haikei, 13, 4);
-  draw_picture(f, f.g.look.haikei, 14, 4);
-  draw_square_outline(f, f.g.look.haikei_iro, 11, 4);
+  draw_picture(f, f.g.look.background, 13, 4);
+  draw_picture(f, f.g.look.background, 14, 4);
+  draw_square_outline(f, f.g.look.background_colour, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   shadowed_number(f, x, 4.3, n, IRO_SHIRO, 0, 12);
   shadowed_caption(f, 13.8, 4.1, MOJI_TEME, IRO_SHIRO, 10);
@@ -192,7 +192,7 @@ void draw_level(Form& f, int level) {
 }
 
 void draw_handicap_level(Form& f, int level) {
-  for (int x = 11; x <= 14; ++x) draw_picture(f, f.g.look.haikei, x, 2);
+  for (int x = 11; x <= 14; ++x) draw_picture(f, f.g.look.background, x, 2);
   shadowed_caption(f, 11, 2, level, IRO_SHIRO, 10);
 }
 

@@ -28,10 +28,10 @@ Piece piece_of(int code) {
 engine::Position from_game(const hakuro::Position& p, bool top_to_move) {
   engine::Position e;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) e.put(square(x, y), piece_of(p.ban[x][y]));
+    for (int y = 1; y <= 9; ++y) e.put(square(x, y), piece_of(p.board[x][y]));
   for (int k = PAWN; k <= ROOK; ++k) {
-    e.set_hand(BOTTOM, Type(k), std::max(0, p.mochi_sita[std::size_t(k)]));
-    e.set_hand(TOP, Type(k), std::max(0, p.mochi_ue[std::size_t(k)]));
+    e.set_hand(BOTTOM, Type(k), std::max(0, p.bottom_hand[std::size_t(k)]));
+    e.set_hand(TOP, Type(k), std::max(0, p.top_hand[std::size_t(k)]));
   }
   e.set_side(top_to_move ? TOP : BOTTOM);
   return e;

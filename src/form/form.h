@@ -41,7 +41,7 @@ struct Form {
   std::int32_t ds_handle = 0;  // the sound library, 0 without one
   // Sound buffers: snd_kinshi "forbidden" (a refused pick or move), snd_komaoto "piece sound"
   // (a move played), snd_sonota "other" (the version box), snd_bgm the music.
-  std::int32_t snd_kinshi = 0, snd_komaoto = 0, snd_sonota = 0, snd_bgm = 0;
+  std::int32_t refused_sound = 0, move_sound = 0, other_sound = 0, music_sound = 0;
 
   // The search engine of levels 4 and 5 and the hint, made at its first use. While a search
   // runs, only the thinker's job touches it.

@@ -29,7 +29,7 @@ HandicapSquare step_handicap(Position& p, int level, int step) {
   // Away from 0 a piece goes; towards 0 the piece of the level left comes back.
   const bool removes = std::abs(to) > std::abs(level);
   const HandicapSquare s = handicap_square(removes ? to : level);
-  p.ban[s.x][s.y] = removes ? KARA : s.piece;
+  p.board[s.x][s.y] = removes ? KARA : s.piece;
   return s;
 }
 

@@ -14,28 +14,28 @@ double elapsed_seconds(double start, double now) {
 void on_tick(Form& f) {
   Game& g = f.g;
   if (!f.timer1) return;
-  g.clock.keika_byou = elapsed_seconds(g.clock.teban_kaishi, f.win.time_of_day());
-  const int whole = static_cast<int>(std::floor(g.clock.keika_byou));
-  if (whole == g.clock.hyouji_byou) return;
-  g.clock.hyouji_byou = whole;
-  if (g.teban == g.ue) draw_time_held(f, g.ue, g.clock.keika_byou + g.clock.mochi_jikan_ue);
-  else if (g.teban == g.sita)
-    draw_time_held(f, g.sita, g.clock.keika_byou + g.clock.mochi_jikan_sita);
+  g.clock.turn_seconds = elapsed_seconds(g.clock.turn_start, f.win.time_of_day());
+  const int whole = static_cast<int>(std::floor(g.clock.turn_seconds));
+  if (whole == g.clock.shown_seconds) return;
+  g.clock.shown_seconds = whole;
+  if (g.side_to_move == g.top_side) draw_time_held(f, g.top_side, g.clock.turn_seconds + g.clock.top_time);
+  else if (g.side_to_move == g.bottom_side)
+    draw_time_held(f, g.bottom_side, g.clock.turn_seconds + g.clock.bottom_time);
   f.screen.refresh();
 }
 
 void on_elapsed_time(Form& f) {
-  bool& keika = f.g.look.options.keika;
+  bool& keika = f.g.look.options.show_times;
   keika = !keika;
   show_option_checks(f);
   if (!keika) {
     set_timer1(f, false);
-    erase_time_held(f, f.g.sita);
-    erase_time_held(f, f.g.ue);
+    erase_time_held(f, f.g.bottom_side);
+    erase_time_held(f, f.g.top_side);
   } else {
     set_timer1(f, true);
-    draw_time_held(f, f.g.ue, f.g.clock.mochi_jikan_ue);
-    draw_time_held(f, f.g.sita, f.g.clock.mochi_jikan_sita);
+    draw_time_held(f, f.g.top_side, f.g.clock.top_time);
+    draw_time_held(f, f.g.bottom_side, f.g.clock.bottom_time);
   }
   write_settings(f);
 }

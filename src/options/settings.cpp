@@ -36,9 +36,9 @@ bool write_defaults() {
 // The options of the default file but the background; guidance itself stays as it is.
 void default_options(Form& f) {
   Options& o = f.g.look.options;
-  o.sidou = false;
-  o.keika = true;
-  o.bgm = true;
+  o.guidance = false;
+  o.show_times = true;
+  o.music = true;
   show_option_checks(f);
 }
 
@@ -52,18 +52,18 @@ bool read_and_apply(Form& f, SjisReader& in) {
     if (*l == b.line) {
       set_background_option(f, b.id);
       draw_background(f, b.id);
-      g.look.haikei = b.id;
+      g.look.background = b.id;
       break;
     }
   if (!(l = in.line())) return false;
-  o.sidou = *l == "移動指導=ON";
-  g.look.sidou_iro = o.sidou ? IRO_SHIRO : g.look.haikei_iro;
-  g.look.sidou_on = o.sidou ? OK : NG;
+  o.guidance = *l == "移動指導=ON";
+  g.look.guidance_colour = o.guidance ? IRO_SHIRO : g.look.background_colour;
+  g.look.guidance_on = o.guidance ? OK : NG;
   if (!(l = in.line())) return false;
-  o.keika = *l == "経過時間=ON";
+  o.show_times = *l == "経過時間=ON";
   if (!(l = in.line())) return false;
-  o.bgm = *l == "BGM=ON";
-  if (o.bgm) play_looping(f, f.snd_bgm);
+  o.music = *l == "BGM=ON";
+  if (o.music) play_looping(f, f.music_sound);
   return true;
 }
 
@@ -72,9 +72,9 @@ void cannot_write(Form& f) {
 }
 
 void choose_background(Form& f, int id) {
-  if (f.g.look.options.haikei != id) {
+  if (f.g.look.options.background != id) {
     set_background_option(f, id);
-    f.g.look.haikei = id;
+    f.g.look.background = id;
   }
   write_settings(f);
   redraw_screen(f);
@@ -83,37 +83,37 @@ void choose_background(Form& f, int id) {
 }  // namespace
 
 void set_background_option(Form& f, int id) {
-  f.g.look.options.haikei = 0;
+  f.g.look.options.background = 0;
   for (const Background& b : kBackgrounds)
-    if (b.id == id) f.g.look.options.haikei = id;
+    if (b.id == id) f.g.look.options.background = id;
   show_option_checks(f);
 }
 
 void show_option_checks(Form& f) {
   const Options& o = f.g.look.options;
-  for (const Background& b : kBackgrounds) f.win.set_checked(b.item, o.haikei == b.id);
-  f.win.set_checked("SIDOU", o.sidou);
-  f.win.set_checked("KEIKA", o.keika);
-  f.win.set_checked("BGM", o.bgm);
-  f.win.set_checked("ZAHYO", o.zahyo);
+  for (const Background& b : kBackgrounds) f.win.set_checked(b.item, o.background == b.id);
+  f.win.set_checked("SIDOU", o.guidance);
+  f.win.set_checked("KEIKA", o.show_times);
+  f.win.set_checked("BGM", o.music);
+  f.win.set_checked("ZAHYO", o.sente_coordinates);
 }
 
 bool set_option(Form& f, const std::string& item, bool on) {
   Options& o = f.g.look.options;
   if (item == "SIDOU") {
-    o.sidou = on;
+    o.guidance = on;
   } else if (item == "KEIKA") {
-    o.keika = on;
+    o.show_times = on;
   } else if (item == "BGM") {
-    o.bgm = on;
+    o.music = on;
   } else if (item == "ZAHYO") {
-    o.zahyo = on;
+    o.sente_coordinates = on;
   } else {
     const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
                                 [&](const Background& b) { return item == b.item; });
     if (b == kBackgrounds.end()) return false;
-    if (on) o.haikei = b->id;
-    else if (o.haikei == b->id) o.haikei = 0;
+    if (on) o.background = b->id;
+    else if (o.background == b->id) o.background = 0;
   }
   show_option_checks(f);
   return true;
@@ -127,7 +127,7 @@ void read_settings(Form& f) {
   if (!write_defaults()) cannot_write(f);
   set_background_option(f, HAIKEI_MIDORI);
   draw_background(f, HAIKEI_MIDORI);
-  f.g.look.haikei = HAIKEI_MIDORI;
+  f.g.look.background = HAIKEI_MIDORI;
   default_options(f);
 }
 
@@ -135,10 +135,10 @@ void write_settings(Form& f) {
   const Options& o = f.g.look.options;
   SjisWriter out(kFile);
   for (const Background& b : kBackgrounds)
-    if (o.haikei == b.id) out.line(b.line);
-  out.line(o.sidou ? "移動指導=ON" : "移動指導=OFF");
-  out.line(o.keika ? "経過時間=ON" : "経過時間=OFF");
-  out.line(o.bgm ? "BGM=ON" : "BGM=OFF");
+    if (o.background == b.id) out.line(b.line);
+  out.line(o.guidance ? "移動指導=ON" : "移動指導=OFF");
+  out.line(o.show_times ? "経過時間=ON" : "経過時間=OFF");
+  out.line(o.music ? "BGM=ON" : "BGM=OFF");
   if (out.close()) return;
   if (!write_defaults()) cannot_write(f);
   set_background_option(f, HAIKEI_MIDORI);
@@ -154,20 +154,20 @@ void on_brick(Form& f) { choose_background(f, HAIKEI_RENGA); }
 void on_guidance(Form& f) {
   Game& g = f.g;
   Options& o = g.look.options;
-  if (o.sidou) {
+  if (o.guidance) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) draw_square_outline(f, g.look.masu_iro, x, y);
+      for (int y = 1; y <= 9; ++y) draw_square_outline(f, g.look.grid_colour, x, y);
     for (int i = 1; i <= 7; ++i) {
-      draw_square_outline(f, g.look.masu_iro, -1, i);
-      draw_square_outline(f, g.look.masu_iro, 11, i + 2);
+      draw_square_outline(f, g.look.grid_colour, -1, i);
+      draw_square_outline(f, g.look.grid_colour, 11, i + 2);
     }
-    o.sidou = false;
-    g.look.sidou_on = NG;
-    g.look.sidou_iro = g.look.masu_iro;
+    o.guidance = false;
+    g.look.guidance_on = NG;
+    g.look.guidance_colour = g.look.grid_colour;
   } else {
-    o.sidou = true;
-    g.look.sidou_on = OK;
-    g.look.sidou_iro = IRO_SHIRO;
+    o.guidance = true;
+    g.look.guidance_on = OK;
+    g.look.guidance_colour = IRO_SHIRO;
   }
   show_option_checks(f);
   write_settings(f);
@@ -175,22 +175,22 @@ void on_guidance(Form& f) {
 
 void on_music(Form& f) {
   Options& o = f.g.look.options;
-  o.bgm = !o.bgm;
-  if (o.bgm) play_looping(f, f.snd_bgm);
-  else stop(f, f.snd_bgm);
+  o.music = !o.music;
+  if (o.music) play_looping(f, f.music_sound);
+  else stop(f, f.music_sound);
   show_option_checks(f);
   write_settings(f);
 }
 
 void on_coordinates_from_sente(Form& f) {
-  f.g.look.options.zahyo = !f.g.look.options.zahyo;
+  f.g.look.options.sente_coordinates = !f.g.look.options.sente_coordinates;
   show_option_checks(f);
   // The last moves beside the board are named again as the labels now name squares.
   if (keep_labels_current(f)) redraw_last_moves(f);
 }
 
 void on_version(Form& f) {
-  play(f, f.snd_sonota);
+  play(f, f.other_sound);
   msg_ok(f, "HAKURO KAISEN将棋\r\rVersion " HAKURO_VERSION, "その他");
 }
 

@@ -42,15 +42,15 @@ void show_sound_error(Form& f, const std::string& text) {
 }
 
 void load_sounds(Form& f) {
-  f.snd_sonota = load_wave(f, "その他.wav", 3);
-  f.snd_kinshi = load_wave(f, "禁止.wav", 3);
-  f.snd_komaoto = load_wave(f, "駒打音.wav", 3);
-  f.snd_bgm = load_wave(f, "BGM.wav", 1);
+  f.other_sound = load_wave(f, "その他.wav", 3);
+  f.refused_sound = load_wave(f, "禁止.wav", 3);
+  f.move_sound = load_wave(f, "駒打音.wav", 3);
+  f.music_sound = load_wave(f, "BGM.wav", 1);
 }
 
 void free_sounds(Form& f) {
   if (f.ds_handle != 0) {
-    for (std::int32_t* b : {&f.snd_sonota, &f.snd_kinshi, &f.snd_komaoto, &f.snd_bgm}) {
+    for (std::int32_t* b : {&f.other_sound, &f.refused_sound, &f.move_sound, &f.music_sound}) {
       f.lib.dsFree(*b);
       *b = 0;
     }

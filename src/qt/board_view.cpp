@@ -62,8 +62,8 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 // Over the picture, never in it: the program's own outlines stay as they are drawn.
 void BoardView::paint_last_move(QPainter& p) const {
-  if (!game_ || game_->record.kifu_tesu < 1) return;
-  const KifuMove& m = game_->record.move(game_->record.kifu_tesu);
+  if (!game_ || game_->record.current_move < 1) return;
+  const RecordMove& m = game_->record.move(game_->record.current_move);
   const QTransform t = view::Canvas::to_device(QSizeF(size()));
   const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
   const auto frame = [&](int x, int y, QColor colour) {
@@ -73,8 +73,8 @@ void BoardView::paint_last_move(QPainter& p) const {
   };
   QColor source = last_move_colour();
   source.setAlphaF(0.5);
-  frame(m.moto_x, m.moto_y, source);
-  frame(m.saki_x, m.saki_y, last_move_colour());
+  frame(m.from_x, m.from_y, source);
+  frame(m.to_x, m.to_y, last_move_colour());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

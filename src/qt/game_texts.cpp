@@ -17,13 +17,13 @@ const QString kDash = QStringLiteral(" — ");
 enum class Stage { none, playing, record, over };
 
 Stage stage(const Game& g) {
-  if (g.teban == TEBAN_NASI) return Stage::none;
+  if (g.side_to_move == TEBAN_NASI) return Stage::none;
   if (game_over(g)) return Stage::over;
-  if (g.kifu_mode == OK || g.chudan == OK) return Stage::record;
+  if (g.record_mode == OK || g.suspended == OK) return Stage::record;
   return Stage::playing;
 }
 
-bool against_computer(const Game& g) { return g.taikyoku_mode == MODE_COM && g.kifu_mode != OK; }
+bool against_computer(const Game& g) { return g.play_mode == MODE_COM && g.record_mode != OK; }
 
 // ▲先手 or △後手 (▲下手, △上手 after one of the usual handicaps), as the move list marks them.
 QString side(const KifSides& sides, bool top) {
@@ -38,13 +38,13 @@ QString player(const Game& g, bool top) {
 }
 
 QString record_place(const Game& g) {
-  return tr("棋譜 %1/%2").arg(g.record.kifu_tesu).arg(g.record.saigo_tesu);
+  return tr("棋譜 %1/%2").arg(g.record.current_move).arg(g.record.last_move);
 }
 
 QString turn(const Game& g, const KifSides& sides) {
-  const bool top = g.teban == g.ue;
+  const bool top = g.side_to_move == g.top_side;
   QString s = tr("%1の番").arg(side(sides, top));
-  if (g.kifu_mode != OK) s += kDash + player(g, top);
+  if (g.record_mode != OK) s += kDash + player(g, top);
   return s;
 }
 
@@ -62,7 +62,7 @@ QString reason(EndReason r) {
 // Whole sentences for each winner, as a language other than Japanese needs them.
 QString result(const Game& g, const KifSides& sides) {
   GameEnd end = g.record.end;
-  if (end.reason == EndReason::none) end = {EndReason::king_taken, g.ou_tori == g.ue};
+  if (end.reason == EndReason::none) end = {EndReason::king_taken, g.king_taker == g.top_side};
   const QString why = reason(end.reason);
   QString won;
   if (!against_computer(g)) won = tr("%1の勝ち（%2）").arg(side(sides, end.top_won), why);
@@ -81,20 +81,20 @@ QString window_title(const Game& g) {
     case Stage::record: return s + kDash + record_place(g);
     case Stage::playing: break;
   }
-  if (g.taikyoku_mode != MODE_COM) return s + kDash + tr("対局中");
+  if (g.play_mode != MODE_COM) return s + kDash + tr("対局中");
   return s + kDash + tr("対局中 (LEVEL%1)").arg(g.level);
 }
 
 QString status_text(const Game& g, const KifSides& sides) {
   const Stage now = stage(g);
   if (now == Stage::none) return tr("対局していません");
-  const bool stepping = g.kifu_mode == OK || g.chudan == OK;
+  const bool stepping = g.record_mode == OK || g.suspended == OK;
   QString s = stepping ? record_place(g) + kDash : QString();
   return s + (now == Stage::over ? result(g, sides) : turn(g, sides));
 }
 
 QString handicap_text(const Game& g, const KifSides& sides) {
-  const QString level = g.hande_settei == OK ? board_text(handicap_name(g.hande_level)) : QString();
+  const QString level = g.handicap_set == OK ? board_text(handicap_name(g.handicap_level)) : QString();
   const QString usual = sides.handicap ? core_text(sides.handicap) : QString();
   if (level.isEmpty() || usual.isEmpty()) return level + usual;
   return tr("%1 %2").arg(level, usual);  // the level, then the usual handicap's name

@@ -13,10 +13,10 @@ namespace hakuro {
 namespace {
 
 // What the list shows of a move; the times are not shown.
-bool same_move(const KifuMove& a, const KifuMove& b) {
-  return a.moto_x == b.moto_x && a.moto_y == b.moto_y && a.saki_x == b.saki_x &&
-         a.saki_y == b.saki_y && a.koma == b.koma && a.ato_koma == b.ato_koma &&
-         a.tori_koma == b.tori_koma;
+bool same_move(const RecordMove& a, const RecordMove& b) {
+  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x &&
+         a.to_y == b.to_y && a.piece == b.piece && a.placed == b.placed &&
+         a.captured == b.captured;
 }
 
 }  // namespace
@@ -32,22 +32,22 @@ void MoveListModel::refresh(const Game& g, bool sente_top) {
   }
   // Rows from the first that differs on are replaced (a changed move also changes the next
   // one's 同).
-  const int kept = record_.saigo_tesu;
+  const int kept = record_.last_move;
   int same = 0;
   while (same < std::min(kept, held) && same_move(record_.move(same + 1), g.record.move(same + 1)))
     ++same;
   if (same < kept) {
     beginRemoveRows({}, same, kept - 1);
-    record_.saigo_tesu = same;
+    record_.last_move = same;
     endRemoveRows();
   }
   if (same < held) {
     beginInsertRows({}, same, held - 1);
     for (int n = same + 1; n <= held; ++n) record_.at(n) = g.record.move(n);
-    record_.saigo_tesu = held;
+    record_.last_move = held;
     endInsertRows();
   }
-  show_move(g.record.kifu_tesu);
+  show_move(g.record.current_move);
 }
 
 void MoveListModel::show_move(int n) {
@@ -59,7 +59,7 @@ void MoveListModel::show_move(int n) {
 }
 
 int MoveListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : record_.saigo_tesu;
+  return parent.isValid() ? 0 : record_.last_move;
 }
 
 QString MoveListModel::text(int n) const {

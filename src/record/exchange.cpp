@@ -20,9 +20,9 @@ const std::string& either(const std::string& given, const std::string& kept) {
 int computer_level(const Game& g) {
   const Record& r = g.record;
   if (r.held() == 0)
-    return g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASI && g.kifu_mode != OK ? g.level
+    return g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI && g.record_mode != OK ? g.level
                                                                                       : 0;
-  return r.com_level > 0 && r.start_level > 0 ? r.start_level : r.com_level;
+  return r.computer_level > 0 && r.start_level > 0 ? r.start_level : r.computer_level;
 }
 
 }  // namespace
@@ -30,14 +30,14 @@ int computer_level(const Game& g) {
 KifGame kif_game_of(const Game& g, const GivenNames& given) {
   const Record& r = g.record;
   KifGame k;
-  k.start = r.kaishi;
+  k.start = r.start;
   complete_position(k.start);
-  k.top_first = r.ue_sente;
-  k.gote_ban = r.gote_ban;
+  k.top_first = r.top_first;
+  k.gote_to_move = r.gote_to_move;
   for (int n = 1; n <= r.held(); ++n) k.moves.push_back(r.move(n));
-  k.title = either(given.title, r.taikyoku_mei);
-  k.top.name = either(r.ue_sente ? given.first : given.second, r.ue_mei);
-  k.bottom.name = either(r.ue_sente ? given.second : given.first, r.sita_mei);
+  k.title = either(given.title, r.title);
+  k.top.name = either(r.top_first ? given.first : given.second, r.top_name);
+  k.bottom.name = either(r.top_first ? given.second : given.first, r.bottom_name);
   if (const int level = computer_level(g); level > 0) {
     k.top.role = Role::computer;
     k.top.level = level;
@@ -45,7 +45,7 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   }
   k.comments = r.comments;
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
-  k.started = r.kaishi_nichiji;
+  k.started = r.started;
   if (r.end.reason != EndReason::none) {
     k.winner = r.end.top_won ? Winner::top : Winner::bottom;
     k.resigned = r.end.reason == EndReason::resigned;
@@ -54,18 +54,18 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
 }
 
 void take_kif_game(Record& r, const KifGame& k) {
-  r.kifu_tesu = 0;
+  r.current_move = 0;
   r.cut(0);
   for (std::size_t i = 0; i < k.moves.size(); ++i) r.at(static_cast<int>(i) + 1) = k.moves[i];
-  r.saigo_tesu = static_cast<int>(k.moves.size());
-  r.kaishi = k.start;
-  r.ue_sente = k.top_first;
-  r.gote_ban = k.gote_ban;
-  r.kaishi_tesu = 1;
-  r.kaishi_nichiji = k.started;
-  r.taikyoku_mei = k.title;
-  r.ue_mei = k.top.name;
-  r.sita_mei = k.bottom.name;
+  r.last_move = static_cast<int>(k.moves.size());
+  r.start = k.start;
+  r.top_first = k.top_first;
+  r.gote_to_move = k.gote_to_move;
+  r.start_number = 1;
+  r.started = k.started;
+  r.title = k.title;
+  r.top_name = k.top.name;
+  r.bottom_name = k.bottom.name;
   r.comments = k.comments;
   r.end = end_of(k.moves);  // a king taken by the last move
   if (r.end.reason == EndReason::none && k.winner != Winner::none)
@@ -74,23 +74,23 @@ void take_kif_game(Record& r, const KifGame& k) {
 
 void start_record_here(Game& g, bool top_first, int move_number) {
   Record& r = g.record;
-  r.kifu_tesu = 0;
+  r.current_move = 0;
   r.cut(0);
-  r.kaishi = g.pos;
-  r.ue_sente = top_first;
-  r.gote_ban = false;
-  r.kaishi_tesu = move_number;
+  r.start = g.pos;
+  r.top_first = top_first;
+  r.gote_to_move = false;
+  r.start_number = move_number;
 }
 
 bool sente_is_top(const Game& g) {
   const Record& r = g.record;
-  return g.teban != TEBAN_NASI && kif_sides(r.kaishi, r.ue_sente, r.gote_ban).sente_top;
+  return g.side_to_move != TEBAN_NASI && kif_sides(r.start, r.top_first, r.gote_to_move).sente_top;
 }
 
 std::string sfen_shown(const Game& g) {
-  const bool top_to_move = g.teban == TEBAN_NASI ? g.record.ue_sente : g.teban == g.ue;
+  const bool top_to_move = g.side_to_move == TEBAN_NASI ? g.record.top_first : g.side_to_move == g.top_side;
   return write_sfen(g.pos, sente_is_top(g), top_to_move,
-                    g.record.kaishi_tesu + g.record.kifu_tesu);
+                    g.record.start_number + g.record.current_move);
 }
 
 DateTime started_before(const DateTime& now, double seconds) {

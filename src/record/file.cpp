@@ -44,7 +44,7 @@ bool is_piece_code(long long c) {
          (is_drawn_piece(static_cast<int>(c)) || std::llabs(c) == KIN_NARI);
 }
 
-bool read_move(std::string_view line, KifuMove& m) {
+bool read_move(std::string_view line, RecordMove& m) {
   if (line.size() > kMaxLine) return false;
   const long long moto_x = number_at(line, 0, 2), moto_y = number_at(line, 2, 1),
                   saki_x = number_at(line, 3, 1), saki_y = number_at(line, 4, 1),
@@ -55,17 +55,17 @@ bool read_move(std::string_view line, KifuMove& m) {
                   on_board(static_cast<int>(saki_y)) && is_piece_code(koma) &&
                   is_piece_code(ato) && (tori == 0 || is_piece_code(tori));
   if (!ok) return false;
-  m.moto_x = static_cast<int>(moto_x);
-  m.moto_y = static_cast<int>(moto_y);
-  m.saki_x = static_cast<int>(saki_x);
-  m.saki_y = static_cast<int>(saki_y);
-  m.ato_koma = static_cast<int>(ato);
-  m.koma = static_cast<int>(koma);
-  m.tori_koma = static_cast<int>(tori);
-  m.jikan_sita_mae = static_cast<double>(number_at(line, 17, 5));
-  m.jikan_sita_ato = static_cast<double>(number_at(line, 22, 5));
-  m.jikan_ue_mae = static_cast<double>(number_at(line, 27, 5));
-  m.jikan_ue_ato = static_cast<double>(number_at(line, 32, 5));
+  m.from_x = static_cast<int>(moto_x);
+  m.from_y = static_cast<int>(moto_y);
+  m.to_x = static_cast<int>(saki_x);
+  m.to_y = static_cast<int>(saki_y);
+  m.placed = static_cast<int>(ato);
+  m.piece = static_cast<int>(koma);
+  m.captured = static_cast<int>(tori);
+  m.bottom_time_before = static_cast<double>(number_at(line, 17, 5));
+  m.bottom_time_after = static_cast<double>(number_at(line, 22, 5));
+  m.top_time_before = static_cast<double>(number_at(line, 27, 5));
+  m.top_time_after = static_cast<double>(number_at(line, 32, 5));
   return true;
 }
 
@@ -78,16 +78,16 @@ bool fits_one_line(const std::string& utf8, std::string& sjis) {
 
 }  // namespace
 
-std::string move_line(const KifuMove& m) {
+std::string move_line(const RecordMove& m) {
   std::string out;
-  field(out, m.moto_x, 2);
-  field(out, m.moto_y, 1);
-  field(out, m.saki_x, 1);
-  field(out, m.saki_y, 1);
-  field(out, m.ato_koma, 4);
-  field(out, m.koma, 4);
-  field(out, m.tori_koma, 4);
-  for (double t : {m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato})
+  field(out, m.from_x, 2);
+  field(out, m.from_y, 1);
+  field(out, m.to_x, 1);
+  field(out, m.to_y, 1);
+  field(out, m.placed, 4);
+  field(out, m.piece, 4);
+  field(out, m.captured, 4);
+  for (double t : {m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after})
     field(out, whole_seconds(t), 5);
   return out;
 }
@@ -105,7 +105,7 @@ Encoded encode_record(const RecordFile& r, const std::string& title_field,
     }
     e.bytes += line + "\r\n";
   }
-  for (const KifuMove& m : r.moves) e.bytes += move_line(m) + "\r\n";
+  for (const RecordMove& m : r.moves) e.bytes += move_line(m) + "\r\n";
   return e;
 }
 
@@ -124,7 +124,7 @@ Parsed parse_record(std::string_view bytes) {
     *header[i] = sjis_to_utf8(std::string(lines[i]));
   }
   for (std::size_t i = kHeaderLines; i < lines.size(); ++i) {
-    KifuMove m;
+    RecordMove m;
     if (!read_move(lines[i], m)) {
       p.bad_line = static_cast<int>(i) + 1;
       p.record.moves.clear();

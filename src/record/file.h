@@ -13,11 +13,11 @@ namespace hakuro {
 
 struct RecordFile {
   std::string title, top_name, bottom_name;  // UTF-8
-  std::vector<KifuMove> moves;               // move 1 first
+  std::vector<RecordMove> moves;             // move 1 first
 };
 
 // The fixed-column line of one move (37 characters; a time of 100000 s or more as 99999).
-std::string move_line(const KifuMove& m);
+std::string move_line(const RecordMove& m);
 
 // The whole file as bytes, or the name of the header field Shift-JIS cannot hold.
 struct Encoded {

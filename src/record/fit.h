@@ -19,13 +19,13 @@ Game scratch_game(const Position& start);
 // piece itself or, where the move may promote, its promoted code, and a piece that could never
 // move again from there is promoted. A drop's source row is not read (the record keeps either
 // the hand's cell row or the kind index there); its kind is the piece's.
-bool move_fits(Game& scratch, const KifuMove& m);
+bool move_fits(Game& scratch, const RecordMove& m);
 
 // Makes a fitting move on the scratch game; the side that made it is then to move no more.
-void play_fitting(Game& scratch, const KifuMove& m);
+void play_fitting(Game& scratch, const RecordMove& m);
 
 // How many of `moves`, played in turn from `start`, fit before the first that does not: all of
 // them when every one fits.
-std::size_t fitting_moves(const Position& start, const std::vector<KifuMove>& moves);
+std::size_t fitting_moves(const Position& start, const std::vector<RecordMove>& moves);
 
 }  // namespace hakuro

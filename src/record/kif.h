@@ -31,12 +31,12 @@ struct KifGame {
   Position start = full_position();  // the position before the first move
   bool top_first = false;  // the top player made (or makes) the first move
   // The bottom player is 先手 whoever moves first (Record::gote_ban): a file with 後手番.
-  bool gote_ban = false;
+  bool gote_to_move = false;
   KifPlayer top, bottom;
   std::string title;
   std::optional<DateTime> started;
   // Moves with both players' accumulated times before and after each, in seconds.
-  std::vector<KifuMove> moves;
+  std::vector<RecordMove> moves;
   Winner winner = Winner::none;  // a king taken or mated, or no move left
   // The loser resigned: a 投了 line follows the moves when the loser was to move.
   bool resigned = false;

@@ -219,7 +219,7 @@ bool read_row(std::string_view s, Header& h) {
     }
     const int code = eat_piece(s);
     if (code == 0) return false;
-    h.board.ban[sq.x][sq.y] = gote ? code : -code;
+    h.board.board[sq.x][sq.y] = gote ? code : -code;
   }
   return eat(s, "|");
 }
@@ -228,7 +228,7 @@ bool read_row(std::string_view s, Header& h) {
 Hand rest_of_set(const Position& p, const Hand& other) {
   Hand rest = kPiecesInASet;
   for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) --rest[static_cast<std::size_t>(kind_index(p.ban[x][y]))];
+    for (int y = 1; y <= MASU_SU; ++y) --rest[static_cast<std::size_t>(kind_index(p.board[x][y]))];
   for (std::size_t k = 1; k <= 7; ++k) rest[k] = std::max(0, rest[k] - other[k]);
   rest[0] = 0;
   return rest;
@@ -343,28 +343,28 @@ bool read_move_text(std::string_view s, KifMoveText& m) {
 }
 
 // The record's move for the text, read off the scratch position; false when it cannot be one.
-bool build_move(const KifMoveText& t, const Game& g, bool top, Square previous_to, KifuMove& m) {
+bool build_move(const KifMoveText& t, const Game& g, bool top, Square previous_to, RecordMove& m) {
   const int sign = top ? 1 : -1;
   const Square to = t.same ? previous_to : square_of(t.to, false);
   if (!on_board(to.x, to.y)) return false;
-  m.saki_x = to.x;
-  m.saki_y = to.y;
-  m.tori_koma = g.pos.ban[to.x][to.y];
+  m.to_x = to.x;
+  m.to_y = to.y;
+  m.captured = g.pos.board[to.x][to.y];
   const bool drop = t.suffix == KifMoveText::drop || !t.has_from;
   if (drop) {
     if (t.has_from || !droppable(t.code)) return false;
     const int k = kind_index(t.code);
-    m.moto_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
-    m.moto_y = top ? 8 - k : k + 2;  // the hand's cell, as a player picks it
-    m.koma = m.ato_koma = sign * t.code;
+    m.from_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
+    m.from_y = top ? 8 - k : k + 2;  // the hand's cell, as a player picks it
+    m.piece = m.placed = sign * t.code;
     return true;
   }
   const Square from = square_of(t.from, false);
-  m.moto_x = from.x;
-  m.moto_y = from.y;
-  m.koma = sign * t.code;
-  if (g.pos.ban[from.x][from.y] != m.koma) return false;
-  m.ato_koma = t.suffix == KifMoveText::promote ? m.koma + sign : m.koma;
+  m.from_x = from.x;
+  m.from_y = from.y;
+  m.piece = sign * t.code;
+  if (g.pos.board[from.x][from.y] != m.piece) return false;
+  m.placed = t.suffix == KifMoveText::promote ? m.piece + sign : m.piece;
   // 不成 only where the piece might have promoted.
   return t.suffix != KifMoveText::no_promote || promotion_was_possible(m);
 }
@@ -374,16 +374,16 @@ struct Clocks {
   double top = 0, bottom = 0;
 };
 
-void set_times(const KifMoveText& t, bool top, Clocks& c, KifuMove& m) {
+void set_times(const KifMoveText& t, bool top, Clocks& c, RecordMove& m) {
   double& mover = top ? c.top : c.bottom;
   const double before = t.has_time ? static_cast<double>(t.total > t.own ? t.total - t.own : 0)
                                    : mover;
   const double after = t.has_time ? static_cast<double>(t.total) : mover;
   mover = after;
-  m.jikan_ue_mae = top ? before : c.top;
-  m.jikan_ue_ato = c.top;
-  m.jikan_sita_mae = top ? c.bottom : before;
-  m.jikan_sita_ato = c.bottom;
+  m.top_time_before = top ? before : c.top;
+  m.top_time_after = c.top;
+  m.bottom_time_before = top ? c.bottom : before;
+  m.bottom_time_after = c.bottom;
 }
 
 // "まで81手で先手の勝ち": the winner, if it names one.
@@ -540,17 +540,17 @@ class Reader {
     } else if (!handicap_start(h_.handicap, g.start)) {
       return refuse(KifProblem::bad_line, h_.handicap_line);
     }
-    g.start.mochi_sita = h_.hand_sente;
-    g.start.mochi_ue = h_.hand_gote;
-    if (h_.rest_gote) g.start.mochi_ue = rest_of_set(g.start, g.start.mochi_sita);
-    if (h_.rest_sente) g.start.mochi_sita = rest_of_set(g.start, g.start.mochi_ue);
+    g.start.bottom_hand = h_.hand_sente;
+    g.start.top_hand = h_.hand_gote;
+    if (h_.rest_gote) g.start.top_hand = rest_of_set(g.start, g.start.bottom_hand);
+    if (h_.rest_sente) g.start.bottom_hand = rest_of_set(g.start, g.start.top_hand);
     complete_position(g.start);
     r_.check = check_position(g.start);
     if (r_.check.problem != PositionProblem::none)
       return refuse(KifProblem::impossible_start,
                     h_.board_line != 0 ? h_.board_line : h_.hands_line);
     // The diagram's bottom player is 先手 whoever moves first.
-    g.top_first = g.gote_ban = h_.gote_first || !even;
+    g.top_first = g.gote_to_move = h_.gote_first || !even;
     scratch_ = scratch_game(g.start);
     return true;
   }
@@ -569,7 +569,7 @@ class Reader {
       if (l.find("：") != std::string_view::npos) return true;  // a header field after the moves
       return refuse(KifProblem::bad_line, n_);
     }
-    std::vector<KifuMove>& moves = r_.game.moves;
+    std::vector<RecordMove>& moves = r_.game.moves;
     const long long number = eat_number(l, 6);
     skip_blanks(l);
     if (number != static_cast<long long>(moves.size()) + 1) return refuse(KifProblem::bad_line, n_);
@@ -584,9 +584,9 @@ class Reader {
     KifMoveText t;
     if (!read_move_text(l, t) || (t.same && moves.empty()))
       return refuse(KifProblem::bad_line, n_);
-    KifuMove m;
+    RecordMove m;
     const Square previous_to =
-        moves.empty() ? Square{} : Square{moves.back().saki_x, moves.back().saki_y};
+        moves.empty() ? Square{} : Square{moves.back().to_x, moves.back().to_y};
     if (!build_move(t, scratch_, top, previous_to, m) || !move_fits(scratch_, m))
       return refuse(KifProblem::wrong_move, n_);
     play_fitting(scratch_, m);

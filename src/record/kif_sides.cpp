@@ -40,7 +40,7 @@ Position handicap_position(const Handicap& h, bool sente_top) {
   for (const FileRank fr : h.removed) {
     if (fr.file == 0) break;
     const Square sq = square_of(fr, sente_top);
-    p.ban[sq.x][sq.y] = KARA;
+    p.board[sq.x][sq.y] = KARA;
   }
   complete_position(p);
   return p;

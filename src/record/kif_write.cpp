@@ -51,30 +51,30 @@ std::string hand_line(const Hand& hand, const char* label) {
 }
 
 std::string diagram(const Position& p, bool sente_top) {
-  std::string s = hand_line(sente_top ? p.mochi_sita : p.mochi_ue, "後手");
+  std::string s = hand_line(sente_top ? p.bottom_hand : p.top_hand, "後手");
   s += std::string("  ９ ８ ７ ６ ５ ４ ３ ２ １") + kEol;
   s += std::string("+---------------------------+") + kEol;
   for (int rank = 1; rank <= 9; ++rank) {
     s += "|";
     for (int file = 9; file >= 1; --file) {
       const Square sq = square_of({file, rank}, sente_top);
-      const int c = p.ban[sq.x][sq.y];
+      const int c = p.board[sq.x][sq.y];
       if (c == KARA) s += " ・";
       else s += (is_sente_piece(c, sente_top) ? " " : "v") + piece_letter(c);
     }
     s += "|" + kanji_number(rank) + kEol;
   }
   s += std::string("+---------------------------+") + kEol;
-  return s + hand_line(sente_top ? p.mochi_ue : p.mochi_sita, "先手");
+  return s + hand_line(sente_top ? p.top_hand : p.bottom_hand, "先手");
 }
 
 // Whole seconds of an accumulated time.
 long long whole(double t) { return t > 0 && t < 1e12 ? static_cast<long long>(t) : 0; }
 
-std::string time_column(const KifuMove& m) {
-  const bool top = is_top(m.ato_koma);
-  const long long total = whole(top ? m.jikan_ue_ato : m.jikan_sita_ato);
-  const long long before = whole(top ? m.jikan_ue_mae : m.jikan_sita_mae);
+std::string time_column(const RecordMove& m) {
+  const bool top = is_top(m.placed);
+  const long long total = whole(top ? m.top_time_after : m.bottom_time_after);
+  const long long before = whole(top ? m.top_time_before : m.bottom_time_before);
   const long long own = total > before ? total - before : 0;
   return format("(%2lld:%02lld/%02lld:%02lld:%02lld)", own / 60, own % 60, total / 3600,
                 total / 60 % 60, total % 60);
@@ -109,7 +109,7 @@ std::string comment_after(const KifGame& g, std::size_t n) {
   return n < g.comments.size() ? comment_lines(g.comments[n]) : std::string();
 }
 
-std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_top) {
+std::string move_line(int n, const RecordMove& m, Square previous_to, bool sente_top) {
   std::string text = move_text(m, promotion_was_possible(m), previous_to, sente_top) +
                      move_source(m, sente_top);
   text.append(width(text) < kMoveColumn ? kMoveColumn - width(text) : 1, ' ');
@@ -119,7 +119,7 @@ std::string move_line(int n, const KifuMove& m, Square previous_to, bool sente_t
 }  // namespace
 
 std::string write_kif(const KifGame& g) {
-  const KifSides sides = kif_sides(g.start, g.top_first, g.gote_ban);
+  const KifSides sides = kif_sides(g.start, g.top_first, g.gote_to_move);
   const bool handicap = sides.handicap != nullptr;
   std::string s;
   if (g.started) {
@@ -145,10 +145,10 @@ std::string write_kif(const KifGame& g) {
 
   Square previous_to;
   for (std::size_t i = 0; i < g.moves.size(); ++i) {
-    const KifuMove& m = g.moves[i];
+    const RecordMove& m = g.moves[i];
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
     s += comment_after(g, i + 1);
-    previous_to = {m.saki_x, m.saki_y};
+    previous_to = {m.to_x, m.to_y};
   }
   // 投了 tells that the side to move resigned.
   const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);

@@ -26,38 +26,38 @@ void set_level_comment(Record& r, int n, int level) {
 void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
                  double sita_before, double sita_after, double ue_before, double ue_after) {
   Record& r = g.record;
-  const int n = ++r.kifu_tesu;
-  KifuMove& m = r.at(n);
-  m.moto_x = from_x;
-  m.moto_y = from_y;
-  m.saki_x = to_x;
-  m.saki_y = to_y;
-  m.koma = piece;
-  m.ato_koma = after_piece;
-  m.tori_koma = on_board(to_x, to_y) ? g.pos.ban[to_x][to_y] : KARA;
-  m.jikan_sita_mae = sita_before;
-  m.jikan_sita_ato = sita_after;
-  m.jikan_ue_mae = ue_before;
-  m.jikan_ue_ato = ue_after;
-  r.saigo_tesu = n;
+  const int n = ++r.current_move;
+  RecordMove& m = r.at(n);
+  m.from_x = from_x;
+  m.from_y = from_y;
+  m.to_x = to_x;
+  m.to_y = to_y;
+  m.piece = piece;
+  m.placed = after_piece;
+  m.captured = on_board(to_x, to_y) ? g.pos.board[to_x][to_y] : KARA;
+  m.bottom_time_before = sita_before;
+  m.bottom_time_after = sita_after;
+  m.top_time_before = ue_before;
+  m.top_time_after = ue_after;
+  r.last_move = n;
   r.end = {};
   // The comments of the moves given up go with them.
   if (r.comments.size() > static_cast<std::size_t>(n))
     r.comments.resize(static_cast<std::size_t>(n));
-  r.com_level = g.taikyoku_mode == MODE_COM ? g.level : 0;
+  r.computer_level = g.play_mode == MODE_COM ? g.level : 0;
   if (n == 1) {
-    r.ue_sente = is_top(piece);
-    r.start_level = r.com_level;
-  } else if (r.com_level > 0 && level_after(r, n - 1) != r.com_level) {
+    r.top_first = is_top(piece);
+    r.start_level = r.computer_level;
+  } else if (r.computer_level > 0 && level_after(r, n - 1) != r.computer_level) {
     // A change made after a move since given up.
-    set_level_comment(r, n - 1, r.com_level);
+    set_level_comment(r, n - 1, r.computer_level);
   }
 }
 
 void note_level_change(Game& g, int level) {
-  const bool playing = g.taikyoku_mode == MODE_COM && g.teban != TEBAN_NASI &&
-                       g.kifu_mode != OK && g.record.end.reason == EndReason::none;
-  if (playing && level != g.level) set_level_comment(g.record, g.record.kifu_tesu, level);
+  const bool playing = g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI &&
+                       g.record_mode != OK && g.record.end.reason == EndReason::none;
+  if (playing && level != g.level) set_level_comment(g.record, g.record.current_move, level);
 }
 
 int level_told(std::string_view line) {
@@ -74,9 +74,9 @@ int level_after(const Record& r, int n) {
   return level;
 }
 
-GameEnd end_of(const std::vector<KifuMove>& moves) {
+GameEnd end_of(const std::vector<RecordMove>& moves) {
   if (moves.empty()) return {};
-  const int taken = moves.back().tori_koma;
+  const int taken = moves.back().captured;
   if (taken == OU) return {EndReason::king_taken, false};
   if (taken == -OU) return {EndReason::king_taken, true};
   return {};

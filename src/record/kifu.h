@@ -30,6 +30,6 @@ int level_told(std::string_view line);
 int level_after(const Record& r, int n);
 
 // How a game of these moves ended, as far as the moves tell: a king taken by the last one.
-GameEnd end_of(const std::vector<KifuMove>& moves);
+GameEnd end_of(const std::vector<RecordMove>& moves);
 
 }  // namespace hakuro

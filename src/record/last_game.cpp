@@ -39,59 +39,59 @@ bool side_value(int v) { return v == 1 || v == -1; }
 Position turned(const Position& p) {
   Position t = p;
   for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) t.ban[10 - x][10 - y] = -p.ban[x][y];
-  t.mochi_sita = p.mochi_ue;
-  t.mochi_ue = p.mochi_sita;
+    for (int y = 1; y <= MASU_SU; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
+  t.bottom_hand = p.top_hand;
+  t.top_hand = p.bottom_hand;
   complete_position(t);
   return t;
 }
 
-KifuMove turned(const KifuMove& m) {
-  KifuMove t = m;
-  t.koma = -m.koma;
-  t.ato_koma = -m.ato_koma;
-  t.tori_koma = -m.tori_koma;
-  t.saki_x = 10 - m.saki_x;
-  t.saki_y = 10 - m.saki_y;
-  if (is_drop(m.moto_x)) {  // into the other hand's cell of that kind
-    const int k = kind_index(m.koma);
-    const bool into_top = m.moto_x == MOCHI_SITA_X;
-    t.moto_x = into_top ? MOCHI_UE_X : MOCHI_SITA_X;
-    t.moto_y = into_top ? 8 - k : k + 2;
+RecordMove turned(const RecordMove& m) {
+  RecordMove t = m;
+  t.piece = -m.piece;
+  t.placed = -m.placed;
+  t.captured = -m.captured;
+  t.to_x = 10 - m.to_x;
+  t.to_y = 10 - m.to_y;
+  if (is_drop(m.from_x)) {  // into the other hand's cell of that kind
+    const int k = kind_index(m.piece);
+    const bool into_top = m.from_x == MOCHI_SITA_X;
+    t.from_x = into_top ? MOCHI_UE_X : MOCHI_SITA_X;
+    t.from_y = into_top ? 8 - k : k + 2;
   } else {
-    t.moto_x = 10 - m.moto_x;
-    t.moto_y = 10 - m.moto_y;
+    t.from_x = 10 - m.from_x;
+    t.from_y = 10 - m.from_y;
   }
-  std::swap(t.jikan_sita_mae, t.jikan_ue_mae);
-  std::swap(t.jikan_sita_ato, t.jikan_ue_ato);
+  std::swap(t.bottom_time_before, t.top_time_before);
+  std::swap(t.bottom_time_after, t.top_time_after);
   return t;
 }
 
 // A file without a standing: the computer, if any, plays the top player, and 先手 moved first.
 Standing standing_by_roles(const KifGame& k) {
   Standing s;
-  s.taikyoku_mode = k.top.role == Role::computer ? MODE_COM : MODE_MAN;
-  s.sita = k.top_first ? -1 : 1;
-  s.ue = -s.sita;
-  s.tesu = static_cast<int>(k.moves.size());
-  s.ue_sente = k.top_first;
+  s.play_mode = k.top.role == Role::computer ? MODE_COM : MODE_MAN;
+  s.bottom_side = k.top_first ? -1 : 1;
+  s.top_side = -s.bottom_side;
+  s.move_number = static_cast<int>(k.moves.size());
+  s.top_first = k.top_first;
   return s;
 }
 
 }  // namespace
 
 Standing standing_of(const Game& g) {
-  return {g.taikyoku_mode, g.sita,        g.ue,     g.teban_sente,         g.tesu,
-          g.hande_level,   g.hande_settei, g.hanten, g.record.kaishi_tesu, g.record.ue_sente};
+  return {g.play_mode, g.bottom_side,        g.top_side,     g.sente_side,         g.move_number,
+          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number, g.record.top_first};
 }
 
 std::string standing_line(const Standing& s) {
   std::ostringstream out;
-  out << kStandingWord << "taikyoku_mode=" << s.taikyoku_mode << " sita=" << s.sita
-      << " ue=" << s.ue << " teban_sente=" << s.teban_sente << " tesu=" << s.tesu
-      << " hande_level=" << s.hande_level << " hande_settei=" << s.hande_settei
-      << " hanten=" << s.hanten << " kaishi_tesu=" << s.kaishi_tesu
-      << " ue_sente=" << (s.ue_sente ? 1 : 0);
+  out << kStandingWord << "taikyoku_mode=" << s.play_mode << " sita=" << s.bottom_side
+      << " ue=" << s.top_side << " teban_sente=" << s.sente_side << " tesu=" << s.move_number
+      << " hande_level=" << s.handicap_level << " hande_settei=" << s.handicap_set
+      << " hanten=" << s.flipped << " kaishi_tesu=" << s.start_number
+      << " ue_sente=" << (s.top_first ? 1 : 0);
   return out.str();
 }
 
@@ -106,22 +106,22 @@ std::optional<Standing> read_standing(std::string_view line) {
     int v = 0;
     std::istringstream number(word.substr(eq + 1));
     if (!(number >> v) || !number.eof()) return std::nullopt;
-    if (key == "taikyoku_mode") s.taikyoku_mode = v;
-    else if (key == "sita") s.sita = v;
-    else if (key == "ue") s.ue = v;
-    else if (key == "teban_sente") s.teban_sente = v;
-    else if (key == "tesu") s.tesu = v;
-    else if (key == "hande_level") s.hande_level = v;
-    else if (key == "hande_settei") s.hande_settei = v;
-    else if (key == "hanten") s.hanten = v;
-    else if (key == "kaishi_tesu") s.kaishi_tesu = v;
-    else if (key == "ue_sente") s.ue_sente = v != 0;
+    if (key == "taikyoku_mode") s.play_mode = v;
+    else if (key == "sita") s.bottom_side = v;
+    else if (key == "ue") s.top_side = v;
+    else if (key == "teban_sente") s.sente_side = v;
+    else if (key == "tesu") s.move_number = v;
+    else if (key == "hande_level") s.handicap_level = v;
+    else if (key == "hande_settei") s.handicap_set = v;
+    else if (key == "hanten") s.flipped = v;
+    else if (key == "kaishi_tesu") s.start_number = v;
+    else if (key == "ue_sente") s.top_first = v != 0;
   }
-  const bool sound = (s.taikyoku_mode == MODE_MAN || s.taikyoku_mode == MODE_COM) &&
-                     side_value(s.sita) && s.ue == -s.sita && side_value(s.teban_sente) &&
-                     s.tesu >= 0 && s.hande_level >= -10 && s.hande_level <= 10 &&
-                     (s.hande_settei == OK || s.hande_settei == NG) &&
-                     (s.hanten == OK || s.hanten == NG) && s.kaishi_tesu >= 1;
+  const bool sound = (s.play_mode == MODE_MAN || s.play_mode == MODE_COM) &&
+                     side_value(s.bottom_side) && s.top_side == -s.bottom_side && side_value(s.sente_side) &&
+                     s.move_number >= 0 && s.handicap_level >= -10 && s.handicap_level <= 10 &&
+                     (s.handicap_set == OK || s.handicap_set == NG) &&
+                     (s.flipped == OK || s.flipped == NG) && s.start_number >= 1;
   if (!sound) return std::nullopt;
   return s;
 }
@@ -140,13 +140,13 @@ LastGame last_game_from(KifGame k) {
   const std::optional<Standing> standing = take_standing(k.comments);
   // The file has 先手 at the bottom; without a standing, the computer plays the top player.
   const bool turn =
-      standing ? standing->ue_sente != k.top_first : k.bottom.role == Role::computer;
+      standing ? standing->top_first != k.top_first : k.bottom.role == Role::computer;
   if (turn) k = turned_round(k);
   for (KifPlayer* p : {&k.top, &k.bottom})
     if (p->role != Role::person) p->name.clear();
   last.standing = standing ? *standing : standing_by_roles(k);
   Game scratch = scratch_game(k.start);
-  for (const KifuMove& m : k.moves) play_fitting(scratch, m);
+  for (const RecordMove& m : k.moves) play_fitting(scratch, m);
   last.end = scratch.pos;
   last.finished = k.winner != Winner::none || end_of(k.moves).reason != EndReason::none;
   last.game = std::move(k);
@@ -159,7 +159,7 @@ KifGame turned_round(const KifGame& k) {
   t.top_first = !k.top_first;
   t.top = k.bottom;
   t.bottom = k.top;
-  for (KifuMove& m : t.moves) m = turned(m);
+  for (RecordMove& m : t.moves) m = turned(m);
   if (k.winner != Winner::none) t.winner = k.winner == Winner::top ? Winner::bottom : Winner::top;
   return t;
 }

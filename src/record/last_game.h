@@ -17,12 +17,12 @@ inline constexpr const char* kLastGameFile = "前回の対局.kifu";
 
 // How the game stood besides its record.
 struct Standing {
-  int taikyoku_mode = MODE_MAN;
-  int sita = -1, ue = 1, teban_sente = 1;  // side values; 後手's is -teban_sente
-  int tesu = 0;
-  int hande_level = 0, hande_settei = NG, hanten = NG;
-  int kaishi_tesu = 1;
-  bool ue_sente = false;  // the top player made the first move
+  int play_mode = MODE_MAN;
+  int bottom_side = -1, top_side = 1, sente_side = 1;  // side values; 後手's is -teban_sente
+  int move_number = 0;
+  int handicap_level = 0, handicap_set = NG, flipped = NG;
+  int start_number = 1;
+  bool top_first = false;  // the top player made the first move
   bool operator==(const Standing&) const = default;
 };
 

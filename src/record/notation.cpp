@@ -64,35 +64,35 @@ std::string wide_digit(int n) {
   return n >= 0 && n <= 9 ? digits[static_cast<std::size_t>(n)] : std::to_string(n);
 }
 
-bool promotion_was_possible(const KifuMove& m) {
+bool promotion_was_possible(const RecordMove& m) {
   Game g;  // the test reads only the move
-  return !is_drop(m.moto_x) &&
-         check_promotion(g, m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma) == OK;
+  return !is_drop(m.from_x) &&
+         check_promotion(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece) == OK;
 }
 
-std::string side_mark(const KifuMove& m, bool sente_top) {
-  return is_sente_piece(m.ato_koma, sente_top) ? "▲" : "△";
+std::string side_mark(const RecordMove& m, bool sente_top) {
+  return is_sente_piece(m.placed, sente_top) ? "▲" : "△";
 }
 
-std::string move_text(const KifuMove& m, bool may_promote, Square previous_to, bool sente_top) {
+std::string move_text(const RecordMove& m, bool may_promote, Square previous_to, bool sente_top) {
   std::string s;
-  if (on_board(previous_to.x, previous_to.y) && previous_to.x == m.saki_x &&
-      previous_to.y == m.saki_y) {
+  if (on_board(previous_to.x, previous_to.y) && previous_to.x == m.to_x &&
+      previous_to.y == m.to_y) {
     s = "同　";
   } else {
-    const FileRank to = file_rank({m.saki_x, m.saki_y}, sente_top);
+    const FileRank to = file_rank({m.to_x, m.to_y}, sente_top);
     s = wide_digit(to.file) + kanji_number(to.rank);
   }
-  s += piece_name(m.koma);
-  if (is_drop(m.moto_x)) s += "打";
-  else if (m.ato_koma != m.koma) s += "成";
+  s += piece_name(m.piece);
+  if (is_drop(m.from_x)) s += "打";
+  else if (m.placed != m.piece) s += "成";
   else if (may_promote) s += "不成";
   return s;
 }
 
-std::string move_source(const KifuMove& m, bool sente_top) {
-  if (is_drop(m.moto_x)) return "";
-  const FileRank from = file_rank({m.moto_x, m.moto_y}, sente_top);
+std::string move_source(const RecordMove& m, bool sente_top) {
+  if (is_drop(m.from_x)) return "";
+  const FileRank from = file_rank({m.from_x, m.from_y}, sente_top);
   return "(" + std::to_string(from.file) + std::to_string(from.rank) + ")";
 }
 

@@ -35,15 +35,15 @@ std::string kanji_number(int n);
 std::string wide_digit(int n);
 
 // Whether the piece might have promoted on this move (the rules' own test).
-bool promotion_was_possible(const KifuMove& m);
+bool promotion_was_possible(const RecordMove& m);
 
 // ▲ when 先手 made the move, △ when 後手 did.
-std::string side_mark(const KifuMove& m, bool sente_top);
+std::string side_mark(const RecordMove& m, bool sente_top);
 // The move without its mark: the destination (同　 when it is the previous move's destination),
 // the piece as it stood before the move, then 打 for a drop, 成 for a promotion, 不成 where the
 // piece might have promoted and did not.
-std::string move_text(const KifuMove& m, bool may_promote, Square previous_to, bool sente_top);
+std::string move_text(const RecordMove& m, bool may_promote, Square previous_to, bool sente_top);
 // The source square as two digits in brackets, "(77)"; empty for a drop.
-std::string move_source(const KifuMove& m, bool sente_top);
+std::string move_source(const RecordMove& m, bool sente_top);
 
 }  // namespace hakuro

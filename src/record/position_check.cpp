@@ -10,12 +10,12 @@ PositionCheck check_position(const Position& p) {
   int kings_top = 0, kings_bottom = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      const int c = p.ban[x][y];
+      const int c = p.board[x][y];
       ++count[static_cast<std::size_t>(kind_index(c))];
       if (c == OU) ++kings_top;
       if (c == -OU) ++kings_bottom;
     }
-  for (std::size_t k = 1; k <= 7; ++k) count[k] += p.mochi_sita[k] + p.mochi_ue[k];
+  for (std::size_t k = 1; k <= 7; ++k) count[k] += p.bottom_hand[k] + p.top_hand[k];
   for (int k = 1; k <= 7; ++k)
     if (count[static_cast<std::size_t>(k)] > kPiecesInASet[static_cast<std::size_t>(k)])
       return {PositionProblem::too_many_pieces, k};
@@ -23,12 +23,12 @@ PositionCheck check_position(const Position& p) {
   if (kings_top == 0 && kings_bottom == 0) return {PositionProblem::no_king};
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      if (may_stay_unpromoted(y, p.ban[x][y]) == NG) return {PositionProblem::immovable_piece};
+      if (may_stay_unpromoted(y, p.board[x][y]) == NG) return {PositionProblem::immovable_piece};
   for (int x = 1; x <= MASU_SU; ++x) {
     int top = 0, bottom = 0;
     for (int y = 1; y <= MASU_SU; ++y) {
-      top += p.ban[x][y] == HU;
-      bottom += p.ban[x][y] == -HU;
+      top += p.board[x][y] == HU;
+      bottom += p.board[x][y] == -HU;
     }
     if (top > 1 || bottom > 1) return {PositionProblem::two_pawns, 0, top > 1};
   }
@@ -51,20 +51,20 @@ std::string why_impossible(const PositionCheck& c, bool sente_top) {
 }
 
 void complete_position(Position& p) {
-  p.mochi_sita_su = p.mochi_ue_su = 0;
-  p.ou_sita_x = p.ou_sita_y = p.ou_ue_x = p.ou_ue_y = 0;
+  p.bottom_hand_total = p.top_hand_total = 0;
+  p.bottom_king_x = p.bottom_king_y = p.top_king_x = p.top_king_y = 0;
   for (std::size_t k = 1; k <= 7; ++k) {
-    p.mochi_sita_su += p.mochi_sita[k];
-    p.mochi_ue_su += p.mochi_ue[k];
+    p.bottom_hand_total += p.bottom_hand[k];
+    p.top_hand_total += p.top_hand[k];
   }
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      if (p.ban[x][y] == OU) {
-        p.ou_ue_x = x;
-        p.ou_ue_y = y;
-      } else if (p.ban[x][y] == -OU) {
-        p.ou_sita_x = x;
-        p.ou_sita_y = y;
+      if (p.board[x][y] == OU) {
+        p.top_king_x = x;
+        p.top_king_y = y;
+      } else if (p.board[x][y] == -OU) {
+        p.bottom_king_x = x;
+        p.bottom_king_y = y;
       }
     }
   set_nifu_flags(p);
@@ -78,7 +78,7 @@ Position full_position() {
 }
 
 bool same_position(const Position& a, const Position& b) {
-  return a.ban == b.ban && a.mochi_sita == b.mochi_sita && a.mochi_ue == b.mochi_ue;
+  return a.board == b.board && a.bottom_hand == b.bottom_hand && a.top_hand == b.top_hand;
 }
 
 }  // namespace hakuro

@@ -82,7 +82,7 @@ bool read_board(std::string_view s, bool sente_top, Position& p) {
       if (promoted) code += 1;
       const bool sente = std::isupper(static_cast<unsigned char>(c)) != 0;
       const Square sq = square_of({file--, rank}, sente_top);
-      p.ban[sq.x][sq.y] = sente == sente_top ? code : -code;
+      p.board[sq.x][sq.y] = sente == sente_top ? code : -code;
       promoted = false;
     }
   }
@@ -103,7 +103,7 @@ bool read_hands(std::string_view s, bool sente_top, Position& p) {
     if (code == 0 || code == OU || seen.find(c) != std::string::npos) return false;
     seen += c;
     const bool sente = std::isupper(static_cast<unsigned char>(c)) != 0;
-    Hand& hand = sente == sente_top ? p.mochi_ue : p.mochi_sita;
+    Hand& hand = sente == sente_top ? p.top_hand : p.bottom_hand;
     hand[static_cast<std::size_t>(kind_index(code))] = n;
     s.remove_prefix(digits + 1);
   }
@@ -126,7 +126,7 @@ std::string write_sfen(const Position& p, bool sente_top, bool top_to_move, int 
     int empty = 0;
     for (int file = 9; file >= 1; --file) {
       const Square sq = square_of({file, rank}, sente_top);
-      const int c = p.ban[sq.x][sq.y];
+      const int c = p.board[sq.x][sq.y];
       if (c == KARA) {
         ++empty;
         continue;
@@ -141,7 +141,7 @@ std::string write_sfen(const Position& p, bool sente_top, bool top_to_move, int 
   s += top_to_move == sente_top ? " b " : " w ";
   std::string hands;
   for (const bool sente : {true, false}) {
-    const Hand& hand = sente == sente_top ? p.mochi_ue : p.mochi_sita;
+    const Hand& hand = sente == sente_top ? p.top_hand : p.bottom_hand;
     for (int k : kHandOrder) {
       const int n = hand[static_cast<std::size_t>(k)];
       if (n <= 0) continue;

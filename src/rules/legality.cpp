@@ -10,7 +10,7 @@ namespace {
 bool file_clear(const Position& p, int x, int from_y, int to_y) {
   const int step = to_y > from_y ? 1 : -1;
   for (int y = from_y + step; y != to_y; y += step)
-    if (p.ban[x][y] != KARA) return false;
+    if (p.board[x][y] != KARA) return false;
   return true;
 }
 
@@ -33,9 +33,9 @@ int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int 
   if (!on_board(to_x, to_y)) return NG;
   if (to_x == from_x && to_y == from_y) return NG;
   if (is_drop(from_x)) {
-    if (p.ban[to_x][to_y] != KARA) return NG;
-    if (piece == -HU && p.nifu_sita[to_x] == 1) return NG;
-    if (piece == HU && p.nifu_ue[to_x] == 1) return NG;
+    if (p.board[to_x][to_y] != KARA) return NG;
+    if (piece == -HU && p.bottom_nifu[to_x] == 1) return NG;
+    if (piece == HU && p.top_nifu[to_x] == 1) return NG;
     switch (piece) {
       case HU: case KYOU: return result(to_y != 9);
       case -HU: case -KYOU: return result(to_y != 1);
@@ -78,12 +78,12 @@ int may_move_rook(const Position& p, int from_x, int from_y, int to_x, int to_y)
   if (from_y != to_y) {
     const int step = to_y > from_y ? 1 : -1;
     for (int y = from_y + step; y != to_y; y += step)
-      if (p.ban[to_x][y] != KARA) return NG;
+      if (p.board[to_x][y] != KARA) return NG;
   }
   if (from_x != to_x) {
     const int step = to_x > from_x ? 1 : -1;
     for (int x = from_x + step; x != to_x; x += step)
-      if (p.ban[x][to_y] != KARA) return NG;
+      if (p.board[x][to_y] != KARA) return NG;
   }
   return OK;
 }
@@ -95,7 +95,7 @@ int may_move_bishop(const Position& p, int from_x, int from_y, int to_x, int to_
   if (dx == 0) return OK;
   const int sx = dx > 0 ? 1 : -1, sy = dy > 0 ? 1 : -1;
   for (int i = 1; from_x + sx * i != to_x; ++i)
-    if (p.ban[from_x + sx * i][from_y + sy * i] != KARA) return NG;
+    if (p.board[from_x + sx * i][from_y + sy * i] != KARA) return NG;
   return OK;
 }
 

@@ -35,14 +35,14 @@ bool drop_interposes(Game& g, const Side& s) {
       if (s.hand_total == s.hand_pawns &&
           may_move(g.pos, s.drop_column, 0, x, y, s.pawn) == NG)
         return false;
-      g.pos.ban[x][y] = s.pawn;
+      g.pos.board[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2)
-          if (s.checks[x2][y2] == OUTE_KOMA && may_move(g.pos, x2, y2, s.kx, s.ky, g.pos.ban[x2][y2]) == OK) {
-            g.pos.ban[x][y] = KARA;
+          if (s.checks[x2][y2] == OUTE_KOMA && may_move(g.pos, x2, y2, s.kx, s.ky, g.pos.board[x2][y2]) == OK) {
+            g.pos.board[x][y] = KARA;
             return false;
           }
-      g.pos.ban[x][y] = KARA;
+      g.pos.board[x][y] = KARA;
     }
   return true;
 }
@@ -62,19 +62,19 @@ template <class Parried>
 bool piece_defends(Game& g, const Side& s, Parried parried) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int piece = g.pos.ban[x][y];
+      const int piece = g.pos.board[x][y];
       if (!is_defender(piece, s.pawn)) continue;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2) {
           if ((x2 == x && y2 == y) || s.checks[x2][y2] <= 0 ||
               may_move(g.pos, x, y, x2, y2, piece) == NG)
             continue;
-          const int there = g.pos.ban[x2][y2];
-          g.pos.ban[x2][y2] = piece;
-          g.pos.ban[x][y] = KARA;
+          const int there = g.pos.board[x2][y2];
+          g.pos.board[x2][y2] = piece;
+          g.pos.board[x][y] = KARA;
           const bool ok = parried();
-          g.pos.ban[x][y] = piece;
-          g.pos.ban[x2][y2] = there;
+          g.pos.board[x][y] = piece;
+          g.pos.board[x2][y2] = there;
           if (ok) return true;
         }
     }
@@ -94,7 +94,7 @@ int mated(Game& g, const Side& s, Parried parried) {
 
 // The king stands on its square: one side of a tsume has none.
 bool king_on(const Position& p, int x, int y, int king) {
-  return on_board(x, y) && p.ban[x][y] == king;
+  return on_board(x, y) && p.board[x][y] == king;
 }
 
 }  // namespace
@@ -102,29 +102,29 @@ bool king_on(const Position& p, int x, int y, int king) {
 int human_king_attacked(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.pos.ban[x][y] >= HU && may_move(g.pos, x, y, g.pos.ou_sita_x, g.pos.ou_sita_y, g.pos.ban[x][y]) == OK)
+      if (g.pos.board[x][y] >= HU && may_move(g.pos, x, y, g.pos.bottom_king_x, g.pos.bottom_king_y, g.pos.board[x][y]) == OK)
         return OK;
   return NG;
 }
 
 int human_mated(Game& g) {
-  if (!king_on(g.pos, g.pos.ou_sita_x, g.pos.ou_sita_y, -OU)) return NG;
+  if (!king_on(g.pos, g.pos.bottom_king_x, g.pos.bottom_king_y, -OU)) return NG;
   const Position& p = g.pos;
-  const Side s{p.ou_sita_x, p.ou_sita_y,   p.mochi_sita_su,     p.mochi_sita[1], MOCHI_SITA_X,
-               -HU,         -OU,           g.survey.seiryoku_ue, g.survey.oute_ue};
+  const Side s{p.bottom_king_x, p.bottom_king_y,   p.bottom_hand_total,     p.bottom_hand[1], MOCHI_SITA_X,
+               -HU,         -OU,           g.survey.top_influence, g.survey.top_checks};
   return mated(g, s, [&] { return human_king_attacked(g) == NG; });
 }
 
 int computer_mated(Game& g) {
-  if (!king_on(g.pos, g.pos.ou_ue_x, g.pos.ou_ue_y, OU)) return NG;
+  if (!king_on(g.pos, g.pos.top_king_x, g.pos.top_king_y, OU)) return NG;
   const Position& p = g.pos;
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
-  const Table checks = g.survey.oute_sita;
-  const Side s{p.ou_ue_x, p.ou_ue_y, p.mochi_ue_su, p.mochi_ue[1], MOCHI_UE_X,
-               HU,        OU,        g.survey.seiryoku_sita, checks};
+  const Table checks = g.survey.bottom_checks;
+  const Side s{p.top_king_x, p.top_king_y, p.top_hand_total, p.top_hand[1], MOCHI_UE_X,
+               HU,        OU,        g.survey.bottom_influence, checks};
   return mated(g, s, [&] {
     survey_influence(g);
-    return g.survey.seiryoku_sita[g.pos.ou_ue_x][g.pos.ou_ue_y] == 0;
+    return g.survey.bottom_influence[g.pos.top_king_x][g.pos.top_king_y] == 0;
   });
 }
 

@@ -12,32 +12,32 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
   Position& p = g.pos;
   // Only moves onto the board, from a square or a hand, are made.
   if (!on_board(to_x, to_y) || (!is_drop(from_x) && !on_board(from_x, from_y))) return {};
-  const int captured = p.ban[to_x][to_y];
+  const int captured = p.board[to_x][to_y];
   const bool capture = is_bottom(captured) || is_top(captured);
   if (capture) {
-    take_piece(g, g.teban, captured);
+    take_piece(g, g.side_to_move, captured);
     if (kind_index(captured) != 0) {
-      if (g.teban == g.sita) ++p.mochi_sita_su;
-      else if (g.teban == g.ue) ++p.mochi_ue_su;
+      if (g.side_to_move == g.bottom_side) ++p.bottom_hand_total;
+      else if (g.side_to_move == g.top_side) ++p.top_hand_total;
     }
   }
-  p.ban[to_x][to_y] = piece;
+  p.board[to_x][to_y] = piece;
   if (piece == -OU) {
-    p.ou_sita_x = to_x;
-    p.ou_sita_y = to_y;
+    p.bottom_king_x = to_x;
+    p.bottom_king_y = to_y;
   }
   if (from_x == MOCHI_UE_X) {
     if (valid_kind(from_y)) {
-      --p.mochi_ue_su;
-      --p.mochi_ue[from_y];
+      --p.top_hand_total;
+      --p.top_hand[from_y];
     }
   } else if (from_x == MOCHI_SITA_X) {
     if (valid_kind(from_y - 2)) {
-      --p.mochi_sita_su;
-      --p.mochi_sita[from_y - 2];
+      --p.bottom_hand_total;
+      --p.bottom_hand[from_y - 2];
     }
   } else {
-    p.ban[from_x][from_y] = KARA;
+    p.board[from_x][from_y] = KARA;
   }
   return {true, capture};
 }
@@ -45,15 +45,15 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
 void take_piece(Game& g, int side, int captured) {
   const int k = kind_index(captured);
   if (k != 0) {
-    if (side == g.sita) ++g.pos.mochi_sita[k];
-    else if (side == g.ue) ++g.pos.mochi_ue[k];
+    if (side == g.bottom_side) ++g.pos.bottom_hand[k];
+    else if (side == g.top_side) ++g.pos.top_hand[k];
   }
-  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI) g.ou_tori = winner;
+  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI) g.king_taker = winner;
 }
 
 int winner_by_capture(const Game& g, int captured) {
-  if (captured == OU) return g.sita;
-  if (captured == -OU) return g.ue;
+  if (captured == OU) return g.bottom_side;
+  if (captured == -OU) return g.top_side;
   return TEBAN_NASI;
 }
 
@@ -68,7 +68,7 @@ int check_promotion(Game& g, int from_x, int from_y, int, int to_y, int piece) {
     default: return NG;
   }
   if (!ok) return NG;
-  g.nari_koma = piece < 0 ? piece - 1 : piece + 1;
+  g.promoted_piece = piece < 0 ? piece - 1 : piece + 1;
   return OK;
 }
 
@@ -84,10 +84,10 @@ int may_stay_unpromoted(int to_y, int piece) {
 
 void set_nifu_flags(Position& p) {
   for (int x = 1; x <= 9; ++x) {
-    p.nifu_sita[x] = p.nifu_ue[x] = 0;
+    p.bottom_nifu[x] = p.top_nifu[x] = 0;
     for (int y = 1; y <= 9; ++y) {
-      if (p.ban[x][y] == -HU) p.nifu_sita[x] = 1;
-      if (p.ban[x][y] == HU) p.nifu_ue[x] = 1;
+      if (p.board[x][y] == -HU) p.bottom_nifu[x] = 1;
+      if (p.board[x][y] == HU) p.top_nifu[x] = 1;
     }
   }
 }

@@ -19,25 +19,25 @@ int kind_index(int code) {
 
 void set_starting_position(Position& p) {
   for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) p.ban[x][y] = KARA;
-  for (int k = 1; k <= 7; ++k) p.mochi_sita[k] = p.mochi_ue[k] = KARA;
+    for (int y = 1; y <= MASU_SU; ++y) p.board[x][y] = KARA;
+  for (int k = 1; k <= 7; ++k) p.bottom_hand[k] = p.top_hand[k] = KARA;
 
   constexpr int back[10] = {0, KYOU, KEI, GIN, KIN, OU, KIN, GIN, KEI, KYOU};
   for (int x = 1; x <= 9; ++x) {
-    p.ban[x][1] = back[x];
-    p.ban[x][3] = HU;
-    p.ban[x][7] = -HU;
-    p.ban[x][9] = -back[x];
+    p.board[x][1] = back[x];
+    p.board[x][3] = HU;
+    p.board[x][7] = -HU;
+    p.board[x][9] = -back[x];
   }
-  p.ban[2][2] = SYA;
-  p.ban[8][2] = KAKU;
-  p.ban[2][8] = -KAKU;
-  p.ban[8][8] = -SYA;
+  p.board[2][2] = SYA;
+  p.board[8][2] = KAKU;
+  p.board[2][8] = -KAKU;
+  p.board[8][8] = -SYA;
 
-  p.mochi_sita_su = p.mochi_ue_su = 0;
+  p.bottom_hand_total = p.top_hand_total = 0;
   for (int k = 1; k <= 7; ++k) {
-    if (p.mochi_sita[k] > 0) p.mochi_sita_su += p.mochi_sita[k];
-    if (p.mochi_ue[k] > 0) p.mochi_ue_su += p.mochi_ue[k];
+    if (p.bottom_hand[k] > 0) p.bottom_hand_total += p.bottom_hand[k];
+    if (p.top_hand[k] > 0) p.top_hand_total += p.top_hand[k];
   }
 }
 
@@ -45,11 +45,11 @@ void forget_missing_kings(Position& p) {
   bool top = false, bottom = false;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      top = top || p.ban[x][y] == OU;
-      bottom = bottom || p.ban[x][y] == -OU;
+      top = top || p.board[x][y] == OU;
+      bottom = bottom || p.board[x][y] == -OU;
     }
-  if (!top) p.ou_ue_x = p.ou_ue_y = 0;
-  if (!bottom) p.ou_sita_x = p.ou_sita_y = 0;
+  if (!top) p.top_king_x = p.top_king_y = 0;
+  if (!bottom) p.bottom_king_x = p.bottom_king_y = 0;
 }
 
 Position starting_position() {
@@ -60,8 +60,8 @@ Position starting_position() {
 
 bool Record::hirate() const {
   static const Position full = starting_position();
-  return kaishi.ban == full.ban && kaishi.mochi_sita == full.mochi_sita &&
-         kaishi.mochi_ue == full.mochi_ue;
+  return start.board == full.board && start.bottom_hand == full.bottom_hand &&
+         start.top_hand == full.top_hand;
 }
 
 }  // namespace hakuro

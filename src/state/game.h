@@ -16,25 +16,25 @@ namespace hakuro {
 // What is on the board and in the hands. ban "board", mochi "hand", _su "count", nifu "two
 // pawns", ou "king"; _sita and _ue are the bottom and the top player's.
 struct Position {
-  Table ban = filled(KARA);       // piece code by square
-  Hand mochi_sita{}, mochi_ue{};  // the bottom and the top player's hands, by kind index
-  int mochi_sita_su = 0, mochi_ue_su = 0;  // each hand's total
-  Flags nifu_sita{}, nifu_ue{};   // 1 where the column holds that player's unpromoted pawn
-  int ou_sita_x = 0, ou_sita_y = 0, ou_ue_x = 0, ou_ue_y = 0;  // the two kings' squares
+  Table board = filled(KARA);       // piece code by square
+  Hand bottom_hand{}, top_hand{};   // the bottom and the top player's hands, by kind index
+  int bottom_hand_total = 0, top_hand_total = 0;  // each hand's total
+  Flags bottom_nifu{}, top_nifu{};  // 1 where the column holds that player's unpromoted pawn
+  int bottom_king_x = 0, bottom_king_y = 0, top_king_x = 0, top_king_y = 0;  // the two kings' squares
 };
 
 // The full starting position: its board and hands (not the kings' squares or pawn flags).
 Position starting_position();
 
 // One move of the record. A drop's source is its hand column and a row.
-struct KifuMove {
-  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;  // moto "source", saki "destination"
-  int koma = 0;       // koma "piece": the moving piece before the move
-  int ato_koma = 0;   // ato_koma "piece after": on the destination after it (promoted or not)
-  int tori_koma = 0;  // tori_koma "taken piece": KARA or what stood on the destination before
+struct RecordMove {
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;  // moto "source", saki "destination"
+  int piece = 0;     // koma "piece": the moving piece before the move
+  int placed = 0;    // ato_koma "piece after": on the destination after it (promoted or not)
+  int captured = 0;  // tori_koma "taken piece": KARA or what stood on the destination before
   // jikan "time", mae "before", ato "after": each player's accumulated thinking time before
   // and after the move.
-  double jikan_sita_mae = 0, jikan_sita_ato = 0, jikan_ue_mae = 0, jikan_ue_ato = 0;
+  double bottom_time_before = 0, bottom_time_after = 0, top_time_before = 0, top_time_after = 0;
 };
 
 // A date and a time of day, to the second.
@@ -53,35 +53,35 @@ struct GameEnd {
 // The move record (kifu). Entry 0 is no move; the record grows with the game.
 struct Record {
   // kifu_tesu "record's move number": the last move applied to the board.
-  int kifu_tesu = 0;
+  int current_move = 0;
   // saigo_tesu "last move number": the last move held, the limit for stepping forward.
-  int saigo_tesu = 0;
-  std::vector<KifuMove> kifu = std::vector<KifuMove>(1, KifuMove{.ato_koma = HU});
+  int last_move = 0;
+  std::vector<RecordMove> moves = std::vector<RecordMove>(1, RecordMove{.placed = HU});
   // How the game held ended, once it has; a move recorded over it, or the moves after an
   // earlier one given up, clear it.
   GameEnd end;
 
   // kaishi "start": the position before move 1 of the moves held. The full starting position,
   // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
-  Position kaishi = starting_position();
+  Position start = starting_position();
   // ue_sente "the top is 先手": the top player made move 1, or is to make it.
-  bool ue_sente = false;
+  bool top_first = false;
   // gote_ban "後手 to move": the start came (a KIF diagram with 後手番, an SFEN with w) naming
   // the bottom player 先手 and giving the top player, 後手, the first move. KIF and SFEN then
   // keep calling the bottom player 先手, whoever moves first.
-  bool gote_ban = false;
+  bool gote_to_move = false;
   // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
   // otherwise.
-  int kaishi_tesu = 1;
+  int start_number = 1;
   // kaishi_nichiji "start date and time": when the game held began, once its first move is
   // played or a loaded file tells it.
-  std::optional<DateTime> kaishi_nichiji;
+  std::optional<DateTime> started;
   // The title (taikyoku_mei "match name") and the top and the bottom player's names (mei) that a
   // loaded file gave; empty when none did.
-  std::string taikyoku_mei, ue_mei, sita_mei;
+  std::string title, top_name, bottom_name;
   // com_level "computer's level": the level at which the computer played the top player when the
   // last move held was made; 0 when two people played it, or it was loaded.
-  int com_level = 0;
+  int computer_level = 0;
   // The computer's level when move 1 was made: the level the game began with. Later changes are
   // kept as comments ("LEVEL5") at the move after which they were made.
   int start_level = 0;
@@ -94,25 +94,25 @@ struct Record {
   // saigo_tesu may name more (先手 and 後手 set it from the move number shown, which goes on
   // after 反転 gives the record up), but they are not held.
   void cut(int n) {
-    if (n < saigo_tesu || n == 0) end = {};
-    if (n >= 0 && kifu.size() > static_cast<std::size_t>(n) + 1)
-      kifu.resize(static_cast<std::size_t>(n) + 1);
+    if (n < last_move || n == 0) end = {};
+    if (n >= 0 && moves.size() > static_cast<std::size_t>(n) + 1)
+      moves.resize(static_cast<std::size_t>(n) + 1);
     if (n >= 0 && comments.size() > static_cast<std::size_t>(n) + 1)
       comments.resize(static_cast<std::size_t>(n) + 1);
     if (n == 0) {
-      kaishi_nichiji.reset();
-      taikyoku_mei.clear();
-      ue_mei.clear();
-      sita_mei.clear();
+      started.reset();
+      title.clear();
+      top_name.clear();
+      bottom_name.clear();
       comments.clear();
-      com_level = 0;
+      computer_level = 0;
       start_level = 0;
     }
-    saigo_tesu = n;
+    last_move = n;
   }
 
   // How many moves are held: saigo_tesu, or fewer where it names moves given up.
-  int held() const { return std::min(saigo_tesu, static_cast<int>(kifu.size()) - 1); }
+  int held() const { return std::min(last_move, static_cast<int>(moves.size()) - 1); }
   // Whether move n is one of them.
   bool holds(int n) const { return n >= 1 && n <= held(); }
 
@@ -133,60 +133,60 @@ struct Record {
   }
 
   // Move n to write, making room for it.
-  KifuMove& at(int n) {
+  RecordMove& at(int n) {
     const auto i = static_cast<std::size_t>(n < 0 ? 0 : n);
-    if (kifu.size() <= i) kifu.resize(i + 1);
-    return kifu[i];
+    if (moves.size() <= i) moves.resize(i + 1);
+    return moves[i];
   }
   // Move n to read; an empty move where the record holds none (it never grows by reading).
-  const KifuMove& move(int n) const {
-    static const KifuMove none{};
+  const RecordMove& move(int n) const {
+    static const RecordMove none{};
     const auto i = static_cast<std::size_t>(n);
-    return n >= 0 && i < kifu.size() ? kifu[i] : none;
+    return n >= 0 && i < moves.size() ? moves[i] : none;
   }
 };
 
 // Each player's thinking time, in seconds.
 struct Clock {
-  double teban_kaishi = 0;  // teban_kaishi "turn start": time of day at which the turn began
-  double keika_byou = 0;    // keika_byou "elapsed seconds": seconds of the current turn
-  int hyouji_byou = 0;      // hyouji_byou "shown seconds": the whole seconds last shown
+  double turn_start = 0;    // teban_kaishi "turn start": time of day at which the turn began
+  double turn_seconds = 0;  // keika_byou "elapsed seconds": seconds of the current turn
+  int shown_seconds = 0;    // hyouji_byou "shown seconds": the whole seconds last shown
   // mochi_jikan "time held": the top and the bottom player's totals.
-  double mochi_jikan_ue = 0, mochi_jikan_sita = 0;
+  double top_time = 0, bottom_time = 0;
 };
 
 // The human's selection and what the mouse handler keeps between presses.
 struct Selection {
-  int sentaku = 0;                    // sentaku "selection": 1 while a piece is picked
-  int sentaku_x = 0, sentaku_y = 0;   // the cell last picked
+  int picked = 0;                     // sentaku "selection": 1 while a piece is picked
+  int picked_x = 0, picked_y = 0;     // the cell last picked
   // moto "source" and saki "destination".
-  int moto_x = 0, moto_y = 0, saki_x = 0, saki_y = 0;
-  int ugoki_koma = 0;                 // ugoki_koma "moving piece": the picked piece's code
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
+  int picked_piece = 0;               // ugoki_koma "moving piece": the picked piece's code
 };
 
 // The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
 // file keeps. The window's check marks are set from here.
 struct Options {
-  int haikei = 0;      // the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
-  bool sidou = false;  // 移動指導: move guidance
-  bool keika = false;  // 経過時間: the players' times shown
-  bool bgm = false;    // BGM: the music
+  int background = 0;       // the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
+  bool guidance = false;    // 移動指導: move guidance
+  bool show_times = false;  // 経過時間: the players' times shown
+  bool music = false;       // BGM: the music
   // 座標を先手から見る: the squares beside the board named from 先手's side, as the move list
   // names them, also when 先手 is the top player. The window keeps it, not the settings file.
-  bool zahyo = true;
+  bool sente_coordinates = true;
 };
 
 // The options, and the background, the move guidance and the colours they give the window.
 struct Appearance {
   Options options;
-  int haikei = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
-  int sidou_on = NG;           // sidou "guidance": move guidance on
+  int background = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
+  int guidance_on = NG;            // sidou "guidance": move guidance on
   // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
   // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the
   // last moves.
-  int haikei_iro = IRO_MIDORI, masu_iro = IRO_MIDORI, sidou_iro = IRO_MIDORI,
-      moji_iro = IRO_SHIRO;
-  bool labels_turned = false;  // the coordinate labels drawn read from the top player's side
+  int background_colour = IRO_MIDORI, grid_colour = IRO_MIDORI, guidance_colour = IRO_MIDORI,
+      text_colour = IRO_SHIRO;
+  bool labels_turned = false;      // the coordinate labels drawn read from the top player's side
 };
 
 // Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the
@@ -201,34 +201,34 @@ inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
 // The influence survey of the board as it stood at the last survey. seiryoku "influence",
 // kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
 struct Survey {
-  Table seiryoku_sita{}, seiryoku_ue{};  // how many bottom / top pieces bear on a square
+  Table bottom_influence{}, top_influence{};  // how many bottom / top pieces bear on a square
   // kogeki_su "attack count": how many bottom pieces bear on a top piece.
-  Table kogeki_su_sita{};
+  Table bottom_attack_count{};
   // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square.
-  Table kogeki_koma_sita = filled(NO_PIECE_LOW), kogeki_x_sita{}, kogeki_y_sita{};
+  Table bottom_attacker = filled(NO_PIECE_LOW), bottom_attacker_x{}, bottom_attacker_y{};
   // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only.
-  Table mamori_koma_sita = filled(NO_PIECE_HIGH), mamori_koma_ue = filled(NO_PIECE_HIGH);
-  Table mamori_x_ue{}, mamori_y_ue{};
-  Table kogeki_koma_ue = filled(NO_PIECE_HIGH), kogeki_x_ue{}, kogeki_y_ue{};
-  Table oute_sita{}, oute_ue{};  // check maps against the top and the bottom king
+  Table bottom_defender = filled(NO_PIECE_HIGH), top_defender = filled(NO_PIECE_HIGH);
+  Table top_defender_x{}, top_defender_y{};
+  Table top_attacker = filled(NO_PIECE_HIGH), top_attacker_x{}, top_attacker_y{};
+  Table bottom_checks{}, top_checks{};  // check maps against the top and the bottom king
 };
 
 // The computer's tables, kept between its turns.
 struct ComputerScratch {
   // kaku_nerai_ue "bishop's aim at the top": empty squares from which a human bishop would reach
   // the computer's king; fuka "cannot move": pieces that shield their king from an enemy line.
-  Table kaku_nerai_ue{}, fuka_sita{}, fuka_ue{};
-  int fuka_ue_ari = NG;   // some computer piece shields its king
-  int nigemichi_su = 0;   // nigemichi "escape routes": the human king's free flights
+  Table bishop_aims_at_top{}, bottom_pinned{}, top_pinned{};
+  int top_pinned_any = NG;  // some computer piece shields its king
+  int escape_count = 0;     // nigemichi "escape routes": the human king's free flights
 
   // Snapshots of the position before the computer's move (mae "before").
-  Table ban_mae{};
-  Table seiryoku_sita_mae{}, seiryoku_ue_mae{}, kogeki_x_ue_mae{}, kogeki_y_ue_mae{};
-  int ou_ue_x_mae = 0, ou_ue_y_mae = 0, mochi_ue_su_mae = 0, mochi_sita_su_mae = 0;
+  Table board_before{};
+  Table bottom_influence_before{}, top_influence_before{}, top_attacker_x_before{}, top_attacker_y_before{};
+  int top_king_x_before = 0, top_king_y_before = 0, top_hand_total_before = 0, bottom_hand_total_before = 0;
 
   // The candidate under evaluation: ugoku_koma "moving piece" (before promotion) and ou_kyori
   // "king distance" from its origin to the human's king (0 for a drop).
-  int ugoku_koma = 0, ou_kyori = 0;
+  int moving_piece = 0, king_distance = 0;
   int best_score = 0;  // in tenths of a point
 };
 
@@ -238,21 +238,21 @@ struct Game {
   // Side values. teban_sente and teban_gote mean the side that moves first and second (+1 and
   // -1 until a record says otherwise); sita and ue are the bottom and the top player's side
   // values for this game; teban is the side to move.
-  int teban_sente = 1, teban_gote = -1;
-  int sita = -1, ue = 1;
-  int teban = TEBAN_NASI;
+  int sente_side = 1, gote_side = -1;
+  int bottom_side = -1, top_side = 1;
+  int side_to_move = TEBAN_NASI;
 
-  int taikyoku_mode = MODE_MAN;  // taikyoku "match": two people or against the computer
-  int tesu = 0;   // tesu "move count": moves made, as shown
-  int level = 3;  // the computer's strength, 1..3
-  int ou_tori = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
-  int nari_koma = 0;         // nari_koma "promoted piece": found by the last promotion test
+  int play_mode = MODE_MAN;  // taikyoku "match": two people or against the computer
+  int move_number = 0;  // tesu "move count": moves made, as shown
+  int level = 3;        // the computer's strength, 1..3
+  int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
+  int promoted_piece = 0;       // nari_koma "promoted piece": found by the last promotion test
 
   // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a
   // record), hanten "flipped" board.
-  int chudan = NG, kifu_mode = NG, hanten = NG;
+  int suspended = NG, record_mode = NG, flipped = NG;
   // hande_level "handicap level" -10..10, shown while hande_settei "handicap set" is OK.
-  int hande_level = 0, hande_settei = NG;
+  int handicap_level = 0, handicap_set = NG;
 
   Record record;
   Clock clock;

@@ -12,10 +12,10 @@ namespace {
 TEST(ComputerTurn, AllocatesNothing) {
   Game g;
   set_starting_position(g.pos);
-  g.pos.mochi_ue[1] = g.pos.mochi_ue[6] = 1;  // drops too
-  g.pos.mochi_ue_su = 2;
-  g.sita = -1;
-  g.ue = g.teban = 1;
+  g.pos.top_hand[1] = g.pos.top_hand[6] = 1;  // drops too
+  g.pos.top_hand_total = 2;
+  g.bottom_side = -1;
+  g.top_side = g.side_to_move = 1;
   g.level = 3;
   int ticks = 0;
   const SearchHooks hooks{[&ticks] { ++ticks; }, {}};

@@ -32,7 +32,7 @@ TEST(Match, SavedGamesFitTheRules) {
       ASSERT_TRUE(move_fits(g, parsed.record.moves[n])) << "game " << i << " move " << n + 1;
       play_fitting(g, parsed.record.moves[n]);
     }
-    EXPECT_EQ(g.ou_tori != TEBAN_NASI, r.reason.find("king") != std::string::npos);
+    EXPECT_EQ(g.king_taker != TEBAN_NASI, r.reason.find("king") != std::string::npos);
   }
 }
 

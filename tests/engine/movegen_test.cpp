@@ -53,14 +53,14 @@ TEST(Generator, CapturesQuietsAndPseudoLegalAgree) {
 // Leaf counts through the rules: a game whose king has been taken has no further moves.
 uint64_t rules_perft(Game& g, bool top, int depth) {
   if (depth == 0) return 1;
-  if (g.ou_tori != TEBAN_NASI) return 0;
+  if (g.king_taker != TEBAN_NASI) return 0;
   const std::set<Numbers> moves = rules_moves(g, top);
   if (depth == 1) return moves.size();
   uint64_t n = 0;
   for (const Numbers& m : moves) {
     Game next = g;
     play_numbers(next, top, m);
-    next.teban = top ? next.sita : next.ue;
+    next.side_to_move = top ? next.bottom_side : next.top_side;
     n += rules_perft(next, !top, depth - 1);
   }
   return n;

@@ -20,9 +20,9 @@ using Numbers = std::array<int, 5>;  // FX FY TX TY P; a drop 0 K TX TY 0
 inline Game game_at(const Position& p, bool top) {
   Game g;
   g.pos = p;
-  g.sita = -1;
-  g.ue = 1;
-  g.teban = top ? g.ue : g.sita;
+  g.bottom_side = -1;
+  g.top_side = 1;
+  g.side_to_move = top ? g.top_side : g.bottom_side;
   return g;
 }
 
@@ -32,7 +32,7 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
   set_nifu_flags(p);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int piece = p.ban[x][y];
+      const int piece = p.board[x][y];
       if (top ? !is_top(piece) : !is_bottom(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
@@ -41,7 +41,7 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
           if (may_stay_unpromoted(ty, piece) == OK) out.insert({x, y, tx, ty, 0});
         }
     }
-  const Hand& hand = top ? p.mochi_ue : p.mochi_sita;
+  const Hand& hand = top ? p.top_hand : p.bottom_hand;
   for (int k = 1; k <= 7; ++k) {
     if (hand[std::size_t(k)] <= 0) continue;
     const int code = top ? KIND_CODE[std::size_t(k)] : -KIND_CODE[std::size_t(k)];
@@ -60,9 +60,9 @@ inline void play_numbers(Game& g, bool top, const Numbers& n) {
     make_move(g, top ? MOCHI_UE_X : MOCHI_SITA_X, top ? n[1] : n[1] + 2, n[2], n[3], code);
     return;
   }
-  const int piece = g.pos.ban[n[0]][n[1]];
+  const int piece = g.pos.board[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK) placed = g.nari_koma;
+  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK) placed = g.promoted_piece;
   make_move(g, n[0], n[1], n[2], n[3], placed);
 }
 
@@ -84,13 +84,13 @@ inline Position random_position(std::mt19937& rng) {
   const int n = pick(41);
   for (int i = 0; i < n; ++i) {
     const int code = codes[pick(14)] * (pick(2) ? 1 : -1);
-    p.ban[1 + pick(9)][1 + pick(9)] = code;
+    p.board[1 + pick(9)][1 + pick(9)] = code;
   }
   for (int side : {1, -1})
-    if (pick(4)) p.ban[1 + pick(9)][1 + pick(9)] = side * OU;
+    if (pick(4)) p.board[1 + pick(9)][1 + pick(9)] = side * OU;
   for (int k = 1; k <= 7; ++k) {
-    p.mochi_sita[std::size_t(k)] = pick(3) ? 0 : pick(4);
-    p.mochi_ue[std::size_t(k)] = pick(3) ? 0 : pick(4);
+    p.bottom_hand[std::size_t(k)] = pick(3) ? 0 : pick(4);
+    p.top_hand[std::size_t(k)] = pick(3) ? 0 : pick(4);
   }
   return p;
 }
@@ -116,10 +116,10 @@ inline engine::Position random_walk(std::mt19937& rng, int plies) {
 inline Position to_game(const engine::Position& e) {
   Position p;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) p.ban[x][y] = engine::code_of(e.at(engine::square(x, y)));
+    for (int y = 1; y <= 9; ++y) p.board[x][y] = engine::code_of(e.at(engine::square(x, y)));
   for (int k = 1; k <= 7; ++k) {
-    p.mochi_sita[std::size_t(k)] = e.hand(engine::BOTTOM, engine::Type(k));
-    p.mochi_ue[std::size_t(k)] = e.hand(engine::TOP, engine::Type(k));
+    p.bottom_hand[std::size_t(k)] = e.hand(engine::BOTTOM, engine::Type(k));
+    p.top_hand[std::size_t(k)] = e.hand(engine::TOP, engine::Type(k));
   }
   return p;
 }

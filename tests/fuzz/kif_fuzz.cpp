@@ -22,7 +22,7 @@ void check(const hakuro::KifRead& r, std::string_view bytes) {
   }
   if (r.game.moves.size() > kKifMaxMoves) std::abort();
   Game g = scratch_game(r.game.start);
-  for (const KifuMove& m : r.game.moves) {
+  for (const RecordMove& m : r.game.moves) {
     if (!move_fits(g, m)) std::abort();
     play_fitting(g, m);
   }

@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SfenRead back = read_sfen(s, sente_top);
     if (back.problem != SfenProblem::none || !same_position(back.pos, r.pos) ||
         back.top_to_move != r.top_to_move || back.move_number != r.move_number ||
-        back.pos.mochi_sita_su != r.pos.mochi_sita_su ||
-        back.pos.mochi_ue_su != r.pos.mochi_ue_su ||
+        back.pos.bottom_hand_total != r.pos.bottom_hand_total ||
+        back.pos.top_hand_total != r.pos.top_hand_total ||
         write_sfen(back.pos, sente_top, back.top_to_move, back.move_number) != s)
       std::abort();
   }

@@ -117,7 +117,7 @@ class E2eTest : public ::testing::Test {
   testing::AssertionResult board_shown(const Shot& img) {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        if (auto r = shows(img, g().pos.ban[x][y], x, y); !r) return r;
+        if (auto r = shows(img, g().pos.board[x][y], x, y); !r) return r;
     return testing::AssertionSuccess();
   }
 
@@ -145,17 +145,17 @@ Choice choose(const Game& g, std::uint32_t& seed) {
   const Choice* best = nullptr;
   for (int fx = 1; fx <= 9; ++fx)
     for (int fy = 1; fy <= 9; ++fy) {
-      const int piece = g.pos.ban[fx][fy];
+      const int piece = g.pos.board[fx][fy];
       if (!is_bottom(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (!is_bottom(g.pos.ban[tx][ty]) &&
+          if (!is_bottom(g.pos.board[tx][ty]) &&
               may_move(g.pos, fx, fy, tx, ty, piece) == OK)
             all.push_back({fx, fy, tx, ty, may_stay_unpromoted(ty, piece) == NG});
     }
   for (const Choice& c : all)
-    if (!best || g.pos.ban[c.tx][c.ty] > g.pos.ban[best->tx][best->ty]) best = &c;
-  if (best && g.pos.ban[best->tx][best->ty] != KARA) return *best;
+    if (!best || g.pos.board[c.tx][c.ty] > g.pos.board[best->tx][best->ty]) best = &c;
+  if (best && g.pos.board[best->tx][best->ty] != KARA) return *best;
   seed = seed * 1664525u + 1013904223u;
   return all.at((seed >> 8) % all.size());
 }
@@ -166,19 +166,19 @@ TEST_F(E2eTest, GamesAgainstTheComputerAtEachLevelPlayedToTheirEnd) {
     SCOPED_TRACE(level);
     menu(level);
     menu("SENTE");
-    ASSERT_EQ(g().taikyoku_mode, MODE_COM);
+    ASSERT_EQ(g().play_mode, MODE_COM);
     std::uint32_t seed = static_cast<std::uint32_t>(level[5]);
     const int wins = wins_announced();
     bool hand_seen = false;
     for (int n = 0; n < 150 && wins_announced() == wins; ++n) {
-      ASSERT_EQ(g().teban, g().sita);
+      ASSERT_EQ(g().side_to_move, g().bottom_side);
       const Choice c = choose(g(), seed);
-      const int before = g().record.kifu_tesu, taken = g().pos.ban[c.tx][c.ty];
+      const int before = g().record.current_move, taken = g().pos.board[c.tx][c.ty];
       move(c.fx, c.fy, c.tx, c.ty, c.promote ? Qt::RightButton : Qt::LeftButton);
       ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form().thinker.busy(); }, 10000));
       if (wins_announced() != wins) break;
       // The move and the computer's reply are both recorded.
-      ASSERT_EQ(g().record.kifu_tesu, before + 2) << c.fx << c.fy << c.tx << c.ty;
+      ASSERT_EQ(g().record.current_move, before + 2) << c.fx << c.fy << c.tx << c.ty;
       if (taken != KARA && taken != OU && !hand_seen) {
         const int k = kind_index(taken);
         const QImage img = shot();
@@ -190,14 +190,14 @@ TEST_F(E2eTest, GamesAgainstTheComputerAtEachLevelPlayedToTheirEnd) {
     ASSERT_EQ(wins_announced(), wins + 1) << "the game did not end";
     EXPECT_EQ(window.boxes.back(), QString::fromUtf8("続けますか？"));
     // Yes set up a new game: the starting position, shown.
-    EXPECT_EQ(g().teban, TEBAN_NASI);
+    EXPECT_EQ(g().side_to_move, TEBAN_NASI);
     EXPECT_TRUE(board_shown(shot()));
     EXPECT_TRUE(shows(shot(), -SYA, 8, 8));
   }
 }
 
 TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
-  if (g().look.sidou_on == NG) menu("SIDOU");
+  if (g().look.guidance_on == NG) menu("SIDOU");
   menu("SENTE");
   const QColor red = view::palette_colour(IRO_AKA), white = view::palette_colour(IRO_SHIRO),
                grid = view::palette_colour(IRO_MIDORI);
@@ -212,7 +212,7 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
   EXPECT_EQ(edge(img, 5, 7, Edge::Top), grid);
 
   click(5, 8);  // the rook moves; the computer replies
-  ASSERT_EQ(g().record.kifu_tesu, 2);
+  ASSERT_EQ(g().record.current_move, 2);
   img = shot();
   EXPECT_TRUE(board_shown(img));
   EXPECT_TRUE(shows(img, -SYA, 5, 8));
@@ -224,44 +224,44 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
   img = shot();
   EXPECT_EQ(edge(img, 5, 1, Edge::Left), white);
   EXPECT_EQ(edge(img, 5, 2, Edge::Left), white);
-  EXPECT_EQ(g().sel.sentaku, 0);
+  EXPECT_EQ(g().sel.picked, 0);
 }
 
 TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   menu("SENTE");
   move(7, 7, 7, 6);
-  ASSERT_EQ(g().record.kifu_tesu, 2);
-  const Table after_two = g().pos.ban;
-  const KifuMove reply = g().record.move(2);
+  ASSERT_EQ(g().record.current_move, 2);
+  const Table after_two = g().pos.board;
+  const RecordMove reply = g().record.move(2);
 
   menu("REPLAY");
-  EXPECT_EQ(g().pos.ban[reply.moto_x][reply.moto_y], reply.koma);
+  EXPECT_EQ(g().pos.board[reply.from_x][reply.from_y], reply.piece);
   EXPECT_TRUE(board_shown(shot()));
   menu("REPLAY");
-  EXPECT_EQ(g().record.kifu_tesu, 0);
+  EXPECT_EQ(g().record.current_move, 0);
   QImage img = shot();
   EXPECT_TRUE(board_shown(img));
   EXPECT_TRUE(shows(img, -HU, 7, 7));
   EXPECT_TRUE(shows(img, KARA, 7, 6));
   menu("REPLAY");  // nothing left to take back
-  EXPECT_EQ(g().record.kifu_tesu, 0);
+  EXPECT_EQ(g().record.current_move, 0);
 
   menu("AFTER");
   menu("AFTER");
-  EXPECT_EQ(g().pos.ban, after_two);
+  EXPECT_EQ(g().pos.board, after_two);
   EXPECT_TRUE(board_shown(shot()));
 
   // Back one move, it is the computer's turn: a press lets it move first, then play goes on
   // from there.
   menu("REPLAY");
   click(3, 7);
-  EXPECT_EQ(g().record.kifu_tesu, 2);
+  EXPECT_EQ(g().record.current_move, 2);
   EXPECT_TRUE(window.boxes.back() == QString::fromUtf8("OKですか？") ||
               window.boxes.end()[-2] == QString::fromUtf8("OKですか？"));
-  if (g().sel.sentaku == 0) click(3, 7);
+  if (g().sel.picked == 0) click(3, 7);
   click(3, 6);
-  EXPECT_EQ(g().record.kifu_tesu, 4);
-  EXPECT_EQ(g().record.saigo_tesu, 4);
+  EXPECT_EQ(g().record.current_move, 4);
+  EXPECT_EQ(g().record.last_move, 4);
   EXPECT_TRUE(board_shown(shot()));
 }
 
@@ -270,8 +270,8 @@ TEST_F(E2eTest, AGameSavedAndLoadedThroughThePanelReplaysTheSameBoard) {
   menu("SENTE");
   move(7, 7, 7, 6);
   move(2, 7, 2, 6);
-  ASSERT_EQ(g().record.kifu_tesu, 4);
-  const Table played = g().pos.ban;
+  ASSERT_EQ(g().record.current_move, 4);
+  const Table played = g().pos.board;
 
   menu("KIFU_WRITE");
   window.set_panel_directory(tmp.path().toStdString());
@@ -304,17 +304,17 @@ TEST_F(E2eTest, AGameSavedAndLoadedThroughThePanelReplaysTheSameBoard) {
                   Qt::NoModifier);
     QApplication::sendEvent(files->viewport(), &e);
   }
-  ASSERT_EQ(g().kifu_mode, OK);
+  ASSERT_EQ(g().record_mode, OK);
   EXPECT_TRUE(shows(shot(), -HU, 7, 7));
   for (int i = 0; i < 4; ++i) menu("AFTER");
-  EXPECT_EQ(g().pos.ban, played);
+  EXPECT_EQ(g().pos.board, played);
   EXPECT_TRUE(board_shown(shot()));
 }
 
 TEST_F(E2eTest, HandicapAndBackgroundShowOnTheBoard) {
   EXPECT_TRUE(shows(shot(), KAKU, 8, 2));
   menu("LBEL_UP");  // the computer's bishop goes
-  EXPECT_EQ(g().pos.ban[8][2], KARA);
+  EXPECT_EQ(g().pos.board[8][2], KARA);
   QImage img = shot();
   EXPECT_TRUE(shows(img, KARA, 8, 2));
   EXPECT_TRUE(board_shown(img));

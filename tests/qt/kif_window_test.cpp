@@ -66,12 +66,12 @@ TEST_F(KifWindowTest, KifItemsAskTheFileDialogAndSfenItemsTheClipboard) {
   item("CANCEL")->trigger();    // no file is read while a game runs
   item("KIF_READ")->trigger();  // cancelled: nothing changes
   EXPECT_EQ(window.dialogs.size(), 2u);
-  EXPECT_EQ(window.form().g.kifu_mode, NG);
+  EXPECT_EQ(window.form().g.record_mode, NG);
   window.file_answers.push_back(dir.filePath(QStringLiteral("対局.kif")));
   item("KIF_READ")->trigger();
   EXPECT_EQ(window.dialogs.back(), QString::fromUtf8("KIF形式を読込"));
-  EXPECT_EQ(window.form().g.kifu_mode, OK);
-  EXPECT_EQ(window.form().g.record.saigo_tesu, 1);
+  EXPECT_EQ(window.form().g.record_mode, OK);
+  EXPECT_EQ(window.form().g.record.last_move, 1);
   EXPECT_EQ(notice(), QString::fromUtf8("読み込みました"));
   EXPECT_EQ(window.boxes.back(), QString::fromUtf8("棋譜を '進 'で進めて下さい"));
 
@@ -114,7 +114,7 @@ TEST_F(KifWindowTest, TheDesktopsFileDialogSavesAndOpens) {
   answer(QStringLiteral("game.kif"));
   item("KIF_READ")->trigger();
   EXPECT_EQ(mode, QFileDialog::AcceptOpen);
-  EXPECT_EQ(window.form().g.kifu_mode, OK);
+  EXPECT_EQ(window.form().g.record_mode, OK);
 }
 
 }  // namespace

@@ -53,12 +53,12 @@ TEST_F(LastGameWindowTest, AnUnfinishedGameIsOfferedAtStartUpAndGoesOn) {
   EXPECT_EQ(second->boxes[1], text("後手の番です"));
   const Game& g = second->form().g;
   EXPECT_EQ(g.record.held(), 1);
-  EXPECT_EQ(g.pos.ban[3][6], -HU);
-  EXPECT_EQ(g.teban, g.ue);
+  EXPECT_EQ(g.pos.board[3][6], -HU);
+  EXPECT_EQ(g.side_to_move, g.top_side);
 
   // Once it is over (resigned, then a new game), it is offered no more.
   trigger(*second, "RESIGN");
-  EXPECT_EQ(second->form().g.teban, TEBAN_NASI);
+  EXPECT_EQ(second->form().g.side_to_move, TEBAN_NASI);
   second.reset();
   EXPECT_TRUE(start()->boxes.empty());
 }

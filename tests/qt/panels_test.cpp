@@ -123,13 +123,13 @@ TEST_F(PanelsTest, TheListFollowsMovesTakeBacksAndALoad) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; },
                               5000));
   emit files->clicked(files->model()->index(0, 0, files->rootIndex()));
-  ASSERT_EQ(g().kifu_mode, OK);
+  ASSERT_EQ(g().record_mode, OK);
   EXPECT_EQ(rows().size(), 3);
   EXPECT_EQ(shown_rows(), QList<int>{});
   EXPECT_EQ(window.windowTitle(), u("HAKURO KAISEN将棋 — 棋譜 0/3"));
   const std::size_t boxes = window.boxes.size();
   click_row(2);
-  EXPECT_EQ(g().record.kifu_tesu, 2);
+  EXPECT_EQ(g().record.current_move, 2);
   EXPECT_EQ(window.boxes.size(), boxes);
 }
 
@@ -138,25 +138,25 @@ TEST_F(PanelsTest, AClickOnARowStepsThereUnlessRefused) {
   move(3, 7, 3, 6);
   move(7, 3, 7, 4);
   move(2, 7, 2, 6);
-  const Table played = g().pos.ban;
+  const Table played = g().pos.board;
   menu("REPLAY");
   menu("REPLAY");
-  const Table at_one = g().pos.ban;
+  const Table at_one = g().pos.board;
   menu("AFTER");
   menu("AFTER");
   const std::size_t boxes = window.boxes.size();
   click_row(1);
-  EXPECT_EQ(g().record.kifu_tesu, 1);
-  EXPECT_EQ(g().pos.ban, at_one);
+  EXPECT_EQ(g().record.current_move, 1);
+  EXPECT_EQ(g().pos.board, at_one);
   EXPECT_EQ(shown_rows(), QList<int>{1});
   EXPECT_EQ(window.windowTitle(), u("HAKURO KAISEN将棋 — 棋譜 1/3"));
   click_row(3);
-  EXPECT_EQ(g().pos.ban, played);
+  EXPECT_EQ(g().pos.board, played);
   EXPECT_EQ(window.boxes.size(), boxes);
   // No game runs after 最初: 進 would be refused, and so is the click.
   menu("CANCEL");
   click_row(2);
-  EXPECT_EQ(g().record.kifu_tesu, 0);
+  EXPECT_EQ(g().record.current_move, 0);
   EXPECT_EQ(window.boxes.back(), u("「対局」で始めて下さい"));
   EXPECT_EQ(window.boxes.size(), boxes + 1);
 }
@@ -175,12 +175,12 @@ TEST_F(PanelsTest, TheCommentOfTheMoveShownIsUnderTheList) {
   QPlainTextEdit* pane = window.game_panels()->comment();
   window.file_answers.push_back(path);
   menu("KIF_READ");
-  ASSERT_EQ(g().kifu_mode, OK);
+  ASSERT_EQ(g().record_mode, OK);
   EXPECT_EQ(pane->toPlainText(), u("研究会の一局"));
   EXPECT_TRUE(pane->isReadOnly());
   const std::size_t boxes = window.boxes.size();
   click_row(3);
-  EXPECT_EQ(g().record.kifu_tesu, 3);
+  EXPECT_EQ(g().record.current_move, 3);
   EXPECT_EQ(window.boxes.size(), boxes);
   EXPECT_EQ(pane->toPlainText(), u("居飛車"));
   click_row(1);
@@ -266,7 +266,7 @@ TEST_F(PanelsTest, TheLastMoveIsFramedForEitherSideAndFollowsTheRecord) {
   move(3, 7, 3, 6);
   QImage img = shot();
   EXPECT_EQ(inside(img, 3, 6), frame);
-  EXPECT_EQ(outline(img, 3, 6), view::palette_colour(g().look.masu_iro));
+  EXPECT_EQ(outline(img, 3, 6), view::palette_colour(g().look.grid_colour));
   EXPECT_NE(inside(img, 3, 7), view::palette_colour(IRO_KURO));  // the source, half seen
   EXPECT_EQ(framed(img), 1);
   move(7, 3, 7, 4);
@@ -283,10 +283,10 @@ TEST_F(PanelsTest, TheLastMoveIsFramedForEitherSideAndFollowsTheRecord) {
   menu("CANCEL");
   menu("SENTE");
   move(7, 7, 7, 6);
-  const KifuMove reply = g().record.move(2);
+  const RecordMove reply = g().record.move(2);
   img = shot();
-  EXPECT_EQ(inside(img, reply.saki_x, reply.saki_y), frame);
-  EXPECT_EQ(outline(img, reply.saki_x, reply.saki_y), view::palette_colour(IRO_SHIRO));
+  EXPECT_EQ(inside(img, reply.to_x, reply.to_y), frame);
+  EXPECT_EQ(outline(img, reply.to_x, reply.to_y), view::palette_colour(IRO_SHIRO));
   menu("REPLAY");
   EXPECT_EQ(inside(shot(), 7, 6), frame);
 }

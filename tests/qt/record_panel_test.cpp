@@ -118,7 +118,7 @@ TEST_F(RecordPanelTest, ListsShowTheFolderAndItsRecordsAndPassChoicesOn) {
 
   // The program finds the record clicked in the folder shown, loads it and puts the lists away.
   click("File1", QString::fromUtf8("a.棋譜"));
-  EXPECT_EQ(window.form().g.kifu_mode, OK);
+  EXPECT_EQ(window.form().g.record_mode, OK);
   EXPECT_EQ(shown(), "");
 
   // A double click enters a folder, ".." leaves it; a record written since shows when asked.

@@ -20,20 +20,20 @@ struct Put {
 // KARA there); the computer to move; the survey run.
 inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
   Game g;
-  g.sita = -1;
-  g.ue = g.teban = 1;
-  g.pos.ban[9][9] = -OU;
-  g.pos.ban[1][1] = OU;
+  g.bottom_side = -1;
+  g.top_side = g.side_to_move = 1;
+  g.pos.board[9][9] = -OU;
+  g.pos.board[1][1] = OU;
   for (const Put& p : pieces) {
-    if (p.code == OU) g.pos.ban[1][1] = KARA;
-    if (p.code == -OU) g.pos.ban[9][9] = KARA;
+    if (p.code == OU) g.pos.board[1][1] = KARA;
+    if (p.code == -OU) g.pos.board[9][9] = KARA;
   }
-  for (const Put& p : pieces) g.pos.ban[p.x][p.y] = p.code;
-  g.pos.mochi_sita = sita;
-  g.pos.mochi_ue = ue;
+  for (const Put& p : pieces) g.pos.board[p.x][p.y] = p.code;
+  g.pos.bottom_hand = sita;
+  g.pos.top_hand = ue;
   for (int k = 1; k <= 7; ++k) {
-    g.pos.mochi_sita_su += sita[static_cast<std::size_t>(k)];
-    g.pos.mochi_ue_su += ue[static_cast<std::size_t>(k)];
+    g.pos.bottom_hand_total += sita[static_cast<std::size_t>(k)];
+    g.pos.top_hand_total += ue[static_cast<std::size_t>(k)];
   }
   survey_influence(g);
   return g;

@@ -18,7 +18,7 @@ Score third_level_terms(const Game& g, const Key& move) {
 // The danger scan of the position as it stands (no candidate gives a fork here).
 Score danger(Game g) {
   prepare_search(g);
-  return evaluate_computer_dangers(g, OU, g.pos.ou_ue_x, g.pos.ou_ue_y);
+  return evaluate_computer_dangers(g, OU, g.pos.top_king_x, g.pos.top_king_y);
 }
 
 TEST(DangerScan, ALanceInHandSkewersTwoPiecesInAColumn) {

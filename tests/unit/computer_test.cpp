@@ -35,7 +35,7 @@ TEST(ComputerSurveys, SafeDestinationsAndCrowdedNeighbours) {
 TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
   Game g = position({{5, 3, HU}, {5, 8, -SYA}});
   EXPECT_EQ(human_straight_guard(g, 5, 3), OK);
-  EXPECT_EQ(g.pos.ban[5][3], HU);  // put back
+  EXPECT_EQ(g.pos.board[5][3], HU);  // put back
   g = position({{5, 3, HU}, {5, 5, -HU}, {5, 8, -SYA}});  // looks past the pawn, which blocks
   EXPECT_EQ(human_straight_guard(g, 5, 3), NG);
   g = position({{5, 3, HU}, {5, 5, KIN}, {5, 8, -SYA}});  // a computer piece ends the look
@@ -44,25 +44,25 @@ TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
 
 TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing) {
   Game g = position({{9, 2, SYA}, {9, 5, -KIN}, {1, 4, KIN}, {1, 7, -KYOU}});
-  const Table before = g.pos.ban;
+  const Table before = g.pos.board;
   mark_pinned_pieces(g);
-  EXPECT_EQ(g.pos.ban, before);
-  EXPECT_EQ(g.com.fuka_sita[9][5], 1);  // the gold shields its king from the rook
-  EXPECT_EQ(g.com.fuka_ue[1][4], 1);    // the computer's gold shields its king from the lance
-  EXPECT_EQ(g.com.fuka_ue_ari, OK);
-  EXPECT_EQ(g.com.fuka_sita[9][9] + g.com.fuka_ue[1][1], 0);
+  EXPECT_EQ(g.pos.board, before);
+  EXPECT_EQ(g.com.bottom_pinned[9][5], 1);  // the gold shields its king from the rook
+  EXPECT_EQ(g.com.top_pinned[1][4], 1);     // the computer's gold shields its king from the lance
+  EXPECT_EQ(g.com.top_pinned_any, OK);
+  EXPECT_EQ(g.com.bottom_pinned[9][9] + g.com.top_pinned[1][1], 0);
 
   g = position({});
   mark_bishop_aims(g);
-  EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 1);  // an open diagonal to (1,1)
+  EXPECT_EQ(g.com.bishop_aims_at_top[4][4], 1);  // an open diagonal to (1,1)
   g = position({{3, 3, KIN}, {4, 6, GIN}});
   mark_bishop_aims(g);
-  EXPECT_EQ(g.com.kaku_nerai_ue[4][4], 0);  // the gold stands between
-  EXPECT_EQ(g.com.kaku_nerai_ue[2][2], 1);  // next to the king, covered by the king alone
+  EXPECT_EQ(g.com.bishop_aims_at_top[4][4], 0);  // the gold stands between
+  EXPECT_EQ(g.com.bishop_aims_at_top[2][2], 1);  // next to the king, covered by the king alone
   g = position({{4, 6, GIN}});
   mark_bishop_aims(g);
-  EXPECT_EQ(g.com.kaku_nerai_ue[5][5], 0);  // the silver covers it
-  EXPECT_EQ(g.com.kaku_nerai_ue[6][6], 1);
+  EXPECT_EQ(g.com.bishop_aims_at_top[5][5], 0);  // the silver covers it
+  EXPECT_EQ(g.com.bishop_aims_at_top[6][6], 1);
 }
 
 TEST(ComputerSurveys, KnightForksAndLanceShotsBehindAPawn) {
@@ -91,8 +91,8 @@ TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
 
 TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
   Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}});
-  g.pos.mochi_ue[1] = g.pos.mochi_ue[5] = 1;
-  g.pos.mochi_ue_su = 2;
+  g.pos.top_hand[1] = g.pos.top_hand[5] = 1;
+  g.pos.top_hand_total = 2;
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({-1, 1, 5, 8}), points(-9998));
   EXPECT_EQ(s.best.from_y, 5);  // the gold mates from (4,8) already
@@ -117,7 +117,7 @@ TEST(ComputerEvaluation, CapturesCountFromTheSecondLevel) {
 
 TEST(ComputerEvaluation, DropsCostFiveAndMoreWhereTheyHang) {
   Game g = position({{5, 8, -SYA}});
-  g.pos.mochi_ue[4] = g.pos.mochi_ue_su = 1;
+  g.pos.top_hand[4] = g.pos.top_hand_total = 1;
   EXPECT_EQ(second_level_terms(g, {-1, 4, 5, 5}), points(-150));  // attacked and undefended
   EXPECT_EQ(second_level_terms(g, {-1, 4, 4, 5}), 0);
 }
@@ -168,11 +168,11 @@ TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
 
 TEST(ComputerSearch, TheSearchLeavesTheBoardAndTheTwoPawnFlagsAsTheyWere) {
   Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}});
-  g.pos.mochi_ue[1] = g.pos.mochi_ue_su = 1;
-  const Table before = g.pos.ban;
+  g.pos.top_hand[1] = g.pos.top_hand_total = 1;
+  const Table before = g.pos.board;
   const Search s = search(g);
-  EXPECT_EQ(g.pos.ban, before);
-  EXPECT_EQ(g.pos.nifu_ue[4], 1);
+  EXPECT_EQ(g.pos.board, before);
+  EXPECT_EQ(g.pos.top_nifu[4], 1);
   for (const Candidate& m : s.order) EXPECT_FALSE(m.from_x == MOCHI_UE_X && m.to_x == 4);
 }
 

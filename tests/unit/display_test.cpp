@@ -28,7 +28,7 @@ TEST(StartUpPicture, HoldsFortyPiecesEmptyHandsLabelsAndTitle) {
     for (int y = 1; y <= 9; ++y) {
       const int* id = r.screen().picture_at(x, y);
       ASSERT_NE(id, nullptr);
-      EXPECT_EQ(*id, r.form().g.pos.ban[x][y]);
+      EXPECT_EQ(*id, r.form().g.pos.board[x][y]);
       pieces += *id != KARA;
     }
   for (int y = 3; y <= 9; ++y) empty_hand_cells += *r.screen().picture_at(11, y) == KARA;
@@ -87,13 +87,13 @@ TEST(Texts, MoveResultOfOnePlayerLeavesTheOthers) {
   std::ostringstream out;
   replay::Replay r(out);
   Form& f = r.form();
-  draw_move_result(f, f.g.sita, 3, 6, -HU, IRO_SHIRO);
-  draw_move_result(f, f.g.ue, 5, 5, KAKU_NARI, IRO_SHIRO);
+  draw_move_result(f, f.g.bottom_side, 3, 6, -HU, IRO_SHIRO);
+  draw_move_result(f, f.g.top_side, 5, 5, KAKU_NARI, IRO_SHIRO);
   EXPECT_EQ(visible(r, "７"), 2);
   EXPECT_EQ(visible(r, "六"), 4);  // the move's rank and the rank label
   EXPECT_EQ(visible(r, "歩"), 2);
   EXPECT_EQ(visible(r, "角成"), 2);
-  draw_move_result(f, f.g.ue, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
+  draw_move_result(f, f.g.top_side, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
   EXPECT_EQ(visible(r, "角成"), 0);
   EXPECT_EQ(visible(r, "５"), 2);
   EXPECT_EQ(visible(r, "歩"), 2);

@@ -73,9 +73,9 @@ TEST(FileRead, StartUpTakesTheDefaultsAndLeavesTheSoundSilent) {
     std::unique_ptr<replay::Replay> r;
     ASSERT_NO_THROW(r = std::make_unique<replay::Replay>(out)) << name_of(kind);
     EXPECT_FALSE(r->ended()) << name_of(kind);
-    EXPECT_EQ(r->form().snd_komaoto, 0);
+    EXPECT_EQ(r->form().move_sound, 0);
     const Options& o = r->form().g.look.options;
-    EXPECT_TRUE(o.haikei == HAIKEI_MIDORI && !o.sidou && o.keika && o.bgm) << name_of(kind);
+    EXPECT_TRUE(o.background == HAIKEI_MIDORI && !o.guidance && o.show_times && o.music) << name_of(kind);
     std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
     said = "msgbox \"HAKUROKAISEN将棋.dll\" \"" + said + "\" ok -> ok\n";
     // Only a folder stays in the way of the defaults, which then cannot be written.

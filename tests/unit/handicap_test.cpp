@@ -18,10 +18,10 @@ Table expected_board(int level) {
   set_starting_position(p);
   for (int k = 1; k <= std::abs(level); ++k) {
     const HandicapSquare s = handicap_square(level < 0 ? -k : k);
-    EXPECT_EQ(p.ban[s.x][s.y], s.piece);
-    p.ban[s.x][s.y] = KARA;
+    EXPECT_EQ(p.board[s.x][s.y], s.piece);
+    p.board[s.x][s.y] = KARA;
   }
-  return p.ban;
+  return p.board;
 }
 
 std::string messages(std::ostringstream& out) {
@@ -40,24 +40,24 @@ TEST(Handicap, TheWholeLadderBothWays) {
   Game& g = r.form().g;
   for (int level = 1; level <= 10; ++level) {
     r.line("menu LBEL_UP");
-    ASSERT_EQ(g.hande_level, level);
-    ASSERT_EQ(g.pos.ban, expected_board(level)) << "level " << level;
+    ASSERT_EQ(g.handicap_level, level);
+    ASSERT_EQ(g.pos.board, expected_board(level)) << "level " << level;
   }
   r.line("menu LBEL_UP");  // the end of the range changes nothing
-  EXPECT_EQ(g.hande_level, 10);
-  EXPECT_EQ(g.hande_settei, OK);
+  EXPECT_EQ(g.handicap_level, 10);
+  EXPECT_EQ(g.handicap_set, OK);
   for (int level = 9; level >= -10; --level) {
     r.line("menu LEBEL_DOWN");
-    ASSERT_EQ(g.pos.ban, expected_board(level)) << "level " << level;
+    ASSERT_EQ(g.pos.board, expected_board(level)) << "level " << level;
   }
   r.line("menu LEBEL_DOWN");
-  EXPECT_EQ(g.hande_level, -10);
-  EXPECT_EQ(g.pos.mochi_sita_su + g.pos.mochi_ue_su, 0);
+  EXPECT_EQ(g.handicap_level, -10);
+  EXPECT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total, 0);
   EXPECT_EQ(messages(out), "");
   r.line("menu CANCEL");  // 最初: level 0 and the full position again
-  EXPECT_EQ(g.hande_level, 0);
-  EXPECT_EQ(g.hande_settei, NG);
-  EXPECT_EQ(g.pos.ban, expected_board(0));
+  EXPECT_EQ(g.handicap_level, 0);
+  EXPECT_EQ(g.handicap_set, NG);
+  EXPECT_EQ(g.pos.board, expected_board(0));
 }
 
 TEST(Handicap, RefusedDuringAGameAfterTurningAndInRecordMode) {
@@ -70,12 +70,12 @@ TEST(Handicap, RefusedDuringAGameAfterTurningAndInRecordMode) {
   r.line("menu LBEL_UP");
   EXPECT_EQ(messages(out),
             "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"対局途中ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
-  EXPECT_EQ(g.hande_level, 0);
+  EXPECT_EQ(g.handicap_level, 0);
   for (const char* l : {"menu CANCEL", "menu REVERSE", "menu LEBEL_DOWN"}) r.line(l);
   EXPECT_EQ(messages(out),
             "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"反転後ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
   r.line("menu CANCEL");
-  g.kifu_mode = OK;
+  g.record_mode = OK;
   r.line("menu LBEL_UP");
   EXPECT_NE(messages(out).find("棋譜ﾓｰﾄﾞではできません"), std::string::npos);
 }
@@ -86,8 +86,8 @@ TEST(Handicap, TurningTheBoardNegatesTheLevelAndSavingIsRefused) {
   replay::Replay r(out);
   Game& g = r.form().g;
   for (const char* l : {"menu LBEL_UP", "menu LBEL_UP", "menu REVERSE"}) r.line(l);
-  EXPECT_EQ(g.hande_level, -2);
-  EXPECT_EQ(g.pos.ban, expected_board(-2));  // the missing pieces now the bottom player's
+  EXPECT_EQ(g.handicap_level, -2);
+  EXPECT_EQ(g.pos.board, expected_board(-2));  // the missing pieces now the bottom player's
   messages(out);
   r.line("menu CANCEL");
   r.line("menu LBEL_UP");
@@ -103,17 +103,17 @@ TEST(Handicap, GamesStartFromTheHandicappedPosition) {
   Game& g = r.form().g;
   for (const char* l : {"menu LBEL_UP", "menu LBEL_UP", "menu START", "cell 3 7", "cell 3 6"})
     r.line(l);
-  EXPECT_EQ(g.tesu, 1);
-  EXPECT_EQ(g.pos.ban[8][2], KARA);
-  EXPECT_EQ(g.pos.ban[2][2], KARA);
+  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.board[8][2], KARA);
+  EXPECT_EQ(g.pos.board[2][2], KARA);
   // Against the computer, which gives the handicap and moves at once as 先手 (the human is 後手).
   for (const char* l : {"menu CANCEL", "menu LBEL_UP", "menu LBEL_UP", "menu GOTE"}) r.line(l);
-  EXPECT_EQ(g.tesu, 1);
-  EXPECT_EQ(g.teban, g.sita);
+  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.side_to_move, g.bottom_side);
   int top = 0;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) top += is_top(g.pos.ban[x][y]);
-  EXPECT_EQ(top + g.pos.mochi_ue_su, 18);
+    for (int y = 1; y <= 9; ++y) top += is_top(g.pos.board[x][y]);
+  EXPECT_EQ(top + g.pos.top_hand_total, 18);
 }
 
 // The full position set up again does not take the moves of a handicapped game: replayed onto
@@ -130,7 +130,7 @@ TEST(Handicap, TheStartGivesUpAGamePlayedWithAHandicap) {
   messages(out);
   r.line("menu AFTER");
   EXPECT_EQ(messages(out), "msgbox \"進む\" \"できません\" ok -> ok\n");
-  EXPECT_EQ(g.pos.ban, expected_board(0));
+  EXPECT_EQ(g.pos.board, expected_board(0));
 }
 
 }  // namespace

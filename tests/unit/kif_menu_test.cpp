@@ -33,7 +33,7 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   // Against the computer at level 2; the human thinks 25 seconds over the first move.
   run_lines(r, out, {"menu LEVEL2", "time 43200", "menu SENTE", "time 43225", "cell 3 7",
                      "cell 3 6", "time 43230", "cell 7 7", "cell 7 6"});
-  ASSERT_EQ(r.form().g.record.saigo_tesu, 4);
+  ASSERT_EQ(r.form().g.record.last_move, 4);
   const std::string said = run_lines(r, out, {"file_answer \"game.kifu\"", "menu KIF_WRITE"});
   EXPECT_TRUE(has(said, "KIFﾌｧｲﾙを書き込みました")) << said;
   const std::string kif = TestFolder::read("game.kifu");
@@ -85,7 +85,7 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
                      "menu LEVEL3", "menu LEVEL3", "cell 7 7", "cell 7 6", "menu LEVEL1",
                      "file_answer \"levels.kifu\"", "menu KIF_WRITE"});
   const Record& rec = r.form().g.record;
-  ASSERT_EQ(rec.saigo_tesu, 4);
+  ASSERT_EQ(rec.last_move, 4);
   const std::string kif = TestFolder::read("levels.kifu");
   EXPECT_TRUE(has(header(kif), "後手：コンピュータ(LEVEL 2)\r\n")) << kif;
   const std::size_t after_second = kif.find("\r\n", kif.find("\r\n   2 ") + 2);
@@ -106,7 +106,7 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
                          "cell 7 7", "cell 7 6", "menu LEVEL1", "menu REPLAY", "menu REPLAY",
                          "cell 2 7", "cell 2 6"});
   const Record& played = again.form().g.record;
-  ASSERT_EQ(played.saigo_tesu, 4);
+  ASSERT_EQ(played.last_move, 4);
   EXPECT_EQ(played.comments, (std::vector<std::string>{"", "", "LEVEL1"}));
   EXPECT_EQ(level_after(played, 3), 1);
 }
@@ -136,7 +136,7 @@ TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {
   longest.resize(longest.rfind("10001 "));
   TestFolder::write("long.kifu", longest);
   EXPECT_TRUE(has(run_lines(r, out, {"file_answer \"long.kifu\"", "menu KIF_READ"}), " 読み込みました"));
-  EXPECT_EQ(r.form().g.record.saigo_tesu, 10000);
+  EXPECT_EQ(r.form().g.record.last_move, 10000);
 }
 
 TEST(KifMenu, TheStartTimeIsWhenTheFirstTurnBegan) {

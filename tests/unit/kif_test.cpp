@@ -32,9 +32,9 @@ class Builder {
   Builder& move(int from, int to, double seconds = 0, bool promote = false) {
     const Square f = square_of({from / 10, from % 10}, turned_);
     const Square t = square_of({to / 10, to % 10}, turned_);
-    const int koma = g_.pos.ban[f.x][f.y];
+    const int koma = g_.pos.board[f.x][f.y];
     const int sign = koma > 0 ? 1 : -1;
-    return play({f.x, f.y, t.x, t.y, koma, promote ? koma + sign : koma, g_.pos.ban[t.x][t.y]},
+    return play({f.x, f.y, t.x, t.y, koma, promote ? koma + sign : koma, g_.pos.board[t.x][t.y]},
                 seconds);
   }
   Builder& drop(int code, int to, double seconds = 0) {
@@ -48,14 +48,14 @@ class Builder {
   KifGame game;
 
  private:
-  Builder& play(KifuMove m, double seconds) {
-    const bool top = is_top(m.ato_koma);
+  Builder& play(RecordMove m, double seconds) {
+    const bool top = is_top(m.placed);
     double& mine = top ? clock_top_ : clock_bottom_;
-    m.jikan_ue_mae = clock_top_;
-    m.jikan_sita_mae = clock_bottom_;
+    m.top_time_before = clock_top_;
+    m.bottom_time_before = clock_bottom_;
     mine += seconds;
-    m.jikan_ue_ato = clock_top_;
-    m.jikan_sita_ato = clock_bottom_;
+    m.top_time_after = clock_top_;
+    m.bottom_time_after = clock_bottom_;
     EXPECT_TRUE(move_fits(g_, m)) << "move " << game.moves.size() + 1;
     play_fitting(g_, m);
     game.moves.push_back(m);
@@ -91,16 +91,16 @@ void expect_same_game(const KifGame& a, const KifGame& b, bool times = true) {
   EXPECT_EQ(a.top_first, b.top_first);
   ASSERT_EQ(a.moves.size(), b.moves.size());
   for (std::size_t i = 0; i < a.moves.size(); ++i) {
-    const KifuMove &m = a.moves[i], &n = b.moves[i];
-    EXPECT_EQ(std::tie(m.moto_x, m.saki_x, m.saki_y, m.koma, m.ato_koma, m.tori_koma),
-              std::tie(n.moto_x, n.saki_x, n.saki_y, n.koma, n.ato_koma, n.tori_koma))
+    const RecordMove &m = a.moves[i], &n = b.moves[i];
+    EXPECT_EQ(std::tie(m.from_x, m.to_x, m.to_y, m.piece, m.placed, m.captured),
+              std::tie(n.from_x, n.to_x, n.to_y, n.piece, n.placed, n.captured))
         << "move " << i + 1;
-    if (!is_drop(m.moto_x)) {
-      EXPECT_EQ(m.moto_y, n.moto_y);
+    if (!is_drop(m.from_x)) {
+      EXPECT_EQ(m.from_y, n.from_y);
     }
     if (times) {
-      EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
-                std::tie(n.jikan_sita_mae, n.jikan_sita_ato, n.jikan_ue_mae, n.jikan_ue_ato))
+      EXPECT_EQ(std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
+                std::tie(n.bottom_time_before, n.bottom_time_after, n.top_time_before, n.top_time_after))
           << "move " << i + 1;
     }
   }
@@ -115,8 +115,8 @@ TEST(Notation, MovesReadAsInTheUsualNotation) {
   for (const bool turned : {false, true}) {
     const KifGame g = yokofudori(turned);
     const auto shown = [&](std::size_t i) {
-      const KifuMove& m = g.moves[i];
-      const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].saki_x, g.moves[i - 1].saki_y};
+      const RecordMove& m = g.moves[i];
+      const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].to_x, g.moves[i - 1].to_y};
       return side_mark(m, turned) + move_text(m, promotion_was_possible(m), prev, turned) +
              move_source(m, turned);
     };
@@ -126,8 +126,8 @@ TEST(Notation, MovesReadAsInTheUsualNotation) {
     EXPECT_EQ(shown(19), "△４五角打");
   }
   // 不成 where the piece might have promoted, and the promoted pieces' names.
-  const KifuMove silver{.moto_x = 7, .moto_y = 3, .saki_x = 7, .saki_y = 2, .koma = -GIN,
-                        .ato_koma = -GIN};
+  const RecordMove silver{.from_x = 7, .from_y = 3, .to_x = 7, .to_y = 2, .piece = -GIN,
+                          .placed = -GIN};
   EXPECT_TRUE(promotion_was_possible(silver));
   EXPECT_EQ(move_text(silver, true, {}, false), "３二銀不成");
   std::string names;
@@ -225,7 +225,7 @@ TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
   EXPECT_EQ(write_kif(r.game), text);
 
   Position bishop_gone = full_position();  // ▽ once: the bottom player's bishop taken away
-  bishop_gone.ban[2][8] = KARA;
+  bishop_gone.board[2][8] = KARA;
   Builder b(true, false, bishop_gone);
   b.move(77, 76).move(33, 34);  // 上手 is the bottom player: the file turns the board round
   EXPECT_TRUE(kif_sides(bishop_gone, false).sente_top);
@@ -235,11 +235,11 @@ TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
   EXPECT_EQ(write_kif(read_kif(turned, true).game), turned);
 
   Position set_up;  // kings, a gold and hands
-  set_up.ban[5][9] = -OU;
-  set_up.ban[5][1] = OU;
-  set_up.ban[5][3] = -KIN;
-  set_up.mochi_sita = {0, 2, 0, 0, 1, 0, 0, 1};
-  set_up.mochi_ue = {0, 18 - 2, 4, 4, 3, 3, 2, 1};
+  set_up.board[5][9] = -OU;
+  set_up.board[5][1] = OU;
+  set_up.board[5][3] = -KIN;
+  set_up.bottom_hand = {0, 2, 0, 0, 1, 0, 0, 1};
+  set_up.top_hand = {0, 18 - 2, 4, 4, 3, 3, 2, 1};
   complete_position(set_up);
   Builder s(false, false, set_up);  // the top player moves first: 後手番
   s.move(51, 41).drop(SYA, 51).move(41, 31);
@@ -284,16 +284,16 @@ TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
   EXPECT_EQ(commented.game.comments[20], "△４五角戦法");
   // The times are kept: the 20th move's own minutes and 後手's total.
   const KifRead timed = read_kif(data("yokofudori_times.kif"), false);
-  EXPECT_EQ(timed.game.moves[19].jikan_ue_mae, 100);
-  EXPECT_EQ(timed.game.moves[19].jikan_ue_ato, 3825);
+  EXPECT_EQ(timed.game.moves[19].top_time_before, 100);
+  EXPECT_EQ(timed.game.moves[19].top_time_after, 3825);
   EXPECT_EQ(timed.game.winner, Winner::none);  // 中断
   // 投了: the side to move loses.
   EXPECT_EQ(read_kif("1 ７六歩(77)\n2 投了\n", true).game.winner, Winner::bottom);
   // The diagram's position stands as it is drawn, 後手 (the top player) moving first.
   const KifRead d = read_kif(data("diagram.kifu"), true);
-  EXPECT_EQ(d.game.start.ban[8][8], -GIN);
-  EXPECT_EQ(d.game.start.mochi_ue[1], 1);
-  EXPECT_EQ(d.game.start.mochi_sita[1], 4);
+  EXPECT_EQ(d.game.start.board[8][8], -GIN);
+  EXPECT_EQ(d.game.start.top_hand[1], 1);
+  EXPECT_EQ(d.game.start.bottom_hand[1], 4);
 }
 
 // Text of a game whose 先手 and 後手 march their kings up and down for `moves` moves.
@@ -410,7 +410,7 @@ TEST(KifRead, TsumeAndGoteToMoveDiagramsComeBackAsTheyWere) {
     EXPECT_EQ(r.game.moves.size(), f.moves);
     EXPECT_EQ(r.game.top_first, f.top_first);
     EXPECT_EQ(fitting_moves(r.game.start, r.game.moves), f.moves);
-    EXPECT_EQ(r.game.start.ou_sita_x != 0, f.sente_king);
+    EXPECT_EQ(r.game.start.bottom_king_x != 0, f.sente_king);
 
     const std::string written = write_kif(r.game);
     EXPECT_EQ(rows_of(written), rows_of(source));
@@ -426,8 +426,8 @@ TEST(KifRead, TsumeAndGoteToMoveDiagramsComeBackAsTheyWere) {
   }
   // The usual forms of the hands: a list with counts, なし, and the rest of the set.
   const KifRead rest = read_kif(data("tsume_rest.kifu"), true);
-  EXPECT_EQ(rest.game.start.mochi_sita, (Hand{0, 0, 0, 0, 0, 2, 1, 1}));
-  EXPECT_EQ(rest.game.start.mochi_ue, (Hand{0, 17, 3, 3, 4, 2, 1, 1}));
+  EXPECT_EQ(rest.game.start.bottom_hand, (Hand{0, 0, 0, 0, 0, 2, 1, 1}));
+  EXPECT_EQ(rest.game.start.top_hand, (Hand{0, 17, 3, 3, 4, 2, 1, 1}));
   EXPECT_EQ(rest.game.bottom.name, "攻め方");
   const KifRead gote = read_kif(data("gote_ban.kifu"), true);
   EXPECT_EQ(gote.game.winner, Winner::bottom);

@@ -17,19 +17,19 @@ namespace {
 using testing::run_lines;
 using testing::TestFolder;
 
-void expect_same_moves(const Record& r, const std::vector<KifuMove>& moves) {
+void expect_same_moves(const Record& r, const std::vector<RecordMove>& moves) {
   ASSERT_EQ(static_cast<int>(moves.size()), r.held());
   for (int n = 1; n <= r.held(); ++n) {
-    const KifuMove &a = r.move(n), &b = moves[static_cast<std::size_t>(n - 1)];
-    EXPECT_EQ(std::tie(a.moto_x, a.saki_x, a.saki_y, a.koma, a.ato_koma, a.tori_koma),
-              std::tie(b.moto_x, b.saki_x, b.saki_y, b.koma, b.ato_koma, b.tori_koma))
+    const RecordMove &a = r.move(n), &b = moves[static_cast<std::size_t>(n - 1)];
+    EXPECT_EQ(std::tie(a.from_x, a.to_x, a.to_y, a.piece, a.placed, a.captured),
+              std::tie(b.from_x, b.to_x, b.to_y, b.piece, b.placed, b.captured))
         << "move " << n;
     // A drop's row is the hand's cell once read back; the computer records its kind index.
-    if (!is_drop(a.moto_x)) {
-      EXPECT_EQ(a.moto_y, b.moto_y) << "move " << n;
+    if (!is_drop(a.from_x)) {
+      EXPECT_EQ(a.from_y, b.from_y) << "move " << n;
     }
-    EXPECT_EQ(std::tie(a.jikan_sita_mae, a.jikan_sita_ato, a.jikan_ue_mae, a.jikan_ue_ato),
-              std::tie(b.jikan_sita_mae, b.jikan_sita_ato, b.jikan_ue_mae, b.jikan_ue_ato))
+    EXPECT_EQ(std::tie(a.bottom_time_before, a.bottom_time_after, a.top_time_before, a.top_time_after),
+              std::tie(b.bottom_time_before, b.bottom_time_after, b.top_time_before, b.top_time_after))
         << "move " << n;
   }
 }
@@ -55,8 +55,8 @@ TEST(LastGame, AGameTheComputerBeganReadsBackAsItWasPlayed) {
   EXPECT_EQ(last.game.bottom.role, Role::you);
   EXPECT_TRUE(last.game.top.name.empty() && last.game.bottom.name.empty());
   EXPECT_TRUE(last.game.comments.empty() || last.game.comments[0].empty());
-  EXPECT_EQ(last.end.ban, g.pos.ban);
-  EXPECT_EQ(last.end.mochi_ue, g.pos.mochi_ue);
+  EXPECT_EQ(last.end.board, g.pos.board);
+  EXPECT_EQ(last.end.top_hand, g.pos.top_hand);
   EXPECT_FALSE(last.finished);
   expect_same_moves(g.record, last.game.moves);
 
@@ -95,20 +95,20 @@ TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
   k.top_first = true;
   k.top = {"", Role::computer, 4};
   k.winner = Winner::top;
-  KifuMove drop{MOCHI_UE_X, 6, 5, 5, GIN, GIN, KARA, 1, 2, 3, 4};  // the computer's row: kind
+  RecordMove drop{MOCHI_UE_X, 6, 5, 5, GIN, GIN, KARA, 1, 2, 3, 4};  // the computer's row: kind
   k.moves = {drop};
   const KifGame t = turned_round(k);
   EXPECT_FALSE(t.top_first);
   EXPECT_EQ(t.bottom.role, Role::computer);
   EXPECT_EQ(t.winner, Winner::bottom);
-  EXPECT_EQ(t.start.ban[1][9], -k.start.ban[9][1]);
-  const KifuMove& m = t.moves[0];
-  EXPECT_EQ(std::tie(m.moto_x, m.moto_y, m.saki_x, m.saki_y, m.koma, m.ato_koma),
+  EXPECT_EQ(t.start.board[1][9], -k.start.board[9][1]);
+  const RecordMove& m = t.moves[0];
+  EXPECT_EQ(std::tie(m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed),
             std::make_tuple(MOCHI_SITA_X, 6, 5, 5, -GIN, -GIN));
-  EXPECT_EQ(std::tie(m.jikan_sita_mae, m.jikan_sita_ato, m.jikan_ue_mae, m.jikan_ue_ato),
+  EXPECT_EQ(std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
             std::make_tuple(3.0, 4.0, 1.0, 2.0));
-  const KifuMove back = turned_round(t).moves[0];
-  EXPECT_EQ(std::tie(back.moto_x, back.moto_y, back.koma), std::make_tuple(MOCHI_UE_X, 4, GIN));
+  const RecordMove back = turned_round(t).moves[0];
+  EXPECT_EQ(std::tie(back.from_x, back.from_y, back.piece), std::make_tuple(MOCHI_UE_X, 4, GIN));
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ std::set<Square> reachable(const Game& g, int fx, int fy, int piece) {
   for (auto [dx, dy] : m.slides)
     for (int x = fx + dx, y = fy + dy * fwd; on(x) && on(y); x += dx, y += dy * fwd) {
       out.insert({x, y});
-      if (g.pos.ban[x][y] != KARA) break;
+      if (g.pos.board[x][y] != KARA) break;
     }
   return out;
 }
@@ -63,10 +63,10 @@ std::set<Square> drops(const Game& g, int piece) {
   const bool bottom = piece < 0;
   for (int x = 1; x <= 9; ++x) {
     bool pawn_in_column = false;
-    for (int y = 1; y <= 9; ++y) pawn_in_column |= g.pos.ban[x][y] == (bottom ? -HU : HU);
+    for (int y = 1; y <= 9; ++y) pawn_in_column |= g.pos.board[x][y] == (bottom ? -HU : HU);
     for (int y = 1; y <= 9; ++y) {
       const int rows_left = bottom ? y - 1 : 9 - y;  // rows still in front of the piece
-      if (g.pos.ban[x][y] != KARA) continue;
+      if (g.pos.board[x][y] != KARA) continue;
       if (k == HU && (pawn_in_column || rows_left < 1)) continue;
       if (k == KYOU && rows_left < 1) continue;
       if (k == KEI && rows_left < 2) continue;
@@ -85,7 +85,7 @@ Game random_position(std::mt19937& rng, double density) {
   std::uniform_int_distribution<int> code(0, std::size(kCodes) - 1);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (coin(rng) < density) g.pos.ban[x][y] = kCodes[code(rng)] * (coin(rng) < 0.5 ? -1 : 1);
+      if (coin(rng) < density) g.pos.board[x][y] = kCodes[code(rng)] * (coin(rng) < 0.5 ? -1 : 1);
   set_nifu_flags(g.pos);
   return g;
 }

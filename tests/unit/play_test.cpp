@@ -37,13 +37,13 @@ struct Place {
 // The places the player to move may pick: own pieces on the board and own kinds in hand.
 std::vector<Place> own_places(Game& g) {
   std::vector<Place> out;
-  const bool bottom = g.teban == g.sita;
+  const bool bottom = g.side_to_move == g.bottom_side;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (bottom ? is_bottom(g.pos.ban[x][y]) : is_top(g.pos.ban[x][y])) out.push_back({x, y, g.pos.ban[x][y]});
+      if (bottom ? is_bottom(g.pos.board[x][y]) : is_top(g.pos.board[x][y])) out.push_back({x, y, g.pos.board[x][y]});
   for (int k = 1; k <= 7; ++k) {
-    if (bottom && g.pos.mochi_sita[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
-    if (!bottom && g.pos.mochi_ue[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
+    if (bottom && g.pos.bottom_hand[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
+    if (!bottom && g.pos.top_hand[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
   }
   return out;
 }
@@ -51,13 +51,13 @@ std::vector<Place> own_places(Game& g) {
 void expect_conserved(const Game& g, int move) {
   int pieces = 0;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) pieces += g.pos.ban[x][y] != KARA;
+    for (int y = 1; y <= 9; ++y) pieces += g.pos.board[x][y] != KARA;
   int sita = 0, ue = 0;
-  for (int k = 1; k <= 7; ++k) sita += g.pos.mochi_sita[k], ue += g.pos.mochi_ue[k];
-  const int kings_taken = g.ou_tori != TEBAN_NASI ? 1 : 0;
+  for (int k = 1; k <= 7; ++k) sita += g.pos.bottom_hand[k], ue += g.pos.top_hand[k];
+  const int kings_taken = g.king_taker != TEBAN_NASI ? 1 : 0;
   ASSERT_EQ(pieces + sita + ue, 40 - kings_taken) << "after move " << move;
-  ASSERT_EQ(g.pos.mochi_sita_su, sita) << "after move " << move;
-  ASSERT_EQ(g.pos.mochi_ue_su, ue) << "after move " << move;
+  ASSERT_EQ(g.pos.bottom_hand_total, sita) << "after move " << move;
+  ASSERT_EQ(g.pos.top_hand_total, ue) << "after move " << move;
 }
 
 // One random legal move of the player to move through the mouse; false when there is none.
@@ -74,10 +74,10 @@ bool random_move(Form& f, std::mt19937& rng) {
     if (to.empty()) continue;
     const auto [tx, ty] = to[std::uniform_int_distribution<std::size_t>(0, to.size() - 1)(rng)];
     const int button = std::bernoulli_distribution(0.5)(rng) ? BTN_MIGI : BTN_HIDARI;
-    const int tesu = g.tesu;
+    const int tesu = g.move_number;
     press(f, p.x, p.y);
     press(f, tx, ty, button);
-    if (g.tesu == tesu && g.teban != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
+    if (g.move_number == tesu && g.side_to_move != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
     return true;
   }
   return false;
@@ -86,20 +86,20 @@ bool random_move(Form& f, std::mt19937& rng) {
 // Now and then: k moves back and k forward again leave the game exactly as it was.
 void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   Game& g = r.form().g;
-  if (g.teban == TEBAN_NASI || g.record.kifu_tesu == 0 || !std::bernoulli_distribution(0.1)(rng))
+  if (g.side_to_move == TEBAN_NASI || g.record.current_move == 0 || !std::bernoulli_distribution(0.1)(rng))
     return;
-  const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.kifu_tesu))(rng);
+  const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move))(rng);
   const Position before = g.pos;
-  const auto counts = std::tuple{g.tesu, g.teban, g.record.kifu_tesu, g.record.saigo_tesu,
-                                 g.clock.mochi_jikan_sita, g.clock.mochi_jikan_ue};
+  const auto counts = std::tuple{g.move_number, g.side_to_move, g.record.current_move, g.record.last_move,
+                                 g.clock.bottom_time, g.clock.top_time};
   for (int i = 0; i < k; ++i) r.line("menu REPLAY");
   for (int i = 0; i < k; ++i) r.line("menu AFTER");
-  ASSERT_EQ(g.pos.ban, before.ban) << "after move " << move;
-  ASSERT_EQ(g.pos.mochi_sita, before.mochi_sita) << "after move " << move;
-  ASSERT_EQ(g.pos.mochi_ue, before.mochi_ue) << "after move " << move;
-  ASSERT_EQ(g.pos.mochi_sita_su + g.pos.mochi_ue_su, before.mochi_sita_su + before.mochi_ue_su);
-  ASSERT_EQ((std::tuple{g.tesu, g.teban, g.record.kifu_tesu, g.record.saigo_tesu,
-                        g.clock.mochi_jikan_sita, g.clock.mochi_jikan_ue}),
+  ASSERT_EQ(g.pos.board, before.board) << "after move " << move;
+  ASSERT_EQ(g.pos.bottom_hand, before.bottom_hand) << "after move " << move;
+  ASSERT_EQ(g.pos.top_hand, before.top_hand) << "after move " << move;
+  ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total, before.bottom_hand_total + before.top_hand_total);
+  ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move, g.record.last_move,
+                        g.clock.bottom_time, g.clock.top_time}),
             counts)
       << "after move " << move;
 }
@@ -114,13 +114,13 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
   int games = 0;
   r.line("menu START");
   for (int move = 0; move < 3000 && !f.ended; ++move) {
-    if (g.teban == TEBAN_NASI) {  // a king was taken and a new game set up
+    if (g.side_to_move == TEBAN_NASI) {  // a king was taken and a new game set up
       ++games;
       r.line("menu START");
     }
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
-    ASSERT_EQ(g.record.kifu_tesu, g.tesu);
+    ASSERT_EQ(g.record.current_move, g.move_number);
     expect_round_trip(r, rng, move);
   }
   EXPECT_GT(games, 0);
@@ -137,18 +137,18 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
   std::mt19937 rng(7);
   int games = 0;
   for (int move = 0; move < 3000 && !f.ended; ++move) {
-    if (g.teban == TEBAN_NASI) {  // a new game: the level and the side change each time
+    if (g.side_to_move == TEBAN_NASI) {  // a new game: the level and the side change each time
       r.line("menu LEVEL" + std::to_string(games % 3 + 1));
       r.line(games % 2 == 0 ? "menu SENTE" : "menu GOTE");
       ++games;
     }
-    ASSERT_EQ(g.teban, g.sita) << "the computer has moved";
+    ASSERT_EQ(g.side_to_move, g.bottom_side) << "the computer has moved";
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
-    ASSERT_EQ(g.record.kifu_tesu, g.tesu);
+    ASSERT_EQ(g.record.current_move, g.move_number);
     expect_round_trip(r, rng, move);
-    if (g.teban != TEBAN_NASI) {
-      ASSERT_EQ(g.tesu % 2, games % 2 == 1 ? 0 : 1);
+    if (g.side_to_move != TEBAN_NASI) {
+      ASSERT_EQ(g.move_number % 2, games % 2 == 1 ? 0 : 1);
     }
   }
   EXPECT_GT(games, 3);
@@ -172,21 +172,21 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   EXPECT_EQ(g.record.end.reason, EndReason::king_taken);
   EXPECT_TRUE(g.record.end.top_won);
   run_lines(r, out, {"menu START", "menu AFTER"});
-  ASSERT_EQ(g.pos.ban[5][9], -KIN);
+  ASSERT_EQ(g.pos.board[5][9], -KIN);
   const std::string decided = run_lines(r, out, {"dump"});
   const std::string refused = "sound dsPlay none\nmsgbox \"対局\" \"勝負はついています\" ok -> ok\n";
   EXPECT_EQ(run_lines(r, out, {"cell 3 7"}), refused);
   EXPECT_EQ(run_lines(r, out, {"cell 11 3"}), refused);
   EXPECT_EQ(run_lines(r, out, {"dump"}), decided);
   // The top player is to move: against the computer it would move now.
-  const Table board = g.pos.ban;
+  const Table board = g.pos.board;
   EXPECT_EQ(run_lines(r, out, {"menu SENTE"}), refused);
-  EXPECT_EQ(g.tesu, 1);
-  EXPECT_EQ(g.pos.ban, board);
+  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.board, board);
   // 戻 takes the capture back, and the game goes on.
   run_lines(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
-  EXPECT_EQ(g.tesu, 1);
-  EXPECT_EQ(g.pos.ban[3][6], -HU);
+  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.board[3][6], -HU);
   EXPECT_EQ(g.record.end.reason, EndReason::none);
 }
 
@@ -200,7 +200,7 @@ TEST(Play, TheComputersWinningMoveIsShownBeforeTheEnd) {
                         "menu SENTE", "answer no", "cell 1 7", "cell 1 6"})
     r.line(l);
   ASSERT_TRUE(r.ended());  // No to a new game: the window stays as the end box found it
-  EXPECT_EQ(r.form().g.pos.ban[5][9], SYA_NARI);
+  EXPECT_EQ(r.form().g.pos.board[5][9], SYA_NARI);
   std::vector<std::string> shown;
   for (const auto& t : r.screen().texts())  // left of the board, by the computer's hand
     if (t.x < cell_x(0) && t.y > cell_y(8) && t.y < cell_y(9)) shown.push_back(t.s);
@@ -218,16 +218,16 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
   // The human's move was answered in the same event; play on to the computer's turn again.
   for (replay::Replay* r : {&whole, &halves}) r->line("menu REPLAY");
   Form& f = halves.form();
-  ASSERT_EQ(f.g.teban, f.g.ue);
+  ASSERT_EQ(f.g.side_to_move, f.g.top_side);
   ASSERT_EQ(com_ban(whole.form()), Outcome::played);
   Game copy = f.g;
   const std::optional<Move> chosen = choose_computer_move(copy);
   ASSERT_TRUE(chosen);
   begin_computer_turn(f);
   EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
-  EXPECT_EQ(f.g.pos.ban, whole.form().g.pos.ban);
-  EXPECT_EQ(f.g.record.saigo_tesu, whole.form().g.record.saigo_tesu);
-  EXPECT_EQ(f.g.teban, f.g.sita);
+  EXPECT_EQ(f.g.pos.board, whole.form().g.pos.board);
+  EXPECT_EQ(f.g.record.last_move, whole.form().g.record.last_move);
+  EXPECT_EQ(f.g.side_to_move, f.g.bottom_side);
 
   // No move at all: the computer loses; No to a new game ends the program, and says so.
   for (const char* l : {"clear", "put 5 9 -950", "answer no"}) halves.line(l);
@@ -249,13 +249,13 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
     press(r.form(), 5, 10 - from);
     press(r.form(), 5, 10 - to);
   }
-  ASSERT_EQ(g.tesu, 700);
-  EXPECT_EQ(g.record.saigo_tesu, 700);
-  EXPECT_EQ(g.record.move(699).ato_koma, -OU);
-  EXPECT_EQ(g.record.move(700).saki_y, 1);
-  EXPECT_EQ(g.record.move(700).moto_y, 2);
-  EXPECT_EQ(g.record.move(701).koma, KARA);  // beyond the record, which reading does not grow
-  EXPECT_EQ(g.record.kifu.size(), 701u);
+  ASSERT_EQ(g.move_number, 700);
+  EXPECT_EQ(g.record.last_move, 700);
+  EXPECT_EQ(g.record.move(699).placed, -OU);
+  EXPECT_EQ(g.record.move(700).to_y, 1);
+  EXPECT_EQ(g.record.move(700).from_y, 2);
+  EXPECT_EQ(g.record.move(701).piece, KARA);  // beyond the record, which reading does not grow
+  EXPECT_EQ(g.record.moves.size(), 701u);
 }
 
 }  // namespace

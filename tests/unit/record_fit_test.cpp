@@ -6,9 +6,9 @@
 namespace hakuro {
 namespace {
 
-KifuMove mv(int fx, int fy, int tx, int ty, int koma, int ato, int tori = KARA) {
-  return KifuMove{.moto_x = fx, .moto_y = fy, .saki_x = tx, .saki_y = ty, .koma = koma,
-                  .ato_koma = ato, .tori_koma = tori};
+RecordMove mv(int fx, int fy, int tx, int ty, int koma, int ato, int tori = KARA) {
+  return RecordMove{.from_x = fx, .from_y = fy, .to_x = tx, .to_y = ty, .piece = koma,
+                    .placed = ato, .captured = tori};
 }
 
 Game from_start() {
@@ -18,33 +18,33 @@ Game from_start() {
 }
 
 // Plays the moves, each of which must fit; then answers whether `last` fits.
-bool fits_after(std::initializer_list<KifuMove> played, const KifuMove& last) {
+bool fits_after(std::initializer_list<RecordMove> played, const RecordMove& last) {
   Game g = from_start();
-  for (const KifuMove& m : played) {
+  for (const RecordMove& m : played) {
     EXPECT_TRUE(move_fits(g, m));
     play_fitting(g, m);
   }
   return move_fits(g, last);
 }
 
-const KifuMove kPawn76 = mv(3, 7, 3, 6, -HU, -HU);
-const KifuMove kPawn34 = mv(7, 3, 7, 4, HU, HU);
-const KifuMove kBishopTakes = mv(2, 8, 8, 2, -KAKU, -KAKU_NARI, KAKU);  // 2二角成
-const KifuMove kSilverTakes = mv(7, 1, 8, 2, GIN, GIN, -KAKU_NARI);
+const RecordMove kPawn76 = mv(3, 7, 3, 6, -HU, -HU);
+const RecordMove kPawn34 = mv(7, 3, 7, 4, HU, HU);
+const RecordMove kBishopTakes = mv(2, 8, 8, 2, -KAKU, -KAKU_NARI, KAKU);  // 2二角成
+const RecordMove kSilverTakes = mv(7, 1, 8, 2, GIN, GIN, -KAKU_NARI);
 
 TEST(RecordFit, AGameWithCapturesPromotionDropsAndAnOwnCaptureFits) {
   Game g = from_start();
-  for (const KifuMove& m : {kPawn76, kPawn34, kBishopTakes, kSilverTakes,
-                            mv(11, 8, 5, 5, -KAKU, -KAKU),      // the bishop taken, dropped
-                            mv(-1, 2, 4, 5, KAKU, KAKU),        // top drop, recorded by its cell row
-                            mv(8, 8, 8, 7, -SYA, -SYA, -HU),    // the rook takes its own pawn
-                            mv(4, 5, 6, 7, KAKU, KAKU_NARI, -HU)}) {
+  for (const RecordMove& m : {kPawn76, kPawn34, kBishopTakes, kSilverTakes,
+                              mv(11, 8, 5, 5, -KAKU, -KAKU),    // the bishop taken, dropped
+                              mv(-1, 2, 4, 5, KAKU, KAKU),      // top drop, recorded by its cell row
+                              mv(8, 8, 8, 7, -SYA, -SYA, -HU),  // the rook takes its own pawn
+                              mv(4, 5, 6, 7, KAKU, KAKU_NARI, -HU)}) {
     ASSERT_TRUE(move_fits(g, m));
     play_fitting(g, m);
   }
-  EXPECT_EQ(g.pos.mochi_sita[1], 1);  // the own pawn
-  EXPECT_EQ(g.pos.mochi_ue[1], 1);
-  EXPECT_EQ(g.pos.ban[6][7], KAKU_NARI);
+  EXPECT_EQ(g.pos.bottom_hand[1], 1);  // the own pawn
+  EXPECT_EQ(g.pos.top_hand[1], 1);
+  EXPECT_EQ(g.pos.board[6][7], KAKU_NARI);
   // The top player may open the game just as well.
   Game h = from_start();
   EXPECT_TRUE(move_fits(h, kPawn34));
@@ -68,28 +68,28 @@ TEST(RecordFit, MovesThatDoNotFitThePositionAreRefused) {
 
 TEST(RecordFit, DropsAndLastRowsFollowTheRules) {
   Game g = from_start();
-  g.pos.mochi_sita[1] = g.pos.mochi_sita_su = 1;
+  g.pos.bottom_hand[1] = g.pos.bottom_hand_total = 1;
   EXPECT_FALSE(move_fits(g, mv(11, 3, 5, 5, -HU, -HU)));  // a second pawn in the column
-  g.pos.ban[5][7] = KARA;
+  g.pos.board[5][7] = KARA;
   EXPECT_TRUE(move_fits(g, mv(11, 3, 5, 5, -HU, -HU)));
   EXPECT_FALSE(move_fits(g, mv(11, 3, 5, 1, -HU, -HU)));  // a pawn that could never move
 
   Game h = from_start();
-  h.pos.ban[1][1] = KARA;
-  h.pos.ban[1][2] = -HU;
-  h.pos.ban[1][3] = KARA;
+  h.pos.board[1][1] = KARA;
+  h.pos.board[1][2] = -HU;
+  h.pos.board[1][3] = KARA;
   EXPECT_FALSE(move_fits(h, mv(1, 2, 1, 1, -HU, -HU)));      // must promote on the last row
   EXPECT_TRUE(move_fits(h, mv(1, 2, 1, 1, -HU, -HU_NARI)));
 }
 
 TEST(RecordFit, NothingFitsOnceAKingIsTaken) {
   Game g = from_start();
-  g.pos.ban[5][8] = -KIN;
-  g.pos.ban[4][9] = KARA;
-  const KifuMove own_king = mv(5, 8, 5, 9, -KIN, -KIN, -OU);  // the gold takes its own king
+  g.pos.board[5][8] = -KIN;
+  g.pos.board[4][9] = KARA;
+  const RecordMove own_king = mv(5, 8, 5, 9, -KIN, -KIN, -OU);  // the gold takes its own king
   ASSERT_TRUE(move_fits(g, own_king));
   play_fitting(g, own_king);
-  EXPECT_EQ(g.ou_tori, 1);
+  EXPECT_EQ(g.king_taker, 1);
   EXPECT_FALSE(move_fits(g, kPawn34));
 }
 

@@ -57,14 +57,14 @@ TEST(Record, BackToTheStartAndForwardAgainRestoresEverything) {
   replay::Replay r(out);
   for (const char* l : kGame) r.line(l);
   Game& g = r.form().g;
-  ASSERT_EQ(g.tesu, 8);
+  ASSERT_EQ(g.move_number, 8);
   const std::string end = position_of(r, out);
-  const Table end_board = g.pos.ban;
+  const Table end_board = g.pos.board;
   for (int i = 0; i < 8; ++i) r.line("menu REPLAY");
   Game start;
   set_starting_position(start.pos);
-  EXPECT_EQ(g.pos.ban, start.pos.ban);
-  EXPECT_EQ(g.pos.mochi_sita_su + g.pos.mochi_ue_su, 0);
+  EXPECT_EQ(g.pos.board, start.pos.board);
+  EXPECT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total, 0);
   EXPECT_EQ(run(r, out, {"menu REPLAY"}), "msgbox \"戻る\" \"できません\" ok -> ok\n");
   for (int i = 0; i < 8; ++i) r.line("menu AFTER");
   EXPECT_EQ(position_of(r, out), end);
@@ -75,7 +75,7 @@ TEST(Record, BackToTheStartAndForwardAgainRestoresEverything) {
             "msgbox \"開始\" \"「対局」で始めて下さい\" ok -> ok\n");
   r.line("menu START");
   for (int i = 0; i < 8; ++i) r.line("menu AFTER");
-  EXPECT_EQ(g.pos.ban, end_board);
+  EXPECT_EQ(g.pos.board, end_board);
 }
 
 TEST(Record, SavedBytesOfAKnownGame) {
@@ -83,7 +83,7 @@ TEST(Record, SavedBytesOfAKnownGame) {
   std::ostringstream out;
   replay::Replay r(out);
   for (const char* l : kGame) r.line(l);
-  r.form().g.record.at(8).jikan_ue_ato = 123456.7;  // longer than the field holds
+  r.form().g.record.at(8).top_time_after = 123456.7;  // longer than the field holds
   run(r, out, {"menu KIFU_WRITE", "text 1 game", "text 2 \"Title 1\"", "text 3 先手",
                "text 4 後手", "save"});
   EXPECT_EQ(out.str(), "msgbox \"  \" \"棋譜を書き込みました\" ok -> ok\n");
@@ -110,13 +110,13 @@ TEST(Record, ALoadedRecordStepsToTheSamePosition) {
   run(r, out, {"menu KIFU_WRITE", "text 1 game", "save", "menu KIFU_READ"});
   EXPECT_EQ(run(r, out, {"files"}), "file game.棋譜\n");
   r.line("open game.棋譜");
-  EXPECT_EQ(g.kifu_mode, OK);
-  EXPECT_EQ(g.record.saigo_tesu, 8);
-  EXPECT_EQ(g.tesu, 0);
+  EXPECT_EQ(g.record_mode, OK);
+  EXPECT_EQ(g.record.last_move, 8);
+  EXPECT_EQ(g.move_number, 0);
   for (int i = 0; i < 8; ++i) r.line("menu AFTER");
-  EXPECT_EQ(g.pos.ban, end.ban);
-  EXPECT_EQ(g.pos.mochi_sita, end.mochi_sita);
-  EXPECT_EQ(g.pos.mochi_ue, end.mochi_ue);
+  EXPECT_EQ(g.pos.board, end.board);
+  EXPECT_EQ(g.pos.bottom_hand, end.bottom_hand);
+  EXPECT_EQ(g.pos.top_hand, end.top_hand);
   EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"進む\" \"終わり\" ok -> ok\n");
   EXPECT_EQ(run(r, out, {"menu REVERSE"}),
             "msgbox \"反転\" \"棋譜ﾓｰﾄﾞではできません\" ok -> ok\n");
@@ -187,7 +187,7 @@ TEST(Record, ABadFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(run(r, out, {"menu REPLAY", "menu REPLAY"}).find("できません"), std::string::npos)
       << "the record is still there";
   EXPECT_NE(run(r, out, {"open trailing.棋譜"}).find(" 読み込みました"), std::string::npos);
-  EXPECT_EQ(r.form().g.record.saigo_tesu, 1);
+  EXPECT_EQ(r.form().g.record.last_move, 1);
 }
 
 TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {

@@ -29,11 +29,11 @@ TEST(Resign, TheSideToMoveLosesBetweenTwoPeople) {
   EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}), won("後手"));
   EXPECT_EQ(record.end.reason, EndReason::resigned);
   EXPECT_TRUE(record.end.top_won);
-  EXPECT_EQ(r.form().g.teban, TEBAN_NASI);  // Yes: a new game set up
+  EXPECT_EQ(r.form().g.side_to_move, TEBAN_NASI);  // Yes: a new game set up
   run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6"});
   EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}), won("先手"));
   EXPECT_FALSE(record.end.top_won);
-  EXPECT_EQ(record.saigo_tesu, 1);  // the moves played stay held
+  EXPECT_EQ(record.last_move, 1);  // the moves played stay held
 }
 
 TEST(Resign, ThePersonLosesAgainstTheComputer) {

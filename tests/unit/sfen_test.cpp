@@ -17,15 +17,15 @@ TEST(Sfen, TheStartAndAHandicapReadAsEnginesWriteThem) {
   EXPECT_EQ(write_sfen(p, true, true, 1), kStart);
   const SfenRead r = read_sfen("  sfen " + std::string(kStart) + "\n", false);
   ASSERT_EQ(r.problem, SfenProblem::none) << r.reason;
-  EXPECT_EQ(r.pos.ban, p.ban);
+  EXPECT_EQ(r.pos.board, p.board);
   EXPECT_FALSE(r.top_to_move);
-  EXPECT_EQ(r.pos.ou_sita_x * 10 + r.pos.ou_sita_y, 59);
+  EXPECT_EQ(r.pos.bottom_king_x * 10 + r.pos.bottom_king_y, 59);
   // 香落ち: 上手 is 後手 and moves first.
   const SfenRead h =
       read_sfen("lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1", false);
   Position lance;
   ASSERT_TRUE(handicap_start("香落ち", lance));
-  EXPECT_EQ(h.pos.ban, lance.ban);
+  EXPECT_EQ(h.pos.board, lance.board);
   EXPECT_TRUE(h.top_to_move);
 }
 
@@ -44,9 +44,9 @@ TEST(Sfen, CopyThenPasteRoundTripsExactly) {
   }
   // Turned round, 先手 is the top player: its pieces in capitals, its hand first.
   const SfenRead t = read_sfen("4k4/9/9/9/9/9/9/4P4/4K4 w P 5", true);
-  EXPECT_EQ(t.pos.ban[5][1], OU);
-  EXPECT_EQ(t.pos.ban[5][2], HU);
-  EXPECT_EQ(t.pos.mochi_ue[1], 1);
+  EXPECT_EQ(t.pos.board[5][1], OU);
+  EXPECT_EQ(t.pos.board[5][2], HU);
+  EXPECT_EQ(t.pos.top_hand[1], 1);
   EXPECT_FALSE(t.top_to_move);
   EXPECT_EQ(t.move_number, 5);
 }
@@ -105,8 +105,8 @@ TEST(Sfen, OneSideWithoutAKingIsAPosition) {
   }
   // The missing king has no square.
   const SfenRead r = read_sfen("8k/9/9/9/9/9/9/9/9 b - 1", false);
-  EXPECT_EQ(r.pos.ou_ue_x * 10 + r.pos.ou_ue_y, 91);
-  EXPECT_EQ(r.pos.ou_sita_x + r.pos.ou_sita_y, 0);
+  EXPECT_EQ(r.pos.top_king_x * 10 + r.pos.top_king_y, 91);
+  EXPECT_EQ(r.pos.bottom_king_x + r.pos.bottom_king_y, 0);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ std::vector<Move> movement(int kind) {
 }
 
 struct Reference {
-  Table seiryoku_sita{}, seiryoku_ue{}, oute_sita{}, oute_ue{};
+  Table bottom_influence{}, top_influence{}, bottom_checks{}, top_checks{};
 };
 
 Reference reference(const Table& ban) {
@@ -55,8 +55,8 @@ Reference reference(const Table& ban) {
       const int c = ban[x][y];
       if (c == KARA) continue;
       const bool top = c > 0;
-      Table& count = top ? r.seiryoku_ue : r.seiryoku_sita;
-      Table& oute = top ? r.oute_ue : r.oute_sita;
+      Table& count = top ? r.top_influence : r.bottom_influence;
+      Table& oute = top ? r.top_checks : r.bottom_checks;
       for (Move m : movement(std::abs(c))) {
         const int dy = top ? -m.dy : m.dy;
         for (int n = 1;; ++n) {
@@ -95,27 +95,27 @@ TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
   std::mt19937 rng(20261208);
   Game g;  // one record for all positions, so stale entries would show
   for (int round = 0; round < 3000; ++round) {
-    g.pos.ban = random_board(rng);
+    g.pos.board = random_board(rng);
     survey_influence(g);
-    const Reference r = reference(g.pos.ban);
+    const Reference r = reference(g.pos.board);
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
         SCOPED_TRACE(::testing::Message() << "round " << round << " square " << x << "," << y);
-        const int c = g.pos.ban[x][y], s = g.survey.seiryoku_sita[x][y];
-        ASSERT_EQ(s, r.seiryoku_sita[x][y]);
-        ASSERT_EQ(g.survey.seiryoku_ue[x][y], r.seiryoku_ue[x][y]);
-        ASSERT_EQ(g.survey.oute_sita[x][y], r.oute_sita[x][y]);
-        ASSERT_EQ(g.survey.oute_ue[x][y], r.oute_ue[x][y]);
-        ASSERT_EQ(g.survey.kogeki_su_sita[x][y], c > 0 ? s : 0);
-        ASSERT_EQ(g.survey.kogeki_koma_sita[x][y] != -999, c > 0 && s > 0);
-        ASSERT_EQ(g.survey.mamori_koma_sita[x][y] != 999, c < 0 && s > 0);
-        ASSERT_EQ(g.survey.kogeki_x_sita[x][y] != 0 || g.survey.kogeki_y_sita[x][y] != 0,
-                  g.survey.kogeki_koma_sita[x][y] != -999);
+        const int c = g.pos.board[x][y], s = g.survey.bottom_influence[x][y];
+        ASSERT_EQ(s, r.bottom_influence[x][y]);
+        ASSERT_EQ(g.survey.top_influence[x][y], r.top_influence[x][y]);
+        ASSERT_EQ(g.survey.bottom_checks[x][y], r.bottom_checks[x][y]);
+        ASSERT_EQ(g.survey.top_checks[x][y], r.top_checks[x][y]);
+        ASSERT_EQ(g.survey.bottom_attack_count[x][y], c > 0 ? s : 0);
+        ASSERT_EQ(g.survey.bottom_attacker[x][y] != -999, c > 0 && s > 0);
+        ASSERT_EQ(g.survey.bottom_defender[x][y] != 999, c < 0 && s > 0);
+        ASSERT_EQ(g.survey.bottom_attacker_x[x][y] != 0 || g.survey.bottom_attacker_y[x][y] != 0,
+                  g.survey.bottom_attacker[x][y] != -999);
         if (c >= 0) {
-          ASSERT_EQ(g.survey.kogeki_koma_ue[x][y], 999);
+          ASSERT_EQ(g.survey.top_attacker[x][y], 999);
         }
         if (c <= 0) {
-          ASSERT_EQ(g.survey.mamori_koma_ue[x][y], 999);
+          ASSERT_EQ(g.survey.top_defender[x][y], 999);
         }
       }
   }
@@ -141,19 +141,19 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
   for (int round = 0; round < 400; ++round)
     for (const auto& [code, routines] : cases) {
       Game whole, by_hand;
-      whole.pos.ban = random_board(rng);
+      whole.pos.board = random_board(rng);
       const int x = square(rng), y = square(rng);
-      whole.pos.ban[x][y] = code;
+      whole.pos.board[x][y] = code;
       survey_influence(whole);
-      by_hand.pos.ban = whole.pos.ban;
-      by_hand.pos.ban[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
+      by_hand.pos.board = whole.pos.board;
+      by_hand.pos.board[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
       survey_influence(by_hand);
-      by_hand.pos.ban[x][y] = code;
+      by_hand.pos.board[x][y] = code;
       for (Routines r : routines) r(by_hand, code, x, y);
       for (const Table Survey::*t :
-           {&Survey::seiryoku_sita, &Survey::seiryoku_ue, &Survey::kogeki_su_sita, &Survey::kogeki_koma_sita,
-            &Survey::mamori_koma_sita, &Survey::mamori_koma_ue, &Survey::kogeki_koma_ue, &Survey::oute_sita,
-            &Survey::oute_ue})
+           {&Survey::bottom_influence, &Survey::top_influence, &Survey::bottom_attack_count, &Survey::bottom_attacker,
+            &Survey::bottom_defender, &Survey::top_defender, &Survey::top_attacker, &Survey::bottom_checks,
+            &Survey::top_checks})
         ASSERT_EQ(whole.survey.*t, by_hand.survey.*t) << "code " << code << " at " << x << "," << y;
     }
 }

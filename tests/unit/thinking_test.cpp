@@ -42,29 +42,29 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
   HeldGame h;
   run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL4", "menu SENTE", "cell 7 7", "cell 7 6"});
   ASSERT_TRUE(h.thinker.busy());
-  EXPECT_EQ(h.g().record.kifu_tesu, 1);
-  EXPECT_EQ(h.g().teban, h.g().ue);
+  EXPECT_EQ(h.g().record.current_move, 1);
+  EXPECT_EQ(h.g().side_to_move, h.g().top_side);
   EXPECT_TRUE(h.shows("思考中"));
 
   // Presses do nothing at all, on the board or the hands.
   EXPECT_EQ(run_lines(h.r, h.out, {"cell 3 7", "cell 11 5", "cell 20 20"}), "");
-  EXPECT_EQ(h.g().sel.sentaku, 0);
+  EXPECT_EQ(h.g().sel.picked, 0);
   // An option works at once, and "思考中" stays.
-  const int sidou = h.g().look.sidou_on;
+  const int sidou = h.g().look.guidance_on;
   run_lines(h.r, h.out, {"menu SIDOU", "menu TATAMI"});
-  EXPECT_NE(h.g().look.sidou_on, sidou);
+  EXPECT_NE(h.g().look.guidance_on, sidou);
   EXPECT_TRUE(h.shows("思考中"));
   // 戻 and the hint wait; nothing of them shows yet.
   EXPECT_EQ(run_lines(h.r, h.out, {"menu REPLAY", "menu HINT"}), "");
-  EXPECT_EQ(h.g().record.kifu_tesu, 1);
+  EXPECT_EQ(h.g().record.current_move, 1);
 
   // The computer's move is played, then 戻 takes it back, and the hint finds the computer to
   // move.
   const std::string said = h.finish();
   EXPECT_FALSE(h.thinker.busy());
-  EXPECT_EQ(h.g().record.saigo_tesu, 2);
-  EXPECT_EQ(h.g().record.kifu_tesu, 1);
-  EXPECT_EQ(h.g().teban, h.g().ue);
+  EXPECT_EQ(h.g().record.last_move, 2);
+  EXPECT_EQ(h.g().record.current_move, 1);
+  EXPECT_EQ(h.g().side_to_move, h.g().top_side);
   EXPECT_NE(said.find("msgbox \"ヒント\" \"COMの番です\" ok -> ok"), std::string::npos) << said;
 }
 
@@ -76,9 +76,9 @@ TEST(Thinking, ARefusedCommandThatWaitedLeavesTheGameAsItWas) {
                          "menu AFTER"});
   const std::string said = h.finish();
   EXPECT_NE(said.find("msgbox \"進む\" \"できません\" ok -> ok"), std::string::npos) << said;
-  EXPECT_EQ(h.g().chudan, NG);
+  EXPECT_EQ(h.g().suspended, NG);
   EXPECT_EQ(run_lines(h.r, h.out, {"cell 2 7"}), "");
-  EXPECT_EQ(h.g().sel.sentaku, 1);
+  EXPECT_EQ(h.g().sel.picked, 1);
 }
 
 TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
@@ -86,16 +86,16 @@ TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
   run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL5", "menu SENTE", "cell 7 7", "cell 7 6"});
   h.finish();
   run_lines(h.r, h.out, {"menu REPLAY"});  // the computer is to move again
-  ASSERT_EQ(h.g().teban, h.g().ue);
+  ASSERT_EQ(h.g().side_to_move, h.g().top_side);
   const std::string said = run_lines(h.r, h.out, {"cell 2 7"});
   EXPECT_NE(said.find("再開(COM)"), std::string::npos);
   ASSERT_TRUE(h.thinker.busy());
-  EXPECT_EQ(h.g().sel.sentaku, 0);
+  EXPECT_EQ(h.g().sel.picked, 0);
   h.finish();
-  EXPECT_EQ(h.g().record.kifu_tesu, 2);
+  EXPECT_EQ(h.g().record.current_move, 2);
   // The press picks the pawn on the board the computer's move left.
-  EXPECT_EQ(h.g().sel.sentaku, 1);
-  EXPECT_EQ(h.g().sel.sentaku_x, 2);
+  EXPECT_EQ(h.g().sel.picked, 1);
+  EXPECT_EQ(h.g().sel.picked_x, 2);
 }
 
 TEST(Thinking, EndingTheProgramStopsTheSearchAndDropsWhatWaited) {
@@ -126,15 +126,15 @@ TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
   // The next press takes the outlines away.
   run_lines(h.r, h.out, {"cell 1 9"});
   EXPECT_FALSE(h.r.form().hint);
-  EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), h.g().look.haikei_iro);
-  EXPECT_EQ(*h.r.screen().outline_at(5, 8), h.g().look.masu_iro);
+  EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), h.g().look.background_colour);
+  EXPECT_EQ(*h.r.screen().outline_at(5, 8), h.g().look.grid_colour);
 }
 
 // The search is told the game's earlier positions, the mover of each to move, up to the one shown.
 TEST(Thinking, TheSearchKnowsTheGamesEarlierPositions) {
   HeldGame h;
   run_lines(h.r, h.out, {"menu LEVEL1", "menu GOTE", "cell 7 7", "cell 7 6"});
-  ASSERT_EQ(h.g().record.kifu_tesu, 3);
+  ASSERT_EQ(h.g().record.current_move, 3);
   const std::vector<engine::Key> keys = earlier_positions(h.g());
   ASSERT_EQ(keys.size(), 3u);
   EXPECT_EQ(keys[0], engine::from_game(starting_position(), true).key());  // the computer opened

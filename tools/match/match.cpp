@@ -26,9 +26,9 @@ std::string level_name(int level) { return "LEVEL" + std::to_string(level); }
 Position turned(const Position& p) {
   Position t = p;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) t.ban[10 - x][10 - y] = -p.ban[x][y];
-  std::swap(t.mochi_sita, t.mochi_ue);
-  std::swap(t.mochi_sita_su, t.mochi_ue_su);
+    for (int y = 1; y <= 9; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
+  std::swap(t.bottom_hand, t.top_hand);
+  std::swap(t.bottom_hand_total, t.top_hand_total);
   return t;
 }
 
@@ -44,8 +44,8 @@ PlayedMove turned(const PlayedMove& m) {
 void find_kings(Position& p) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      if (p.ban[x][y] == -OU) p.ou_sita_x = x, p.ou_sita_y = y;
-      if (p.ban[x][y] == OU) p.ou_ue_x = x, p.ou_ue_y = y;
+      if (p.board[x][y] == -OU) p.bottom_king_x = x, p.bottom_king_y = y;
+      if (p.board[x][y] == OU) p.top_king_x = x, p.top_king_y = y;
     }
 }
 
@@ -65,9 +65,9 @@ class ComputerPlayer : public Player {
     Game g;
     g.pos = top ? p : turned(p);
     find_kings(g.pos);
-    g.sita = -1;
-    g.ue = 1;
-    g.teban = g.ue;
+    g.bottom_side = -1;
+    g.top_side = 1;
+    g.side_to_move = g.top_side;
     g.level = level_;
     prepare_search(g);
     Candidate best;
@@ -126,8 +126,8 @@ struct Board {
   Game g = [] {
     Game g;
     set_starting_position(g.pos);
-    g.sita = -1;
-    g.ue = 1;
+    g.bottom_side = -1;
+    g.top_side = 1;
     return g;
   }();
   bool top = false;  // the bottom player moves first
@@ -135,16 +135,16 @@ struct Board {
   double time_top = 0, time_bottom = 0;
 
   // Plays m for the side to move, recording it with the thinking time it took.
-  void play(const PlayedMove& m, double seconds, std::vector<KifuMove>& record) {
-    KifuMove k{m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.ban[m.to_x][m.to_y]};
-    k.jikan_sita_mae = time_bottom;
-    k.jikan_ue_mae = time_top;
+  void play(const PlayedMove& m, double seconds, std::vector<RecordMove>& record) {
+    RecordMove k{m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.board[m.to_x][m.to_y]};
+    k.bottom_time_before = time_bottom;
+    k.top_time_before = time_top;
     (top ? time_top : time_bottom) += seconds;
-    k.jikan_sita_ato = time_bottom;
-    k.jikan_ue_ato = time_top;
+    k.bottom_time_after = time_bottom;
+    k.top_time_after = time_top;
     record.push_back(k);
     history.push_back(engine::from_game(g.pos, top).key());
-    g.teban = top ? g.ue : g.sita;
+    g.side_to_move = top ? g.top_side : g.bottom_side;
     make_move(g, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
     top = !top;
   }
@@ -192,8 +192,8 @@ GameResult play_game(const Options& o, int index) {
     if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turns.emplace_back(level, seconds);
     const bool mover_top = b.top;
     b.play(m, seconds, r.moves);
-    if (b.g.ou_tori != TEBAN_NASI) {
-      const bool bottom_wins = b.g.ou_tori == b.g.sita;
+    if (b.g.king_taker != TEBAN_NASI) {
+      const bool bottom_wins = b.g.king_taker == b.g.bottom_side;
       const bool own = bottom_wins == mover_top;
       return finish(bottom_wins, own ? who + " took its own king" : who + " took the king");
     }

@@ -28,7 +28,7 @@ struct GameResult {
   bool a_bottom = true;  // level A played the bottom side (which moves first)
   int score_a = 1;       // 2 win, 1 draw, 0 loss for level A
   std::string reason;    // how it ended
-  std::vector<KifuMove> moves;
+  std::vector<RecordMove> moves;
   std::vector<std::pair<int, double>> engine_turns;  // level and seconds of each turn of 4 or 5
 };
 

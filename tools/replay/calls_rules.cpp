@@ -33,7 +33,7 @@ void add_rules_calls(CallTable& t) {
     result(out, "調査_駒成",
            check_promotion(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
                            arg_int(a, 4)));
-    out << "nari_koma " << f.g.nari_koma << '\n';
+    out << "nari_koma " << f.g.promoted_piece << '\n';
   };
   t["調査_2歩フラグ設定"] = [](Form& f, const Args&, std::ostream& out) {
     set_nifu_flags(f.g.pos);

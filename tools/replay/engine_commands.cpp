@@ -19,7 +19,7 @@ void print_move(std::ostream& out, const char* what, const std::array<int, 5>& n
 }
 
 // The top player is to move exactly when `teban` holds its side value.
-bool top_to_move(const Game& g) { return g.teban != TEBAN_NASI && g.teban == g.ue; }
+bool top_to_move(const Game& g) { return g.side_to_move != TEBAN_NASI && g.side_to_move == g.top_side; }
 
 }  // namespace
 
@@ -78,7 +78,7 @@ void EngineCommands::think(Game& g, bool top, uint64_t nodes, std::ostream& out)
     return;
   }
   Game scratch = g;
-  scratch.teban = scratch.ue;
+  scratch.side_to_move = scratch.top_side;
   prepare_search(scratch);
   Candidate best;
   long tried = 0;

@@ -136,10 +136,10 @@ std::vector<std::string> ReplayWindow::files() const {
 std::int32_t ReplaySound::say(const char* op, std::int32_t buffer) {
   const char* name = "none";
   if (buffer != 0 && form_) {
-    if (buffer == form_->snd_kinshi) name = "kinshi";
-    else if (buffer == form_->snd_komaoto) name = "komaoto";
-    else if (buffer == form_->snd_sonota) name = "sonota";
-    else if (buffer == form_->snd_bgm) name = "bgm";
+    if (buffer == form_->refused_sound) name = "kinshi";
+    else if (buffer == form_->move_sound) name = "komaoto";
+    else if (buffer == form_->other_sound) name = "sonota";
+    else if (buffer == form_->music_sound) name = "bgm";
   }
   out_ << "sound " << op << ' ' << name << '\n';
   return 0;

@@ -166,23 +166,23 @@ bool Replay::setup(const std::vector<std::string>& w) {
   const std::string& c = w[0];
   if (c == "clear") {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) g.pos.ban[x][y] = KARA;
-    g.pos.mochi_sita.fill(0);
-    g.pos.mochi_ue.fill(0);
-    g.pos.mochi_sita_su = g.pos.mochi_ue_su = 0;
+      for (int y = 1; y <= 9; ++y) g.pos.board[x][y] = KARA;
+    g.pos.bottom_hand.fill(0);
+    g.pos.top_hand.fill(0);
+    g.pos.bottom_hand_total = g.pos.top_hand_total = 0;
   } else if (c == "put") {
     need(w, 3);
     const int x = to_int(w[1]), y = to_int(w[2]);
     if (x < 1 || x > 9 || y < 1 || y > 9) throw std::invalid_argument("square off the board");
-    g.pos.ban[x][y] = to_int(w[3]);
+    g.pos.board[x][y] = to_int(w[3]);
   } else if (c == "hand") {
     need(w, 3);
     if (w[1] != "sita" && w[1] != "ue") throw std::invalid_argument("hand sita or ue");
     const int k = to_int(w[2]);
     if (k < 1 || k > 7) throw std::invalid_argument("kind index 1 to 7");
-    Hand& h = w[1] == "sita" ? g.pos.mochi_sita : g.pos.mochi_ue;
+    Hand& h = w[1] == "sita" ? g.pos.bottom_hand : g.pos.top_hand;
     h[k] = to_int(w[3]);
-    int& total = w[1] == "sita" ? g.pos.mochi_sita_su : g.pos.mochi_ue_su;
+    int& total = w[1] == "sita" ? g.pos.bottom_hand_total : g.pos.top_hand_total;
     total = 0;
     for (int i = 1; i <= 7; ++i) total += h[i];
   } else if (c == "set") {
@@ -218,11 +218,11 @@ bool Replay::look(const std::vector<std::string>& w) {
   } else if (c == "record") {
     Game& g = form_->g;
     for (int n = 1; n <= g.record.held(); ++n) {
-      const KifuMove& m = g.record.move(n);
-      out_ << "kifu " << n << ' ' << m.moto_x << ' ' << m.moto_y << ' ' << m.saki_x << ' '
-           << m.saki_y << ' ' << m.koma << ' ' << m.ato_koma << ' ' << m.tori_koma << ' '
-           << decimal(m.jikan_sita_mae) << ' ' << decimal(m.jikan_sita_ato) << ' '
-           << decimal(m.jikan_ue_mae) << ' ' << decimal(m.jikan_ue_ato) << '\n';
+      const RecordMove& m = g.record.move(n);
+      out_ << "kifu " << n << ' ' << m.from_x << ' ' << m.from_y << ' ' << m.to_x << ' '
+           << m.to_y << ' ' << m.piece << ' ' << m.placed << ' ' << m.captured << ' '
+           << decimal(m.bottom_time_before) << ' ' << decimal(m.bottom_time_after) << ' '
+           << decimal(m.top_time_before) << ' ' << decimal(m.top_time_after) << '\n';
     }
   } else if (c == "call") {
     need(w, 1);
@@ -276,7 +276,7 @@ void Replay::dump() {
   Game& g = form_->g;
   for (int y = 1; y <= 9; ++y) {
     out_ << "ban " << y;
-    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.pos.ban[x][y];
+    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.pos.board[x][y];
     out_ << '\n';
   }
   auto row = [&](const char* name, auto& a, int from, int to) {
@@ -284,10 +284,10 @@ void Replay::dump() {
     for (int i = from; i <= to; ++i) out_ << ' ' << a[static_cast<std::size_t>(i)];
     out_ << '\n';
   };
-  row("mochi_sita", g.pos.mochi_sita, 1, 7);
-  row("mochi_ue", g.pos.mochi_ue, 1, 7);
-  row("nifu_sita", g.pos.nifu_sita, 1, 9);
-  row("nifu_ue", g.pos.nifu_ue, 1, 9);
+  row("mochi_sita", g.pos.bottom_hand, 1, 7);
+  row("mochi_ue", g.pos.top_hand, 1, 7);
+  row("nifu_sita", g.pos.bottom_nifu, 1, 9);
+  row("nifu_ue", g.pos.top_nifu, 1, 9);
   for (const NamedField& nf : fields(g)) {
     out_ << nf.name << ' ';
     if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;

@@ -61,7 +61,7 @@ class Folder {
     write("junk.棋譜", "\x81\x82\x83\r\n\xff\xfe\r\n" + std::string(3000, '\x81'));
     write("empty.棋譜", "t\r\nu\r\nv\r\n");
     write("bad.棋譜", "t\r\nu\r\nv\r\n3 736-10 -10 0\r\n99 9 9-999\r\n");
-    KifuMove m{3, 7, 3, 6, -HU, -HU, KARA, 0, 4, 0, 0};
+    RecordMove m{3, 7, 3, 6, -HU, -HU, KARA, 0, 4, 0, 0};
     write("good.棋譜", "t\r\nu\r\nv\r\n" + move_line(m) + "\r\n");
     const std::string moves = "手数----指手---------消費時間--\r\n";
     write("good.kif", utf8_to_sjis("手合割：平手\r\n先手：甲\r\n" + moves +
@@ -109,12 +109,12 @@ std::string read_file(const std::string& utf8_path) {
 // one shown give the board.
 std::optional<std::string> start_broken(const Game& g) {
   const Record& r = g.record;
-  Game scratch = scratch_game(r.kaishi);
+  Game scratch = scratch_game(r.start);
   for (int n = 0; n <= r.held(); ++n) {
     if (n > 0 && !move_fits(scratch, r.move(n)))
       return "move " + std::to_string(n) + " held does not fit";
     if (n > 0) play_fitting(scratch, r.move(n));
-    if (n == r.kifu_tesu && !same_position(scratch.pos, g.pos))
+    if (n == r.current_move && !same_position(scratch.pos, g.pos))
       return "the start and the moves up to the one shown do not give the board";
   }
   return std::nullopt;
@@ -125,7 +125,7 @@ std::optional<std::string> broken(const Game& g) {
   int kings = 0, others = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      const int c = g.pos.ban[x][y];
+      const int c = g.pos.board[x][y];
       if (c != KARA && !is_drawn_piece(c) && std::abs(c) != KIN_NARI)
         return "square " + std::to_string(x) + "," + std::to_string(y) + " holds " +
                std::to_string(c);
@@ -134,11 +134,11 @@ std::optional<std::string> broken(const Game& g) {
     }
   int sita = 0, ue = 0;
   for (int k = 1; k <= 7; ++k) {
-    if (g.pos.mochi_sita[k] < 0 || g.pos.mochi_ue[k] < 0) return "a hand count below zero";
-    sita += g.pos.mochi_sita[k];
-    ue += g.pos.mochi_ue[k];
+    if (g.pos.bottom_hand[k] < 0 || g.pos.top_hand[k] < 0) return "a hand count below zero";
+    sita += g.pos.bottom_hand[k];
+    ue += g.pos.top_hand[k];
   }
-  if (sita != g.pos.mochi_sita_su || ue != g.pos.mochi_ue_su) return "a hand total off its counts";
+  if (sita != g.pos.bottom_hand_total || ue != g.pos.top_hand_total) return "a hand total off its counts";
   if (kings > 2) return "more than two kings";
   if (g.look.labels_turned != names_from_top(g)) return "the labels name squares from the other side";
   // Kings never enter a hand: every other piece is on the board or in a hand, as many as at the
@@ -146,8 +146,8 @@ std::optional<std::string> broken(const Game& g) {
   int expected = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      expected += g.record.kaishi.ban[x][y] != KARA && std::abs(g.record.kaishi.ban[x][y]) != OU;
-  for (int k = 1; k <= 7; ++k) expected += g.record.kaishi.mochi_sita[k] + g.record.kaishi.mochi_ue[k];
+      expected += g.record.start.board[x][y] != KARA && std::abs(g.record.start.board[x][y]) != OU;
+  for (int k = 1; k <= 7; ++k) expected += g.record.start.bottom_hand[k] + g.record.start.top_hand[k];
   if (others + sita + ue != expected)
     return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
            std::to_string(expected);
@@ -158,10 +158,10 @@ std::optional<std::string> broken(const Game& g) {
 std::string snapshot(const Game& g) {
   std::ostringstream s;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) s << g.pos.ban[x][y] << ' ';
-  for (int k = 1; k <= 7; ++k) s << g.pos.mochi_sita[k] << ' ' << g.pos.mochi_ue[k] << ' ';
-  s << g.tesu << ' ' << g.teban << ' ' << g.record.kifu_tesu << ' ' << g.record.saigo_tesu << ' '
-    << g.clock.mochi_jikan_sita << ' ' << g.clock.mochi_jikan_ue;
+    for (int y = 1; y <= 9; ++y) s << g.pos.board[x][y] << ' ';
+  for (int k = 1; k <= 7; ++k) s << g.pos.bottom_hand[k] << ' ' << g.pos.top_hand[k] << ' ';
+  s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move << ' ' << g.record.last_move << ' '
+    << g.clock.bottom_time << ' ' << g.clock.top_time;
   return s.str();
 }
 
@@ -219,8 +219,8 @@ class Run {
 
   // k moves back and k forward again (as many as the record allows, in a game).
   std::optional<std::string> round_trip(int k) {
-    k = std::min(k, game().record.kifu_tesu);
-    if (k <= 0 || game().teban == TEBAN_NASI) return std::nullopt;
+    k = std::min(k, game().record.current_move);
+    if (k <= 0 || game().side_to_move == TEBAN_NASI) return std::nullopt;
     const std::string before = snapshot(game());
     for (int i = 0; i < k; ++i) replay_->line("menu REPLAY");
     for (int i = 0; i < k; ++i) replay_->line("menu AFTER");
@@ -240,8 +240,8 @@ class Run {
     const Loaded loaded = load_record_file(path);
     if (loaded.status != Loaded::Status::ok)
       return "the record just saved does not load (line " + std::to_string(loaded.bad_line) + ")";
-    const std::vector<KifuMove>& moves = loaded.record.moves;
-    bool same = static_cast<int>(moves.size()) == game().record.kifu_tesu;
+    const std::vector<RecordMove>& moves = loaded.record.moves;
+    bool same = static_cast<int>(moves.size()) == game().record.current_move;
     for (std::size_t i = 0; same && i < moves.size(); ++i)
       same = move_line(moves[i]) == move_line(game().record.move(static_cast<int>(i) + 1));
     if (!same) return "the record just saved loads other moves";
@@ -278,7 +278,7 @@ class Run {
     const bool top = sente_is_top(game());
     const SfenRead r = read_sfen(text, top);
     if (r.problem != SfenProblem::none) {
-      if (r.check.problem == PositionProblem::no_king && game().ou_tori != TEBAN_NASI)
+      if (r.check.problem == PositionProblem::no_king && game().king_taker != TEBAN_NASI)
         return std::nullopt;
       return "the position copied does not read back: " + r.reason;
     }
@@ -386,11 +386,11 @@ class Events {
 
   // Two presses: a piece of the player to move, then a square it may reach.
   std::optional<std::string> legal_move(Game& g) {
-    if (g.teban == TEBAN_NASI || g.sel.sentaku != 0) return std::nullopt;
-    const bool bottom = g.teban == g.sita;
+    if (g.side_to_move == TEBAN_NASI || g.sel.picked != 0) return std::nullopt;
+    const bool bottom = g.side_to_move == g.bottom_side;
     for (int tries = 0; tries < 20; ++tries) {
       const int x = roll(9) + 1, y = roll(9) + 1;
-      const int c = g.pos.ban[x][y];
+      const int c = g.pos.board[x][y];
       if (bottom ? !is_bottom(c) : !is_top(c)) continue;
       for (int t = 0; t < 20; ++t) {
         const int tx = roll(9) + 1, ty = roll(9) + 1;
