@@ -7,9 +7,9 @@
 namespace hakuro {
 
 // 盤評価 "board evaluation": the score of the position on the board, which already shows the
-// candidate move, for the computer. The survey describes that position; com.ugoku_koma and
-// com.ou_kyori describe the candidate. `captured` is what stood on the destination, `piece` what
-// stands there now; a drop has from_x -1 and its kind index as from_y.
+// candidate move, for the computer. The survey describes that position; com.moving_piece and
+// com.king_distance describe the candidate. `captured` is what stood on the destination, `piece`
+// what stands there now; a drop has from_x -1 and its kind index as from_y.
 Score evaluate_candidate(Game& g, int captured, int piece, int from_x, int from_y, int to_x,
                          int to_y);
 

@@ -10,11 +10,11 @@ namespace hakuro {
 // 調査_自王逃道 "survey the own king's escape routes": the empty neighbours of the human's king
 // that no computer piece bears on (0..8).
 int human_king_escapes(const Game& g);
-// 調査_持角狙座標 "survey the squares a held bishop aims from": fills kaku_nerai_ue with 1 on each
-// empty square from which a human bishop would reach the computer's king unopposed.
+// 調査_持角狙座標 "survey the squares a held bishop aims from": fills bishop_aims_at_top with 1 on
+// each empty square from which a human bishop would reach the computer's king unopposed.
 void mark_bishop_aims(Game& g);
-// 調査_移動不可駒 "survey the pieces that cannot move": fills fuka_sita / fuka_ue with 1 on each
-// piece that shields its king from an enemy lance, bishop or rook line, and fuka_ue_ari.
+// 調査_移動不可駒 "survey the pieces that cannot move": fills bottom_pinned / top_pinned with 1 on
+// each piece that shields its king from an enemy lance, bishop or rook line, and top_pinned_any.
 void mark_pinned_pieces(Game& g);
 // 調査_移動可場所数 "survey the number of places it may move to": the squares `piece` could
 // reach from (x, y) that the other side does not bear on.

@@ -32,7 +32,7 @@ class MoveListModel : public QAbstractListModel {
   QString text(int n) const;
   void show_move(int n);
 
-  Record record_;  // the moves held, 1 to saigo_tesu
+  Record record_;  // the moves held, 1 to last_move
   bool sente_top_ = false;
   int shown_ = 0;
 };

@@ -27,12 +27,12 @@ void take_kif_game(Record& r, const KifGame& k);
 
 // The record begins afresh at the position on the board, no moves held: the top player moves
 // first when `top_first`; `move_number` is the number SFEN gives the position. 先手 is the side
-// that moves first (gote_ban cleared).
+// that moves first (gote_to_move cleared).
 void start_record_here(Game& g, bool top_first, int move_number = 1);
 
 // Whether KIF and SFEN call the top player 先手: before a game has begun never, afterwards when
 // it moved first (for the usual handicaps, when 上手 is the bottom player) and the start did not
-// name the bottom player 先手 (gote_ban).
+// name the bottom player 先手 (gote_to_move).
 bool sente_is_top(const Game& g);
 
 // The position shown, as SFEN: the side to move, the pieces in hand and the move number.

@@ -12,9 +12,9 @@ namespace hakuro {
 // A scratch game standing at `start`, nobody to move yet, no king taken.
 Game scratch_game(const Position& start);
 
-// Whether `m` fits the scratch game: the mover (the sign of ato_koma) is not the one who made
-// the previous move; no king has been taken; a board move's source holds `koma` and may reach
-// the destination by the rules, which holds `tori_koma`; a drop comes from the mover's own hand,
+// Whether `m` fits the scratch game: the mover (the sign of `placed`) is not the one who made
+// the previous move; no king has been taken; a board move's source holds `piece` and may reach
+// the destination by the rules, which holds `captured`; a drop comes from the mover's own hand,
 // which holds one of its kind, onto a square the rules allow; the piece after the move is the
 // piece itself or, where the move may promote, its promoted code, and a piece that could never
 // move again from there is promoted. A drop's source row is not read (the record keeps either

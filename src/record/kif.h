@@ -30,7 +30,8 @@ enum class Winner { none, top, bottom };
 struct KifGame {
   Position start = full_position();  // the position before the first move
   bool top_first = false;  // the top player made (or makes) the first move
-  // The bottom player is 先手 whoever moves first (Record::gote_ban): a file with 後手番.
+  // gote_ban: the bottom player is 先手 whoever moves first (Record::gote_to_move): a file with
+  // 後手番.
   bool gote_to_move = false;
   KifPlayer top, bottom;
   std::string title;
@@ -47,7 +48,7 @@ struct KifGame {
 // How a game stands in a KIF file. 先手 is the side that moved first, except when the game began
 // from one of the usual handicaps of that side: then that side is 上手, which KIF writes as 後手
 // moving first, and `handicap` names it (香落ち …). When 先手 is the top player the board is
-// turned round (notation.h). With `gote_ban` the bottom player is 先手 whoever moves first,
+// turned round (notation.h). With `gote_to_move` the bottom player is 先手 whoever moves first,
 // and when the top player does the file says 後手番.
 struct KifSides {
   bool sente_top = false;

@@ -9,7 +9,7 @@
 
 namespace hakuro {
 
-// 手順保存 "save the move": appends it as number kifu_tesu + 1 and makes it the last one held.
+// 手順保存 "save the move": appends it as number current_move + 1 and makes it the last one held.
 // Reads the captured piece from the board, so it is called before the move is made. Move 1 tells
 // the record who moved first and the computer's level; every move, whether the computer played
 // it. The comments of the moves it replaces go.

@@ -17,12 +17,13 @@ inline constexpr const char* kLastGameFile = "前回の対局.kifu";
 
 // How the game stood besides its record.
 struct Standing {
-  int play_mode = MODE_MAN;
-  int bottom_side = -1, top_side = 1, sente_side = 1;  // side values; 後手's is -teban_sente
-  int move_number = 0;
-  int handicap_level = 0, handicap_set = NG, flipped = NG;
-  int start_number = 1;
-  bool top_first = false;  // the top player made the first move
+  int play_mode = MODE_MAN;  // taikyoku_mode
+  // sita, ue, teban_sente: side values; 後手's is -sente_side
+  int bottom_side = -1, top_side = 1, sente_side = 1;
+  int move_number = 0;  // tesu
+  int handicap_level = 0, handicap_set = NG, flipped = NG;  // hande_level, hande_settei, hanten
+  int start_number = 1;    // kaishi_tesu
+  bool top_first = false;  // ue_sente: the top player made the first move
   bool operator==(const Standing&) const = default;
 };
 

@@ -14,7 +14,7 @@ namespace hakuro {
 bool top_moves_first(const Game& g);
 // Which player the game's KIF file calls 先手, and its handicap.
 KifSides game_sides(const Game& g);
-// Move n (1 to saigo_tesu) as the list shows it: ▲７六歩, △同　銀, ▲５五角打.
+// Move n (1 to last_move) as the list shows it: ▲７六歩, △同　銀, ▲５五角打.
 std::string move_entry(const Record& r, int n, bool sente_top);
 
 }  // namespace hakuro

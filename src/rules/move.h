@@ -21,7 +21,7 @@ void take_piece(Game& g, int side, int captured);
 // The side that wins when `captured` is taken: the other side than the king's owner (even when
 // its owner took it); TEBAN_NASI for any other piece.
 int winner_by_capture(const Game& g, int captured);
-// 調査_駒成 "examine promotion": OK when the move may promote (nari_koma then holds the
+// 調査_駒成 "examine promotion": OK when the move may promote (promoted_piece then holds the
 // promoted code).
 int check_promotion(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
 // 移動後チェック "after-move check": NG when the piece would have no further move on row to_y

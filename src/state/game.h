@@ -13,27 +13,31 @@
 
 namespace hakuro {
 
-// What is on the board and in the hands. ban "board", mochi "hand", _su "count", nifu "two
-// pawns", ou "king"; _sita and _ue are the bottom and the top player's.
+// What is on the board and in the hands. The old names: ban "board", mochi "hand", _su "count",
+// nifu "two pawns", ou "king"; _sita and _ue the bottom and the top player's.
 struct Position {
-  Table board = filled(KARA);       // piece code by square
-  Hand bottom_hand{}, top_hand{};   // the bottom and the top player's hands, by kind index
-  int bottom_hand_total = 0, top_hand_total = 0;  // each hand's total
-  Flags bottom_nifu{}, top_nifu{};  // 1 where the column holds that player's unpromoted pawn
-  int bottom_king_x = 0, bottom_king_y = 0, top_king_x = 0, top_king_y = 0;  // the two kings' squares
+  Table board = filled(KARA);  // ban: piece code by square
+  // mochi_sita, mochi_ue: the bottom and the top player's hands, by kind index
+  Hand bottom_hand{}, top_hand{};
+  int bottom_hand_total = 0, top_hand_total = 0;  // mochi_sita_su, mochi_ue_su: each hand's total
+  // nifu_sita, nifu_ue: 1 where the column holds that player's unpromoted pawn
+  Flags bottom_nifu{}, top_nifu{};
+  // ou_sita_x, ou_sita_y, ou_ue_x, ou_ue_y: the two kings' squares
+  int bottom_king_x = 0, bottom_king_y = 0, top_king_x = 0, top_king_y = 0;
 };
 
 // The full starting position: its board and hands (not the kings' squares or pawn flags).
 Position starting_position();
 
-// One move of the record. A drop's source is its hand column and a row.
+// One move of the record (KifuMove). A drop's source is its hand column and a row.
 struct RecordMove {
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;  // moto "source", saki "destination"
+  // moto_x, moto_y "source", saki_x, saki_y "destination"
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
   int piece = 0;     // koma "piece": the moving piece before the move
   int placed = 0;    // ato_koma "piece after": on the destination after it (promoted or not)
   int captured = 0;  // tori_koma "taken piece": KARA or what stood on the destination before
-  // jikan "time", mae "before", ato "after": each player's accumulated thinking time before
-  // and after the move.
+  // jikan_sita_mae, jikan_sita_ato, jikan_ue_mae, jikan_ue_ato (jikan "time", mae "before", ato
+  // "after"): each player's accumulated thinking time before and after the move.
   double bottom_time_before = 0, bottom_time_after = 0, top_time_before = 0, top_time_after = 0;
 };
 
@@ -56,6 +60,7 @@ struct Record {
   int current_move = 0;
   // saigo_tesu "last move number": the last move held, the limit for stepping forward.
   int last_move = 0;
+  // kifu "record": the moves, entry 0 none.
   std::vector<RecordMove> moves = std::vector<RecordMove>(1, RecordMove{.placed = HU});
   // How the game held ended, once it has; a move recorded over it, or the moves after an
   // earlier one given up, clear it.
@@ -76,8 +81,8 @@ struct Record {
   // kaishi_nichiji "start date and time": when the game held began, once its first move is
   // played or a loaded file tells it.
   std::optional<DateTime> started;
-  // The title (taikyoku_mei "match name") and the top and the bottom player's names (mei) that a
-  // loaded file gave; empty when none did.
+  // The title (taikyoku_mei "match name") and the top and the bottom player's names (ue_mei,
+  // sita_mei) that a loaded file gave; empty when none did.
   std::string title, top_name, bottom_name;
   // com_level "computer's level": the level at which the computer played the top player when the
   // last move held was made; 0 when two people played it, or it was loaded.
@@ -91,7 +96,7 @@ struct Record {
 
   // Gives up the moves held after move n (every move for 0, and with them the start time, the
   // title, the names and the computer's levels that came with them). Moves given up are gone:
-  // saigo_tesu may name more (先手 and 後手 set it from the move number shown, which goes on
+  // last_move may name more (先手 and 後手 set it from the move number shown, which goes on
   // after 反転 gives the record up), but they are not held.
   void cut(int n) {
     if (n < last_move || n == 0) end = {};
@@ -111,7 +116,7 @@ struct Record {
     last_move = n;
   }
 
-  // How many moves are held: saigo_tesu, or fewer where it names moves given up.
+  // How many moves are held: last_move, or fewer where it names moves given up.
   int held() const { return std::min(last_move, static_cast<int>(moves.size()) - 1); }
   // Whether move n is one of them.
   bool holds(int n) const { return n >= 1 && n <= held(); }
@@ -151,15 +156,15 @@ struct Clock {
   double turn_start = 0;    // teban_kaishi "turn start": time of day at which the turn began
   double turn_seconds = 0;  // keika_byou "elapsed seconds": seconds of the current turn
   int shown_seconds = 0;    // hyouji_byou "shown seconds": the whole seconds last shown
-  // mochi_jikan "time held": the top and the bottom player's totals.
+  // mochi_jikan_ue, mochi_jikan_sita "time held": the top and the bottom player's totals.
   double top_time = 0, bottom_time = 0;
 };
 
 // The human's selection and what the mouse handler keeps between presses.
 struct Selection {
   int picked = 0;                     // sentaku "selection": 1 while a piece is picked
-  int picked_x = 0, picked_y = 0;     // the cell last picked
-  // moto "source" and saki "destination".
+  int picked_x = 0, picked_y = 0;     // sentaku_x, sentaku_y: the cell last picked
+  // moto_x, moto_y "source" and saki_x, saki_y "destination".
   int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
   int picked_piece = 0;               // ugoki_koma "moving piece": the picked piece's code
 };
@@ -167,12 +172,13 @@ struct Selection {
 // The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
 // file keeps. The window's check marks are set from here.
 struct Options {
-  int background = 0;       // the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
-  bool guidance = false;    // 移動指導: move guidance
-  bool show_times = false;  // 経過時間: the players' times shown
-  bool music = false;       // BGM: the music
-  // 座標を先手から見る: the squares beside the board named from 先手's side, as the move list
-  // names them, also when 先手 is the top player. The window keeps it, not the settings file.
+  // haikei: the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
+  int background = 0;
+  bool guidance = false;    // sidou, 移動指導: move guidance
+  bool show_times = false;  // keika, 経過時間: the players' times shown
+  bool music = false;       // bgm, BGM: the music
+  // zahyo, 座標を先手から見る: the squares beside the board named from 先手's side, as the move
+  // list names them, also when 先手 is the top player. The window keeps it, not the settings file.
   bool sente_coordinates = true;
 };
 
@@ -180,7 +186,7 @@ struct Options {
 struct Appearance {
   Options options;
   int background = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
-  int guidance_on = NG;            // sidou "guidance": move guidance on
+  int guidance_on = NG;            // sidou_on, sidou "guidance": move guidance on
   // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
   // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the
   // last moves.
@@ -201,30 +207,39 @@ inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
 // The influence survey of the board as it stood at the last survey. seiryoku "influence",
 // kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
 struct Survey {
-  Table bottom_influence{}, top_influence{};  // how many bottom / top pieces bear on a square
-  // kogeki_su "attack count": how many bottom pieces bear on a top piece.
+  // seiryoku_sita, seiryoku_ue: how many bottom / top pieces bear on a square
+  Table bottom_influence{}, top_influence{};
+  // kogeki_su_sita "attack count": how many bottom pieces bear on a top piece.
   Table bottom_attack_count{};
-  // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square.
+  // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square
+  // (kogeki_koma_sita, kogeki_x_sita, kogeki_y_sita; kogeki_koma_ue, kogeki_x_ue, kogeki_y_ue).
   Table bottom_attacker = filled(NO_PIECE_LOW), bottom_attacker_x{}, bottom_attacker_y{};
-  // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only.
+  // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only
+  // (mamori_koma_sita; mamori_koma_ue, mamori_x_ue, mamori_y_ue).
   Table bottom_defender = filled(NO_PIECE_HIGH), top_defender = filled(NO_PIECE_HIGH);
   Table top_defender_x{}, top_defender_y{};
   Table top_attacker = filled(NO_PIECE_HIGH), top_attacker_x{}, top_attacker_y{};
-  Table bottom_checks{}, top_checks{};  // check maps against the top and the bottom king
+  // oute_sita, oute_ue: check maps against the top and the bottom king
+  Table bottom_checks{}, top_checks{};
 };
 
 // The computer's tables, kept between its turns.
 struct ComputerScratch {
   // kaku_nerai_ue "bishop's aim at the top": empty squares from which a human bishop would reach
-  // the computer's king; fuka "cannot move": pieces that shield their king from an enemy line.
+  // the computer's king; fuka_sita, fuka_ue "cannot move": pieces that shield their king from an
+  // enemy line.
   Table bishop_aims_at_top{}, bottom_pinned{}, top_pinned{};
-  int top_pinned_any = NG;  // some computer piece shields its king
-  int escape_count = 0;     // nigemichi "escape routes": the human king's free flights
+  int top_pinned_any = NG;  // fuka_ue_ari: some computer piece shields its king
+  int escape_count = 0;     // nigemichi_su "escape routes": the human king's free flights
 
-  // Snapshots of the position before the computer's move (mae "before").
+  // Snapshots of the position before the computer's move (mae "before"): ban_mae,
+  // seiryoku_sita_mae, seiryoku_ue_mae, kogeki_x_ue_mae, kogeki_y_ue_mae, ou_ue_x_mae,
+  // ou_ue_y_mae, mochi_ue_su_mae, mochi_sita_su_mae.
   Table board_before{};
-  Table bottom_influence_before{}, top_influence_before{}, top_attacker_x_before{}, top_attacker_y_before{};
-  int top_king_x_before = 0, top_king_y_before = 0, top_hand_total_before = 0, bottom_hand_total_before = 0;
+  Table bottom_influence_before{}, top_influence_before{};
+  Table top_attacker_x_before{}, top_attacker_y_before{};
+  int top_king_x_before = 0, top_king_y_before = 0;
+  int top_hand_total_before = 0, bottom_hand_total_before = 0;
 
   // The candidate under evaluation: ugoku_koma "moving piece" (before promotion) and ou_kyori
   // "king distance" from its origin to the human's king (0 for a drop).
@@ -242,9 +257,9 @@ struct Game {
   int bottom_side = -1, top_side = 1;
   int side_to_move = TEBAN_NASI;
 
-  int play_mode = MODE_MAN;  // taikyoku "match": two people or against the computer
-  int move_number = 0;  // tesu "move count": moves made, as shown
-  int level = 3;        // the computer's strength, 1..3
+  int play_mode = MODE_MAN;  // taikyoku_mode "match": two people or against the computer
+  int move_number = 0;       // tesu "move count": moves made, as shown
+  int level = 3;             // the computer's strength, 1..3
   int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
   int promoted_piece = 0;       // nari_koma "promoted piece": found by the last promotion test
 
