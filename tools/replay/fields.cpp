@@ -4,32 +4,46 @@
 
 namespace hakuro::replay {
 
+std::vector<NamedRow> rows(Game& g) {
+  return {{"mochi_sita", g.pos.bottom_hand.data(), 1, 7},
+          {"mochi_ue", g.pos.top_hand.data(), 1, 7},
+          {"nifu_sita", g.pos.bottom_nifu.data(), 1, 9},
+          {"nifu_ue", g.pos.top_nifu.data(), 1, 9}};
+}
+
+std::optional<NamedHand> hand_named(Game& g, const std::string& name) {
+  if (name == "sita") return NamedHand{&g.pos.bottom_hand, &g.pos.bottom_hand_total};
+  if (name == "ue") return NamedHand{&g.pos.top_hand, &g.pos.top_hand_total};
+  return std::nullopt;
+}
+
 std::vector<NamedField> fields(Game& g) {
-  return {{"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
-          {"teban", &g.side_to_move},                 {"SITA", &g.bottom_side},
-          {"UE", &g.top_side},                       {"TEBAN_SENTE", &g.sente_side},
-          {"TEBAN_GOTE", &g.gote_side},       {"taikyoku_mode", &g.play_mode},
-          {"tesu", &g.move_number},                   {"level", &g.level},
-          {"ou_tori", &g.king_taker},             {"ou_sita_x", &g.pos.bottom_king_x},
-          {"ou_sita_y", &g.pos.bottom_king_y},         {"ou_ue_x", &g.pos.top_king_x},
-          {"ou_ue_y", &g.pos.top_king_y},             {"sentaku", &g.sel.picked},
-          {"sentaku_x", &g.sel.picked_x},         {"sentaku_y", &g.sel.picked_y},
-          {"chudan", &g.suspended},               {"kifu_mode", &g.record_mode},
-          {"hanten", &g.flipped},               {"hande_level", &g.handicap_level},
-          {"hande_settei", &g.handicap_set},   {"kifu_tesu", &g.record.current_move},
-          {"saigo_tesu", &g.record.last_move},       {"haikei", &g.look.background},
-          {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
-          {"haikei_iro", &g.look.background_colour},       {"masu_iro", &g.look.grid_colour},
-          {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},
-          {"fuka_ue_ari", &g.com.top_pinned_any},     {"nigemichi_su", &g.com.escape_count},
-          {"teban_kaishi", &g.clock.turn_start},   {"keika_byou", &g.clock.turn_seconds},
-          {"hyouji_byou", &g.clock.shown_seconds},     {"mochi_jikan_ue", &g.clock.top_time},
-          {"mochi_jikan_sita", &g.clock.bottom_time}};
+  return {
+      {"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
+      {"teban", &g.side_to_move},                  {"SITA", &g.bottom_side},
+      {"UE", &g.top_side},                         {"TEBAN_SENTE", &g.sente_side},
+      {"TEBAN_GOTE", &g.gote_side},                {"taikyoku_mode", &g.play_mode},
+      {"tesu", &g.move_number},                    {"level", &g.level},
+      {"ou_tori", &g.king_taker},                  {"ou_sita_x", &g.pos.bottom_king_x},
+      {"ou_sita_y", &g.pos.bottom_king_y},         {"ou_ue_x", &g.pos.top_king_x},
+      {"ou_ue_y", &g.pos.top_king_y},              {"sentaku", &g.sel.picked},
+      {"sentaku_x", &g.sel.picked_x},              {"sentaku_y", &g.sel.picked_y},
+      {"chudan", &g.suspended},                    {"kifu_mode", &g.record_mode},
+      {"hanten", &g.flipped},                      {"hande_level", &g.handicap_level},
+      {"hande_settei", &g.handicap_set},           {"kifu_tesu", &g.record.current_move},
+      {"saigo_tesu", &g.record.last_move},         {"haikei", &g.look.background},
+      {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
+      {"haikei_iro", &g.look.background_colour},   {"masu_iro", &g.look.grid_colour},
+      {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},
+      {"fuka_ue_ari", &g.com.top_pinned_any},      {"nigemichi_su", &g.com.escape_count},
+      {"teban_kaishi", &g.clock.turn_start},       {"keika_byou", &g.clock.turn_seconds},
+      {"hyouji_byou", &g.clock.shown_seconds},     {"mochi_jikan_ue", &g.clock.top_time},
+      {"mochi_jikan_sita", &g.clock.bottom_time}};
 }
 
 Table* table_named(Game& g, const std::string& name) {
   const std::map<std::string, Table*> tables = {
-      {"ban", &g.pos.board},
+      {kBoardTable, &g.pos.board},
       {"seiryoku_sita", &g.survey.bottom_influence},
       {"seiryoku_ue", &g.survey.top_influence},
       {"kogeki_su_sita", &g.survey.bottom_attack_count},

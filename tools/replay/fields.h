@@ -1,6 +1,8 @@
-// The game record's named fields and tables as the replay tool shows and sets them.
+// The game record's fields and tables by the names the replay tool's commands show and take
+// (`dump`, `set`, `table`, `hand`): the one place that maps those names onto the game's fields.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -16,8 +18,25 @@ struct NamedField {
   FieldRef ref;
 };
 
+// The hands and the pawn flags in `dump` order, each shown from index `from` to `to`.
+struct NamedRow {
+  const char* name;
+  int* values;
+  int from, to;
+};
+std::vector<NamedRow> rows(Game& g);
+
+// A hand by the name `hand` takes (sita, ue), with its total; nullptr for another name.
+struct NamedHand {
+  Hand* hand;
+  int* total;
+};
+std::optional<NamedHand> hand_named(Game& g, const std::string& name);
+
 // The single-value fields in `dump` order.
 std::vector<NamedField> fields(Game& g);
+// The board's table, which `dump` shows first.
+inline constexpr const char* kBoardTable = "ban";
 // A per-square table by name, or nullptr.
 Table* table_named(Game& g, const std::string& name);
 

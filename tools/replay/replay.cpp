@@ -177,12 +177,13 @@ bool Replay::setup(const std::vector<std::string>& w) {
     g.pos.board[x][y] = to_int(w[3]);
   } else if (c == "hand") {
     need(w, 3);
-    if (w[1] != "sita" && w[1] != "ue") throw std::invalid_argument("hand sita or ue");
+    const auto named = hand_named(g, w[1]);
+    if (!named) throw std::invalid_argument("hand sita or ue");
     const int k = to_int(w[2]);
     if (k < 1 || k > 7) throw std::invalid_argument("kind index 1 to 7");
-    Hand& h = w[1] == "sita" ? g.pos.bottom_hand : g.pos.top_hand;
+    Hand& h = *named->hand;
     h[k] = to_int(w[3]);
-    int& total = w[1] == "sita" ? g.pos.bottom_hand_total : g.pos.top_hand_total;
+    int& total = *named->total;
     total = 0;
     for (int i = 1; i <= 7; ++i) total += h[i];
   } else if (c == "set") {
@@ -274,20 +275,12 @@ void Replay::scores() {
 
 void Replay::dump() {
   Game& g = form_->g;
-  for (int y = 1; y <= 9; ++y) {
-    out_ << "ban " << y;
-    for (int x = 1; x <= 9; ++x) out_ << ' ' << g.pos.board[x][y];
+  table(kBoardTable);
+  for (const NamedRow& r : rows(g)) {
+    out_ << r.name;
+    for (int i = r.from; i <= r.to; ++i) out_ << ' ' << r.values[i];
     out_ << '\n';
   }
-  auto row = [&](const char* name, auto& a, int from, int to) {
-    out_ << name;
-    for (int i = from; i <= to; ++i) out_ << ' ' << a[static_cast<std::size_t>(i)];
-    out_ << '\n';
-  };
-  row("mochi_sita", g.pos.bottom_hand, 1, 7);
-  row("mochi_ue", g.pos.top_hand, 1, 7);
-  row("nifu_sita", g.pos.bottom_nifu, 1, 9);
-  row("nifu_ue", g.pos.top_nifu, 1, 9);
   for (const NamedField& nf : fields(g)) {
     out_ << nf.name << ' ';
     if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;
