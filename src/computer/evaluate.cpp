@@ -51,7 +51,8 @@ Score pinned_attacker(const Game& g, int from_x, int to_x, int to_y) {
   const Position& p = g.pos;
   const Table &S = g.survey.bottom_influence, &U = g.survey.top_influence;
   const int hx = p.bottom_king_x, hy = p.bottom_king_y;
-  const int ax = g.survey.bottom_attacker_x[to_x][to_y], ay = g.survey.bottom_attacker_y[to_x][to_y];
+  const int ax = g.survey.bottom_attacker_x[to_x][to_y],
+            ay = g.survey.bottom_attacker_y[to_x][to_y];
   if (!(S[ax][ay] > 0 && g.com.bottom_pinned[ax][ay] == 1)) return 0;
   if (!(S[to_x][to_y] == 1 || (S[to_x][to_y] == 2 && U[hx][hy] > 0 && U[to_x][to_y] > 0)))
     return 0;
@@ -59,7 +60,8 @@ Score pinned_attacker(const Game& g, int from_x, int to_x, int to_y) {
         ((to_x == hx || to_y == hy) && ax != hx && ay != hy)))
     return 0;
   if (may_move(p, to_x, to_y, ax, ay, g.com.moving_piece) != OK) return 0;
-  if (from_x >= 0 && p.board[g.com.top_attacker_x_before[ax][ay]][g.com.top_attacker_y_before[ax][ay]] == KARA)
+  if (from_x >= 0 &&
+      p.board[g.com.top_attacker_x_before[ax][ay]][g.com.top_attacker_y_before[ax][ay]] == KARA)
     return 0;
   return points(std::abs(p.board[ax][ay]));
 }

@@ -26,7 +26,9 @@ struct Look {
   int top_defender(int x, int y) const { return read(g.survey.top_defender, x, y, NO_PIECE_HIGH); }
   int top_attacker(int x, int y) const { return read(g.survey.top_attacker, x, y, NO_PIECE_HIGH); }
   // Before the move.
-  int bottom_influence_before(int x, int y) const { return read(g.com.bottom_influence_before, x, y, 0); }
+  int bottom_influence_before(int x, int y) const {
+    return read(g.com.bottom_influence_before, x, y, 0);
+  }
   int top_influence_before(int x, int y) const { return read(g.com.top_influence_before, x, y, 0); }
   int board_before(int x, int y) const { return read(g.com.board_before, x, y, KARA); }
   int bottom_pinned(int x, int y) const { return read(g.com.bottom_pinned, x, y, 0); }

@@ -48,7 +48,8 @@ struct Terms {
   }
 
   Score pawn_drop() {
-    if (U() > 0 && ty > 1 && v.board(tx, ty - 1) >= GIN && (v.bottom_hand(1) > 0 || v.bottom_hand(2) > 0))
+    if (U() > 0 && ty > 1 && v.board(tx, ty - 1) >= GIN &&
+        (v.bottom_hand(1) > 0 || v.bottom_hand(2) > 0))
       r += points(6);
     if (v.board(2, 8) == -KAKU && is(2, 7) && (v.S(2, 7) != 0 || v.U(2, 7) > 0)) r += points(30);
     const int ax = g.survey.bottom_attacker_x[tx][ty], ay = g.survey.bottom_attacker_y[tx][ty];
@@ -147,7 +148,8 @@ struct Terms {
     } else if (ty == 2) {
       if (v.board(8, 3) == HU && v.board(8, 6) == -HU && tx == 7 && v.bottom_defender(8, 6) == -SYA)
         r += points(10);
-      if (v.bottom_hand(6) > 0 && v.top_influence_before(tx, ty + 1) == 0 && v.board(tx, ty + 1) >= HU) {
+      if (v.bottom_hand(6) > 0 && v.top_influence_before(tx, ty + 1) == 0 &&
+          v.board(tx, ty + 1) >= HU) {
         r += points(2);
         if (v.top_influence_before(tx, ty + 2) == 1 && v.board(tx, ty + 2) == KAKU)
           return r + points(125);
@@ -170,7 +172,8 @@ struct Terms {
       }
     }
     if (fy == 3) {
-      if (fx == 9 && v.board(9, 4) == HU && v.board(9, 6) == -HU && v.bottom_defender(9, 6) == -KYOU)
+      if (fx == 9 && v.board(9, 4) == HU && v.board(9, 6) == -HU &&
+          v.bottom_defender(9, 6) == -KYOU)
         return r + points(10);
       if (fx == 7 && v.board(8, 5) == -HU && v.bottom_defender(8, 5) == -SYA &&
           v.top_influence_before(8, 4) > v.U(8, 4))

@@ -39,7 +39,8 @@ void on_hint(Form& f) {
   if (g.record_mode == OK) return refuse(f, "棋譜ﾓｰﾄﾞではできません", kTitle);
   if (g.side_to_move == TEBAN_NASI) return refuse(f, "「対局」で始めて下さい", "開始");
   if (game_over(g)) return refuse(f, "勝負はついています", kTitle);
-  if (g.play_mode == MODE_COM && g.side_to_move != g.bottom_side) return refuse(f, "COMの番です", kTitle);
+  if (g.play_mode == MODE_COM && g.side_to_move != g.bottom_side)
+    return refuse(f, "COMの番です", kTitle);
   clear_hint(f);
   search_move(f, g.side_to_move == g.top_side, search_limits(f, kHintLevel),
               [&f](const std::optional<engine::PlayedMove>& m) {

@@ -26,7 +26,8 @@ int cell_of(double v, int origin, int size) {
 }
 
 bool belongs_to_mover(const Game& g, int piece) {
-  return (g.side_to_move == g.bottom_side && piece <= -HU) || (g.side_to_move == g.top_side && piece >= HU);
+  return (g.side_to_move == g.bottom_side && piece <= -HU) ||
+         (g.side_to_move == g.top_side && piece >= HU);
 }
 
 void restart_turn_clock(Form& f) {
@@ -64,7 +65,8 @@ void pick_on_board(Form& f, int x, int y) {
   g.sel.from_x = g.sel.picked_x = x;
   g.sel.from_y = g.sel.picked_y = y;
   g.sel.picked_piece = g.pos.board[x][y];
-  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour, g.sel.picked_piece);
+  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour,
+                            g.sel.picked_piece);
   if (belongs_to_mover(g, g.sel.picked_piece)) {
     g.sel.picked = 1;
     draw_square_outline(f, IRO_AKA, x, y);
@@ -111,7 +113,8 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     clear_pick(f);
     s.from_y = from_y;
   });
-  draw_move_result(f, placed >= HU ? g.top_side : g.bottom_side, s.to_x, s.to_y, placed, g.look.text_colour);
+  draw_move_result(f, placed >= HU ? g.top_side : g.bottom_side, s.to_x, s.to_y, placed,
+                   g.look.text_colour);
   after_human_move(f, captured);
 }
 
@@ -124,7 +127,8 @@ void pick_in_hand(Form& f, int column, int row, int k) {
   g.sel.from_x = g.sel.picked_x = column;
   g.sel.from_y = g.sel.picked_y = row;
   g.sel.picked_piece = bottom ? -KIND_CODE[k] : KIND_CODE[k];
-  const int owner = bottom ? g.bottom_side : g.top_side, other = bottom ? g.top_side : g.bottom_side;
+  const int owner = bottom ? g.bottom_side : g.top_side,
+            other = bottom ? g.top_side : g.bottom_side;
   if (g.side_to_move == owner) {
     g.sel.picked = 1;
     draw_square_outline(f, IRO_AKA, column, row);
@@ -132,13 +136,15 @@ void pick_in_hand(Form& f, int column, int row, int k) {
     g.sel.picked = 0;
     if (g.side_to_move == other) draw_square_outline(f, g.look.guidance_colour, column, row);
   }
-  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour, g.sel.picked_piece);
+  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour,
+                            g.sel.picked_piece);
 }
 
 void press_off_board(Form& f, int x, int y) {
   Game& g = f.g;
   if (is_top(g.sel.picked_piece) || is_bottom(g.sel.picked_piece)) {
-    outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.grid_colour, g.sel.picked_piece);
+    outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.grid_colour,
+                              g.sel.picked_piece);
     draw_square_outline(f, g.look.grid_colour, g.sel.from_x, g.sel.from_y);
   }
   if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);

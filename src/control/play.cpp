@@ -35,7 +35,8 @@ Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
   if (g.king_taker == g.bottom_side) return decided(f, EndReason::king_taken, false, "先手");
   if (g.king_taker == g.top_side) return decided(f, EndReason::king_taken, true, "後手");
-  (g.side_to_move == g.bottom_side ? g.clock.bottom_time : g.clock.top_time) += g.clock.turn_seconds;
+  (g.side_to_move == g.bottom_side ? g.clock.bottom_time : g.clock.top_time) +=
+      g.clock.turn_seconds;
   g.side_to_move = g.side_to_move == g.sente_side ? g.gote_side : g.sente_side;
   g.clock.turn_start = f.win.time_of_day();
   return Outcome::played;

@@ -54,7 +54,9 @@ void draw_square(Form& f, int x, int y) {
 }
 
 // The side value of the player who made a recorded move.
-int mover(const Game& g, const RecordMove& m) { return m.placed >= HU ? g.top_side : g.bottom_side; }
+int mover(const Game& g, const RecordMove& m) {
+  return m.placed >= HU ? g.top_side : g.bottom_side;
+}
 
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;

@@ -70,7 +70,8 @@ void draw_coordinates(Form& f) {
 }
 
 bool names_from_top(const Game& g) {
-  return g.look.options.sente_coordinates && g.side_to_move != TEBAN_NASI && game_sides(g).sente_top;
+  return g.look.options.sente_coordinates && g.side_to_move != TEBAN_NASI &&
+         game_sides(g).sente_top;
 }
 
 bool keep_labels_current(Form& f) {

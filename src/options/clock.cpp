@@ -18,7 +18,8 @@ void on_tick(Form& f) {
   const int whole = static_cast<int>(std::floor(g.clock.turn_seconds));
   if (whole == g.clock.shown_seconds) return;
   g.clock.shown_seconds = whole;
-  if (g.side_to_move == g.top_side) draw_time_held(f, g.top_side, g.clock.turn_seconds + g.clock.top_time);
+  if (g.side_to_move == g.top_side)
+    draw_time_held(f, g.top_side, g.clock.turn_seconds + g.clock.top_time);
   else if (g.side_to_move == g.bottom_side)
     draw_time_held(f, g.bottom_side, g.clock.turn_seconds + g.clock.bottom_time);
   f.screen.refresh();

@@ -94,7 +94,8 @@ QString status_text(const Game& g, const KifSides& sides) {
 }
 
 QString handicap_text(const Game& g, const KifSides& sides) {
-  const QString level = g.handicap_set == OK ? board_text(handicap_name(g.handicap_level)) : QString();
+  const QString level =
+      g.handicap_set == OK ? board_text(handicap_name(g.handicap_level)) : QString();
   const QString usual = sides.handicap ? core_text(sides.handicap) : QString();
   if (level.isEmpty() || usual.isEmpty()) return level + usual;
   return tr("%1 %2").arg(level, usual);  // the level, then the usual handicap's name

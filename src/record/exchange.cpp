@@ -88,7 +88,8 @@ bool sente_is_top(const Game& g) {
 }
 
 std::string sfen_shown(const Game& g) {
-  const bool top_to_move = g.side_to_move == TEBAN_NASI ? g.record.top_first : g.side_to_move == g.top_side;
+  const bool top_to_move =
+      g.side_to_move == TEBAN_NASI ? g.record.top_first : g.side_to_move == g.top_side;
   return write_sfen(g.pos, sente_is_top(g), top_to_move,
                     g.record.start_number + g.record.current_move);
 }

@@ -118,9 +118,9 @@ std::optional<Standing> read_standing(std::string_view line) {
     else if (key == "ue_sente") s.top_first = v != 0;
   }
   const bool sound = (s.play_mode == MODE_MAN || s.play_mode == MODE_COM) &&
-                     side_value(s.bottom_side) && s.top_side == -s.bottom_side && side_value(s.sente_side) &&
-                     s.move_number >= 0 && s.handicap_level >= -10 && s.handicap_level <= 10 &&
-                     (s.handicap_set == OK || s.handicap_set == NG) &&
+                     side_value(s.bottom_side) && s.top_side == -s.bottom_side &&
+                     side_value(s.sente_side) && s.move_number >= 0 && s.handicap_level >= -10 &&
+                     s.handicap_level <= 10 && (s.handicap_set == OK || s.handicap_set == NG) &&
                      (s.flipped == OK || s.flipped == NG) && s.start_number >= 1;
   if (!sound) return std::nullopt;
   return s;

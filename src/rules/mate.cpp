@@ -38,7 +38,8 @@ bool drop_interposes(Game& g, const Side& s) {
       g.pos.board[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
         for (int y2 = 1; y2 <= 9; ++y2)
-          if (s.checks[x2][y2] == OUTE_KOMA && may_move(g.pos, x2, y2, s.kx, s.ky, g.pos.board[x2][y2]) == OK) {
+          if (s.checks[x2][y2] == OUTE_KOMA &&
+              may_move(g.pos, x2, y2, s.kx, s.ky, g.pos.board[x2][y2]) == OK) {
             g.pos.board[x][y] = KARA;
             return false;
           }
@@ -102,7 +103,8 @@ bool king_on(const Position& p, int x, int y, int king) {
 int human_king_attacked(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.pos.board[x][y] >= HU && may_move(g.pos, x, y, g.pos.bottom_king_x, g.pos.bottom_king_y, g.pos.board[x][y]) == OK)
+      if (g.pos.board[x][y] >= HU &&
+          may_move(g.pos, x, y, g.pos.bottom_king_x, g.pos.bottom_king_y, g.pos.board[x][y]) == OK)
         return OK;
   return NG;
 }
@@ -110,8 +112,8 @@ int human_king_attacked(const Game& g) {
 int human_mated(Game& g) {
   if (!king_on(g.pos, g.pos.bottom_king_x, g.pos.bottom_king_y, -OU)) return NG;
   const Position& p = g.pos;
-  const Side s{p.bottom_king_x, p.bottom_king_y,   p.bottom_hand_total,     p.bottom_hand[1], MOCHI_SITA_X,
-               -HU,         -OU,           g.survey.top_influence, g.survey.top_checks};
+  const Side s{p.bottom_king_x, p.bottom_king_y, p.bottom_hand_total, p.bottom_hand[1],
+               MOCHI_SITA_X, -HU, -OU, g.survey.top_influence, g.survey.top_checks};
   return mated(g, s, [&] { return human_king_attacked(g) == NG; });
 }
 
@@ -121,7 +123,7 @@ int computer_mated(Game& g) {
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
   const Table checks = g.survey.bottom_checks;
   const Side s{p.top_king_x, p.top_king_y, p.top_hand_total, p.top_hand[1], MOCHI_UE_X,
-               HU,        OU,        g.survey.bottom_influence, checks};
+               HU, OU, g.survey.bottom_influence, checks};
   return mated(g, s, [&] {
     survey_influence(g);
     return g.survey.bottom_influence[g.pos.top_king_x][g.pos.top_king_y] == 0;

@@ -48,7 +48,8 @@ void take_piece(Game& g, int side, int captured) {
     if (side == g.bottom_side) ++g.pos.bottom_hand[k];
     else if (side == g.top_side) ++g.pos.top_hand[k];
   }
-  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI) g.king_taker = winner;
+  if (const int winner = winner_by_capture(g, captured); winner != TEBAN_NASI)
+    g.king_taker = winner;
 }
 
 int winner_by_capture(const Game& g, int captured) {

@@ -62,7 +62,8 @@ inline void play_numbers(Game& g, bool top, const Numbers& n) {
   }
   const int piece = g.pos.board[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK) placed = g.promoted_piece;
+  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK)
+    placed = g.promoted_piece;
   make_move(g, n[0], n[1], n[2], n[3], placed);
 }
 

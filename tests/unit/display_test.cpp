@@ -93,7 +93,8 @@ TEST(Texts, MoveResultOfOnePlayerLeavesTheOthers) {
   EXPECT_EQ(visible(r, "六"), 4);  // the move's rank and the rank label
   EXPECT_EQ(visible(r, "歩"), 2);
   EXPECT_EQ(visible(r, "角成"), 2);
-  draw_move_result(f, f.g.top_side, 5, 5, KIN_NARI, IRO_SHIRO);  // no name, file and rank still shown
+  // No name, file and rank still shown.
+  draw_move_result(f, f.g.top_side, 5, 5, KIN_NARI, IRO_SHIRO);
   EXPECT_EQ(visible(r, "角成"), 0);
   EXPECT_EQ(visible(r, "５"), 2);
   EXPECT_EQ(visible(r, "歩"), 2);

@@ -75,7 +75,8 @@ TEST(FileRead, StartUpTakesTheDefaultsAndLeavesTheSoundSilent) {
     EXPECT_FALSE(r->ended()) << name_of(kind);
     EXPECT_EQ(r->form().move_sound, 0);
     const Options& o = r->form().g.look.options;
-    EXPECT_TRUE(o.background == HAIKEI_MIDORI && !o.guidance && o.show_times && o.music) << name_of(kind);
+    EXPECT_TRUE(o.background == HAIKEI_MIDORI && !o.guidance && o.show_times && o.music)
+        << name_of(kind);
     std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
     said = "msgbox \"HAKUROKAISEN将棋.dll\" \"" + said + "\" ok -> ok\n";
     // Only a folder stays in the way of the defaults, which then cannot be written.

@@ -99,8 +99,9 @@ void expect_same_game(const KifGame& a, const KifGame& b, bool times = true) {
       EXPECT_EQ(m.from_y, n.from_y);
     }
     if (times) {
-      EXPECT_EQ(std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
-                std::tie(n.bottom_time_before, n.bottom_time_after, n.top_time_before, n.top_time_after))
+      EXPECT_EQ(
+          std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
+          std::tie(n.bottom_time_before, n.bottom_time_after, n.top_time_before, n.top_time_after))
           << "move " << i + 1;
     }
   }

@@ -28,8 +28,9 @@ void expect_same_moves(const Record& r, const std::vector<RecordMove>& moves) {
     if (!is_drop(a.from_x)) {
       EXPECT_EQ(a.from_y, b.from_y) << "move " << n;
     }
-    EXPECT_EQ(std::tie(a.bottom_time_before, a.bottom_time_after, a.top_time_before, a.top_time_after),
-              std::tie(b.bottom_time_before, b.bottom_time_after, b.top_time_before, b.top_time_after))
+    EXPECT_EQ(
+        std::tie(a.bottom_time_before, a.bottom_time_after, a.top_time_before, a.top_time_after),
+        std::tie(b.bottom_time_before, b.bottom_time_after, b.top_time_before, b.top_time_after))
         << "move " << n;
   }
 }
@@ -105,8 +106,9 @@ TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
   const RecordMove& m = t.moves[0];
   EXPECT_EQ(std::tie(m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed),
             std::make_tuple(MOCHI_SITA_X, 6, 5, 5, -GIN, -GIN));
-  EXPECT_EQ(std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
-            std::make_tuple(3.0, 4.0, 1.0, 2.0));
+  EXPECT_EQ(
+      std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
+      std::make_tuple(3.0, 4.0, 1.0, 2.0));
   const RecordMove back = turned_round(t).moves[0];
   EXPECT_EQ(std::tie(back.from_x, back.from_y, back.piece), std::make_tuple(MOCHI_UE_X, 4, GIN));
 }

@@ -40,7 +40,8 @@ std::vector<Place> own_places(Game& g) {
   const bool bottom = g.side_to_move == g.bottom_side;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (bottom ? is_bottom(g.pos.board[x][y]) : is_top(g.pos.board[x][y])) out.push_back({x, y, g.pos.board[x][y]});
+      if (bottom ? is_bottom(g.pos.board[x][y]) : is_top(g.pos.board[x][y]))
+        out.push_back({x, y, g.pos.board[x][y]});
   for (int k = 1; k <= 7; ++k) {
     if (bottom && g.pos.bottom_hand[k] > 0) out.push_back({11, k + 2, -KIND_CODE[k]});
     if (!bottom && g.pos.top_hand[k] > 0) out.push_back({-1, 8 - k, KIND_CODE[k]});
@@ -77,7 +78,8 @@ bool random_move(Form& f, std::mt19937& rng) {
     const int tesu = g.move_number;
     press(f, p.x, p.y);
     press(f, tx, ty, button);
-    if (g.move_number == tesu && g.side_to_move != TEBAN_NASI) press(f, tx, ty, BTN_MIGI);  // must promote
+    if (g.move_number == tesu && g.side_to_move != TEBAN_NASI)
+      press(f, tx, ty, BTN_MIGI);  // must promote
     return true;
   }
   return false;
@@ -86,18 +88,20 @@ bool random_move(Form& f, std::mt19937& rng) {
 // Now and then: k moves back and k forward again leave the game exactly as it was.
 void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   Game& g = r.form().g;
-  if (g.side_to_move == TEBAN_NASI || g.record.current_move == 0 || !std::bernoulli_distribution(0.1)(rng))
+  if (g.side_to_move == TEBAN_NASI || g.record.current_move == 0 ||
+      !std::bernoulli_distribution(0.1)(rng))
     return;
   const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move))(rng);
   const Position before = g.pos;
-  const auto counts = std::tuple{g.move_number, g.side_to_move, g.record.current_move, g.record.last_move,
-                                 g.clock.bottom_time, g.clock.top_time};
+  const auto counts = std::tuple{g.move_number,      g.side_to_move,      g.record.current_move,
+                                 g.record.last_move, g.clock.bottom_time, g.clock.top_time};
   for (int i = 0; i < k; ++i) r.line("menu REPLAY");
   for (int i = 0; i < k; ++i) r.line("menu AFTER");
   ASSERT_EQ(g.pos.board, before.board) << "after move " << move;
   ASSERT_EQ(g.pos.bottom_hand, before.bottom_hand) << "after move " << move;
   ASSERT_EQ(g.pos.top_hand, before.top_hand) << "after move " << move;
-  ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total, before.bottom_hand_total + before.top_hand_total);
+  ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total,
+            before.bottom_hand_total + before.top_hand_total);
   ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move, g.record.last_move,
                         g.clock.bottom_time, g.clock.top_time}),
             counts)

@@ -35,8 +35,8 @@ const RecordMove kSilverTakes = mv(7, 1, 8, 2, GIN, GIN, -KAKU_NARI);
 TEST(RecordFit, AGameWithCapturesPromotionDropsAndAnOwnCaptureFits) {
   Game g = from_start();
   for (const RecordMove& m : {kPawn76, kPawn34, kBishopTakes, kSilverTakes,
-                              mv(11, 8, 5, 5, -KAKU, -KAKU),    // the bishop taken, dropped
-                              mv(-1, 2, 4, 5, KAKU, KAKU),      // top drop, recorded by its cell row
+                              mv(11, 8, 5, 5, -KAKU, -KAKU),  // the bishop taken, dropped
+                              mv(-1, 2, 4, 5, KAKU, KAKU),    // top drop, recorded by its cell row
                               mv(8, 8, 8, 7, -SYA, -SYA, -HU),  // the rook takes its own pawn
                               mv(4, 5, 6, 7, KAKU, KAKU_NARI, -HU)}) {
     ASSERT_TRUE(move_fits(g, m));

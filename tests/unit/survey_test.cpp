@@ -151,9 +151,9 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
       by_hand.pos.board[x][y] = code;
       for (Routines r : routines) r(by_hand, code, x, y);
       for (const Table Survey::*t :
-           {&Survey::bottom_influence, &Survey::top_influence, &Survey::bottom_attack_count, &Survey::bottom_attacker,
-            &Survey::bottom_defender, &Survey::top_defender, &Survey::top_attacker, &Survey::bottom_checks,
-            &Survey::top_checks})
+           {&Survey::bottom_influence, &Survey::top_influence, &Survey::bottom_attack_count,
+            &Survey::bottom_attacker, &Survey::bottom_defender, &Survey::top_defender,
+            &Survey::top_attacker, &Survey::bottom_checks, &Survey::top_checks})
         ASSERT_EQ(whole.survey.*t, by_hand.survey.*t) << "code " << code << " at " << x << "," << y;
     }
 }

@@ -136,7 +136,8 @@ struct Board {
 
   // Plays m for the side to move, recording it with the thinking time it took.
   void play(const PlayedMove& m, double seconds, std::vector<RecordMove>& record) {
-    RecordMove k{m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.board[m.to_x][m.to_y]};
+    RecordMove k{
+        m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.board[m.to_x][m.to_y]};
     k.bottom_time_before = time_bottom;
     k.top_time_before = time_top;
     (top ? time_top : time_bottom) += seconds;

@@ -19,7 +19,9 @@ void print_move(std::ostream& out, const char* what, const std::array<int, 5>& n
 }
 
 // The top player is to move exactly when `teban` holds its side value.
-bool top_to_move(const Game& g) { return g.side_to_move != TEBAN_NASI && g.side_to_move == g.top_side; }
+bool top_to_move(const Game& g) {
+  return g.side_to_move != TEBAN_NASI && g.side_to_move == g.top_side;
+}
 
 }  // namespace
 

@@ -138,7 +138,8 @@ std::optional<std::string> broken(const Game& g) {
     sita += g.pos.bottom_hand[k];
     ue += g.pos.top_hand[k];
   }
-  if (sita != g.pos.bottom_hand_total || ue != g.pos.top_hand_total) return "a hand total off its counts";
+  if (sita != g.pos.bottom_hand_total || ue != g.pos.top_hand_total)
+    return "a hand total off its counts";
   if (kings > 2) return "more than two kings";
   if (g.look.labels_turned != names_from_top(g)) return "the labels name squares from the other side";
   // Kings never enter a hand: every other piece is on the board or in a hand, as many as at the
@@ -147,7 +148,8 @@ std::optional<std::string> broken(const Game& g) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
       expected += g.record.start.board[x][y] != KARA && std::abs(g.record.start.board[x][y]) != OU;
-  for (int k = 1; k <= 7; ++k) expected += g.record.start.bottom_hand[k] + g.record.start.top_hand[k];
+  for (int k = 1; k <= 7; ++k)
+    expected += g.record.start.bottom_hand[k] + g.record.start.top_hand[k];
   if (others + sita + ue != expected)
     return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
            std::to_string(expected);
@@ -160,8 +162,8 @@ std::string snapshot(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) s << g.pos.board[x][y] << ' ';
   for (int k = 1; k <= 7; ++k) s << g.pos.bottom_hand[k] << ' ' << g.pos.top_hand[k] << ' ';
-  s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move << ' ' << g.record.last_move << ' '
-    << g.clock.bottom_time << ' ' << g.clock.top_time;
+  s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move << ' '
+    << g.record.last_move << ' ' << g.clock.bottom_time << ' ' << g.clock.top_time;
   return s.str();
 }
 
