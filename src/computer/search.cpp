@@ -84,18 +84,18 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
           if (check_promotion(g, x, y, tx, ty, piece) == NG) {
             m.score = score(piece);
           } else {
-            const int promoted = g.promoted_piece;
+            const int promoted_piece = promoted(piece);
             if (may_stay_unpromoted(ty, piece) == NG) {
-              m.placed = promoted;
-              m.score = score(promoted);
+              m.placed = promoted_piece;
+              m.score = score(promoted_piece);
             } else {
               m.score = score(piece);
-              const Score promoted_score = score(promoted);
+              const Score promoted_score = score(promoted_piece);
               if (promoted_score > m.score) {
                 m.score = promoted_score;
-                m.placed = promoted;
+                m.placed = promoted_piece;
               }
-              if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted;
+              if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted_piece;
             }
           }
           p.board[tx][ty] = captured;

@@ -31,9 +31,8 @@ bool board_move_fits(Game& g, const RecordMove& m) {
   if (g.pos.board[m.from_x][m.from_y] != m.piece || g.pos.board[m.to_x][m.to_y] != m.captured)
     return false;
   if (may_move(g.pos, m.from_x, m.from_y, m.to_x, m.to_y, m.piece) != OK) return false;
-  const bool may_promote = check_promotion(g, m.from_x, m.from_y, m.to_x, m.to_y, m.piece) == OK;
   if (m.placed == m.piece) return may_stay_unpromoted(m.to_y, m.piece) == OK;
-  return may_promote && m.placed == g.promoted_piece;
+  return may_promote(m.from_x, m.from_y, m.to_y, m.piece) && m.placed == promoted(m.piece);
 }
 
 }  // namespace

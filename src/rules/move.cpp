@@ -58,18 +58,22 @@ int winner_by_capture(const Game& g, int captured) {
   return TEBAN_NASI;
 }
 
-int check_promotion(Game& g, int from_x, int from_y, int, int to_y, int piece) {
-  if (is_drop(from_x)) return NG;
-  bool ok = false;
+int promoted(int piece) { return piece < 0 ? piece - 1 : piece + 1; }
+
+bool may_promote(int from_x, int from_y, int to_y, int piece) {
+  if (is_drop(from_x)) return false;
   switch (piece) {
-    case -HU: case -KYOU: case -KEI: ok = to_y < 4; break;
-    case -GIN: case -KAKU: case -SYA: ok = to_y < 4 || from_y < 4; break;
-    case HU: case KYOU: case KEI: ok = to_y > 6; break;
-    case GIN: case KAKU: case SYA: ok = to_y > 6 || from_y > 6; break;
-    default: return NG;
+    case -HU: case -KYOU: case -KEI: return to_y < 4;
+    case -GIN: case -KAKU: case -SYA: return to_y < 4 || from_y < 4;
+    case HU: case KYOU: case KEI: return to_y > 6;
+    case GIN: case KAKU: case SYA: return to_y > 6 || from_y > 6;
+    default: return false;
   }
-  if (!ok) return NG;
-  g.promoted_piece = piece < 0 ? piece - 1 : piece + 1;
+}
+
+int check_promotion(Game& g, int from_x, int from_y, int, int to_y, int piece) {
+  if (!may_promote(from_x, from_y, to_y, piece)) return NG;
+  g.promoted_piece = promoted(piece);
   return OK;
 }
 
