@@ -45,7 +45,7 @@ void take_last_game(Form& f, const LastGame& last) {
   const KifGame& k = last.game;
   take_kif_game(g.record, k);
   const int n = g.record.held();
-  g.record.current_move = n;
+  g.record.show(n);
   g.pos = last.end;
   take_standing(g, last.standing);
   const RecordMove& m = g.record.move(n);
@@ -64,7 +64,7 @@ void draw_last_game(Form& f) {
   Game& g = f.g;
   redraw_screen(f);
   draw_move_number(f, g.move_number);
-  const int n = g.record.current_move;
+  const int n = g.record.current_move();
   if (n == 0) return;
   const RecordMove& m = g.record.move(n);
   draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,

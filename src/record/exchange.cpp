@@ -43,21 +43,19 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
     k.top.level = level;
     k.bottom.role = Role::you;
   }
-  k.comments = r.comments;
+  k.comments = r.comments();
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
   k.started = r.started;
-  if (r.end.reason != EndReason::none) {
-    k.winner = r.end.top_won ? Winner::top : Winner::bottom;
-    k.resigned = r.end.reason == EndReason::resigned;
+  if (r.end().reason != EndReason::none) {
+    k.winner = r.end().top_won ? Winner::top : Winner::bottom;
+    k.resigned = r.end().reason == EndReason::resigned;
   }
   return k;
 }
 
 void take_kif_game(Record& r, const KifGame& k) {
-  r.current_move = 0;
   r.cut(0);
-  for (std::size_t i = 0; i < k.moves.size(); ++i) r.at(static_cast<int>(i) + 1) = k.moves[i];
-  r.last_move = static_cast<int>(k.moves.size());
+  for (const RecordMove& m : k.moves) r.append(m);
   r.start = k.start;
   r.top_first = k.top_first;
   r.gote_to_move = k.gote_to_move;
@@ -66,15 +64,14 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.title = k.title;
   r.top_name = k.top.name;
   r.bottom_name = k.bottom.name;
-  r.comments = k.comments;
-  r.end = end_of(k.moves);  // a king taken by the last move
-  if (r.end.reason == EndReason::none && k.winner != Winner::none)
-    r.end = {k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top};
+  r.set_comments(k.comments);
+  r.set_end(end_of(k.moves));  // a king taken by the last move
+  if (r.end().reason == EndReason::none && k.winner != Winner::none)
+    r.set_end({k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top});
 }
 
 void start_record_here(Game& g, bool top_first, int move_number) {
   Record& r = g.record;
-  r.current_move = 0;
   r.cut(0);
   r.start = g.pos;
   r.top_first = top_first;
@@ -91,7 +88,7 @@ std::string sfen_shown(const Game& g) {
   const bool top_to_move =
       g.side_to_move == TEBAN_NASI ? g.record.top_first : g.side_to_move == g.top_side;
   return write_sfen(g.pos, sente_is_top(g), top_to_move,
-                    g.record.start_number + g.record.current_move);
+                    g.record.start_number + g.record.current_move());
 }
 
 DateTime started_before(const DateTime& now, double seconds) {

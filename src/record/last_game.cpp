@@ -128,7 +128,7 @@ std::optional<Standing> read_standing(std::string_view line) {
 
 KifGame last_game_of(const Game& g) {
   KifGame k = kif_game_of(g, {});
-  k.comments = g.record.comments;
+  k.comments = g.record.comments();
   if (k.comments.empty()) k.comments.resize(1);
   std::string& start = k.comments[0];
   start = standing_line(standing_of(g)) + (start.empty() ? "" : "\n" + start);

@@ -54,17 +54,61 @@ struct GameEnd {
   bool top_won = false;  // the top player won; the bottom player otherwise
 };
 
-// The move record (kifu). Entry 0 is no move; the record grows with the game.
-struct Record {
-  // kifu_tesu "record's move number": the last move applied to the board.
-  int current_move = 0;
-  // saigo_tesu "last move number": the last move held, the limit for stepping forward.
-  int last_move = 0;
-  // kifu "record": the moves, entry 0 none.
-  std::vector<RecordMove> moves = std::vector<RecordMove>(1, RecordMove{.placed = HU});
-  // How the game held ended, once it has; a move recorded over it, or the moves after an
-  // earlier one given up, clear it.
-  GameEnd end;
+// The move record (kifu): the moves held, the one shown, how the game held ended, the comments
+// and where the moves started. Its operations keep the moves shown and the end true to the moves
+// held: nothing grows the record but recording a move.
+class Record {
+ public:
+  // How many moves are held (saigo_tesu "last move number" counts them, or more, see last_move).
+  int held() const { return static_cast<int>(moves_.size()) - 1; }
+  // Whether move n is one of them.
+  bool holds(int n) const { return n >= 1 && n <= held(); }
+  // Move n; an empty move where the record holds none.
+  const RecordMove& move(int n) const {
+    static const RecordMove none{};
+    return n >= 0 && n <= held() ? moves_[static_cast<std::size_t>(n)] : none;
+  }
+
+  // kifu_tesu "record's move number": the last move applied to the board, 0 to held().
+  int current_move() const { return current_; }
+  // Shows move n (0: the start), within the moves held.
+  void show(int n) { current_ = std::clamp(n, 0, held()); }
+
+  // saigo_tesu: the number of the last move, as the window and the replay tool show it. It is
+  // held() unless the moves were cut at a later number than they reach: 先手 and 後手 cut them at
+  // the move number shown, which goes on after 反転 gives the record up.
+  int last_move() const { return last_; }
+  // Gives up the moves after move n (every move for 0, and with them the start time, the title,
+  // the names and the computer's levels that came with them); n becomes the last move's number.
+  void cut(int n);
+  // Makes n the last move's number, giving up the moves held after it (the replay tool's `set`).
+  void name_last(int n);
+  // Records m as move n (1 to held() + 1), giving up the moves from n on and their comments.
+  void record(int n, const RecordMove& m);
+  // Records m after the moves held (a loaded record's next move).
+  void append(const RecordMove& m) { record(held() + 1, m); }
+
+  // How the game held ended, once it has; a move recorded over it, or the moves after an earlier
+  // one given up, clear it.
+  const GameEnd& end() const { return end_; }
+  void set_end(GameEnd e) { end_ = e; }
+
+  // Comments by move: comments()[n] follows move n (0: before the first move), its lines joined
+  // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
+  const std::vector<std::string>& comments() const { return comments_; }
+  // Every comment at once, those beyond the moves held left out.
+  void set_comments(std::vector<std::string> all);
+  // The comment after move n (0: before the first move); empty when there is none.
+  const std::string& comment(int n) const {
+    static const std::string none;
+    const auto i = static_cast<std::size_t>(n);
+    return n >= 0 && i < comments_.size() ? comments_[i] : none;
+  }
+  // Sets the comment after move n, one of the moves held or 0.
+  void set_comment(int n, std::string text);
+
+  // Whether the start is the full starting position (hirate "even game").
+  bool hirate() const;
 
   // kaishi "start": the position before move 1 of the moves held. The full starting position,
   // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
@@ -90,65 +134,17 @@ struct Record {
   // The computer's level when move 1 was made: the level the game began with. Later changes are
   // kept as comments ("LEVEL5") at the move after which they were made.
   int start_level = 0;
-  // Comments by move: comments[n] follows move n (0: before the first move), its lines joined
-  // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
-  std::vector<std::string> comments;
 
-  // Gives up the moves held after move n (every move for 0, and with them the start time, the
-  // title, the names and the computer's levels that came with them). Moves given up are gone:
-  // last_move may name more (先手 and 後手 set it from the move number shown, which goes on
-  // after 反転 gives the record up), but they are not held.
-  void cut(int n) {
-    if (n < last_move || n == 0) end = {};
-    if (n >= 0 && moves.size() > static_cast<std::size_t>(n) + 1)
-      moves.resize(static_cast<std::size_t>(n) + 1);
-    if (n >= 0 && comments.size() > static_cast<std::size_t>(n) + 1)
-      comments.resize(static_cast<std::size_t>(n) + 1);
-    if (n == 0) {
-      started.reset();
-      title.clear();
-      top_name.clear();
-      bottom_name.clear();
-      comments.clear();
-      computer_level = 0;
-      start_level = 0;
-    }
-    last_move = n;
-  }
+ private:
+  // Drops the moves and the comments after move n and, when moves went, the end.
+  void give_up_after(int n);
 
-  // How many moves are held: last_move, or fewer where it names moves given up.
-  int held() const { return std::min(last_move, static_cast<int>(moves.size()) - 1); }
-  // Whether move n is one of them.
-  bool holds(int n) const { return n >= 1 && n <= held(); }
-
-  // Whether the start is the full starting position (hirate "even game").
-  bool hirate() const;
-
-  // The comment after move n (0: before the first move); empty when there is none.
-  const std::string& comment(int n) const {
-    static const std::string none;
-    const auto i = static_cast<std::size_t>(n);
-    return n >= 0 && i < comments.size() ? comments[i] : none;
-  }
-  void set_comment(int n, std::string text) {
-    if (n < 0) return;
-    const auto i = static_cast<std::size_t>(n);
-    if (comments.size() <= i) comments.resize(i + 1);
-    comments[i] = std::move(text);
-  }
-
-  // Move n to write, making room for it.
-  RecordMove& at(int n) {
-    const auto i = static_cast<std::size_t>(n < 0 ? 0 : n);
-    if (moves.size() <= i) moves.resize(i + 1);
-    return moves[i];
-  }
-  // Move n to read; an empty move where the record holds none (it never grows by reading).
-  const RecordMove& move(int n) const {
-    static const RecordMove none{};
-    const auto i = static_cast<std::size_t>(n);
-    return n >= 0 && i < moves.size() ? moves[i] : none;
-  }
+  // kifu "record": the moves, entry 0 none (a pawn placed, as a blank move reads).
+  std::vector<RecordMove> moves_ = std::vector<RecordMove>(1, RecordMove{.placed = HU});
+  int current_ = 0;  // kifu_tesu
+  int last_ = 0;     // saigo_tesu: held() or more
+  GameEnd end_;
+  std::vector<std::string> comments_;
 };
 
 // Each player's thinking time, in seconds.
