@@ -36,7 +36,7 @@ void take_standing(Game& g, const Standing& s) {
   g.handicap_level = s.handicap_level;
   g.handicap_set = s.handicap_set;
   g.flipped = s.flipped;
-  g.record.start_number = s.start_number;
+  g.record.set_start_number(s.start_number);
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.
@@ -54,9 +54,9 @@ void take_last_game(Form& f, const LastGame& last) {
   g.king_taker = winner_by_capture(g, m.captured);
   g.clock.top_time = m.top_time_after;
   g.clock.bottom_time = m.bottom_time_after;
-  if (g.play_mode == MODE_COM) g.record.start_level = header_level(k, g.level);
+  if (g.play_mode == MODE_COM) g.record.set_start_level(header_level(k, g.level));
   set_level(f, level_after(k, n, g.level));
-  if (g.play_mode == MODE_COM) g.record.computer_level = g.level;
+  if (g.play_mode == MODE_COM) g.record.set_computer_level(g.level);
 }
 
 // The board, the move number and the last move, as they were when the game was left.
@@ -90,7 +90,7 @@ void take_up(Form& f, const LastGame& last) {
   if (last.finished) f.g.record_mode = OK;
   draw_last_game(f);
   if (last.finished) {
-    draw_record_headers(f, f.g.record.title, f.g.record.top_name, f.g.record.bottom_name);
+    draw_record_headers(f, f.g.record.title(), f.g.record.top_name(), f.g.record.bottom_name());
     msg_ok(f, " 読み込みました", kTitle);
   } else {
     go_on(f);

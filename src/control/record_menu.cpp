@@ -275,11 +275,9 @@ void on_file_clicked(Form& f, const std::string& name) {
   for (const RecordMove& m : l.record.moves) g.record.append(m);
   g.move_number = 0;
   g.record.set_end(end_of(l.record.moves));
-  g.record.top_first = g.record.move(1).piece >= HU;
-  g.record.gote_to_move = false;
-  g.record.title = l.record.title;
-  g.record.top_name = l.record.top_name;
-  g.record.bottom_name = l.record.bottom_name;
+  g.record.set_top_first(g.record.move(1).piece >= HU);
+  g.record.set_gote_to_move(false);
+  g.record.set_names(l.record.title, l.record.top_name, l.record.bottom_name);
   enter_record_mode(f);
 }
 
@@ -288,7 +286,7 @@ void enter_record_mode(Form& f, bool passing) {
   if (passing) f.win.notice(" 読み込みました", "棋譜");
   else msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.top_first) {
+  if (g.record.top_first()) {
     g.play_mode = MODE_COM;
     g.sente_side = g.top_side;
     g.gote_side = g.bottom_side;

@@ -41,7 +41,7 @@ void resume_computer(Form& f) {
 
 // A game begun with no move held: the record notes who moves first.
 void note_first_mover(Game& g) {
-  if (g.record.held() == 0) g.record.top_first = g.side_to_move == g.top_side;
+  if (g.record.held() == 0) g.record.set_top_first(g.side_to_move == g.top_side);
 }
 
 void humans_turn(Form& f, const std::string& title) {
@@ -130,9 +130,7 @@ void initial_setup(Form& f) {
   g.clock.shown_seconds = 0;
   g.sel.picked = 0;
   set_starting_position(g.pos);
-  g.record.start = g.pos;
-  g.record.start_number = 1;
-  if (g.record.held() == 0) g.record.top_first = g.record.gote_to_move = false;
+  g.record.reset_start(g.pos);
   redraw_screen(f);
 }
 

@@ -41,13 +41,13 @@ void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece,
   m.top_time_after = ue_after;
   r.record(n, m);
   r.show(n);
-  r.computer_level = g.play_mode == MODE_COM ? g.level : 0;
+  r.set_computer_level(g.play_mode == MODE_COM ? g.level : 0);
   if (n == 1) {
-    r.top_first = is_top(piece);
-    r.start_level = r.computer_level;
-  } else if (r.computer_level > 0 && level_after(r, n - 1) != r.computer_level) {
+    r.set_top_first(is_top(piece));
+    r.set_start_level(r.computer_level());
+  } else if (r.computer_level() > 0 && level_after(r, n - 1) != r.computer_level()) {
     // A change made after a move since given up.
-    set_level_comment(r, n - 1, r.computer_level);
+    set_level_comment(r, n - 1, r.computer_level());
   }
 }
 
@@ -64,7 +64,7 @@ int level_told(std::string_view line) {
 }
 
 int level_after(const Record& r, int n) {
-  int level = r.start_level;
+  int level = r.start_level();
   for (int k = 0; k <= n; ++k)
     for (const std::string& line : lines_of(r.comment(k)))
       if (const int told = level_told(line); told > 0) level = told;

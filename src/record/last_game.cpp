@@ -82,7 +82,7 @@ Standing standing_by_roles(const KifGame& k) {
 
 Standing standing_of(const Game& g) {
   return {g.play_mode, g.bottom_side,        g.top_side,     g.sente_side,         g.move_number,
-          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number, g.record.top_first};
+          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number(), g.record.top_first()};
 }
 
 std::string standing_line(const Standing& s) {

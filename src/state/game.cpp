@@ -61,8 +61,8 @@ Position starting_position() {
 
 bool Record::hirate() const {
   static const Position full = starting_position();
-  return start.board == full.board && start.bottom_hand == full.bottom_hand &&
-         start.top_hand == full.top_hand;
+  return start_.board == full.board && start_.bottom_hand == full.bottom_hand &&
+         start_.top_hand == full.top_hand;
 }
 
 void Record::give_up_after(int n) {
@@ -76,13 +76,13 @@ void Record::cut(int n) {
   if (n < last_ || n == 0) end_ = {};
   give_up_after(n);
   if (n == 0) {
-    started.reset();
-    title.clear();
-    top_name.clear();
-    bottom_name.clear();
+    started_.reset();
+    title_.clear();
+    top_name_.clear();
+    bottom_name_.clear();
     comments_.clear();
-    computer_level = 0;
-    start_level = 0;
+    computer_level_ = 0;
+    start_level_ = 0;
   }
   last_ = std::max(n, held());
 }

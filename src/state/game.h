@@ -112,28 +112,58 @@ class Record {
 
   // kaishi "start": the position before move 1 of the moves held. The full starting position,
   // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
-  Position start = starting_position();
-  // ue_sente "the top is 先手": the top player made move 1, or is to make it.
-  bool top_first = false;
+  const Position& start() const { return start_; }
+  // Gives up every move and starts the record at p, move 0 numbered `number`; top_first tells
+  // who is to make move 1.
+  void start_at(const Position& p, bool top_first, int number) {
+    cut(0);
+    start_ = p;
+    top_first_ = top_first;
+    gote_to_move_ = false;
+    start_number_ = number;
+  }
+  // The start becomes p, numbered 1, the moves held kept (they were played from it); with none
+  // held, nobody has made move 1.
+  void reset_start(const Position& p) {
+    start_ = p;
+    start_number_ = 1;
+    if (held() == 0) top_first_ = gote_to_move_ = false;
+  }
+  // ue_sente "the top is 先手": the top player made move 1, or is to make it. Told by move 1 once
+  // it is held.
+  bool top_first() const { return top_first_; }
+  void set_top_first(bool top) { top_first_ = top; }
   // gote_ban "後手 to move": the start came (a KIF diagram with 後手番, an SFEN with w) naming
   // the bottom player 先手 and giving the top player, 後手, the first move. KIF and SFEN then
   // keep calling the bottom player 先手, whoever moves first.
-  bool gote_to_move = false;
+  bool gote_to_move() const { return gote_to_move_; }
+  void set_gote_to_move(bool gote) { gote_to_move_ = gote; }
   // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
   // otherwise.
-  int start_number = 1;
+  int start_number() const { return start_number_; }
+  void set_start_number(int n) { start_number_ = n; }
   // kaishi_nichiji "start date and time": when the game held began, once its first move is
   // played or a loaded file tells it.
-  std::optional<DateTime> started;
+  const std::optional<DateTime>& started() const { return started_; }
+  void set_started(std::optional<DateTime> t) { started_ = t; }
   // The title (taikyoku_mei "match name") and the top and the bottom player's names (ue_mei,
   // sita_mei) that a loaded file gave; empty when none did.
-  std::string title, top_name, bottom_name;
+  const std::string& title() const { return title_; }
+  const std::string& top_name() const { return top_name_; }
+  const std::string& bottom_name() const { return bottom_name_; }
+  void set_names(std::string title, std::string top, std::string bottom) {
+    title_ = std::move(title);
+    top_name_ = std::move(top);
+    bottom_name_ = std::move(bottom);
+  }
   // com_level "computer's level": the level at which the computer played the top player when the
   // last move held was made; 0 when two people played it, or it was loaded.
-  int computer_level = 0;
+  int computer_level() const { return computer_level_; }
+  void set_computer_level(int level) { computer_level_ = level; }
   // The computer's level when move 1 was made: the level the game began with. Later changes are
   // kept as comments ("LEVEL5") at the move after which they were made.
-  int start_level = 0;
+  int start_level() const { return start_level_; }
+  void set_start_level(int level) { start_level_ = level; }
 
  private:
   // Drops the moves and the comments after move n and, when moves went, the end.
@@ -145,6 +175,12 @@ class Record {
   int last_ = 0;     // saigo_tesu: held() or more
   GameEnd end_;
   std::vector<std::string> comments_;
+  Position start_ = starting_position();
+  bool top_first_ = false, gote_to_move_ = false;
+  int start_number_ = 1;
+  std::optional<DateTime> started_;
+  std::string title_, top_name_, bottom_name_;
+  int computer_level_ = 0, start_level_ = 0;
 };
 
 // Each player's thinking time, in seconds.

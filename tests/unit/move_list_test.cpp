@@ -39,10 +39,10 @@ TEST_F(MoveListTest, EntriesOfAGameInTheUsualNotation) {
                      "cell 8 2 R", "cell 7 1", "cell 8 2", "cell 11 8", "cell 5 5"});
   EXPECT_EQ(entries(g()), (std::vector<std::string>{"▲７六歩", "△３四歩", "▲２二角成",
                                                      "△同　銀", "▲５五角打"}));
-  EXPECT_TRUE(same_position(g().record.start, full_position()));
+  EXPECT_TRUE(same_position(g().record.start(), full_position()));
   // The start is the same from any move shown.
   run_lines(r, out, {"menu REPLAY", "menu REPLAY", "menu REPLAY"});
-  EXPECT_TRUE(same_position(g().record.start, full_position()));
+  EXPECT_TRUE(same_position(g().record.start(), full_position()));
   EXPECT_EQ(entries(g()).size(), 5u);
 }
 

@@ -109,7 +109,7 @@ std::string read_file(const std::string& utf8_path) {
 // one shown give the board.
 std::optional<std::string> start_broken(const Game& g) {
   const Record& r = g.record;
-  Game scratch = scratch_game(r.start);
+  Game scratch = scratch_game(r.start());
   for (int n = 0; n <= r.held(); ++n) {
     if (n > 0 && !move_fits(scratch, r.move(n)))
       return "move " + std::to_string(n) + " held does not fit";
@@ -147,9 +147,9 @@ std::optional<std::string> broken(const Game& g) {
   int expected = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      expected += g.record.start.board[x][y] != KARA && std::abs(g.record.start.board[x][y]) != OU;
+      expected += g.record.start().board[x][y] != KARA && std::abs(g.record.start().board[x][y]) != OU;
   for (int k = 1; k <= 7; ++k)
-    expected += g.record.start.bottom_hand[k] + g.record.start.top_hand[k];
+    expected += g.record.start().bottom_hand[k] + g.record.start().top_hand[k];
   if (others + sita + ue != expected)
     return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
            std::to_string(expected);
