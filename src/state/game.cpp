@@ -84,20 +84,14 @@ void Record::cut(int n) {
     computer_level_ = 0;
     start_level_ = 0;
   }
-  last_ = std::max(n, held());
-}
-
-void Record::name_last(int n) {
-  n = std::max(n, 0);
-  if (n < held()) end_ = {};
-  give_up_after(n);
   last_ = n;
 }
 
 void Record::record(int n, const RecordMove& m) {
-  n = std::clamp(n, 1, held() + 1);
+  n = std::max(n, 1);
   const int shown = current_;
   give_up_after(n - 1);
+  moves_.resize(static_cast<std::size_t>(n));
   moves_.push_back(m);
   current_ = std::min(shown, n);
   // The comment of the move recorded over goes too.

@@ -59,8 +59,8 @@ struct GameEnd {
 // held: nothing grows the record but recording a move.
 class Record {
  public:
-  // How many moves are held (saigo_tesu "last move number" counts them, or more, see last_move).
-  int held() const { return static_cast<int>(moves_.size()) - 1; }
+  // How many moves are held: last_move(), or fewer where it names moves never recorded.
+  int held() const { return std::min(last_, stored()); }
   // Whether move n is one of them.
   bool holds(int n) const { return n >= 1 && n <= held(); }
   // Move n; an empty move where the record holds none.
@@ -73,6 +73,8 @@ class Record {
   int current_move() const { return current_; }
   // Shows move n (0: the start), within the moves held.
   void show(int n) { current_ = std::clamp(n, 0, held()); }
+  // Takes n as the move shown, whatever the record holds: the replay tool's `set kifu_tesu`.
+  void set_current_move(int n) { current_ = n; }
 
   // saigo_tesu: the number of the last move, as the window and the replay tool show it. It is
   // held() unless the moves were cut at a later number than they reach: 先手 and 後手 cut them at
@@ -81,9 +83,11 @@ class Record {
   // Gives up the moves after move n (every move for 0, and with them the start time, the title,
   // the names and the computer's levels that came with them); n becomes the last move's number.
   void cut(int n);
-  // Makes n the last move's number, giving up the moves held after it (the replay tool's `set`).
-  void name_last(int n);
-  // Records m as move n (1 to held() + 1), giving up the moves from n on and their comments.
+  // Makes n the last move's number, as the replay tool's `set saigo_tesu` does: the moves
+  // recorded after it are hidden, not given up, until a move is recorded over them.
+  void name_last(int n) { last_ = n; }
+  // Records m as move n, giving up the moves from n on and their comments. Numbers between the
+  // last held and n, which only the replay tool's `set` can leave, hold blank moves.
   void record(int n, const RecordMove& m);
   // Records m after the moves held (a loaded record's next move).
   void append(const RecordMove& m) { record(held() + 1, m); }
@@ -166,13 +170,15 @@ class Record {
   void set_start_level(int level) { start_level_ = level; }
 
  private:
-  // Drops the moves and the comments after move n and, when moves went, the end.
+  // How many moves are stored, those hidden after last_move() included.
+  int stored() const { return static_cast<int>(moves_.size()) - 1; }
+  // Drops the moves and the comments after move n.
   void give_up_after(int n);
 
   // kifu "record": the moves, entry 0 none (a pawn placed, as a blank move reads).
   std::vector<RecordMove> moves_ = std::vector<RecordMove>(1, RecordMove{.placed = HU});
   int current_ = 0;  // kifu_tesu
-  int last_ = 0;     // saigo_tesu: held() or more
+  int last_ = 0;     // saigo_tesu
   GameEnd end_;
   std::vector<std::string> comments_;
   Position start_ = starting_position();

@@ -53,7 +53,7 @@ const std::initializer_list<const char*> kGame = {
 
 // Recording over a move gives up the moves after it with their comments and the end; a cut at
 // a later number than the moves reach names it the last without holding more; the move shown
-// stays within the moves held.
+// stays within the moves held; a last move named earlier hides the moves after it.
 TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   Record r;
   for (int n = 1; n <= 4; ++n) r.append(RecordMove{.to_x = n});
@@ -79,10 +79,12 @@ TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   EXPECT_FALSE(r.holds(4));
   EXPECT_EQ(r.end().reason, EndReason::mated);  // nothing held was given up
 
+  // Naming an earlier last move hides the later ones; naming a later one shows them again.
   r.name_last(1);
   EXPECT_EQ(r.held(), 1);
-  EXPECT_EQ(r.current_move(), 1);
-  EXPECT_EQ(r.end().reason, EndReason::none);
+  EXPECT_FALSE(r.holds(2));
+  r.name_last(3);
+  EXPECT_EQ(r.move(3).to_x, 7);
   r.cut(0);
   EXPECT_EQ(r.held(), 0);
   EXPECT_TRUE(r.comments().empty());

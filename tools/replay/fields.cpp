@@ -21,7 +21,7 @@ namespace {
 
 // `set kifu_tesu` shows a move held; `set saigo_tesu` names the last move, giving up those after.
 RecordNumber current_move(Record& r) {
-  return {[&r] { return r.current_move(); }, [&r](int n) { r.show(n); }};
+  return {[&r] { return r.current_move(); }, [&r](int n) { r.set_current_move(n); }};
 }
 RecordNumber last_move(Record& r) {
   return {[&r] { return r.last_move(); }, [&r](int n) { r.name_last(n); }};
