@@ -15,7 +15,7 @@ namespace {
 
 std::optional<HandicapRefusal> refusal(const Game& g) {
   if (g.record_mode == OK) return HandicapRefusal::kifu_mode;
-  if (g.record.current_move > 0) return HandicapRefusal::game_under_way;
+  if (g.record.current_move() > 0) return HandicapRefusal::game_under_way;
   if (g.flipped == OK) return HandicapRefusal::hanten;
   // The ladder takes pieces from the full starting position only.
   if (g.handicap_set == NG && !g.record.hirate()) return HandicapRefusal::set_up;

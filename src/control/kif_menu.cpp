@@ -130,7 +130,7 @@ void on_sfen_paste(Form& f) {
   initial_setup(f);
   g.pos = r.pos;
   start_record_here(g, r.top_to_move, r.move_number);
-  g.record.gote_to_move = r.top_to_move;  // w: 後手, the top player, is to move
+  g.record.set_gote_to_move(r.top_to_move);  // w: 後手, the top player, is to move
   redraw_screen(f);
   play(f, f.move_sound);
 }

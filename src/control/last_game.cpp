@@ -36,7 +36,7 @@ void take_standing(Game& g, const Standing& s) {
   g.handicap_level = s.handicap_level;
   g.handicap_set = s.handicap_set;
   g.flipped = s.flipped;
-  g.record.start_number = s.start_number;
+  g.record.set_start_number(s.start_number);
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.
@@ -45,7 +45,7 @@ void take_last_game(Form& f, const LastGame& last) {
   const KifGame& k = last.game;
   take_kif_game(g.record, k);
   const int n = g.record.held();
-  g.record.current_move = n;
+  g.record.show(n);
   g.pos = last.end;
   take_standing(g, last.standing);
   const RecordMove& m = g.record.move(n);
@@ -54,9 +54,9 @@ void take_last_game(Form& f, const LastGame& last) {
   g.king_taker = winner_by_capture(g, m.captured);
   g.clock.top_time = m.top_time_after;
   g.clock.bottom_time = m.bottom_time_after;
-  if (g.play_mode == MODE_COM) g.record.start_level = header_level(k, g.level);
+  if (g.play_mode == MODE_COM) g.record.set_start_level(header_level(k, g.level));
   set_level(f, level_after(k, n, g.level));
-  if (g.play_mode == MODE_COM) g.record.computer_level = g.level;
+  if (g.play_mode == MODE_COM) g.record.set_computer_level(g.level);
 }
 
 // The board, the move number and the last move, as they were when the game was left.
@@ -64,7 +64,7 @@ void draw_last_game(Form& f) {
   Game& g = f.g;
   redraw_screen(f);
   draw_move_number(f, g.move_number);
-  const int n = g.record.current_move;
+  const int n = g.record.current_move();
   if (n == 0) return;
   const RecordMove& m = g.record.move(n);
   draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
@@ -90,7 +90,7 @@ void take_up(Form& f, const LastGame& last) {
   if (last.finished) f.g.record_mode = OK;
   draw_last_game(f);
   if (last.finished) {
-    draw_record_headers(f, f.g.record.title, f.g.record.top_name, f.g.record.bottom_name);
+    draw_record_headers(f, f.g.record.title(), f.g.record.top_name(), f.g.record.bottom_name());
     msg_ok(f, " 読み込みました", kTitle);
   } else {
     go_on(f);

@@ -45,8 +45,8 @@ Outcome after_move_between_people(Form& f) {
 // A game's first move: the game began when that move's turn did.
 void note_start_time(Form& f) {
   const LocalTime t = f.win.local_time();
-  f.g.record.started = started_before(
-      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.turn_seconds);
+  f.g.record.set_started(started_before(
+      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.turn_seconds));
 }
 
 }  // namespace
@@ -64,7 +64,7 @@ int play_move(Form& f, const Move& m, const std::function<void()>& before_board_
   const bool bottom_moves = g.side_to_move == g.bottom_side;
   record_move(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
               bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
-  if (g.record.current_move == 1) note_start_time(f);
+  if (g.record.current_move() == 1) note_start_time(f);
   ++g.move_number;
   draw_move_number(f, g.move_number);
   if (before_board_change) before_board_change();
@@ -88,7 +88,7 @@ void refuse_decided_game(Form& f) {
 }
 
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
-  f.g.record.end = {why, top_won};
+  f.g.record.set_end({why, top_won});
   keep_last_game(f);  // the file tells that the game is over
   return end_game(f, name);
 }

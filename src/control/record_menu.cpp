@@ -76,13 +76,13 @@ std::string why_not_writable(const Game& g) {
 void on_back(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  if (g.record.current_move < 1) {
+  if (g.record.current_move() < 1) {
     refuse(f, "できません", "戻る");
     return;
   }
   g.suspended = OK;
   stop_play(f);
-  const int n = g.record.current_move;
+  const int n = g.record.current_move();
   const RecordMove m = g.record.move(n);
   if (on_board(m.from_x)) {
     g.pos.board[m.from_x][m.from_y] = m.piece;
@@ -101,7 +101,7 @@ void on_back(Form& f) {
   draw_square(f, m.to_x, m.to_y);
   play(f, f.move_sound);
   erase_move_result(f, m.piece > 0 ? g.top_side : g.bottom_side);
-  --g.record.current_move;
+  g.record.show(n - 1);
   --g.move_number;
   g.side_to_move = mover(g, m);  // the move taken back is to be made again
   draw_move_number(f, g.move_number);
@@ -114,14 +114,15 @@ void on_forward(Form& f) {
     refuse(f, "「対局」で始めて下さい", "開始");
     return;
   }
-  if (!g.record.holds(g.record.current_move + 1)) {
+  if (!g.record.holds(g.record.current_move() + 1)) {
     if (g.record_mode == OK) msg_ok(f, "終わり", "進む");
     else refuse(f, "できません", "進む");
     return;
   }
   g.suspended = OK;  // a refused step leaves the game as it was
   stop_play(f);
-  const int n = ++g.record.current_move;
+  const int n = g.record.current_move() + 1;
+  g.record.show(n);
   ++g.move_number;
   draw_move_number(f, g.move_number);
   const RecordMove m = g.record.move(n);
@@ -220,7 +221,7 @@ void on_return(Form& f) {
     msg_ok(f, "ﾌｧｲﾙ名に使えない文字があります", "  ");
     return;
   }
-  if (g.record.current_move < 1) {
+  if (g.record.current_move() < 1) {
     msg_ok(f, "保存するデータがありません", "棋譜保存");
     return;
   }
@@ -233,7 +234,7 @@ void on_return(Form& f) {
   const bool bottom_first = g.bottom_side == g.sente_side;
   RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
                f.win.text_box(bottom_first ? 3 : 4), {}};
-  for (int n = 1; n <= g.record.current_move; ++n) r.moves.push_back(g.record.move(n));
+  for (int n = 1; n <= g.record.current_move(); ++n) r.moves.push_back(g.record.move(n));
   const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
                                   bottom_first ? "先手" : "後手");
   if (!e.bad_field.empty()) {
@@ -271,17 +272,12 @@ void on_file_clicked(Form& f, const std::string& name) {
   g.record_mode = OK;
   draw_record_headers(f, l.record.title, l.record.top_name, l.record.bottom_name);
   g.record.cut(0);  // nothing of the game held before stays
-  for (std::size_t k = 0; k < l.record.moves.size(); ++k)
-    g.record.at(static_cast<int>(k) + 1) = l.record.moves[k];
-  g.record.current_move = 0;
+  for (const RecordMove& m : l.record.moves) g.record.append(m);
   g.move_number = 0;
-  g.record.last_move = static_cast<int>(l.record.moves.size());
-  g.record.end = end_of(l.record.moves);
-  g.record.top_first = g.record.move(1).piece >= HU;
-  g.record.gote_to_move = false;
-  g.record.title = l.record.title;
-  g.record.top_name = l.record.top_name;
-  g.record.bottom_name = l.record.bottom_name;
+  g.record.set_end(end_of(l.record.moves));
+  g.record.set_top_first(g.record.move(1).piece >= HU);
+  g.record.set_gote_to_move(false);
+  g.record.set_names(l.record.title, l.record.top_name, l.record.bottom_name);
   enter_record_mode(f);
 }
 
@@ -290,7 +286,7 @@ void enter_record_mode(Form& f, bool passing) {
   if (passing) f.win.notice(" 読み込みました", "棋譜");
   else msg_ok(f, " 読み込みました", "棋譜");
   msg_ok(f, "棋譜を '進 'で進めて下さい", "棋譜");
-  if (g.record.top_first) {
+  if (g.record.top_first()) {
     g.play_mode = MODE_COM;
     g.sente_side = g.top_side;
     g.gote_side = g.bottom_side;

@@ -17,8 +17,8 @@ void refuse(Form& f, const char* text, const char* title) {
 }  // namespace
 
 bool game_over(const Game& g) {
-  return king_taken(g) || (g.record.end.reason != EndReason::none &&
-                           g.record.current_move == g.record.last_move);
+  return king_taken(g) || (g.record.end().reason != EndReason::none &&
+                           g.record.current_move() == g.record.last_move());
 }
 
 void on_resign(Form& f) {
@@ -32,7 +32,7 @@ void on_resign(Form& f) {
 
   set_timer1(f, false);
   // Moves held beyond the position resigned in were never played in this game.
-  g.record.cut(g.record.current_move);
+  g.record.cut(g.record.current_move());
   if (g.play_mode == MODE_COM) {
     decided(f, EndReason::resigned, true, "ｺﾝﾋﾟｭｰﾀ");
     return;

@@ -41,7 +41,7 @@ void resume_computer(Form& f) {
 
 // A game begun with no move held: the record notes who moves first.
 void note_first_mover(Game& g) {
-  if (g.record.held() == 0) g.record.top_first = g.side_to_move == g.top_side;
+  if (g.record.held() == 0) g.record.set_top_first(g.side_to_move == g.top_side);
 }
 
 void humans_turn(Form& f, const std::string& title) {
@@ -92,7 +92,7 @@ void on_load(Form& f) {
 
   g.record_mode = NG;
   g.look.guidance_on = NG;
-  g.record.last_move = 0;
+  g.record.name_last(0);
   g.level = 3;
   f.win.set_checked(level_item(3), true);
   g.sente_side = 1;
@@ -120,7 +120,7 @@ void initial_setup(Form& f) {
   g.play_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
   g.king_taker = TEBAN_NASI;
   g.side_to_move = TEBAN_NASI;
-  g.record.current_move = 0;
+  g.record.show(0);
   g.move_number = 0;
   g.flipped = NG;
   set_timer1(f, false);
@@ -128,12 +128,9 @@ void initial_setup(Form& f) {
   g.suspended = NG;
   g.record_mode = NG;
   g.clock.shown_seconds = 0;
-  g.record.at(0).placed = HU;
   g.sel.picked = 0;
   set_starting_position(g.pos);
-  g.record.start = g.pos;
-  g.record.start_number = 1;
-  if (g.record.held() == 0) g.record.top_first = g.record.gote_to_move = false;
+  g.record.reset_start(g.pos);
   redraw_screen(f);
 }
 

@@ -35,8 +35,8 @@ bool thinking(const Form& f) { return f.thinker.busy(); }
 
 std::vector<engine::Key> earlier_positions(const Game& g) {
   std::vector<engine::Key> keys;
-  Game scratch = scratch_game(g.record.start);
-  for (int n = 1; n <= g.record.current_move && g.record.holds(n); ++n) {
+  Game scratch = scratch_game(g.record.start());
+  for (int n = 1; n <= g.record.current_move() && g.record.holds(n); ++n) {
     const RecordMove& m = g.record.move(n);
     if (!move_fits(scratch, m)) break;
     keys.push_back(engine::from_game(scratch.pos, m.placed > 0).key());

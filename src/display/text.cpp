@@ -156,7 +156,7 @@ void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colo
 void redraw_last_moves(Form& f) {
   const Game& g = f.g;
   bool top_shown = false, bottom_shown = false;
-  for (int n = g.record.current_move; n >= 1 && !(top_shown && bottom_shown); --n) {
+  for (int n = g.record.current_move(); n >= 1 && !(top_shown && bottom_shown); --n) {
     const RecordMove& m = g.record.move(n);
     bool& shown = is_top(m.placed) ? top_shown : bottom_shown;
     if (shown) continue;

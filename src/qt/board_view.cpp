@@ -62,8 +62,8 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 // Over the picture, never in it: the program's own outlines stay as they are drawn.
 void BoardView::paint_last_move(QPainter& p) const {
-  if (!game_ || game_->record.current_move < 1) return;
-  const RecordMove& m = game_->record.move(game_->record.current_move);
+  if (!game_ || game_->record.current_move() < 1) return;
+  const RecordMove& m = game_->record.move(game_->record.current_move());
   const QTransform t = view::Canvas::to_device(QSizeF(size()));
   const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
   const auto frame = [&](int x, int y, QColor colour) {

@@ -84,7 +84,7 @@ void GamePanels::refresh(const Game& g) {
   if ((model_->shown() != shown || model_->rowCount() != rows) && model_->shown() >= 1)
     list_->scrollTo(model_->index(model_->shown() - 1));
   // Set only when it changes, so that a long comment keeps its place while it is read.
-  const QString comment = QString::fromStdString(g.record.comment(g.record.current_move));
+  const QString comment = QString::fromStdString(g.record.comment(g.record.current_move()));
   if (comment_->toPlainText() != comment) comment_->setPlainText(comment);
   state_->setText(status_text(g, sides));
   handicap_->setText(handicap_text(g, sides));

@@ -38,7 +38,7 @@ QString player(const Game& g, bool top) {
 }
 
 QString record_place(const Game& g) {
-  return tr("棋譜 %1/%2").arg(g.record.current_move).arg(g.record.last_move);
+  return tr("棋譜 %1/%2").arg(g.record.current_move()).arg(g.record.last_move());
 }
 
 QString turn(const Game& g, const KifSides& sides) {
@@ -61,7 +61,7 @@ QString reason(EndReason r) {
 
 // Whole sentences for each winner, as a language other than Japanese needs them.
 QString result(const Game& g, const KifSides& sides) {
-  GameEnd end = g.record.end;
+  GameEnd end = g.record.end();
   if (end.reason == EndReason::none) end = {EndReason::king_taken, g.king_taker == g.top_side};
   const QString why = reason(end.reason);
   QString won;

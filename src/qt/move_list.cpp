@@ -22,8 +22,7 @@ bool same_move(const RecordMove& a, const RecordMove& b) {
 }  // namespace
 
 void MoveListModel::refresh(const Game& g, bool sente_top) {
-  int held = 0;
-  while (g.record.holds(held + 1)) ++held;
+  const int held = g.record.held();
   if (sente_top != sente_top_) {
     beginResetModel();
     record_ = {};
@@ -32,22 +31,21 @@ void MoveListModel::refresh(const Game& g, bool sente_top) {
   }
   // Rows from the first that differs on are replaced (a changed move also changes the next
   // one's 同).
-  const int kept = record_.last_move;
+  const int kept = record_.held();
   int same = 0;
   while (same < std::min(kept, held) && same_move(record_.move(same + 1), g.record.move(same + 1)))
     ++same;
   if (same < kept) {
     beginRemoveRows({}, same, kept - 1);
-    record_.last_move = same;
+    record_.cut(same);
     endRemoveRows();
   }
   if (same < held) {
     beginInsertRows({}, same, held - 1);
-    for (int n = same + 1; n <= held; ++n) record_.at(n) = g.record.move(n);
-    record_.last_move = held;
+    for (int n = same + 1; n <= held; ++n) record_.append(g.record.move(n));
     endInsertRows();
   }
-  show_move(g.record.current_move);
+  show_move(g.record.current_move());
 }
 
 void MoveListModel::show_move(int n) {
@@ -59,7 +57,7 @@ void MoveListModel::show_move(int n) {
 }
 
 int MoveListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : record_.last_move;
+  return parent.isValid() ? 0 : record_.held();
 }
 
 QString MoveListModel::text(int n) const {

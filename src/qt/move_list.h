@@ -32,7 +32,7 @@ class MoveListModel : public QAbstractListModel {
   QString text(int n) const;
   void show_move(int n);
 
-  Record record_;  // the moves held, 1 to last_move
+  Record record_;  // the moves listed
   bool sente_top_ = false;
   int shown_ = 0;
 };

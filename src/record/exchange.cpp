@@ -22,7 +22,7 @@ int computer_level(const Game& g) {
   if (r.held() == 0)
     return g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI && g.record_mode != OK ? g.level
                                                                                       : 0;
-  return r.computer_level > 0 && r.start_level > 0 ? r.start_level : r.computer_level;
+  return r.computer_level() > 0 && r.start_level() > 0 ? r.start_level() : r.computer_level();
 }
 
 }  // namespace
@@ -30,68 +30,57 @@ int computer_level(const Game& g) {
 KifGame kif_game_of(const Game& g, const GivenNames& given) {
   const Record& r = g.record;
   KifGame k;
-  k.start = r.start;
+  k.start = r.start();
   complete_position(k.start);
-  k.top_first = r.top_first;
-  k.gote_to_move = r.gote_to_move;
+  k.top_first = r.top_first();
+  k.gote_to_move = r.gote_to_move();
   for (int n = 1; n <= r.held(); ++n) k.moves.push_back(r.move(n));
-  k.title = either(given.title, r.title);
-  k.top.name = either(r.top_first ? given.first : given.second, r.top_name);
-  k.bottom.name = either(r.top_first ? given.second : given.first, r.bottom_name);
+  k.title = either(given.title, r.title());
+  k.top.name = either(r.top_first() ? given.first : given.second, r.top_name());
+  k.bottom.name = either(r.top_first() ? given.second : given.first, r.bottom_name());
   if (const int level = computer_level(g); level > 0) {
     k.top.role = Role::computer;
     k.top.level = level;
     k.bottom.role = Role::you;
   }
-  k.comments = r.comments;
+  k.comments = r.comments();
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
-  k.started = r.started;
-  if (r.end.reason != EndReason::none) {
-    k.winner = r.end.top_won ? Winner::top : Winner::bottom;
-    k.resigned = r.end.reason == EndReason::resigned;
+  k.started = r.started();
+  if (r.end().reason != EndReason::none) {
+    k.winner = r.end().top_won ? Winner::top : Winner::bottom;
+    k.resigned = r.end().reason == EndReason::resigned;
   }
   return k;
 }
 
 void take_kif_game(Record& r, const KifGame& k) {
-  r.current_move = 0;
-  r.cut(0);
-  for (std::size_t i = 0; i < k.moves.size(); ++i) r.at(static_cast<int>(i) + 1) = k.moves[i];
-  r.last_move = static_cast<int>(k.moves.size());
-  r.start = k.start;
-  r.top_first = k.top_first;
-  r.gote_to_move = k.gote_to_move;
-  r.start_number = 1;
-  r.started = k.started;
-  r.title = k.title;
-  r.top_name = k.top.name;
-  r.bottom_name = k.bottom.name;
-  r.comments = k.comments;
-  r.end = end_of(k.moves);  // a king taken by the last move
-  if (r.end.reason == EndReason::none && k.winner != Winner::none)
-    r.end = {k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top};
+  r.start_at(k.start, k.top_first, 1);
+  r.set_gote_to_move(k.gote_to_move);
+  for (const RecordMove& m : k.moves) r.append(m);
+  r.set_started(k.started);
+  r.set_names(k.title, k.top.name, k.bottom.name);
+  r.set_comments(k.comments);
+  r.set_end(end_of(k.moves));  // a king taken by the last move
+  if (r.end().reason == EndReason::none && k.winner != Winner::none)
+    r.set_end({k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top});
 }
 
 void start_record_here(Game& g, bool top_first, int move_number) {
   Record& r = g.record;
-  r.current_move = 0;
   r.cut(0);
-  r.start = g.pos;
-  r.top_first = top_first;
-  r.gote_to_move = false;
-  r.start_number = move_number;
+  r.start_at(g.pos, top_first, move_number);
 }
 
 bool sente_is_top(const Game& g) {
   const Record& r = g.record;
-  return g.side_to_move != TEBAN_NASI && kif_sides(r.start, r.top_first, r.gote_to_move).sente_top;
+  return g.side_to_move != TEBAN_NASI && kif_sides(r.start(), r.top_first(), r.gote_to_move()).sente_top;
 }
 
 std::string sfen_shown(const Game& g) {
   const bool top_to_move =
-      g.side_to_move == TEBAN_NASI ? g.record.top_first : g.side_to_move == g.top_side;
+      g.side_to_move == TEBAN_NASI ? g.record.top_first() : g.side_to_move == g.top_side;
   return write_sfen(g.pos, sente_is_top(g), top_to_move,
-                    g.record.start_number + g.record.current_move);
+                    g.record.start_number() + g.record.current_move());
 }
 
 DateTime started_before(const DateTime& now, double seconds) {

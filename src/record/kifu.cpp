@@ -26,8 +26,8 @@ void set_level_comment(Record& r, int n, int level) {
 void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
                  double sita_before, double sita_after, double ue_before, double ue_after) {
   Record& r = g.record;
-  const int n = ++r.current_move;
-  RecordMove& m = r.at(n);
+  const int n = r.current_move() + 1;
+  RecordMove m;
   m.from_x = from_x;
   m.from_y = from_y;
   m.to_x = to_x;
@@ -39,25 +39,22 @@ void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece,
   m.bottom_time_after = sita_after;
   m.top_time_before = ue_before;
   m.top_time_after = ue_after;
-  r.last_move = n;
-  r.end = {};
-  // The comments of the moves given up go with them.
-  if (r.comments.size() > static_cast<std::size_t>(n))
-    r.comments.resize(static_cast<std::size_t>(n));
-  r.computer_level = g.play_mode == MODE_COM ? g.level : 0;
+  r.record(n, m);
+  r.show(n);
+  r.set_computer_level(g.play_mode == MODE_COM ? g.level : 0);
   if (n == 1) {
-    r.top_first = is_top(piece);
-    r.start_level = r.computer_level;
-  } else if (r.computer_level > 0 && level_after(r, n - 1) != r.computer_level) {
+    r.set_top_first(is_top(piece));
+    r.set_start_level(r.computer_level());
+  } else if (r.computer_level() > 0 && level_after(r, n - 1) != r.computer_level()) {
     // A change made after a move since given up.
-    set_level_comment(r, n - 1, r.computer_level);
+    set_level_comment(r, n - 1, r.computer_level());
   }
 }
 
 void note_level_change(Game& g, int level) {
   const bool playing = g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI &&
-                       g.record_mode != OK && g.record.end.reason == EndReason::none;
-  if (playing && level != g.level) set_level_comment(g.record, g.record.current_move, level);
+                       g.record_mode != OK && g.record.end().reason == EndReason::none;
+  if (playing && level != g.level) set_level_comment(g.record, g.record.current_move(), level);
 }
 
 int level_told(std::string_view line) {
@@ -67,7 +64,7 @@ int level_told(std::string_view line) {
 }
 
 int level_after(const Record& r, int n) {
-  int level = r.start_level;
+  int level = r.start_level();
   for (int k = 0; k <= n; ++k)
     for (const std::string& line : lines_of(r.comment(k)))
       if (const int told = level_told(line); told > 0) level = told;

@@ -82,7 +82,7 @@ Standing standing_by_roles(const KifGame& k) {
 
 Standing standing_of(const Game& g) {
   return {g.play_mode, g.bottom_side,        g.top_side,     g.sente_side,         g.move_number,
-          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number, g.record.top_first};
+          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number(), g.record.top_first()};
 }
 
 std::string standing_line(const Standing& s) {
@@ -128,7 +128,7 @@ std::optional<Standing> read_standing(std::string_view line) {
 
 KifGame last_game_of(const Game& g) {
   KifGame k = kif_game_of(g, {});
-  k.comments = g.record.comments;
+  k.comments = g.record.comments();
   if (k.comments.empty()) k.comments.resize(1);
   std::string& start = k.comments[0];
   start = standing_line(standing_of(g)) + (start.empty() ? "" : "\n" + start);

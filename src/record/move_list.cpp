@@ -8,7 +8,7 @@ bool top_moves_first(const Game& g) {
 }
 
 KifSides game_sides(const Game& g) {
-  return kif_sides(g.record.start, top_moves_first(g), g.record.gote_to_move);
+  return kif_sides(g.record.start(), top_moves_first(g), g.record.gote_to_move());
 }
 
 std::string move_entry(const Record& r, int n, bool sente_top) {

@@ -1,5 +1,6 @@
 #include "state/game.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace hakuro {
@@ -60,8 +61,55 @@ Position starting_position() {
 
 bool Record::hirate() const {
   static const Position full = starting_position();
-  return start.board == full.board && start.bottom_hand == full.bottom_hand &&
-         start.top_hand == full.top_hand;
+  return start_.board == full.board && start_.bottom_hand == full.bottom_hand &&
+         start_.top_hand == full.top_hand;
+}
+
+void Record::give_up_after(int n) {
+  const auto keep = static_cast<std::size_t>(std::max(n, 0)) + 1;
+  if (moves_.size() > keep) moves_.resize(keep);
+  if (comments_.size() > keep) comments_.resize(keep);
+  current_ = std::min(current_, held());
+}
+
+void Record::cut(int n) {
+  if (n < last_ || n == 0) end_ = {};
+  give_up_after(n);
+  if (n == 0) {
+    started_.reset();
+    title_.clear();
+    top_name_.clear();
+    bottom_name_.clear();
+    comments_.clear();
+    computer_level_ = 0;
+    start_level_ = 0;
+  }
+  last_ = n;
+}
+
+void Record::record(int n, const RecordMove& m) {
+  n = std::max(n, 1);
+  const int shown = current_;
+  give_up_after(n - 1);
+  moves_.resize(static_cast<std::size_t>(n));
+  moves_.push_back(m);
+  current_ = std::min(shown, n);
+  // The comment of the move recorded over goes too.
+  if (comments_.size() > static_cast<std::size_t>(n)) comments_.resize(static_cast<std::size_t>(n));
+  end_ = {};
+  last_ = n;
+}
+
+void Record::set_comments(std::vector<std::string> all) {
+  comments_ = std::move(all);
+  if (comments_.size() > moves_.size()) comments_.resize(moves_.size());
+}
+
+void Record::set_comment(int n, std::string text) {
+  if (n < 0 || n > held()) return;
+  const auto i = static_cast<std::size_t>(n);
+  if (comments_.size() <= i) comments_.resize(i + 1);
+  comments_[i] = std::move(text);
 }
 
 }  // namespace hakuro

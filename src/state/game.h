@@ -54,101 +54,139 @@ struct GameEnd {
   bool top_won = false;  // the top player won; the bottom player otherwise
 };
 
-// The move record (kifu). Entry 0 is no move; the record grows with the game.
-struct Record {
-  // kifu_tesu "record's move number": the last move applied to the board.
-  int current_move = 0;
-  // saigo_tesu "last move number": the last move held, the limit for stepping forward.
-  int last_move = 0;
-  // kifu "record": the moves, entry 0 none.
-  std::vector<RecordMove> moves = std::vector<RecordMove>(1, RecordMove{.placed = HU});
-  // How the game held ended, once it has; a move recorded over it, or the moves after an
-  // earlier one given up, clear it.
-  GameEnd end;
-
-  // kaishi "start": the position before move 1 of the moves held. The full starting position,
-  // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
-  Position start = starting_position();
-  // ue_sente "the top is 先手": the top player made move 1, or is to make it.
-  bool top_first = false;
-  // gote_ban "後手 to move": the start came (a KIF diagram with 後手番, an SFEN with w) naming
-  // the bottom player 先手 and giving the top player, 後手, the first move. KIF and SFEN then
-  // keep calling the bottom player 先手, whoever moves first.
-  bool gote_to_move = false;
-  // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
-  // otherwise.
-  int start_number = 1;
-  // kaishi_nichiji "start date and time": when the game held began, once its first move is
-  // played or a loaded file tells it.
-  std::optional<DateTime> started;
-  // The title (taikyoku_mei "match name") and the top and the bottom player's names (ue_mei,
-  // sita_mei) that a loaded file gave; empty when none did.
-  std::string title, top_name, bottom_name;
-  // com_level "computer's level": the level at which the computer played the top player when the
-  // last move held was made; 0 when two people played it, or it was loaded.
-  int computer_level = 0;
-  // The computer's level when move 1 was made: the level the game began with. Later changes are
-  // kept as comments ("LEVEL5") at the move after which they were made.
-  int start_level = 0;
-  // Comments by move: comments[n] follows move n (0: before the first move), its lines joined
-  // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
-  std::vector<std::string> comments;
-
-  // Gives up the moves held after move n (every move for 0, and with them the start time, the
-  // title, the names and the computer's levels that came with them). Moves given up are gone:
-  // last_move may name more (先手 and 後手 set it from the move number shown, which goes on
-  // after 反転 gives the record up), but they are not held.
-  void cut(int n) {
-    if (n < last_move || n == 0) end = {};
-    if (n >= 0 && moves.size() > static_cast<std::size_t>(n) + 1)
-      moves.resize(static_cast<std::size_t>(n) + 1);
-    if (n >= 0 && comments.size() > static_cast<std::size_t>(n) + 1)
-      comments.resize(static_cast<std::size_t>(n) + 1);
-    if (n == 0) {
-      started.reset();
-      title.clear();
-      top_name.clear();
-      bottom_name.clear();
-      comments.clear();
-      computer_level = 0;
-      start_level = 0;
-    }
-    last_move = n;
-  }
-
-  // How many moves are held: last_move, or fewer where it names moves given up.
-  int held() const { return std::min(last_move, static_cast<int>(moves.size()) - 1); }
+// The move record (kifu): the moves held, the one shown, how the game held ended, the comments
+// and where the moves started. Its operations keep the moves shown and the end true to the moves
+// held: nothing grows the record but recording a move.
+class Record {
+ public:
+  // How many moves are held: last_move(), or fewer where it names moves never recorded.
+  int held() const { return std::min(last_, stored()); }
   // Whether move n is one of them.
   bool holds(int n) const { return n >= 1 && n <= held(); }
+  // Move n; an empty move where the record holds none.
+  const RecordMove& move(int n) const {
+    static const RecordMove none{};
+    return n >= 0 && n <= held() ? moves_[static_cast<std::size_t>(n)] : none;
+  }
 
-  // Whether the start is the full starting position (hirate "even game").
-  bool hirate() const;
+  // kifu_tesu "record's move number": the last move applied to the board, 0 to held().
+  int current_move() const { return current_; }
+  // Shows move n (0: the start), within the moves held.
+  void show(int n) { current_ = std::clamp(n, 0, held()); }
+  // Takes n as the move shown, whatever the record holds: the replay tool's `set kifu_tesu`.
+  void set_current_move(int n) { current_ = n; }
 
+  // saigo_tesu: the number of the last move, as the window and the replay tool show it. It is
+  // held() unless the moves were cut at a later number than they reach: 先手 and 後手 cut them at
+  // the move number shown, which goes on after 反転 gives the record up.
+  int last_move() const { return last_; }
+  // Gives up the moves after move n (every move for 0, and with them the start time, the title,
+  // the names and the computer's levels that came with them); n becomes the last move's number.
+  void cut(int n);
+  // Makes n the last move's number, as the replay tool's `set saigo_tesu` does: the moves
+  // recorded after it are hidden, not given up, until a move is recorded over them.
+  void name_last(int n) { last_ = n; }
+  // Records m as move n, giving up the moves from n on and their comments. Numbers between the
+  // last held and n, which only the replay tool's `set` can leave, hold blank moves.
+  void record(int n, const RecordMove& m);
+  // Records m after the moves held (a loaded record's next move).
+  void append(const RecordMove& m) { record(held() + 1, m); }
+
+  // How the game held ended, once it has; a move recorded over it, or the moves after an earlier
+  // one given up, clear it.
+  const GameEnd& end() const { return end_; }
+  void set_end(GameEnd e) { end_ = e; }
+
+  // Comments by move: comments()[n] follows move n (0: before the first move), its lines joined
+  // by '\n'; a move without one may lie beyond the vector's end. Giving a move up drops them.
+  const std::vector<std::string>& comments() const { return comments_; }
+  // Every comment at once, those beyond the moves held left out.
+  void set_comments(std::vector<std::string> all);
   // The comment after move n (0: before the first move); empty when there is none.
   const std::string& comment(int n) const {
     static const std::string none;
     const auto i = static_cast<std::size_t>(n);
-    return n >= 0 && i < comments.size() ? comments[i] : none;
+    return n >= 0 && i < comments_.size() ? comments_[i] : none;
   }
-  void set_comment(int n, std::string text) {
-    if (n < 0) return;
-    const auto i = static_cast<std::size_t>(n);
-    if (comments.size() <= i) comments.resize(i + 1);
-    comments[i] = std::move(text);
-  }
+  // Sets the comment after move n, one of the moves held or 0.
+  void set_comment(int n, std::string text);
 
-  // Move n to write, making room for it.
-  RecordMove& at(int n) {
-    const auto i = static_cast<std::size_t>(n < 0 ? 0 : n);
-    if (moves.size() <= i) moves.resize(i + 1);
-    return moves[i];
+  // Whether the start is the full starting position (hirate "even game").
+  bool hirate() const;
+
+  // kaishi "start": the position before move 1 of the moves held. The full starting position,
+  // or what a handicap, a pasted SFEN, 反転 or a loaded KIF file left at move 0.
+  const Position& start() const { return start_; }
+  // Gives up every move and starts the record at p, move 0 numbered `number`; top_first tells
+  // who is to make move 1.
+  void start_at(const Position& p, bool top_first, int number) {
+    cut(0);
+    start_ = p;
+    top_first_ = top_first;
+    gote_to_move_ = false;
+    start_number_ = number;
   }
-  // Move n to read; an empty move where the record holds none (it never grows by reading).
-  const RecordMove& move(int n) const {
-    static const RecordMove none{};
-    const auto i = static_cast<std::size_t>(n);
-    return n >= 0 && i < moves.size() ? moves[i] : none;
+  // The start becomes p, numbered 1, the moves held kept (they were played from it); with none
+  // held, nobody has made move 1.
+  void reset_start(const Position& p) {
+    start_ = p;
+    start_number_ = 1;
+    if (held() == 0) top_first_ = gote_to_move_ = false;
   }
+  // ue_sente "the top is 先手": the top player made move 1, or is to make it. Told by move 1 once
+  // it is held.
+  bool top_first() const { return top_first_; }
+  void set_top_first(bool top) { top_first_ = top; }
+  // gote_ban "後手 to move": the start came (a KIF diagram with 後手番, an SFEN with w) naming
+  // the bottom player 先手 and giving the top player, 後手, the first move. KIF and SFEN then
+  // keep calling the bottom player 先手, whoever moves first.
+  bool gote_to_move() const { return gote_to_move_; }
+  void set_gote_to_move(bool gote) { gote_to_move_ = gote; }
+  // kaishi_tesu "start's move number": the number a pasted SFEN gave the position at move 0; 1
+  // otherwise.
+  int start_number() const { return start_number_; }
+  void set_start_number(int n) { start_number_ = n; }
+  // kaishi_nichiji "start date and time": when the game held began, once its first move is
+  // played or a loaded file tells it.
+  const std::optional<DateTime>& started() const { return started_; }
+  void set_started(std::optional<DateTime> t) { started_ = t; }
+  // The title (taikyoku_mei "match name") and the top and the bottom player's names (ue_mei,
+  // sita_mei) that a loaded file gave; empty when none did.
+  const std::string& title() const { return title_; }
+  const std::string& top_name() const { return top_name_; }
+  const std::string& bottom_name() const { return bottom_name_; }
+  void set_names(std::string title, std::string top, std::string bottom) {
+    title_ = std::move(title);
+    top_name_ = std::move(top);
+    bottom_name_ = std::move(bottom);
+  }
+  // com_level "computer's level": the level at which the computer played the top player when the
+  // last move held was made; 0 when two people played it, or it was loaded.
+  int computer_level() const { return computer_level_; }
+  void set_computer_level(int level) { computer_level_ = level; }
+  // The computer's level when move 1 was made: the level the game began with. Later changes are
+  // kept as comments ("LEVEL5") at the move after which they were made.
+  int start_level() const { return start_level_; }
+  void set_start_level(int level) { start_level_ = level; }
+
+ private:
+  // How many moves are stored, those hidden after last_move() included.
+  int stored() const { return static_cast<int>(moves_.size()) - 1; }
+  // Drops the moves and the comments after move n.
+  void give_up_after(int n);
+
+  // kifu "record": the moves, entry 0 none (a pawn placed, as a blank move reads).
+  std::vector<RecordMove> moves_ = std::vector<RecordMove>(1, RecordMove{.placed = HU});
+  int current_ = 0;  // kifu_tesu
+  int last_ = 0;     // saigo_tesu
+  GameEnd end_;
+  std::vector<std::string> comments_;
+  Position start_ = starting_position();
+  bool top_first_ = false, gote_to_move_ = false;
+  int start_number_ = 1;
+  std::optional<DateTime> started_;
+  std::string title_, top_name_, bottom_name_;
+  int computer_level_ = 0, start_level_ = 0;
 };
 
 // Each player's thinking time, in seconds.

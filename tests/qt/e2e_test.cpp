@@ -173,12 +173,12 @@ TEST_F(E2eTest, GamesAgainstTheComputerAtEachLevelPlayedToTheirEnd) {
     for (int n = 0; n < 150 && wins_announced() == wins; ++n) {
       ASSERT_EQ(g().side_to_move, g().bottom_side);
       const Choice c = choose(g(), seed);
-      const int before = g().record.current_move, taken = g().pos.board[c.tx][c.ty];
+      const int before = g().record.current_move(), taken = g().pos.board[c.tx][c.ty];
       move(c.fx, c.fy, c.tx, c.ty, c.promote ? Qt::RightButton : Qt::LeftButton);
       ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form().thinker.busy(); }, 10000));
       if (wins_announced() != wins) break;
       // The move and the computer's reply are both recorded.
-      ASSERT_EQ(g().record.current_move, before + 2) << c.fx << c.fy << c.tx << c.ty;
+      ASSERT_EQ(g().record.current_move(), before + 2) << c.fx << c.fy << c.tx << c.ty;
       if (taken != KARA && taken != OU && !hand_seen) {
         const int k = kind_index(taken);
         const QImage img = shot();
@@ -212,7 +212,7 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
   EXPECT_EQ(edge(img, 5, 7, Edge::Top), grid);
 
   click(5, 8);  // the rook moves; the computer replies
-  ASSERT_EQ(g().record.current_move, 2);
+  ASSERT_EQ(g().record.current_move(), 2);
   img = shot();
   EXPECT_TRUE(board_shown(img));
   EXPECT_TRUE(shows(img, -SYA, 5, 8));
@@ -230,7 +230,7 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
 TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   menu("SENTE");
   move(7, 7, 7, 6);
-  ASSERT_EQ(g().record.current_move, 2);
+  ASSERT_EQ(g().record.current_move(), 2);
   const Table after_two = g().pos.board;
   const RecordMove reply = g().record.move(2);
 
@@ -238,13 +238,13 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   EXPECT_EQ(g().pos.board[reply.from_x][reply.from_y], reply.piece);
   EXPECT_TRUE(board_shown(shot()));
   menu("REPLAY");
-  EXPECT_EQ(g().record.current_move, 0);
+  EXPECT_EQ(g().record.current_move(), 0);
   QImage img = shot();
   EXPECT_TRUE(board_shown(img));
   EXPECT_TRUE(shows(img, -HU, 7, 7));
   EXPECT_TRUE(shows(img, KARA, 7, 6));
   menu("REPLAY");  // nothing left to take back
-  EXPECT_EQ(g().record.current_move, 0);
+  EXPECT_EQ(g().record.current_move(), 0);
 
   menu("AFTER");
   menu("AFTER");
@@ -255,13 +255,13 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   // from there.
   menu("REPLAY");
   click(3, 7);
-  EXPECT_EQ(g().record.current_move, 2);
+  EXPECT_EQ(g().record.current_move(), 2);
   EXPECT_TRUE(window.boxes.back() == QString::fromUtf8("OKですか？") ||
               window.boxes.end()[-2] == QString::fromUtf8("OKですか？"));
   if (g().sel.picked == 0) click(3, 7);
   click(3, 6);
-  EXPECT_EQ(g().record.current_move, 4);
-  EXPECT_EQ(g().record.last_move, 4);
+  EXPECT_EQ(g().record.current_move(), 4);
+  EXPECT_EQ(g().record.last_move(), 4);
   EXPECT_TRUE(board_shown(shot()));
 }
 
@@ -270,7 +270,7 @@ TEST_F(E2eTest, AGameSavedAndLoadedThroughThePanelReplaysTheSameBoard) {
   menu("SENTE");
   move(7, 7, 7, 6);
   move(2, 7, 2, 6);
-  ASSERT_EQ(g().record.current_move, 4);
+  ASSERT_EQ(g().record.current_move(), 4);
   const Table played = g().pos.board;
 
   menu("KIFU_WRITE");

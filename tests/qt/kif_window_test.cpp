@@ -71,7 +71,7 @@ TEST_F(KifWindowTest, KifItemsAskTheFileDialogAndSfenItemsTheClipboard) {
   item("KIF_READ")->trigger();
   EXPECT_EQ(window.dialogs.back(), QString::fromUtf8("KIF形式を読込"));
   EXPECT_EQ(window.form().g.record_mode, OK);
-  EXPECT_EQ(window.form().g.record.last_move, 1);
+  EXPECT_EQ(window.form().g.record.last_move(), 1);
   EXPECT_EQ(notice(), QString::fromUtf8("読み込みました"));
   EXPECT_EQ(window.boxes.back(), QString::fromUtf8("棋譜を '進 'で進めて下さい"));
 

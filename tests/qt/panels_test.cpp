@@ -129,7 +129,7 @@ TEST_F(PanelsTest, TheListFollowsMovesTakeBacksAndALoad) {
   EXPECT_EQ(window.windowTitle(), u("HAKURO KAISEN将棋 — 棋譜 0/3"));
   const std::size_t boxes = window.boxes.size();
   click_row(2);
-  EXPECT_EQ(g().record.current_move, 2);
+  EXPECT_EQ(g().record.current_move(), 2);
   EXPECT_EQ(window.boxes.size(), boxes);
 }
 
@@ -146,7 +146,7 @@ TEST_F(PanelsTest, AClickOnARowStepsThereUnlessRefused) {
   menu("AFTER");
   const std::size_t boxes = window.boxes.size();
   click_row(1);
-  EXPECT_EQ(g().record.current_move, 1);
+  EXPECT_EQ(g().record.current_move(), 1);
   EXPECT_EQ(g().pos.board, at_one);
   EXPECT_EQ(shown_rows(), QList<int>{1});
   EXPECT_EQ(window.windowTitle(), u("HAKURO KAISEN将棋 — 棋譜 1/3"));
@@ -156,7 +156,7 @@ TEST_F(PanelsTest, AClickOnARowStepsThereUnlessRefused) {
   // No game runs after 最初: 進 would be refused, and so is the click.
   menu("CANCEL");
   click_row(2);
-  EXPECT_EQ(g().record.current_move, 0);
+  EXPECT_EQ(g().record.current_move(), 0);
   EXPECT_EQ(window.boxes.back(), u("「対局」で始めて下さい"));
   EXPECT_EQ(window.boxes.size(), boxes + 1);
 }
@@ -180,7 +180,7 @@ TEST_F(PanelsTest, TheCommentOfTheMoveShownIsUnderTheList) {
   EXPECT_TRUE(pane->isReadOnly());
   const std::size_t boxes = window.boxes.size();
   click_row(3);
-  EXPECT_EQ(g().record.current_move, 3);
+  EXPECT_EQ(g().record.current_move(), 3);
   EXPECT_EQ(window.boxes.size(), boxes);
   EXPECT_EQ(pane->toPlainText(), u("居飛車"));
   click_row(1);
@@ -226,7 +226,7 @@ TEST_F(PanelsTest, StatusAndTitleThroughGamesToTheirEnds) {
   menu("RESIGN");
   ASSERT_EQ(window.boxes.end()[-2], u("ｺﾝﾋﾟｭｰﾀの勝ちです"));
   EXPECT_EQ(window.titles.end()[-2], u("HAKURO KAISEN将棋 — 終局"));
-  EXPECT_EQ(g().record.end.reason, EndReason::resigned);
+  EXPECT_EQ(g().record.end().reason, EndReason::resigned);
 
   // A handicap shows beside the turn; as the usual 角落ち, its giver is 上手 and moves first.
   menu("LBEL_UP");

@@ -89,7 +89,7 @@ TEST_F(ThinkingWindowTest, TheWindowLivesWhileLevel5ThinksAndEscStopsIt) {
   menu("SENTE");
   menu("HINT");
   EXPECT_EQ(g().sel.picked, 0);
-  EXPECT_EQ(g().record.last_move, 0);
+  EXPECT_EQ(g().record.last_move(), 0);
   EXPECT_EQ(window.boxes.size(), boxes);
   EXPECT_TRUE(thinking());
 
@@ -117,8 +117,8 @@ TEST_F(ThinkingWindowTest, TheMoveArrivesAndTheItemsThatWaitedRunAfterIt) {
   menu("REPLAY");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !thinking(); }, 30000));
   // The move was played, listed, and then taken back.
-  EXPECT_EQ(g().record.last_move, 1);
-  EXPECT_EQ(g().record.current_move, 0);
+  EXPECT_EQ(g().record.last_move(), 1);
+  EXPECT_EQ(g().record.current_move(), 0);
   EXPECT_EQ(window.game_panels()->moves()->rowCount(), 1);
 }
 
@@ -130,13 +130,13 @@ TEST_F(ThinkingWindowTest, AMoveArrivingDuringABoxIsPlayedWhenTheBoxCloses) {
   window.during_box = [&] {
     // The search ends and its result comes back meanwhile.
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.result_waiting(); }, 30000));
-    held = g().record.last_move;
+    held = g().record.last_move();
   };
   menu("VER");
   window.during_box = nullptr;
   EXPECT_EQ(held, 0);
   EXPECT_FALSE(thinking());
-  EXPECT_EQ(g().record.last_move, 1);
+  EXPECT_EQ(g().record.last_move(), 1);
 }
 
 TEST_F(ThinkingWindowTest, TheHintSearchesOnTheThreadAndOutlinesItsMove) {
@@ -145,7 +145,7 @@ TEST_F(ThinkingWindowTest, TheHintSearchesOnTheThreadAndOutlinesItsMove) {
   menu("HINT");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !thinking(); }, 30000));
   ASSERT_TRUE(window.form().hint);
-  EXPECT_EQ(g().record.last_move, 0);
+  EXPECT_EQ(g().record.last_move(), 0);
   click(5, 5);
   EXPECT_FALSE(window.form().hint);
 }

@@ -33,7 +33,7 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   // Against the computer at level 2; the human thinks 25 seconds over the first move.
   run_lines(r, out, {"menu LEVEL2", "time 43200", "menu SENTE", "time 43225", "cell 3 7",
                      "cell 3 6", "time 43230", "cell 7 7", "cell 7 6"});
-  ASSERT_EQ(r.form().g.record.last_move, 4);
+  ASSERT_EQ(r.form().g.record.last_move(), 4);
   const std::string said = run_lines(r, out, {"file_answer \"game.kifu\"", "menu KIF_WRITE"});
   EXPECT_TRUE(has(said, "KIFﾌｧｲﾙを書き込みました")) << said;
   const std::string kif = TestFolder::read("game.kifu");
@@ -45,17 +45,17 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   // The record panel's names and title win; the game's result ends the file, a resignation of
   // the player to move with its own line. The roles stay with the moves after 最初.
   Record& rec = r.form().g.record;
-  rec.end = {EndReason::resigned, false};
+  rec.set_end({EndReason::resigned, false});
   run_lines(r, out, {"file_answer \"other.kifu\"", "menu KIF_WRITE"});
   const std::string other = TestFolder::read("other.kifu");
   EXPECT_TRUE(has(other, "   4 ２二銀(31)   ( 0:00/00:00:00)\r\nまで4手で先手の勝ち\r\n")) << other;
-  rec.end = {EndReason::resigned, true};
+  rec.set_end({EndReason::resigned, true});
   run_lines(r, out, {"menu KIFU_WRITE", "text 2 \"早指し\"", "text 3 \"山田\"", "file_answer \"named\"",
                      "menu KIF_WRITE"});
   const std::string named = sjis_to_utf8(TestFolder::read("named.kif"));
   EXPECT_TRUE(has(named, "先手：山田\r\n後手：コンピュータ(LEVEL 2)\r\n棋戦：早指し\r\n")) << named;
   EXPECT_TRUE(has(named, "   5 投了\r\nまで4手で後手の勝ち\r\n")) << named;
-  rec.end = {EndReason::king_taken, true};
+  rec.set_end({EndReason::king_taken, true});
   run_lines(r, out, {"menu CANCEL", "file_answer \"taken.kifu\"", "menu KIF_WRITE"});
   const std::string taken = TestFolder::read("taken.kifu");
   EXPECT_TRUE(has(taken, "後手：コンピュータ(LEVEL 2)")) << taken;
@@ -66,7 +66,7 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   // against the computer from the start takes the roles back.
   const std::string loaded = run_lines(r, out, {"file_answer \"named.kif\"", "menu KIF_READ"});
   EXPECT_TRUE(has(loaded, " 読み込みました")) << loaded;
-  EXPECT_EQ(rec.end.reason, EndReason::resigned);
+  EXPECT_EQ(rec.end().reason, EndReason::resigned);
   run_lines(r, out, {"file_answer \"again.kif\"", "menu KIF_WRITE"});
   EXPECT_EQ(TestFolder::read("again.kif"), TestFolder::read("named.kif"));
   run_lines(r, out, {"menu SENTE", "cell 3 7", "cell 3 6", "file_answer \"fresh.kifu\"",
@@ -85,7 +85,7 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
                      "menu LEVEL3", "menu LEVEL3", "cell 7 7", "cell 7 6", "menu LEVEL1",
                      "file_answer \"levels.kifu\"", "menu KIF_WRITE"});
   const Record& rec = r.form().g.record;
-  ASSERT_EQ(rec.last_move, 4);
+  ASSERT_EQ(rec.last_move(), 4);
   const std::string kif = TestFolder::read("levels.kifu");
   EXPECT_TRUE(has(header(kif), "後手：コンピュータ(LEVEL 2)\r\n")) << kif;
   const std::size_t after_second = kif.find("\r\n", kif.find("\r\n   2 ") + 2);
@@ -94,10 +94,10 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
 
   // Loaded again, the comments are the record's.
   Game& g = r.form().g;
-  const std::vector<std::string> comments = g.record.comments;
+  const std::vector<std::string> comments = g.record.comments();
   EXPECT_EQ(comments, (std::vector<std::string>{"", "", "LEVEL3", "", "LEVEL1"}));
   run_lines(r, out, {"file_answer \"levels.kifu\"", "menu KIF_READ"});
-  EXPECT_EQ(g.record.comments, comments);
+  EXPECT_EQ(g.record.comments(), comments);
 
   // Played again from move 2: the change after move 4 is gone with it, yet move 4 is made at
   // level 1, and the record says so.
@@ -106,8 +106,8 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
                          "cell 7 7", "cell 7 6", "menu LEVEL1", "menu REPLAY", "menu REPLAY",
                          "cell 2 7", "cell 2 6"});
   const Record& played = again.form().g.record;
-  ASSERT_EQ(played.last_move, 4);
-  EXPECT_EQ(played.comments, (std::vector<std::string>{"", "", "LEVEL1"}));
+  ASSERT_EQ(played.last_move(), 4);
+  EXPECT_EQ(played.comments(), (std::vector<std::string>{"", "", "LEVEL1"}));
   EXPECT_EQ(level_after(played, 3), 1);
 }
 
@@ -136,7 +136,7 @@ TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {
   longest.resize(longest.rfind("10001 "));
   TestFolder::write("long.kifu", longest);
   EXPECT_TRUE(has(run_lines(r, out, {"file_answer \"long.kifu\"", "menu KIF_READ"}), " 読み込みました"));
-  EXPECT_EQ(r.form().g.record.last_move, 10000);
+  EXPECT_EQ(r.form().g.record.last_move(), 10000);
 }
 
 TEST(KifMenu, TheStartTimeIsWhenTheFirstTurnBegan) {

@@ -39,10 +39,10 @@ TEST_F(MoveListTest, EntriesOfAGameInTheUsualNotation) {
                      "cell 8 2 R", "cell 7 1", "cell 8 2", "cell 11 8", "cell 5 5"});
   EXPECT_EQ(entries(g()), (std::vector<std::string>{"▲７六歩", "△３四歩", "▲２二角成",
                                                      "△同　銀", "▲５五角打"}));
-  EXPECT_TRUE(same_position(g().record.start, full_position()));
+  EXPECT_TRUE(same_position(g().record.start(), full_position()));
   // The start is the same from any move shown.
   run_lines(r, out, {"menu REPLAY", "menu REPLAY", "menu REPLAY"});
-  EXPECT_TRUE(same_position(g().record.start, full_position()));
+  EXPECT_TRUE(same_position(g().record.start(), full_position()));
   EXPECT_EQ(entries(g()).size(), 5u);
 }
 
@@ -71,7 +71,7 @@ TEST_F(MoveListTest, SteppingToAMoveIsPressing戻Or進ThatManyTimes) {
 
   out.str("");
   run_event(r.form(), [&] { step_to_move(r.form(), 1); });
-  EXPECT_EQ(g().record.current_move, 1);
+  EXPECT_EQ(g().record.current_move(), 1);
   EXPECT_EQ(g().pos.board, at_one);
   EXPECT_EQ(g().suspended, OK);
   run_event(r.form(), [&] { step_to_move(r.form(), 4); });
@@ -83,14 +83,14 @@ TEST_F(MoveListTest, SteppingToAMoveIsPressing戻Or進ThatManyTimes) {
   run_event(r.form(), [&] { step_to_move(r.form(), 2); });
   out.str("");
   run_event(r.form(), [&] { step_to_move(r.form(), 9); });
-  EXPECT_EQ(g().record.current_move, 4);
+  EXPECT_EQ(g().record.current_move(), 4);
   EXPECT_EQ(out.str(), "sound dsPlay none\nsound dsPlay none\nsound dsPlay none\n"
                        "msgbox \"進む\" \"できません\" ok -> ok\n");
   // No game: the first step is refused as 進 is, and nothing moves.
   run_lines(r, out, {"menu CANCEL"});
   out.str("");
   run_event(r.form(), [&] { step_to_move(r.form(), 3); });
-  EXPECT_EQ(g().record.current_move, 0);
+  EXPECT_EQ(g().record.current_move(), 0);
   EXPECT_EQ(out.str(), "sound dsPlay none\nmsgbox \"開始\" \"「対局」で始めて下さい\" ok -> ok\n");
 }
 
@@ -100,7 +100,7 @@ TEST_F(MoveListTest, MovesGivenUpStayGivenUp) {
   run_lines(r, out, {"menu SENTE", "cell 1 9", "cell 1 7", "menu REVERSE", "menu GOTE",
                      "menu GOTE"});
   const Position before = g().pos;
-  ASSERT_EQ(g().record.current_move, 1);
+  ASSERT_EQ(g().record.current_move(), 1);
   EXPECT_FALSE(g().record.holds(2));
   EXPECT_EQ(run_lines(r, out, {"menu AFTER"}),
             "sound dsPlay none\nmsgbox \"進む\" \"できません\" ok -> ok\n");

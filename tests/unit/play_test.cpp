@@ -88,13 +88,13 @@ bool random_move(Form& f, std::mt19937& rng) {
 // Now and then: k moves back and k forward again leave the game exactly as it was.
 void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   Game& g = r.form().g;
-  if (g.side_to_move == TEBAN_NASI || g.record.current_move == 0 ||
+  if (g.side_to_move == TEBAN_NASI || g.record.current_move() == 0 ||
       !std::bernoulli_distribution(0.1)(rng))
     return;
-  const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move))(rng);
+  const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move()))(rng);
   const Position before = g.pos;
-  const auto counts = std::tuple{g.move_number,      g.side_to_move,      g.record.current_move,
-                                 g.record.last_move, g.clock.bottom_time, g.clock.top_time};
+  const auto counts = std::tuple{g.move_number,      g.side_to_move,      g.record.current_move(),
+                                 g.record.last_move(), g.clock.bottom_time, g.clock.top_time};
   for (int i = 0; i < k; ++i) r.line("menu REPLAY");
   for (int i = 0; i < k; ++i) r.line("menu AFTER");
   ASSERT_EQ(g.pos.board, before.board) << "after move " << move;
@@ -102,7 +102,7 @@ void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   ASSERT_EQ(g.pos.top_hand, before.top_hand) << "after move " << move;
   ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total,
             before.bottom_hand_total + before.top_hand_total);
-  ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move, g.record.last_move,
+  ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move(), g.record.last_move(),
                         g.clock.bottom_time, g.clock.top_time}),
             counts)
       << "after move " << move;
@@ -124,7 +124,7 @@ TEST(Play, RandomGamesNeverCreateOrLosePieces) {
     }
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
-    ASSERT_EQ(g.record.current_move, g.move_number);
+    ASSERT_EQ(g.record.current_move(), g.move_number);
     expect_round_trip(r, rng, move);
   }
   EXPECT_GT(games, 0);
@@ -149,7 +149,7 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
     ASSERT_EQ(g.side_to_move, g.bottom_side) << "the computer has moved";
     ASSERT_TRUE(random_move(f, rng));
     expect_conserved(g, move);
-    ASSERT_EQ(g.record.current_move, g.move_number);
+    ASSERT_EQ(g.record.current_move(), g.move_number);
     expect_round_trip(r, rng, move);
     if (g.side_to_move != TEBAN_NASI) {
       ASSERT_EQ(g.move_number % 2, games % 2 == 1 ? 0 : 1);
@@ -173,8 +173,8 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
             "msgbox \"終了\" \"後手の勝ちです\" ok -> ok\n"
             "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n");
   // The record keeps how the game ended, over the new game's set-up, until it is played over.
-  EXPECT_EQ(g.record.end.reason, EndReason::king_taken);
-  EXPECT_TRUE(g.record.end.top_won);
+  EXPECT_EQ(g.record.end().reason, EndReason::king_taken);
+  EXPECT_TRUE(g.record.end().top_won);
   run_lines(r, out, {"menu START", "menu AFTER"});
   ASSERT_EQ(g.pos.board[5][9], -KIN);
   const std::string decided = run_lines(r, out, {"dump"});
@@ -191,7 +191,7 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   run_lines(r, out, {"menu REPLAY", "menu START", "cell 3 7", "cell 3 6"});
   EXPECT_EQ(g.move_number, 1);
   EXPECT_EQ(g.pos.board[3][6], -HU);
-  EXPECT_EQ(g.record.end.reason, EndReason::none);
+  EXPECT_EQ(g.record.end().reason, EndReason::none);
 }
 
 // When the computer takes the human's king, its move is written beside the board (and "思考中"
@@ -230,7 +230,7 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
   begin_computer_turn(f);
   EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
   EXPECT_EQ(f.g.pos.board, whole.form().g.pos.board);
-  EXPECT_EQ(f.g.record.last_move, whole.form().g.record.last_move);
+  EXPECT_EQ(f.g.record.last_move(), whole.form().g.record.last_move());
   EXPECT_EQ(f.g.side_to_move, f.g.bottom_side);
 
   // No move at all: the computer loses; No to a new game ends the program, and says so.
@@ -254,12 +254,12 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
     press(r.form(), 5, 10 - to);
   }
   ASSERT_EQ(g.move_number, 700);
-  EXPECT_EQ(g.record.last_move, 700);
+  EXPECT_EQ(g.record.last_move(), 700);
   EXPECT_EQ(g.record.move(699).placed, -OU);
   EXPECT_EQ(g.record.move(700).to_y, 1);
   EXPECT_EQ(g.record.move(700).from_y, 2);
   EXPECT_EQ(g.record.move(701).piece, KARA);  // beyond the record, which reading does not grow
-  EXPECT_EQ(g.record.moves.size(), 701u);
+  EXPECT_EQ(g.record.held(), 700);
 }
 
 }  // namespace

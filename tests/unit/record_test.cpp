@@ -51,6 +51,45 @@ const std::initializer_list<const char*> kGame = {
     "cell 8 8", "cell 8 7",            // bottom rook takes its own pawn
     "cell 4 5", "cell 6 7 R"};         // top bishop takes a pawn and promotes
 
+// Recording over a move gives up the moves after it with their comments and the end; a cut at
+// a later number than the moves reach names it the last without holding more; the move shown
+// stays within the moves held; a last move named earlier hides the moves after it.
+TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
+  Record r;
+  for (int n = 1; n <= 4; ++n) r.append(RecordMove{.to_x = n});
+  r.set_comments({"start", "one", "two", "three", "four", "beyond"});
+  r.set_end({EndReason::resigned, true});
+  r.show(9);
+  EXPECT_EQ(r.current_move(), 4);
+  EXPECT_EQ(r.comments().size(), 5u);
+
+  r.show(2);
+  r.record(3, RecordMove{.to_x = 7});
+  EXPECT_EQ(r.held(), 3);
+  EXPECT_EQ(r.last_move(), 3);
+  EXPECT_EQ(r.move(3).to_x, 7);
+  EXPECT_EQ(r.current_move(), 2);
+  EXPECT_EQ(r.comments(), (std::vector<std::string>{"start", "one", "two"}));
+  EXPECT_EQ(r.end().reason, EndReason::none);
+
+  r.set_end({EndReason::mated, false});
+  r.cut(8);
+  EXPECT_EQ(r.held(), 3);
+  EXPECT_EQ(r.last_move(), 8);
+  EXPECT_FALSE(r.holds(4));
+  EXPECT_EQ(r.end().reason, EndReason::mated);  // nothing held was given up
+
+  // Naming an earlier last move hides the later ones; naming a later one shows them again.
+  r.name_last(1);
+  EXPECT_EQ(r.held(), 1);
+  EXPECT_FALSE(r.holds(2));
+  r.name_last(3);
+  EXPECT_EQ(r.move(3).to_x, 7);
+  r.cut(0);
+  EXPECT_EQ(r.held(), 0);
+  EXPECT_TRUE(r.comments().empty());
+}
+
 TEST(Record, BackToTheStartAndForwardAgainRestoresEverything) {
   TestFolder folder;
   std::ostringstream out;
@@ -83,7 +122,9 @@ TEST(Record, SavedBytesOfAKnownGame) {
   std::ostringstream out;
   replay::Replay r(out);
   for (const char* l : kGame) r.line(l);
-  r.form().g.record.at(8).top_time_after = 123456.7;  // longer than the field holds
+  RecordMove last = r.form().g.record.move(8);
+  last.top_time_after = 123456.7;  // longer than the field holds
+  r.form().g.record.record(8, last);
   run(r, out, {"menu KIFU_WRITE", "text 1 game", "text 2 \"Title 1\"", "text 3 先手",
                "text 4 後手", "save"});
   EXPECT_EQ(out.str(), "msgbox \"  \" \"棋譜を書き込みました\" ok -> ok\n");
@@ -111,7 +152,7 @@ TEST(Record, ALoadedRecordStepsToTheSamePosition) {
   EXPECT_EQ(run(r, out, {"files"}), "file game.棋譜\n");
   r.line("open game.棋譜");
   EXPECT_EQ(g.record_mode, OK);
-  EXPECT_EQ(g.record.last_move, 8);
+  EXPECT_EQ(g.record.last_move(), 8);
   EXPECT_EQ(g.move_number, 0);
   for (int i = 0; i < 8; ++i) r.line("menu AFTER");
   EXPECT_EQ(g.pos.board, end.board);
@@ -187,7 +228,7 @@ TEST(Record, ABadFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(run(r, out, {"menu REPLAY", "menu REPLAY"}).find("できません"), std::string::npos)
       << "the record is still there";
   EXPECT_NE(run(r, out, {"open trailing.棋譜"}).find(" 読み込みました"), std::string::npos);
-  EXPECT_EQ(r.form().g.record.last_move, 1);
+  EXPECT_EQ(r.form().g.record.last_move(), 1);
 }
 
 TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {

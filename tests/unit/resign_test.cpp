@@ -27,13 +27,13 @@ TEST(Resign, TheSideToMoveLosesBetweenTwoPeople) {
   const Record& record = r.form().g.record;
   run_lines(r, out, {"menu START"});
   EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}), won("後手"));
-  EXPECT_EQ(record.end.reason, EndReason::resigned);
-  EXPECT_TRUE(record.end.top_won);
+  EXPECT_EQ(record.end().reason, EndReason::resigned);
+  EXPECT_TRUE(record.end().top_won);
   EXPECT_EQ(r.form().g.side_to_move, TEBAN_NASI);  // Yes: a new game set up
   run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6"});
   EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}), won("先手"));
-  EXPECT_FALSE(record.end.top_won);
-  EXPECT_EQ(record.last_move, 1);  // the moves played stay held
+  EXPECT_FALSE(record.end().top_won);
+  EXPECT_EQ(record.last_move(), 1);  // the moves played stay held
 }
 
 TEST(Resign, ThePersonLosesAgainstTheComputer) {
@@ -48,8 +48,8 @@ TEST(Resign, ThePersonLosesAgainstTheComputer) {
             "msgbox \"再ゲーム\" \"続けますか？\" yesno -> no\n"
             "sound dsFree none\nsound dsFree none\nsound dsFree none\nsound dsFree none\n"
             "end\n");
-  EXPECT_EQ(r.form().g.record.end.reason, EndReason::resigned);
-  EXPECT_TRUE(r.form().g.record.end.top_won);
+  EXPECT_EQ(r.form().g.record.end().reason, EndReason::resigned);
+  EXPECT_TRUE(r.form().g.record.end().top_won);
 }
 
 TEST(Resign, RefusalsChangeNothing) {

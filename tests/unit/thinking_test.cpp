@@ -42,7 +42,7 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
   HeldGame h;
   run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL4", "menu SENTE", "cell 7 7", "cell 7 6"});
   ASSERT_TRUE(h.thinker.busy());
-  EXPECT_EQ(h.g().record.current_move, 1);
+  EXPECT_EQ(h.g().record.current_move(), 1);
   EXPECT_EQ(h.g().side_to_move, h.g().top_side);
   EXPECT_TRUE(h.shows("思考中"));
 
@@ -56,14 +56,14 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
   EXPECT_TRUE(h.shows("思考中"));
   // 戻 and the hint wait; nothing of them shows yet.
   EXPECT_EQ(run_lines(h.r, h.out, {"menu REPLAY", "menu HINT"}), "");
-  EXPECT_EQ(h.g().record.current_move, 1);
+  EXPECT_EQ(h.g().record.current_move(), 1);
 
   // The computer's move is played, then 戻 takes it back, and the hint finds the computer to
   // move.
   const std::string said = h.finish();
   EXPECT_FALSE(h.thinker.busy());
-  EXPECT_EQ(h.g().record.last_move, 2);
-  EXPECT_EQ(h.g().record.current_move, 1);
+  EXPECT_EQ(h.g().record.last_move(), 2);
+  EXPECT_EQ(h.g().record.current_move(), 1);
   EXPECT_EQ(h.g().side_to_move, h.g().top_side);
   EXPECT_NE(said.find("msgbox \"ヒント\" \"COMの番です\" ok -> ok"), std::string::npos) << said;
 }
@@ -92,7 +92,7 @@ TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
   ASSERT_TRUE(h.thinker.busy());
   EXPECT_EQ(h.g().sel.picked, 0);
   h.finish();
-  EXPECT_EQ(h.g().record.current_move, 2);
+  EXPECT_EQ(h.g().record.current_move(), 2);
   // The press picks the pawn on the board the computer's move left.
   EXPECT_EQ(h.g().sel.picked, 1);
   EXPECT_EQ(h.g().sel.picked_x, 2);
@@ -134,7 +134,7 @@ TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
 TEST(Thinking, TheSearchKnowsTheGamesEarlierPositions) {
   HeldGame h;
   run_lines(h.r, h.out, {"menu LEVEL1", "menu GOTE", "cell 7 7", "cell 7 6"});
-  ASSERT_EQ(h.g().record.current_move, 3);
+  ASSERT_EQ(h.g().record.current_move(), 3);
   const std::vector<engine::Key> keys = earlier_positions(h.g());
   ASSERT_EQ(keys.size(), 3u);
   EXPECT_EQ(keys[0], engine::from_game(starting_position(), true).key());  // the computer opened

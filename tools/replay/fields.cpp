@@ -17,6 +17,18 @@ std::optional<NamedHand> hand_named(Game& g, const std::string& name) {
   return std::nullopt;
 }
 
+namespace {
+
+// `set kifu_tesu` shows a move held; `set saigo_tesu` names the last move, giving up those after.
+RecordNumber current_move(Record& r) {
+  return {[&r] { return r.current_move(); }, [&r](int n) { r.set_current_move(n); }};
+}
+RecordNumber last_move(Record& r) {
+  return {[&r] { return r.last_move(); }, [&r](int n) { r.name_last(n); }};
+}
+
+}  // namespace
+
 std::vector<NamedField> fields(Game& g) {
   return {
       {"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
@@ -30,8 +42,8 @@ std::vector<NamedField> fields(Game& g) {
       {"sentaku_x", &g.sel.picked_x},              {"sentaku_y", &g.sel.picked_y},
       {"chudan", &g.suspended},                    {"kifu_mode", &g.record_mode},
       {"hanten", &g.flipped},                      {"hande_level", &g.handicap_level},
-      {"hande_settei", &g.handicap_set},           {"kifu_tesu", &g.record.current_move},
-      {"saigo_tesu", &g.record.last_move},         {"haikei", &g.look.background},
+      {"hande_settei", &g.handicap_set},           {"kifu_tesu", current_move(g.record)},
+      {"saigo_tesu", last_move(g.record)},         {"haikei", &g.look.background},
       {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
       {"haikei_iro", &g.look.background_colour},   {"masu_iro", &g.look.grid_colour},
       {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},

@@ -2,6 +2,7 @@
 // (`dump`, `set`, `table`, `hand`): the one place that maps those names onto the game's fields.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <variant>
@@ -11,7 +12,12 @@
 
 namespace hakuro::replay {
 
-using FieldRef = std::variant<int*, double*>;
+// A whole number the record keeps behind its operations: read, and set through them.
+struct RecordNumber {
+  std::function<int()> get;
+  std::function<void(int)> set;
+};
+using FieldRef = std::variant<int*, double*, RecordNumber>;
 
 struct NamedField {
   const char* name;

@@ -191,7 +191,8 @@ bool Replay::setup(const std::vector<std::string>& w) {
     for (const NamedField& nf : fields(g))
       if (w[1] == nf.name) {
         if (auto* i = std::get_if<int*>(&nf.ref)) **i = to_int(w[2]);
-        else *std::get<double*>(nf.ref) = to_double(w[2]);
+        else if (auto* d = std::get_if<double*>(&nf.ref)) **d = to_double(w[2]);
+        else std::get<RecordNumber>(nf.ref).set(to_int(w[2]));
         return true;
       }
     throw std::invalid_argument("no field " + w[1]);
@@ -284,7 +285,8 @@ void Replay::dump() {
   for (const NamedField& nf : fields(g)) {
     out_ << nf.name << ' ';
     if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;
-    else out_ << decimal(*std::get<double*>(nf.ref));
+    else if (auto* d = std::get_if<double*>(&nf.ref)) out_ << decimal(**d);
+    else out_ << std::get<RecordNumber>(nf.ref).get();
     out_ << '\n';
   }
 }

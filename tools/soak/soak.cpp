@@ -109,12 +109,12 @@ std::string read_file(const std::string& utf8_path) {
 // one shown give the board.
 std::optional<std::string> start_broken(const Game& g) {
   const Record& r = g.record;
-  Game scratch = scratch_game(r.start);
+  Game scratch = scratch_game(r.start());
   for (int n = 0; n <= r.held(); ++n) {
     if (n > 0 && !move_fits(scratch, r.move(n)))
       return "move " + std::to_string(n) + " held does not fit";
     if (n > 0) play_fitting(scratch, r.move(n));
-    if (n == r.current_move && !same_position(scratch.pos, g.pos))
+    if (n == r.current_move() && !same_position(scratch.pos, g.pos))
       return "the start and the moves up to the one shown do not give the board";
   }
   return std::nullopt;
@@ -147,9 +147,9 @@ std::optional<std::string> broken(const Game& g) {
   int expected = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      expected += g.record.start.board[x][y] != KARA && std::abs(g.record.start.board[x][y]) != OU;
+      expected += g.record.start().board[x][y] != KARA && std::abs(g.record.start().board[x][y]) != OU;
   for (int k = 1; k <= 7; ++k)
-    expected += g.record.start.bottom_hand[k] + g.record.start.top_hand[k];
+    expected += g.record.start().bottom_hand[k] + g.record.start().top_hand[k];
   if (others + sita + ue != expected)
     return std::to_string(others + sita + ue) + " pieces besides the kings, not " +
            std::to_string(expected);
@@ -162,8 +162,8 @@ std::string snapshot(const Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) s << g.pos.board[x][y] << ' ';
   for (int k = 1; k <= 7; ++k) s << g.pos.bottom_hand[k] << ' ' << g.pos.top_hand[k] << ' ';
-  s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move << ' '
-    << g.record.last_move << ' ' << g.clock.bottom_time << ' ' << g.clock.top_time;
+  s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move() << ' '
+    << g.record.last_move() << ' ' << g.clock.bottom_time << ' ' << g.clock.top_time;
   return s.str();
 }
 
@@ -221,7 +221,7 @@ class Run {
 
   // k moves back and k forward again (as many as the record allows, in a game).
   std::optional<std::string> round_trip(int k) {
-    k = std::min(k, game().record.current_move);
+    k = std::min(k, game().record.current_move());
     if (k <= 0 || game().side_to_move == TEBAN_NASI) return std::nullopt;
     const std::string before = snapshot(game());
     for (int i = 0; i < k; ++i) replay_->line("menu REPLAY");
@@ -243,7 +243,7 @@ class Run {
     if (loaded.status != Loaded::Status::ok)
       return "the record just saved does not load (line " + std::to_string(loaded.bad_line) + ")";
     const std::vector<RecordMove>& moves = loaded.record.moves;
-    bool same = static_cast<int>(moves.size()) == game().record.current_move;
+    bool same = static_cast<int>(moves.size()) == game().record.current_move();
     for (std::size_t i = 0; same && i < moves.size(); ++i)
       same = move_line(moves[i]) == move_line(game().record.move(static_cast<int>(i) + 1));
     if (!same) return "the record just saved loads other moves";
