@@ -3,27 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <initializer_list>
 
 #include "engine/convert.h"
 #include "engine/search.h"
+#include "setup.h"
 
 namespace hakuro::engine {
 namespace {
-
-struct Put {
-  int x, y, code;
-};
-
-// The pieces given, the hands, the side to move.
-Position position(std::initializer_list<Put> pieces, Color side,
-                  std::initializer_list<std::pair<Type, int>> bottom_hand = {}) {
-  Position p;
-  for (const Put& q : pieces) p.put(square(q.x, q.y), piece_of(q.code));
-  for (auto [k, n] : bottom_hand) p.set_hand(BOTTOM, k, n);
-  p.set_side(side);
-  return p;
-}
 
 Result think_depth(const Position& p, int depth, const std::vector<Key>& history = {}) {
   Search s;
