@@ -1,6 +1,8 @@
 // The search: iterative deepening over a negamax alpha-beta with principal-variation search,
-// quiescence over captures, a transposition table and ordered moves. Taking the opponent's king
-// wins, taking one's own loses, a side with no move loses, a repeated position is a draw.
+// quiescence over captures, a transposition table and ordered moves, under the position's rules.
+// Taking the opponent's king wins, taking one's own loses, a side with no move loses (under the
+// standard rules: is checkmated), a repeated position is a draw; under the standard rules a
+// repetition reached by one side checking with every move loses for that side.
 #pragma once
 
 #include <atomic>
@@ -23,6 +25,14 @@ struct Limits {
   const std::atomic<bool>* stop = nullptr;
 };
 
+// One of the game's earlier positions, as repetitions need it: its key, and whether the side to
+// move there was in check (which only the standard rules look at).
+struct Earlier {
+  Key key = 0;
+  bool in_check = false;
+};
+inline Earlier earlier(const Position& p) { return {p.key(), p.in_check()}; }
+
 struct Result {
   Move move = NO_MOVE;  // NO_MOVE when the side to move has no move at all
   Value score = 0;      // from the side to move's view
@@ -40,6 +50,9 @@ class Search {
   // The best move for the side to move. `history` holds the keys of the game's earlier
   // positions, oldest first, so that repeating one of them counts as a draw.
   Result think(const Position& pos, const Limits& limits, const std::vector<Key>& history = {});
+  // The same with the game's earlier positions as `earlier` gives them, so that under the
+  // standard rules a perpetual check through the game's moves is known.
+  Result think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history);
 
  private:
   struct Impl;
