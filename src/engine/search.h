@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/position.h"
+#include "engine/repetition.h"
 
 namespace hakuro::engine {
 
@@ -24,14 +25,6 @@ struct Limits {
   // far is the result.
   const std::atomic<bool>* stop = nullptr;
 };
-
-// One of the game's earlier positions, as repetitions need it: its key, and whether the side to
-// move there was in check (which only the standard rules look at).
-struct Earlier {
-  Key key = 0;
-  bool in_check = false;
-};
-inline Earlier earlier(const Position& p) { return {p.key(), p.in_check()}; }
 
 struct Result {
   Move move = NO_MOVE;  // NO_MOVE when the side to move has no move at all

@@ -185,6 +185,17 @@ TEST(StandardSearch, RepetitionDrawsUnlessByPerpetualCheck) {
   EXPECT_NE(on.move, checks.first);
   EXPECT_LT(on.score, DRAW);
   EXPECT_FALSE(is_decisive(on.score));
+
+  // In the game the start's fourth time ends it: drawn, or lost for the checker.
+  const auto judged = [](const Cycle& c, int times) {
+    std::vector<Earlier> game;
+    for (int i = 1; i < times; ++i)
+      game.insert(game.end(), c.earlier_positions.begin(), c.earlier_positions.end());
+    return repetition(game, earlier(c.start));
+  };
+  EXPECT_EQ(judged(quiet, 3), Repetition::none);
+  EXPECT_EQ(judged(quiet, 4), Repetition::draw);
+  EXPECT_EQ(judged(checks, 4), Repetition::side_to_move_loses);
 }
 
 }  // namespace
