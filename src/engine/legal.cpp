@@ -29,7 +29,8 @@ int distance(int a, int b) {
 
 // Whether sq lies strictly between the king and the checker, where a piece may block the check.
 bool blocks(const Guard& g, const Guard::Line& c, int sq) {
-  return c.slides && direction(g.king, sq) == -c.dir && distance(g.king, sq) < distance(g.king, c.sq);
+  return c.slides && direction(g.king, sq) == -c.dir &&
+         distance(g.king, sq) < distance(g.king, c.sq);
 }
 
 // The first square from sq in direction d that is not empty.
@@ -52,7 +53,8 @@ Guard guard(const Position& pos) {
     if (p == WALL) continue;
     if (color_of(p) == them) {
       const bool slides = slides_along(p, -d);
-      if (slides || (s == g.king + d && steps_along(p, -d))) g.checker[g.checks++] = {s, -d, slides};
+      if (slides || (s == g.king + d && steps_along(p, -d)))
+        g.checker[g.checks++] = {s, -d, slides};
       continue;
     }
     const Piece q = pos.at(first_piece(pos, s, d));

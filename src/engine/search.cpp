@@ -74,7 +74,8 @@ struct Search::Impl {
   TranspositionTable tt{TT_BITS};
   std::vector<Frame> frames = std::vector<Frame>(MAX_PLY + 1);
   std::vector<Key> keys = std::vector<Key>(HISTORY_KEYS + MAX_PLY + 1);
-  std::vector<uint8_t> checked = std::vector<uint8_t>(HISTORY_KEYS + MAX_PLY + 1);  // kept by `standard`
+  // Whether the side to move was in check at each kept key; kept under the standard rules.
+  std::vector<uint8_t> checked = std::vector<uint8_t>(HISTORY_KEYS + MAX_PLY + 1);
   int key_count = 0;
   bool standard = false;
   std::array<uint8_t, 4096> seen{};  // how many kept keys fall in each slot
@@ -547,7 +548,8 @@ Result Search::think(const Position& pos, const Limits& limits, const std::vecto
   return impl_->think(pos, limits);
 }
 
-Result Search::think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history) {
+Result Search::think(const Position& pos, const Limits& limits,
+                     const std::vector<Earlier>& history) {
   impl_->clear_keys();
   for (std::size_t i = kept_from(history); i < history.size(); ++i)
     impl_->push_key(history[i].key, history[i].in_check);

@@ -1,13 +1,10 @@
 // The search on small positions: mates, a hanging piece, a threat, repetitions, the game's ends,
-// determinism and the stop flag; under the standard rules mates, legal moves and perpetual check.
+// determinism and the stop flag; under the standard rules mates, repetitions and perpetual check.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
-#include <random>
 
 #include "engine/convert.h"
-#include "engine/movegen.h"
 #include "engine/search.h"
 #include "setup.h"
 
@@ -123,27 +120,6 @@ TEST(StandardSearch, MatesByADropAndIsMated) {
   const Result mated = think_depth(corner, 3);
   EXPECT_EQ(mated.move, NO_MOVE);
   EXPECT_EQ(mated.score, loss_in(0));
-}
-
-TEST(StandardSearch, PlaysOnlyLegalMoves) {
-  std::mt19937 rng(4);
-  Search search;
-  Limits limits;
-  limits.nodes = 3000;
-  Position pos = Position::start(STANDARD);
-  for (int ply = 0; ply < 200; ++ply) {
-    MoveList list;
-    generate_all(pos, list);
-    if (list.size == 0) {
-      pos = Position::start(STANDARD);
-      continue;
-    }
-    const Result r = search.think(pos, limits);
-    ASSERT_NE(std::find(list.begin(), list.end(), r.move), list.end()) << "ply " << ply;
-    // On with the searched move or a random one, so that games differ and end.
-    Undo u;
-    pos.do_move(rng() % 2 ? r.move : list.moves[rng() % unsigned(list.size)], u);
-  }
 }
 
 // The bottom rook goes from `rook` to `away` and back while the top king steps from 1-1 to 2-1

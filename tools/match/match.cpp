@@ -104,7 +104,8 @@ class EnginePlayer : public Player {
 };
 
 std::unique_ptr<Player> make_player(int level, const Options& o) {
-  if (level >= engine::FIRST_ENGINE_LEVEL) return std::make_unique<EnginePlayer>(level, o.nodes, o.rules);
+  if (level >= engine::FIRST_ENGINE_LEVEL)
+    return std::make_unique<EnginePlayer>(level, o.nodes, o.rules);
   return std::make_unique<ComputerPlayer>(level);
 }
 
