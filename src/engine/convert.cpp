@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "engine/movegen.h"
+
 namespace hakuro::engine {
 
 namespace {
@@ -25,8 +27,9 @@ Piece piece_of(int code) {
   return EMPTY;
 }
 
-engine::Position from_game(const hakuro::Position& p, bool top_to_move) {
+engine::Position from_game(const hakuro::Position& p, bool top_to_move, Rules rules) {
   engine::Position e;
+  e.set_rules(rules);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) e.put(square(x, y), piece_of(p.board[x][y]));
   for (int k = PAWN; k <= ROOK; ++k) {
@@ -61,6 +64,16 @@ PlayedMove to_played(const engine::Position& pos, Move m) {
   r.piece = code_of(p);
   r.placed = is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : r.piece;
   return r;
+}
+
+std::vector<PlayedMove> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules) {
+  const engine::Position pos = from_game(p, top_to_move, rules);
+  MoveList list;
+  generate_all(pos, list);
+  std::vector<PlayedMove> moves;
+  moves.reserve(std::size_t(list.size));
+  for (Move m : list) moves.push_back(to_played(pos, m));
+  return moves;
 }
 
 }  // namespace hakuro::engine

@@ -3,15 +3,16 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "engine/position.h"
 #include "state/game.h"
 
 namespace hakuro::engine {
 
-// The record's board and hands, with the top player to move or the bottom one. Codes that name
-// no piece are left off the board.
-engine::Position from_game(const hakuro::Position& p, bool top_to_move);
+// The record's board and hands, with the top player to move or the bottom one, played under
+// `rules`. Codes that name no piece are left off the board.
+engine::Position from_game(const hakuro::Position& p, bool top_to_move, Rules rules = Rules::own);
 
 // A move as the program plays it: source (a square, or a hand column and row), destination, the
 // piece before and after the move. The top hand is column -1 with the kind index as row, the
@@ -21,6 +22,9 @@ struct PlayedMove {
   int piece = 0, placed = 0;
 };
 PlayedMove to_played(const engine::Position& pos, Move m);
+
+// Every move the side to move may make under `rules`, as the program plays them.
+std::vector<PlayedMove> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules);
 
 // A move in the replay tool's numbers: FX FY TX TY P, P 1 for a promotion; a drop is 0, its kind
 // index 1..7, TX, TY, 0.

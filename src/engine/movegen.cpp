@@ -1,5 +1,7 @@
 #include "engine/movegen.h"
 
+#include "engine/legal.h"
+
 namespace hakuro::engine {
 
 namespace {
@@ -20,7 +22,8 @@ void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
   list.push(make_move(from, to, false));
 }
 
-template <int which>
+// Under the standard rules (`standard`) a piece never moves onto one of its own side.
+template <int which, bool standard>
 void board_moves(const Position& pos, MoveList& list) {
   const Color us = pos.side();
   for (int from = FIRST; from <= LAST; ++from) {
@@ -29,6 +32,7 @@ void board_moves(const Position& pos, MoveList& list) {
     const Type t = type_of(p);
     const Moves& mv = moves_of(p);
     auto consider = [&](int to, Piece q) {
+      if (standard && is_piece(q) && color_of(q) == us) return;
       const bool capture = is_piece(q) && color_of(q) != us;
       if ((which & (capture ? CAPTURES : QUIETS)) != 0) add_board_move(list, us, t, from, to);
     };
@@ -78,32 +82,8 @@ bool reaches(const Position& pos, Piece p, int from, int to) {
   return false;
 }
 
-}  // namespace
-
-bool may_promote(Color c, Type t, int from_y, int to_y) {
-  if (!can_promote_type(t)) return false;
-  if (t == PAWN || t == LANCE || t == KNIGHT) return in_zone(c, to_y);
-  return in_zone(c, to_y) || in_zone(c, from_y);
-}
-
-bool must_promote(Color c, Type t, int to_y) {
-  const int r = rows_left(c, to_y);
-  return ((t == PAWN || t == LANCE) && r == 1) || (t == KNIGHT && r <= 2);
-}
-
-void generate_captures(const Position& pos, MoveList& list) { board_moves<CAPTURES>(pos, list); }
-
-void generate_quiets(const Position& pos, MoveList& list) {
-  board_moves<QUIETS>(pos, list);
-  drops(pos, list);
-}
-
-void generate_all(const Position& pos, MoveList& list) {
-  board_moves<CAPTURES | QUIETS>(pos, list);
-  drops(pos, list);
-}
-
-bool pseudo_legal(const Position& pos, Move m) {
+// Whether m is one of the moves the own rule allows here.
+bool fits_own_rule(const Position& pos, Move m) {
   const Color us = pos.side();
   const int to = to_sq(m), from = from_sq(m);
   if (to >= SQ_N || from >= SQ_N || pos.at(to) == WALL) return false;
@@ -118,6 +98,56 @@ bool pseudo_legal(const Position& pos, Move m) {
   const Type t = type_of(p);
   if (is_promotion(m)) return may_promote(us, t, rank_of(from), rank_of(to));
   return !must_promote(us, t, rank_of(to));
+}
+
+// Under the standard rules: drops the moves from `first` on that leave the king attacked or
+// drop a pawn to mate.
+void keep_legal(const Position& pos, MoveList& list, int first) {
+  const Guard g = guard(pos);
+  int n = first;
+  for (int i = first; i < list.size; ++i) {
+    const Move m = list.moves[std::size_t(i)];
+    if (leaves_king_safe(pos, g, m) && !pawn_drop_mates(pos, m)) list.moves[std::size_t(n++)] = m;
+  }
+  list.size = n;
+}
+
+template <int which>
+void generate(const Position& pos, MoveList& list) {
+  if (pos.rules() == Rules::standard) {
+    const int first = list.size;
+    board_moves<which, true>(pos, list);
+    if (which & QUIETS) drops(pos, list);
+    keep_legal(pos, list, first);
+    return;
+  }
+  board_moves<which, false>(pos, list);
+  if (which & QUIETS) drops(pos, list);
+}
+
+}  // namespace
+
+bool may_promote(Color c, Type t, int from_y, int to_y) {
+  if (!can_promote_type(t)) return false;
+  if (t == PAWN || t == LANCE || t == KNIGHT) return in_zone(c, to_y);
+  return in_zone(c, to_y) || in_zone(c, from_y);
+}
+
+bool must_promote(Color c, Type t, int to_y) {
+  const int r = rows_left(c, to_y);
+  return ((t == PAWN || t == LANCE) && r == 1) || (t == KNIGHT && r <= 2);
+}
+
+void generate_captures(const Position& pos, MoveList& list) { generate<CAPTURES>(pos, list); }
+void generate_quiets(const Position& pos, MoveList& list) { generate<QUIETS>(pos, list); }
+void generate_all(const Position& pos, MoveList& list) { generate<CAPTURES | QUIETS>(pos, list); }
+
+bool pseudo_legal(const Position& pos, Move m) {
+  if (!fits_own_rule(pos, m)) return false;
+  if (pos.rules() == Rules::own) return true;
+  const Piece q = pos.captured_piece(m);
+  if (is_piece(q) && color_of(q) == pos.side()) return false;
+  return leaves_king_safe(pos, guard(pos), m) && !pawn_drop_mates(pos, m);
 }
 
 uint64_t perft(Position& pos, int depth) {

@@ -1,7 +1,9 @@
-// The moves a player may make: board moves onto any square the piece reaches, own pieces and
-// kings included, with promotion where allowed (both forms unless promotion is compulsory), and
-// drops onto empty squares (no second unpromoted pawn in a column, nothing where it could never
-// move). The side to move's moves; whether they leave its own king open is not looked at.
+// The moves a player may make under the position's rules. Under the own rule: board moves onto
+// any square the piece reaches, own pieces and kings included, with promotion where allowed (both
+// forms unless promotion is compulsory), and drops onto empty squares (no second unpromoted pawn
+// in a column, nothing where it could never move); whether they leave the mover's king open is
+// not looked at. Under the standard rules: those that take none of the mover's own pieces, leave
+// its king safe and drop no pawn to mate; a side with none is checkmated.
 #pragma once
 
 #include <array>

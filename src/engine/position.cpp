@@ -99,6 +99,9 @@ constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
 const Moves& moves_of(Piece p) { return TABLES.moves[p]; }
 
+bool steps_along(Piece p, int d) { return (TABLES.step_mask[p] >> d8_index(d)) & 1; }
+bool slides_along(Piece p, int d) { return (TABLES.slide_mask[p] >> d8_index(d)) & 1; }
+
 Value piece_square_value(Piece p, int sq) {
   namespace w = weights;
   const Type t = type_of(p);
@@ -129,8 +132,9 @@ Position::Position() {
     for (int x = 1; x <= 9; ++x) board_[square(x, y)] = EMPTY;
 }
 
-Position Position::start() {
+Position Position::start(Rules rules) {
   Position p;
+  p.rules_ = rules;
   constexpr Type back[10] = {NO_TYPE, LANCE, KNIGHT, SILVER, GOLD, KING, GOLD, SILVER, KNIGHT, LANCE};
   for (int x = 1; x <= 9; ++x) {
     p.put(square(x, 1), make_piece(TOP, back[x]));

@@ -24,12 +24,13 @@ class Position {
   Position();  // an empty board, empty hands, the bottom player to move
 
   // The game's starting position, the bottom player to move.
-  static Position start();
+  static Position start(Rules rules = Rules::own);
 
   // Setting up.
   void put(int sq, Piece p);  // p may be EMPTY
   void set_hand(Color c, Type kind, int n);
   void set_side(Color c);
+  void set_rules(Rules r) { rules_ = r; }
 
   bool operator==(const Position&) const = default;
 
@@ -37,6 +38,7 @@ class Position {
   int hand(Color c, Type kind) const { return hand_[c][kind]; }
   bool hand_empty(Color c) const;
   Color side() const { return side_; }
+  Rules rules() const { return rules_; }
   Key key() const { return key_; }
   int king(Color c) const { return king_[c]; }  // 0 when that king is not on the board
   // An unpromoted pawn of c stands in column x.
@@ -77,6 +79,7 @@ class Position {
   Color side_ = BOTTOM;
   Key key_ = 0;
   Value material_ = 0;
+  Rules rules_ = Rules::own;
 };
 
 // The worth (with placement) of piece p on sq, from its owner's view; of the n-th piece of a
@@ -90,5 +93,8 @@ struct Moves {
   std::array<int8_t, 5> slides{};  // terminated by 0
 };
 const Moves& moves_of(Piece p);
+// Whether p steps (slides) in direction d, one of the eight neighbour directions.
+bool steps_along(Piece p, int d);
+bool slides_along(Piece p, int d);
 
 }  // namespace hakuro::engine

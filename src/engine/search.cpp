@@ -19,6 +19,9 @@ constexpr int TT_BITS = 20;
 constexpr int HISTORY_KEYS = 1024;   // the game's positions kept for repetitions
 constexpr int QUIESCENCE_CHECK_PLIES = 2;  // quiescence plies that answer a check with every move
 constexpr int HISTORY_MAX = 1 << 14;
+// A repetition reached by one side checking with every move, from the checked side's view: won,
+// though no mate; above every evaluation and below every mate.
+constexpr Value PERPETUAL_WIN = WIN - MAX_PLY - 1;
 
 Value worth(Piece p) { return weights::BASE[type_of(p)] + weights::PROMOTION[type_of(p)]; }
 
@@ -71,7 +74,10 @@ struct Search::Impl {
   TranspositionTable tt{TT_BITS};
   std::vector<Frame> frames = std::vector<Frame>(MAX_PLY + 1);
   std::vector<Key> keys = std::vector<Key>(HISTORY_KEYS + MAX_PLY + 1);
+  // Whether the side to move was in check at each kept key; kept under the standard rules.
+  std::vector<uint8_t> checked = std::vector<uint8_t>(HISTORY_KEYS + MAX_PLY + 1);
   int key_count = 0;
+  bool standard = false;
   std::array<uint8_t, 4096> seen{};  // how many kept keys fall in each slot
   std::array<std::array<int, SQ_N>, PIECE_N> history{};
   std::array<RootMove, MoveList::CAPACITY> root{};
@@ -95,21 +101,35 @@ struct Search::Impl {
     return aborted;
   }
 
-  void push_key(Key k) {
+  void clear_keys() {
+    seen.fill(0);
+    key_count = 0;
+  }
+  void push_key(Key k, bool in_check = false) {
+    checked[std::size_t(key_count)] = in_check;
     keys[std::size_t(key_count++)] = k;
     ++seen[k & 4095];
   }
   void pop_key() { --seen[keys[std::size_t(--key_count)] & 4095]; }
-  bool repeated() const {
+  // Where the position stood last among the kept keys; -1 when it has not stood before.
+  int repeated_at() const {
     const Key k = pos.key();
-    if (!seen[k & 4095]) return false;
+    if (!seen[k & 4095]) return -1;
     for (int i = key_count - 1; i >= 0; --i)
-      if (keys[std::size_t(i)] == k) return true;
-    return false;
+      if (keys[std::size_t(i)] == k) return i;
+    return -1;
+  }
+  // Under the standard rules, the worth of repeating the position kept at `first`: a draw,
+  // unless one side gave check with each of its moves since, which loses.
+  Value repetition_value(int first) const {
+    bool they_checked = true, we_checked = true;  // the side to move here is "we"
+    for (int i = first; i < key_count; ++i)
+      ((i - first) % 2 == 0 ? they_checked : we_checked) &= checked[std::size_t(i)] != 0;
+    return they_checked ? PERPETUAL_WIN : we_checked ? -PERPETUAL_WIN : DRAW;
   }
 
   void make(Move m, Undo& u) {
-    push_key(pos.key());
+    push_key(pos.key(), standard && pos.in_check());
     pos.do_move(m, u);
   }
   void unmake(Move m, const Undo& u) {
@@ -214,7 +234,8 @@ struct Search::Impl {
   Value quiescence(Value alpha, Value beta, int ply, int qply);
   Value search(int depth, Value alpha, Value beta, int ply, bool null_ok);
   Value search_root(int depth, Value alpha, Value beta);
-  Result think(const Position& p, const Limits& l, const std::vector<Key>& history);
+  // Searches p; the game's earlier positions have been pushed with push_key.
+  Result think(const Position& p, const Limits& l);
 };
 
 Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
@@ -270,7 +291,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   if (stopping()) return 0;
   if (pos.can_take_king()) return win_in(ply);
   if (ply >= MAX_PLY - 1) return evaluate(pos);
-  if (repeated()) return DRAW;
+  if (const int i = repeated_at(); i >= 0) return standard ? repetition_value(i) : DRAW;
   alpha = std::max(alpha, loss_in(ply));
   beta = std::min(beta, win_in(ply + 1));
   if (alpha >= beta) return alpha;
@@ -419,8 +440,9 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
   return best;
 }
 
-Result Search::Impl::think(const Position& p, const Limits& l, const std::vector<Key>& past) {
+Result Search::Impl::think(const Position& p, const Limits& l) {
   pos = p;
+  standard = p.rules() == Rules::standard;
   limits = l;
   start = Clock::now();
   nodes = 0;
@@ -428,10 +450,6 @@ Result Search::Impl::think(const Position& p, const Limits& l, const std::vector
   tt.new_search();
   for (auto& row : history) row.fill(0);
   for (Frame& f : frames) f.killer = {};
-  seen.fill(0);
-  key_count = 0;
-  const std::size_t first = past.size() > std::size_t(HISTORY_KEYS) ? past.size() - HISTORY_KEYS : 0;
-  for (std::size_t i = first; i < past.size(); ++i) push_key(past[i]);
 
   Result result;
   Frame& f = frames[0];
@@ -514,8 +532,28 @@ Result Search::Impl::think(const Position& p, const Limits& l, const std::vector
 Search::Search() : impl_(std::make_unique<Impl>()) {}
 Search::~Search() = default;
 
+namespace {
+
+// The first of the last HISTORY_KEYS entries.
+template <class T>
+std::size_t kept_from(const std::vector<T>& history) {
+  return history.size() > std::size_t(HISTORY_KEYS) ? history.size() - HISTORY_KEYS : 0;
+}
+
+}  // namespace
+
 Result Search::think(const Position& pos, const Limits& limits, const std::vector<Key>& history) {
-  return impl_->think(pos, limits, history);
+  impl_->clear_keys();
+  for (std::size_t i = kept_from(history); i < history.size(); ++i) impl_->push_key(history[i]);
+  return impl_->think(pos, limits);
+}
+
+Result Search::think(const Position& pos, const Limits& limits,
+                     const std::vector<Earlier>& history) {
+  impl_->clear_keys();
+  for (std::size_t i = kept_from(history); i < history.size(); ++i)
+    impl_->push_key(history[i].key, history[i].in_check);
+  return impl_->think(pos, limits);
 }
 
 }  // namespace hakuro::engine

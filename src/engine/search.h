@@ -1,6 +1,8 @@
 // The search: iterative deepening over a negamax alpha-beta with principal-variation search,
-// quiescence over captures, a transposition table and ordered moves. Taking the opponent's king
-// wins, taking one's own loses, a side with no move loses, a repeated position is a draw.
+// quiescence over captures, a transposition table and ordered moves, under the position's rules.
+// Taking the opponent's king wins, taking one's own loses, a side with no move loses (under the
+// standard rules: is checkmated), a repeated position is a draw; under the standard rules a
+// repetition reached by one side checking with every move loses for that side.
 #pragma once
 
 #include <atomic>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "engine/position.h"
+#include "engine/repetition.h"
 
 namespace hakuro::engine {
 
@@ -40,6 +43,9 @@ class Search {
   // The best move for the side to move. `history` holds the keys of the game's earlier
   // positions, oldest first, so that repeating one of them counts as a draw.
   Result think(const Position& pos, const Limits& limits, const std::vector<Key>& history = {});
+  // The same with the game's earlier positions as `earlier` gives them, so that under the
+  // standard rules a perpetual check through the game's moves is known.
+  Result think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history);
 
  private:
   struct Impl;

@@ -1,6 +1,10 @@
-// hakuro-match's games: level 4 beats level 1, and a saved game loads move by move.
+// hakuro-match's games: level 4 beats level 1, a saved game loads move by move, and under the
+// standard rules every move is legal and the game ends as those rules end it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "engine/convert.h"
 #include "match.h"
 #include "record/file.h"
 #include "record/fit.h"
@@ -33,6 +37,35 @@ TEST(Match, SavedGamesFitTheRules) {
       play_fitting(g, parsed.record.moves[n]);
     }
     EXPECT_EQ(g.king_taker != TEBAN_NASI, r.reason.find("king") != std::string::npos);
+  }
+}
+
+TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
+  Options o;
+  o.level_a = 4;
+  o.level_b = 5;
+  o.nodes = 1000;
+  o.rules = engine::Rules::standard;
+  for (int i = 0; i < 2; ++i) {
+    const GameResult r = play_game(o, i);
+    Game g = scratch_game(start_position());
+    bool top = false;
+    auto legal = [&] { return engine::legal_moves(g.pos, top, engine::Rules::standard); };
+    for (std::size_t n = 0; n < r.moves.size(); ++n, top = !top) {
+      const RecordMove& k = r.moves[n];
+      const auto moves = legal();
+      ASSERT_TRUE(std::any_of(moves.begin(), moves.end(), [&](const engine::PlayedMove& m) {
+        return m.from_x == k.from_x && m.from_y == k.from_y && m.to_x == k.to_x &&
+               m.to_y == k.to_y && m.placed == k.placed;
+      })) << "game " << i << " move " << n + 1;
+      play_fitting(g, k);
+    }
+    const bool mated = r.reason.find("checkmated") != std::string::npos;
+    EXPECT_TRUE(mated || r.reason.find("repetition") != std::string::npos ||
+                r.reason.find("perpetual") != std::string::npos ||
+                int(r.moves.size()) == MOVE_LIMIT)
+        << r.reason;
+    EXPECT_EQ(legal().empty(), mated);
   }
 }
 

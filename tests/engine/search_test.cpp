@@ -1,31 +1,18 @@
 // The search on small positions: mates, a hanging piece, a threat, repetitions, the game's ends,
-// determinism and the stop flag.
+// determinism and the stop flag; under the standard rules mates, repetitions and perpetual check.
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <initializer_list>
 
 #include "engine/convert.h"
 #include "engine/search.h"
+#include "setup.h"
 
 namespace hakuro::engine {
 namespace {
 
-struct Put {
-  int x, y, code;
-};
-
-// The pieces given, the hands, the side to move.
-Position position(std::initializer_list<Put> pieces, Color side,
-                  std::initializer_list<std::pair<Type, int>> bottom_hand = {}) {
-  Position p;
-  for (const Put& q : pieces) p.put(square(q.x, q.y), piece_of(q.code));
-  for (auto [k, n] : bottom_hand) p.set_hand(BOTTOM, k, n);
-  p.set_side(side);
-  return p;
-}
-
-Result think_depth(const Position& p, int depth, const std::vector<Key>& history = {}) {
+template <class Earlier = Key>
+Result think_depth(const Position& p, int depth, const std::vector<Earlier>& history = {}) {
   Search s;
   Limits l;
   l.depth = depth;
@@ -60,7 +47,7 @@ TEST(Search, TakesAHangingPieceUnlessThatRepeats) {
   Position after = p;
   Undo u;
   after.do_move(first.move, u);
-  const Result second = think_depth(p, 4, {after.key()});
+  const Result second = think_depth(p, 4, std::vector<Key>{after.key()});
   EXPECT_NE(second.move, first.move);
   EXPECT_GT(second.score, 300);
 }
@@ -112,6 +99,79 @@ TEST(Search, SameNodesSameMoveAndAStopEndsIt) {
   const Result r3 = a.think(p, stopped);
   EXPECT_NE(r3.move, NO_MOVE);
   EXPECT_LT(r3.nodes, 1000u);
+}
+
+constexpr Rules STANDARD = Rules::standard;
+
+TEST(StandardSearch, MatesByADropAndIsMated) {
+  // The gold dropped on the king's head, held by the pawn, mates at once: no king is taken.
+  const Position head = position({{5, 1, OU}, {5, 3, -HU}, {5, 9, -OU}}, BOTTOM, {{GOLD, 1}},
+                                 STANDARD);
+  EXPECT_EQ(think_depth(head, 3).score, win_in(1));
+  // In the corner the pawn could mate too, but a pawn dropped to mate is not allowed: the gold.
+  Position corner = position({{9, 1, OU}, {8, 1, KEI}, {8, 2, GIN}, {8, 3, -KIN}, {1, 9, -OU}},
+                             BOTTOM, {{PAWN, 1}, {GOLD, 1}}, STANDARD);
+  const Result mate = think_depth(corner, 3);
+  EXPECT_EQ(move_numbers(mate.move), (std::array<int, 5>{0, GOLD, 9, 2, 0}));
+  EXPECT_EQ(mate.score, win_in(1));
+  // Mated: no move, lost.
+  Undo u;
+  corner.do_move(mate.move, u);
+  const Result mated = think_depth(corner, 3);
+  EXPECT_EQ(mated.move, NO_MOVE);
+  EXPECT_EQ(mated.score, loss_in(0));
+}
+
+// The bottom rook goes from `rook` to `away` and back while the top king steps from 1-1 to 2-1
+// or 1-2 and back; behind by two golds and a silver, the bottom player would gladly repeat. The
+// cycle's first four positions as the game's earlier positions, with their checks or without.
+struct Cycle {
+  Position start;
+  Move first;
+  std::vector<Earlier> earlier_positions;
+  std::vector<Key> keys;
+};
+Cycle cycle(int rook, int away, int king_away) {
+  Cycle c{position({{1, 1, OU}, {4, 1, KIN}, {5, 1, KIN}, {6, 1, GIN}, {9, 9, -OU}}, BOTTOM, {},
+                   STANDARD),
+          make_move(rook, away, false), {}, {}};
+  c.start.put(rook, make_piece(BOTTOM, ROOK));
+  Position p = c.start;
+  for (Move m : {c.first, make_move(square(1, 1), king_away, false), make_move(away, rook, false),
+                 make_move(king_away, square(1, 1), false)}) {
+    c.earlier_positions.push_back(earlier(p));
+    c.keys.push_back(p.key());
+    Undo u;
+    p.do_move(m, u);
+  }
+  return c;
+}
+
+TEST(StandardSearch, RepetitionDrawsUnlessByPerpetualCheck) {
+  // Quiet moves: the repetition is a draw.
+  const Cycle quiet = cycle(square(3, 5), square(3, 6), square(1, 2));
+  const Result draw = think_depth(quiet.start, 4, quiet.earlier_positions);
+  EXPECT_EQ(draw.move, quiet.first);
+  EXPECT_EQ(draw.score, DRAW);
+  // The rook checks from 1-5 and 2-5 in turn. Known only as keys, the repetition is a draw;
+  // known with its checks, it is a perpetual check, lost for the checker, who plays on.
+  const Cycle checks = cycle(square(2, 5), square(1, 5), square(2, 1));
+  EXPECT_EQ(think_depth(checks.start, 4, checks.keys).move, checks.first);
+  const Result on = think_depth(checks.start, 4, checks.earlier_positions);
+  EXPECT_NE(on.move, checks.first);
+  EXPECT_LT(on.score, DRAW);
+  EXPECT_FALSE(is_decisive(on.score));
+
+  // In the game the start's fourth time ends it: drawn, or lost for the checker.
+  const auto judged = [](const Cycle& c, int times) {
+    std::vector<Earlier> game;
+    for (int i = 1; i < times; ++i)
+      game.insert(game.end(), c.earlier_positions.begin(), c.earlier_positions.end());
+    return repetition(game, earlier(c.start));
+  };
+  EXPECT_EQ(judged(quiet, 3), Repetition::none);
+  EXPECT_EQ(judged(quiet, 4), Repetition::draw);
+  EXPECT_EQ(judged(checks, 4), Repetition::side_to_move_loses);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // hakuro-match LEVEL_A LEVEL_B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J]
-//              [--save DIR]
+//              [--save DIR] [--rules own|standard]
 // Plays two levels against each other and prints the score and the Elo difference.
 #include <algorithm>
 #include <atomic>
@@ -22,9 +22,10 @@ using namespace hakuro::match;
 
 int usage() {
   std::cerr << "usage: hakuro-match LEVEL_A LEVEL_B [--games N] [--seed S] [--plies P] [--nodes N]"
-               " [--jobs J] [--save DIR]\n"
+               " [--jobs J] [--save DIR] [--rules own|standard]\n"
                "  levels 1 to 5; --nodes N bounds level 4 by N nodes and level 5 by 5 N instead"
-               " of their time\n";
+               " of their time\n"
+               "  --rules standard: shogi as usually played, levels 4 and 5 only (default own)\n";
   return 2;
 }
 
@@ -54,6 +55,12 @@ bool parse(int argc, char** argv, Options& o) {
       o.save_dir = arg;
       continue;
     }
+    if (flag == "--rules") {
+      const std::string rules = arg;
+      if (rules != "own" && rules != "standard") return false;
+      o.rules = rules == "standard" ? hakuro::engine::Rules::standard : hakuro::engine::Rules::own;
+      continue;
+    }
     if (!number(arg, 0, 1000000000000LL, v)) return false;
     if (flag == "--games" && v >= 1) o.games = int(v);
     else if (flag == "--seed") o.seed = uint64_t(v);
@@ -62,7 +69,8 @@ bool parse(int argc, char** argv, Options& o) {
     else if (flag == "--jobs" && v >= 1 && v <= 256) o.jobs = int(v);
     else return false;
   }
-  return true;
+  // Levels 1 to 3 play the own rule only.
+  return o.rules == hakuro::engine::Rules::own || std::min(o.level_a, o.level_b) >= 4;
 }
 
 std::string name(int level) { return "LEVEL" + std::to_string(level); }

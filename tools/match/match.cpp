@@ -53,7 +53,7 @@ class Player {
  public:
   virtual ~Player() = default;
   // The move for the side to move, or false when it has none.
-  virtual bool choose(const Position& p, bool top, const std::vector<engine::Key>& history,
+  virtual bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
                       PlayedMove& m) = 0;
 };
 
@@ -61,7 +61,8 @@ class Player {
 class ComputerPlayer : public Player {
  public:
   explicit ComputerPlayer(int level) : level_(level) {}
-  bool choose(const Position& p, bool top, const std::vector<engine::Key>&, PlayedMove& m) override {
+  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&,
+              PlayedMove& m) override {
     Game g;
     g.pos = top ? p : turned(p);
     find_kings(g.pos);
@@ -84,11 +85,12 @@ class ComputerPlayer : public Player {
 // Levels 4 and 5: the search engine.
 class EnginePlayer : public Player {
  public:
-  EnginePlayer(int level, uint64_t nodes)
-      : limits_(engine::level_limits(level, nodes ? engine::level_nodes(level, nodes) : 0)) {}
-  bool choose(const Position& p, bool top, const std::vector<engine::Key>& history,
+  EnginePlayer(int level, uint64_t nodes, engine::Rules rules)
+      : limits_(engine::level_limits(level, nodes ? engine::level_nodes(level, nodes) : 0)),
+        rules_(rules) {}
+  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
               PlayedMove& m) override {
-    const engine::Position pos = engine::from_game(p, top);
+    const engine::Position pos = engine::from_game(p, top, rules_);
     const engine::Result r = search_.think(pos, limits_, history);
     if (r.move == engine::NO_MOVE) return false;
     m = engine::to_played(pos, r.move);
@@ -97,15 +99,18 @@ class EnginePlayer : public Player {
 
  private:
   engine::Limits limits_;
+  engine::Rules rules_;
   engine::Search search_;
 };
 
-std::unique_ptr<Player> make_player(int level, uint64_t nodes) {
-  if (level >= engine::FIRST_ENGINE_LEVEL) return std::make_unique<EnginePlayer>(level, nodes);
+std::unique_ptr<Player> make_player(int level, const Options& o) {
+  if (level >= engine::FIRST_ENGINE_LEVEL)
+    return std::make_unique<EnginePlayer>(level, o.nodes, o.rules);
   return std::make_unique<ComputerPlayer>(level);
 }
 
-// A random opening move: one that takes no king and leaves the mover's own king safe.
+// A random opening move: one that takes no king and leaves the mover's own king safe (under the
+// standard rules every move does).
 bool random_legal_move(engine::Position& pos, std::mt19937_64& rng, engine::Move& out) {
   engine::MoveList list;
   engine::generate_all(pos, list);
@@ -123,6 +128,7 @@ bool random_legal_move(engine::Position& pos, std::mt19937_64& rng, engine::Move
 }
 
 struct Board {
+  engine::Rules rules = engine::Rules::own;
   Game g = [] {
     Game g;
     set_starting_position(g.pos);
@@ -131,8 +137,10 @@ struct Board {
     return g;
   }();
   bool top = false;  // the bottom player moves first
-  std::vector<engine::Key> history;
+  std::vector<engine::Earlier> history;
   double time_top = 0, time_bottom = 0;
+
+  engine::Position now() const { return engine::from_game(g.pos, top, rules); }
 
   // Plays m for the side to move, recording it with the thinking time it took.
   void play(const PlayedMove& m, double seconds, std::vector<RecordMove>& record) {
@@ -144,7 +152,7 @@ struct Board {
     k.bottom_time_after = time_bottom;
     k.top_time_after = time_top;
     record.push_back(k);
-    history.push_back(engine::from_game(g.pos, top).key());
+    history.push_back(engine::earlier(now()));
     g.side_to_move = top ? g.top_side : g.bottom_side;
     make_move(g, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
     top = !top;
@@ -164,15 +172,16 @@ GameResult play_game(const Options& o, int index) {
   r.index = index;
   r.a_bottom = index % 2 == 0;
   Board b;
+  b.rules = o.rules;
   std::mt19937_64 rng(o.seed * 1000003u + uint64_t(index / 2));
   for (int i = 0; i < o.plies; ++i) {
-    engine::Position pos = engine::from_game(b.g.pos, b.top);
+    engine::Position pos = b.now();
     engine::Move m;
     if (!random_legal_move(pos, rng, m)) break;
     b.play(engine::to_played(pos, m), 0, r.moves);
   }
 
-  const std::unique_ptr<Player> a = make_player(o.level_a, o.nodes), bp = make_player(o.level_b, o.nodes);
+  const std::unique_ptr<Player> a = make_player(o.level_a, o), bp = make_player(o.level_b, o);
   Player& bottom = r.a_bottom ? *a : *bp;
   Player& top = r.a_bottom ? *bp : *a;
   const int level_bottom = r.a_bottom ? o.level_a : o.level_b;
@@ -182,14 +191,20 @@ GameResult play_game(const Options& o, int index) {
     r.reason = std::move(why);
     return r;
   };
+  auto name = [&](bool top) {
+    return level_name(top ? level_top : level_bottom) + (top ? " (top)" : " (bottom)");
+  };
   while (int(r.moves.size()) < MOVE_LIMIT) {
     const int level = b.top ? level_top : level_bottom;
-    const std::string who = level_name(level) + (b.top ? " (top)" : " (bottom)");
+    const std::string who = name(b.top);
     PlayedMove m;
     const auto start = Clock::now();
     const bool moved = (b.top ? top : bottom).choose(b.g.pos, b.top, b.history, m);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (!moved) return finish(b.top, who + " has no move");
+    if (!moved) {
+      const bool mated = o.rules == engine::Rules::standard && b.now().in_check();
+      return finish(b.top, who + (mated ? " is checkmated" : " has no move"));
+    }
     if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turns.emplace_back(level, seconds);
     const bool mover_top = b.top;
     b.play(m, seconds, r.moves);
@@ -197,6 +212,20 @@ GameResult play_game(const Options& o, int index) {
       const bool bottom_wins = b.g.king_taker == b.g.bottom_side;
       const bool own = bottom_wins == mover_top;
       return finish(bottom_wins, own ? who + " took its own king" : who + " took the king");
+    }
+    if (o.rules == engine::Rules::standard) {
+      // The side to move now wins when the mover checked all along, and the other way round.
+      switch (engine::repetition(b.history, engine::earlier(b.now()))) {
+        case engine::Repetition::none: break;
+        case engine::Repetition::draw:
+          r.score_a = 1;
+          r.reason = "fourfold repetition";
+          return r;
+        case engine::Repetition::side_to_move_wins:
+          return finish(!b.top, "perpetual check by " + who);
+        case engine::Repetition::side_to_move_loses:
+          return finish(b.top, "perpetual check by " + name(b.top));
+      }
     }
   }
   r.score_a = 1;

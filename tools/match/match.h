@@ -1,5 +1,7 @@
 // hakuro-match's games: two levels play from a random opening until a king falls, a side has no
-// move, or the game reaches its move limit.
+// move, or the game reaches its move limit; under the standard rules until a side is checkmated
+// (has no move), a position stands for the fourth time (a draw, or lost for the side that checked
+// all along) or the move limit.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/types.h"
 #include "state/game.h"
 
 namespace hakuro::match {
@@ -21,6 +24,7 @@ struct Options {
   uint64_t nodes = 0;   // level 4's node budget instead of time (level 5 gets its share)
   int jobs = 1;
   std::string save_dir;  // empty: games are not saved
+  engine::Rules rules = engine::Rules::own;  // standard: levels 4 and 5 only
 };
 
 struct GameResult {
