@@ -2,6 +2,7 @@
 // budgets, and the built program through a pipe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -175,6 +176,8 @@ TEST(Usi, TheProgramAnswersThroughAPipe) {
   EXPECT_EQ(pclose(pipe), 0);
   EXPECT_NE(text.find("usiok\nreadyok\n"), std::string::npos) << text;
   EXPECT_NE(text.find("\nbestmove "), std::string::npos) << text;
+  const std::vector<std::string> l = lines(text);
+  EXPECT_EQ(std::adjacent_find(l.begin(), l.end()), l.end()) << "a line written twice:\n" << text;
 }
 
 }  // namespace
