@@ -8,7 +8,7 @@ set(HAKURO_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
 # without a name or a time stamp in the header.
 find_program(GZIP gzip REQUIRED)
 set(HAKURO_DOCS)
-foreach(doc hakuro.6 changelog)
+foreach(doc hakuro.6 hakuro-usi.6 changelog)
   set(out ${CMAKE_BINARY_DIR}/packaging/${doc})
   add_custom_command(OUTPUT ${out}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${HAKURO_PACKAGING}/${doc} ${out}
@@ -21,8 +21,11 @@ add_dependencies(hakuro hakuro-docs)
 
 # Every symbol bound at start-up, as Debian builds its programs.
 target_link_options(hakuro PRIVATE LINKER:-z,now)
+target_link_options(hakuro-usi PRIVATE LINKER:-z,now)
 
 install(TARGETS hakuro RUNTIME DESTINATION lib/games/hakuro)
+# The engine alone, for USI programs: it needs no folder of its own.
+install(TARGETS hakuro-usi RUNTIME DESTINATION games)
 install(PROGRAMS ${HAKURO_PACKAGING}/hakuro.sh DESTINATION games RENAME hakuro)
 install(FILES ${HAKURO_WAVES} DESTINATION share/games/hakuro)
 install(FILES ${HAKURO_PACKAGING}/${HAKURO_APP_ID}.desktop DESTINATION share/applications)
@@ -31,7 +34,8 @@ foreach(n ${HAKURO_ICON_SIZES})
   install(FILES ${CMAKE_BINARY_DIR}/icons/hakuro-${n}.png
           DESTINATION share/icons/hicolor/${n}x${n}/apps RENAME hakuro.png)
 endforeach()
-install(FILES ${CMAKE_BINARY_DIR}/packaging/hakuro.6.gz DESTINATION share/man/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/hakuro.6.gz ${CMAKE_BINARY_DIR}/packaging/hakuro-usi.6.gz
+        DESTINATION share/man/man6)
 install(FILES ${HAKURO_PACKAGING}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION share/doc/hakuro)
 
@@ -50,7 +54,11 @@ hand, and the player whose king is taken loses.
 Moves are recorded, stepped back and forth, saved and loaded. Handicaps,
 background pictures, move guidance, clocks, sounds and background music round
 it off. Menus and messages are in Japanese, or in English where the locale
-is not Japanese; the pieces and the moves are written in kanji in both.]])
+is not Japanese; the pieces and the moves are written in kanji in both.
+
+The package also holds hakuro-usi, the same search as an engine for shogi
+programs that speak the USI protocol, playing standard shogi or the program's
+own rule.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL https://hakurokaisen.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -2,9 +2,9 @@
 # Tests the installed program as a user meets it:
 #   install-test.sh BUILD        installs the build into a scratch prefix first;
 #   install-test.sh --root ROOT  takes a tree where the package was unpacked (ROOT/usr/…).
-# Every file is where it belongs; --help and --version print without a display or a data
-# folder; started from the launcher, the program makes its folder in the data directory, puts
-# the wave files there, runs in it and ends on SIGTERM.
+# Every file is where it belongs; the USI engine answers `usi`; --help and --version print
+# without a display or a data folder; started from the launcher, the program makes its folder
+# in the data directory, puts the wave files there, runs in it and ends on SIGTERM.
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,13 +14,17 @@ else
   usr=$work/usr
   cmake --install "$(realpath "$1")" --prefix "$usr" > /dev/null || { echo "install failed"; exit 1; }
 fi
-for f in games/hakuro lib/games/hakuro/hakuro share/games/hakuro/BGM.wav \
+for f in games/hakuro games/hakuro-usi lib/games/hakuro/hakuro share/games/hakuro/BGM.wav \
          share/applications/org.hakurokaisen.hakuro.desktop \
          share/metainfo/org.hakurokaisen.hakuro.metainfo.xml \
          share/icons/hicolor/256x256/apps/hakuro.png share/man/man6/hakuro.6.gz \
+         share/man/man6/hakuro-usi.6.gz \
          share/doc/hakuro/copyright share/doc/hakuro/changelog.gz; do
   [ -e "$usr/$f" ] || { echo "not installed: $f"; exit 1; }
 done
+
+answer=$(printf 'usi\nquit\n' | "$usr/games/hakuro-usi")
+[[ "$answer" == *usiok* ]] || { echo "hakuro-usi did not answer usi: '$answer'"; exit 1; }
 
 export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"

@@ -15,7 +15,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int TT_BITS = 20;
 constexpr int HISTORY_KEYS = 1024;   // the game's positions kept for repetitions
 constexpr int QUIESCENCE_CHECK_PLIES = 2;  // quiescence plies that answer a check with every move
 constexpr int HISTORY_MAX = 1 << 14;
@@ -70,8 +69,10 @@ struct RootMove {
 }  // namespace
 
 struct Search::Impl {
+  explicit Impl(int table_mb) : tt(TranspositionTable::bits_for(table_mb)) {}
+
   Position pos;
-  TranspositionTable tt{TT_BITS};
+  TranspositionTable tt;
   std::vector<Frame> frames = std::vector<Frame>(MAX_PLY + 1);
   std::vector<Key> keys = std::vector<Key>(HISTORY_KEYS + MAX_PLY + 1);
   // Whether the side to move was in check at each kept key; kept under the standard rules.
@@ -84,8 +85,10 @@ struct Search::Impl {
   int root_size = 0;
 
   Limits limits;
+  const DepthReport* report = nullptr;
   Clock::time_point start;
   uint64_t nodes = 0;
+  int seldepth = 0;
   bool aborted = false;
 
   double elapsed() const { return std::chrono::duration<double>(Clock::now() - start).count(); }
@@ -231,6 +234,9 @@ struct Search::Impl {
     return is_piece(cap) && color_of(cap) != pos.side();
   }
 
+  // The line from the root's best move on, as the table remembers it.
+  void fill_pv(Result& r) const;
+
   Value quiescence(Value alpha, Value beta, int ply, int qply);
   Value search(int depth, Value alpha, Value beta, int ply, bool null_ok);
   Value search_root(int depth, Value alpha, Value beta);
@@ -238,8 +244,23 @@ struct Search::Impl {
   Result think(const Position& p, const Limits& l);
 };
 
+void Search::Impl::fill_pv(Result& r) const {
+  r.pv_size = 0;
+  Position p = pos;
+  for (Move m = r.move; m != NO_MOVE && r.pv_size < int(r.pv.size());) {
+    const bool ends = type_of(p.captured_piece(m)) == KING;
+    r.pv[std::size_t(r.pv_size++)] = m;
+    if (ends) break;
+    Undo u;
+    p.do_move(m, u);
+    const TTEntry* e = tt.probe(p.key());
+    m = e && pseudo_legal(p, e->move) ? e->move : NO_MOVE;
+  }
+}
+
 Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   if (stopping()) return 0;
+  seldepth = std::max(seldepth, ply);
   if (pos.can_take_king()) return win_in(ply);
   if (ply >= MAX_PLY - 1) return evaluate(pos);
   const bool evading = qply < QUIESCENCE_CHECK_PLIES && pos.in_check();
@@ -289,6 +310,7 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
 Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool null_ok) {
   if (depth <= 0) return quiescence(alpha, beta, ply, 0);
   if (stopping()) return 0;
+  seldepth = std::max(seldepth, ply);
   if (pos.can_take_king()) return win_in(ply);
   if (ply >= MAX_PLY - 1) return evaluate(pos);
   if (const int i = repeated_at(); i >= 0) return standard ? repetition_value(i) : DRAW;
@@ -446,6 +468,7 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
   limits = l;
   start = Clock::now();
   nodes = 0;
+  seldepth = 0;
   aborted = false;
   tt.new_search();
   for (auto& row : history) row.fill(0);
@@ -510,6 +533,12 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
     result.move = root[0].move;
     result.score = v;
     result.depth = depth;
+    if (report && *report) {
+      result.nodes = nodes;
+      result.seldepth = seldepth;
+      fill_pv(result);
+      (*report)(result);
+    }
     stable = result.move == last_best ? stable + 1 : 0;
     last_best = result.move;
 
@@ -526,10 +555,12 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
     }
   }
   result.nodes = nodes;
+  result.seldepth = seldepth;
+  fill_pv(result);
   return result;
 }
 
-Search::Search() : impl_(std::make_unique<Impl>()) {}
+Search::Search(int table_mb) : impl_(std::make_unique<Impl>(std::max(1, table_mb))) {}
 Search::~Search() = default;
 
 namespace {
@@ -550,10 +581,18 @@ Result Search::think(const Position& pos, const Limits& limits, const std::vecto
 
 Result Search::think(const Position& pos, const Limits& limits,
                      const std::vector<Earlier>& history) {
+  return think(pos, limits, history, DepthReport{});
+}
+
+Result Search::think(const Position& pos, const Limits& limits,
+                     const std::vector<Earlier>& history, const DepthReport& report) {
   impl_->clear_keys();
   for (std::size_t i = kept_from(history); i < history.size(); ++i)
     impl_->push_key(history[i].key, history[i].in_check);
-  return impl_->think(pos, limits);
+  impl_->report = &report;
+  const Result r = impl_->think(pos, limits);
+  impl_->report = nullptr;
+  return r;
 }
 
 }  // namespace hakuro::engine

@@ -5,8 +5,10 @@
 // repetition reached by one side checking with every move loses for that side.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -30,12 +32,22 @@ struct Result {
   Move move = NO_MOVE;  // NO_MOVE when the side to move has no move at all
   Value score = 0;      // from the side to move's view
   int depth = 0;        // the last depth searched in full
+  int seldepth = 0;     // the deepest ply reached
   uint64_t nodes = 0;
+  // The expected line from `move` on, as far as the table remembers it.
+  std::array<Move, 16> pv{};
+  int pv_size = 0;
 };
+
+// Told the result so far after each depth searched in full, on the searching thread.
+using DepthReport = std::function<void(const Result&)>;
 
 class Search {
  public:
-  Search();  // allocates everything the search will use
+  static constexpr int DEFAULT_TABLE_MB = 16;
+  // Allocates everything the search will use: a table of at most `table_mb` megabytes (at
+  // least one), its entries a power of two.
+  explicit Search(int table_mb = DEFAULT_TABLE_MB);
   ~Search();
   Search(const Search&) = delete;
   Search& operator=(const Search&) = delete;
@@ -46,6 +58,9 @@ class Search {
   // The same with the game's earlier positions as `earlier` gives them, so that under the
   // standard rules a perpetual check through the game's moves is known.
   Result think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history);
+  // The same, reporting each depth searched in full to `report`.
+  Result think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history,
+               const DepthReport& report);
 
  private:
   struct Impl;

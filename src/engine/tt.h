@@ -22,6 +22,13 @@ struct TTEntry {
 
 class TranspositionTable {
  public:
+  // The largest table of at most `megabytes` (at least one entry bit).
+  static int bits_for(int megabytes) {
+    int bits = 1;
+    while ((std::size_t{sizeof(TTEntry)} << (bits + 1)) <= std::size_t(megabytes) << 20) ++bits;
+    return bits;
+  }
+
   explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_((Key{1} << bits) - 1) {}
 
   void new_search() {

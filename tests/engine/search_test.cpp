@@ -1,11 +1,14 @@
 // The search on small positions: mates, a hanging piece, a threat, repetitions, the game's ends,
-// determinism and the stop flag; under the standard rules mates, repetitions and perpetual check.
+// determinism, the stop flag and the reports of each depth; under the standard rules mates,
+// repetitions and perpetual check.
 #include <gtest/gtest.h>
 
 #include <atomic>
 
 #include "engine/convert.h"
+#include "engine/movegen.h"
 #include "engine/search.h"
+#include "engine/tt.h"
 #include "setup.h"
 
 namespace hakuro::engine {
@@ -99,6 +102,32 @@ TEST(Search, SameNodesSameMoveAndAStopEndsIt) {
   const Result r3 = a.think(p, stopped);
   EXPECT_NE(r3.move, NO_MOVE);
   EXPECT_LT(r3.nodes, 1000u);
+}
+
+TEST(Search, ReportsEachDepthAndItsLineWhateverTheTable) {
+  EXPECT_EQ(TranspositionTable::bits_for(Search::DEFAULT_TABLE_MB), 20);  // 16-byte entries
+  EXPECT_EQ(TranspositionTable::bits_for(1), 16);
+  const Position p = Position::start();
+  Limits l;
+  l.nodes = 30000;
+  Search small(1), usual;
+  std::vector<int> depths;
+  const Result r = small.think(p, l, std::vector<Earlier>{}, [&](const Result& now) {
+    depths.push_back(now.depth);
+    ASSERT_GE(now.pv_size, 1);
+    EXPECT_EQ(now.pv[0], now.move);
+    EXPECT_GE(now.seldepth, now.depth);
+  });
+  ASSERT_FALSE(depths.empty());
+  for (std::size_t i = 0; i < depths.size(); ++i) EXPECT_EQ(depths[i], int(i) + 1);
+  EXPECT_EQ(depths.back(), r.depth);
+  Position q = p;  // the line is played out move by move
+  for (int i = 0; i < r.pv_size; ++i) {
+    ASSERT_TRUE(pseudo_legal(q, r.pv[std::size_t(i)]));
+    Undo u;
+    q.do_move(r.pv[std::size_t(i)], u);
+  }
+  EXPECT_EQ(usual.think(p, l).move, usual.think(p, l, std::vector<Earlier>{}, {}).move);
 }
 
 constexpr Rules STANDARD = Rules::standard;

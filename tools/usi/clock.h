@@ -1,0 +1,29 @@
+// How long to think on a move, given the mover's clock.
+#pragma once
+
+#include <cstdint>
+
+namespace hakuro::usi {
+
+// The mover's clock in milliseconds, as `go` gives it.
+struct TimeLeft {
+  int64_t remaining = 0;  // btime or wtime
+  int64_t increment = 0;  // binc or winc, added after the move
+  int64_t byoyomi = 0;    // per move once the remaining time is used up
+};
+
+// Kept back from every budget: the time the move takes to reach the other side, and a
+// machine that is slow to give us the processor.
+inline constexpr int64_t MARGIN_MS = 200;
+// The least budget: the search always answers with some move.
+inline constexpr int64_t MIN_BUDGET_MS = 10;
+
+// The most the move may take, in milliseconds: a thirtieth of the remaining time and most of the
+// increment, plus the byoyomi less the margin and a tenth; never more than half the remaining
+// time (less the margin) plus that share of the byoyomi, nor less than MIN_BUDGET_MS.
+int64_t budget_ms(const TimeLeft& t);
+
+// The budget for `go movetime`: the time asked for less the margin (or a fifth when it is short).
+int64_t movetime_budget_ms(int64_t movetime);
+
+}  // namespace hakuro::usi
