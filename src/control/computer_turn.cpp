@@ -35,8 +35,8 @@ Outcome announce(Form& f, const Move& m) {
     return decided(f, EndReason::king_taken, top_won,
                    top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
-  if (human_mated(g) == OK) msg_ok(f, "よし！!", "詰め ?");
-  else if (g.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
+  if (human_mated(g, f.com.survey) == OK) msg_ok(f, "よし！!", "詰め ?");
+  else if (f.com.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
     msg_ok(f, "   ** 王手 **", "");
   return Outcome::played;
 }
@@ -69,10 +69,10 @@ void begin_computer_turn(Form& f) {
   f.screen.refresh();
 }
 
-std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& tick) {
-  prepare_search(g);
+std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHooks& hooks) {
+  prepare_search(g, com);
   Candidate best;
-  if (!search_best(g, SearchHooks{tick, {}}, best)) return std::nullopt;
+  if (!search_best(g, com, hooks, best)) return std::nullopt;
   return Move{best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed,
               best.from_y};
 }
@@ -85,7 +85,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   }
   play_move(f, *move);
   set_timer1(f, false);
-  survey_influence(g);
+  survey_influence(g.pos, f.com.survey);
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
   show_move(f, move->to_x, move->to_y, move->placed);
@@ -99,7 +99,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
   if (f.g.level < engine::FIRST_ENGINE_LEVEL)
-    return play_computer_move(f, choose_computer_move(f.g, [&f] { on_tick(f); }));
+    return play_computer_move(f, choose_computer_move(f.g, f.com, {[&f] { on_tick(f); }, {}}));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
               [&f, outcome](const std::optional<engine::PlayedMove>& m) {

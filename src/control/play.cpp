@@ -21,8 +21,8 @@ Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
   g.clock.bottom_time += g.clock.turn_seconds;
-  survey_influence(g);
-  const bool mated = computer_mated(g) == OK;
+  survey_influence(g.pos, f.com.survey);
+  const bool mated = computer_mated(g, f.com.survey) == OK;
   if (captured == OU || g.king_taker == g.bottom_side)
     return decided(f, EndReason::king_taken, false, "あなた");
   if (mated) return decided(f, EndReason::mated, false, "あなた");

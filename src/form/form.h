@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "computer/computer.h"
 #include "platform/ports.h"
 #include "state/game.h"
 
@@ -26,6 +27,7 @@ struct Form {
       : screen(s), win(w), lib(l), thinker(t) {}
 
   Game g;
+  Computer com;  // the survey and the tables of the computer of levels 1 to 3
   Screen& screen;
   Window& win;
   SoundLibrary& lib;

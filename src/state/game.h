@@ -195,58 +195,6 @@ struct Appearance {
   bool labels_turned = false;      // the coordinate labels drawn read from the top player's side
 };
 
-// Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the
-// king's square too); OUTE_AIDA on a square between a long-range checker and the king, where a
-// piece put would block it.
-inline constexpr int OUTE_KOMA = 9, OUTE_AIDA = 1;
-// What the attacker and defender tables hold where no piece bears, beyond every piece code so that
-// the first piece found replaces it: the bottom player's attackers keep the largest code, the
-// other tables the smallest.
-inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
-
-// The influence survey of the board as it stood at the last survey. seiryoku "influence",
-// kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
-struct Survey {
-  // seiryoku_sita, seiryoku_ue: how many bottom / top pieces bear on a square
-  Table bottom_influence{}, top_influence{};
-  // kogeki_su_sita "attack count": how many bottom pieces bear on a top piece.
-  Table bottom_attack_count{};
-  // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square
-  // (kogeki_koma_sita, kogeki_x_sita, kogeki_y_sita; kogeki_koma_ue, kogeki_x_ue, kogeki_y_ue).
-  Table bottom_attacker = filled(NO_PIECE_LOW), bottom_attacker_x{}, bottom_attacker_y{};
-  // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only
-  // (mamori_koma_sita; mamori_koma_ue, mamori_x_ue, mamori_y_ue).
-  Table bottom_defender = filled(NO_PIECE_HIGH), top_defender = filled(NO_PIECE_HIGH);
-  Table top_defender_x{}, top_defender_y{};
-  Table top_attacker = filled(NO_PIECE_HIGH), top_attacker_x{}, top_attacker_y{};
-  // oute_sita, oute_ue: check maps against the top and the bottom king
-  Table bottom_checks{}, top_checks{};
-};
-
-// The computer's tables, kept between its turns.
-struct ComputerScratch {
-  // kaku_nerai_ue "bishop's aim at the top": empty squares from which a human bishop would reach
-  // the computer's king; fuka_sita, fuka_ue "cannot move": pieces that shield their king from an
-  // enemy line.
-  Table bishop_aims_at_top{}, bottom_pinned{}, top_pinned{};
-  int top_pinned_any = NG;  // fuka_ue_ari: some computer piece shields its king
-  int escape_count = 0;     // nigemichi_su "escape routes": the human king's free flights
-
-  // Snapshots of the position before the computer's move (mae "before"): ban_mae,
-  // seiryoku_sita_mae, seiryoku_ue_mae, kogeki_x_ue_mae, kogeki_y_ue_mae, ou_ue_x_mae,
-  // ou_ue_y_mae, mochi_ue_su_mae, mochi_sita_su_mae.
-  Table board_before{};
-  Table bottom_influence_before{}, top_influence_before{};
-  Table top_attacker_x_before{}, top_attacker_y_before{};
-  int top_king_x_before = 0, top_king_y_before = 0;
-  int top_hand_total_before = 0, bottom_hand_total_before = 0;
-
-  // The candidate under evaluation: ugoku_koma "moving piece" (before promotion) and ou_kyori
-  // "king distance" from its origin to the human's king (0 for a drop).
-  int moving_piece = 0, king_distance = 0;
-  int best_score = 0;  // in tenths of a point
-};
-
 struct Game {
   Position pos;
 
@@ -273,8 +221,6 @@ struct Game {
   Clock clock;
   Selection sel;
   Appearance look;
-  Survey survey;
-  ComputerScratch com;
 };
 
 // Every square and hand count cleared, the starting position set, the hand totals recomputed.

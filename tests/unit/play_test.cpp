@@ -225,7 +225,8 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
   ASSERT_EQ(f.g.side_to_move, f.g.top_side);
   ASSERT_EQ(com_ban(whole.form()), Outcome::played);
   Game copy = f.g;
-  const std::optional<Move> chosen = choose_computer_move(copy);
+  Computer com = f.com;
+  const std::optional<Move> chosen = choose_computer_move(copy, com);
   ASSERT_TRUE(chosen);
   begin_computer_turn(f);
   EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
@@ -235,7 +236,7 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
 
   // No move at all: the computer loses; No to a new game ends the program, and says so.
   for (const char* l : {"clear", "put 5 9 -950", "answer no"}) halves.line(l);
-  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g)), Outcome::ended);
+  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g, f.com)), Outcome::ended);
   EXPECT_TRUE(f.ended);
   EXPECT_FALSE(run_event(f, [] {}));
 }

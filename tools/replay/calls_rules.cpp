@@ -51,10 +51,10 @@ void add_rules_calls(CallTable& t) {
     result(out, "詰めかMAN_COM移動", human_king_attacked(f.g));
   };
   t["詰めかMAN"] = [](Form& f, const Args&, std::ostream& out) {
-    result(out, "詰めかMAN", human_mated(f.g));
+    result(out, "詰めかMAN", human_mated(f.g, f.com.survey));
   };
   t["詰めかCOM"] = [](Form& f, const Args&, std::ostream& out) {
-    result(out, "詰めかCOM", computer_mated(f.g));
+    result(out, "詰めかCOM", computer_mated(f.g, f.com.survey));
   };
 }
 

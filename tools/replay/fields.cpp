@@ -17,7 +17,8 @@ std::optional<NamedHand> hand_named(Game& g, const std::string& name) {
   return std::nullopt;
 }
 
-std::vector<NamedField> fields(Game& g) {
+std::vector<NamedField> fields(Form& f) {
+  Game& g = f.g;
   return {
       {"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
       {"teban", &g.side_to_move},                  {"SITA", &g.bottom_side},
@@ -35,34 +36,36 @@ std::vector<NamedField> fields(Game& g) {
       {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
       {"haikei_iro", &g.look.background_colour},   {"masu_iro", &g.look.grid_colour},
       {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},
-      {"fuka_ue_ari", &g.com.top_pinned_any},      {"nigemichi_su", &g.com.escape_count},
+      {"fuka_ue_ari", &f.com.scratch.top_pinned_any}, {"nigemichi_su", &f.com.scratch.escape_count},
       {"teban_kaishi", &g.clock.turn_start},       {"keika_byou", &g.clock.turn_seconds},
       {"hyouji_byou", &g.clock.shown_seconds},     {"mochi_jikan_ue", &g.clock.top_time},
       {"mochi_jikan_sita", &g.clock.bottom_time}};
 }
 
-Table* table_named(Game& g, const std::string& name) {
+Table* table_named(Form& f, const std::string& name) {
+  Survey& s = f.com.survey;
+  ComputerScratch& c = f.com.scratch;
   const std::map<std::string, Table*> tables = {
-      {kBoardTable, &g.pos.board},
-      {"seiryoku_sita", &g.survey.bottom_influence},
-      {"seiryoku_ue", &g.survey.top_influence},
-      {"kogeki_su_sita", &g.survey.bottom_attack_count},
-      {"kogeki_koma_sita", &g.survey.bottom_attacker},
-      {"kogeki_x_sita", &g.survey.bottom_attacker_x},
-      {"kogeki_y_sita", &g.survey.bottom_attacker_y},
-      {"mamori_koma_sita", &g.survey.bottom_defender},
-      {"mamori_koma_ue", &g.survey.top_defender},
-      {"mamori_x_ue", &g.survey.top_defender_x},
-      {"mamori_y_ue", &g.survey.top_defender_y},
-      {"kogeki_koma_ue", &g.survey.top_attacker},
-      {"kogeki_x_ue", &g.survey.top_attacker_x},
-      {"kogeki_y_ue", &g.survey.top_attacker_y},
-      {"oute_sita", &g.survey.bottom_checks},
-      {"oute_ue", &g.survey.top_checks},
-      {"kaku_nerai_ue", &g.com.bishop_aims_at_top},
-      {"fuka_sita", &g.com.bottom_pinned},
-      {"fuka_ue", &g.com.top_pinned},
-      {"ban_mae", &g.com.board_before}};
+      {kBoardTable, &f.g.pos.board},
+      {"seiryoku_sita", &s.bottom_influence},
+      {"seiryoku_ue", &s.top_influence},
+      {"kogeki_su_sita", &s.bottom_attack_count},
+      {"kogeki_koma_sita", &s.bottom_attacker},
+      {"kogeki_x_sita", &s.bottom_attacker_x},
+      {"kogeki_y_sita", &s.bottom_attacker_y},
+      {"mamori_koma_sita", &s.bottom_defender},
+      {"mamori_koma_ue", &s.top_defender},
+      {"mamori_x_ue", &s.top_defender_x},
+      {"mamori_y_ue", &s.top_defender_y},
+      {"kogeki_koma_ue", &s.top_attacker},
+      {"kogeki_x_ue", &s.top_attacker_x},
+      {"kogeki_y_ue", &s.top_attacker_y},
+      {"oute_sita", &s.bottom_checks},
+      {"oute_ue", &s.top_checks},
+      {"kaku_nerai_ue", &c.bishop_aims_at_top},
+      {"fuka_sita", &c.bottom_pinned},
+      {"fuka_ue", &c.top_pinned},
+      {"ban_mae", &c.board_before}};
   auto it = tables.find(name);
   return it == tables.end() ? nullptr : it->second;
 }
