@@ -16,7 +16,7 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.g.look.options.show_times) set_timer1(f, true);
+  if (f.look.options.show_times) set_timer1(f, true);
 }
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
@@ -51,7 +51,7 @@ std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
 }  // namespace
 
 void show_thinking(Form& f) {
-  const Appearance& look = f.g.look;
+  const Appearance& look = f.look;
   for (int x = -2; x <= 0; ++x) draw_picture(f, look.background, x, 8);
   draw_square_outline(f, look.background_colour, -1, 7);
   shadowed_text(f, -1.6, 8.4, "思考中", look.text_colour, 12);
@@ -63,7 +63,7 @@ bool computer_thinking(const Form& f) {
 }
 
 void begin_computer_turn(Form& f) {
-  f.g.clock.turn_start = f.win.time_of_day();
+  f.clock.turn_start = f.win.time_of_day();
   restart_timer_if_shown(f);
   show_thinking(f);
   f.screen.refresh();
@@ -89,8 +89,8 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
   show_move(f, move->to_x, move->to_y, move->placed);
-  g.clock.top_time += g.clock.turn_seconds;
-  g.clock.turn_start = f.win.time_of_day();
+  g.top_time += f.clock.turn_seconds;
+  f.clock.turn_start = f.win.time_of_day();
   g.side_to_move = g.bottom_side;
   restart_timer_if_shown(f);
   return Outcome::played;

@@ -86,7 +86,7 @@ void keep_window(MainWindow& w) {
   s->setValue(kGeometry, w.saveGeometry());
   s->setValue(kDocks, w.saveState());
   s->setValue(kLevel, w.form().g.level);
-  s->setValue(kZahyo, w.form().g.look.options.sente_coordinates);
+  s->setValue(kZahyo, w.form().look.options.sente_coordinates);
 }
 
 Language start_language(std::optional<Language> option, const Getenv& getenv,

@@ -19,6 +19,7 @@ std::optional<NamedHand> hand_named(Game& g, const std::string& name) {
 
 std::vector<NamedField> fields(Form& f) {
   Game& g = f.g;
+  ComputerScratch& c = f.com.scratch;
   return {
       {"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
       {"teban", &g.side_to_move},                  {"SITA", &g.bottom_side},
@@ -27,19 +28,19 @@ std::vector<NamedField> fields(Form& f) {
       {"tesu", &g.move_number},                    {"level", &g.level},
       {"ou_tori", &g.king_taker},                  {"ou_sita_x", &g.pos.bottom_king_x},
       {"ou_sita_y", &g.pos.bottom_king_y},         {"ou_ue_x", &g.pos.top_king_x},
-      {"ou_ue_y", &g.pos.top_king_y},              {"sentaku", &g.sel.picked},
-      {"sentaku_x", &g.sel.picked_x},              {"sentaku_y", &g.sel.picked_y},
+      {"ou_ue_y", &g.pos.top_king_y},              {"sentaku", &f.sel.picked},
+      {"sentaku_x", &f.sel.picked_x},              {"sentaku_y", &f.sel.picked_y},
       {"chudan", &g.suspended},                    {"kifu_mode", &g.record_mode},
       {"hanten", &g.flipped},                      {"hande_level", &g.handicap_level},
       {"hande_settei", &g.handicap_set},           {"kifu_tesu", &g.record.current_move},
-      {"saigo_tesu", &g.record.last_move},         {"haikei", &g.look.background},
-      {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
-      {"haikei_iro", &g.look.background_colour},   {"masu_iro", &g.look.grid_colour},
-      {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},
-      {"fuka_ue_ari", &f.com.scratch.top_pinned_any}, {"nigemichi_su", &f.com.scratch.escape_count},
-      {"teban_kaishi", &g.clock.turn_start},       {"keika_byou", &g.clock.turn_seconds},
-      {"hyouji_byou", &g.clock.shown_seconds},     {"mochi_jikan_ue", &g.clock.top_time},
-      {"mochi_jikan_sita", &g.clock.bottom_time}};
+      {"saigo_tesu", &g.record.last_move},         {"haikei", &f.look.background},
+      {"sidou_on", &f.look.guidance_on},           {"sidou_iro", &f.look.guidance_colour},
+      {"haikei_iro", &f.look.background_colour},   {"masu_iro", &f.look.grid_colour},
+      {"moji_iro", &f.look.text_colour},           {"nari_koma", &g.promoted_piece},
+      {"fuka_ue_ari", &c.top_pinned_any},          {"nigemichi_su", &c.escape_count},
+      {"teban_kaishi", &f.clock.turn_start},       {"keika_byou", &f.clock.turn_seconds},
+      {"hyouji_byou", &f.clock.shown_seconds},     {"mochi_jikan_ue", &g.top_time},
+      {"mochi_jikan_sita", &g.bottom_time}};
 }
 
 Table* table_named(Form& f, const std::string& name) {
