@@ -72,7 +72,7 @@ void BM_ComputerTurn(benchmark::State& state) {
   {
     Candidate best;
     prepare_search(g, com);
-    search_best(g, com, {{}, [&](const Candidate&) { ++candidates; }}, best);
+    search_best(g, com, {{}, [&](const Candidate&) { ++candidates; }, {}}, best);
   }
   const double one_survey = survey_seconds(g, com.survey);
   const SearchHooks hooks;

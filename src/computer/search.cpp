@@ -81,10 +81,11 @@ bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& be
             p.board[tx][ty] = placed;
             return score_here(g, com, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
-          if (check_promotion(g, x, y, tx, ty, piece) == NG) {
+          if (check_promotion(x, y, tx, ty, piece) == NG) {
             m.score = score(piece);
           } else {
             const int promoted_piece = promoted(piece);
+            if (hooks.promotes) hooks.promotes(promoted_piece);
             if (may_stay_unpromoted(ty, piece) == NG) {
               m.placed = promoted_piece;
               m.score = score(promoted_piece);

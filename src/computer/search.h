@@ -19,10 +19,12 @@ struct Candidate {
 };
 
 // What the search tells its caller as it goes: `tick` at the start of each origin column and
-// each kind in hand (the clock keeps moving), `seen` after each candidate is scored.
+// each kind in hand (the clock keeps moving), `seen` after each candidate is scored,
+// `promotes` with the promoted code of each board move found free to promote.
 struct SearchHooks {
   std::function<void()> tick;
   std::function<void(const Candidate&)> seen;
+  std::function<void(int)> promotes;
 };
 
 // Before the search: the board and the surveys of the position before the computer's move, and

@@ -41,6 +41,12 @@ Outcome announce(Form& f, const Move& m) {
   return Outcome::played;
 }
 
+// What the search of levels 1 to 3 tells the window as it goes: the clock keeps moving, and the
+// promotions found are noted for the replay tool's dump.
+SearchHooks turn_hooks(Form& f) {
+  return {[&f] { on_tick(f); }, {}, [&f](int promoted) { f.promoted_piece = promoted; }};
+}
+
 // The engine's move as the one move path plays it: the computer's drop is made, and recorded,
 // by its kind index.
 std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
@@ -99,7 +105,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
   if (f.g.level < engine::FIRST_ENGINE_LEVEL)
-    return play_computer_move(f, choose_computer_move(f.g, f.com, {[&f] { on_tick(f); }, {}}));
+    return play_computer_move(f, choose_computer_move(f.g, f.com, turn_hooks(f)));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
               [&f, outcome](const std::optional<engine::PlayedMove>& m) {

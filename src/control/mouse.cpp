@@ -101,9 +101,10 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     return;
   }
   int placed = s.picked_piece;
-  if (check_promotion(g, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK &&
-      button == BTN_MIGI)
-    placed = promoted(s.picked_piece);
+  if (check_promotion(s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK) {
+    f.promoted_piece = promoted(s.picked_piece);
+    if (button == BTN_MIGI) placed = f.promoted_piece;
+  }
   // A drop from the top hand is made by its kind index; the record keeps the picked row.
   const bool top_hand = s.from_x == MOCHI_UE_X;
   const int from_y = top_hand ? 8 - s.from_y : s.from_y;

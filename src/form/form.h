@@ -33,6 +33,9 @@ struct Form {
   Selection sel;    // the human's selection
   TurnClock clock;  // the turn in progress
   Appearance look;  // the options and what they make of the window
+  // nari_koma "promoted piece": the promoted code found by the last promotion test of a
+  // human's move or of the computer's search, which the replay tool's dump shows.
+  int promoted_piece = 0;
   Screen& screen;
   Window& win;
   SoundLibrary& lib;

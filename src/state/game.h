@@ -164,7 +164,6 @@ struct Game {
   int move_number = 0;       // tesu "move count": moves made, as shown
   int level = 3;             // the computer's strength, 1..3
   int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
-  int promoted_piece = 0;       // nari_koma "promoted piece": found by the last promotion test
 
   // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a
   // record), hanten "flipped" board.

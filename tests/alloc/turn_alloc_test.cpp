@@ -19,7 +19,7 @@ TEST(ComputerTurn, AllocatesNothing) {
   g.top_side = g.side_to_move = 1;
   g.level = 3;
   int ticks = 0;
-  const SearchHooks hooks{[&ticks] { ++ticks; }, {}};
+  const SearchHooks hooks{[&ticks] { ++ticks; }, {}, {}};
   Candidate best;
   const long before = hakuro::testing::allocations();
   prepare_search(g, com);

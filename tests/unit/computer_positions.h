@@ -67,7 +67,8 @@ inline Search search(Trial& g, int level = 2) {
   const SearchHooks hooks{{}, [&](const Candidate& m) {
                             s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
                             s.order.push_back(m);
-                          }};
+                          },
+                          {}};
   s.found = search_best(g, g.com, hooks, s.best);
   return s;
 }

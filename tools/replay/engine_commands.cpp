@@ -87,7 +87,7 @@ void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream
   prepare_search(scratch, com);
   Candidate best;
   long tried = 0;
-  const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }};
+  const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }, {}};
   if (!search_best(scratch, com, hooks, best)) {
     out << "think none\n";
     return;

@@ -36,7 +36,7 @@ std::vector<NamedField> fields(Form& f) {
       {"saigo_tesu", &g.record.last_move},         {"haikei", &f.look.background},
       {"sidou_on", &f.look.guidance_on},           {"sidou_iro", &f.look.guidance_colour},
       {"haikei_iro", &f.look.background_colour},   {"masu_iro", &f.look.grid_colour},
-      {"moji_iro", &f.look.text_colour},           {"nari_koma", &g.promoted_piece},
+      {"moji_iro", &f.look.text_colour},           {"nari_koma", &f.promoted_piece},
       {"fuka_ue_ari", &c.top_pinned_any},          {"nigemichi_su", &c.escape_count},
       {"teban_kaishi", &f.clock.turn_start},       {"keika_byou", &f.clock.turn_seconds},
       {"hyouji_byou", &f.clock.shown_seconds},     {"mochi_jikan_ue", &g.top_time},

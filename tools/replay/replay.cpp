@@ -268,7 +268,9 @@ void Replay::scores() {
   };
   prepare_search(g, form_->com);
   Candidate best;
-  const SearchHooks hooks{{}, [&](const Candidate& m) { line("score", m); }};
+  const SearchHooks hooks{{},
+                          [&](const Candidate& m) { line("score", m); },
+                          [this](int promoted) { form_->promoted_piece = promoted; }};
   if (search_best(g, form_->com, hooks, best)) line("best", best);
   else out_ << "best none\n";
 }
