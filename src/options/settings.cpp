@@ -6,6 +6,7 @@
 
 #include "display/draw.h"
 #include "display/text.h"
+#include "form/option_items.h"
 #include "options/sound.h"
 #include "platform/text_file.h"
 
@@ -21,11 +22,11 @@ struct Background {
   const char* line;
 };
 // In the order the file's first line is compared and written.
-const std::array<Background, 5> kBackgrounds = {{{HAIKEI_MIDORI, "MIDORI", "背景画=緑"},
-                                                  {HAIKEI_TAKE, "TAKE", "背景画=竹"},
-                                                  {HAIKEI_TATAMI, "TATAMI", "背景画=畳"},
-                                                  {HAIKEI_UCHU, "UCHU", "背景画=宇宙"},
-                                                  {HAIKEI_RENGA, "RENGA", "背景画=煉瓦"}}};
+const std::array<Background, 5> kBackgrounds = {{{HAIKEI_MIDORI, kGreenItem, "背景画=緑"},
+                                                  {HAIKEI_TAKE, kBambooItem, "背景画=竹"},
+                                                  {HAIKEI_TATAMI, kTatamiItem, "背景画=畳"},
+                                                  {HAIKEI_UCHU, kSpaceItem, "背景画=宇宙"},
+                                                  {HAIKEI_RENGA, kBrickItem, "背景画=煉瓦"}}};
 
 bool write_defaults() {
   SjisWriter out(kFile);
@@ -92,21 +93,21 @@ void set_background_option(Form& f, int id) {
 void show_option_checks(Form& f) {
   const Options& o = f.look.options;
   for (const Background& b : kBackgrounds) f.win.set_checked(b.item, o.background == b.id);
-  f.win.set_checked("SIDOU", o.guidance);
-  f.win.set_checked("KEIKA", o.show_times);
-  f.win.set_checked("BGM", o.music);
-  f.win.set_checked("ZAHYO", o.sente_coordinates);
+  f.win.set_checked(kGuidanceItem, o.guidance);
+  f.win.set_checked(kShowTimesItem, o.show_times);
+  f.win.set_checked(kMusicItem, o.music);
+  f.win.set_checked(kCoordinatesItem, o.sente_coordinates);
 }
 
 bool set_option(Form& f, const std::string& item, bool on) {
   Options& o = f.look.options;
-  if (item == "SIDOU") {
+  if (item == kGuidanceItem) {
     o.guidance = on;
-  } else if (item == "KEIKA") {
+  } else if (item == kShowTimesItem) {
     o.show_times = on;
-  } else if (item == "BGM") {
+  } else if (item == kMusicItem) {
     o.music = on;
-  } else if (item == "ZAHYO") {
+  } else if (item == kCoordinatesItem) {
     o.sente_coordinates = on;
   } else {
     const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
