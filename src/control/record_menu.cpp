@@ -163,13 +163,7 @@ void on_turn_round(Form& f) {
   }
   g.flipped = OK;
   f.sel.picked = 0;
-  Position& p = g.pos;
-  const Table before = p.board;
-  for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) p.board[10 - x][10 - y] = -before[x][y];
-  std::swap(p.bottom_hand, p.top_hand);
-  std::swap(p.bottom_hand_total, p.top_hand_total);
-  forget_missing_kings(p);  // the side without a king may have changed
+  g.pos = turned_round(g.pos);
   redraw_screen(f);
   draw_move_number(f, g.move_number);
   if (g.handicap_set == OK) {

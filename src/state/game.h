@@ -183,4 +183,9 @@ void set_starting_position(Position& p);
 // A king that is not on the board (one side of a tsume has none) has no square: (0, 0).
 void forget_missing_kings(Position& p);
 
+// 反転 "turn round": the board seen from the other side, every piece going to the other player,
+// and the hands exchanged with their totals. The kings' squares and the pawn flags are kept as
+// they were, but a king no longer on the board has none.
+Position turned_round(const Position& p);
+
 }  // namespace hakuro
