@@ -48,18 +48,17 @@ Game turn_position(const TurnPosition& t) {
   g.top_side = 1;
   g.side_to_move = g.top_side;
   g.level = 3;
-  survey_influence(g);
   return g;
 }
 
 // Seconds of one survey of this position, timed here so that the ratio below compares like
 // with like on a busy machine.
-double survey_seconds(Game g) {
+double survey_seconds(Game g, Survey s) {
   constexpr int n = 20000;
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < n; ++i) {
-    survey_influence(g);
-    benchmark::DoNotOptimize(g.survey.bottom_influence);
+    survey_influence(g.pos, s);
+    benchmark::DoNotOptimize(s.bottom_influence);
   }
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / n;
 }
@@ -67,20 +66,22 @@ double survey_seconds(Game g) {
 void BM_ComputerTurn(benchmark::State& state) {
   Game g = turn_position(kTurns[state.range(0)]);
   g.level = static_cast<int>(state.range(1));
+  Computer com;
+  survey_influence(g.pos, com.survey);
   long candidates = 0;
   {
     Candidate best;
-    prepare_search(g);
-    search_best(g, {{}, [&](const Candidate&) { ++candidates; }}, best);
+    prepare_search(g, com);
+    search_best(g, com, {{}, [&](const Candidate&) { ++candidates; }, {}}, best);
   }
-  const double one_survey = survey_seconds(g);
+  const double one_survey = survey_seconds(g, com.survey);
   const SearchHooks hooks;
   const long before = hakuro::testing::allocations();
   const auto start = std::chrono::steady_clock::now();
   for (auto _ : state) {
     Candidate best;
-    prepare_search(g);
-    benchmark::DoNotOptimize(search_best(g, hooks, best));
+    prepare_search(g, com);
+    benchmark::DoNotOptimize(search_best(g, com, hooks, best));
     benchmark::ClobberMemory();
   }
   const double per_turn =

@@ -12,9 +12,10 @@ using bench::position;
 
 void BM_Survey(benchmark::State& state) {
   Game g = position(kPositions[static_cast<std::size_t>(state.range(0))]);
+  Survey s;
   for (auto _ : state) {
-    survey_influence(g);
-    benchmark::DoNotOptimize(g.survey.bottom_influence);
+    survey_influence(g.pos, s);
+    benchmark::DoNotOptimize(s.bottom_influence);
     benchmark::ClobberMemory();
   }
 }

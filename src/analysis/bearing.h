@@ -4,26 +4,26 @@
 
 #include <algorithm>
 
-#include "state/game.h"
+#include "analysis/survey.h"
 
 namespace hakuro::bearing {
 
 // A bottom piece with record code r on (x, y) bears on (tx, ty). Every bottom piece but the king
 // marks a check when the square holds the top king.
 template <bool Check>
-inline void bottom(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.survey.bottom_influence[tx][ty];
-  const int b = g.pos.board[tx][ty];
+inline void bottom(const Position& p, Survey& s, int r, int x, int y, int tx, int ty) {
+  ++s.bottom_influence[tx][ty];
+  const int b = p.board[tx][ty];
   if (b < 0) {
-    if (g.survey.bottom_defender[tx][ty] > r) g.survey.bottom_defender[tx][ty] = r;
+    if (s.bottom_defender[tx][ty] > r) s.bottom_defender[tx][ty] = r;
   } else if (b > 0) {
-    ++g.survey.bottom_attack_count[tx][ty];
-    if (g.survey.bottom_attacker[tx][ty] < r) {
-      g.survey.bottom_attacker[tx][ty] = r;
-      g.survey.bottom_attacker_x[tx][ty] = x;
-      g.survey.bottom_attacker_y[tx][ty] = y;
+    ++s.bottom_attack_count[tx][ty];
+    if (s.bottom_attacker[tx][ty] < r) {
+      s.bottom_attacker[tx][ty] = r;
+      s.bottom_attacker_x[tx][ty] = x;
+      s.bottom_attacker_y[tx][ty] = y;
     }
-    if (Check && b == OU) g.survey.bottom_checks[x][y] = OUTE_KOMA;
+    if (Check && b == OU) s.bottom_checks[x][y] = OUTE_KOMA;
   }
 }
 
@@ -40,27 +40,27 @@ inline constexpr TopParts TOP_HORSE_STEP{false, false, false, false, true};
 inline constexpr TopParts TOP_KING{true, false, false, false, false};
 
 template <TopParts P>
-inline void top(Game& g, int r, int x, int y, int tx, int ty) {
-  ++g.survey.top_influence[tx][ty];
-  const int b = g.pos.board[tx][ty];
+inline void top(const Position& p, Survey& s, int r, int x, int y, int tx, int ty) {
+  ++s.top_influence[tx][ty];
+  const int b = p.board[tx][ty];
   if (b >= HU) {
-    if (P.defence && g.survey.top_defender[tx][ty] > r) {
-      g.survey.top_defender[tx][ty] = r;
+    if (P.defence && s.top_defender[tx][ty] > r) {
+      s.top_defender[tx][ty] = r;
       if (P.defence_square) {
-        g.survey.top_defender_x[tx][ty] = x;
-        g.survey.top_defender_y[tx][ty] = y;
+        s.top_defender_x[tx][ty] = x;
+        s.top_defender_y[tx][ty] = y;
       }
     }
   } else if (b <= -HU) {
-    if (P.attack && g.survey.top_attacker[tx][ty] > r) {
-      g.survey.top_attacker[tx][ty] = r;
+    if (P.attack && s.top_attacker[tx][ty] > r) {
+      s.top_attacker[tx][ty] = r;
       if (P.attack_square) {
-        g.survey.top_attacker_x[tx][ty] = x;
-        g.survey.top_attacker_y[tx][ty] = y;
+        s.top_attacker_x[tx][ty] = x;
+        s.top_attacker_y[tx][ty] = y;
       }
     }
   }
-  if (P.check && b == -OU) g.survey.top_checks[x][y] = OUTE_KOMA;
+  if (P.check && b == -OU) s.top_checks[x][y] = OUTE_KOMA;
 }
 
 // Steps from (x, y) before leaving the board in direction d (0: no limit from this axis).
@@ -71,17 +71,17 @@ inline int room(int v, int d) { return d > 0 ? 9 - v : d < 0 ? v - 1 : 9; }
 // On meeting that king the squares between it and the piece get OUTE_AIDA and the piece's square
 // OUTE_KOMA.
 template <bool Top>
-inline void line(Game& g, int code, int x, int y, int dx, int dy) {
+inline void line(const Position& p, Survey& s, int code, int x, int y, int dx, int dy) {
   const int king = Top ? -OU : OU;
-  Table& oute = Top ? g.survey.top_checks : g.survey.bottom_checks;
+  Table& oute = Top ? s.top_checks : s.bottom_checks;
   const int n = std::min(room(x, dx), room(y, dy));
   for (int i = 1; i <= n; ++i) {
     const int tx = x + i * dx, ty = y + i * dy;
     if constexpr (Top)
-      top<TOP_LINE>(g, code, x, y, tx, ty);
+      top<TOP_LINE>(p, s, code, x, y, tx, ty);
     else
-      bottom<false>(g, code, x, y, tx, ty);
-    const int b = g.pos.board[tx][ty];
+      bottom<false>(p, s, code, x, y, tx, ty);
+    const int b = p.board[tx][ty];
     if (b == king) {
       for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = OUTE_AIDA;
       oute[x][y] = OUTE_KOMA;
@@ -92,11 +92,11 @@ inline void line(Game& g, int code, int x, int y, int dx, int dy) {
 }
 
 template <bool Top>
-inline void diagonals(Game& g, int code, int x, int y) {
-  line<Top>(g, code, x, y, -1, -1);
-  line<Top>(g, code, x, y, 1, -1);
-  line<Top>(g, code, x, y, -1, 1);
-  line<Top>(g, code, x, y, 1, 1);
+inline void diagonals(const Position& p, Survey& s, int code, int x, int y) {
+  line<Top>(p, s, code, x, y, -1, -1);
+  line<Top>(p, s, code, x, y, 1, -1);
+  line<Top>(p, s, code, x, y, -1, 1);
+  line<Top>(p, s, code, x, y, 1, 1);
 }
 
 struct Step {
@@ -116,12 +116,12 @@ inline void steps(const Step (&pattern)[N], int x, int y, Bear&& bear) {
 inline constexpr Step GOLD_BOTTOM[] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 0}, {1, 0}};
 inline constexpr Step GOLD_TOP[] = {{0, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
 
-inline void gold_bottom(Game& g, int code, int x, int y) {
-  steps(GOLD_BOTTOM, x, y, [&](int tx, int ty) { bottom<true>(g, code, x, y, tx, ty); });
+inline void gold_bottom(const Position& p, Survey& s, int code, int x, int y) {
+  steps(GOLD_BOTTOM, x, y, [&](int tx, int ty) { bottom<true>(p, s, code, x, y, tx, ty); });
 }
 
-inline void gold_top(Game& g, int x, int y) {
-  steps(GOLD_TOP, x, y, [&](int tx, int ty) { top<TOP_GOLD>(g, KIN, x, y, tx, ty); });
+inline void gold_top(const Position& p, Survey& s, int x, int y) {
+  steps(GOLD_TOP, x, y, [&](int tx, int ty) { top<TOP_GOLD>(p, s, KIN, x, y, tx, ty); });
 }
 
 }  // namespace hakuro::bearing

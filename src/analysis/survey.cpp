@@ -31,33 +31,33 @@ void reset(Survey& s) {
 }
 
 // One straight line from the piece of `code`, recorded for its player.
-void line_of(Game& g, int code, int x, int y, int dx, int dy) {
+void line_of(const Position& p, Survey& s, int code, int x, int y, int dx, int dy) {
   if (code > 0)
-    bearing::line<true>(g, code, x, y, dx, dy);
+    bearing::line<true>(p, s, code, x, y, dx, dy);
   else
-    bearing::line<false>(g, code, x, y, dx, dy);
+    bearing::line<false>(p, s, code, x, y, dx, dy);
 }
 
 // A rook's four lines, in the order down, up, right, left.
-void rook_lines(Game& g, int code, int x, int y) {
-  influence_line_down(g, code, x, y);
-  influence_line_up(g, code, x, y);
-  influence_line_right(g, code, x, y);
-  influence_line_left(g, code, x, y);
+void rook_lines(const Position& p, Survey& s, int code, int x, int y) {
+  influence_line_down(p, s, code, x, y);
+  influence_line_up(p, s, code, x, y);
+  influence_line_right(p, s, code, x, y);
+  influence_line_left(p, s, code, x, y);
 }
 
 // The bottom player's piece c on (x, y); every bearing gets the full bottom record.
-void bottom_piece(Game& g, int c, int x, int y) {
+void bottom_piece(Position& p, Survey& s, int c, int x, int y) {
   auto bear = [&](int r) {
-    return [&g, r, x, y](int tx, int ty) { bearing::bottom<true>(g, r, x, y, tx, ty); };
+    return [&p, &s, r, x, y](int tx, int ty) { bearing::bottom<true>(p, s, r, x, y, tx, ty); };
   };
   switch (c) {
     case -HU: bearing::steps(PAWN_BOTTOM, x, y, bear(c)); break;
-    case -KYOU: influence_line_up(g, c, x, y); break;
+    case -KYOU: influence_line_up(p, s, c, x, y); break;
     case -KEI:
       bearing::steps(KNIGHT_BOTTOM, x, y, [&](int tx, int ty) {
-        bearing::bottom<true>(g, c, x, y, tx, ty);
-        if (g.pos.board[tx][ty] == OU) g.survey.bottom_checks[tx][ty] = OUTE_KOMA;
+        bearing::bottom<true>(p, s, c, x, y, tx, ty);
+        if (p.board[tx][ty] == OU) s.bottom_checks[tx][ty] = OUTE_KOMA;
       });
       break;
     case -GIN: bearing::steps(SILVER_BOTTOM, x, y, bear(c)); break;
@@ -65,63 +65,63 @@ void bottom_piece(Game& g, int c, int x, int y) {
     case -HU_NARI:
     case -KYOU_NARI:
     case -KEI_NARI:
-    case -GIN_NARI: influence_bottom_gold(g, c, x, y); break;
-    case -KAKU: influence_bottom_bishop(g, x, y); break;
+    case -GIN_NARI: influence_bottom_gold(p, s, c, x, y); break;
+    case -KAKU: influence_bottom_bishop(p, s, x, y); break;
     case -KAKU_NARI:
       bearing::steps(CROSS, x, y, bear(c));
-      influence_bottom_bishop(g, x, y);
+      influence_bottom_bishop(p, s, x, y);
       break;
-    case -SYA: rook_lines(g, c, x, y); break;
+    case -SYA: rook_lines(p, s, c, x, y); break;
     case -SYA_NARI:
-      rook_lines(g, c, x, y);
+      rook_lines(p, s, c, x, y);
       bearing::steps(CORNERS, x, y, bear(c));
       break;
     case -OU:
-      g.pos.bottom_king_x = x;
-      g.pos.bottom_king_y = y;
+      p.bottom_king_x = x;
+      p.bottom_king_y = y;
       bearing::steps(KING, x, y,
-                     [&](int tx, int ty) { bearing::bottom<false>(g, c, x, y, tx, ty); });
+                     [&](int tx, int ty) { bearing::bottom<false>(p, s, c, x, y, tx, ty); });
       break;
     default: break;
   }
 }
 
 // The top player's piece c on (x, y); the kind decides which parts of the record it writes.
-void top_piece(Game& g, int c, int x, int y) {
+void top_piece(Position& p, Survey& s, int c, int x, int y) {
   using namespace bearing;
   switch (c) {
     case HU:
-      steps(PAWN_TOP, x, y, [&](int tx, int ty) { top<TOP_PAWN>(g, c, x, y, tx, ty); });
+      steps(PAWN_TOP, x, y, [&](int tx, int ty) { top<TOP_PAWN>(p, s, c, x, y, tx, ty); });
       break;
-    case KYOU: influence_line_down(g, c, x, y); break;
+    case KYOU: influence_line_down(p, s, c, x, y); break;
     case KEI:
       steps(KNIGHT_TOP, x, y, [&](int tx, int ty) {
-        top<TOP_MINOR>(g, c, x, y, tx, ty);
-        if (g.pos.board[tx][ty] == -OU) g.survey.top_checks[tx][ty] = OUTE_KOMA;
+        top<TOP_MINOR>(p, s, c, x, y, tx, ty);
+        if (p.board[tx][ty] == -OU) s.top_checks[tx][ty] = OUTE_KOMA;
       });
       break;
     case GIN:
-      steps(SILVER_TOP, x, y, [&](int tx, int ty) { top<TOP_MINOR>(g, c, x, y, tx, ty); });
+      steps(SILVER_TOP, x, y, [&](int tx, int ty) { top<TOP_MINOR>(p, s, c, x, y, tx, ty); });
       break;
     case KIN:
     case HU_NARI:
     case KYOU_NARI:
     case KEI_NARI:
-    case GIN_NARI: influence_top_gold(g, x, y); break;
-    case KAKU: influence_top_bishop(g, c, x, y); break;
+    case GIN_NARI: influence_top_gold(p, s, x, y); break;
+    case KAKU: influence_top_bishop(p, s, c, x, y); break;
     case KAKU_NARI:
-      steps(CROSS, x, y, [&](int tx, int ty) { top<TOP_HORSE_STEP>(g, c, x, y, tx, ty); });
-      influence_top_bishop(g, c, x, y);
+      steps(CROSS, x, y, [&](int tx, int ty) { top<TOP_HORSE_STEP>(p, s, c, x, y, tx, ty); });
+      influence_top_bishop(p, s, c, x, y);
       break;
-    case SYA: rook_lines(g, c, x, y); break;
+    case SYA: rook_lines(p, s, c, x, y); break;
     case SYA_NARI:
-      rook_lines(g, c, x, y);
-      steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(g, c, x, y, tx, ty); });
+      rook_lines(p, s, c, x, y);
+      steps(CORNERS, x, y, [&](int tx, int ty) { top<TOP_FULL>(p, s, c, x, y, tx, ty); });
       break;
     case OU:
-      g.pos.top_king_x = x;
-      g.pos.top_king_y = y;
-      steps(KING, x, y, [&](int tx, int ty) { top<TOP_KING>(g, c, x, y, tx, ty); });
+      p.top_king_x = x;
+      p.top_king_y = y;
+      steps(KING, x, y, [&](int tx, int ty) { top<TOP_KING>(p, s, c, x, y, tx, ty); });
       break;
     default: break;
   }
@@ -130,28 +130,42 @@ void top_piece(Game& g, int c, int x, int y) {
 }  // namespace
 
 // The lines, golds and bishops the survey below is built of, for either player.
-void influence_line_up(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, -1); }
-void influence_line_down(Game& g, int code, int x, int y) { line_of(g, code, x, y, 0, 1); }
-void influence_line_right(Game& g, int code, int x, int y) { line_of(g, code, x, y, 1, 0); }
-void influence_line_left(Game& g, int code, int x, int y) { line_of(g, code, x, y, -1, 0); }
-
-void influence_bottom_gold(Game& g, int code, int x, int y) { bearing::gold_bottom(g, code, x, y); }
-void influence_top_gold(Game& g, int x, int y) { bearing::gold_top(g, x, y); }
-
-void influence_bottom_bishop(Game& g, int x, int y) { bearing::diagonals<false>(g, -KAKU, x, y); }
-void influence_top_bishop(Game& g, int code, int x, int y) {
-  bearing::diagonals<true>(g, code, x, y);
+void influence_line_up(const Position& p, Survey& s, int code, int x, int y) {
+  line_of(p, s, code, x, y, 0, -1);
+}
+void influence_line_down(const Position& p, Survey& s, int code, int x, int y) {
+  line_of(p, s, code, x, y, 0, 1);
+}
+void influence_line_right(const Position& p, Survey& s, int code, int x, int y) {
+  line_of(p, s, code, x, y, 1, 0);
+}
+void influence_line_left(const Position& p, Survey& s, int code, int x, int y) {
+  line_of(p, s, code, x, y, -1, 0);
 }
 
-void survey_influence(Game& g) {
-  reset(g.survey);
+void influence_bottom_gold(const Position& p, Survey& s, int code, int x, int y) {
+  bearing::gold_bottom(p, s, code, x, y);
+}
+void influence_top_gold(const Position& p, Survey& s, int x, int y) {
+  bearing::gold_top(p, s, x, y);
+}
+
+void influence_bottom_bishop(const Position& p, Survey& s, int x, int y) {
+  bearing::diagonals<false>(p, s, -KAKU, x, y);
+}
+void influence_top_bishop(const Position& p, Survey& s, int code, int x, int y) {
+  bearing::diagonals<true>(p, s, code, x, y);
+}
+
+void survey_influence(Position& p, Survey& s) {
+  reset(s);
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
-      const int c = g.pos.board[x][y];
+      const int c = p.board[x][y];
       if (c < 0)
-        bottom_piece(g, c, x, y);
+        bottom_piece(p, s, c, x, y);
       else if (c > 0)
-        top_piece(g, c, x, y);
+        top_piece(p, s, c, x, y);
     }
   }
 }

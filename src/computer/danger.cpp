@@ -13,6 +13,7 @@ namespace {
 
 struct Scan {
   Game& g;
+  const Computer& com;
   Look v;
   int piece, tx, ty;
   Score r = 0;
@@ -100,7 +101,7 @@ struct Scan {
       r -= points(5);
     }
     if (S <= 0) return;
-    const int ax = g.survey.bottom_attacker_x[X][Y], ay = g.survey.bottom_attacker_y[X][Y];
+    const int ax = com.survey.bottom_attacker_x[X][Y], ay = com.survey.bottom_attacker_y[X][Y];
     const int a = std::abs(v.bottom_attacker(X, Y));
     const bool attacker_free = v.bottom_pinned(ax, ay) == 0;
     if (v.top_defender(X, Y) == OU && (S > 1 || t > a)) r -= points(100);
@@ -145,13 +146,13 @@ struct Scan {
 
 }  // namespace
 
-Score evaluate_computer_dangers(Game& g, int piece, int to_x, int to_y) {
-  Scan s{g, Look{g}, piece, to_x, to_y};
+Score evaluate_computer_dangers(Game& g, const Computer& com, int piece, int to_x, int to_y) {
+  Scan s{g, com, Look{g, com}, piece, to_x, to_y};
   s.count_crowds();
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
       const int t = g.pos.board[X][Y];
-      const int S = g.survey.bottom_influence[X][Y], U = g.survey.top_influence[X][Y];
+      const int S = com.survey.bottom_influence[X][Y], U = com.survey.top_influence[X][Y];
       if (t == KARA) s.empty(X, Y, S, U);
       else if (t >= HU) s.computer_piece(X, Y, t, S, U);
       else s.human_piece(X, Y, t, S, U);
@@ -160,11 +161,11 @@ Score evaluate_computer_dangers(Game& g, int piece, int to_x, int to_y) {
   return s.r;
 }
 
-Score evaluate_bishop_fork(Game& g, int to_x, int to_y, int piece) {
+Score evaluate_bishop_fork(const Game& g, const Computer& com, int to_x, int to_y, int piece) {
   const Position& p = g.pos;
   for (int X = 1; X <= MASU_SU; ++X)
     for (int Y = 1; Y <= MASU_SU; ++Y) {
-      if (g.com.bishop_aims_at_top[X][Y] != 1) continue;
+      if (com.scratch.bishop_aims_at_top[X][Y] != 1) continue;
       if (may_move(p, to_x, to_y, X, Y, -KAKU) != OK &&
           may_move(p, to_x, to_y, X, Y, -KAKU_NARI) != OK)
         continue;

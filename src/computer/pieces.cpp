@@ -15,6 +15,7 @@ namespace {
 
 struct Terms {
   Game& g;
+  const Computer& com;
   Look v;
   int captured, piece, fx, fy, tx, ty;
   Score r;
@@ -34,13 +35,14 @@ struct Terms {
   }
 
   Score pawn() {
-    if (v.top_hand(2) > 0) r += points(lance_aim(g, tx, ty));
-    if (v.top_hand(3) > 0) r += points(knight_aim(g, tx, ty));
+    if (v.top_hand(2) > 0) r += points(lance_aim(g, com.survey, tx, ty));
+    if (v.top_hand(3) > 0) r += points(knight_aim(g, com.survey, tx, ty));
     if (ty < 9) {
       const int ahead = v.board(tx, ty + 1);
       if (ahead == KIN) r += 5;
       else if (ahead == SYA) r -= points(1);
-      if (ahead < -HU && safe_move_count(g, tx, ty + 1, ahead) == 0) r += points(-ahead);
+      if (ahead < -HU && safe_move_count(g, com.survey, tx, ty + 1, ahead) == 0)
+        r += points(-ahead);
     }
     if (U() > 0 && tx > 1 && tx < 9 && (v.board(tx + 1, ty) == SYA || v.board(tx - 1, ty) == SYA))
       r -= points(1);
@@ -52,7 +54,7 @@ struct Terms {
         (v.bottom_hand(1) > 0 || v.bottom_hand(2) > 0))
       r += points(6);
     if (v.board(2, 8) == -KAKU && is(2, 7) && (v.S(2, 7) != 0 || v.U(2, 7) > 0)) r += points(30);
-    const int ax = g.survey.bottom_attacker_x[tx][ty], ay = g.survey.bottom_attacker_y[tx][ty];
+    const int ax = com.survey.bottom_attacker_x[tx][ty], ay = com.survey.bottom_attacker_y[tx][ty];
     const int cheapest = v.bottom_attacker(tx, ty);
     if (!(v.S(ax, ay) == 0 && v.top_influence_before(ax, ay) > 0) && U() > 0 && ax == tx &&
         (cheapest == -KYOU || cheapest == -SYA) && ay > ty)
@@ -67,8 +69,8 @@ struct Terms {
     if (ty >= 8) return r;
     if (guard == KYOU) {
       r += points(1);
-    } else if (guard == SYA && g.survey.top_defender_x[tx][ty] == tx && U() >= S() &&
-               g.survey.top_defender_y[tx][ty] < ty) {
+    } else if (guard == SYA && com.survey.top_defender_x[tx][ty] == tx && U() >= S() &&
+               com.survey.top_defender_y[tx][ty] < ty) {
       r += points(2);
     }
     if (v.S(tx, ty + 1) == 0 && v.board(tx, ty + 2) <= -KEI) r += points(1);
@@ -108,7 +110,7 @@ struct Terms {
   }
 
   Score lance() {
-    if (v.top_hand(3) > 0) r += points(knight_aim(g, tx, ty));
+    if (v.top_hand(3) > 0) r += points(knight_aim(g, com.survey, tx, ty));
     if (fx >= 0) return captured == KARA ? r - 9 : r;
     if (ty >= 8) return r;
     if (v.bottom_hand(1) > 0 && v.S(tx, ty + 1) > 0 && S() == 0) r -= points(10);
@@ -167,7 +169,7 @@ struct Terms {
         if (tx == 7 && v.board(8, 5) == -HU && v.bottom_defender(8, 5) == -SYA) r += points(9);
       }
       if (v.S(tx, ty + 1) > 0) {
-        if (safe_move_count(g, tx, ty, KAKU) == 0) r -= points(100);
+        if (safe_move_count(g, com.survey, tx, ty, KAKU) == 0) r -= points(100);
         if (ty < 8 && v.board(tx, ty + 2) == -HU) r -= points(1);
       }
     }
@@ -205,7 +207,7 @@ struct Terms {
       if (v.S(fx, fy) == 0 && fx == 2 && fy == 2 && is(2, 3)) r -= points(1);
     }
     if (safe_or_only_the_king()) {
-      if (safe_move_count(g, tx, ty, SYA) <= 1) return r - points(35);
+      if (safe_move_count(g, com.survey, tx, ty, SYA) <= 1) return r - points(35);
       if (near_king_line()) return r + points(100);
     }
     return r;
@@ -230,18 +232,18 @@ struct Terms {
   }
 
   Score king() {
-    if (g.com.top_pinned_any == OK) r += points(10);
+    if (com.scratch.top_pinned_any == OK) r += points(10);
     if (U() > v.top_influence_before(tx, ty)) r += points(1);
-    if (safe_move_count(g, tx, ty, OU) < 2) return r - points(20);
+    if (safe_move_count(g, com.survey, tx, ty, OU) < 2) return r - points(20);
     return r;
   }
 };
 
 }  // namespace
 
-Score piece_terms(Game& g, int captured, int piece, int from_x, int from_y, int to_x, int to_y,
-                  Score score) {
-  Terms t{g, Look{g}, captured, piece, from_x, from_y, to_x, to_y, score};
+Score piece_terms(Game& g, const Computer& com, int captured, int piece, int from_x, int from_y,
+                  int to_x, int to_y, Score score) {
+  Terms t{g, com, Look{g, com}, captured, piece, from_x, from_y, to_x, to_y, score};
   switch (piece) {
     case HU: return t.pawn();
     case HU_NARI: return t.U() >= t.S() ? score + points(1) : score;

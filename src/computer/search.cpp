@@ -15,10 +15,10 @@ namespace {
 
 // The candidate on the board: surveyed and scored. The mate test inside the evaluation redoes
 // the two-pawn flags for the trial position; the drops still to come need those of the real one.
-Score score_here(Game& g, const Flags& nifu_sita, const Flags& nifu_ue, int captured, int piece,
-                 int fx, int fy, int tx, int ty) {
-  survey_influence(g);
-  const Score s = evaluate_candidate(g, captured, piece, fx, fy, tx, ty);
+Score score_here(Game& g, Computer& com, const Flags& nifu_sita, const Flags& nifu_ue, int captured,
+                 int piece, int fx, int fy, int tx, int ty) {
+  survey_influence(g.pos, com.survey);
+  const Score s = evaluate_candidate(g, com, captured, piece, fx, fy, tx, ty);
   g.pos.bottom_nifu = nifu_sita;
   g.pos.top_nifu = nifu_ue;
   return s;
@@ -26,29 +26,29 @@ Score score_here(Game& g, const Flags& nifu_sita, const Flags& nifu_ue, int capt
 
 }  // namespace
 
-void prepare_search(Game& g) {
+void prepare_search(Game& g, Computer& com) {
   Position& p = g.pos;
-  ComputerScratch& c = g.com;
+  ComputerScratch& c = com.scratch;
   c.best_score = NO_SCORE;
   c.board_before = p.board;
   set_nifu_flags(p);
-  c.escape_count = human_king_escapes(g);
-  survey_influence(g);
-  mark_bishop_aims(g);
-  mark_pinned_pieces(g);
+  c.escape_count = human_king_escapes(g, com.survey);
+  survey_influence(p, com.survey);
+  mark_bishop_aims(g, com);
+  mark_pinned_pieces(p, c);
   c.top_king_x_before = p.top_king_x;
   c.top_king_y_before = p.top_king_y;
   c.top_hand_total_before = p.top_hand_total;
   c.bottom_hand_total_before = p.bottom_hand_total;
-  c.bottom_influence_before = g.survey.bottom_influence;
-  c.top_influence_before = g.survey.top_influence;
-  c.top_attacker_x_before = g.survey.top_attacker_x;
-  c.top_attacker_y_before = g.survey.top_attacker_y;
+  c.bottom_influence_before = com.survey.bottom_influence;
+  c.top_influence_before = com.survey.top_influence;
+  c.top_attacker_x_before = com.survey.top_attacker_x;
+  c.top_attacker_y_before = com.survey.top_attacker_y;
 }
 
-bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
+bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best) {
   Position& p = g.pos;
-  ComputerScratch& c = g.com;
+  ComputerScratch& c = com.scratch;
   const Flags nifu_sita = p.bottom_nifu, nifu_ue = p.top_nifu;
   bool found = false;
   auto consider = [&](const Candidate& m) {
@@ -79,12 +79,13 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
           Candidate m{x, y, tx, ty, piece, piece};
           auto score = [&](int placed) {
             p.board[tx][ty] = placed;
-            return score_here(g, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
+            return score_here(g, com, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
-          if (check_promotion(g, x, y, tx, ty, piece) == NG) {
+          if (check_promotion(x, y, tx, ty, piece) == NG) {
             m.score = score(piece);
           } else {
             const int promoted_piece = promoted(piece);
+            if (hooks.promotes) hooks.promotes(promoted_piece);
             if (may_stay_unpromoted(ty, piece) == NG) {
               m.placed = promoted_piece;
               m.score = score(promoted_piece);
@@ -116,7 +117,8 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
       for (int ty = 1; ty <= MASU_SU; ++ty) {
         if (may_move(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
         p.board[tx][ty] = piece;
-        const Score s = score_here(g, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
+        const Score s =
+            score_here(g, com, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
         p.board[tx][ty] = KARA;
         if (consider({MOCHI_UE_X, kind, tx, ty, piece, piece, s}) && s >= MATES) return true;
       }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "computer/computer.h"
 #include "computer/score.h"
 #include "state/game.h"
 
@@ -18,20 +19,22 @@ struct Candidate {
 };
 
 // What the search tells its caller as it goes: `tick` at the start of each origin column and
-// each kind in hand (the clock keeps moving), `seen` after each candidate is scored.
+// each kind in hand (the clock keeps moving), `seen` after each candidate is scored,
+// `promotes` with the promoted code of each board move found free to promote.
 struct SearchHooks {
   std::function<void()> tick;
   std::function<void(const Candidate&)> seen;
+  std::function<void(int)> promotes;
 };
 
 // Before the search: the board and the surveys of the position before the computer's move, and
 // the snapshots its evaluation compares with.
-void prepare_search(Game& g);
+void prepare_search(Game& g, Computer& com);
 
 // Tries every candidate in order, board moves by origin then destination, then drops by kind
 // then destination; a strictly better score replaces the best. Stops early on taking the
 // human's king, or on a drop that wins. The board is left as it was. False when there is no
 // legal move at all.
-bool search_best(Game& g, const SearchHooks& hooks, Candidate& best);
+bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best);
 
 }  // namespace hakuro

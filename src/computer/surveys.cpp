@@ -23,19 +23,19 @@ bool line_reaches(const Position& p, int kx, int ky, IsLine is_line) {
 }
 
 // Both the human's bishop, horse, rook or dragon attack the pawn and nothing else does.
-bool only_long_range_attackers(const Game& g, int x, int y) {
-  const int a = g.survey.bottom_attacker[x][y];
+bool only_long_range_attackers(const Survey& s, int x, int y) {
+  const int a = s.bottom_attacker[x][y];
   return a >= -SYA_NARI && a <= -KAKU;
 }
 
 }  // namespace
 
-int human_king_escapes(const Game& g) {
+int human_king_escapes(const Game& g, const Survey& s) {
   const Position& p = g.pos;
   const int x = p.bottom_king_x, y = p.bottom_king_y;
   int n = 0;
   auto count = [&](int tx, int ty) {
-    if (on_board(tx, ty) && p.board[tx][ty] == KARA && g.survey.top_influence[tx][ty] == 0) ++n;
+    if (on_board(tx, ty) && p.board[tx][ty] == KARA && s.top_influence[tx][ty] == 0) ++n;
   };
   if (y > 1) {
     count(x, y - 1);
@@ -52,23 +52,21 @@ int human_king_escapes(const Game& g) {
   return n;
 }
 
-void mark_bishop_aims(Game& g) {
+void mark_bishop_aims(const Game& g, Computer& com) {
   const Position& p = g.pos;
-  const Table& U = g.survey.top_influence;
+  const Table& U = com.survey.top_influence;
   const int kx = p.top_king_x, ky = p.top_king_y;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
-      g.com.bishop_aims_at_top[x][y] = 0;
+      com.scratch.bishop_aims_at_top[x][y] = 0;
       const bool uncovered =
           U[x][y] == 0 || (std::abs(x - kx) < 2 && std::abs(y - ky) < 2 && U[x][y] == 1);
       if (p.board[x][y] == KARA && uncovered && may_move(p, x, y, kx, ky, -KAKU) == OK)
-        g.com.bishop_aims_at_top[x][y] = 1;
+        com.scratch.bishop_aims_at_top[x][y] = 1;
     }
 }
 
-void mark_pinned_pieces(Game& g) {
-  Position& p = g.pos;
-  ComputerScratch& c = g.com;
+void mark_pinned_pieces(Position& p, ComputerScratch& c) {
   c.top_pinned_any = NG;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
@@ -86,8 +84,8 @@ void mark_pinned_pieces(Game& g) {
     }
 }
 
-int safe_move_count(const Game& g, int x, int y, int piece) {
-  const Table& other = piece >= HU ? g.survey.bottom_influence : g.survey.top_influence;
+int safe_move_count(const Game& g, const Survey& s, int x, int y, int piece) {
+  const Table& other = piece >= HU ? s.bottom_influence : s.top_influence;
   int n = 0;
   for (int tx = 1; tx <= MASU_SU; ++tx)
     for (int ty = 1; ty <= MASU_SU; ++ty)
@@ -123,11 +121,11 @@ int human_straight_guard(Game& g, int x, int y) {
   return result;
 }
 
-int knight_aim(const Game& g, int x, int y) {
-  if (!on_board(x, y) || !only_long_range_attackers(g, x, y) || y <= 5) return 0;
+int knight_aim(const Game& g, const Survey& s, int x, int y) {
+  if (!on_board(x, y) || !only_long_range_attackers(s, x, y) || y <= 5) return 0;
   const Table& ban = g.pos.board;
-  const Table& S = g.survey.bottom_influence;
-  const int attacker_x = g.survey.bottom_attacker_x[x][y];
+  const Table& S = s.bottom_influence;
+  const int attacker_x = s.bottom_attacker_x[x][y];
   int gain = 0;
   if (x > 2 && ban[x - 1][y - 2] == KARA && S[x - 1][y - 2] == 0 && ban[x - 2][y] <= -KAKU &&
       attacker_x != x - 2)
@@ -138,11 +136,11 @@ int knight_aim(const Game& g, int x, int y) {
   return gain;
 }
 
-int lance_aim(const Game& g, int x, int y) {
+int lance_aim(const Game& g, const Survey& s, int x, int y) {
   if (!on_board(x, y) || y <= 6) return 0;
-  const Table& S = g.survey.bottom_influence;
-  const Table& U = g.survey.top_influence;
-  if (U[x][y - 1] <= 0 || S[x][y - 1] != 0 || !only_long_range_attackers(g, x, y)) return 0;
+  const Table& S = s.bottom_influence;
+  const Table& U = s.top_influence;
+  if (U[x][y - 1] <= 0 || S[x][y - 1] != 0 || !only_long_range_attackers(s, x, y)) return 0;
   for (int y2 = y + 1; y2 <= MASU_SU; ++y2) {
     const int c = g.pos.board[x][y2];
     if (c == KARA) continue;

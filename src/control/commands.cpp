@@ -11,6 +11,7 @@
 #include "control/record_menu.h"
 #include "control/resign.h"
 #include "control/startup.h"
+#include "form/option_items.h"
 #include "options/clock.h"
 #include "options/settings.h"
 
@@ -68,15 +69,15 @@ constexpr std::array kCommands = std::to_array<Command>({
     // The options and その他 go on while the computer thinks.
     {"OPTION", nullptr, QT_TRANSLATE_NOOP("menu", "ｵﾌﾟｼｮﾝ"), on_options_menu, kMenu},
     {"HAIKEI_GA", "OPTION", QT_TRANSLATE_NOOP("menu", "背景画"), nothing, kMenu},
-    {"MIDORI", "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "緑"), on_green, kCheck},
-    {"TATAMI", "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "畳"), on_tatami, kCheck},
-    {"TAKE", "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "竹"), on_bamboo, kCheck},
-    {"UCHU", "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "宇宙"), on_space, kCheck},
-    {"RENGA", "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "煉瓦"), on_brick, kCheck},
-    {"SIDOU", "OPTION", QT_TRANSLATE_NOOP("menu", "移動指導"), on_guidance, kCheck},
-    {"KEIKA", "OPTION", QT_TRANSLATE_NOOP("menu", "経過時間"), on_elapsed_time, kCheck},
-    {"BGM", "OPTION", QT_TRANSLATE_NOOP("menu", "BGM"), on_music, kCheck},
-    {"ZAHYO", "OPTION", QT_TRANSLATE_NOOP("menu", "座標を先手から見る"),
+    {kGreenItem, "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "緑"), on_green, kCheck},
+    {kTatamiItem, "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "畳"), on_tatami, kCheck},
+    {kBambooItem, "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "竹"), on_bamboo, kCheck},
+    {kSpaceItem, "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "宇宙"), on_space, kCheck},
+    {kBrickItem, "HAIKEI_GA", QT_TRANSLATE_NOOP("menu", "煉瓦"), on_brick, kCheck},
+    {kGuidanceItem, "OPTION", QT_TRANSLATE_NOOP("menu", "移動指導"), on_guidance, kCheck},
+    {kShowTimesItem, "OPTION", QT_TRANSLATE_NOOP("menu", "経過時間"), on_elapsed_time, kCheck},
+    {kMusicItem, "OPTION", QT_TRANSLATE_NOOP("menu", "BGM"), on_music, kCheck},
+    {kCoordinatesItem, "OPTION", QT_TRANSLATE_NOOP("menu", "座標を先手から見る"),
      on_coordinates_from_sente, kCheck},
 
     {"VER", nullptr, QT_TRANSLATE_NOOP("menu", "その他"), on_version, kItem},

@@ -16,7 +16,7 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.g.look.options.show_times) set_timer1(f, true);
+  if (f.look.options.show_times) set_timer1(f, true);
 }
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
@@ -35,10 +35,16 @@ Outcome announce(Form& f, const Move& m) {
     return decided(f, EndReason::king_taken, top_won,
                    top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
-  if (human_mated(g) == OK) msg_ok(f, "よし！!", "詰め ?");
-  else if (g.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
+  if (human_mated(g, f.com.survey) == OK) msg_ok(f, "よし！!", "詰め ?");
+  else if (f.com.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
     msg_ok(f, "   ** 王手 **", "");
   return Outcome::played;
+}
+
+// What the search of levels 1 to 3 tells the window as it goes: the clock keeps moving, and the
+// promotions found are noted for the replay tool's dump.
+SearchHooks turn_hooks(Form& f) {
+  return {[&f] { on_tick(f); }, {}, [&f](int promoted) { f.promoted_piece = promoted; }};
 }
 
 // The engine's move as the one move path plays it: the computer's drop is made, and recorded,
@@ -51,7 +57,7 @@ std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
 }  // namespace
 
 void show_thinking(Form& f) {
-  const Appearance& look = f.g.look;
+  const Appearance& look = f.look;
   for (int x = -2; x <= 0; ++x) draw_picture(f, look.background, x, 8);
   draw_square_outline(f, look.background_colour, -1, 7);
   shadowed_text(f, -1.6, 8.4, "思考中", look.text_colour, 12);
@@ -63,16 +69,16 @@ bool computer_thinking(const Form& f) {
 }
 
 void begin_computer_turn(Form& f) {
-  f.g.clock.turn_start = f.win.time_of_day();
+  f.clock.turn_start = f.win.time_of_day();
   restart_timer_if_shown(f);
   show_thinking(f);
   f.screen.refresh();
 }
 
-std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& tick) {
-  prepare_search(g);
+std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHooks& hooks) {
+  prepare_search(g, com);
   Candidate best;
-  if (!search_best(g, SearchHooks{tick, {}}, best)) return std::nullopt;
+  if (!search_best(g, com, hooks, best)) return std::nullopt;
   return Move{best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed,
               best.from_y};
 }
@@ -85,12 +91,12 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   }
   play_move(f, *move);
   set_timer1(f, false);
-  survey_influence(g);
+  survey_influence(g.pos, f.com.survey);
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
   show_move(f, move->to_x, move->to_y, move->placed);
-  g.clock.top_time += g.clock.turn_seconds;
-  g.clock.turn_start = f.win.time_of_day();
+  g.top_time += f.clock.turn_seconds;
+  f.clock.turn_start = f.win.time_of_day();
   g.side_to_move = g.bottom_side;
   restart_timer_if_shown(f);
   return Outcome::played;
@@ -99,7 +105,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
   if (f.g.level < engine::FIRST_ENGINE_LEVEL)
-    return play_computer_move(f, choose_computer_move(f.g, [&f] { on_tick(f); }));
+    return play_computer_move(f, choose_computer_move(f.g, f.com, turn_hooks(f)));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
               [&f, outcome](const std::optional<engine::PlayedMove>& m) {

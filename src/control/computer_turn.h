@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "computer/search.h"
 #include "control/play.h"
 #include "form/form.h"
 
@@ -18,9 +19,9 @@ void show_thinking(Form& f);
 // Whether the computer's turn is searching on the thinker.
 bool computer_thinking(const Form& f);
 // The first half: the move the computer chooses in the present position, none when it has no
-// move at all. `tick` runs now and then during the search, so that a clock can move. Nothing is
-// played, and the board is left as it was.
-std::optional<Move> choose_computer_move(Game& g, const std::function<void()>& tick = {});
+// move at all. `hooks` tell the caller how the search goes (a clock can move on its ticks).
+// Nothing is played, and the board is left as it was.
+std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHooks& hooks = {});
 // The second half: the chosen move played through the one move path, drawn, sounded and
 // announced, and the turn handed back to the human; without a move, the computer's loss.
 Outcome play_computer_move(Form& f, const std::optional<Move>& move);

@@ -31,8 +31,8 @@ void click(Form& f, int step) {
     return;
   }
   // The piece picked may be the one taken away.
-  if (g.sel.picked != 0) {
-    g.sel.picked = 0;
+  if (f.sel.picked != 0) {
+    f.sel.picked = 0;
     draw_grid(f);
   }
   const int level = g.handicap_level + step;
@@ -41,7 +41,7 @@ void click(Form& f, int step) {
     draw_handicap_level(f, level);
     const HandicapSquare s = step_handicap(g.pos, level - step, step);
     draw_picture(f, g.pos.board[s.x][s.y], s.x, s.y);
-    draw_square_outline(f, g.look.background_colour, s.x, s.y);
+    draw_square_outline(f, f.look.background_colour, s.x, s.y);
     play(f, f.move_sound);
   }
   g.handicap_set = OK;

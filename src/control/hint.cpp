@@ -21,7 +21,7 @@ void refuse(Form& f, const char* text, const char* title) {
 // A cell's outline as the board draws it: squares in the grid's colour, hand cells in the
 // background's.
 void plain_outline(Form& f, int x, int y) {
-  draw_square_outline(f, on_board(x, y) ? f.g.look.grid_colour : f.g.look.background_colour, x, y);
+  draw_square_outline(f, on_board(x, y) ? f.look.grid_colour : f.look.background_colour, x, y);
 }
 
 void show_hint(Form& f, const engine::PlayedMove& m) {
@@ -55,9 +55,9 @@ void clear_hint(Form& f) {
   f.hint.reset();
   plain_outline(f, from_x, from_y);
   plain_outline(f, to_x, to_y);
-  const Selection& s = f.g.sel;
+  const Selection& s = f.sel;
   if (s.picked == 1) {
-    outline_reachable_squares(f, s.from_x, s.from_y, f.g.look.guidance_colour, s.picked_piece);
+    outline_reachable_squares(f, s.from_x, s.from_y, f.look.guidance_colour, s.picked_piece);
     draw_square_outline(f, IRO_AKA, s.picked_x, s.picked_y);
   }
 }

@@ -52,8 +52,8 @@ void take_last_game(Form& f, const LastGame& last) {
   if (n == 0) g.side_to_move = k.top_first ? g.top_side : g.bottom_side;
   else g.side_to_move = is_top(m.placed) ? g.bottom_side : g.top_side;
   g.king_taker = winner_by_capture(g, m.captured);
-  g.clock.top_time = m.top_time_after;
-  g.clock.bottom_time = m.bottom_time_after;
+  g.top_time = m.top_time_after;
+  g.bottom_time = m.bottom_time_after;
   if (g.play_mode == MODE_COM) g.record.set_start_level(header_level(k, g.level));
   set_level(f, level_after(k, n, g.level));
   if (g.play_mode == MODE_COM) g.record.set_computer_level(g.level);
@@ -68,14 +68,14 @@ void draw_last_game(Form& f) {
   if (n == 0) return;
   const RecordMove& m = g.record.move(n);
   draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
-               g.look.text_colour);
+               f.look.text_colour);
 }
 
 // An unfinished game goes on: the computer moves at once when it is to move.
 void go_on(Form& f) {
   Game& g = f.g;
-  g.clock.turn_start = f.win.time_of_day();
-  if (g.play_mode == MODE_COM || g.look.options.show_times) set_timer1(f, true);
+  f.clock.turn_start = f.win.time_of_day();
+  if (g.play_mode == MODE_COM || f.look.options.show_times) set_timer1(f, true);
   if (g.play_mode == MODE_COM) {
     if (g.side_to_move == g.top_side) com_ban(f);
     else msg_ok(f, "MANの番です", "対局");

@@ -31,8 +31,8 @@ bool belongs_to_mover(const Game& g, int piece) {
 }
 
 void restart_turn_clock(Form& f) {
-  f.g.clock.turn_start = f.win.time_of_day();
-  if (f.g.look.options.show_times) set_timer1(f, true);
+  f.clock.turn_start = f.win.time_of_day();
+  if (f.look.options.show_times) set_timer1(f, true);
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.
@@ -61,32 +61,32 @@ Outcome resume(Form& f) {
 
 void pick_on_board(Form& f, int x, int y) {
   Game& g = f.g;
+  Selection& s = f.sel;
   if (g.pos.board[x][y] == KARA) return;
-  g.sel.from_x = g.sel.picked_x = x;
-  g.sel.from_y = g.sel.picked_y = y;
-  g.sel.picked_piece = g.pos.board[x][y];
-  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour,
-                            g.sel.picked_piece);
-  if (belongs_to_mover(g, g.sel.picked_piece)) {
-    g.sel.picked = 1;
+  s.from_x = s.picked_x = x;
+  s.from_y = s.picked_y = y;
+  s.picked_piece = g.pos.board[x][y];
+  outline_reachable_squares(f, s.from_x, s.from_y, f.look.guidance_colour, s.picked_piece);
+  if (belongs_to_mover(g, s.picked_piece)) {
+    s.picked = 1;
     draw_square_outline(f, IRO_AKA, x, y);
   } else {
-    draw_square_outline(f, g.look.guidance_colour, x, y);
+    draw_square_outline(f, f.look.guidance_colour, x, y);
   }
 }
 
 // Removes the picked piece's highlight once its move is accepted.
 void clear_pick(Form& f) {
-  Selection& s = f.g.sel;
+  Selection& s = f.sel;
   s.picked = 0;
-  draw_square_outline(f, f.g.look.grid_colour, s.from_x, s.from_y);
-  draw_square_outline(f, f.g.look.grid_colour, s.to_x, s.to_y);
-  outline_reachable_squares(f, s.from_x, s.from_y, f.g.look.grid_colour, s.picked_piece);
+  draw_square_outline(f, f.look.grid_colour, s.from_x, s.from_y);
+  draw_square_outline(f, f.look.grid_colour, s.to_x, s.to_y);
+  outline_reachable_squares(f, s.from_x, s.from_y, f.look.grid_colour, s.picked_piece);
 }
 
 void move_picked_piece(Form& f, int button, int x, int y) {
   Game& g = f.g;
-  Selection& s = g.sel;
+  Selection& s = f.sel;
   s.to_x = x;
   s.to_y = y;
   if (may_move(g.pos, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == NG) {
@@ -101,9 +101,10 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     return;
   }
   int placed = s.picked_piece;
-  if (check_promotion(g, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK &&
-      button == BTN_MIGI)
-    placed = promoted(s.picked_piece);
+  if (check_promotion(s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK) {
+    f.promoted_piece = promoted(s.picked_piece);
+    if (button == BTN_MIGI) placed = f.promoted_piece;
+  }
   // A drop from the top hand is made by its kind index; the record keeps the picked row.
   const bool top_hand = s.from_x == MOCHI_UE_X;
   const int from_y = top_hand ? 8 - s.from_y : s.from_y;
@@ -114,7 +115,7 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     s.from_y = from_y;
   });
   draw_move_result(f, placed >= HU ? g.top_side : g.bottom_side, s.to_x, s.to_y, placed,
-                   g.look.text_colour);
+                   f.look.text_colour);
   after_human_move(f, captured);
 }
 
@@ -123,29 +124,28 @@ void pick_in_hand(Form& f, int column, int row, int k) {
   Game& g = f.g;
   const bool bottom = column == MOCHI_SITA_X;
   if ((bottom ? g.pos.bottom_hand[k] : g.pos.top_hand[k]) <= 0) return;
+  Selection& s = f.sel;
   set_nifu_flags(g.pos);
-  g.sel.from_x = g.sel.picked_x = column;
-  g.sel.from_y = g.sel.picked_y = row;
-  g.sel.picked_piece = bottom ? -KIND_CODE[k] : KIND_CODE[k];
+  s.from_x = s.picked_x = column;
+  s.from_y = s.picked_y = row;
+  s.picked_piece = bottom ? -KIND_CODE[k] : KIND_CODE[k];
   const int owner = bottom ? g.bottom_side : g.top_side,
             other = bottom ? g.top_side : g.bottom_side;
   if (g.side_to_move == owner) {
-    g.sel.picked = 1;
+    s.picked = 1;
     draw_square_outline(f, IRO_AKA, column, row);
   } else {
-    g.sel.picked = 0;
-    if (g.side_to_move == other) draw_square_outline(f, g.look.guidance_colour, column, row);
+    s.picked = 0;
+    if (g.side_to_move == other) draw_square_outline(f, f.look.guidance_colour, column, row);
   }
-  outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.guidance_colour,
-                            g.sel.picked_piece);
+  outline_reachable_squares(f, s.from_x, s.from_y, f.look.guidance_colour, s.picked_piece);
 }
 
 void press_off_board(Form& f, int x, int y) {
-  Game& g = f.g;
-  if (is_top(g.sel.picked_piece) || is_bottom(g.sel.picked_piece)) {
-    outline_reachable_squares(f, g.sel.from_x, g.sel.from_y, g.look.grid_colour,
-                              g.sel.picked_piece);
-    draw_square_outline(f, g.look.grid_colour, g.sel.from_x, g.sel.from_y);
+  const Selection& s = f.sel;
+  if (is_top(s.picked_piece) || is_bottom(s.picked_piece)) {
+    outline_reachable_squares(f, s.from_x, s.from_y, f.look.grid_colour, s.picked_piece);
+    draw_square_outline(f, f.look.grid_colour, s.from_x, s.from_y);
   }
   if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);
   else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
@@ -154,7 +154,7 @@ void press_off_board(Form& f, int x, int y) {
 // The press on the cell (x, y), once the game has been resumed.
 void press_cell(Form& f, int button, int x, int y) {
   if (!on_board(x, y)) press_off_board(f, x, y);
-  else if (f.g.sel.picked == 0) pick_on_board(f, x, y);
+  else if (f.sel.picked == 0) pick_on_board(f, x, y);
   else move_picked_piece(f, button, x, y);
 }
 
@@ -162,7 +162,7 @@ void press_cell(Form& f, int button, int x, int y) {
 
 void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int piece) {
   draw_grid(f);
-  if (f.g.look.guidance_on == NG) return;
+  if (f.look.guidance_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK)

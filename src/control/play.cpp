@@ -20,9 +20,9 @@ namespace {
 Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
-  g.clock.bottom_time += g.clock.turn_seconds;
-  survey_influence(g);
-  const bool mated = computer_mated(g) == OK;
+  g.bottom_time += f.clock.turn_seconds;
+  survey_influence(g.pos, f.com.survey);
+  const bool mated = computer_mated(g, f.com.survey) == OK;
   if (captured == OU || g.king_taker == g.bottom_side)
     return decided(f, EndReason::king_taken, false, "あなた");
   if (mated) return decided(f, EndReason::mated, false, "あなた");
@@ -35,10 +35,9 @@ Outcome after_move_between_people(Form& f) {
   Game& g = f.g;
   if (g.king_taker == g.bottom_side) return decided(f, EndReason::king_taken, false, "先手");
   if (g.king_taker == g.top_side) return decided(f, EndReason::king_taken, true, "後手");
-  (g.side_to_move == g.bottom_side ? g.clock.bottom_time : g.clock.top_time) +=
-      g.clock.turn_seconds;
+  (g.side_to_move == g.bottom_side ? g.bottom_time : g.top_time) += f.clock.turn_seconds;
   g.side_to_move = g.side_to_move == g.sente_side ? g.gote_side : g.sente_side;
-  g.clock.turn_start = f.win.time_of_day();
+  f.clock.turn_start = f.win.time_of_day();
   return Outcome::played;
 }
 
@@ -46,7 +45,7 @@ Outcome after_move_between_people(Form& f) {
 void note_start_time(Form& f) {
   const LocalTime t = f.win.local_time();
   f.g.record.set_started(started_before(
-      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.g.clock.turn_seconds));
+      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.clock.turn_seconds));
 }
 
 }  // namespace
@@ -59,8 +58,8 @@ void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) 
 int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
   Game& g = f.g;
   // The turn's seconds are measured now, whether or not the clock is shown.
-  g.clock.turn_seconds = elapsed_seconds(g.clock.turn_start, f.win.time_of_day());
-  const double T = g.clock.bottom_time, U = g.clock.top_time, E = g.clock.turn_seconds;
+  f.clock.turn_seconds = elapsed_seconds(f.clock.turn_start, f.win.time_of_day());
+  const double T = g.bottom_time, U = g.top_time, E = f.clock.turn_seconds;
   const bool bottom_moves = g.side_to_move == g.bottom_side;
   record_move(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
               bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);

@@ -37,20 +37,20 @@ void refuse(Form& f, const std::string& text, const std::string& title) {
 
 // Stepping through the record drops the selection and stops the clock.
 void stop_play(Form& f) {
-  f.g.sel.picked = 0;
+  f.sel.picked = 0;
   set_timer1(f, false);
   draw_grid(f);
 }
 
 void show_clocks(Form& f) {
-  draw_time_held(f, f.g.top_side, f.g.clock.top_time);
-  draw_time_held(f, f.g.bottom_side, f.g.clock.bottom_time);
+  draw_time_held(f, f.g.top_side, f.g.top_time);
+  draw_time_held(f, f.g.bottom_side, f.g.bottom_time);
 }
 
 void draw_square(Form& f, int x, int y) {
   draw_picture(f, KARA, x, y);
   draw_picture(f, f.g.pos.board[x][y], x, y);
-  draw_square_outline(f, f.g.look.background_colour, x, y);
+  draw_square_outline(f, f.look.background_colour, x, y);
 }
 
 // The side value of the player who made a recorded move.
@@ -92,8 +92,8 @@ void on_back(Form& f) {
   }
   if (m.captured != KARA) add_to_hand(g.pos, m.placed, kind_index(m.captured), -1);
   if (winner_by_capture(g, m.captured) != TEBAN_NASI) g.king_taker = TEBAN_NASI;
-  g.clock.top_time = m.top_time_before;
-  g.clock.bottom_time = m.bottom_time_before;
+  g.top_time = m.top_time_before;
+  g.bottom_time = m.bottom_time_before;
   show_clocks(f);
   g.pos.board[m.to_x][m.to_y] = m.captured;
   draw_bottom_hand(f);
@@ -141,11 +141,11 @@ void on_forward(Form& f) {
   draw_bottom_hand(f);
   draw_top_hand(f);
   play(f, f.move_sound);
-  g.clock.top_time = m.top_time_after;
-  g.clock.bottom_time = m.bottom_time_after;
+  g.top_time = m.top_time_after;
+  g.bottom_time = m.bottom_time_after;
   show_clocks(f);
   draw_move_result(f, m.placed >= HU ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
-               g.look.text_colour);
+               f.look.text_colour);
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
   g.side_to_move = mover(g, m) == g.top_side ? g.bottom_side : g.top_side;
@@ -163,14 +163,8 @@ void on_turn_round(Form& f) {
     return;
   }
   g.flipped = OK;
-  g.sel.picked = 0;
-  Position& p = g.pos;
-  const Table before = p.board;
-  for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) p.board[10 - x][10 - y] = -before[x][y];
-  std::swap(p.bottom_hand, p.top_hand);
-  std::swap(p.bottom_hand_total, p.top_hand_total);
-  forget_missing_kings(p);  // the side without a king may have changed
+  f.sel.picked = 0;
+  g.pos = turned_round(g.pos);
   redraw_screen(f);
   draw_move_number(f, g.move_number);
   if (g.handicap_set == OK) {

@@ -18,7 +18,7 @@ constexpr std::int32_t kWindowHandle = 1;
 constexpr int kMaximisedTop = -60;
 
 void paint_over_level(Form& f) {
-  for (int x = -2; x <= 0; ++x) draw_picture(f, f.g.look.background, x, 0);
+  for (int x = -2; x <= 0; ++x) draw_picture(f, f.look.background, x, 0);
 }
 
 // A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
@@ -56,12 +56,12 @@ void start_against_computer(Form& f, bool human_first) {
   erase_record_headers(f);
   draw_level(f, g.level);
   draw_grid(f);
-  g.sel.picked = 0;
+  f.sel.picked = 0;
   g.play_mode = MODE_COM;
   g.record_mode = NG;
   g.record.cut(g.move_number);  // moves recorded beyond this one are given up
   // 先手 starts the turn's clock now; after 後手 the computer's turn starts its own.
-  if (human_first) g.clock.turn_start = f.win.time_of_day();
+  if (human_first) f.clock.turn_start = f.win.time_of_day();
   set_timer1(f, true);
   if (g.move_number == 0 || g.side_to_move == TEBAN_NASI) {
     g.bottom_side = human_first ? g.sente_side : g.gote_side;
@@ -91,20 +91,20 @@ void on_load(Form& f) {
   load_sounds(f);
 
   g.record_mode = NG;
-  g.look.guidance_on = NG;
+  f.look.guidance_on = NG;
   g.record.name_last(0);
   g.level = 3;
   f.win.set_checked(level_item(3), true);
   g.sente_side = 1;
   g.gote_side = -1;
-  g.look.text_colour = IRO_SHIRO;
-  g.look.background_colour = IRO_MIDORI;
-  g.look.grid_colour = g.look.background_colour;
-  g.look.guidance_colour = g.look.grid_colour;
+  f.look.text_colour = IRO_SHIRO;
+  f.look.background_colour = IRO_MIDORI;
+  f.look.grid_colour = f.look.background_colour;
+  f.look.guidance_colour = f.look.grid_colour;
   g.top_side = g.sente_side;
   g.bottom_side = g.gote_side;
 
-  f.screen.background_colour(g.look.background_colour);
+  f.screen.background_colour(f.look.background_colour);
   read_settings(f);
   initial_setup(f);
   if (f.win.window_top() != kMaximisedTop) f.win.place(0, 0, 9400, 8000);
@@ -124,11 +124,11 @@ void initial_setup(Form& f) {
   g.move_number = 0;
   g.flipped = NG;
   set_timer1(f, false);
-  g.clock.top_time = g.clock.bottom_time = 0;
+  g.top_time = g.bottom_time = 0;
   g.suspended = NG;
   g.record_mode = NG;
-  g.clock.shown_seconds = 0;
-  g.sel.picked = 0;
+  f.clock.shown_seconds = 0;
+  f.sel.picked = 0;
   set_starting_position(g.pos);
   g.record.reset_start(g.pos);
   redraw_screen(f);
@@ -139,8 +139,8 @@ void on_start(Form& f) {
   erase_record_headers(f);
   paint_over_level(f);
   draw_grid(f);
-  g.clock.turn_start = f.win.time_of_day();
-  if (f.g.look.options.show_times) set_timer1(f, true);
+  f.clock.turn_start = f.win.time_of_day();
+  if (f.look.options.show_times) set_timer1(f, true);
   g.play_mode = MODE_MAN;
   if (g.move_number == 0 || g.side_to_move == TEBAN_NASI) {
     g.bottom_side = g.sente_side;

@@ -29,18 +29,18 @@ void erase_time_held(Form& f, int side) {
   if (side == f.g.bottom_side) from = 13;
   else if (side == f.g.top_side) from = -2;
   else return;
-  for (int x = from; x < from + 3; ++x) draw_picture(f, f.g.look.background, x, 9);
+  for (int x = from; x < from + 3; ++x) draw_picture(f, f.look.background, x, 9);
 }
 
 void draw_time_held(Form& f, int side, double seconds) {
-  if (!f.g.look.options.show_times) return;
+  if (!f.look.options.show_times) return;
   const std::string text = time_text(seconds);
   erase_time_held(f, side);
   if (side == f.g.bottom_side) {
     shadowed_text(f, 13, 9.2, text, IRO_SHIRO, 12);
   } else if (side == f.g.top_side) {
     shadowed_text(f, -1.6, 9.2, text, IRO_SHIRO, 12);
-    draw_square_outline(f, f.g.look.background_colour, 1, 9);
+    draw_square_outline(f, f.look.background_colour, 1, 9);
   }
 }
 

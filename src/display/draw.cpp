@@ -16,14 +16,14 @@ void draw_square_outline(Form& f, int colour, double x, double y) {
 
 void draw_grid(Form& f) {
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) draw_square_outline(f, f.g.look.grid_colour, x, y);
+    for (int y = 1; y <= 9; ++y) draw_square_outline(f, f.look.grid_colour, x, y);
 }
 
 void draw_board(Form& f) {
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
       draw_picture(f, f.g.pos.board[x][y], x, y);
-      draw_square_outline(f, f.g.look.background_colour, x, y);
+      draw_square_outline(f, f.look.background_colour, x, y);
     }
 }
 
@@ -32,11 +32,11 @@ void draw_bottom_hand(Form& f) {
   for (int k = 1; k <= 7; ++k) {
     const int r = k + 2;
     draw_picture(f, KARA, 11, r);
-    draw_picture(f, g.look.background, 12, r);
-    draw_square_outline(f, g.look.background_colour, 11, r);
+    draw_picture(f, f.look.background, 12, r);
+    draw_square_outline(f, f.look.background_colour, 11, r);
     if (g.pos.bottom_hand[k] > 0) {
       draw_picture(f, -KIND_CODE[k], 11, r);
-      draw_square_outline(f, g.look.background_colour, 11, r);
+      draw_square_outline(f, f.look.background_colour, 11, r);
       shadowed_number(f, 12, r + 0.2, g.pos.bottom_hand[k], IRO_AKA, 0, 14);
     }
   }
@@ -47,41 +47,41 @@ void draw_top_hand(Form& f) {
   for (int r = 1; r <= 7; ++r) {
     const int k = 8 - r;
     draw_picture(f, KARA, -1, r);
-    draw_picture(f, g.look.background, 0, r);
-    draw_square_outline(f, g.look.background_colour, -1, r);
+    draw_picture(f, f.look.background, 0, r);
+    draw_square_outline(f, f.look.background_colour, -1, r);
     if (g.pos.top_hand[k] > 0) {
       draw_picture(f, KIND_CODE[k], -1, r);
-      draw_square_outline(f, g.look.background_colour, -1, r);
+      draw_square_outline(f, f.look.background_colour, -1, r);
       shadowed_number(f, 0, r + 0.2, g.pos.top_hand[k], IRO_AKA, 0, 14);
     }
-    draw_square_outline(f, g.look.background_colour, 1, r);
+    draw_square_outline(f, f.look.background_colour, 1, r);
   }
 }
 
 void draw_coordinates(Form& f) {
-  const bool turned = f.g.look.labels_turned = names_from_top(f.g);
+  const bool turned = f.look.labels_turned = names_from_top(f);
   for (int i = 1; i <= 9; ++i) {
-    draw_picture(f, f.g.look.background, i, 0);
+    draw_picture(f, f.look.background, i, 0);
     shadowed_number(f, i + 0.1, 0.4, turned ? i : 10 - i, IRO_KIIRO, 0, 16);
-    draw_picture(f, f.g.look.background, 10, i);
+    draw_picture(f, f.look.background, 10, i);
     shadowed_number(f, 10.1, i + 0.3, turned ? 10 - i : i, IRO_KIIRO, 1, 12);
-    draw_square_outline(f, f.g.look.background_colour, 9, i);
+    draw_square_outline(f, f.look.background_colour, 9, i);
   }
 }
 
-bool names_from_top(const Game& g) {
-  return g.look.options.sente_coordinates && g.side_to_move != TEBAN_NASI &&
-         game_sides(g).sente_top;
+bool names_from_top(const Form& f) {
+  return f.look.options.sente_coordinates && f.g.side_to_move != TEBAN_NASI &&
+         game_sides(f.g).sente_top;
 }
 
 bool keep_labels_current(Form& f) {
-  if (names_from_top(f.g) == f.g.look.labels_turned) return false;
+  if (names_from_top(f) == f.look.labels_turned) return false;
   draw_coordinates(f);
   return true;
 }
 
 void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured) {
-  const int outline = f.g.look.background_colour;
+  const int outline = f.look.background_colour;
   if (captured) {
     draw_bottom_hand(f);
     draw_top_hand(f);
@@ -102,13 +102,13 @@ void draw_background(Form& f, int id) {
 
 void redraw_screen(Form& f) {
   Game& g = f.g;
-  draw_background(f, g.look.background);
+  draw_background(f, f.look.background);
   draw_coordinates(f);
   draw_bottom_hand(f);
   draw_top_hand(f);
   draw_board(f);
-  draw_time_held(f, g.top_side, g.clock.top_time);
-  draw_time_held(f, g.bottom_side, g.clock.bottom_time);
+  draw_time_held(f, g.top_side, g.top_time);
+  draw_time_held(f, g.bottom_side, g.bottom_time);
   if (g.play_mode == MODE_COM) draw_level(f, g.level);
   if (g.handicap_set == OK) draw_handicap_level(f, g.handicap_level);
   draw_picture(f, E_TITLE, 11.1, 0);
@@ -116,11 +116,11 @@ void redraw_screen(Form& f) {
 
 void erase_record_headers(Form& f) {
   draw_coordinates(f);
-  draw_picture(f, f.g.look.background, -1, 10);
-  draw_picture(f, f.g.look.background, 0, 10);
+  draw_picture(f, f.look.background, -1, 10);
+  draw_picture(f, f.look.background, 0, 10);
   for (int x = 1; x <= 9; ++x) {
-    draw_picture(f, f.g.look.background, x, 10);
-    draw_square_outline(f, f.g.look.background_colour, x, 9);
+    draw_picture(f, f.look.background, x, 10);
+    draw_square_outline(f, f.look.background_colour, x, 9);
   }
 }
 

@@ -24,7 +24,7 @@ void draw_coordinates(Form& f);
 // Whether the window names squares from the top player's side (files 1 to 9 from the left,
 // ranks 九 to 一 from the top): with 座標を先手から見る on, once a game has begun whose 先手, as
 // the move list names it, is the top player. Otherwise squares are named from the bottom.
-bool names_from_top(const Game& g);
+bool names_from_top(const Form& f);
 // The labels drawn again when they no longer name squares as names_from_top says; true when
 // they were.
 bool keep_labels_current(Form& f);

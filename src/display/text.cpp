@@ -133,7 +133,7 @@ void draw_move_part(Form& f, double x, double y, const std::string& text, int co
 void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colour) {
   keep_labels_current(f);
   erase_move_result(f, side);
-  const bool turned = names_from_top(f.g);
+  const bool turned = names_from_top(f);
   const std::string F = code_text(turned ? to_x : 10 - to_x),
                     R = code_text(KANSUJI + (turned ? 10 - to_y : to_y)), P = code_text(piece);
   auto show = [&](double x, double y, const std::string& text) {
@@ -143,7 +143,7 @@ void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colo
     show(-1.6, 8.4, F);
     show(-1.2, 8.4, R);
     show(-0.6, 8.4, P);
-    draw_square_outline(f, f.g.look.background_colour, 1, 8);
+    draw_square_outline(f, f.look.background_colour, 1, 8);
     return;
   }
   if (side == f.g.bottom_side) {
@@ -161,26 +161,26 @@ void redraw_last_moves(Form& f) {
     bool& shown = is_top(m.placed) ? top_shown : bottom_shown;
     if (shown) continue;
     draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
-                 g.look.text_colour);
+                 f.look.text_colour);
     shown = true;
   }
 }
 
 void erase_move_result(Form& f, int side) {
-  const int bg = f.g.look.background;
+  const int bg = f.look.background;
   if (side == f.g.top_side) {
     for (int x = -2; x <= 0; ++x) draw_picture(f, bg, x, 8);
-    draw_square_outline(f, f.g.look.background_colour, -1, 7);
-    draw_square_outline(f, f.g.look.background_colour, 1, 8);
+    draw_square_outline(f, f.look.background_colour, -1, 7);
+    draw_square_outline(f, f.look.background_colour, 1, 8);
   } else if (side == f.g.bottom_side) {
     for (int x = 13; x <= 15; ++x) draw_picture(f, bg, x, 3);
   }
 }
 
 void draw_move_number(Form& f, int n) {
-  draw_picture(f, f.g.look.background, 13, 4);
-  draw_picture(f, f.g.look.background, 14, 4);
-  draw_square_outline(f, f.g.look.background_colour, 11, 4);
+  draw_picture(f, f.look.background, 13, 4);
+  draw_picture(f, f.look.background, 14, 4);
+  draw_square_outline(f, f.look.background_colour, 11, 4);
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   shadowed_number(f, x, 4.3, n, IRO_SHIRO, 0, 12);
   shadowed_caption(f, 13.8, 4.1, MOJI_TEME, IRO_SHIRO, 10);
@@ -192,7 +192,7 @@ void draw_level(Form& f, int level) {
 }
 
 void draw_handicap_level(Form& f, int level) {
-  for (int x = 11; x <= 14; ++x) draw_picture(f, f.g.look.background, x, 2);
+  for (int x = 11; x <= 14; ++x) draw_picture(f, f.look.background, x, 2);
   shadowed_caption(f, 11, 2, level, IRO_SHIRO, 10);
 }
 

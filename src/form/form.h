@@ -1,5 +1,6 @@
-// The window object: the game record, the ports it reaches the world through, and the few
-// things the window itself keeps (the clock timer, the sound handles).
+// The window object: the game record, the ports it reaches the world through, and what the
+// window keeps beside the game (the selection, the turn's clock, the appearance, the computer's
+// tables, the clock timer, the sound handles).
 #pragma once
 
 #include <array>
@@ -9,6 +10,8 @@
 #include <memory>
 #include <optional>
 
+#include "computer/computer.h"
+#include "form/session.h"
 #include "platform/ports.h"
 #include "state/game.h"
 
@@ -26,6 +29,13 @@ struct Form {
       : screen(s), win(w), lib(l), thinker(t) {}
 
   Game g;
+  Computer com;     // the survey and the tables of the computer of levels 1 to 3
+  Selection sel;    // the human's selection
+  TurnClock clock;  // the turn in progress
+  Appearance look;  // the options and what they make of the window
+  // nari_koma "promoted piece": the promoted code found by the last promotion test of a
+  // human's move or of the computer's search, which the replay tool's dump shows.
+  int promoted_piece = 0;
   Screen& screen;
   Window& win;
   SoundLibrary& lib;

@@ -14,19 +14,19 @@ double elapsed_seconds(double start, double now) {
 void on_tick(Form& f) {
   Game& g = f.g;
   if (!f.timer1) return;
-  g.clock.turn_seconds = elapsed_seconds(g.clock.turn_start, f.win.time_of_day());
-  const int whole = static_cast<int>(std::floor(g.clock.turn_seconds));
-  if (whole == g.clock.shown_seconds) return;
-  g.clock.shown_seconds = whole;
+  f.clock.turn_seconds = elapsed_seconds(f.clock.turn_start, f.win.time_of_day());
+  const int whole = static_cast<int>(std::floor(f.clock.turn_seconds));
+  if (whole == f.clock.shown_seconds) return;
+  f.clock.shown_seconds = whole;
   if (g.side_to_move == g.top_side)
-    draw_time_held(f, g.top_side, g.clock.turn_seconds + g.clock.top_time);
+    draw_time_held(f, g.top_side, f.clock.turn_seconds + g.top_time);
   else if (g.side_to_move == g.bottom_side)
-    draw_time_held(f, g.bottom_side, g.clock.turn_seconds + g.clock.bottom_time);
+    draw_time_held(f, g.bottom_side, f.clock.turn_seconds + g.bottom_time);
   f.screen.refresh();
 }
 
 void on_elapsed_time(Form& f) {
-  bool& keika = f.g.look.options.show_times;
+  bool& keika = f.look.options.show_times;
   keika = !keika;
   show_option_checks(f);
   if (!keika) {
@@ -35,8 +35,8 @@ void on_elapsed_time(Form& f) {
     erase_time_held(f, f.g.top_side);
   } else {
     set_timer1(f, true);
-    draw_time_held(f, f.g.top_side, f.g.clock.top_time);
-    draw_time_held(f, f.g.bottom_side, f.g.clock.bottom_time);
+    draw_time_held(f, f.g.top_side, f.g.top_time);
+    draw_time_held(f, f.g.bottom_side, f.g.bottom_time);
   }
   write_settings(f);
 }

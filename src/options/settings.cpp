@@ -6,6 +6,7 @@
 
 #include "display/draw.h"
 #include "display/text.h"
+#include "form/option_items.h"
 #include "options/sound.h"
 #include "platform/text_file.h"
 
@@ -21,11 +22,11 @@ struct Background {
   const char* line;
 };
 // In the order the file's first line is compared and written.
-const std::array<Background, 5> kBackgrounds = {{{HAIKEI_MIDORI, "MIDORI", "背景画=緑"},
-                                                  {HAIKEI_TAKE, "TAKE", "背景画=竹"},
-                                                  {HAIKEI_TATAMI, "TATAMI", "背景画=畳"},
-                                                  {HAIKEI_UCHU, "UCHU", "背景画=宇宙"},
-                                                  {HAIKEI_RENGA, "RENGA", "背景画=煉瓦"}}};
+const std::array<Background, 5> kBackgrounds = {{{HAIKEI_MIDORI, kGreenItem, "背景画=緑"},
+                                                  {HAIKEI_TAKE, kBambooItem, "背景画=竹"},
+                                                  {HAIKEI_TATAMI, kTatamiItem, "背景画=畳"},
+                                                  {HAIKEI_UCHU, kSpaceItem, "背景画=宇宙"},
+                                                  {HAIKEI_RENGA, kBrickItem, "背景画=煉瓦"}}};
 
 bool write_defaults() {
   SjisWriter out(kFile);
@@ -35,7 +36,7 @@ bool write_defaults() {
 
 // The options of the default file but the background; guidance itself stays as it is.
 void default_options(Form& f) {
-  Options& o = f.g.look.options;
+  Options& o = f.look.options;
   o.guidance = false;
   o.show_times = true;
   o.music = true;
@@ -44,21 +45,21 @@ void default_options(Form& f) {
 
 // Reads and applies the four lines; false as soon as a line cannot be read.
 bool read_and_apply(Form& f, SjisReader& in) {
-  Game& g = f.g;
-  Options& o = g.look.options;
+  Appearance& look = f.look;
+  Options& o = look.options;
   std::optional<std::string> l = in.line();
   if (!l) return false;
   for (const Background& b : kBackgrounds)
     if (*l == b.line) {
       set_background_option(f, b.id);
       draw_background(f, b.id);
-      g.look.background = b.id;
+      look.background = b.id;
       break;
     }
   if (!(l = in.line())) return false;
   o.guidance = *l == "移動指導=ON";
-  g.look.guidance_colour = o.guidance ? IRO_SHIRO : g.look.background_colour;
-  g.look.guidance_on = o.guidance ? OK : NG;
+  look.guidance_colour = o.guidance ? IRO_SHIRO : look.background_colour;
+  look.guidance_on = o.guidance ? OK : NG;
   if (!(l = in.line())) return false;
   o.show_times = *l == "経過時間=ON";
   if (!(l = in.line())) return false;
@@ -72,9 +73,9 @@ void cannot_write(Form& f) {
 }
 
 void choose_background(Form& f, int id) {
-  if (f.g.look.options.background != id) {
+  if (f.look.options.background != id) {
     set_background_option(f, id);
-    f.g.look.background = id;
+    f.look.background = id;
   }
   write_settings(f);
   redraw_screen(f);
@@ -83,30 +84,30 @@ void choose_background(Form& f, int id) {
 }  // namespace
 
 void set_background_option(Form& f, int id) {
-  f.g.look.options.background = 0;
+  f.look.options.background = 0;
   for (const Background& b : kBackgrounds)
-    if (b.id == id) f.g.look.options.background = id;
+    if (b.id == id) f.look.options.background = id;
   show_option_checks(f);
 }
 
 void show_option_checks(Form& f) {
-  const Options& o = f.g.look.options;
+  const Options& o = f.look.options;
   for (const Background& b : kBackgrounds) f.win.set_checked(b.item, o.background == b.id);
-  f.win.set_checked("SIDOU", o.guidance);
-  f.win.set_checked("KEIKA", o.show_times);
-  f.win.set_checked("BGM", o.music);
-  f.win.set_checked("ZAHYO", o.sente_coordinates);
+  f.win.set_checked(kGuidanceItem, o.guidance);
+  f.win.set_checked(kShowTimesItem, o.show_times);
+  f.win.set_checked(kMusicItem, o.music);
+  f.win.set_checked(kCoordinatesItem, o.sente_coordinates);
 }
 
 bool set_option(Form& f, const std::string& item, bool on) {
-  Options& o = f.g.look.options;
-  if (item == "SIDOU") {
+  Options& o = f.look.options;
+  if (item == kGuidanceItem) {
     o.guidance = on;
-  } else if (item == "KEIKA") {
+  } else if (item == kShowTimesItem) {
     o.show_times = on;
-  } else if (item == "BGM") {
+  } else if (item == kMusicItem) {
     o.music = on;
-  } else if (item == "ZAHYO") {
+  } else if (item == kCoordinatesItem) {
     o.sente_coordinates = on;
   } else {
     const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
@@ -127,12 +128,12 @@ void read_settings(Form& f) {
   if (!write_defaults()) cannot_write(f);
   set_background_option(f, HAIKEI_MIDORI);
   draw_background(f, HAIKEI_MIDORI);
-  f.g.look.background = HAIKEI_MIDORI;
+  f.look.background = HAIKEI_MIDORI;
   default_options(f);
 }
 
 void write_settings(Form& f) {
-  const Options& o = f.g.look.options;
+  const Options& o = f.look.options;
   SjisWriter out(kFile);
   for (const Background& b : kBackgrounds)
     if (o.background == b.id) out.line(b.line);
@@ -152,29 +153,29 @@ void on_space(Form& f) { choose_background(f, HAIKEI_UCHU); }
 void on_brick(Form& f) { choose_background(f, HAIKEI_RENGA); }
 
 void on_guidance(Form& f) {
-  Game& g = f.g;
-  Options& o = g.look.options;
+  Appearance& look = f.look;
+  Options& o = look.options;
   if (o.guidance) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) draw_square_outline(f, g.look.grid_colour, x, y);
+      for (int y = 1; y <= 9; ++y) draw_square_outline(f, look.grid_colour, x, y);
     for (int i = 1; i <= 7; ++i) {
-      draw_square_outline(f, g.look.grid_colour, -1, i);
-      draw_square_outline(f, g.look.grid_colour, 11, i + 2);
+      draw_square_outline(f, look.grid_colour, -1, i);
+      draw_square_outline(f, look.grid_colour, 11, i + 2);
     }
     o.guidance = false;
-    g.look.guidance_on = NG;
-    g.look.guidance_colour = g.look.grid_colour;
+    look.guidance_on = NG;
+    look.guidance_colour = look.grid_colour;
   } else {
     o.guidance = true;
-    g.look.guidance_on = OK;
-    g.look.guidance_colour = IRO_SHIRO;
+    look.guidance_on = OK;
+    look.guidance_colour = IRO_SHIRO;
   }
   show_option_checks(f);
   write_settings(f);
 }
 
 void on_music(Form& f) {
-  Options& o = f.g.look.options;
+  Options& o = f.look.options;
   o.music = !o.music;
   if (o.music) play_looping(f, f.music_sound);
   else stop(f, f.music_sound);
@@ -183,7 +184,7 @@ void on_music(Form& f) {
 }
 
 void on_coordinates_from_sente(Form& f) {
-  f.g.look.options.sente_coordinates = !f.g.look.options.sente_coordinates;
+  f.look.options.sente_coordinates = !f.look.options.sente_coordinates;
   show_option_checks(f);
   // The last moves beside the board are named again as the labels now name squares.
   if (keep_labels_current(f)) redraw_last_moves(f);

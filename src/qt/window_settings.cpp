@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include "control/startup.h"
+#include "form/option_items.h"
 #include "options/settings.h"
 #include "qt/board_view.h"
 #include "qt/game_panels.h"
@@ -78,7 +79,7 @@ void restore_window(MainWindow& w) {
   title_bar_on_screen(w);
   const int level = s->value(kLevel, 0).toInt();
   if (level >= 1 && level <= 5) set_level(w.form(), level);
-  if (s->contains(kZahyo)) set_option(w.form(), "ZAHYO", s->value(kZahyo).toBool());
+  if (s->contains(kZahyo)) set_option(w.form(), kCoordinatesItem, s->value(kZahyo).toBool());
 }
 
 void keep_window(MainWindow& w) {
@@ -86,7 +87,7 @@ void keep_window(MainWindow& w) {
   s->setValue(kGeometry, w.saveGeometry());
   s->setValue(kDocks, w.saveState());
   s->setValue(kLevel, w.form().g.level);
-  s->setValue(kZahyo, w.form().g.look.options.sente_coordinates);
+  s->setValue(kZahyo, w.form().look.options.sente_coordinates);
 }
 
 Language start_language(std::optional<Language> option, const Getenv& getenv,

@@ -36,16 +36,6 @@ std::optional<Standing> take_standing(std::vector<std::string>& comments) {
 
 bool side_value(int v) { return v == 1 || v == -1; }
 
-Position turned(const Position& p) {
-  Position t = p;
-  for (int x = 1; x <= MASU_SU; ++x)
-    for (int y = 1; y <= MASU_SU; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
-  t.bottom_hand = p.top_hand;
-  t.top_hand = p.bottom_hand;
-  complete_position(t);
-  return t;
-}
-
 RecordMove turned(const RecordMove& m) {
   RecordMove t = m;
   t.piece = -m.piece;
@@ -155,7 +145,8 @@ LastGame last_game_from(KifGame k) {
 
 KifGame turned_round(const KifGame& k) {
   KifGame t = k;
-  t.start = turned(k.start);
+  t.start = turned_round(k.start);
+  complete_position(t.start);
   t.top_first = !k.top_first;
   t.top = k.bottom;
   t.bottom = k.top;

@@ -109,24 +109,24 @@ int human_king_attacked(const Game& g) {
   return NG;
 }
 
-int human_mated(Game& g) {
+int human_mated(Game& g, const Survey& survey) {
   if (!king_on(g.pos, g.pos.bottom_king_x, g.pos.bottom_king_y, -OU)) return NG;
   const Position& p = g.pos;
   const Side s{p.bottom_king_x, p.bottom_king_y, p.bottom_hand_total, p.bottom_hand[1],
-               MOCHI_SITA_X, -HU, -OU, g.survey.top_influence, g.survey.top_checks};
+               MOCHI_SITA_X, -HU, -OU, survey.top_influence, survey.top_checks};
   return mated(g, s, [&] { return human_king_attacked(g) == NG; });
 }
 
-int computer_mated(Game& g) {
+int computer_mated(Game& g, Survey& survey) {
   if (!king_on(g.pos, g.pos.top_king_x, g.pos.top_king_y, OU)) return NG;
   const Position& p = g.pos;
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
-  const Table checks = g.survey.bottom_checks;
+  const Table checks = survey.bottom_checks;
   const Side s{p.top_king_x, p.top_king_y, p.top_hand_total, p.top_hand[1], MOCHI_UE_X,
-               HU, OU, g.survey.bottom_influence, checks};
+               HU, OU, survey.bottom_influence, checks};
   return mated(g, s, [&] {
-    survey_influence(g);
-    return g.survey.bottom_influence[g.pos.top_king_x][g.pos.top_king_y] == 0;
+    survey_influence(g.pos, survey);
+    return survey.bottom_influence[g.pos.top_king_x][g.pos.top_king_y] == 0;
   });
 }
 

@@ -71,10 +71,8 @@ bool may_promote(int from_x, int from_y, int to_y, int piece) {
   }
 }
 
-int check_promotion(Game& g, int from_x, int from_y, int, int to_y, int piece) {
-  if (!may_promote(from_x, from_y, to_y, piece)) return NG;
-  g.promoted_piece = promoted(piece);
-  return OK;
+int check_promotion(int from_x, int from_y, int, int to_y, int piece) {
+  return may_promote(from_x, from_y, to_y, piece) ? OK : NG;
 }
 
 int may_stay_unpromoted(int to_y, int piece) {

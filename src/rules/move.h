@@ -25,10 +25,8 @@ int winner_by_capture(const Game& g, int captured);
 int promoted(int piece);
 // Whether a move of `piece` from (from_x, from_y) to row to_y may promote; a drop never may.
 bool may_promote(int from_x, int from_y, int to_y, int piece);
-// 調査_駒成 "examine promotion": OK when the move may promote. The promoted code is kept in
-// promoted_piece, the last promotion found, for the game's dump (nari_koma); callers use
-// promoted() instead of reading it.
-int check_promotion(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
+// 調査_駒成 "examine promotion": OK when the move may promote (its code is then promoted()).
+int check_promotion(int from_x, int from_y, int to_x, int to_y, int piece);
 // 移動後チェック "after-move check": NG when the piece would have no further move on row to_y
 // and so must promote.
 int may_stay_unpromoted(int to_y, int piece);

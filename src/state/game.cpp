@@ -53,6 +53,16 @@ void forget_missing_kings(Position& p) {
   if (!bottom) p.bottom_king_x = p.bottom_king_y = 0;
 }
 
+Position turned_round(const Position& p) {
+  Position t = p;
+  for (int x = 1; x <= MASU_SU; ++x)
+    for (int y = 1; y <= MASU_SU; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
+  std::swap(t.bottom_hand, t.top_hand);
+  std::swap(t.bottom_hand_total, t.top_hand_total);
+  forget_missing_kings(t);  // the side without a king may have changed
+  return t;
+}
+
 Position starting_position() {
   Position p;
   set_starting_position(p);

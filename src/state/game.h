@@ -1,5 +1,4 @@
-// The one game record: the position, whose turn it is, the move record, the clock, the human's
-// selection, the appearance options, the survey tables and the computer's scratch tables.
+// The one game record: the position, whose turn it is, the move record and the players' times.
 #pragma once
 
 #include <algorithm>
@@ -189,102 +188,6 @@ class Record {
   int computer_level_ = 0, start_level_ = 0;
 };
 
-// Each player's thinking time, in seconds.
-struct Clock {
-  double turn_start = 0;    // teban_kaishi "turn start": time of day at which the turn began
-  double turn_seconds = 0;  // keika_byou "elapsed seconds": seconds of the current turn
-  int shown_seconds = 0;    // hyouji_byou "shown seconds": the whole seconds last shown
-  // mochi_jikan_ue, mochi_jikan_sita "time held": the top and the bottom player's totals.
-  double top_time = 0, bottom_time = 0;
-};
-
-// The human's selection and what the mouse handler keeps between presses.
-struct Selection {
-  int picked = 0;                     // sentaku "selection": 1 while a piece is picked
-  int picked_x = 0, picked_y = 0;     // sentaku_x, sentaku_y: the cell last picked
-  // moto_x, moto_y "source" and saki_x, saki_y "destination".
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int picked_piece = 0;               // ugoki_koma "moving piece": the picked piece's code
-};
-
-// The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
-// file keeps. The window's check marks are set from here.
-struct Options {
-  // haikei: the background chosen (HAIKEI_MIDORI .. HAIKEI_RENGA); 0: none named
-  int background = 0;
-  bool guidance = false;    // sidou, 移動指導: move guidance
-  bool show_times = false;  // keika, 経過時間: the players' times shown
-  bool music = false;       // bgm, BGM: the music
-  // zahyo, 座標を先手から見る: the squares beside the board named from 先手's side, as the move
-  // list names them, also when 先手 is the top player. The window keeps it, not the settings file.
-  bool sente_coordinates = true;
-};
-
-// The options, and the background, the move guidance and the colours they give the window.
-struct Appearance {
-  Options options;
-  int background = HAIKEI_MIDORI;  // haikei "background": the background picture drawn
-  int guidance_on = NG;            // sidou_on, sidou "guidance": move guidance on
-  // Colours (iro): haikei_iro "background" for the outlines over pieces and hands, masu_iro
-  // "square" for the grid, sidou_iro "guidance" for reachable squares, moji_iro "text" for the
-  // last moves.
-  int background_colour = IRO_MIDORI, grid_colour = IRO_MIDORI, guidance_colour = IRO_MIDORI,
-      text_colour = IRO_SHIRO;
-  bool labels_turned = false;      // the coordinate labels drawn read from the top player's side
-};
-
-// Marks of the check maps (oute): OUTE_KOMA on a piece giving check (a knight's check marks the
-// king's square too); OUTE_AIDA on a square between a long-range checker and the king, where a
-// piece put would block it.
-inline constexpr int OUTE_KOMA = 9, OUTE_AIDA = 1;
-// What the attacker and defender tables hold where no piece bears, beyond every piece code so that
-// the first piece found replaces it: the bottom player's attackers keep the largest code, the
-// other tables the smallest.
-inline constexpr int NO_PIECE_LOW = -999, NO_PIECE_HIGH = 999;
-
-// The influence survey of the board as it stood at the last survey. seiryoku "influence",
-// kogeki "attack", mamori "defence", oute "check"; _sita / _ue by the bottom / top player.
-struct Survey {
-  // seiryoku_sita, seiryoku_ue: how many bottom / top pieces bear on a square
-  Table bottom_influence{}, top_influence{};
-  // kogeki_su_sita "attack count": how many bottom pieces bear on a top piece.
-  Table bottom_attack_count{};
-  // kogeki_koma "attacking piece": the cheapest one bearing on an enemy piece, and its square
-  // (kogeki_koma_sita, kogeki_x_sita, kogeki_y_sita; kogeki_koma_ue, kogeki_x_ue, kogeki_y_ue).
-  Table bottom_attacker = filled(NO_PIECE_LOW), bottom_attacker_x{}, bottom_attacker_y{};
-  // mamori_koma "defending piece": the lowest code bearing on an own piece; its square, top only
-  // (mamori_koma_sita; mamori_koma_ue, mamori_x_ue, mamori_y_ue).
-  Table bottom_defender = filled(NO_PIECE_HIGH), top_defender = filled(NO_PIECE_HIGH);
-  Table top_defender_x{}, top_defender_y{};
-  Table top_attacker = filled(NO_PIECE_HIGH), top_attacker_x{}, top_attacker_y{};
-  // oute_sita, oute_ue: check maps against the top and the bottom king
-  Table bottom_checks{}, top_checks{};
-};
-
-// The computer's tables, kept between its turns.
-struct ComputerScratch {
-  // kaku_nerai_ue "bishop's aim at the top": empty squares from which a human bishop would reach
-  // the computer's king; fuka_sita, fuka_ue "cannot move": pieces that shield their king from an
-  // enemy line.
-  Table bishop_aims_at_top{}, bottom_pinned{}, top_pinned{};
-  int top_pinned_any = NG;  // fuka_ue_ari: some computer piece shields its king
-  int escape_count = 0;     // nigemichi_su "escape routes": the human king's free flights
-
-  // Snapshots of the position before the computer's move (mae "before"): ban_mae,
-  // seiryoku_sita_mae, seiryoku_ue_mae, kogeki_x_ue_mae, kogeki_y_ue_mae, ou_ue_x_mae,
-  // ou_ue_y_mae, mochi_ue_su_mae, mochi_sita_su_mae.
-  Table board_before{};
-  Table bottom_influence_before{}, top_influence_before{};
-  Table top_attacker_x_before{}, top_attacker_y_before{};
-  int top_king_x_before = 0, top_king_y_before = 0;
-  int top_hand_total_before = 0, bottom_hand_total_before = 0;
-
-  // The candidate under evaluation: ugoku_koma "moving piece" (before promotion) and ou_kyori
-  // "king distance" from its origin to the human's king (0 for a drop).
-  int moving_piece = 0, king_distance = 0;
-  int best_score = 0;  // in tenths of a point
-};
-
 struct Game {
   Position pos;
 
@@ -299,7 +202,6 @@ struct Game {
   int move_number = 0;       // tesu "move count": moves made, as shown
   int level = 3;             // the computer's strength, 1..3
   int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
-  int promoted_piece = 0;       // nari_koma "promoted piece": found by the last promotion test
 
   // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a
   // record), hanten "flipped" board.
@@ -308,11 +210,9 @@ struct Game {
   int handicap_level = 0, handicap_set = NG;
 
   Record record;
-  Clock clock;
-  Selection sel;
-  Appearance look;
-  Survey survey;
-  ComputerScratch com;
+  // mochi_jikan_ue, mochi_jikan_sita "time held": the top and the bottom player's thinking
+  // times, in seconds.
+  double top_time = 0, bottom_time = 0;
 };
 
 // Every square and hand count cleared, the starting position set, the hand totals recomputed.
@@ -320,5 +220,10 @@ void set_starting_position(Position& p);
 
 // A king that is not on the board (one side of a tsume has none) has no square: (0, 0).
 void forget_missing_kings(Position& p);
+
+// 反転 "turn round": the board seen from the other side, every piece going to the other player,
+// and the hands exchanged with their totals. The kings' squares and the pawn flags are kept as
+// they were, but a king no longer on the board has none.
+Position turned_round(const Position& p);
 
 }  // namespace hakuro

@@ -37,7 +37,7 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
           if (may_move(p, x, y, tx, ty, piece) != OK) continue;
-          if (check_promotion(g, x, y, tx, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
+          if (check_promotion(x, y, tx, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
           if (may_stay_unpromoted(ty, piece) == OK) out.insert({x, y, tx, ty, 0});
         }
     }
@@ -62,8 +62,8 @@ inline void play_numbers(Game& g, bool top, const Numbers& n) {
   }
   const int piece = g.pos.board[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && check_promotion(g, n[0], n[1], n[2], n[3], piece) == OK)
-    placed = g.promoted_piece;
+  if (n[4] == 1 && check_promotion(n[0], n[1], n[2], n[3], piece) == OK)
+    placed = promoted(piece);
   make_move(g, n[0], n[1], n[2], n[3], placed);
 }
 

@@ -197,7 +197,7 @@ TEST_F(E2eTest, GamesAgainstTheComputerAtEachLevelPlayedToTheirEnd) {
 }
 
 TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
-  if (g().look.guidance_on == NG) menu("SIDOU");
+  if (window.form().look.guidance_on == NG) menu("SIDOU");
   menu("SENTE");
   const QColor red = view::palette_colour(IRO_AKA), white = view::palette_colour(IRO_SHIRO),
                grid = view::palette_colour(IRO_MIDORI);
@@ -224,7 +224,7 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
   img = shot();
   EXPECT_EQ(edge(img, 5, 1, Edge::Left), white);
   EXPECT_EQ(edge(img, 5, 2, Edge::Left), white);
-  EXPECT_EQ(g().sel.picked, 0);
+  EXPECT_EQ(window.form().sel.picked, 0);
 }
 
 TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
@@ -258,7 +258,7 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   EXPECT_EQ(g().record.current_move(), 2);
   EXPECT_TRUE(window.boxes.back() == QString::fromUtf8("OKですか？") ||
               window.boxes.end()[-2] == QString::fromUtf8("OKですか？"));
-  if (g().sel.picked == 0) click(3, 7);
+  if (window.form().sel.picked == 0) click(3, 7);
   click(3, 6);
   EXPECT_EQ(g().record.current_move(), 4);
   EXPECT_EQ(g().record.last_move(), 4);

@@ -266,7 +266,7 @@ TEST_F(PanelsTest, TheLastMoveIsFramedForEitherSideAndFollowsTheRecord) {
   move(3, 7, 3, 6);
   QImage img = shot();
   EXPECT_EQ(inside(img, 3, 6), frame);
-  EXPECT_EQ(outline(img, 3, 6), view::palette_colour(g().look.grid_colour));
+  EXPECT_EQ(outline(img, 3, 6), view::palette_colour(window.form().look.grid_colour));
   EXPECT_NE(inside(img, 3, 7), view::palette_colour(IRO_KURO));  // the source, half seen
   EXPECT_EQ(framed(img), 1);
   move(7, 3, 7, 4);

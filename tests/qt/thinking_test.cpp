@@ -71,12 +71,12 @@ TEST_F(ThinkingWindowTest, TheWindowLivesWhileLevel5ThinksAndEscStopsIt) {
   window.board()->installEventFilter(&counter);
 
   // The clock ticks and an option is taken and painted.
-  const double seconds = g().clock.turn_seconds;
+  const double seconds = window.form().clock.turn_seconds;
   QTest::qWait(200);
-  EXPECT_GT(g().clock.turn_seconds, seconds);
-  const int haikei = g().look.background;
+  EXPECT_GT(window.form().clock.turn_seconds, seconds);
+  const int haikei = window.form().look.background;
   menu(haikei == 3 ? "TAKE" : "TATAMI");
-  EXPECT_NE(g().look.background, haikei);
+  EXPECT_NE(window.form().look.background, haikei);
   counter.paints = 0;
   QTest::qWait(50);
   EXPECT_GT(counter.paints, 0);
@@ -88,7 +88,7 @@ TEST_F(ThinkingWindowTest, TheWindowLivesWhileLevel5ThinksAndEscStopsIt) {
   menu("REPLAY");
   menu("SENTE");
   menu("HINT");
-  EXPECT_EQ(g().sel.picked, 0);
+  EXPECT_EQ(window.form().sel.picked, 0);
   EXPECT_EQ(g().record.last_move(), 0);
   EXPECT_EQ(window.boxes.size(), boxes);
   EXPECT_TRUE(thinking());

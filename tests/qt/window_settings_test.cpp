@@ -73,7 +73,7 @@ TEST_F(WindowSettingsTest, SizePlaceLevelAndZahyoComeBackAtTheNextStart) {
   EXPECT_EQ(again.form().g.level, 5);
   EXPECT_TRUE(again.checked("LEVEL5"));
   EXPECT_FALSE(again.checked("LEVEL3"));
-  EXPECT_FALSE(again.form().g.look.options.sente_coordinates);
+  EXPECT_FALSE(again.form().look.options.sente_coordinates);
   EXPECT_FALSE(again.checked("ZAHYO"));
 }
 

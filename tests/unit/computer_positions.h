@@ -16,10 +16,15 @@ struct Put {
   int x, y, code;
 };
 
+// A game with the computer's survey and tables beside it.
+struct Trial : Game {
+  Computer com;
+};
+
 // The human's king on (9,9) and the computer's on (1,1) unless the pieces place one (or put
 // KARA there); the computer to move; the survey run.
-inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
-  Game g;
+inline Trial position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue = {}) {
+  Trial g;
   g.bottom_side = -1;
   g.top_side = g.side_to_move = 1;
   g.pos.board[9][9] = -OU;
@@ -35,7 +40,7 @@ inline Game position(std::initializer_list<Put> pieces, Hand sita = {}, Hand ue 
     g.pos.bottom_hand_total += sita[static_cast<std::size_t>(k)];
     g.pos.top_hand_total += ue[static_cast<std::size_t>(k)];
   }
-  survey_influence(g);
+  survey_influence(g.pos, g.com.survey);
   return g;
 }
 
@@ -55,18 +60,21 @@ struct Search {
   bool found = false;
 };
 
-inline Search search(Game& g, int level = 2) {
+inline Search search(Trial& g, int level = 2) {
   g.level = level;
   Search s;
-  prepare_search(g);
+  prepare_search(g, g.com);
   const SearchHooks hooks{{}, [&](const Candidate& m) {
                             s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
                             s.order.push_back(m);
-                          }};
-  s.found = search_best(g, hooks, s.best);
+                          },
+                          {}};
+  s.found = search_best(g, g.com, hooks, s.best);
   return s;
 }
 
-inline Score score_of(Game g, int level, const Key& move) { return search(g, level).scores.at(move); }
+inline Score score_of(Trial g, int level, const Key& move) {
+  return search(g, level).scores.at(move);
+}
 
 }  // namespace hakuro::testing

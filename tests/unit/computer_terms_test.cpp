@@ -11,14 +11,14 @@ namespace {
 using namespace testing;
 
 // What the third level adds to the second for one candidate.
-Score third_level_terms(const Game& g, const Key& move) {
+Score third_level_terms(const Trial& g, const Key& move) {
   return score_of(g, 3, move) - score_of(g, 2, move);
 }
 
 // The danger scan of the position as it stands (no candidate gives a fork here).
-Score danger(Game g) {
-  prepare_search(g);
-  return evaluate_computer_dangers(g, OU, g.pos.top_king_x, g.pos.top_king_y);
+Score danger(Trial g) {
+  prepare_search(g, g.com);
+  return evaluate_computer_dangers(g, g.com, OU, g.pos.top_king_x, g.pos.top_king_y);
 }
 
 TEST(DangerScan, ALanceInHandSkewersTwoPiecesInAColumn) {

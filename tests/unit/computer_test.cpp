@@ -13,27 +13,27 @@ namespace {
 using namespace testing;
 
 TEST(ComputerSurveys, EscapeSquaresOfTheHumansKing) {
-  Game g = position({});
-  EXPECT_EQ(human_king_escapes(g), 3);  // a corner has three neighbours
+  Trial g = position({});
+  EXPECT_EQ(human_king_escapes(g, g.com.survey), 3);  // a corner has three neighbours
   g = position({{8, 9, HU}});      // a computer piece on a neighbour, even undefended
-  EXPECT_EQ(human_king_escapes(g), 2);
+  EXPECT_EQ(human_king_escapes(g, g.com.survey), 2);
   g = position({{8, 9, HU}, {9, 6, KYOU}});  // the lance covers (9,7) and (9,8)
-  EXPECT_EQ(human_king_escapes(g), 1);
+  EXPECT_EQ(human_king_escapes(g, g.com.survey), 1);
 }
 
 TEST(ComputerSurveys, SafeDestinationsAndCrowdedNeighbours) {
-  Game g = position({{5, 5, HU}});
-  EXPECT_EQ(safe_move_count(g, 5, 5, HU), 1);
+  Trial g = position({{5, 5, HU}});
+  EXPECT_EQ(safe_move_count(g, g.com.survey, 5, 5, HU), 1);
   g = position({{5, 5, HU}, {5, 8, -SYA}});  // the rook covers (5,6)
-  EXPECT_EQ(safe_move_count(g, 5, 5, HU), 0);
-  EXPECT_EQ(safe_move_count(g, 5, 9, HU), 0);  // no legal move at all
+  EXPECT_EQ(safe_move_count(g, g.com.survey, 5, 5, HU), 0);
+  EXPECT_EQ(safe_move_count(g, g.com.survey, 5, 9, HU), 0);  // no legal move at all
 
   g = position({{4, 4, SYA}, {6, 6, OU}, {5, 4, -SYA}, {5, 6, KIN}, {4, 6, KAKU_NARI}});
   EXPECT_EQ(surroundings(g, 5, 5), -3);  // the rook, the king and the horse; not the gold
 }
 
 TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
-  Game g = position({{5, 3, HU}, {5, 8, -SYA}});
+  Trial g = position({{5, 3, HU}, {5, 8, -SYA}});
   EXPECT_EQ(human_straight_guard(g, 5, 3), OK);
   EXPECT_EQ(g.pos.board[5][3], HU);  // put back
   g = position({{5, 3, HU}, {5, 5, -HU}, {5, 8, -SYA}});  // looks past the pawn, which blocks
@@ -43,45 +43,47 @@ TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
 }
 
 TEST(ComputerSurveys, PiecesShieldingTheirKingAndBishopsAimingAtTheComputersKing) {
-  Game g = position({{9, 2, SYA}, {9, 5, -KIN}, {1, 4, KIN}, {1, 7, -KYOU}});
+  Trial g = position({{9, 2, SYA}, {9, 5, -KIN}, {1, 4, KIN}, {1, 7, -KYOU}});
   const Table before = g.pos.board;
-  mark_pinned_pieces(g);
+  mark_pinned_pieces(g.pos, g.com.scratch);
   EXPECT_EQ(g.pos.board, before);
-  EXPECT_EQ(g.com.bottom_pinned[9][5], 1);  // the gold shields its king from the rook
-  EXPECT_EQ(g.com.top_pinned[1][4], 1);     // the computer's gold shields its king from the lance
-  EXPECT_EQ(g.com.top_pinned_any, OK);
-  EXPECT_EQ(g.com.bottom_pinned[9][9] + g.com.top_pinned[1][1], 0);
+  const ComputerScratch& c = g.com.scratch;
+  EXPECT_EQ(c.bottom_pinned[9][5], 1);  // the gold shields its king from the rook
+  EXPECT_EQ(c.top_pinned[1][4], 1);     // the computer's gold shields its king from the lance
+  EXPECT_EQ(c.top_pinned_any, OK);
+  EXPECT_EQ(c.bottom_pinned[9][9] + c.top_pinned[1][1], 0);
 
   g = position({});
-  mark_bishop_aims(g);
-  EXPECT_EQ(g.com.bishop_aims_at_top[4][4], 1);  // an open diagonal to (1,1)
+  const Table& aims = g.com.scratch.bishop_aims_at_top;
+  mark_bishop_aims(g, g.com);
+  EXPECT_EQ(aims[4][4], 1);  // an open diagonal to (1,1)
   g = position({{3, 3, KIN}, {4, 6, GIN}});
-  mark_bishop_aims(g);
-  EXPECT_EQ(g.com.bishop_aims_at_top[4][4], 0);  // the gold stands between
-  EXPECT_EQ(g.com.bishop_aims_at_top[2][2], 1);  // next to the king, covered by the king alone
+  mark_bishop_aims(g, g.com);
+  EXPECT_EQ(aims[4][4], 0);  // the gold stands between
+  EXPECT_EQ(aims[2][2], 1);  // next to the king, covered by the king alone
   g = position({{4, 6, GIN}});
-  mark_bishop_aims(g);
-  EXPECT_EQ(g.com.bishop_aims_at_top[5][5], 0);  // the silver covers it
-  EXPECT_EQ(g.com.bishop_aims_at_top[6][6], 1);
+  mark_bishop_aims(g, g.com);
+  EXPECT_EQ(aims[5][5], 0);  // the silver covers it
+  EXPECT_EQ(aims[6][6], 1);
 }
 
 TEST(ComputerSurveys, KnightForksAndLanceShotsBehindAPawn) {
   // A pawn attacked by a rook alone, with bishops two columns either side.
-  Game g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}});
-  EXPECT_EQ(knight_aim(g, 5, 7), 1600);
+  Trial g = position({{5, 7, HU}, {5, 8, -SYA}, {3, 7, -KAKU}, {7, 7, -KAKU}});
+  EXPECT_EQ(knight_aim(g, g.com.survey, 5, 7), 1600);
   g = position({{5, 5, HU}, {5, 6, -SYA}, {3, 5, -KAKU}, {7, 5, -KAKU}});
-  EXPECT_EQ(knight_aim(g, 5, 5), 0);  // too far up the board
+  EXPECT_EQ(knight_aim(g, g.com.survey, 5, 5), 0);  // too far up the board
   g = position({{5, 7, HU}, {5, 8, -SYA}, {6, 8, -KIN}, {3, 7, -KAKU}, {7, 7, -KAKU}});
-  EXPECT_EQ(knight_aim(g, 5, 7), 0);  // a gold attacks it too
+  EXPECT_EQ(knight_aim(g, g.com.survey, 5, 7), 0);  // a gold attacks it too
 
   g = position({{5, 7, HU}, {5, 5, KIN}, {5, 9, -SYA}});
-  EXPECT_EQ(lance_aim(g, 5, 7), 900);
+  EXPECT_EQ(lance_aim(g, g.com.survey, 5, 7), 900);
   g = position({{5, 6, HU}, {5, 4, KIN}, {5, 9, -SYA}});
-  EXPECT_EQ(lance_aim(g, 5, 6), 0);  // row 6 is too far up
+  EXPECT_EQ(lance_aim(g, g.com.survey, 5, 6), 0);  // row 6 is too far up
 }
 
 TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
-  Game g = position({{3, 1, OU}, {5, 1, KIN}, {4, 2, -OU}, {4, 3, -KIN}});
+  Trial g = position({{3, 1, OU}, {5, 1, KIN}, {4, 2, -OU}, {4, 3, -KIN}});
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({3, 1, 4, 2}), points(-9998));  // the king takes into a defended square
   EXPECT_EQ(s.scores.at({5, 1, 4, 2}), points(9999));
@@ -90,7 +92,7 @@ TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
 }
 
 TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
-  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}});
+  Trial g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {1, 1, OU}});
   g.pos.top_hand[1] = g.pos.top_hand[5] = 1;
   g.pos.top_hand_total = 2;
   const Search s = search(g);
@@ -102,12 +104,12 @@ TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
 }
 
 // What the second level adds to the first for one candidate (steps 6 to 10).
-Score second_level_terms(Game& g, const Key& move) {
+Score second_level_terms(Trial& g, const Key& move) {
   return search(g, 2).scores.at(move) - search(g, 1).scores.at(move);
 }
 
 TEST(ComputerEvaluation, CapturesCountFromTheSecondLevel) {
-  Game g = position({{5, 5, GIN}, {5, 6, -HU}});
+  Trial g = position({{5, 5, GIN}, {5, 6, -HU}});
   EXPECT_EQ(second_level_terms(g, {5, 5, 5, 6}), points(10));
   g = position({{5, 5, GIN}, {5, 6, -HU}, {5, 8, -SYA}});  // the rook would take it back
   EXPECT_EQ(second_level_terms(g, {5, 5, 5, 6}), 0);
@@ -116,7 +118,7 @@ TEST(ComputerEvaluation, CapturesCountFromTheSecondLevel) {
 }
 
 TEST(ComputerEvaluation, DropsCostFiveAndMoreWhereTheyHang) {
-  Game g = position({{5, 8, -SYA}});
+  Trial g = position({{5, 8, -SYA}});
   g.pos.top_hand[4] = g.pos.top_hand_total = 1;
   EXPECT_EQ(second_level_terms(g, {-1, 4, 5, 5}), points(-150));  // attacked and undefended
   EXPECT_EQ(second_level_terms(g, {-1, 4, 4, 5}), 0);
@@ -124,21 +126,21 @@ TEST(ComputerEvaluation, DropsCostFiveAndMoreWhereTheyHang) {
 
 TEST(ComputerEvaluation, ApproachingTheKingCountsOnlyWhenNearer) {
   // The silver on (5,5) stands 4 from the king on (9,9) in both directions.
-  Game g = position({{5, 5, GIN}});
+  Trial g = position({{5, 5, GIN}});
   EXPECT_EQ(second_level_terms(g, {5, 5, 6, 6}), 1);  // 3 and 3: nearer
   EXPECT_EQ(second_level_terms(g, {5, 5, 4, 6}), 0);  // 5 and 3: farther
   EXPECT_EQ(second_level_terms(g, {5, 5, 6, 4}), 0);  // 3 and 5: the rows farther apart
 }
 
 TEST(ComputerSearch, TakingItsOwnKingScoresBelowEverythingElse) {
-  Game g = position({{2, 1, KIN}});
+  Trial g = position({{2, 1, KIN}});
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({2, 1, 1, 1}), TAKES_OWN_KING);
   EXPECT_NE(s.best.to_x * 10 + s.best.to_y, 11);
 }
 
 TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
-  Game g = position({{1, 2, -KIN}, {1, 3, -KIN}, {2, 2, -KIN}, {2, 3, -KIN}, {9, 3, HU}});
+  Trial g = position({{1, 2, -KIN}, {1, 3, -KIN}, {2, 2, -KIN}, {2, 3, -KIN}, {9, 3, HU}});
   const Search s = search(g);
   for (const Candidate& m : s.order) EXPECT_LE(m.score, points(-9998));
   ASSERT_TRUE(s.found);
@@ -148,14 +150,14 @@ TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
 }
 
 TEST(ComputerSearch, NoDropsFromAnEmptyHandAndNoMoveWithoutPieces) {
-  Game g = position({{5, 5, GIN}});
+  Trial g = position({{5, 5, GIN}});
   for (const Candidate& m : search(g).order) EXPECT_NE(m.from_x, MOCHI_UE_X);
   g = position({{1, 1, KARA}});  // the computer has no piece at all
   EXPECT_FALSE(search(g).found);
 }
 
 TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
-  Game g = position({{3, 6, HU}, {7, 6, KYOU}});
+  Trial g = position({{3, 6, HU}, {7, 6, KYOU}});
   const Search s = search(g);
   for (const Candidate& m : s.order) {
     if (m.from_x == 3) {
@@ -167,7 +169,7 @@ TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
 }
 
 TEST(ComputerSearch, TheSearchLeavesTheBoardAndTheTwoPawnFlagsAsTheyWere) {
-  Game g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}});
+  Trial g = position({{5, 9, -OU}, {5, 7, KIN}, {3, 8, GIN}, {7, 8, GIN}, {4, 3, HU}});
   g.pos.top_hand[1] = g.pos.top_hand_total = 1;
   const Table before = g.pos.board;
   const Search s = search(g);

@@ -74,7 +74,7 @@ TEST(FileRead, StartUpTakesTheDefaultsAndLeavesTheSoundSilent) {
     ASSERT_NO_THROW(r = std::make_unique<replay::Replay>(out)) << name_of(kind);
     EXPECT_FALSE(r->ended()) << name_of(kind);
     EXPECT_EQ(r->form().move_sound, 0);
-    const Options& o = r->form().g.look.options;
+    const Options& o = r->form().look.options;
     EXPECT_TRUE(o.background == HAIKEI_MIDORI && !o.guidance && o.show_times && o.music)
         << name_of(kind);
     std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";

@@ -113,5 +113,25 @@ TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
   EXPECT_EQ(std::tie(back.from_x, back.from_y, back.piece), std::make_tuple(MOCHI_UE_X, 4, GIN));
 }
 
+// 反転 and the last game turn a position by the same rule: the hands change places; the kings'
+// squares stay as they were (the next survey finds the kings), but a king gone has none.
+TEST(LastGame, APositionTurnedRoundKeepsTheKingsSquaresOfKingsStillThere) {
+  Position p = starting_position();
+  p.bottom_hand[1] = p.bottom_hand_total = 2;
+  p.board[5][1] = KARA;  // the top king is gone
+  p.board[5][9] = KARA;
+  p.board[6][8] = -OU;
+  std::tie(p.top_king_x, p.top_king_y, p.bottom_king_x, p.bottom_king_y) = std::tuple{5, 1, 6, 8};
+  const Position t = turned_round(p);
+  EXPECT_EQ(t.board[4][2], OU);
+  EXPECT_EQ(std::tie(t.top_hand[1], t.top_hand_total, t.bottom_hand_total),
+            std::make_tuple(2, 2, 0));
+  EXPECT_EQ(std::tie(t.top_king_x, t.top_king_y, t.bottom_king_x, t.bottom_king_y),
+            std::make_tuple(5, 1, 0, 0));
+  const Position back = turned_round(t);
+  EXPECT_EQ(back.board, p.board);
+  EXPECT_EQ(back.bottom_hand, p.bottom_hand);
+}
+
 }  // namespace
 }  // namespace hakuro

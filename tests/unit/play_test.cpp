@@ -94,7 +94,7 @@ void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move()))(rng);
   const Position before = g.pos;
   const auto counts = std::tuple{g.move_number,      g.side_to_move,      g.record.current_move(),
-                                 g.record.last_move(), g.clock.bottom_time, g.clock.top_time};
+                                 g.record.last_move(), g.bottom_time,        g.top_time};
   for (int i = 0; i < k; ++i) r.line("menu REPLAY");
   for (int i = 0; i < k; ++i) r.line("menu AFTER");
   ASSERT_EQ(g.pos.board, before.board) << "after move " << move;
@@ -103,7 +103,7 @@ void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total,
             before.bottom_hand_total + before.top_hand_total);
   ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move(), g.record.last_move(),
-                        g.clock.bottom_time, g.clock.top_time}),
+                        g.bottom_time, g.top_time}),
             counts)
       << "after move " << move;
 }
@@ -225,7 +225,8 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
   ASSERT_EQ(f.g.side_to_move, f.g.top_side);
   ASSERT_EQ(com_ban(whole.form()), Outcome::played);
   Game copy = f.g;
-  const std::optional<Move> chosen = choose_computer_move(copy);
+  Computer com = f.com;
+  const std::optional<Move> chosen = choose_computer_move(copy, com);
   ASSERT_TRUE(chosen);
   begin_computer_turn(f);
   EXPECT_EQ(play_computer_move(f, chosen), Outcome::played);
@@ -235,7 +236,7 @@ TEST(Play, TheComputersChoiceMayBeMadeApartFromItsMove) {
 
   // No move at all: the computer loses; No to a new game ends the program, and says so.
   for (const char* l : {"clear", "put 5 9 -950", "answer no"}) halves.line(l);
-  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g)), Outcome::ended);
+  EXPECT_EQ(play_computer_move(f, choose_computer_move(f.g, f.com)), Outcome::ended);
   EXPECT_TRUE(f.ended);
   EXPECT_FALSE(run_event(f, [] {}));
 }

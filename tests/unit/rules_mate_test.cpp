@@ -22,8 +22,9 @@ int mate_of_bottom_king(Game& g, int kx, int ky) {
   g.pos.board[kx][ky] = -OU;
   g.pos.bottom_king_x = kx;
   g.pos.bottom_king_y = ky;
-  survey_influence(g);
-  return human_mated(g);
+  Survey s;
+  survey_influence(g.pos, s);
+  return human_mated(g, s);
 }
 
 // A king in the corner checked down its file, its other flight squares covered.
@@ -83,11 +84,12 @@ TEST(Mate, AFailedDefenceDoesNotHideALaterOne) {
   for (auto [x, y, code] : {std::tuple{5, 1, OU}, {3, 1, KAKU}, {6, 2, GIN}, {1, 1, -SYA},
                             {5, 5, -SYA}, {1, 4, -KAKU}, {7, 2, -KIN}, {3, 3, -KIN}})
     g.pos.board[x][y] = code;
-  survey_influence(g);
-  EXPECT_EQ(computer_mated(g), NG);  // the silver blocks on (5,3)
+  Survey s;
+  survey_influence(g.pos, s);
+  EXPECT_EQ(computer_mated(g, s), NG);  // the silver blocks on (5,3)
   g.pos.board[6][2] = KARA;
-  survey_influence(g);
-  EXPECT_EQ(computer_mated(g), OK);
+  survey_influence(g.pos, s);
+  EXPECT_EQ(computer_mated(g, s), OK);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(Settings, EveryOptionChangeRewritesTheFile) {
   r.line("menu UCHU");
   EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
             sjis_lines({"背景画=宇宙", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
-  EXPECT_EQ(r.form().g.look.background, HAIKEI_UCHU);
+  EXPECT_EQ(r.form().look.background, HAIKEI_UCHU);
 }
 
 // A crash or a full disk while the file is written leaves the old file whole: the new one is
@@ -83,7 +83,7 @@ TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults
   {
     std::ostringstream out;
     replay::Replay r(out);
-    EXPECT_EQ(r.form().g.look.guidance_on, 1);
+    EXPECT_EQ(r.form().look.guidance_on, 1);
     r.line("menu SIDOU");
     EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
               sjis_lines({"移動指導=OFF", "経過時間=OFF", "BGM=OFF"}));
@@ -92,7 +92,7 @@ TEST(Settings, AnUnknownBackgroundIsLeftOutAndTheNextStartFallsBackToTheDefaults
   replay::Replay r(out);
   EXPECT_EQ(TestFolder::read("HAKURO将棋1.ini"),
             sjis_lines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
-  EXPECT_EQ(r.form().g.look.background, HAIKEI_MIDORI);
+  EXPECT_EQ(r.form().look.background, HAIKEI_MIDORI);
 }
 
 TEST(Sound, AnEmptyWaveFileIsReportedAndLeftSilent) {

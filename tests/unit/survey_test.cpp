@@ -93,29 +93,30 @@ Table random_board(std::mt19937& rng) {
 
 TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
   std::mt19937 rng(20261208);
-  Game g;  // one record for all positions, so stale entries would show
+  Game g;
+  Survey survey;  // one survey for all positions, so stale entries would show
   for (int round = 0; round < 3000; ++round) {
     g.pos.board = random_board(rng);
-    survey_influence(g);
+    survey_influence(g.pos, survey);
     const Reference r = reference(g.pos.board);
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
         SCOPED_TRACE(::testing::Message() << "round " << round << " square " << x << "," << y);
-        const int c = g.pos.board[x][y], s = g.survey.bottom_influence[x][y];
+        const int c = g.pos.board[x][y], s = survey.bottom_influence[x][y];
         ASSERT_EQ(s, r.bottom_influence[x][y]);
-        ASSERT_EQ(g.survey.top_influence[x][y], r.top_influence[x][y]);
-        ASSERT_EQ(g.survey.bottom_checks[x][y], r.bottom_checks[x][y]);
-        ASSERT_EQ(g.survey.top_checks[x][y], r.top_checks[x][y]);
-        ASSERT_EQ(g.survey.bottom_attack_count[x][y], c > 0 ? s : 0);
-        ASSERT_EQ(g.survey.bottom_attacker[x][y] != -999, c > 0 && s > 0);
-        ASSERT_EQ(g.survey.bottom_defender[x][y] != 999, c < 0 && s > 0);
-        ASSERT_EQ(g.survey.bottom_attacker_x[x][y] != 0 || g.survey.bottom_attacker_y[x][y] != 0,
-                  g.survey.bottom_attacker[x][y] != -999);
+        ASSERT_EQ(survey.top_influence[x][y], r.top_influence[x][y]);
+        ASSERT_EQ(survey.bottom_checks[x][y], r.bottom_checks[x][y]);
+        ASSERT_EQ(survey.top_checks[x][y], r.top_checks[x][y]);
+        ASSERT_EQ(survey.bottom_attack_count[x][y], c > 0 ? s : 0);
+        ASSERT_EQ(survey.bottom_attacker[x][y] != -999, c > 0 && s > 0);
+        ASSERT_EQ(survey.bottom_defender[x][y] != 999, c < 0 && s > 0);
+        ASSERT_EQ(survey.bottom_attacker_x[x][y] != 0 || survey.bottom_attacker_y[x][y] != 0,
+                  survey.bottom_attacker[x][y] != -999);
         if (c >= 0) {
-          ASSERT_EQ(g.survey.top_attacker[x][y], 999);
+          ASSERT_EQ(survey.top_attacker[x][y], 999);
         }
         if (c <= 0) {
-          ASSERT_EQ(g.survey.top_defender[x][y], 999);
+          ASSERT_EQ(survey.top_defender[x][y], 999);
         }
       }
   }
@@ -125,7 +126,7 @@ TEST(Survey, RandomPositionsMatchTheBottomEqualitiesAndAnIndependentWalk) {
 // piece: the survey runs with the piece replaced by a code no row handles, then the routines.
 // The square tables are left out, as they depend on the order the pieces are met.
 TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
-  using Routines = void (*)(Game&, int, int, int);
+  using Routines = void (*)(const Position&, Survey&, int, int, int);
   const std::vector<std::pair<int, std::vector<Routines>>> cases = {
       {-KYOU, {influence_line_up}},
       {KYOU, {influence_line_down}},
@@ -133,28 +134,33 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
       {SYA, {influence_line_down, influence_line_up, influence_line_right, influence_line_left}},
       {-GIN_NARI, {influence_bottom_gold}},
       {KAKU, {influence_top_bishop}},
-      {-KAKU, {[](Game& g, int, int x, int y) { influence_bottom_bishop(g, x, y); }}},
-      {KEI_NARI, {[](Game& g, int, int x, int y) { influence_top_gold(g, x, y); }}},
+      {-KAKU, {[](const Position& p, Survey& s, int, int x, int y) {
+         influence_bottom_bishop(p, s, x, y);
+       }}},
+      {KEI_NARI, {[](const Position& p, Survey& s, int, int x, int y) {
+         influence_top_gold(p, s, x, y);
+       }}},
   };
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> square(1, 9);
   for (int round = 0; round < 400; ++round)
     for (const auto& [code, routines] : cases) {
       Game whole, by_hand;
+      Survey whole_survey, by_hand_survey;
       whole.pos.board = random_board(rng);
       const int x = square(rng), y = square(rng);
       whole.pos.board[x][y] = code;
-      survey_influence(whole);
+      survey_influence(whole.pos, whole_survey);
       by_hand.pos.board = whole.pos.board;
       by_hand.pos.board[x][y] = code > 0 ? KIN_NARI : -KIN_NARI;
-      survey_influence(by_hand);
+      survey_influence(by_hand.pos, by_hand_survey);
       by_hand.pos.board[x][y] = code;
-      for (Routines r : routines) r(by_hand, code, x, y);
+      for (Routines r : routines) r(by_hand.pos, by_hand_survey, code, x, y);
       for (const Table Survey::*t :
            {&Survey::bottom_influence, &Survey::top_influence, &Survey::bottom_attack_count,
             &Survey::bottom_attacker, &Survey::bottom_defender, &Survey::top_defender,
             &Survey::top_attacker, &Survey::bottom_checks, &Survey::top_checks})
-        ASSERT_EQ(whole.survey.*t, by_hand.survey.*t) << "code " << code << " at " << x << "," << y;
+        ASSERT_EQ(whole_survey.*t, by_hand_survey.*t) << "code " << code << " at " << x << "," << y;
     }
 }
 

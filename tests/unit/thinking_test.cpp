@@ -48,11 +48,11 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
 
   // Presses do nothing at all, on the board or the hands.
   EXPECT_EQ(run_lines(h.r, h.out, {"cell 3 7", "cell 11 5", "cell 20 20"}), "");
-  EXPECT_EQ(h.g().sel.picked, 0);
+  EXPECT_EQ(h.r.form().sel.picked, 0);
   // An option works at once, and "思考中" stays.
-  const int sidou = h.g().look.guidance_on;
+  const int sidou = h.r.form().look.guidance_on;
   run_lines(h.r, h.out, {"menu SIDOU", "menu TATAMI"});
-  EXPECT_NE(h.g().look.guidance_on, sidou);
+  EXPECT_NE(h.r.form().look.guidance_on, sidou);
   EXPECT_TRUE(h.shows("思考中"));
   // 戻 and the hint wait; nothing of them shows yet.
   EXPECT_EQ(run_lines(h.r, h.out, {"menu REPLAY", "menu HINT"}), "");
@@ -78,7 +78,7 @@ TEST(Thinking, ARefusedCommandThatWaitedLeavesTheGameAsItWas) {
   EXPECT_NE(said.find("msgbox \"進む\" \"できません\" ok -> ok"), std::string::npos) << said;
   EXPECT_EQ(h.g().suspended, NG);
   EXPECT_EQ(run_lines(h.r, h.out, {"cell 2 7"}), "");
-  EXPECT_EQ(h.g().sel.picked, 1);
+  EXPECT_EQ(h.r.form().sel.picked, 1);
 }
 
 TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
@@ -90,12 +90,12 @@ TEST(Thinking, APressThatLetsTheComputerMoveIsHandledOnItsMove) {
   const std::string said = run_lines(h.r, h.out, {"cell 2 7"});
   EXPECT_NE(said.find("再開(COM)"), std::string::npos);
   ASSERT_TRUE(h.thinker.busy());
-  EXPECT_EQ(h.g().sel.picked, 0);
+  EXPECT_EQ(h.r.form().sel.picked, 0);
   h.finish();
   EXPECT_EQ(h.g().record.current_move(), 2);
   // The press picks the pawn on the board the computer's move left.
-  EXPECT_EQ(h.g().sel.picked, 1);
-  EXPECT_EQ(h.g().sel.picked_x, 2);
+  EXPECT_EQ(h.r.form().sel.picked, 1);
+  EXPECT_EQ(h.r.form().sel.picked_x, 2);
 }
 
 TEST(Thinking, EndingTheProgramStopsTheSearchAndDropsWhatWaited) {
@@ -126,8 +126,8 @@ TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
   // The next press takes the outlines away.
   run_lines(h.r, h.out, {"cell 1 9"});
   EXPECT_FALSE(h.r.form().hint);
-  EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), h.g().look.background_colour);
-  EXPECT_EQ(*h.r.screen().outline_at(5, 8), h.g().look.grid_colour);
+  EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), h.r.form().look.background_colour);
+  EXPECT_EQ(*h.r.screen().outline_at(5, 8), h.r.form().look.grid_colour);
 }
 
 // The search is told the game's earlier positions, the mover of each to move, up to the one shown.

@@ -70,9 +70,10 @@ class ComputerPlayer : public Player {
     g.top_side = 1;
     g.side_to_move = g.top_side;
     g.level = level_;
-    prepare_search(g);
+    Computer com;
+    prepare_search(g, com);
     Candidate best;
-    if (!search_best(g, {}, best)) return false;
+    if (!search_best(g, com, {}, best)) return false;
     m = {best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed};
     if (!top) m = turned(m);
     return true;

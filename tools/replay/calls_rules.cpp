@@ -30,10 +30,11 @@ void add_rules_calls(CallTable& t) {
     result(out, "移動後チェック", may_stay_unpromoted(arg_int(a, 0), arg_int(a, 1)));
   };
   t["調査_駒成"] = [](Form& f, const Args& a, std::ostream& out) {
-    result(out, "調査_駒成",
-           check_promotion(f.g, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
-                           arg_int(a, 4)));
-    out << "nari_koma " << f.g.promoted_piece << '\n';
+    const int r = check_promotion(arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
+                                  arg_int(a, 4));
+    if (r == OK) f.promoted_piece = promoted(arg_int(a, 4));
+    result(out, "調査_駒成", r);
+    out << "nari_koma " << f.promoted_piece << '\n';
   };
   t["調査_2歩フラグ設定"] = [](Form& f, const Args&, std::ostream& out) {
     set_nifu_flags(f.g.pos);
@@ -51,10 +52,10 @@ void add_rules_calls(CallTable& t) {
     result(out, "詰めかMAN_COM移動", human_king_attacked(f.g));
   };
   t["詰めかMAN"] = [](Form& f, const Args&, std::ostream& out) {
-    result(out, "詰めかMAN", human_mated(f.g));
+    result(out, "詰めかMAN", human_mated(f.g, f.com.survey));
   };
   t["詰めかCOM"] = [](Form& f, const Args&, std::ostream& out) {
-    result(out, "詰めかCOM", computer_mated(f.g));
+    result(out, "詰めかCOM", computer_mated(f.g, f.com.survey));
   };
 }
 

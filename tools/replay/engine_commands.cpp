@@ -50,7 +50,7 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
     }
     out << "moves_total " << moves.size() << '\n';
   } else if (c == "think") {
-    think(g, top_to_move(g), f.search_nodes, out);
+    think(f, top_to_move(g), f.search_nodes, out);
   } else if (c == "eval") {
     const engine::Trace t = engine::trace(engine::from_game(g.pos, top_to_move(g)));
     for (const auto& term : t.terms) out << "eval " << term.name << ' ' << term.value << '\n';
@@ -61,7 +61,8 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
   return true;
 }
 
-void EngineCommands::think(Game& g, bool top, uint64_t nodes, std::ostream& out) {
+void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream& out) {
+  const Game& g = f.g;
   if (g.level >= engine::FIRST_ENGINE_LEVEL) {
     if (!search_) search_ = std::make_unique<engine::Search>();
     const engine::Position pos = engine::from_game(g.pos, top);
@@ -74,18 +75,20 @@ void EngineCommands::think(Game& g, bool top, uint64_t nodes, std::ostream& out)
     out << ' ' << r.score << ' ' << r.depth << ' ' << r.nodes << '\n';
     return;
   }
-  // Levels 1 to 3 judge for the top player only, on a copy of the game.
+  // Levels 1 to 3 judge for the top player only, on a copy of the game and of the computer's
+  // tables.
   if (!top) {
     out << "think none\n";
     return;
   }
   Game scratch = g;
+  Computer com = f.com;
   scratch.side_to_move = scratch.top_side;
-  prepare_search(scratch);
+  prepare_search(scratch, com);
   Candidate best;
   long tried = 0;
-  const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }};
-  if (!search_best(scratch, hooks, best)) {
+  const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }, {}};
+  if (!search_best(scratch, com, hooks, best)) {
     out << "think none\n";
     return;
   }

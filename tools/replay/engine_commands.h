@@ -22,7 +22,7 @@ class EngineCommands {
 
  private:
   // `nodes`: levels 4 and 5 stop after this many nodes; 0: their time budget.
-  void think(Game& g, bool top, uint64_t nodes, std::ostream& out);
+  void think(const Form& f, bool top, uint64_t nodes, std::ostream& out);
 
   std::unique_ptr<engine::Search> search_;  // made at the first `think` of level 4 or 5
 };

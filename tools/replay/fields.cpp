@@ -19,7 +19,7 @@ std::optional<NamedHand> hand_named(Game& g, const std::string& name) {
 
 namespace {
 
-// `set kifu_tesu` shows a move held; `set saigo_tesu` names the last move, giving up those after.
+// `set kifu_tesu` and `set saigo_tesu` take any number; moves after the last one named hide.
 RecordNumber current_move(Record& r) {
   return {[&r] { return r.current_move(); }, [&r](int n) { r.set_current_move(n); }};
 }
@@ -29,7 +29,9 @@ RecordNumber last_move(Record& r) {
 
 }  // namespace
 
-std::vector<NamedField> fields(Game& g) {
+std::vector<NamedField> fields(Form& f) {
+  Game& g = f.g;
+  ComputerScratch& c = f.com.scratch;
   return {
       {"mochi_sita_su", &g.pos.bottom_hand_total}, {"mochi_ue_su", &g.pos.top_hand_total},
       {"teban", &g.side_to_move},                  {"SITA", &g.bottom_side},
@@ -38,43 +40,45 @@ std::vector<NamedField> fields(Game& g) {
       {"tesu", &g.move_number},                    {"level", &g.level},
       {"ou_tori", &g.king_taker},                  {"ou_sita_x", &g.pos.bottom_king_x},
       {"ou_sita_y", &g.pos.bottom_king_y},         {"ou_ue_x", &g.pos.top_king_x},
-      {"ou_ue_y", &g.pos.top_king_y},              {"sentaku", &g.sel.picked},
-      {"sentaku_x", &g.sel.picked_x},              {"sentaku_y", &g.sel.picked_y},
+      {"ou_ue_y", &g.pos.top_king_y},              {"sentaku", &f.sel.picked},
+      {"sentaku_x", &f.sel.picked_x},              {"sentaku_y", &f.sel.picked_y},
       {"chudan", &g.suspended},                    {"kifu_mode", &g.record_mode},
       {"hanten", &g.flipped},                      {"hande_level", &g.handicap_level},
       {"hande_settei", &g.handicap_set},           {"kifu_tesu", current_move(g.record)},
-      {"saigo_tesu", last_move(g.record)},         {"haikei", &g.look.background},
-      {"sidou_on", &g.look.guidance_on},           {"sidou_iro", &g.look.guidance_colour},
-      {"haikei_iro", &g.look.background_colour},   {"masu_iro", &g.look.grid_colour},
-      {"moji_iro", &g.look.text_colour},           {"nari_koma", &g.promoted_piece},
-      {"fuka_ue_ari", &g.com.top_pinned_any},      {"nigemichi_su", &g.com.escape_count},
-      {"teban_kaishi", &g.clock.turn_start},       {"keika_byou", &g.clock.turn_seconds},
-      {"hyouji_byou", &g.clock.shown_seconds},     {"mochi_jikan_ue", &g.clock.top_time},
-      {"mochi_jikan_sita", &g.clock.bottom_time}};
+      {"saigo_tesu", last_move(g.record)},         {"haikei", &f.look.background},
+      {"sidou_on", &f.look.guidance_on},           {"sidou_iro", &f.look.guidance_colour},
+      {"haikei_iro", &f.look.background_colour},   {"masu_iro", &f.look.grid_colour},
+      {"moji_iro", &f.look.text_colour},           {"nari_koma", &f.promoted_piece},
+      {"fuka_ue_ari", &c.top_pinned_any},          {"nigemichi_su", &c.escape_count},
+      {"teban_kaishi", &f.clock.turn_start},       {"keika_byou", &f.clock.turn_seconds},
+      {"hyouji_byou", &f.clock.shown_seconds},     {"mochi_jikan_ue", &g.top_time},
+      {"mochi_jikan_sita", &g.bottom_time}};
 }
 
-Table* table_named(Game& g, const std::string& name) {
+Table* table_named(Form& f, const std::string& name) {
+  Survey& s = f.com.survey;
+  ComputerScratch& c = f.com.scratch;
   const std::map<std::string, Table*> tables = {
-      {kBoardTable, &g.pos.board},
-      {"seiryoku_sita", &g.survey.bottom_influence},
-      {"seiryoku_ue", &g.survey.top_influence},
-      {"kogeki_su_sita", &g.survey.bottom_attack_count},
-      {"kogeki_koma_sita", &g.survey.bottom_attacker},
-      {"kogeki_x_sita", &g.survey.bottom_attacker_x},
-      {"kogeki_y_sita", &g.survey.bottom_attacker_y},
-      {"mamori_koma_sita", &g.survey.bottom_defender},
-      {"mamori_koma_ue", &g.survey.top_defender},
-      {"mamori_x_ue", &g.survey.top_defender_x},
-      {"mamori_y_ue", &g.survey.top_defender_y},
-      {"kogeki_koma_ue", &g.survey.top_attacker},
-      {"kogeki_x_ue", &g.survey.top_attacker_x},
-      {"kogeki_y_ue", &g.survey.top_attacker_y},
-      {"oute_sita", &g.survey.bottom_checks},
-      {"oute_ue", &g.survey.top_checks},
-      {"kaku_nerai_ue", &g.com.bishop_aims_at_top},
-      {"fuka_sita", &g.com.bottom_pinned},
-      {"fuka_ue", &g.com.top_pinned},
-      {"ban_mae", &g.com.board_before}};
+      {kBoardTable, &f.g.pos.board},
+      {"seiryoku_sita", &s.bottom_influence},
+      {"seiryoku_ue", &s.top_influence},
+      {"kogeki_su_sita", &s.bottom_attack_count},
+      {"kogeki_koma_sita", &s.bottom_attacker},
+      {"kogeki_x_sita", &s.bottom_attacker_x},
+      {"kogeki_y_sita", &s.bottom_attacker_y},
+      {"mamori_koma_sita", &s.bottom_defender},
+      {"mamori_koma_ue", &s.top_defender},
+      {"mamori_x_ue", &s.top_defender_x},
+      {"mamori_y_ue", &s.top_defender_y},
+      {"kogeki_koma_ue", &s.top_attacker},
+      {"kogeki_x_ue", &s.top_attacker_x},
+      {"kogeki_y_ue", &s.top_attacker_y},
+      {"oute_sita", &s.bottom_checks},
+      {"oute_ue", &s.top_checks},
+      {"kaku_nerai_ue", &c.bishop_aims_at_top},
+      {"fuka_sita", &c.bottom_pinned},
+      {"fuka_ue", &c.top_pinned},
+      {"ban_mae", &c.board_before}};
   auto it = tables.find(name);
   return it == tables.end() ? nullptr : it->second;
 }

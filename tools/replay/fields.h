@@ -1,5 +1,6 @@
 // The game record's fields and tables by the names the replay tool's commands show and take
-// (`dump`, `set`, `table`, `hand`): the one place that maps those names onto the game's fields.
+// (`dump`, `set`, `table`, `hand`): the one place that maps those names onto the fields of the
+// game and of the window that plays it.
 #pragma once
 
 #include <functional>
@@ -8,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "state/game.h"
+#include "form/form.h"
 
 namespace hakuro::replay {
 
@@ -40,10 +41,10 @@ struct NamedHand {
 std::optional<NamedHand> hand_named(Game& g, const std::string& name);
 
 // The single-value fields in `dump` order.
-std::vector<NamedField> fields(Game& g);
+std::vector<NamedField> fields(Form& f);
 // The board's table, which `dump` shows first.
 inline constexpr const char* kBoardTable = "ban";
 // A per-square table by name, or nullptr.
-Table* table_named(Game& g, const std::string& name);
+Table* table_named(Form& f, const std::string& name);
 
 }  // namespace hakuro::replay

@@ -188,7 +188,7 @@ bool Replay::setup(const std::vector<std::string>& w) {
     for (int i = 1; i <= 7; ++i) total += h[i];
   } else if (c == "set") {
     need(w, 2);
-    for (const NamedField& nf : fields(g))
+    for (const NamedField& nf : fields(*form_))
       if (w[1] == nf.name) {
         if (auto* i = std::get_if<int*>(&nf.ref)) **i = to_int(w[2]);
         else if (auto* d = std::get_if<double*>(&nf.ref)) **d = to_double(w[2]);
@@ -203,7 +203,7 @@ bool Replay::setup(const std::vector<std::string>& w) {
   } else if (c == "redraw") {
     fire([&] { redraw_screen(*form_); });
   } else if (c == "survey") {
-    survey_influence(g);
+    survey_influence(g.pos, form_->com.survey);
   } else {
     return false;
   }
@@ -267,10 +267,12 @@ void Replay::scores() {
     out_ << what << ' ' << m.from_x << ' ' << m.from_y << ' ' << m.to_x << ' ' << m.to_y << ' '
          << m.piece << ' ' << m.placed << ' ' << decimal(m.score / 10.0) << '\n';
   };
-  prepare_search(g);
+  prepare_search(g, form_->com);
   Candidate best;
-  const SearchHooks hooks{{}, [&](const Candidate& m) { line("score", m); }};
-  if (search_best(g, hooks, best)) line("best", best);
+  const SearchHooks hooks{{},
+                          [&](const Candidate& m) { line("score", m); },
+                          [this](int promoted) { form_->promoted_piece = promoted; }};
+  if (search_best(g, form_->com, hooks, best)) line("best", best);
   else out_ << "best none\n";
 }
 
@@ -282,7 +284,7 @@ void Replay::dump() {
     for (int i = r.from; i <= r.to; ++i) out_ << ' ' << r.values[i];
     out_ << '\n';
   }
-  for (const NamedField& nf : fields(g)) {
+  for (const NamedField& nf : fields(*form_)) {
     out_ << nf.name << ' ';
     if (auto* i = std::get_if<int*>(&nf.ref)) out_ << **i;
     else if (auto* d = std::get_if<double*>(&nf.ref)) out_ << decimal(**d);
@@ -292,7 +294,7 @@ void Replay::dump() {
 }
 
 void Replay::table(const std::string& name) {
-  Table* t = table_named(form_->g, name);
+  Table* t = table_named(*form_, name);
   if (!t) throw std::invalid_argument("no table " + name);
   for (int y = 1; y <= 9; ++y) {
     out_ << name << ' ' << y;

@@ -131,7 +131,7 @@ QImage with_menu(ShotWindow& w, const char* name, const char* sub) {
 
 // A game against the computer with move guidance on, the bishop picked.
 void play_a_little(ShotWindow& w) {
-  if (!w.form().g.look.options.guidance) menu(w, "SIDOU");
+  if (!w.form().look.options.guidance) menu(w, "SIDOU");
   menu(w, "SENTE");
   for (auto [x, y] : {std::pair{3, 7}, {3, 6}, {7, 7}, {7, 6}, {2, 7}, {2, 6}, {6, 9}, {5, 8}})
     click(w, x, y);

@@ -121,7 +121,8 @@ std::optional<std::string> start_broken(const Game& g) {
 }
 
 // What must hold after every event.
-std::optional<std::string> broken(const Game& g) {
+std::optional<std::string> broken(const Form& f) {
+  const Game& g = f.g;
   int kings = 0, others = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y) {
@@ -141,7 +142,8 @@ std::optional<std::string> broken(const Game& g) {
   if (sita != g.pos.bottom_hand_total || ue != g.pos.top_hand_total)
     return "a hand total off its counts";
   if (kings > 2) return "more than two kings";
-  if (g.look.labels_turned != names_from_top(g)) return "the labels name squares from the other side";
+  if (f.look.labels_turned != names_from_top(f))
+    return "the labels name squares from the other side";
   // Kings never enter a hand: every other piece is on the board or in a hand, as many as at the
   // start.
   int expected = 0;
@@ -163,7 +165,7 @@ std::string snapshot(const Game& g) {
     for (int y = 1; y <= 9; ++y) s << g.pos.board[x][y] << ' ';
   for (int k = 1; k <= 7; ++k) s << g.pos.bottom_hand[k] << ' ' << g.pos.top_hand[k] << ' ';
   s << g.move_number << ' ' << g.side_to_move << ' ' << g.record.current_move() << ' '
-    << g.record.last_move() << ' ' << g.clock.bottom_time << ' ' << g.clock.top_time;
+    << g.record.last_move() << ' ' << g.bottom_time << ' ' << g.top_time;
   return s.str();
 }
 
@@ -182,13 +184,13 @@ class Run {
         ++searches_;
         replay_->fire([this] { thinker_.finish(); });
       }
-      return broken(game());
+      return broken(form());
     }
     // While a search runs the commands wait: what they would show is looked at no more.
     if (thinking()) {
       out_.str("");
       replay_->line(l);
-      return broken(game());
+      return broken(form());
     }
     if (l.rfind("# round trip ", 0) == 0) return round_trip(std::stoi(l.substr(13)));
     if (l == "save") return save();
@@ -196,7 +198,7 @@ class Run {
     if (l.rfind("kif read ", 0) == 0) return kif_read(l.substr(9));
     out_.str("");
     replay_->line(l);
-    if (auto b = broken(game())) return b;
+    if (auto b = broken(form())) return b;
     if (l == "menu SFEN_COPY") return copied();
     if (l == "menu SFEN_PASTE") return pasted();
     return std::nullopt;
@@ -205,7 +207,8 @@ class Run {
   bool ended() const { return replay_->ended(); }
   bool thinking() const { return thinker_.busy(); }
   long searches() const { return searches_; }
-  Game& game() { return replay_->form().g; }
+  Form& form() { return replay_->form(); }
+  Game& game() { return form().g; }
   std::string clipboard() { return replay_->window().clipboard_text(); }
 
  private:
@@ -226,7 +229,7 @@ class Run {
     const std::string before = snapshot(game());
     for (int i = 0; i < k; ++i) replay_->line("menu REPLAY");
     for (int i = 0; i < k; ++i) replay_->line("menu AFTER");
-    if (auto b = broken(game())) return b;
+    if (auto b = broken(form())) return b;
     if (snapshot(game()) != before) return "back and forward " + std::to_string(k) + " changed the game";
     return std::nullopt;
   }
@@ -237,7 +240,7 @@ class Run {
     const std::string path = w.panel_directory() + "/" + w.text_box(1) + ".棋譜";
     out_.str("");
     replay_->line("save");
-    if (auto b = broken(game())) return b;
+    if (auto b = broken(form())) return b;
     if (out_.str().find("棋譜を書き込みました") == std::string::npos) return std::nullopt;
     const Loaded loaded = load_record_file(path);
     if (loaded.status != Loaded::Status::ok)
@@ -256,7 +259,7 @@ class Run {
     replay_->line("file_answer " + replay::quoted(name == "-" ? "" : name));
     out_.str("");
     replay_->line("menu KIF_WRITE");
-    if (auto b = broken(game())) return b;
+    if (auto b = broken(form())) return b;
     if (out_.str().find("KIFﾌｧｲﾙを書き込みました") == std::string::npos) return std::nullopt;
     const std::string path = kif_save_path(replay_->window().last_file_answer());
     const KifRead r = load_kif(path);
@@ -270,7 +273,7 @@ class Run {
   std::optional<std::string> kif_read(const std::string& name) {
     replay_->line("file_answer " + replay::quoted(name == "-" ? "" : name));
     replay_->line("menu KIF_READ");
-    return broken(game());
+    return broken(form());
   }
 
   // The text copied reads back as the position shown, and is written again as it was; a position
@@ -341,12 +344,12 @@ class Events {
   explicit Events(unsigned seed) : rng_(seed) {}
 
   // `clipboard`: the clipboard's text now; `thinking`: a search is held.
-  std::string next(Game& g, bool ended, const std::string& clipboard, bool thinking) {
+  std::string next(const Form& f, bool ended, const std::string& clipboard, bool thinking) {
     if (ended) return kRestart;
     if (thinking && roll(4) == 0) return kSearchEnds;
     const int pick = roll(100);
     if (pick < 40) {
-      if (auto m = legal_move(g)) return *m;
+      if (auto m = legal_move(f)) return *m;
     }
     if (pick < 54) return cell(roll(19) - 3, roll(13) - 2);
     if (pick < 58) return "click " + std::to_string(roll(20000) - 3000) + " " +
@@ -387,8 +390,9 @@ class Events {
   }
 
   // Two presses: a piece of the player to move, then a square it may reach.
-  std::optional<std::string> legal_move(Game& g) {
-    if (g.side_to_move == TEBAN_NASI || g.sel.picked != 0) return std::nullopt;
+  std::optional<std::string> legal_move(const Form& f) {
+    const Game& g = f.g;
+    if (g.side_to_move == TEBAN_NASI || f.sel.picked != 0) return std::nullopt;
     const bool bottom = g.side_to_move == g.bottom_side;
     for (int tries = 0; tries < 20; ++tries) {
       const int x = roll(9) + 1, y = roll(9) + 1;
@@ -461,7 +465,7 @@ int soak(const fs::path& waves, unsigned seed, long events) {
   for (long n = 0; n < events; ++n) {
     std::string l;
     if (auto p = gen.take_pending(); p && !run.ended()) l = *p;
-    else l = gen.next(run.game(), run.ended(), run.clipboard(), run.thinking());
+    else l = gen.next(run.form(), run.ended(), run.clipboard(), run.thinking());
     script.push_back(l);
     if (auto b = run.line(l)) {
       std::cout << "seed " << seed << ": after event " << n + 1 << " (" << l << "): " << *b
