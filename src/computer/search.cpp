@@ -76,26 +76,26 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
           const int captured = p.board[tx][ty];
           p.board[x][y] = KARA;
           p.board[tx][ty] = piece;
-          Candidate m{x, y, tx, ty, piece, piece};
+          Candidate m{board_move({x, y}, {tx, ty}, piece, piece, captured)};
           auto score = [&](int placed) {
             p.board[tx][ty] = placed;
             return score_here(g, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
-          if (check_promotion(g, x, y, tx, ty, piece) == NG) {
+          if (check_promotion(g, Square{x, y}, ty, piece) == NG) {
             m.score = score(piece);
           } else {
             const int promoted_piece = promoted(piece);
             if (may_stay_unpromoted(ty, piece) == NG) {
-              m.placed = promoted_piece;
+              m.move.placed = promoted_piece;
               m.score = score(promoted_piece);
             } else {
               m.score = score(piece);
               const Score promoted_score = score(promoted_piece);
               if (promoted_score > m.score) {
                 m.score = promoted_score;
-                m.placed = promoted_piece;
+                m.move.placed = promoted_piece;
               }
-              if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted_piece;
+              if (piece == HU || piece == KAKU || piece == SYA) m.move.placed = promoted_piece;
             }
           }
           p.board[tx][ty] = captured;
@@ -114,11 +114,12 @@ bool search_best(Game& g, const SearchHooks& hooks, Candidate& best) {
     c.king_distance = 0;
     for (int tx = 1; tx <= MASU_SU; ++tx)
       for (int ty = 1; ty <= MASU_SU; ++ty) {
-        if (may_move(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
+        const Move drop = drop_move(piece, {tx, ty});
+        if (may_move(p, drop.from, drop.to, piece) != OK) continue;
         p.board[tx][ty] = piece;
         const Score s = score_here(g, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
         p.board[tx][ty] = KARA;
-        if (consider({MOCHI_UE_X, kind, tx, ty, piece, piece, s}) && s >= MATES) return true;
+        if (consider({drop, s}) && s >= MATES) return true;
       }
   }
   return found;

@@ -43,24 +43,15 @@ std::array<int, 5> move_numbers(Move m) {
   return {file_of(from_sq(m)), rank_of(from_sq(m)), tx, ty, is_promotion(m) ? 1 : 0};
 }
 
-PlayedMove to_played(const engine::Position& pos, Move m) {
-  PlayedMove r;
-  r.to_x = file_of(to_sq(m));
-  r.to_y = rank_of(to_sq(m));
-  if (is_drop(m)) {
-    const Type k = drop_kind(m);
-    const bool top = pos.side() == TOP;
-    r.from_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
-    r.from_y = top ? k : k + 2;
-    r.piece = r.placed = code_of(make_piece(pos.side(), k));
-    return r;
-  }
+hakuro::Move to_played(const engine::Position& pos, Move m) {
+  const hakuro::Square to{file_of(to_sq(m)), rank_of(to_sq(m))};
+  if (is_drop(m)) return drop_move(code_of(make_piece(pos.side(), drop_kind(m))), to);
   const Piece p = pos.at(from_sq(m));
-  r.from_x = file_of(from_sq(m));
-  r.from_y = rank_of(from_sq(m));
-  r.piece = code_of(p);
-  r.placed = is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : r.piece;
-  return r;
+  const int piece = code_of(p);
+  const int placed =
+      is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : piece;
+  return board_move({file_of(from_sq(m)), rank_of(from_sq(m))}, to, piece, placed,
+                    code_of(pos.at(to_sq(m))));
 }
 
 }  // namespace hakuro::engine

@@ -13,14 +13,8 @@ namespace hakuro::engine {
 // no piece are left off the board.
 engine::Position from_game(const hakuro::Position& p, bool top_to_move);
 
-// A move as the program plays it: source (a square, or a hand column and row), destination, the
-// piece before and after the move. The top hand is column -1 with the kind index as row, the
-// bottom hand column 11 with the kind index + 2.
-struct PlayedMove {
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int piece = 0, placed = 0;
-};
-PlayedMove to_played(const engine::Position& pos, Move m);
+// The engine's move in `pos` as the program plays it.
+hakuro::Move to_played(const engine::Position& pos, Move m);
 
 // A move in the replay tool's numbers: FX FY TX TY P, P 1 for a promotion; a drop is 0, its kind
 // index 1..7, TX, TY, 0.

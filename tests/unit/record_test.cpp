@@ -56,7 +56,7 @@ const std::initializer_list<const char*> kGame = {
 // stays within the moves held; a last move named earlier hides the moves after it.
 TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   Record r;
-  for (int n = 1; n <= 4; ++n) r.append(RecordMove{.to_x = n});
+  for (int n = 1; n <= 4; ++n) r.append(RecordMove{.move = board_move({}, {n, 0}, 0, 0)});
   r.set_comments({"start", "one", "two", "three", "four", "beyond"});
   r.set_end({EndReason::resigned, true});
   r.show(9);
@@ -64,10 +64,10 @@ TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   EXPECT_EQ(r.comments().size(), 5u);
 
   r.show(2);
-  r.record(3, RecordMove{.to_x = 7});
+  r.record(3, RecordMove{.move = board_move({}, {7, 0}, 0, 0)});
   EXPECT_EQ(r.held(), 3);
   EXPECT_EQ(r.last_move(), 3);
-  EXPECT_EQ(r.move(3).to_x, 7);
+  EXPECT_EQ(r.move(3).move.to.x, 7);
   EXPECT_EQ(r.current_move(), 2);
   EXPECT_EQ(r.comments(), (std::vector<std::string>{"start", "one", "two"}));
   EXPECT_EQ(r.end().reason, EndReason::none);
@@ -84,7 +84,7 @@ TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   EXPECT_EQ(r.held(), 1);
   EXPECT_FALSE(r.holds(2));
   r.name_last(3);
-  EXPECT_EQ(r.move(3).to_x, 7);
+  EXPECT_EQ(r.move(3).move.to.x, 7);
   r.cut(0);
   EXPECT_EQ(r.held(), 0);
   EXPECT_TRUE(r.comments().empty());
