@@ -37,6 +37,19 @@ engine::Position from_game(const hakuro::Position& p, bool top_to_move) {
   return e;
 }
 
+hakuro::Position to_game(const engine::Position& e) {
+  hakuro::Position p;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) p.board[x][y] = code_of(e.at(square(x, y)));
+  for (int k = PAWN; k <= ROOK; ++k) {
+    p.bottom_hand[std::size_t(k)] = e.hand(BOTTOM, Type(k));
+    p.top_hand[std::size_t(k)] = e.hand(TOP, Type(k));
+    p.bottom_hand_total += e.hand(BOTTOM, Type(k));
+    p.top_hand_total += e.hand(TOP, Type(k));
+  }
+  return p;
+}
+
 std::array<int, 5> move_numbers(Move m) {
   const int tx = file_of(to_sq(m)), ty = rank_of(to_sq(m));
   if (is_drop(m)) return {0, drop_kind(m), tx, ty, 0};

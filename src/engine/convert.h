@@ -13,6 +13,10 @@ namespace hakuro::engine {
 // no piece are left off the board.
 engine::Position from_game(const hakuro::Position& p, bool top_to_move);
 
+// The record's board and hands of an engine position, with the hands' totals (the kings' squares
+// and the two-pawn flags are not set).
+hakuro::Position to_game(const engine::Position& e);
+
 // The engine's move in `pos` as the program plays it.
 hakuro::Move to_played(const engine::Position& pos, Move m);
 

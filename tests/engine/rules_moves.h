@@ -112,16 +112,4 @@ inline engine::Position random_walk(std::mt19937& rng, int plies) {
   return pos;
 }
 
-// The game record's position of an engine position.
-inline Position to_game(const engine::Position& e) {
-  Position p;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) p.board[x][y] = engine::code_of(e.at(engine::square(x, y)));
-  for (int k = 1; k <= 7; ++k) {
-    p.bottom_hand[std::size_t(k)] = e.hand(engine::BOTTOM, engine::Type(k));
-    p.top_hand[std::size_t(k)] = e.hand(engine::TOP, engine::Type(k));
-  }
-  return p;
-}
-
 }  // namespace hakuro::testing
