@@ -231,6 +231,24 @@ TEST(Record, ABadFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(r.form().g.record.last_move(), 1);
 }
 
+// A move line read and written again keeps its bytes: a top-hand drop's row names the hand's cell
+// (8 - kind) or, as the computer writes it, the kind itself. A hand's column holding the other
+// player's piece is no move.
+TEST(RecordFile, MoveLinesAreWrittenAsTheyWereRead) {
+  const std::string header = "t\r\nu\r\nv\r\n";
+  for (const char* line : {"3 736-10 -10 0   0    0    3    0    ",     // a board move
+                           "11555-30 -30 0   0    0    5    6    ",     // bottom knight: 3 + 2
+                           "-175510  10  0   1    2    3    4    ",     // top pawn, a person's
+                           "-115510  10  0   1    2    3    4    ",     // the computer's
+                           "-1455100 100 0   1    2    3    4    "}) {  // top silver: 4 both
+    const Parsed p = parse_record(header + line + "\r\n");
+    ASSERT_TRUE(p.ok) << line;
+    EXPECT_EQ(move_line(p.record.moves.at(0)), line);
+  }
+  EXPECT_FALSE(parse_record(header + "-1755-10 -10 0\r\n").ok);
+  EXPECT_FALSE(parse_record(header + "1155530  30  0\r\n").ok);
+}
+
 TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {
   const std::string header = "t\r\nu\r\nv\r\n";
   auto line_of = [&](const std::string& move) { return parse_record(header + move + "\r\n"); };
