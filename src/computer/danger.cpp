@@ -176,7 +176,7 @@ Score evaluate_bishop_fork(const Game& g, const Computer& com, int to_x, int to_
           if ((c == -KAKU || c == -KAKU_NARI) && may_move(p, x, y, X, Y, c) == OK)
             return points(piece);
         }
-      if (p.bottom_hand[6] > 0 && may_move(p, MOCHI_UE_X, 10, X, Y, -KAKU) == OK)
+      if (p.bottom_hand[6] > 0 && may_move(p, FromHand{6}, {X, Y}, -KAKU) == OK)
         return points(piece);
       return 0;
     }

@@ -76,27 +76,27 @@ bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& be
           const int captured = p.board[tx][ty];
           p.board[x][y] = KARA;
           p.board[tx][ty] = piece;
-          Candidate m{x, y, tx, ty, piece, piece};
+          Candidate m{board_move({x, y}, {tx, ty}, piece, piece, captured)};
           auto score = [&](int placed) {
             p.board[tx][ty] = placed;
             return score_here(g, com, nifu_sita, nifu_ue, captured, placed, x, y, tx, ty);
           };
-          if (check_promotion(x, y, tx, ty, piece) == NG) {
+          if (check_promotion(Square{x, y}, ty, piece) == NG) {
             m.score = score(piece);
           } else {
             const int promoted_piece = promoted(piece);
             if (hooks.promotes) hooks.promotes(promoted_piece);
             if (may_stay_unpromoted(ty, piece) == NG) {
-              m.placed = promoted_piece;
+              m.move.placed = promoted_piece;
               m.score = score(promoted_piece);
             } else {
               m.score = score(piece);
               const Score promoted_score = score(promoted_piece);
               if (promoted_score > m.score) {
                 m.score = promoted_score;
-                m.placed = promoted_piece;
+                m.move.placed = promoted_piece;
               }
-              if (piece == HU || piece == KAKU || piece == SYA) m.placed = promoted_piece;
+              if (piece == HU || piece == KAKU || piece == SYA) m.move.placed = promoted_piece;
             }
           }
           p.board[tx][ty] = captured;
@@ -115,12 +115,13 @@ bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& be
     c.king_distance = 0;
     for (int tx = 1; tx <= MASU_SU; ++tx)
       for (int ty = 1; ty <= MASU_SU; ++ty) {
-        if (may_move(p, MOCHI_UE_X, kind, tx, ty, piece) != OK) continue;
+        const Move drop = drop_move(piece, {tx, ty});
+        if (may_move(p, drop.from, drop.to, piece) != OK) continue;
         p.board[tx][ty] = piece;
         const Score s =
             score_here(g, com, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);
         p.board[tx][ty] = KARA;
-        if (consider({MOCHI_UE_X, kind, tx, ty, piece, piece, s}) && s >= MATES) return true;
+        if (consider({drop, s}) && s >= MATES) return true;
       }
   }
   return found;

@@ -10,11 +10,9 @@
 
 namespace hakuro {
 
-// One candidate: its source (a square, or column -1 with the hand's kind index), destination,
-// the piece before and after the move, and its score.
+// One candidate: the move and its score.
 struct Candidate {
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int piece = 0, placed = 0;
+  Move move;
   Score score = NO_SCORE;
 };
 

@@ -30,7 +30,7 @@ void show_move(Form& f, int to_x, int to_y, int placed) {
 Outcome announce(Form& f, const Move& m) {
   Game& g = f.g;
   if (g.king_taker != TEBAN_NASI) {
-    show_move(f, m.to_x, m.to_y, m.placed);
+    show_move(f, m.to.x, m.to.y, m.placed);
     const bool top_won = g.king_taker == g.top_side;
     return decided(f, EndReason::king_taken, top_won,
                    top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
@@ -45,13 +45,6 @@ Outcome announce(Form& f, const Move& m) {
 // promotions found are noted for the replay tool's dump.
 SearchHooks turn_hooks(Form& f) {
   return {[&f] { on_tick(f); }, {}, [&f](int promoted) { f.promoted_piece = promoted; }};
-}
-
-// The engine's move as the one move path plays it: the computer's drop is made, and recorded,
-// by its kind index.
-std::optional<Move> as_move(const std::optional<engine::PlayedMove>& m) {
-  if (!m) return std::nullopt;
-  return Move{m->from_x, m->from_y, m->to_x, m->to_y, m->piece, m->placed, m->from_y};
 }
 
 }  // namespace
@@ -79,8 +72,7 @@ std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHoo
   prepare_search(g, com);
   Candidate best;
   if (!search_best(g, com, hooks, best)) return std::nullopt;
-  return Move{best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed,
-              best.from_y};
+  return best.move;
 }
 
 Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
@@ -89,12 +81,12 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
     set_timer1(f, false);
     return decided(f, EndReason::no_move, false, "あなた");
   }
-  play_move(f, *move);
+  play_move(f, *move, DropRow::kind);  // the computer names its drops by their kind
   set_timer1(f, false);
   survey_influence(g.pos, f.com.survey);
   if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
 
-  show_move(f, move->to_x, move->to_y, move->placed);
+  show_move(f, move->to.x, move->to.y, move->placed);
   g.top_time += f.clock.turn_seconds;
   f.clock.turn_start = f.win.time_of_day();
   g.side_to_move = g.bottom_side;
@@ -108,8 +100,8 @@ Outcome com_ban(Form& f) {
     return play_computer_move(f, choose_computer_move(f.g, f.com, turn_hooks(f)));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
-              [&f, outcome](const std::optional<engine::PlayedMove>& m) {
-                *outcome = play_computer_move(f, as_move(m));
+              [&f, outcome](const std::optional<Move>& m) {
+                *outcome = play_computer_move(f, m);
               });
   return outcome->value_or(Outcome::thinking);
 }

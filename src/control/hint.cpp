@@ -24,12 +24,11 @@ void plain_outline(Form& f, int x, int y) {
   draw_square_outline(f, on_board(x, y) ? f.look.grid_colour : f.look.background_colour, x, y);
 }
 
-void show_hint(Form& f, const engine::PlayedMove& m) {
-  // The engine names a top-hand drop by its kind index; the hand shows kind k in row 8 - k.
-  const int from_y = m.from_x == MOCHI_UE_X ? 8 - m.from_y : m.from_y;
-  f.hint = {m.from_x, from_y, m.to_x, m.to_y};
-  draw_square_outline(f, IRO_KIIRO, m.from_x, from_y);
-  draw_square_outline(f, IRO_KIIRO, m.to_x, m.to_y);
+void show_hint(Form& f, const Move& m) {
+  f.hint = m;
+  const Square from = source_cell(m);
+  draw_square_outline(f, IRO_KIIRO, from.x, from.y);
+  draw_square_outline(f, IRO_KIIRO, m.to.x, m.to.y);
 }
 
 }  // namespace
@@ -43,7 +42,7 @@ void on_hint(Form& f) {
     return refuse(f, "COMの番です", kTitle);
   clear_hint(f);
   search_move(f, g.side_to_move == g.top_side, search_limits(f, kHintLevel),
-              [&f](const std::optional<engine::PlayedMove>& m) {
+              [&f](const std::optional<Move>& m) {
                 if (m) show_hint(f, *m);
                 else refuse(f, "指せる手がありません", kTitle);
               });
@@ -51,10 +50,10 @@ void on_hint(Form& f) {
 
 void clear_hint(Form& f) {
   if (!f.hint) return;
-  const auto [from_x, from_y, to_x, to_y] = *f.hint;
+  const Square from = source_cell(*f.hint), to = f.hint->to;
   f.hint.reset();
-  plain_outline(f, from_x, from_y);
-  plain_outline(f, to_x, to_y);
+  plain_outline(f, from.x, from.y);
+  plain_outline(f, to.x, to.y);
   const Selection& s = f.sel;
   if (s.picked == 1) {
     outline_reachable_squares(f, s.from_x, s.from_y, f.look.guidance_colour, s.picked_piece);

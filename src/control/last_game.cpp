@@ -50,8 +50,8 @@ void take_last_game(Form& f, const LastGame& last) {
   take_standing(g, last.standing);
   const RecordMove& m = g.record.move(n);
   if (n == 0) g.side_to_move = k.top_first ? g.top_side : g.bottom_side;
-  else g.side_to_move = is_top(m.placed) ? g.bottom_side : g.top_side;
-  g.king_taker = winner_by_capture(g, m.captured);
+  else g.side_to_move = m.move.by_top() ? g.bottom_side : g.top_side;
+  g.king_taker = winner_by_capture(g, m.move.captured);
   g.top_time = m.top_time_after;
   g.bottom_time = m.bottom_time_after;
   if (g.play_mode == MODE_COM) g.record.set_start_level(header_level(k, g.level));
@@ -66,8 +66,8 @@ void draw_last_game(Form& f) {
   draw_move_number(f, g.move_number);
   const int n = g.record.current_move();
   if (n == 0) return;
-  const RecordMove& m = g.record.move(n);
-  draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+  const Move& m = g.record.move(n).move;
+  draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
                f.look.text_colour);
 }
 

@@ -30,6 +30,12 @@ bool belongs_to_mover(const Game& g, int piece) {
          (g.side_to_move == g.top_side && piece >= HU);
 }
 
+// What a picked cell's piece moves from: its square, or its hand's kind.
+Source source_at(int x, int y) {
+  if (const std::optional<HandPlace> h = hand_at({x, y})) return FromHand{h->kind};
+  return Square{x, y};
+}
+
 void restart_turn_clock(Form& f) {
   f.clock.turn_start = f.win.time_of_day();
   if (f.look.options.show_times) set_timer1(f, true);
@@ -89,7 +95,8 @@ void move_picked_piece(Form& f, int button, int x, int y) {
   Selection& s = f.sel;
   s.to_x = x;
   s.to_y = y;
-  if (may_move(g.pos, s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == NG) {
+  const Source from = source_at(s.from_x, s.from_y);
+  if (may_move(g.pos, from, {s.to_x, s.to_y}, s.picked_piece) == NG) {
     play(f, f.refused_sound);
     s.picked = 0;
     draw_grid(f);
@@ -101,28 +108,27 @@ void move_picked_piece(Form& f, int button, int x, int y) {
     return;
   }
   int placed = s.picked_piece;
-  if (check_promotion(s.from_x, s.from_y, s.to_x, s.to_y, s.picked_piece) == OK) {
+  if (check_promotion(from, s.to_y, s.picked_piece) == OK) {
     f.promoted_piece = promoted(s.picked_piece);
     if (button == BTN_MIGI) placed = f.promoted_piece;
   }
-  // A drop from the top hand is made by its kind index; the record keeps the picked row.
-  const bool top_hand = s.from_x == MOCHI_UE_X;
-  const int from_y = top_hand ? 8 - s.from_y : s.from_y;
-  const Move m{s.from_x, from_y, s.to_x, s.to_y, s.picked_piece, placed, s.from_y};
+  const Move m{from, {s.to_x, s.to_y}, s.picked_piece, placed, KARA};
   s.picked_piece = placed;
-  const int captured = play_move(f, m, [&] {
+  const int captured = play_move(f, m, DropRow::cell, [&] {
     clear_pick(f);
-    s.from_y = from_y;
+    // The source row left picked is the one the board change takes: a top-hand drop's kind.
+    if (m.is_drop() && m.by_top()) s.from_y = m.kind();
   });
   draw_move_result(f, placed >= HU ? g.top_side : g.bottom_side, s.to_x, s.to_y, placed,
                    f.look.text_colour);
   after_human_move(f, captured);
 }
 
-// A press on a hand cell of the given column whose kind index is k.
-void pick_in_hand(Form& f, int column, int row, int k) {
+// A press on the cell of kind k in the top or the bottom hand.
+void pick_in_hand(Form& f, bool top, int k) {
   Game& g = f.g;
-  const bool bottom = column == MOCHI_SITA_X;
+  const bool bottom = !top;
+  const auto [column, row] = hand_cell(top, k);
   if ((bottom ? g.pos.bottom_hand[k] : g.pos.top_hand[k]) <= 0) return;
   Selection& s = f.sel;
   set_nifu_flags(g.pos);
@@ -147,8 +153,8 @@ void press_off_board(Form& f, int x, int y) {
     outline_reachable_squares(f, s.from_x, s.from_y, f.look.grid_colour, s.picked_piece);
     draw_square_outline(f, f.look.grid_colour, s.from_x, s.from_y);
   }
-  if (x == MOCHI_SITA_X && y >= 3 && y <= 9) pick_in_hand(f, x, y, y - 2);
-  else if (x == MOCHI_UE_X && y >= 1 && y <= 7) pick_in_hand(f, x, y, 8 - y);
+  if (const std::optional<HandPlace> h = hand_at({x, y}); h && h->kind >= 1 && h->kind <= 7)
+    pick_in_hand(f, h->top, h->kind);
 }
 
 // The press on the cell (x, y), once the game has been resumed.
@@ -165,7 +171,7 @@ void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int 
   if (f.look.guidance_on == NG) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (may_move(f.g.pos, from_x, from_y, x, y, piece) == OK)
+      if (may_move(f.g.pos, source_at(from_x, from_y), {x, y}, piece) == OK)
         draw_square_outline(f, colour, x, y);
 }
 

@@ -50,25 +50,25 @@ void note_start_time(Form& f) {
 
 }  // namespace
 
-void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece) {
-  const BoardChange c = make_move(f.g, from_x, from_y, to_x, to_y, piece);
-  if (c.made) draw_move(f, from_x, from_y, to_x, to_y, piece, c.captured);
+void move_piece(Form& f, const Move& m) {
+  const BoardChange c = make_move(f.g, m);
+  if (c.made) draw_move(f, m, c.captured);
 }
 
-int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change) {
+int play_move(Form& f, const Move& m, DropRow row,
+              const std::function<void()>& before_board_change) {
   Game& g = f.g;
   // The turn's seconds are measured now, whether or not the clock is shown.
   f.clock.turn_seconds = elapsed_seconds(f.clock.turn_start, f.win.time_of_day());
   const double T = g.bottom_time, U = g.top_time, E = f.clock.turn_seconds;
   const bool bottom_moves = g.side_to_move == g.bottom_side;
-  record_move(g, m.from_x, m.recorded_from_y, m.to_x, m.to_y, m.piece, m.placed, T,
-              bottom_moves ? T + E : T, U, bottom_moves ? U : U + E);
+  record_move(g, m, row, {T, bottom_moves ? T + E : T, U, bottom_moves ? U : U + E});
   if (g.record.current_move() == 1) note_start_time(f);
   ++g.move_number;
   draw_move_number(f, g.move_number);
   if (before_board_change) before_board_change();
-  const int captured = g.pos.board[m.to_x][m.to_y];
-  move_piece(f, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
+  const int captured = g.pos.board[m.to.x][m.to.y];
+  move_piece(f, m);
   play(f, f.move_sound);
   keep_last_game(f);
   return captured;

@@ -14,22 +14,15 @@ namespace hakuro {
 // last three.
 enum class Outcome { played, restarted, ended, thinking };
 
-// A move accepted by the rules.
-struct Move {
-  int from_x, from_y;   // a square, or a hand column with the row the board change takes
-  int to_x, to_y;
-  int piece;            // the code before the move
-  int placed;           // the code on the destination after it (promoted when it promotes)
-  int recorded_from_y;  // the source row the record keeps: the picked row of a top-hand drop
-};
-
 // 駒移動 "move a piece": makes the move on the board and draws it.
-void move_piece(Form& f, int from_x, int from_y, int to_x, int to_y, int piece);
+void move_piece(Form& f, const Move& m);
 
-// Plays a move in the order every move is played: recorded with both players' time totals,
-// counted and numbered, then `before_board_change` (the human's input clears its highlight
-// there), made on the board and drawn, and sounded. Returns what stood on the destination.
-int play_move(Form& f, const Move& m, const std::function<void()>& before_board_change = {});
+// Plays a move accepted by the rules in the order every move is played: recorded with both
+// players' time totals (its file line naming a drop's row as `row` says), counted and numbered,
+// then `before_board_change` (the human's input clears its highlight there), made on the board
+// and drawn, and sounded. Returns what stood on the destination.
+int play_move(Form& f, const Move& m, DropRow row,
+              const std::function<void()>& before_board_change = {});
 
 // After the human's move: against the computer the end of the game or the computer's reply;
 // between two people the end of the game or the turn passing. `captured` is what the move took.

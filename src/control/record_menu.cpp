@@ -54,7 +54,7 @@ void draw_square(Form& f, int x, int y) {
 }
 
 // The side value of the player who made a recorded move.
-int mover(const Game& g, const RecordMove& m) {
+int mover(const Game& g, const Move& m) {
   return m.placed >= HU ? g.top_side : g.bottom_side;
 }
 
@@ -83,22 +83,23 @@ void on_back(Form& f) {
   g.suspended = OK;
   stop_play(f);
   const int n = g.record.current_move();
-  const RecordMove m = g.record.move(n);
-  if (on_board(m.from_x)) {
-    g.pos.board[m.from_x][m.from_y] = m.piece;
-    if (on_board(m.from_x, m.from_y)) draw_square(f, m.from_x, m.from_y);
+  const RecordMove entry = g.record.move(n);
+  const Move& m = entry.move;
+  if (const auto [x, y] = m.square(); on_board(x)) {
+    g.pos.board[x][y] = m.piece;
+    if (on_board(x, y)) draw_square(f, x, y);
   } else {
     add_to_hand(g.pos, m.placed, kind_index(m.placed), 1);
   }
   if (m.captured != KARA) add_to_hand(g.pos, m.placed, kind_index(m.captured), -1);
   if (winner_by_capture(g, m.captured) != TEBAN_NASI) g.king_taker = TEBAN_NASI;
-  g.top_time = m.top_time_before;
-  g.bottom_time = m.bottom_time_before;
+  g.top_time = entry.top_time_before;
+  g.bottom_time = entry.bottom_time_before;
   show_clocks(f);
-  g.pos.board[m.to_x][m.to_y] = m.captured;
+  g.pos.board[m.to.x][m.to.y] = m.captured;
   draw_bottom_hand(f);
   draw_top_hand(f);
-  draw_square(f, m.to_x, m.to_y);
+  draw_square(f, m.to.x, m.to.y);
   play(f, f.move_sound);
   erase_move_result(f, m.piece > 0 ? g.top_side : g.bottom_side);
   g.record.show(n - 1);
@@ -125,10 +126,11 @@ void on_forward(Form& f) {
   g.record.show(n);
   ++g.move_number;
   draw_move_number(f, g.move_number);
-  const RecordMove m = g.record.move(n);
-  if (on_board(m.from_x)) {
-    g.pos.board[m.from_x][m.from_y] = KARA;
-    if (on_board(m.from_x, m.from_y)) draw_square(f, m.from_x, m.from_y);
+  const RecordMove entry = g.record.move(n);
+  const Move& m = entry.move;
+  if (const auto [x, y] = m.square(); on_board(x)) {
+    g.pos.board[x][y] = KARA;
+    if (on_board(x, y)) draw_square(f, x, y);
   } else {
     add_to_hand(g.pos, m.placed, kind_index(m.placed), -1);
   }
@@ -136,15 +138,15 @@ void on_forward(Form& f) {
   // Stepping over a king's capture decides the game again, as playing it did.
   if (const int winner = winner_by_capture(g, m.captured); winner != TEBAN_NASI)
     g.king_taker = winner;
-  g.pos.board[m.to_x][m.to_y] = m.placed;
-  draw_square(f, m.to_x, m.to_y);
+  g.pos.board[m.to.x][m.to.y] = m.placed;
+  draw_square(f, m.to.x, m.to.y);
   draw_bottom_hand(f);
   draw_top_hand(f);
   play(f, f.move_sound);
-  g.top_time = m.top_time_after;
-  g.bottom_time = m.bottom_time_after;
+  g.top_time = entry.top_time_after;
+  g.bottom_time = entry.bottom_time_after;
   show_clocks(f);
-  draw_move_result(f, m.placed >= HU ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+  draw_move_result(f, m.placed >= HU ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
                f.look.text_colour);
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
@@ -269,7 +271,7 @@ void on_file_clicked(Form& f, const std::string& name) {
   for (const RecordMove& m : l.record.moves) g.record.append(m);
   g.move_number = 0;
   g.record.set_end(end_of(l.record.moves));
-  g.record.set_top_first(g.record.move(1).piece >= HU);
+  g.record.set_top_first(g.record.move(1).move.piece >= HU);
   g.record.set_gote_to_move(false);
   g.record.set_names(l.record.title, l.record.top_name, l.record.bottom_name);
   enter_record_mode(f);

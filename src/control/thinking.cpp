@@ -39,7 +39,7 @@ std::vector<engine::Key> earlier_positions(const Game& g) {
   for (int n = 1; n <= g.record.current_move() && g.record.holds(n); ++n) {
     const RecordMove& m = g.record.move(n);
     if (!move_fits(scratch, m)) break;
-    keys.push_back(engine::from_game(scratch.pos, m.placed > 0).key());
+    keys.push_back(engine::from_game(scratch.pos, m.move.placed > 0).key());
     play_fitting(scratch, m);
   }
   return keys;
@@ -56,7 +56,7 @@ engine::Limits search_limits(const Form& f, int level) {
 }
 
 void search_move(Form& f, bool top, const engine::Limits& limits,
-                 std::function<void(const std::optional<engine::PlayedMove>&)> then) {
+                 std::function<void(const std::optional<Move>&)> then) {
   if (!f.search) f.search = std::make_shared<engine::Search>();
   auto job = std::make_shared<Job>(
       Job{engine::from_game(f.g.pos, top), earlier_positions(f.g), limits, f.search, {}});
@@ -67,7 +67,7 @@ void search_move(Form& f, bool top, const engine::Limits& limits,
         job->result = job->search->think(job->pos, l, job->history);
       },
       [&f, job, then = std::move(then)] {
-        std::optional<engine::PlayedMove> m;
+        std::optional<Move> m;
         if (job->result.move != engine::NO_MOVE) m = engine::to_played(job->pos, job->result.move);
         then(m);
         run_waiting(f);

@@ -32,6 +32,6 @@ std::vector<engine::Key> earlier_positions(const Game& g);
 // with the game's earlier positions counted as repetitions. `then` gets it on the window's
 // thread (nothing when that side has no move at all); the commands that waited run after it.
 void search_move(Form& f, bool top, const engine::Limits& limits,
-                 std::function<void(const std::optional<engine::PlayedMove>&)> then);
+                 std::function<void(const std::optional<Move>&)> then);
 
 }  // namespace hakuro

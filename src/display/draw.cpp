@@ -30,29 +30,29 @@ void draw_board(Form& f) {
 void draw_bottom_hand(Form& f) {
   Game& g = f.g;
   for (int k = 1; k <= 7; ++k) {
-    const int r = k + 2;
-    draw_picture(f, KARA, 11, r);
-    draw_picture(f, f.look.background, 12, r);
-    draw_square_outline(f, f.look.background_colour, 11, r);
+    const auto [x, r] = hand_cell(false, k);
+    draw_picture(f, KARA, x, r);
+    draw_picture(f, f.look.background, x + 1, r);
+    draw_square_outline(f, f.look.background_colour, x, r);
     if (g.pos.bottom_hand[k] > 0) {
-      draw_picture(f, -KIND_CODE[k], 11, r);
-      draw_square_outline(f, f.look.background_colour, 11, r);
-      shadowed_number(f, 12, r + 0.2, g.pos.bottom_hand[k], IRO_AKA, 0, 14);
+      draw_picture(f, -KIND_CODE[k], x, r);
+      draw_square_outline(f, f.look.background_colour, x, r);
+      shadowed_number(f, x + 1, r + 0.2, g.pos.bottom_hand[k], IRO_AKA, 0, 14);
     }
   }
 }
 
 void draw_top_hand(Form& f) {
   Game& g = f.g;
-  for (int r = 1; r <= 7; ++r) {
-    const int k = 8 - r;
-    draw_picture(f, KARA, -1, r);
-    draw_picture(f, f.look.background, 0, r);
-    draw_square_outline(f, f.look.background_colour, -1, r);
+  for (int k = 7; k >= 1; --k) {
+    const auto [x, r] = hand_cell(true, k);
+    draw_picture(f, KARA, x, r);
+    draw_picture(f, f.look.background, x + 1, r);
+    draw_square_outline(f, f.look.background_colour, x, r);
     if (g.pos.top_hand[k] > 0) {
-      draw_picture(f, KIND_CODE[k], -1, r);
-      draw_square_outline(f, f.look.background_colour, -1, r);
-      shadowed_number(f, 0, r + 0.2, g.pos.top_hand[k], IRO_AKA, 0, 14);
+      draw_picture(f, KIND_CODE[k], x, r);
+      draw_square_outline(f, f.look.background_colour, x, r);
+      shadowed_number(f, x + 1, r + 0.2, g.pos.top_hand[k], IRO_AKA, 0, 14);
     }
     draw_square_outline(f, f.look.background_colour, 1, r);
   }
@@ -80,18 +80,22 @@ bool keep_labels_current(Form& f) {
   return true;
 }
 
-void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured) {
+void draw_move(Form& f, const Move& m, bool captured) {
   const int outline = f.look.background_colour;
   if (captured) {
     draw_bottom_hand(f);
     draw_top_hand(f);
   }
-  draw_picture(f, KARA, from_x, from_y);
-  draw_square_outline(f, outline, from_x, from_y);
-  if (from_x == MOCHI_UE_X) draw_top_hand(f);
-  else if (from_x == MOCHI_SITA_X) draw_bottom_hand(f);
-  draw_picture(f, piece, to_x, to_y);
-  draw_square_outline(f, outline, to_x, to_y);
+  if (!m.is_drop()) {
+    draw_picture(f, KARA, m.square().x, m.square().y);
+    draw_square_outline(f, outline, m.square().x, m.square().y);
+  } else if (m.by_top()) {
+    draw_top_hand(f);
+  } else {
+    draw_bottom_hand(f);
+  }
+  draw_picture(f, m.placed, m.to.x, m.to.y);
+  draw_square_outline(f, outline, m.to.x, m.to.y);
 }
 
 void draw_background(Form& f, int id) {

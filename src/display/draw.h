@@ -28,9 +28,9 @@ bool names_from_top(const Form& f);
 // The labels drawn again when they no longer name squares as names_from_top says; true when
 // they were.
 bool keep_labels_current(Form& f);
-// Draws a move made on the board: the hands after a capture, the source emptied, the hand it
-// came from, and the piece on its destination.
-void draw_move(Form& f, int from_x, int from_y, int to_x, int to_y, int piece, bool captured);
+// Draws a move made on the board: the hands after a capture, the source square emptied or the
+// hand it came from, and the piece on its destination.
+void draw_move(Form& f, const Move& m, bool captured);
 // 描画_背景 "draw background": the tile `id` on every cell around the board.
 void draw_background(Form& f, int id);
 // 画面_再描画 "redraw the screen": background, numbers, hands, board, times, level, handicap

@@ -1,7 +1,9 @@
 // Where things stand on the window, in window units (twips), and how large the pictures are.
 #pragma once
 
-#include "state/types.h"
+#include <optional>
+
+#include "state/move.h"
 
 namespace hakuro {
 
@@ -27,5 +29,26 @@ constexpr PictureSize picture_pixels(int id) {
   return {};
 }
 constexpr bool has_picture(int id) { return picture_pixels(id).w > 0; }
+
+// The hands' cells: kind k of the bottom hand in column 11, row k + 2 (pawn on row 3); of the
+// top hand in column -1, row 8 - k (rook on row 1).
+constexpr Square hand_cell(bool top, int kind) {
+  return top ? Square{MOCHI_UE_X, 8 - kind} : Square{MOCHI_SITA_X, kind + 2};
+}
+// The hand and kind a cell of a hand's column stands for (the kind may be out of 1..7 off the
+// hand's rows); nothing for a cell of another column.
+struct HandPlace {
+  bool top = false;
+  int kind = 0;
+};
+constexpr std::optional<HandPlace> hand_at(Square cell) {
+  if (cell.x == MOCHI_SITA_X) return HandPlace{false, cell.y - 2};
+  if (cell.x == MOCHI_UE_X) return HandPlace{true, 8 - cell.y};
+  return std::nullopt;
+}
+// The cell a move starts from: its square, or its mover's hand cell of the kind dropped.
+constexpr Square source_cell(const Move& m) {
+  return m.is_drop() ? hand_cell(m.by_top(), m.kind()) : m.square();
+}
 
 }  // namespace hakuro

@@ -157,10 +157,10 @@ void redraw_last_moves(Form& f) {
   const Game& g = f.g;
   bool top_shown = false, bottom_shown = false;
   for (int n = g.record.current_move(); n >= 1 && !(top_shown && bottom_shown); --n) {
-    const RecordMove& m = g.record.move(n);
+    const Move& m = g.record.move(n).move;
     bool& shown = is_top(m.placed) ? top_shown : bottom_shown;
     if (shown) continue;
-    draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to_x, m.to_y, m.placed,
+    draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
                  f.look.text_colour);
     shown = true;
   }

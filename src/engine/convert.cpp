@@ -40,37 +40,41 @@ engine::Position from_game(const hakuro::Position& p, bool top_to_move, Rules ru
   return e;
 }
 
+hakuro::Position to_game(const engine::Position& e) {
+  hakuro::Position p;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) p.board[x][y] = code_of(e.at(square(x, y)));
+  for (int k = PAWN; k <= ROOK; ++k) {
+    p.bottom_hand[std::size_t(k)] = e.hand(BOTTOM, Type(k));
+    p.top_hand[std::size_t(k)] = e.hand(TOP, Type(k));
+    p.bottom_hand_total += e.hand(BOTTOM, Type(k));
+    p.top_hand_total += e.hand(TOP, Type(k));
+  }
+  return p;
+}
+
 std::array<int, 5> move_numbers(Move m) {
   const int tx = file_of(to_sq(m)), ty = rank_of(to_sq(m));
   if (is_drop(m)) return {0, drop_kind(m), tx, ty, 0};
   return {file_of(from_sq(m)), rank_of(from_sq(m)), tx, ty, is_promotion(m) ? 1 : 0};
 }
 
-PlayedMove to_played(const engine::Position& pos, Move m) {
-  PlayedMove r;
-  r.to_x = file_of(to_sq(m));
-  r.to_y = rank_of(to_sq(m));
-  if (is_drop(m)) {
-    const Type k = drop_kind(m);
-    const bool top = pos.side() == TOP;
-    r.from_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
-    r.from_y = top ? k : k + 2;
-    r.piece = r.placed = code_of(make_piece(pos.side(), k));
-    return r;
-  }
+hakuro::Move to_played(const engine::Position& pos, Move m) {
+  const hakuro::Square to{file_of(to_sq(m)), rank_of(to_sq(m))};
+  if (is_drop(m)) return drop_move(code_of(make_piece(pos.side(), drop_kind(m))), to);
   const Piece p = pos.at(from_sq(m));
-  r.from_x = file_of(from_sq(m));
-  r.from_y = rank_of(from_sq(m));
-  r.piece = code_of(p);
-  r.placed = is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : r.piece;
-  return r;
+  const int piece = code_of(p);
+  const int placed =
+      is_promotion(m) ? code_of(make_piece(color_of(p), promoted(type_of(p)))) : piece;
+  return board_move({file_of(from_sq(m)), rank_of(from_sq(m))}, to, piece, placed,
+                    code_of(pos.at(to_sq(m))));
 }
 
-std::vector<PlayedMove> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules) {
+std::vector<hakuro::Move> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules) {
   const engine::Position pos = from_game(p, top_to_move, rules);
   MoveList list;
   generate_all(pos, list);
-  std::vector<PlayedMove> moves;
+  std::vector<hakuro::Move> moves;
   moves.reserve(std::size_t(list.size));
   for (Move m : list) moves.push_back(to_played(pos, m));
   return moves;

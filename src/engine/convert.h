@@ -14,17 +14,15 @@ namespace hakuro::engine {
 // `rules`. Codes that name no piece are left off the board.
 engine::Position from_game(const hakuro::Position& p, bool top_to_move, Rules rules = Rules::own);
 
-// A move as the program plays it: source (a square, or a hand column and row), destination, the
-// piece before and after the move. The top hand is column -1 with the kind index as row, the
-// bottom hand column 11 with the kind index + 2.
-struct PlayedMove {
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int piece = 0, placed = 0;
-};
-PlayedMove to_played(const engine::Position& pos, Move m);
+// The record's board and hands of an engine position, with the hands' totals (the kings' squares
+// and the two-pawn flags are not set).
+hakuro::Position to_game(const engine::Position& e);
+
+// The engine's move in `pos` as the program plays it.
+hakuro::Move to_played(const engine::Position& pos, Move m);
 
 // Every move the side to move may make under `rules`, as the program plays them.
-std::vector<PlayedMove> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules);
+std::vector<hakuro::Move> legal_moves(const hakuro::Position& p, bool top_to_move, Rules rules);
 
 // A move in the replay tool's numbers: FX FY TX TY P, P 1 for a promotion; a drop is 0, its kind
 // index 1..7, TX, TY, 0.

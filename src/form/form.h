@@ -61,9 +61,8 @@ struct Form {
   // Game and record commands given while a search runs, in the order given; they run once its
   // result has arrived.
   std::deque<std::function<void()>> waiting;
-  // The hint's outlines until the next press: its source (a square or a hand cell) and its
-  // destination.
-  std::optional<std::array<int, 4>> hint;
+  // The hint's move, outlined until the next press.
+  std::optional<Move> hint;
 };
 
 // Runs one window event, unless the program has ended; false when it has ended (by this event

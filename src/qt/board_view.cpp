@@ -63,7 +63,7 @@ void BoardView::paintEvent(QPaintEvent*) {
 // Over the picture, never in it: the program's own outlines stay as they are drawn.
 void BoardView::paint_last_move(QPainter& p) const {
   if (!game_ || game_->record.current_move() < 1) return;
-  const RecordMove& m = game_->record.move(game_->record.current_move());
+  const Move& m = game_->record.move(game_->record.current_move()).move;
   const QTransform t = view::Canvas::to_device(QSizeF(size()));
   const double dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
   const auto frame = [&](int x, int y, QColor colour) {
@@ -73,8 +73,8 @@ void BoardView::paint_last_move(QPainter& p) const {
   };
   QColor source = last_move_colour();
   source.setAlphaF(0.5);
-  frame(m.from_x, m.from_y, source);
-  frame(m.to_x, m.to_y, last_move_colour());
+  frame(m.square().x, m.square().y, source);
+  frame(m.to.x, m.to.y, last_move_colour());
 }
 
 void BoardView::mousePressEvent(QMouseEvent* e) {

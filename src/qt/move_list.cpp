@@ -13,11 +13,7 @@ namespace hakuro {
 namespace {
 
 // What the list shows of a move; the times are not shown.
-bool same_move(const RecordMove& a, const RecordMove& b) {
-  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x &&
-         a.to_y == b.to_y && a.piece == b.piece && a.placed == b.placed &&
-         a.captured == b.captured;
-}
+bool same_move(const RecordMove& a, const RecordMove& b) { return a.move == b.move; }
 
 }  // namespace
 

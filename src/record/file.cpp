@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/text_file.h"
+#include "record/columns.h"
 #include "record/fit.h"
 
 namespace hakuro {
@@ -46,22 +47,16 @@ bool is_piece_code(long long c) {
 
 bool read_move(std::string_view line, RecordMove& m) {
   if (line.size() > kMaxLine) return false;
-  const long long moto_x = number_at(line, 0, 2), moto_y = number_at(line, 2, 1),
-                  saki_x = number_at(line, 3, 1), saki_y = number_at(line, 4, 1),
-                  ato = number_at(line, 5, 4), koma = number_at(line, 9, 4),
-                  tori = number_at(line, 13, 4);
-  const bool ok = (on_board(static_cast<int>(moto_x)) || is_drop(static_cast<int>(moto_x))) &&
-                  moto_y >= 0 && moto_y <= 9 && on_board(static_cast<int>(saki_x)) &&
-                  on_board(static_cast<int>(saki_y)) && is_piece_code(koma) &&
-                  is_piece_code(ato) && (tori == 0 || is_piece_code(tori));
-  if (!ok) return false;
-  m.from_x = static_cast<int>(moto_x);
-  m.from_y = static_cast<int>(moto_y);
-  m.to_x = static_cast<int>(saki_x);
-  m.to_y = static_cast<int>(saki_y);
-  m.placed = static_cast<int>(ato);
-  m.piece = static_cast<int>(koma);
-  m.captured = static_cast<int>(tori);
+  // Fields of at most four characters: every number fits.
+  const auto at = [&](std::size_t from, std::size_t width) {
+    return static_cast<int>(number_at(line, from, width));
+  };
+  // moto_x moto_y saki_x saki_y ato_koma koma tori_koma
+  const Columns c{at(0, 2), at(2, 1), at(3, 1), at(4, 1), at(9, 4), at(5, 4), at(13, 4)};
+  const bool ok = (on_board(c.from_x) || is_hand_column(c.from_x)) && c.from_y >= 0 &&
+                  c.from_y <= 9 && on_board(c.to_x, c.to_y) && is_piece_code(c.piece) &&
+                  is_piece_code(c.placed) && (c.captured == 0 || is_piece_code(c.captured));
+  if (!ok || !read_columns(c, m)) return false;
   m.bottom_time_before = static_cast<double>(number_at(line, 17, 5));
   m.bottom_time_after = static_cast<double>(number_at(line, 22, 5));
   m.top_time_before = static_cast<double>(number_at(line, 27, 5));
@@ -79,14 +74,15 @@ bool fits_one_line(const std::string& utf8, std::string& sjis) {
 }  // namespace
 
 std::string move_line(const RecordMove& m) {
+  const Columns c = columns_of(m);
   std::string out;
-  field(out, m.from_x, 2);
-  field(out, m.from_y, 1);
-  field(out, m.to_x, 1);
-  field(out, m.to_y, 1);
-  field(out, m.placed, 4);
-  field(out, m.piece, 4);
-  field(out, m.captured, 4);
+  field(out, c.from_x, 2);
+  field(out, c.from_y, 1);
+  field(out, c.to_x, 1);
+  field(out, c.to_y, 1);
+  field(out, c.placed, 4);
+  field(out, c.piece, 4);
+  field(out, c.captured, 4);
   for (double t : {m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after})
     field(out, whole_seconds(t), 5);
   return out;

@@ -17,8 +17,7 @@ Game scratch_game(const Position& start);
 // the destination by the rules, which holds `captured`; a drop comes from the mover's own hand,
 // which holds one of its kind, onto a square the rules allow; the piece after the move is the
 // piece itself or, where the move may promote, its promoted code, and a piece that could never
-// move again from there is promoted. A drop's source row is not read (the record keeps either
-// the hand's cell row or the kind index there); its kind is the piece's.
+// move again from there is promoted.
 bool move_fits(Game& scratch, const RecordMove& m);
 
 // Makes a fitting move on the scratch game; the side that made it is then to move no more.

@@ -343,25 +343,21 @@ bool read_move_text(std::string_view s, KifMoveText& m) {
 }
 
 // The record's move for the text, read off the scratch position; false when it cannot be one.
-bool build_move(const KifMoveText& t, const Game& g, bool top, Square previous_to, RecordMove& m) {
+bool build_move(const KifMoveText& t, const Game& g, bool top, Square previous_to, Move& m) {
   const int sign = top ? 1 : -1;
   const Square to = t.same ? previous_to : square_of(t.to, false);
   if (!on_board(to.x, to.y)) return false;
-  m.to_x = to.x;
-  m.to_y = to.y;
+  m.to = to;
   m.captured = g.pos.board[to.x][to.y];
   const bool drop = t.suffix == KifMoveText::drop || !t.has_from;
   if (drop) {
     if (t.has_from || !droppable(t.code)) return false;
-    const int k = kind_index(t.code);
-    m.from_x = top ? MOCHI_UE_X : MOCHI_SITA_X;
-    m.from_y = top ? 8 - k : k + 2;  // the hand's cell, as a player picks it
+    m.from = FromHand{kind_index(t.code)};
     m.piece = m.placed = sign * t.code;
     return true;
   }
   const Square from = square_of(t.from, false);
-  m.from_x = from.x;
-  m.from_y = from.y;
+  m.from = from;
   m.piece = sign * t.code;
   if (g.pos.board[from.x][from.y] != m.piece) return false;
   m.placed = t.suffix == KifMoveText::promote ? m.piece + sign : m.piece;
@@ -585,9 +581,8 @@ class Reader {
     if (!read_move_text(l, t) || (t.same && moves.empty()))
       return refuse(KifProblem::bad_line, n_);
     RecordMove m;
-    const Square previous_to =
-        moves.empty() ? Square{} : Square{moves.back().to_x, moves.back().to_y};
-    if (!build_move(t, scratch_, top, previous_to, m) || !move_fits(scratch_, m))
+    const Square previous_to = moves.empty() ? Square{} : moves.back().move.to;
+    if (!build_move(t, scratch_, top, previous_to, m.move) || !move_fits(scratch_, m))
       return refuse(KifProblem::wrong_move, n_);
     play_fitting(scratch_, m);
     set_times(t, top, clocks_, m);

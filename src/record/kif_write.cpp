@@ -72,7 +72,7 @@ std::string diagram(const Position& p, bool sente_top) {
 long long whole(double t) { return t > 0 && t < 1e12 ? static_cast<long long>(t) : 0; }
 
 std::string time_column(const RecordMove& m) {
-  const bool top = is_top(m.placed);
+  const bool top = m.move.by_top();
   const long long total = whole(top ? m.top_time_after : m.bottom_time_after);
   const long long before = whole(top ? m.top_time_before : m.bottom_time_before);
   const long long own = total > before ? total - before : 0;
@@ -110,8 +110,8 @@ std::string comment_after(const KifGame& g, std::size_t n) {
 }
 
 std::string move_line(int n, const RecordMove& m, Square previous_to, bool sente_top) {
-  std::string text = move_text(m, promotion_was_possible(m), previous_to, sente_top) +
-                     move_source(m, sente_top);
+  std::string text = move_text(m.move, promotion_was_possible(m.move), previous_to, sente_top) +
+                     move_source(m.move, sente_top);
   text.append(width(text) < kMoveColumn ? kMoveColumn - width(text) : 1, ' ');
   return format("%4d ", n) + text + time_column(m) + kEol;
 }
@@ -148,7 +148,7 @@ std::string write_kif(const KifGame& g) {
     const RecordMove& m = g.moves[i];
     s += move_line(static_cast<int>(i) + 1, m, previous_to, sides.sente_top);
     s += comment_after(g, i + 1);
-    previous_to = {m.to_x, m.to_y};
+    previous_to = m.move.to;
   }
   // 投了 tells that the side to move resigned.
   const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);

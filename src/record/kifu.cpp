@@ -23,27 +23,18 @@ void set_level_comment(Record& r, int n, int level) {
 
 }  // namespace
 
-void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
-                 double sita_before, double sita_after, double ue_before, double ue_after) {
+void record_move(Game& g, const Move& move, DropRow row, const MoveTimes& times) {
   Record& r = g.record;
   const int n = r.current_move() + 1;
-  RecordMove m;
-  m.from_x = from_x;
-  m.from_y = from_y;
-  m.to_x = to_x;
-  m.to_y = to_y;
-  m.piece = piece;
-  m.placed = after_piece;
-  m.captured = on_board(to_x, to_y) ? g.pos.board[to_x][to_y] : KARA;
-  m.bottom_time_before = sita_before;
-  m.bottom_time_after = sita_after;
-  m.top_time_before = ue_before;
-  m.top_time_after = ue_after;
+  RecordMove m{move, times.bottom_before, times.bottom_after, times.top_before, times.top_after,
+               row};
+  const auto [to_x, to_y] = move.to;
+  m.move.captured = on_board(to_x, to_y) ? g.pos.board[to_x][to_y] : KARA;
   r.record(n, m);
   r.show(n);
   r.set_computer_level(g.play_mode == MODE_COM ? g.level : 0);
   if (n == 1) {
-    r.set_top_first(is_top(piece));
+    r.set_top_first(is_top(move.piece));
     r.set_start_level(r.computer_level());
   } else if (r.computer_level() > 0 && level_after(r, n - 1) != r.computer_level()) {
     // A change made after a move since given up.
@@ -73,7 +64,7 @@ int level_after(const Record& r, int n) {
 
 GameEnd end_of(const std::vector<RecordMove>& moves) {
   if (moves.empty()) return {};
-  const int taken = moves.back().captured;
+  const int taken = moves.back().move.captured;
   if (taken == OU) return {EndReason::king_taken, false};
   if (taken == -OU) return {EndReason::king_taken, true};
   return {};

@@ -13,8 +13,11 @@ namespace hakuro {
 // Reads the captured piece from the board, so it is called before the move is made. Move 1 tells
 // the record who moved first and the computer's level; every move, whether the computer played
 // it. The comments of the moves it replaces go.
-void record_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece, int after_piece,
-                 double sita_before, double sita_after, double ue_before, double ue_after);
+// `times` are the bottom player's total before and after the move, then the top player's.
+struct MoveTimes {
+  double bottom_before = 0, bottom_after = 0, top_before = 0, top_after = 0;
+};
+void record_move(Game& g, const Move& move, DropRow row, const MoveTimes& times);
 
 // A level chosen during a game against the computer is kept as the comment "LEVELn" at the move
 // shown, the move after which the computer plays at it; it replaces another chosen there.

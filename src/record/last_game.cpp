@@ -38,20 +38,15 @@ bool side_value(int v) { return v == 1 || v == -1; }
 
 RecordMove turned(const RecordMove& m) {
   RecordMove t = m;
-  t.piece = -m.piece;
-  t.placed = -m.placed;
-  t.captured = -m.captured;
-  t.to_x = 10 - m.to_x;
-  t.to_y = 10 - m.to_y;
-  if (is_drop(m.from_x)) {  // into the other hand's cell of that kind
-    const int k = kind_index(m.piece);
-    const bool into_top = m.from_x == MOCHI_SITA_X;
-    t.from_x = into_top ? MOCHI_UE_X : MOCHI_SITA_X;
-    t.from_y = into_top ? 8 - k : k + 2;
-  } else {
-    t.from_x = 10 - m.from_x;
-    t.from_y = 10 - m.from_y;
-  }
+  Move& u = t.move;
+  u.piece = -m.move.piece;
+  u.placed = -m.move.placed;
+  u.captured = -m.move.captured;
+  u.to = {10 - m.move.to.x, 10 - m.move.to.y};
+  // A drop comes from the other hand, its row named by the hand's cell.
+  if (m.move.is_drop()) u.from = FromHand{kind_index(m.move.piece)};
+  else u.from = Square{10 - m.move.square().x, 10 - m.move.square().y};
+  t.drop_row = DropRow::cell;
   std::swap(t.bottom_time_before, t.top_time_before);
   std::swap(t.bottom_time_after, t.top_time_after);
   return t;

@@ -3,7 +3,7 @@
 namespace hakuro {
 
 bool top_moves_first(const Game& g) {
-  if (g.record.holds(1)) return is_top(g.record.move(1).placed);
+  if (g.record.holds(1)) return g.record.move(1).move.by_top();
   return g.top_side == g.sente_side;
 }
 
@@ -12,9 +12,8 @@ KifSides game_sides(const Game& g) {
 }
 
 std::string move_entry(const Record& r, int n, bool sente_top) {
-  const RecordMove& m = r.move(n);
-  const RecordMove& previous = r.move(n - 1);
-  const Square previous_to = n > 1 ? Square{previous.to_x, previous.to_y} : Square{};
+  const Move& m = r.move(n).move;
+  const Square previous_to = n > 1 ? r.move(n - 1).move.to : Square{};
   return side_mark(m, sente_top) + move_text(m, promotion_was_possible(m), previous_to, sente_top);
 }
 

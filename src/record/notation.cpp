@@ -64,33 +64,32 @@ std::string wide_digit(int n) {
   return n >= 0 && n <= 9 ? digits[static_cast<std::size_t>(n)] : std::to_string(n);
 }
 
-bool promotion_was_possible(const RecordMove& m) {
-  return may_promote(m.from_x, m.from_y, m.to_y, m.piece);
+bool promotion_was_possible(const Move& m) {
+  return may_promote(m.from, m.to.y, m.piece);
 }
 
-std::string side_mark(const RecordMove& m, bool sente_top) {
+std::string side_mark(const Move& m, bool sente_top) {
   return is_sente_piece(m.placed, sente_top) ? "▲" : "△";
 }
 
-std::string move_text(const RecordMove& m, bool may_promote, Square previous_to, bool sente_top) {
+std::string move_text(const Move& m, bool may_promote, Square previous_to, bool sente_top) {
   std::string s;
-  if (on_board(previous_to.x, previous_to.y) && previous_to.x == m.to_x &&
-      previous_to.y == m.to_y) {
+  if (on_board(previous_to.x, previous_to.y) && previous_to == m.to) {
     s = "同　";
   } else {
-    const FileRank to = file_rank({m.to_x, m.to_y}, sente_top);
+    const FileRank to = file_rank(m.to, sente_top);
     s = wide_digit(to.file) + kanji_number(to.rank);
   }
   s += piece_name(m.piece);
-  if (is_drop(m.from_x)) s += "打";
+  if (m.is_drop()) s += "打";
   else if (m.placed != m.piece) s += "成";
   else if (may_promote) s += "不成";
   return s;
 }
 
-std::string move_source(const RecordMove& m, bool sente_top) {
-  if (is_drop(m.from_x)) return "";
-  const FileRank from = file_rank({m.from_x, m.from_y}, sente_top);
+std::string move_source(const Move& m, bool sente_top) {
+  if (m.is_drop()) return "";
+  const FileRank from = file_rank(m.square(), sente_top);
   return "(" + std::to_string(from.file) + std::to_string(from.rank) + ")";
 }
 

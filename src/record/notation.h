@@ -12,9 +12,6 @@
 
 namespace hakuro {
 
-struct Square {
-  int x = 0, y = 0;  // (0, 0) is no square
-};
 struct FileRank {
   int file = 0, rank = 0;
 };
@@ -35,15 +32,15 @@ std::string kanji_number(int n);
 std::string wide_digit(int n);
 
 // Whether the piece might have promoted on this move (the rules' own test).
-bool promotion_was_possible(const RecordMove& m);
+bool promotion_was_possible(const Move& m);
 
 // ▲ when 先手 made the move, △ when 後手 did.
-std::string side_mark(const RecordMove& m, bool sente_top);
+std::string side_mark(const Move& m, bool sente_top);
 // The move without its mark: the destination (同　 when it is the previous move's destination),
 // the piece as it stood before the move, then 打 for a drop, 成 for a promotion, 不成 where the
 // piece might have promoted and did not.
-std::string move_text(const RecordMove& m, bool may_promote, Square previous_to, bool sente_top);
+std::string move_text(const Move& m, bool may_promote, Square previous_to, bool sente_top);
 // The source square as two digits in brackets, "(77)"; empty for a drop.
-std::string move_source(const RecordMove& m, bool sente_top);
+std::string move_source(const Move& m, bool sente_top);
 
 }  // namespace hakuro

@@ -29,10 +29,10 @@ int result(bool ok) { return ok ? OK : NG; }
 
 }  // namespace
 
-int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece) {
+int may_move(const Position& p, const Source& from, Square to, int piece) {
+  const auto [to_x, to_y] = to;
   if (!on_board(to_x, to_y)) return NG;
-  if (to_x == from_x && to_y == from_y) return NG;
-  if (is_drop(from_x)) {
+  if (std::holds_alternative<FromHand>(from)) {
     if (p.board[to_x][to_y] != KARA) return NG;
     if (piece == -HU && p.bottom_nifu[to_x] == 1) return NG;
     if (piece == HU && p.top_nifu[to_x] == 1) return NG;
@@ -44,6 +44,8 @@ int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int 
       default: return OK;
     }
   }
+  const auto [from_x, from_y] = std::get<Square>(from);
+  if (to_x == from_x && to_y == from_y) return NG;
   if (!on_board(from_x, from_y)) return NG;
   const int dx = to_x - from_x, dy = to_y - from_y;
   switch (piece) {

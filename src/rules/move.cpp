@@ -1,5 +1,7 @@
 #include "rules/move.h"
 
+#include <cstddef>
+
 namespace hakuro {
 
 namespace {
@@ -8,10 +10,12 @@ bool valid_kind(int k) { return k >= 1 && k <= 7; }
 
 }  // namespace
 
-BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece) {
+BoardChange make_move(Game& g, const Move& m) {
   Position& p = g.pos;
+  const auto [to_x, to_y] = m.to;
+  const int piece = m.placed;
   // Only moves onto the board, from a square or a hand, are made.
-  if (!on_board(to_x, to_y) || (!is_drop(from_x) && !on_board(from_x, from_y))) return {};
+  if (!on_board(to_x, to_y) || (!m.is_drop() && !on_board(m.square().x, m.square().y))) return {};
   const int captured = p.board[to_x][to_y];
   const bool capture = is_bottom(captured) || is_top(captured);
   if (capture) {
@@ -26,18 +30,11 @@ BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int p
     p.bottom_king_x = to_x;
     p.bottom_king_y = to_y;
   }
-  if (from_x == MOCHI_UE_X) {
-    if (valid_kind(from_y)) {
-      --p.top_hand_total;
-      --p.top_hand[from_y];
-    }
-  } else if (from_x == MOCHI_SITA_X) {
-    if (valid_kind(from_y - 2)) {
-      --p.bottom_hand_total;
-      --p.bottom_hand[from_y - 2];
-    }
-  } else {
-    p.board[from_x][from_y] = KARA;
+  if (!m.is_drop()) {
+    p.board[m.square().x][m.square().y] = KARA;
+  } else if (const int k = m.kind(); valid_kind(k)) {
+    --(m.by_top() ? p.top_hand_total : p.bottom_hand_total);
+    --(m.by_top() ? p.top_hand : p.bottom_hand)[static_cast<std::size_t>(k)];
   }
   return {true, capture};
 }
@@ -60,8 +57,10 @@ int winner_by_capture(const Game& g, int captured) {
 
 int promoted(int piece) { return piece < 0 ? piece - 1 : piece + 1; }
 
-bool may_promote(int from_x, int from_y, int to_y, int piece) {
-  if (is_drop(from_x)) return false;
+bool may_promote(const Source& from, int to_y, int piece) {
+  const Square* s = std::get_if<Square>(&from);
+  if (!s) return false;
+  const int from_y = s->y;
   switch (piece) {
     case -HU: case -KYOU: case -KEI: return to_y < 4;
     case -GIN: case -KAKU: case -SYA: return to_y < 4 || from_y < 4;
@@ -71,8 +70,8 @@ bool may_promote(int from_x, int from_y, int to_y, int piece) {
   }
 }
 
-int check_promotion(int from_x, int from_y, int, int to_y, int piece) {
-  return may_promote(from_x, from_y, to_y, piece) ? OK : NG;
+int check_promotion(const Source& from, int to_y, int piece) {
+  return may_promote(from, to_y, piece) ? OK : NG;
 }
 
 int may_stay_unpromoted(int to_y, int piece) {

@@ -12,9 +12,9 @@ struct BoardChange {
   bool captured = false;  // a piece stood on the destination and was taken
 };
 
-// Makes the move on the board and in the hands. `piece` is the code after the move; a drop from
-// the top hand names its kind index as from_y, from the bottom hand its cell row (kind index + 2).
-BoardChange make_move(Game& g, int from_x, int from_y, int to_x, int to_y, int piece);
+// Makes the move on the board and in the hands: m.placed goes onto the destination; a drop comes
+// from the hand of its mover.
+BoardChange make_move(Game& g, const Move& m);
 // 駒取得 "take a piece": puts a captured piece, unpromoted, into the hand of `side`; records a
 // captured king.
 void take_piece(Game& g, int side, int captured);
@@ -23,10 +23,10 @@ void take_piece(Game& g, int side, int captured);
 int winner_by_capture(const Game& g, int captured);
 // The code a piece has once promoted: one more in magnitude.
 int promoted(int piece);
-// Whether a move of `piece` from (from_x, from_y) to row to_y may promote; a drop never may.
-bool may_promote(int from_x, int from_y, int to_y, int piece);
+// Whether a move of `piece` from `from` to row to_y may promote; a drop never may.
+bool may_promote(const Source& from, int to_y, int piece);
 // 調査_駒成 "examine promotion": OK when the move may promote (its code is then promoted()).
-int check_promotion(int from_x, int from_y, int to_x, int to_y, int piece);
+int check_promotion(const Source& from, int to_y, int piece);
 // 移動後チェック "after-move check": NG when the piece would have no further move on row to_y
 // and so must promote.
 int may_stay_unpromoted(int to_y, int piece);

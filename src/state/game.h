@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/move.h"
 #include "state/types.h"
 
 namespace hakuro {
@@ -28,16 +29,17 @@ struct Position {
 // The full starting position: its board and hands (not the kings' squares or pawn flags).
 Position starting_position();
 
-// One move of the record (KifuMove). A drop's source is its hand column and a row.
+// How a `.棋譜` line names a drop's source row (moto_y): the hand cell's row, as a person's moves
+// and the files give it, or the kind index, as the computer names its top-hand drops.
+enum class DropRow : unsigned char { cell, kind };
+
+// One move of the record (KifuMove).
 struct RecordMove {
-  // moto_x, moto_y "source", saki_x, saki_y "destination"
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int piece = 0;     // koma "piece": the moving piece before the move
-  int placed = 0;    // ato_koma "piece after": on the destination after it (promoted or not)
-  int captured = 0;  // tori_koma "taken piece": KARA or what stood on the destination before
+  Move move;
   // jikan_sita_mae, jikan_sita_ato, jikan_ue_mae, jikan_ue_ato (jikan "time", mae "before", ato
   // "after"): each player's accumulated thinking time before and after the move.
   double bottom_time_before = 0, bottom_time_after = 0, top_time_before = 0, top_time_after = 0;
+  DropRow drop_row = DropRow::cell;
 };
 
 // A date and a time of day, to the second.
@@ -175,7 +177,8 @@ class Record {
   void give_up_after(int n);
 
   // kifu "record": the moves, entry 0 none (a pawn placed, as a blank move reads).
-  std::vector<RecordMove> moves_ = std::vector<RecordMove>(1, RecordMove{.placed = HU});
+  std::vector<RecordMove> moves_ =
+      std::vector<RecordMove>(1, RecordMove{.move = board_move({}, {}, 0, HU)});
   int current_ = 0;  // kifu_tesu
   int last_ = 0;     // saigo_tesu
   GameEnd end_;

@@ -24,8 +24,8 @@ inline constexpr int TEBAN_NASI = 0;  // TEBAN_NASI "no side": nobody to move, n
 inline constexpr int BTN_HIDARI = 1, BTN_MIGI = 2;  // HIDARI "left", MIGI "right" mouse button
 inline constexpr int MODE_MAN = 0, MODE_COM = 1;    // two people; a person against the computer
 
-// The hands' (mochi) columns beside the board: the bottom player's (sita) on the right, the top
-// player's (ue) on the left. A move from either column is a drop.
+// The window's columns of the hands (mochi) beside the board: the bottom player's (sita) on the
+// right, the top player's (ue) on the left.
 inline constexpr int MOCHI_SITA_X = 11, MOCHI_UE_X = -1;
 
 // Picture identifiers besides the piece codes: the title, and the backgrounds (HAIKEI) MIDORI
@@ -62,8 +62,6 @@ inline constexpr Table filled(int v) {
 // A row or column number of the board.
 constexpr bool on_board(int v) { return static_cast<unsigned>(v) - 1u < unsigned{MASU_SU}; }
 constexpr bool on_board(int x, int y) { return on_board(x) && on_board(y); }
-// A move whose source column is a hand.
-constexpr bool is_drop(int from_x) { return from_x == MOCHI_SITA_X || from_x == MOCHI_UE_X; }
 
 // Owner tests on piece codes.
 constexpr bool is_top(int c) { return c >= HU; }

@@ -54,9 +54,8 @@ TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
     for (std::size_t n = 0; n < r.moves.size(); ++n, top = !top) {
       const RecordMove& k = r.moves[n];
       const auto moves = legal();
-      ASSERT_TRUE(std::any_of(moves.begin(), moves.end(), [&](const engine::PlayedMove& m) {
-        return m.from_x == k.from_x && m.from_y == k.from_y && m.to_x == k.to_x &&
-               m.to_y == k.to_y && m.placed == k.placed;
+      ASSERT_TRUE(std::any_of(moves.begin(), moves.end(), [&](const Move& m) {
+        return m.from == k.move.from && m.to == k.move.to && m.placed == k.move.placed;
       })) << "game " << i << " move " << n + 1;
       play_fitting(g, k);
     }

@@ -23,7 +23,8 @@ void expect_same_moves(const Position& p, int index) {
 TEST(Generator, EqualsTheRulesOnRandomPositions) {
   std::mt19937 rng(16);
   for (int i = 0; i < 5000; ++i) expect_same_moves(random_position(rng), i);
-  for (int i = 0; i < 5000; ++i) expect_same_moves(to_game(random_walk(rng, int(rng() % 160))), 5000 + i);
+  for (int i = 0; i < 5000; ++i)
+    expect_same_moves(engine::to_game(random_walk(rng, int(rng() % 160))), 5000 + i);
 }
 
 // Captures and quiets split the moves; pseudo_legal takes exactly the moves generated.
@@ -84,7 +85,7 @@ TEST(Perft, FromTheStart) {
 
 // The key and worth kept move by move equal those of the same position set up from nothing.
 engine::Position rebuilt(const engine::Position& pos) {
-  return engine::from_game(to_game(pos), pos.side() == engine::TOP);
+  return engine::from_game(engine::to_game(pos), pos.side() == engine::TOP);
 }
 
 TEST(Position, DoAndUndoRestoreEverything) {

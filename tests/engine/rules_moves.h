@@ -37,7 +37,7 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
           if (may_move(p, x, y, tx, ty, piece) != OK) continue;
-          if (check_promotion(x, y, tx, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
+          if (check_promotion(Square{x, y}, ty, piece) == OK) out.insert({x, y, tx, ty, 1});
           if (may_stay_unpromoted(ty, piece) == OK) out.insert({x, y, tx, ty, 0});
         }
     }
@@ -45,10 +45,9 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
   for (int k = 1; k <= 7; ++k) {
     if (hand[std::size_t(k)] <= 0) continue;
     const int code = top ? KIND_CODE[std::size_t(k)] : -KIND_CODE[std::size_t(k)];
-    const int hx = top ? MOCHI_UE_X : MOCHI_SITA_X, hy = top ? k : k + 2;
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (may_move(p, hx, hy, tx, ty, code) == OK) out.insert({0, k, tx, ty, 0});
+        if (may_move(p, FromHand{k}, {tx, ty}, code) == OK) out.insert({0, k, tx, ty, 0});
   }
   return out;
 }
@@ -57,14 +56,14 @@ inline std::set<Numbers> rules_moves(Game& g, bool top) {
 inline void play_numbers(Game& g, bool top, const Numbers& n) {
   if (n[0] == 0) {
     const int code = top ? KIND_CODE[std::size_t(n[1])] : -KIND_CODE[std::size_t(n[1])];
-    make_move(g, top ? MOCHI_UE_X : MOCHI_SITA_X, top ? n[1] : n[1] + 2, n[2], n[3], code);
+    make_move(g, drop_move(code, {n[2], n[3]}));
     return;
   }
   const int piece = g.pos.board[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && check_promotion(n[0], n[1], n[2], n[3], piece) == OK)
+  if (n[4] == 1 && check_promotion(Square{n[0], n[1]}, n[3], piece) == OK)
     placed = promoted(piece);
-  make_move(g, n[0], n[1], n[2], n[3], placed);
+  make_move(g, board_move({n[0], n[1]}, {n[2], n[3]}, piece, placed));
 }
 
 inline std::set<Numbers> engine_moves(const engine::Position& pos) {
@@ -111,18 +110,6 @@ inline engine::Position random_walk(std::mt19937& rng, int plies) {
     pos.do_move(m, u);
   }
   return pos;
-}
-
-// The game record's position of an engine position.
-inline Position to_game(const engine::Position& e) {
-  Position p;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) p.board[x][y] = engine::code_of(e.at(engine::square(x, y)));
-  for (int k = 1; k <= 7; ++k) {
-    p.bottom_hand[std::size_t(k)] = e.hand(engine::BOTTOM, engine::Type(k));
-    p.top_hand[std::size_t(k)] = e.hand(engine::TOP, engine::Type(k));
-  }
-  return p;
 }
 
 }  // namespace hakuro::testing

@@ -232,10 +232,10 @@ TEST_F(E2eTest, TakingBackAndReplayingShowEachPosition) {
   move(7, 7, 7, 6);
   ASSERT_EQ(g().record.current_move(), 2);
   const Table after_two = g().pos.board;
-  const RecordMove reply = g().record.move(2);
+  const Move reply = g().record.move(2).move;
 
   menu("REPLAY");
-  EXPECT_EQ(g().pos.board[reply.from_x][reply.from_y], reply.piece);
+  EXPECT_EQ(g().pos.board[reply.square().x][reply.square().y], reply.piece);
   EXPECT_TRUE(board_shown(shot()));
   menu("REPLAY");
   EXPECT_EQ(g().record.current_move(), 0);

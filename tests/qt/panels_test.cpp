@@ -283,10 +283,10 @@ TEST_F(PanelsTest, TheLastMoveIsFramedForEitherSideAndFollowsTheRecord) {
   menu("CANCEL");
   menu("SENTE");
   move(7, 7, 7, 6);
-  const RecordMove reply = g().record.move(2);
+  const Move reply = g().record.move(2).move;
   img = shot();
-  EXPECT_EQ(inside(img, reply.to_x, reply.to_y), frame);
-  EXPECT_EQ(outline(img, reply.to_x, reply.to_y), view::palette_colour(IRO_SHIRO));
+  EXPECT_EQ(inside(img, reply.to.x, reply.to.y), frame);
+  EXPECT_EQ(outline(img, reply.to.x, reply.to.y), view::palette_colour(IRO_SHIRO));
   menu("REPLAY");
   EXPECT_EQ(inside(shot(), 7, 6), frame);
 }

@@ -8,6 +8,7 @@
 
 #include "analysis/survey.h"
 #include "computer/search.h"
+#include "record/columns.h"
 #include "state/game.h"
 
 namespace hakuro::testing {
@@ -60,12 +61,17 @@ struct Search {
   bool found = false;
 };
 
+// A candidate in the numbers the replay tool's `scores` prints: a drop from column -1, its kind
+// index as the row.
+inline Columns columns(const Candidate& m) { return columns_of(m.move, DropRow::kind); }
+
 inline Search search(Trial& g, int level = 2) {
   g.level = level;
   Search s;
   prepare_search(g, g.com);
   const SearchHooks hooks{{}, [&](const Candidate& m) {
-                            s.scores[{m.from_x, m.from_y, m.to_x, m.to_y}] = m.score;
+                            const Columns c = columns(m);
+                            s.scores[{c.from_x, c.from_y, c.to_x, c.to_y}] = m.score;
                             s.order.push_back(m);
                           },
                           {}};

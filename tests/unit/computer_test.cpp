@@ -87,8 +87,8 @@ TEST(ComputerEvaluation, TheOwnKingsSafetyComesBeforeTakingTheOtherKing) {
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({3, 1, 4, 2}), points(-9998));  // the king takes into a defended square
   EXPECT_EQ(s.scores.at({5, 1, 4, 2}), points(9999));
-  EXPECT_EQ(s.best.from_x, 5);
-  EXPECT_EQ(s.order.back().from_x, 5);  // nothing is tried after the king is taken
+  EXPECT_EQ(s.best.move.square().x, 5);
+  EXPECT_EQ(s.order.back().move.square().x, 5);  // nothing is tried after the king is taken
 }
 
 TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
@@ -97,10 +97,9 @@ TEST(ComputerEvaluation, APawnMustNotMateButAGoldMay) {
   g.pos.top_hand_total = 2;
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({-1, 1, 5, 8}), points(-9998));
-  EXPECT_EQ(s.best.from_y, 5);  // the gold mates from (4,8) already
+  EXPECT_EQ(s.best.move.kind(), 5);  // the gold mates from (4,8) already
   EXPECT_EQ(s.best.score, MATES);
-  EXPECT_EQ(s.order.back().to_x, s.best.to_x);  // and the drop scan stops there
-  EXPECT_EQ(s.order.back().to_y, s.best.to_y);
+  EXPECT_EQ(s.order.back().move.to, s.best.move.to);  // and the drop scan stops there
 }
 
 // What the second level adds to the first for one candidate (steps 6 to 10).
@@ -136,7 +135,7 @@ TEST(ComputerSearch, TakingItsOwnKingScoresBelowEverythingElse) {
   Trial g = position({{2, 1, KIN}});
   const Search s = search(g);
   EXPECT_EQ(s.scores.at({2, 1, 1, 1}), TAKES_OWN_KING);
-  EXPECT_NE(s.best.to_x * 10 + s.best.to_y, 11);
+  EXPECT_NE(s.best.move.to, (Square{1, 1}));
 }
 
 TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
@@ -144,14 +143,12 @@ TEST(ComputerSearch, InAHopelessPositionTheFirstLegalMoveIsPlayed) {
   const Search s = search(g);
   for (const Candidate& m : s.order) EXPECT_LE(m.score, points(-9998));
   ASSERT_TRUE(s.found);
-  EXPECT_EQ(std::tie(s.best.from_x, s.best.from_y, s.best.to_x, s.best.to_y),
-            std::tie(s.order.front().from_x, s.order.front().from_y, s.order.front().to_x,
-                     s.order.front().to_y));
+  EXPECT_EQ(s.best.move, s.order.front().move);
 }
 
 TEST(ComputerSearch, NoDropsFromAnEmptyHandAndNoMoveWithoutPieces) {
   Trial g = position({{5, 5, GIN}});
-  for (const Candidate& m : search(g).order) EXPECT_NE(m.from_x, MOCHI_UE_X);
+  for (const Candidate& m : search(g).order) EXPECT_FALSE(m.move.is_drop());
   g = position({{1, 1, KARA}});  // the computer has no piece at all
   EXPECT_FALSE(search(g).found);
 }
@@ -160,10 +157,10 @@ TEST(ComputerSearch, APawnEnteringTheZoneIsAlwaysPlacedPromoted) {
   Trial g = position({{3, 6, HU}, {7, 6, KYOU}});
   const Search s = search(g);
   for (const Candidate& m : s.order) {
-    if (m.from_x == 3) {
-      EXPECT_EQ(m.placed, HU_NARI);
-    } else if (m.from_x == 7 && m.to_y == 9) {
-      EXPECT_EQ(m.placed, KYOU_NARI);  // compulsory
+    if (m.move.square().x == 3) {
+      EXPECT_EQ(m.move.placed, HU_NARI);
+    } else if (m.move.square().x == 7 && m.move.to.y == 9) {
+      EXPECT_EQ(m.move.placed, KYOU_NARI);  // compulsory
     }
   }
 }
@@ -175,7 +172,7 @@ TEST(ComputerSearch, TheSearchLeavesTheBoardAndTheTwoPawnFlagsAsTheyWere) {
   const Search s = search(g);
   EXPECT_EQ(g.pos.board, before);
   EXPECT_EQ(g.pos.top_nifu[4], 1);
-  for (const Candidate& m : s.order) EXPECT_FALSE(m.from_x == MOCHI_UE_X && m.to_x == 4);
+  for (const Candidate& m : s.order) EXPECT_FALSE(m.move.is_drop() && m.move.to.x == 4);
 }
 
 }  // namespace

@@ -34,22 +34,20 @@ class Builder {
     const Square t = square_of({to / 10, to % 10}, turned_);
     const int koma = g_.pos.board[f.x][f.y];
     const int sign = koma > 0 ? 1 : -1;
-    return play({f.x, f.y, t.x, t.y, koma, promote ? koma + sign : koma, g_.pos.board[t.x][t.y]},
+    return play(board_move(f, t, koma, promote ? koma + sign : koma, g_.pos.board[t.x][t.y]),
                 seconds);
   }
   Builder& drop(int code, int to, double seconds = 0) {
     const Square t = square_of({to / 10, to % 10}, turned_);
     const bool top = sente_ == turned_;
-    const int k = kind_index(code);
-    const int c = top ? code : -code;
-    return play({top ? MOCHI_UE_X : MOCHI_SITA_X, top ? 8 - k : k + 2, t.x, t.y, c, c, KARA},
-                seconds);
+    return play(drop_move(top ? code : -code, t), seconds);
   }
   KifGame game;
 
  private:
-  Builder& play(RecordMove m, double seconds) {
-    const bool top = is_top(m.placed);
+  Builder& play(const Move& move, double seconds) {
+    RecordMove m{move};
+    const bool top = move.by_top();
     double& mine = top ? clock_top_ : clock_bottom_;
     m.top_time_before = clock_top_;
     m.bottom_time_before = clock_bottom_;
@@ -92,12 +90,7 @@ void expect_same_game(const KifGame& a, const KifGame& b, bool times = true) {
   ASSERT_EQ(a.moves.size(), b.moves.size());
   for (std::size_t i = 0; i < a.moves.size(); ++i) {
     const RecordMove &m = a.moves[i], &n = b.moves[i];
-    EXPECT_EQ(std::tie(m.from_x, m.to_x, m.to_y, m.piece, m.placed, m.captured),
-              std::tie(n.from_x, n.to_x, n.to_y, n.piece, n.placed, n.captured))
-        << "move " << i + 1;
-    if (!is_drop(m.from_x)) {
-      EXPECT_EQ(m.from_y, n.from_y);
-    }
+    EXPECT_EQ(m.move, n.move) << "move " << i + 1;
     if (times) {
       EXPECT_EQ(
           std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
@@ -116,8 +109,8 @@ TEST(Notation, MovesReadAsInTheUsualNotation) {
   for (const bool turned : {false, true}) {
     const KifGame g = yokofudori(turned);
     const auto shown = [&](std::size_t i) {
-      const RecordMove& m = g.moves[i];
-      const Square prev = i == 0 ? Square{} : Square{g.moves[i - 1].to_x, g.moves[i - 1].to_y};
+      const Move& m = g.moves[i].move;
+      const Square prev = i == 0 ? Square{} : g.moves[i - 1].move.to;
       return side_mark(m, turned) + move_text(m, promotion_was_possible(m), prev, turned) +
              move_source(m, turned);
     };
@@ -127,8 +120,7 @@ TEST(Notation, MovesReadAsInTheUsualNotation) {
     EXPECT_EQ(shown(19), "△４五角打");
   }
   // 不成 where the piece might have promoted, and the promoted pieces' names.
-  const RecordMove silver{.from_x = 7, .from_y = 3, .to_x = 7, .to_y = 2, .piece = -GIN,
-                          .placed = -GIN};
+  const Move silver = board_move({7, 3}, {7, 2}, -GIN, -GIN);
   EXPECT_TRUE(promotion_was_possible(silver));
   EXPECT_EQ(move_text(silver, true, {}, false), "３二銀不成");
   std::string names;

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "record/columns.h"
 #include "record/kif_file.h"
 #include "record/last_game.h"
 #include "replay.h"
@@ -21,13 +22,7 @@ void expect_same_moves(const Record& r, const std::vector<RecordMove>& moves) {
   ASSERT_EQ(static_cast<int>(moves.size()), r.held());
   for (int n = 1; n <= r.held(); ++n) {
     const RecordMove &a = r.move(n), &b = moves[static_cast<std::size_t>(n - 1)];
-    EXPECT_EQ(std::tie(a.from_x, a.to_x, a.to_y, a.piece, a.placed, a.captured),
-              std::tie(b.from_x, b.to_x, b.to_y, b.piece, b.placed, b.captured))
-        << "move " << n;
-    // A drop's row is the hand's cell once read back; the computer records its kind index.
-    if (!is_drop(a.from_x)) {
-      EXPECT_EQ(a.from_y, b.from_y) << "move " << n;
-    }
+    EXPECT_EQ(a.move, b.move) << "move " << n;
     EXPECT_EQ(
         std::tie(a.bottom_time_before, a.bottom_time_after, a.top_time_before, a.top_time_after),
         std::tie(b.bottom_time_before, b.bottom_time_after, b.top_time_before, b.top_time_after))
@@ -96,7 +91,7 @@ TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
   k.top_first = true;
   k.top = {"", Role::computer, 4};
   k.winner = Winner::top;
-  RecordMove drop{MOCHI_UE_X, 6, 5, 5, GIN, GIN, KARA, 1, 2, 3, 4};  // the computer's row: kind
+  const RecordMove drop{drop_move(GIN, {5, 5}), 1, 2, 3, 4, DropRow::kind};  // the computer's
   k.moves = {drop};
   const KifGame t = turned_round(k);
   EXPECT_FALSE(t.top_first);
@@ -104,12 +99,13 @@ TEST(LastGame, TurningRoundSwapsTheSidesAndTheirTimes) {
   EXPECT_EQ(t.winner, Winner::bottom);
   EXPECT_EQ(t.start.board[1][9], -k.start.board[9][1]);
   const RecordMove& m = t.moves[0];
-  EXPECT_EQ(std::tie(m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed),
+  const Columns c = columns_of(m);
+  EXPECT_EQ(std::tie(c.from_x, c.from_y, c.to_x, c.to_y, c.piece, c.placed),
             std::make_tuple(MOCHI_SITA_X, 6, 5, 5, -GIN, -GIN));
   EXPECT_EQ(
       std::tie(m.bottom_time_before, m.bottom_time_after, m.top_time_before, m.top_time_after),
       std::make_tuple(3.0, 4.0, 1.0, 2.0));
-  const RecordMove back = turned_round(t).moves[0];
+  const Columns back = columns_of(turned_round(t).moves[0]);
   EXPECT_EQ(std::tie(back.from_x, back.from_y, back.piece), std::make_tuple(MOCHI_UE_X, 4, GIN));
 }
 

@@ -256,10 +256,10 @@ TEST(Play, TheRecordHoldsAGameOfAnyLength) {
   }
   ASSERT_EQ(g.move_number, 700);
   EXPECT_EQ(g.record.last_move(), 700);
-  EXPECT_EQ(g.record.move(699).placed, -OU);
-  EXPECT_EQ(g.record.move(700).to_y, 1);
-  EXPECT_EQ(g.record.move(700).from_y, 2);
-  EXPECT_EQ(g.record.move(701).piece, KARA);  // beyond the record, which reading does not grow
+  EXPECT_EQ(g.record.move(699).move.placed, -OU);
+  EXPECT_EQ(g.record.move(700).move.to.y, 1);
+  EXPECT_EQ(g.record.move(700).move.square().y, 2);
+  EXPECT_EQ(g.record.move(701).move.piece, KARA);  // beyond the record, which reading does not grow
   EXPECT_EQ(g.record.held(), 700);
 }
 

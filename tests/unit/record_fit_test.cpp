@@ -1,14 +1,17 @@
 // Recorded moves checked against the position they are played on.
 #include <gtest/gtest.h>
 
+#include "record/columns.h"
 #include "record/fit.h"
 
 namespace hakuro {
 namespace {
 
+// A move in the `.棋譜` file's columns.
 RecordMove mv(int fx, int fy, int tx, int ty, int koma, int ato, int tori = KARA) {
-  return RecordMove{.from_x = fx, .from_y = fy, .to_x = tx, .to_y = ty, .piece = koma,
-                    .placed = ato, .captured = tori};
+  RecordMove m;
+  EXPECT_TRUE(read_columns({fx, fy, tx, ty, koma, ato, tori}, m));
+  return m;
 }
 
 Game from_start() {
@@ -59,9 +62,10 @@ TEST(RecordFit, MovesThatDoNotFitThePositionAreRefused) {
   EXPECT_FALSE(fits_after({kPawn76}, mv(7, 3, 7, 4, HU, HU_NARI)));  // promotes out of the zone
   EXPECT_FALSE(fits_after({}, mv(11, 3, 5, 5, -HU, -HU)));          // an empty hand
   EXPECT_FALSE(fits_after({}, mv(2, 8, 8, 2, -KAKU, -KAKU_NARI, KAKU)));  // a pawn between
-  // The taken bishop dropped from the other player's hand, or as a piece it is not.
-  EXPECT_FALSE(fits_after({kPawn76, kPawn34, kBishopTakes, kSilverTakes},
-                          mv(-1, 6, 5, 5, -KAKU, -KAKU)));
+  // The taken bishop dropped from the other player's hand (no move the columns can tell), or as
+  // a piece it is not.
+  RecordMove other_hand;
+  EXPECT_FALSE(read_columns({-1, 6, 5, 5, -KAKU, -KAKU, KARA}, other_hand));
   EXPECT_FALSE(fits_after({kPawn76, kPawn34, kBishopTakes, kSilverTakes},
                           mv(11, 8, 5, 5, -KAKU_NARI, -KAKU_NARI)));
 }

@@ -56,7 +56,7 @@ const std::initializer_list<const char*> kGame = {
 // stays within the moves held; a last move named earlier hides the moves after it.
 TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   Record r;
-  for (int n = 1; n <= 4; ++n) r.append(RecordMove{.to_x = n});
+  for (int n = 1; n <= 4; ++n) r.append(RecordMove{.move = board_move({}, {n, 0}, 0, 0)});
   r.set_comments({"start", "one", "two", "three", "four", "beyond"});
   r.set_end({EndReason::resigned, true});
   r.show(9);
@@ -64,10 +64,10 @@ TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   EXPECT_EQ(r.comments().size(), 5u);
 
   r.show(2);
-  r.record(3, RecordMove{.to_x = 7});
+  r.record(3, RecordMove{.move = board_move({}, {7, 0}, 0, 0)});
   EXPECT_EQ(r.held(), 3);
   EXPECT_EQ(r.last_move(), 3);
-  EXPECT_EQ(r.move(3).to_x, 7);
+  EXPECT_EQ(r.move(3).move.to.x, 7);
   EXPECT_EQ(r.current_move(), 2);
   EXPECT_EQ(r.comments(), (std::vector<std::string>{"start", "one", "two"}));
   EXPECT_EQ(r.end().reason, EndReason::none);
@@ -84,7 +84,7 @@ TEST(Record, ItsOperationsKeepWhatIsHeldShownAndEnded) {
   EXPECT_EQ(r.held(), 1);
   EXPECT_FALSE(r.holds(2));
   r.name_last(3);
-  EXPECT_EQ(r.move(3).to_x, 7);
+  EXPECT_EQ(r.move(3).move.to.x, 7);
   r.cut(0);
   EXPECT_EQ(r.held(), 0);
   EXPECT_TRUE(r.comments().empty());
@@ -229,6 +229,24 @@ TEST(Record, ABadFileIsRefusedAndChangesNothing) {
       << "the record is still there";
   EXPECT_NE(run(r, out, {"open trailing.棋譜"}).find(" 読み込みました"), std::string::npos);
   EXPECT_EQ(r.form().g.record.last_move(), 1);
+}
+
+// A move line read and written again keeps its bytes: a top-hand drop's row names the hand's cell
+// (8 - kind) or, as the computer writes it, the kind itself. A hand's column holding the other
+// player's piece is no move.
+TEST(RecordFile, MoveLinesAreWrittenAsTheyWereRead) {
+  const std::string header = "t\r\nu\r\nv\r\n";
+  for (const char* line : {"3 736-10 -10 0   0    0    3    0    ",     // a board move
+                           "11555-30 -30 0   0    0    5    6    ",     // bottom knight: 3 + 2
+                           "-175510  10  0   1    2    3    4    ",     // top pawn, a person's
+                           "-115510  10  0   1    2    3    4    ",     // the computer's
+                           "-1455100 100 0   1    2    3    4    "}) {  // top silver: 4 both
+    const Parsed p = parse_record(header + line + "\r\n");
+    ASSERT_TRUE(p.ok) << line;
+    EXPECT_EQ(move_line(p.record.moves.at(0)), line);
+  }
+  EXPECT_FALSE(parse_record(header + "-1755-10 -10 0\r\n").ok);
+  EXPECT_FALSE(parse_record(header + "1155530  30  0\r\n").ok);
 }
 
 TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {

@@ -9,6 +9,7 @@
 
 #include "control/computer_turn.h"
 #include "control/thinking.h"
+#include "display/geometry.h"
 #include "replay.h"
 #include "script.h"
 #include "test_folder.h"
@@ -119,7 +120,8 @@ TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
   const std::string dump = run_lines(h.r, h.out, {"dump", "record"});
   h.finish();
   ASSERT_TRUE(h.r.form().hint);
-  EXPECT_EQ(*h.r.form().hint, (std::array<int, 4>{MOCHI_UE_X, 3, 5, 8}));  // kind 5 shows in row 3
+  EXPECT_EQ(source_cell(*h.r.form().hint), (Square{MOCHI_UE_X, 3}));  // kind 5 shows in row 3
+  EXPECT_EQ(h.r.form().hint->to, (Square{5, 8}));
   EXPECT_EQ(*h.r.screen().outline_at(MOCHI_UE_X, 3), IRO_KIIRO);
   EXPECT_EQ(*h.r.screen().outline_at(5, 8), IRO_KIIRO);
   EXPECT_EQ(run_lines(h.r, h.out, {"dump", "record"}), dump);

@@ -17,7 +17,6 @@ namespace hakuro::match {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using engine::PlayedMove;
 
 std::string level_name(int level) { return "LEVEL" + std::to_string(level); }
 
@@ -32,12 +31,10 @@ Position turned(const Position& p) {
   return t;
 }
 
-PlayedMove turned(const PlayedMove& m) {
-  PlayedMove t{10 - m.from_x, 10 - m.from_y, 10 - m.to_x, 10 - m.to_y, -m.piece, -m.placed};
-  if (m.from_x == MOCHI_UE_X) {
-    t.from_x = MOCHI_SITA_X;
-    t.from_y = m.from_y + 2;
-  }
+// The move turned round likewise: a drop comes from the other hand.
+Move turned(const Move& m) {
+  Move t{m.from, {10 - m.to.x, 10 - m.to.y}, -m.piece, -m.placed, -m.captured};
+  if (!m.is_drop()) t.from = Square{10 - m.square().x, 10 - m.square().y};
   return t;
 }
 
@@ -54,7 +51,7 @@ class Player {
   virtual ~Player() = default;
   // The move for the side to move, or false when it has none.
   virtual bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
-                      PlayedMove& m) = 0;
+                      Move& m) = 0;
 };
 
 // Levels 1 to 3: the program's own computer, which judges for the top player only.
@@ -62,7 +59,7 @@ class ComputerPlayer : public Player {
  public:
   explicit ComputerPlayer(int level) : level_(level) {}
   bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&,
-              PlayedMove& m) override {
+              Move& m) override {
     Game g;
     g.pos = top ? p : turned(p);
     find_kings(g.pos);
@@ -74,7 +71,7 @@ class ComputerPlayer : public Player {
     prepare_search(g, com);
     Candidate best;
     if (!search_best(g, com, {}, best)) return false;
-    m = {best.from_x, best.from_y, best.to_x, best.to_y, best.piece, best.placed};
+    m = best.move;
     if (!top) m = turned(m);
     return true;
   }
@@ -90,7 +87,7 @@ class EnginePlayer : public Player {
       : limits_(engine::level_limits(level, nodes ? engine::level_nodes(level, nodes) : 0)),
         rules_(rules) {}
   bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
-              PlayedMove& m) override {
+              Move& m) override {
     const engine::Position pos = engine::from_game(p, top, rules_);
     const engine::Result r = search_.think(pos, limits_, history);
     if (r.move == engine::NO_MOVE) return false;
@@ -143,10 +140,12 @@ struct Board {
 
   engine::Position now() const { return engine::from_game(g.pos, top, rules); }
 
-  // Plays m for the side to move, recording it with the thinking time it took.
-  void play(const PlayedMove& m, double seconds, std::vector<RecordMove>& record) {
-    RecordMove k{
-        m.from_x, m.from_y, m.to_x, m.to_y, m.piece, m.placed, g.pos.board[m.to_x][m.to_y]};
+  // Plays m for the side to move, recording it with the thinking time it took, its drops named
+  // by their kind as the computer names them.
+  void play(const Move& m, double seconds, std::vector<RecordMove>& record) {
+    RecordMove k{m};
+    k.move.captured = g.pos.board[m.to.x][m.to.y];
+    k.drop_row = DropRow::kind;
     k.bottom_time_before = time_bottom;
     k.top_time_before = time_top;
     (top ? time_top : time_bottom) += seconds;
@@ -155,7 +154,7 @@ struct Board {
     record.push_back(k);
     history.push_back(engine::earlier(now()));
     g.side_to_move = top ? g.top_side : g.bottom_side;
-    make_move(g, m.from_x, m.from_y, m.to_x, m.to_y, m.placed);
+    make_move(g, m);
     top = !top;
   }
 };
@@ -198,7 +197,7 @@ GameResult play_game(const Options& o, int index) {
   while (int(r.moves.size()) < MOVE_LIMIT) {
     const int level = b.top ? level_top : level_bottom;
     const std::string who = name(b.top);
-    PlayedMove m;
+    Move m;
     const auto start = Clock::now();
     const bool moved = (b.top ? top : bottom).choose(b.g.pos, b.top, b.history, m);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();

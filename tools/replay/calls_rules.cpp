@@ -1,5 +1,6 @@
 #include "calls.h"
 #include "control/play.h"
+#include "record/columns.h"
 #include "rules/mate.h"
 #include "rules/legality.h"
 #include "rules/move.h"
@@ -9,6 +10,10 @@ namespace hakuro::replay {
 namespace {
 
 void result(std::ostream& out, const char* name, int r) { out << name << ' ' << r << '\n'; }
+
+// The source the calls name by FX FY: a square, or a hand's column with a drop's row, the kind
+// index in the top hand's.
+Source source_arg(const Args& a) { return source_of(arg_int(a, 0), arg_int(a, 1), DropRow::kind); }
 
 }  // namespace
 
@@ -30,8 +35,7 @@ void add_rules_calls(CallTable& t) {
     result(out, "移動後チェック", may_stay_unpromoted(arg_int(a, 0), arg_int(a, 1)));
   };
   t["調査_駒成"] = [](Form& f, const Args& a, std::ostream& out) {
-    const int r = check_promotion(arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3),
-                                  arg_int(a, 4));
+    const int r = check_promotion(source_arg(a), arg_int(a, 3), arg_int(a, 4));
     if (r == OK) f.promoted_piece = promoted(arg_int(a, 4));
     result(out, "調査_駒成", r);
     out << "nari_koma " << f.promoted_piece << '\n';
@@ -41,7 +45,8 @@ void add_rules_calls(CallTable& t) {
     out << "調査_2歩フラグ設定 done\n";
   };
   t["駒移動"] = [](Form& f, const Args& a, std::ostream& out) {
-    move_piece(f, arg_int(a, 0), arg_int(a, 1), arg_int(a, 2), arg_int(a, 3), arg_int(a, 4));
+    const int piece = arg_int(a, 4);
+    move_piece(f, {source_arg(a), {arg_int(a, 2), arg_int(a, 3)}, piece, piece, KARA});
     out << "駒移動 done\n";
   };
   t["駒取得"] = [](Form& f, const Args& a, std::ostream& out) {

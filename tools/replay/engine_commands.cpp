@@ -92,9 +92,9 @@ void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream
     out << "think none\n";
     return;
   }
-  const bool drop = best.from_x == MOCHI_UE_X;
-  print_move(out, "think", {drop ? 0 : best.from_x, best.from_y, best.to_x, best.to_y,
-                            best.placed != best.piece ? 1 : 0});
+  const Move& m = best.move;
+  print_move(out, "think", {m.square().x, m.is_drop() ? m.kind() : m.square().y, m.to.x, m.to.y,
+                            m.promotes() ? 1 : 0});
   out << ' ' << decimal(best.score / 10.0) << " 1 " << tried << '\n';
 }
 

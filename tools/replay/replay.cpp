@@ -15,6 +15,7 @@
 #include "display/draw.h"
 #include "options/clock.h"
 #include "options/settings.h"
+#include "record/columns.h"
 #include "record/last_game.h"
 #include "fields.h"
 #include "format.h"
@@ -221,8 +222,9 @@ bool Replay::look(const std::vector<std::string>& w) {
     Game& g = form_->g;
     for (int n = 1; n <= g.record.held(); ++n) {
       const RecordMove& m = g.record.move(n);
-      out_ << "kifu " << n << ' ' << m.from_x << ' ' << m.from_y << ' ' << m.to_x << ' '
-           << m.to_y << ' ' << m.piece << ' ' << m.placed << ' ' << m.captured << ' '
+      const Columns c = columns_of(m);
+      out_ << "kifu " << n << ' ' << c.from_x << ' ' << c.from_y << ' ' << c.to_x << ' '
+           << c.to_y << ' ' << c.piece << ' ' << c.placed << ' ' << c.captured << ' '
            << decimal(m.bottom_time_before) << ' ' << decimal(m.bottom_time_after) << ' '
            << decimal(m.top_time_before) << ' ' << decimal(m.top_time_after) << '\n';
     }
@@ -264,8 +266,9 @@ bool Replay::look(const std::vector<std::string>& w) {
 void Replay::scores() {
   Game& g = form_->g;
   auto line = [&](const char* what, const Candidate& m) {
-    out_ << what << ' ' << m.from_x << ' ' << m.from_y << ' ' << m.to_x << ' ' << m.to_y << ' '
-         << m.piece << ' ' << m.placed << ' ' << decimal(m.score / 10.0) << '\n';
+    const Columns c = columns_of(m.move, DropRow::kind);
+    out_ << what << ' ' << c.from_x << ' ' << c.from_y << ' ' << c.to_x << ' ' << c.to_y << ' '
+         << c.piece << ' ' << c.placed << ' ' << decimal(m.score / 10.0) << '\n';
   };
   prepare_search(g, form_->com);
   Candidate best;

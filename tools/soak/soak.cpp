@@ -61,7 +61,7 @@ class Folder {
     write("junk.棋譜", "\x81\x82\x83\r\n\xff\xfe\r\n" + std::string(3000, '\x81'));
     write("empty.棋譜", "t\r\nu\r\nv\r\n");
     write("bad.棋譜", "t\r\nu\r\nv\r\n3 736-10 -10 0\r\n99 9 9-999\r\n");
-    RecordMove m{3, 7, 3, 6, -HU, -HU, KARA, 0, 4, 0, 0};
+    RecordMove m{board_move({3, 7}, {3, 6}, -HU, -HU), 0, 4, 0, 0};
     write("good.棋譜", "t\r\nu\r\nv\r\n" + move_line(m) + "\r\n");
     const std::string moves = "手数----指手---------消費時間--\r\n";
     write("good.kif", utf8_to_sjis("手合割：平手\r\n先手：甲\r\n" + moves +
