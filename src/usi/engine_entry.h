@@ -15,6 +15,7 @@ namespace hakuro::usi {
 struct EngineEntry {
   struct Spin {
     int value = 0, min = 0, max = 0;
+    bool operator==(const Spin&) const = default;
   };
   std::string name;  // as its handshake's `id name` tells it
   std::string path;
