@@ -637,6 +637,22 @@ Version %1</translation>
         <source>ファイルにこれ以上データがありません。</source>
         <translation>A sound file is empty.</translation>
     </message>
+    <message>
+        <source>USIエンジンを起動できません: %1</source>
+        <translation>Cannot start the USI engine: %1</translation>
+    </message>
+    <message>
+        <source>USIエンジンが応答しません</source>
+        <translation>The USI engine does not answer</translation>
+    </message>
+    <message>
+        <source>USIエンジンが終了しました</source>
+        <translation>The USI engine has ended</translation>
+    </message>
+    <message>
+        <source>USIエンジンの応答が正しくありません: %1</source>
+        <translation>The USI engine answered something that is not USI: %1</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -785,6 +801,10 @@ Version %1</translation>
         <translation>Coordinates from Sente&apos;s side</translation>
     </message>
     <message>
+        <source>USIエンジンの設定…</source>
+        <translation>USI engines…</translation>
+    </message>
+    <message>
         <source>その他</source>
         <translation>About</translation>
     </message>
@@ -919,6 +939,41 @@ Version %1</translation>
     <message>
         <source>RETURN</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>hakuro::UsiEngineDialog</name>
+    <message>
+        <source>USIエンジンの設定</source>
+        <translation>USI engines</translation>
+    </message>
+    <message>
+        <source>追加…</source>
+        <translation>Add…</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ハッシュ(MB)</source>
+        <translation>Hash (MB)</translation>
+    </message>
+    <message>
+        <source>スレッド数</source>
+        <translation>Threads</translation>
+    </message>
+    <message>
+        <source>1手の時間(秒)</source>
+        <translation>Time per move (s)</translation>
+    </message>
+    <message>
+        <source>USIエンジンを選ぶ</source>
+        <translation>Choose a USI engine</translation>
     </message>
 </context>
 </TS>

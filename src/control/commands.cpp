@@ -25,6 +25,7 @@ namespace hakuro {
 namespace {
 
 void nothing(Form&) {}
+void on_usi_engines(Form& f) { f.win.usi_engine_settings(); }
 
 constexpr unsigned kMenu = Command::kMenu, kWaits = Command::kWaits, kCheck = Command::kCheck,
                    kItem = Command::kItem;
@@ -79,6 +80,7 @@ constexpr std::array kCommands = std::to_array<Command>({
     {kMusicItem, "OPTION", QT_TRANSLATE_NOOP("menu", "BGM"), on_music, kCheck},
     {kCoordinatesItem, "OPTION", QT_TRANSLATE_NOOP("menu", "座標を先手から見る"),
      on_coordinates_from_sente, kCheck},
+    {"USI_ENGINES", "OPTION", QT_TRANSLATE_NOOP("menu", "USIエンジンの設定…"), on_usi_engines, kItem},
 
     {"VER", nullptr, QT_TRANSLATE_NOOP("menu", "その他"), on_version, kItem},
 });

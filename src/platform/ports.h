@@ -81,6 +81,8 @@ class Window {
   virtual void set_clipboard_text(const std::string& s) = 0;
   // The program has ended; the front end closes.
   virtual void quit() = 0;
+  // The player's list of other engines, where the front end keeps one (the window's dialog).
+  virtual void usi_engine_settings() {}
 };
 
 // The sound library's entry points, as the program uses them. Handles are 32-bit; 0 is none.

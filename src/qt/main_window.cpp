@@ -32,6 +32,7 @@
 #include "qt/record_panel.h"
 #include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
+#include "qt/usi_engine_dialog.h"
 #include "qt/window_settings.h"
 
 namespace hakuro {
@@ -275,6 +276,12 @@ void MainWindow::quit() {
   if (closing_) return;
   QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::usi_engine_settings() {
+  if (signalled_) return;
+  UsiEngineDialog dialog(this);
+  dialog.exec();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

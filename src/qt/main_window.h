@@ -77,6 +77,8 @@ class MainWindow : public QMainWindow, public Window {
   std::string clipboard_text() override;
   void set_clipboard_text(const std::string& s) override;
   void quit() override;
+  // ｵﾌﾟｼｮﾝ → USIエンジンの設定…: the dialog of the player's other engines.
+  void usi_engine_settings() override;
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.

@@ -29,10 +29,6 @@ const QString kLevel = QStringLiteral("game/level");
 const QString kZahyo = QStringLiteral("board/zahyo");
 const QString kLanguage = QStringLiteral("language");
 
-std::unique_ptr<QSettings> settings() {
-  return std::make_unique<QSettings>(QStringLiteral("hakuro"), QStringLiteral("hakuro"));
-}
-
 QRect available(const QWidget& w) {
   const QScreen* s = w.screen();
   return s ? s->availableGeometry() : QRect(0, 0, 800, 600);
@@ -70,7 +66,13 @@ std::optional<Language> kept_language(const QSettings& s) {
   return language_named(s.value(kLanguage).toString().toStdString());
 }
 
+std::unique_ptr<QSettings> settings() { return window_settings_store(); }
+
 }  // namespace
+
+std::unique_ptr<QSettings> window_settings_store() {
+  return std::make_unique<QSettings>(QStringLiteral("hakuro"), QStringLiteral("hakuro"));
+}
 
 void restore_window(MainWindow& w) {
   const auto s = settings();

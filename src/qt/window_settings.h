@@ -5,14 +5,20 @@
 // ~/.config/hakuro/hakuro.conf).
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "qt/language/language.h"
 
+class QSettings;
+
 namespace hakuro {
 
 class MainWindow;
+
+// The settings store the window keeps all this in.
+std::unique_ptr<QSettings> window_settings_store();
 
 // Makes the loaded window as it was when it last closed, its title bar on a screen; the first
 // time, large enough for 60-pixel squares where the screen allows, and centred on it.

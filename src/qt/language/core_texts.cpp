@@ -24,6 +24,8 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "KIFﾌｧｲﾙが大きすぎます(%1MBまで)"),
     QT_TRANSLATE_NOOP("core", "局面をｺﾋﾟｰしました\n\n%1"),
     QT_TRANSLATE_NOOP("core", "HAKURO KAISEN将棋\n\nVersion %1"),
+    QT_TRANSLATE_NOOP("core", "USIエンジンを起動できません: %1"),
+    QT_TRANSLATE_NOOP("core", "USIエンジンの応答が正しくありません: %1"),
 };
 
 const QRegularExpression& placeholder() {
