@@ -4,10 +4,10 @@
 
 #include <chrono>
 
+#include "../tests/alloc/counting_new.h"
 #include "analysis/survey.h"
 #include "computer/search.h"
 #include "positions.h"
-#include "../tests/alloc/counting_new.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ const TurnPosition kTurns[] = {
     {{"l n s g k g s n l", ". r . . . . . b .", "p p p p p p p p p", ". . . . . . . . .",
       ". . . . . . . . .", ". . . . . . . . .", "P P P P P P P P P", ". B . . . . . R .",
       "L N S G K G S N L"},
-     {}, {}},
+     {},
+     {}},
     {bench::kPositions[0], {}, {}},
     {bench::kPositions[1], {0, 0, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 1, 0}},
     {bench::kPositions[2], {0, 2, 0, 0, 1, 0, 0, 1}, {0, 1, 0, 0, 0, 0, 0, 0}},
@@ -33,7 +34,8 @@ const TurnPosition kTurns[] = {
     {{". . . . . . . . .", ". . . . k . . . .", ". . . . G . . . .", ". . . . . . . . .",
       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
       ". . . . K . . . ."},
-     {0, 3, 0, 0, 1, 0, 1, 1}, {0, 2, 1, 1, 1, 1, 0, 1}},
+     {0, 3, 0, 0, 1, 0, 1, 1},
+     {0, 2, 1, 1, 1, 1, 0, 1}},
 };
 
 Game turn_position(const TurnPosition& t) {
@@ -89,9 +91,8 @@ void BM_ComputerTurn(benchmark::State& state) {
       static_cast<double>(state.iterations());
   state.counters["candidates"] = static_cast<double>(candidates);
   state.counters["surveys"] = per_turn / one_survey / static_cast<double>(candidates);
-  state.counters["allocs"] =
-      static_cast<double>(hakuro::testing::allocations() - before) /
-      static_cast<double>(state.iterations());
+  state.counters["allocs"] = static_cast<double>(hakuro::testing::allocations() - before) /
+                             static_cast<double>(state.iterations());
 }
 // Position 0..5, level 1..3.
 BENCHMARK(BM_ComputerTurn)

@@ -7,12 +7,12 @@
 #include <chrono>
 #include <vector>
 
+#include "../tests/alloc/counting_new.h"
 #include "engine/convert.h"
 #include "engine/levels.h"
 #include "engine/movegen.h"
 #include "engine/search.h"
 #include "positions.h"
-#include "../tests/alloc/counting_new.h"
 
 namespace {
 
@@ -28,7 +28,9 @@ const EnginePosition kEnginePositions[] = {
     {{"l n s g k g s n l", ". r . . . . . b .", "p p p p p p p p p", ". . . . . . . . .",
       ". . . . . . . . .", ". . . . . . . . .", "P P P P P P P P P", ". B . . . . . R .",
       "L N S G K G S N L"},
-     {}, {}, false},
+     {},
+     {},
+     false},
     {bench::kPositions[0], {}, {}, false},
     {bench::kPositions[1], {0, 0, 0, 0, 0, 0, 1, 0}, {0, 0, 0, 0, 0, 0, 1, 0}, true},
     {bench::kPositions[2], {0, 2, 0, 0, 1, 0, 0, 1}, {0, 1, 0, 0, 0, 0, 0, 0}, false},
@@ -37,7 +39,9 @@ const EnginePosition kEnginePositions[] = {
     {{". . . . . . . . .", ". . . . k . . . .", ". . . . G . . . .", ". . . . . . . . .",
       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
       ". . . . K . . . ."},
-     {0, 3, 0, 0, 1, 0, 1, 1}, {0, 2, 1, 1, 1, 1, 0, 1}, true},
+     {0, 3, 0, 0, 1, 0, 1, 1},
+     {0, 2, 1, 1, 1, 1, 0, 1},
+     true},
 };
 
 engine::Position engine_position(const EnginePosition& e) {

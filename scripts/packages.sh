@@ -9,6 +9,7 @@ packages=(g++ cmake make pkg-config qt6-base-dev libsdl2-mixer-dev fonts-ipafont
 if [ "${1-}" = --test ]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev
              clang-14 libclang-rt-14-dev            # the fuzzers: clang and its runtimes
+             clang-format                           # the sources' layout (.clang-format)
              dpkg-dev file                          # cpack: the dependencies of the binary
              lintian appstream desktop-file-utils)  # the checks of the package
 fi

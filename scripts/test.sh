@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds, and runs every test: once in a normal build, whose Debian
+# Sets up what is missing, checks the sources' layout, builds, and runs every test: once in a normal build, whose Debian
 # package is then built and checked, and once in a build with the address and undefined-behaviour
 # sanitizers; then the window's tests that think on a thread under the thread sanitizer; then
 # runs each fuzzer for a while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/packages.sh --test
+scripts/format-check.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 

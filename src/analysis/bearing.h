@@ -77,10 +77,8 @@ inline void line(const Position& p, Survey& s, int code, int x, int y, int dx, i
   const int n = std::min(room(x, dx), room(y, dy));
   for (int i = 1; i <= n; ++i) {
     const int tx = x + i * dx, ty = y + i * dy;
-    if constexpr (Top)
-      top<TOP_LINE>(p, s, code, x, y, tx, ty);
-    else
-      bottom<false>(p, s, code, x, y, tx, ty);
+    if constexpr (Top) top<TOP_LINE>(p, s, code, x, y, tx, ty);
+    else bottom<false>(p, s, code, x, y, tx, ty);
     const int b = p.board[tx][ty];
     if (b == king) {
       for (int j = 1; j < i; ++j) oute[x + j * dx][y + j * dy] = OUTE_AIDA;

@@ -32,10 +32,8 @@ void reset(Survey& s) {
 
 // One straight line from the piece of `code`, recorded for its player.
 void line_of(const Position& p, Survey& s, int code, int x, int y, int dx, int dy) {
-  if (code > 0)
-    bearing::line<true>(p, s, code, x, y, dx, dy);
-  else
-    bearing::line<false>(p, s, code, x, y, dx, dy);
+  if (code > 0) bearing::line<true>(p, s, code, x, y, dx, dy);
+  else bearing::line<false>(p, s, code, x, y, dx, dy);
 }
 
 // A rook's four lines, in the order down, up, right, left.
@@ -162,10 +160,8 @@ void survey_influence(Position& p, Survey& s) {
   for (int x = 1; x <= MASU_SU; ++x) {
     for (int y = 1; y <= MASU_SU; ++y) {
       const int c = p.board[x][y];
-      if (c < 0)
-        bottom_piece(p, s, c, x, y);
-      else if (c > 0)
-        top_piece(p, s, c, x, y);
+      if (c < 0) bottom_piece(p, s, c, x, y);
+      else if (c > 0) top_piece(p, s, c, x, y);
     }
   }
 }

@@ -40,19 +40,19 @@ void survey_influence(Position& p, Survey& s);
 
 // 勢力確定上/下/右/左直進 "fix the influence going straight up / down / right / left": one
 // straight line from the piece of `code` on (x, y), recorded for the piece's player.
-void influence_line_up(const Position& p, Survey& s, int code, int x, int y);     // 勢力確定上直進
-void influence_line_down(const Position& p, Survey& s, int code, int x, int y);   // 勢力確定下直進
+void influence_line_up(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定上直進
+void influence_line_down(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定下直進
 void influence_line_right(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定右直進
-void influence_line_left(const Position& p, Survey& s, int code, int x, int y);   // 勢力確定左直進
+void influence_line_left(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定左直進
 
 // 勢力確定自金 / 敵金 "fix the influence of own / enemy gold": the gold pattern of the bottom
 // player's piece of `code`, and of the top player's gold family (records KIN).
 void influence_bottom_gold(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定自金
-void influence_top_gold(const Position& p, Survey& s, int x, int y);               // 勢力確定敵金
+void influence_top_gold(const Position& p, Survey& s, int x, int y);  // 勢力確定敵金
 
 // 勢力確定自角 / 敵角 "fix the influence of own / enemy bishop": four diagonal lines, the bottom
 // player's (records -KAKU) and the top player's piece of `code`.
-void influence_bottom_bishop(const Position& p, Survey& s, int x, int y);         // 勢力確定自角
+void influence_bottom_bishop(const Position& p, Survey& s, int x, int y);  // 勢力確定自角
 void influence_top_bishop(const Position& p, Survey& s, int code, int x, int y);  // 勢力確定敵角
 
 }  // namespace hakuro

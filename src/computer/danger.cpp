@@ -55,8 +55,8 @@ struct Scan {
       }
     }
     if (holds_lance) lance_skewer(X, Y, S, U);
-    if (holds_knight && (U == 0 || (S > 0 && v.top_attacker(X, Y) > 30)) && Y > 2 &&
-        X > 1 && X < 9 && v.board(X - 1, Y - 2) > HU && v.board(X + 1, Y - 2) > HU)
+    if (holds_knight && (U == 0 || (S > 0 && v.top_attacker(X, Y) > 30)) && Y > 2 && X > 1 &&
+        X < 9 && v.board(X - 1, Y - 2) > HU && v.board(X + 1, Y - 2) > HU)
       r -= points(20);
     if (holds_silver_or_gold && U <= 1) {
       if (crowd[X][Y] < -1) r -= points(5);
@@ -96,8 +96,8 @@ struct Scan {
       r -= points(50);
       if (v.S(X, 2) >= v.U(X, 2)) r -= points(250);
       if (holds_silver_or_gold) r -= points(700);
-    } else if (t == HU && holds_pawn && v.bottom_attacker(X, Y) == -SYA && S >= U &&
-               Y < 9 && v.U(X, Y + 1) == 1) {
+    } else if (t == HU && holds_pawn && v.bottom_attacker(X, Y) == -SYA && S >= U && Y < 9 &&
+               v.U(X, Y + 1) == 1) {
       r -= points(5);
     }
     if (S <= 0) return;

@@ -26,8 +26,8 @@ Score basic_terms(Game& g, const Computer& com, int captured, int piece, int fro
   if (U[hx][hy] > 0) {
     if (human_mated(g, com.survey) == OK) return piece == HU ? LOSES : MATES;
     if (s.bottom_attacker[to_x][to_y] == -OU && U[to_x][to_y] > 0) r += points(100);
-    const bool diagonal_neighbour = to_x != hx && to_y != hy && std::abs(to_x - hx) < 2 &&
-                                    std::abs(to_y - hy) < 2;
+    const bool diagonal_neighbour =
+        to_x != hx && to_y != hy && std::abs(to_x - hx) < 2 && std::abs(to_y - hy) < 2;
     if (S[to_x][to_y] <= 2 && s.top_defender[to_x][to_y] == SYA_NARI && diagonal_neighbour &&
         (s.top_defender_x[to_x][to_y] == hx || s.top_defender_y[to_x][to_y] == hy))
       r += points(900);
@@ -55,8 +55,7 @@ Score pinned_attacker(const Game& g, const Computer& com, int from_x, int to_x, 
   const int ax = com.survey.bottom_attacker_x[to_x][to_y],
             ay = com.survey.bottom_attacker_y[to_x][to_y];
   if (!(S[ax][ay] > 0 && com.scratch.bottom_pinned[ax][ay] == 1)) return 0;
-  if (!(S[to_x][to_y] == 1 || (S[to_x][to_y] == 2 && U[hx][hy] > 0 && U[to_x][to_y] > 0)))
-    return 0;
+  if (!(S[to_x][to_y] == 1 || (S[to_x][to_y] == 2 && U[hx][hy] > 0 && U[to_x][to_y] > 0))) return 0;
   if (!((ax == hx && to_x != hx) || (ay == hy && to_y != hy) ||
         ((to_x == hx || to_y == hy) && ax != hx && ay != hy)))
     return 0;
@@ -122,7 +121,8 @@ Score capture(const Game& g, const Computer& com, int captured, int piece, int f
                    safe_move_count(g, com.survey, from_x, from_y, piece) == 0
                ? value
                : 0;
-  const bool promoted_minor = captured == -HU_NARI || captured == -KYOU_NARI || captured == -KEI_NARI;
+  const bool promoted_minor =
+      captured == -HU_NARI || captured == -KYOU_NARI || captured == -KEI_NARI;
   return value + (promoted_minor ? points(50) : 0);
 }
 

@@ -32,8 +32,7 @@ Outcome announce(Form& f, const Move& m) {
   if (g.king_taker != TEBAN_NASI) {
     show_move(f, m.to.x, m.to.y, m.placed);
     const bool top_won = g.king_taker == g.top_side;
-    return decided(f, EndReason::king_taken, top_won,
-                   top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
+    return decided(f, EndReason::king_taken, top_won, top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた");
   }
   if (human_mated(g, f.com.survey) == OK) msg_ok(f, "よし！!", "詰め ?");
   else if (f.com.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
@@ -100,9 +99,7 @@ Outcome com_ban(Form& f) {
     return play_computer_move(f, choose_computer_move(f.g, f.com, turn_hooks(f)));
   auto outcome = std::make_shared<std::optional<Outcome>>();
   search_move(f, true, search_limits(f, f.g.level),
-              [&f, outcome](const std::optional<Move>& m) {
-                *outcome = play_computer_move(f, m);
-              });
+              [&f, outcome](const std::optional<Move>& m) { *outcome = play_computer_move(f, m); });
   return outcome->value_or(Outcome::thinking);
 }
 

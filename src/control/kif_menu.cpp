@@ -68,16 +68,12 @@ void on_kif_write(Form& f) {
   const std::optional<std::string> path = chosen_file(f, FileDialog::save, "KIF形式で書出");
   if (!path) return;
   switch (save_kif(kif_save_path(*path), kif_game_of(g, names))) {
-    case KifSave::saved:
-      f.win.notice("KIFﾌｧｲﾙを書き込みました", kWriteTitle);
-      break;
+    case KifSave::saved: f.win.notice("KIFﾌｧｲﾙを書き込みました", kWriteTitle); break;
     case KifSave::unencodable:
       refuse(f, "Shift_JISで書けない文字があります\r\r名前を .kifu にするとUTF-8で書き込めます",
              kWriteTitle);
       break;
-    case KifSave::failed:
-      refuse(f, "KIFﾌｧｲﾙを書き込めませんでした", kWriteTitle);
-      break;
+    case KifSave::failed: refuse(f, "KIFﾌｧｲﾙを書き込めませんでした", kWriteTitle); break;
   }
 }
 
@@ -114,9 +110,9 @@ void on_sfen_copy(Form& f) {
 void on_sfen_paste(Form& f) {
   Game& g = f.g;
   hide_record_panel(f.win);
-  const char* busy = g.record_mode == OK          ? "棋譜ﾓｰﾄﾞではできません"
+  const char* busy = g.record_mode == OK            ? "棋譜ﾓｰﾄﾞではできません"
                      : g.side_to_move != TEBAN_NASI ? kPlaying
-                                             : nullptr;
+                                                    : nullptr;
   if (busy) {
     refuse(f, std::string(busy) + "\r\r" + kToTheStart, kPasteTitle);
     return;

@@ -68,7 +68,7 @@ void draw_last_game(Form& f) {
   if (n == 0) return;
   const Move& m = g.record.move(n).move;
   draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
-               f.look.text_colour);
+                   f.look.text_colour);
 }
 
 // An unfinished game goes on: the computer moves at once when it is to move.
@@ -117,7 +117,8 @@ void on_last_game(Form& f) {
 
 void offer_last_game(Form& f) {
   const std::optional<LastGame> last = read_last_game(f);
-  if (last && !last->finished && msg_yes(f, "前回の対局を再開しますか？", kTitle)) take_up(f, *last);
+  if (last && !last->finished && msg_yes(f, "前回の対局を再開しますか？", kTitle))
+    take_up(f, *last);
 }
 
 }  // namespace hakuro

@@ -201,7 +201,8 @@ void on_mouse_down(Form& f, int button, int, double X, double Y) {
   // ended its game and a new one was set up; once that move is played, when it is searched.
   const Outcome o = resume(f);
   if (o == Outcome::ended) return;
-  if (o == Outcome::thinking) wait_for_search(f, [&f, button, x, y] { press_cell(f, button, x, y); });
+  if (o == Outcome::thinking)
+    wait_for_search(f, [&f, button, x, y] { press_cell(f, button, x, y); });
   else press_cell(f, button, x, y);
 }
 

@@ -44,8 +44,8 @@ Outcome after_move_between_people(Form& f) {
 // A game's first move: the game began when that move's turn did.
 void note_start_time(Form& f) {
   const LocalTime t = f.win.local_time();
-  f.g.record.set_started(started_before(
-      {t.year, t.month, t.day, t.hour, t.minute, t.second}, f.clock.turn_seconds));
+  f.g.record.set_started(
+      started_before({t.year, t.month, t.day, t.hour, t.minute, t.second}, f.clock.turn_seconds));
 }
 
 }  // namespace

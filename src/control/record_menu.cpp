@@ -54,9 +54,7 @@ void draw_square(Form& f, int x, int y) {
 }
 
 // The side value of the player who made a recorded move.
-int mover(const Game& g, const Move& m) {
-  return m.placed >= HU ? g.top_side : g.bottom_side;
-}
+int mover(const Game& g, const Move& m) { return m.placed >= HU ? g.top_side : g.bottom_side; }
 
 bool usable_file_name(const std::string& name) {
   return name != "." && name != ".." && name.find_first_of("/\\") == std::string::npos;
@@ -147,7 +145,7 @@ void on_forward(Form& f) {
   g.bottom_time = entry.bottom_time_after;
   show_clocks(f);
   draw_move_result(f, m.placed >= HU ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
-               f.look.text_colour);
+                   f.look.text_colour);
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
   g.side_to_move = mover(g, m) == g.top_side ? g.bottom_side : g.top_side;
@@ -228,11 +226,13 @@ void on_return(Form& f) {
   }
   // The player who moved first is named in Text3, the other in Text4.
   const bool bottom_first = g.bottom_side == g.sente_side;
-  RecordFile r{f.win.text_box(2), f.win.text_box(bottom_first ? 4 : 3),
-               f.win.text_box(bottom_first ? 3 : 4), {}};
+  RecordFile r{f.win.text_box(2),
+               f.win.text_box(bottom_first ? 4 : 3),
+               f.win.text_box(bottom_first ? 3 : 4),
+               {}};
   for (int n = 1; n <= g.record.current_move(); ++n) r.moves.push_back(g.record.move(n));
-  const Encoded e = encode_record(r, "対局名", bottom_first ? "後手" : "先手",
-                                  bottom_first ? "先手" : "後手");
+  const Encoded e =
+      encode_record(r, "対局名", bottom_first ? "後手" : "先手", bottom_first ? "先手" : "後手");
   if (!e.bad_field.empty()) {
     msg_ok(f, "「" + e.bad_field + "」に書き込めない文字があります", "棋譜書込");
     return;
@@ -252,15 +252,11 @@ void on_file_clicked(Form& f, const std::string& name) {
   const Loaded l = load_record_file(f.win.panel_directory() + "/" + name);
   switch (l.status) {
     case Loaded::Status::ok: break;
-    case Loaded::Status::unreadable:
-      msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜");
-      return;
+    case Loaded::Status::unreadable: msg_ok(f, "棋譜ﾌｧｲﾙを読み込めません", "棋譜"); return;
     case Loaded::Status::bad_line:
       msg_ok(f, "棋譜ﾌｧｲﾙの" + std::to_string(l.bad_line) + "行目が正しくありません", "棋譜");
       return;
-    case Loaded::Status::no_moves:
-      msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-      return;
+    case Loaded::Status::no_moves: msg_ok(f, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"); return;
   }
   Game& g = f.g;
   show_record_lists(f.win, false, false, false);

@@ -20,8 +20,7 @@ std::string time_text(double s) {
   }
   const long long m = static_cast<long long>(s / 60);
   const double sec = s - 60.0 * static_cast<double>(m);
-  return two_digits(h) + ":" + two_digits(m) + ":" +
-         two_digits(static_cast<long long>(sec));
+  return two_digits(h) + ":" + two_digits(m) + ":" + two_digits(static_cast<long long>(sec));
 }
 
 void erase_time_held(Form& f, int side) {

@@ -10,8 +10,10 @@ namespace hakuro {
 
 namespace {
 
-const std::array<const char*, 10> kZenkaku = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
-const std::array<const char*, 10> kKanji = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const std::array<const char*, 10> kZenkaku = {"",   "１", "２", "３", "４",
+                                              "５", "６", "７", "８", "９"};
+const std::array<const char*, 10> kKanji = {"",   "一", "二", "三", "四",
+                                            "五", "六", "七", "八", "九"};
 
 // Every text of the window is printed in the bold face.
 constexpr bool kBold = true;
@@ -89,11 +91,10 @@ void shadowed_caption(Form& f, double x, double y, int code, int colour, int siz
 
 std::string handicap_name(int level) {
   static const std::array<const char*, 21> names = {
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級",
       "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
   if (level < -10 || level > 10) return "";
   return names[static_cast<std::size_t>(level + 10)];
@@ -137,7 +138,8 @@ void draw_move_result(Form& f, int side, int to_x, int to_y, int piece, int colo
   const std::string F = code_text(turned ? to_x : 10 - to_x),
                     R = code_text(KANSUJI + (turned ? 10 - to_y : to_y)), P = code_text(piece);
   auto show = [&](double x, double y, const std::string& text) {
-    shadowed(x, y, colour, [&](double px, double py, int c) { draw_move_part(f, px, py, text, c); });
+    shadowed(x, y, colour,
+             [&](double px, double py, int c) { draw_move_part(f, px, py, text, c); });
   };
   if (side == f.g.top_side) {
     show(-1.6, 8.4, F);
@@ -161,7 +163,7 @@ void redraw_last_moves(Form& f) {
     bool& shown = is_top(m.placed) ? top_shown : bottom_shown;
     if (shown) continue;
     draw_move_result(f, is_top(m.placed) ? g.top_side : g.bottom_side, m.to.x, m.to.y, m.placed,
-                 f.look.text_colour);
+                     f.look.text_colour);
     shown = true;
   }
 }

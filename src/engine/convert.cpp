@@ -8,8 +8,8 @@ namespace hakuro::engine {
 
 namespace {
 
-constexpr int CODE[TYPE_N] = {0,      HU,        KYOU,      KEI,       GIN,      KIN,
-                              KAKU,   SYA,       OU,        HU_NARI,   KYOU_NARI, KEI_NARI,
+constexpr int CODE[TYPE_N] = {0,        HU,       KYOU,      KEI,     GIN,       KIN,
+                              KAKU,     SYA,      OU,        HU_NARI, KYOU_NARI, KEI_NARI,
                               GIN_NARI, KIN_NARI, KAKU_NARI, SYA_NARI};
 
 }  // namespace

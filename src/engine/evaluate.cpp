@@ -66,8 +66,8 @@ Value mobility(const Position& pos) {
 }  // namespace
 
 Value evaluate(const Position& pos) {
-  const Value bottom = pos.material() + mobility(pos) - king_danger(pos, BOTTOM) +
-                       king_danger(pos, TOP);
+  const Value bottom =
+      pos.material() + mobility(pos) - king_danger(pos, BOTTOM) + king_danger(pos, TOP);
   return (pos.side() == BOTTOM ? bottom : -bottom) + w::TEMPO;
 }
 
@@ -84,7 +84,8 @@ Trace trace(const Position& pos) {
   }
   for (Color c : {BOTTOM, TOP})
     for (int k = PAWN; k <= ROOK; ++k)
-      for (int n = 1; n <= pos.hand(c, Type(k)); ++n) hand += sign(c) * hand_piece_value(Type(k), n);
+      for (int n = 1; n <= pos.hand(c, Type(k)); ++n)
+        hand += sign(c) * hand_piece_value(Type(k), n);
   const Value safety = king_danger(pos, TOP) - king_danger(pos, BOTTOM);
   const int view = pos.side() == BOTTOM ? 1 : -1;
   Trace t{{{{"material", view * material},

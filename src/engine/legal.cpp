@@ -8,8 +8,8 @@ namespace hakuro::engine {
 
 namespace {
 
-constexpr std::array<int, 8> DIRECTIONS = {UP + LEFT, UP, UP + RIGHT, LEFT, RIGHT,
-                                           DOWN + LEFT, DOWN, DOWN + RIGHT};
+constexpr std::array<int, 8> DIRECTIONS = {UP + LEFT, UP,          UP + RIGHT, LEFT,
+                                           RIGHT,     DOWN + LEFT, DOWN,       DOWN + RIGHT};
 
 int forward(Color c) { return c == BOTTOM ? UP : DOWN; }
 

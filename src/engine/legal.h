@@ -12,8 +12,8 @@ namespace hakuro::engine {
 // position and used for each of its moves.
 struct Guard {
   struct Line {
-    int sq = 0;   // the checking or pinned piece
-    int dir = 0;  // checks: from the checker towards the king; pins: from the king outwards
+    int sq = 0;           // the checking or pinned piece
+    int dir = 0;          // checks: from the checker towards the king; pins: from the king outwards
     bool slides = false;  // a checker that reaches the king by sliding (and past it)
   };
   int king = 0;  // 0 when the side to move has no king: every move is then allowed

@@ -22,7 +22,8 @@ inline Limits level_limits(int level, uint64_t nodes = 0) {
 // Level 5's share of a node budget that stands in for time, against level 4's: their budgets'
 // ratio.
 inline uint64_t level_nodes(int level, uint64_t level4_nodes) {
-  return level >= 5 ? uint64_t(double(level4_nodes) * LEVEL5_SECONDS / LEVEL4_SECONDS) : level4_nodes;
+  return level >= 5 ? uint64_t(double(level4_nodes) * LEVEL5_SECONDS / LEVEL4_SECONDS)
+                    : level4_nodes;
 }
 
 }  // namespace hakuro::engine

@@ -7,8 +7,8 @@ namespace hakuro::engine {
 namespace {
 
 // The eight neighbour directions, ordered so that the opposite of entry i is entry 7 - i.
-constexpr std::array<int, 8> D8 = {UP + LEFT, UP, UP + RIGHT, LEFT, RIGHT,
-                                   DOWN + LEFT, DOWN, DOWN + RIGHT};
+constexpr std::array<int, 8> D8 = {UP + LEFT, UP,          UP + RIGHT, LEFT,
+                                   RIGHT,     DOWN + LEFT, DOWN,       DOWN + RIGHT};
 
 constexpr uint64_t splitmix(uint64_t& s) {
   uint64_t z = (s += 0x9E3779B97F4A7C15ull);
@@ -61,23 +61,34 @@ constexpr MoveTables make_tables() {
       switch (Type(ty)) {
         case PAWN: step(f); break;
         case LANCE: slide(f); break;
-        case KNIGHT: step(2 * f + LEFT); step(2 * f + RIGHT); break;
+        case KNIGHT:
+          step(2 * f + LEFT);
+          step(2 * f + RIGHT);
+          break;
         case SILVER:
           for (int d : {f + LEFT, f, f + RIGHT, -f + LEFT, -f + RIGHT}) step(d);
           break;
-        case GOLD: case PRO_PAWN: case PRO_LANCE: case PRO_KNIGHT: case PRO_SILVER:
+        case GOLD:
+        case PRO_PAWN:
+        case PRO_LANCE:
+        case PRO_KNIGHT:
+        case PRO_SILVER:
           for (int d : {f + LEFT, f, f + RIGHT, LEFT, RIGHT, -f}) step(d);
           break;
         case KING:
           for (int d : D8) step(d);
           break;
-        case BISHOP: case HORSE:
+        case BISHOP:
+        case HORSE:
           for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) slide(d);
-          if (ty == HORSE) for (int d : {UP, LEFT, RIGHT, DOWN}) step(d);
+          if (ty == HORSE)
+            for (int d : {UP, LEFT, RIGHT, DOWN}) step(d);
           break;
-        case ROOK: case DRAGON:
+        case ROOK:
+        case DRAGON:
           for (int d : {UP, LEFT, RIGHT, DOWN}) slide(d);
-          if (ty == DRAGON) for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) step(d);
+          if (ty == DRAGON)
+            for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) step(d);
           break;
         default: break;
       }
@@ -111,9 +122,11 @@ Value piece_square_value(Piece p, int sq) {
   switch (t) {
     case PAWN: v += w::PAWN_ROW[row]; break;
     case KNIGHT: v += w::KNIGHT_ROW[row]; break;
-    case SILVER: case PRO_PAWN: case PRO_LANCE: case PRO_KNIGHT: case PRO_SILVER:
-      v += w::SILVER_ROW[row];
-      break;
+    case SILVER:
+    case PRO_PAWN:
+    case PRO_LANCE:
+    case PRO_KNIGHT:
+    case PRO_SILVER: v += w::SILVER_ROW[row]; break;
     case GOLD: v += w::GOLD_ROW[row]; break;
     case KING: v += w::KING_ROW[row]; break;
     default: break;
@@ -135,7 +148,8 @@ Position::Position() {
 Position Position::start(Rules rules) {
   Position p;
   p.rules_ = rules;
-  constexpr Type back[10] = {NO_TYPE, LANCE, KNIGHT, SILVER, GOLD, KING, GOLD, SILVER, KNIGHT, LANCE};
+  constexpr Type back[10] = {NO_TYPE, LANCE, KNIGHT, SILVER, GOLD,
+                             KING,    GOLD,  SILVER, KNIGHT, LANCE};
   for (int x = 1; x <= 9; ++x) {
     p.put(square(x, 1), make_piece(TOP, back[x]));
     p.put(square(x, 3), make_piece(TOP, PAWN));
@@ -154,7 +168,8 @@ void Position::put(int sq, Piece p) {
   if (board_[sq] != EMPTY) {
     const Piece old = board_[sq];
     remove(sq);
-    if (type_of(old) == KING && king_[color_of(old)] == sq) king_[color_of(old)] = uint8_t(find_king(color_of(old)));
+    if (type_of(old) == KING && king_[color_of(old)] == sq)
+      king_[color_of(old)] = uint8_t(find_king(color_of(old)));
   }
   if (p != EMPTY) add(sq, p);
 }

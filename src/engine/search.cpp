@@ -15,7 +15,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int HISTORY_KEYS = 1024;   // the game's positions kept for repetitions
+constexpr int HISTORY_KEYS = 1024;         // the game's positions kept for repetitions
 constexpr int QUIESCENCE_CHECK_PLIES = 2;  // quiescence plies that answer a check with every move
 constexpr int HISTORY_MAX = 1 << 14;
 // A repetition reached by one side checking with every move, from the checked side's view: won,
@@ -25,8 +25,12 @@ constexpr Value PERPETUAL_WIN = WIN - MAX_PLY - 1;
 Value worth(Piece p) { return weights::BASE[type_of(p)] + weights::PROMOTION[type_of(p)]; }
 
 // Decisive scores count plies from the root; the table keeps them counted from the node.
-Value to_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v + ply : v <= -WIN + MAX_PLY ? v - ply : v; }
-Value from_tt(Value v, int ply) { return v >= WIN - MAX_PLY ? v - ply : v <= -WIN + MAX_PLY ? v + ply : v; }
+Value to_tt(Value v, int ply) {
+  return v >= WIN - MAX_PLY ? v + ply : v <= -WIN + MAX_PLY ? v - ply : v;
+}
+Value from_tt(Value v, int ply) {
+  return v >= WIN - MAX_PLY ? v - ply : v <= -WIN + MAX_PLY ? v + ply : v;
+}
 
 struct ScoredMove {
   Move move;
@@ -152,8 +156,9 @@ struct Search::Impl {
     f.next = 0;
     for (int i = 0; i < f.size; ++i) {
       const Move m = f.list.moves[std::size_t(i)];
-      const int s = quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
-                          : capture_score(m);
+      const int s =
+          quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
+                : capture_score(m);
       // Equal scores keep the generator's order (board moves before drops).
       f.moves[std::size_t(i)] = {m, s * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - i)};
     }
@@ -197,7 +202,8 @@ struct Search::Impl {
       case KILLERS:
         while (f.next < 2) {
           const Move k = f.killer[std::size_t(f.next++)];
-          if (k != NO_MOVE && k != f.tt_move && pseudo_legal(pos, k) && !takes_opponent(k)) return k;
+          if (k != NO_MOVE && k != f.tt_move && pseudo_legal(pos, k) && !takes_opponent(k))
+            return k;
         }
         [[fallthrough]];
       case QUIETS_MADE:
@@ -215,8 +221,7 @@ struct Search::Impl {
         }
         f.stage = DONE;
         [[fallthrough]];
-      default:
-        return NO_MOVE;
+      default: return NO_MOVE;
     }
   }
 
@@ -284,8 +289,9 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
     if (evading) {
       if (takes_own_king(m)) continue;
     } else {
-      const Value gain = worth(pos.captured_piece(m)) +
-                         (is_promotion(m) ? weights::PROMOTION[promoted(type_of(pos.moved_piece(m)))] : 0);
+      const Value gain =
+          worth(pos.captured_piece(m)) +
+          (is_promotion(m) ? weights::PROMOTION[promoted(type_of(pos.moved_piece(m)))] : 0);
       if (stand + gain + 150 <= alpha) continue;
       if (worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) && !is_promotion(m) &&
           pos.attacked(to_sq(m), them))
@@ -355,7 +361,8 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   frames[std::size_t(ply + 1)].killer = {};
 
   // Futility: near the leaves a quiet move that gives no check cannot lift a poor position.
-  const bool futile = !pv && !in_check && !is_decisive(alpha) && depth <= 2 && eval + 180 * depth <= alpha;
+  const bool futile =
+      !pv && !in_check && !is_decisive(alpha) && depth <= 2 && eval + 180 * depth <= alpha;
   const int their_king = pos.king(~pos.side());
   Value best = -INFINITE;
   Move best_move = NO_MOVE;
@@ -369,7 +376,8 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
       continue;
     }
     const bool quiet = !takes_opponent(m) && !is_promotion(m);
-    if (quiet && futile && searched > 0 && is_drop(m) && !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
+    if (quiet && futile && searched > 0 && is_drop(m) &&
+        !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
       ++quiet_count;
       continue;
     }
@@ -453,7 +461,8 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
       if (v >= beta) break;
     }
   }
-  if (best_index > 0) std::rotate(root.begin(), root.begin() + best_index, root.begin() + best_index + 1);
+  if (best_index > 0)
+    std::rotate(root.begin(), root.begin() + best_index, root.begin() + best_index + 1);
   if (!aborted) {  // the rest by score, ties kept in order (an insertion sort allocates nothing)
     for (int i = 2; i < root_size; ++i)
       for (int j = i; j > 1 && root[std::size_t(j)].score > root[std::size_t(j - 1)].score; --j)
@@ -584,8 +593,8 @@ Result Search::think(const Position& pos, const Limits& limits,
   return think(pos, limits, history, DepthReport{});
 }
 
-Result Search::think(const Position& pos, const Limits& limits,
-                     const std::vector<Earlier>& history, const DepthReport& report) {
+Result Search::think(const Position& pos, const Limits& limits, const std::vector<Earlier>& history,
+                     const DepthReport& report) {
   impl_->clear_keys();
   for (std::size_t i = kept_from(history); i < history.size(); ++i)
     impl_->push_key(history[i].key, history[i].in_check);

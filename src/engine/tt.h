@@ -29,7 +29,8 @@ class TranspositionTable {
     return bits;
   }
 
-  explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_((Key{1} << bits) - 1) {}
+  explicit TranspositionTable(int bits)
+      : entries_(std::size_t{1} << bits), mask_((Key{1} << bits) - 1) {}
 
   void new_search() {
     if (++generation_ == 0) {  // wrapped: nothing old may pass for new

@@ -20,8 +20,22 @@ enum class Rules : uint8_t { own, standard };
 // a hand; 1..7 are also the game record's kind indices. PRO_GOLD is the gold code plus one that a
 // record may hold: it stands, cannot move, and is captured as a gold.
 enum Type : uint8_t {
-  NO_TYPE = 0, PAWN = 1, LANCE, KNIGHT, SILVER, GOLD, BISHOP, ROOK, KING,
-  PRO_PAWN = 9, PRO_LANCE, PRO_KNIGHT, PRO_SILVER, PRO_GOLD, HORSE, DRAGON,
+  NO_TYPE = 0,
+  PAWN = 1,
+  LANCE,
+  KNIGHT,
+  SILVER,
+  GOLD,
+  BISHOP,
+  ROOK,
+  KING,
+  PRO_PAWN = 9,
+  PRO_LANCE,
+  PRO_KNIGHT,
+  PRO_SILVER,
+  PRO_GOLD,
+  HORSE,
+  DRAGON,
 };
 inline constexpr int TYPE_N = 16;
 inline constexpr int HAND_KINDS = 8;  // indices 1..7 used

@@ -9,20 +9,20 @@ namespace hakuro::engine::weights {
 
 // A piece on the board, by type: its kind's worth. Promoted pieces add PROMOTION below.
 inline constexpr std::array<int, TYPE_N> BASE = {
-    0,    // no type
-    90,   // pawn
-    300,  // lance
-    360,  // knight
-    500,  // silver
-    560,  // gold
-    820,  // bishop
-    960,  // rook
-    0,    // king: never counted, taking it ends the game
-    90, 300, 360, 500, 560, 820, 960,  // promoted pawn .. dragon: their kind's worth
+    0,                                  // no type
+    90,                                 // pawn
+    300,                                // lance
+    360,                                // knight
+    500,                                // silver
+    560,                                // gold
+    820,                                // bishop
+    960,                                // rook
+    0,                                  // king: never counted, taking it ends the game
+    90,  300, 360, 500, 560, 820, 960,  // promoted pawn .. dragon: their kind's worth
 };
 // What promotion adds on top of the kind's worth.
 inline constexpr std::array<int, TYPE_N> PROMOTION = {
-    0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0,   0, 0, 0, 0, 0, 0, 0, 0,
     440,  // promoted pawn: nearly a gold
     240,  // promoted lance
     190,  // promoted knight
@@ -58,8 +58,7 @@ inline constexpr std::array<int, TYPE_N> ATTACK_UNITS = {
     4, 4, 4, 4, 0, 6, 7,        // promoted pawn .. dragon
 };
 inline constexpr std::array<int, TYPE_N> DEFENCE_UNITS = {
-    0, 1, 0, 0, 2, 3, 1, 1, 0,
-    2, 2, 2, 2, 0, 3, 2,
+    0, 1, 0, 0, 2, 3, 1, 1, 0, 2, 2, 2, 2, 0, 3, 2,
 };
 inline constexpr std::array<int, HAND_KINDS> HAND_ATTACK_UNITS = {0, 1, 1, 2, 3, 3, 3, 4};
 inline constexpr int OPEN_SQUARE_UNITS = 1;

@@ -41,9 +41,9 @@ struct Form {
   SoundLibrary& lib;
   Thinker& thinker;  // where levels 4 and 5 and the hint search
 
-  bool timer1 = false;     // the clock timer is on
-  bool ended = false;      // the program has ended (Esc, 終わり, the window closed, No to a
-                           // new game); no further event runs
+  bool timer1 = false;  // the clock timer is on
+  bool ended = false;   // the program has ended (Esc, 終わり, the window closed, No to a
+                        // new game); no further event runs
   // Where the game in progress is kept after every move (the front ends name the file in the
   // run folder); empty: nowhere, as in the tests.
   std::string last_game_file;

@@ -15,11 +15,11 @@ struct TurnClock {
 
 // The human's selection and what the mouse handler keeps between presses.
 struct Selection {
-  int picked = 0;                     // sentaku "selection": 1 while a piece is picked
-  int picked_x = 0, picked_y = 0;     // sentaku_x, sentaku_y: the cell last picked
+  int picked = 0;                  // sentaku "selection": 1 while a piece is picked
+  int picked_x = 0, picked_y = 0;  // sentaku_x, sentaku_y: the cell last picked
   // moto_x, moto_y "source" and saki_x, saki_y "destination".
   int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int picked_piece = 0;               // ugoki_koma "moving piece": the picked piece's code
+  int picked_piece = 0;  // ugoki_koma "moving piece": the picked piece's code
 };
 
 // The options as the user chose them: what the ｵﾌﾟｼｮﾝ menu's check marks show and the settings
@@ -45,7 +45,7 @@ struct Appearance {
   // last moves.
   int background_colour = IRO_MIDORI, grid_colour = IRO_MIDORI, guidance_colour = IRO_MIDORI,
       text_colour = IRO_SHIRO;
-  bool labels_turned = false;      // the coordinate labels drawn read from the top player's side
+  bool labels_turned = false;  // the coordinate labels drawn read from the top player's side
 };
 
 }  // namespace hakuro

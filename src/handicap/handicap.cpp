@@ -8,13 +8,25 @@ namespace hakuro {
 namespace {
 
 // Bishop, rook, the two lances, knights, silvers and golds, in the order they are taken.
-constexpr std::array<HandicapSquare, 10> kBottom = {{{2, 8, -KAKU}, {8, 8, -SYA}, {1, 9, -KYOU},
-                                                     {9, 9, -KYOU}, {2, 9, -KEI}, {8, 9, -KEI},
-                                                     {3, 9, -GIN}, {7, 9, -GIN}, {4, 9, -KIN},
+constexpr std::array<HandicapSquare, 10> kBottom = {{{2, 8, -KAKU},
+                                                     {8, 8, -SYA},
+                                                     {1, 9, -KYOU},
+                                                     {9, 9, -KYOU},
+                                                     {2, 9, -KEI},
+                                                     {8, 9, -KEI},
+                                                     {3, 9, -GIN},
+                                                     {7, 9, -GIN},
+                                                     {4, 9, -KIN},
                                                      {6, 9, -KIN}}};
-constexpr std::array<HandicapSquare, 10> kTop = {{{8, 2, KAKU}, {2, 2, SYA}, {9, 1, KYOU},
-                                                  {1, 1, KYOU}, {8, 1, KEI}, {2, 1, KEI},
-                                                  {7, 1, GIN}, {3, 1, GIN}, {6, 1, KIN},
+constexpr std::array<HandicapSquare, 10> kTop = {{{8, 2, KAKU},
+                                                  {2, 2, SYA},
+                                                  {9, 1, KYOU},
+                                                  {1, 1, KYOU},
+                                                  {8, 1, KEI},
+                                                  {2, 1, KEI},
+                                                  {7, 1, GIN},
+                                                  {3, 1, GIN},
+                                                  {6, 1, KIN},
                                                   {4, 1, KIN}}};
 
 }  // namespace

@@ -23,10 +23,10 @@ struct Background {
 };
 // In the order the file's first line is compared and written.
 const std::array<Background, 5> kBackgrounds = {{{HAIKEI_MIDORI, kGreenItem, "背景画=緑"},
-                                                  {HAIKEI_TAKE, kBambooItem, "背景画=竹"},
-                                                  {HAIKEI_TATAMI, kTatamiItem, "背景画=畳"},
-                                                  {HAIKEI_UCHU, kSpaceItem, "背景画=宇宙"},
-                                                  {HAIKEI_RENGA, kBrickItem, "背景画=煉瓦"}}};
+                                                 {HAIKEI_TAKE, kBambooItem, "背景画=竹"},
+                                                 {HAIKEI_TATAMI, kTatamiItem, "背景画=畳"},
+                                                 {HAIKEI_UCHU, kSpaceItem, "背景画=宇宙"},
+                                                 {HAIKEI_RENGA, kBrickItem, "背景画=煉瓦"}}};
 
 bool write_defaults() {
   SjisWriter out(kFile);

@@ -15,14 +15,10 @@ std::int32_t load_wave(Form& f, const std::string& file, std::int32_t count) {
   switch (in.status) {
     case FileBytes::Status::ok: break;
     case FileBytes::Status::missing: return 0;
-    case FileBytes::Status::cannot_open:
-      show_sound_error(f, "ファイルを開けません。");
-      return 0;
+    case FileBytes::Status::cannot_open: show_sound_error(f, "ファイルを開けません。"); return 0;
     case FileBytes::Status::not_regular:
     case FileBytes::Status::cannot_read:
-    case FileBytes::Status::too_large:
-      show_sound_error(f, "ファイルを読み込めません。");
-      return 0;
+    case FileBytes::Status::too_large: show_sound_error(f, "ファイルを読み込めません。"); return 0;
   }
   if (in.bytes.empty()) {
     show_sound_error(f, "ファイルにこれ以上データがありません。");

@@ -48,8 +48,8 @@ struct SpawnAttributes {
     posix_spawnattr_setsigmask(&attr, &none);
     posix_spawnattr_setsigdefault(&attr, &defaults);
     posix_spawnattr_setpgroup(&attr, 0);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF |
-                                        POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setflags(
+        &attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
   }
   ~SpawnAttributes() { posix_spawnattr_destroy(&attr); }
 };
@@ -141,7 +141,8 @@ bool ChildProcess::take_line(std::string& line, bool at_end) {
   const std::size_t end = buffer_.find('\n');
   if (end == std::string::npos && !at_end && buffer_.size() < kLongestLine) return false;
   if (end == std::string::npos && buffer_.empty()) return false;
-  const std::size_t length = end == std::string::npos ? std::min(buffer_.size(), kLongestLine) : end;
+  const std::size_t length =
+      end == std::string::npos ? std::min(buffer_.size(), kLongestLine) : end;
   line.assign(buffer_, 0, length);
   buffer_.erase(0, end == std::string::npos ? length : end + 1);
   if (!line.empty() && line.back() == '\r') line.pop_back();

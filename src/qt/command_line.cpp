@@ -51,9 +51,9 @@ CommandLine read_command_line(int argc, char** argv) {
         return line;
       }
     } else {
-      line.exit_status = usage_error(std::string(arg.starts_with('-') ? "unknown option"
-                                                                       : "unexpected argument") +
-                                     " '" + std::string(arg) + "'");
+      line.exit_status =
+          usage_error(std::string(arg.starts_with('-') ? "unknown option" : "unexpected argument") +
+                      " '" + std::string(arg) + "'");
       return line;
     }
   }

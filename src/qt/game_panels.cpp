@@ -13,8 +13,8 @@
 
 #include "qt/game_texts.h"
 #include "qt/move_list.h"
-#include "record/move_list.h"
 #include "qt/view/canvas.h"
+#include "record/move_list.h"
 
 namespace hakuro {
 
@@ -25,8 +25,8 @@ QWidget* with_comment_pane(QListView* list, QPlainTextEdit* comment) {
   comment->setObjectName("move_comment");
   comment->setReadOnly(true);
   comment->setFont(list->font());
-  comment->setMaximumHeight(comment->fontMetrics().lineSpacing() * 5 +
-                            2 * comment->frameWidth() + 8);
+  comment->setMaximumHeight(comment->fontMetrics().lineSpacing() * 5 + 2 * comment->frameWidth() +
+                            8);
   auto* box = new QWidget;
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);

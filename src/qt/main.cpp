@@ -19,9 +19,8 @@ int main(int argc, char** argv) {
   if (line.exit_status) return *line.exit_status;
   QApplication app(argc, argv);
   std::string warnings;
-  const hakuro::Language language =
-      hakuro::start_language(line.language, [](const char* name) { return std::getenv(name); },
-                             &warnings);
+  const hakuro::Language language = hakuro::start_language(
+      line.language, [](const char* name) { return std::getenv(name); }, &warnings);
   std::cerr << warnings;
   // Without its translation the window stays Japanese, as it always was.
   if (!hakuro::use_language(language)) std::cerr << "hakuro: the English texts are missing\n";

@@ -24,16 +24,16 @@
 #include "control/record_steps.h"
 #include "control/startup.h"
 #include "options/clock.h"
-#include "record/last_game.h"
 #include "qt/board_view.h"
 #include "qt/box_place.h"
 #include "qt/game_panels.h"
 #include "qt/language/core_texts.h"
 #include "qt/record_panel.h"
-#include "qt/view/artwork.h"
 #include "qt/startup_timing.h"
 #include "qt/usi_engine_dialog.h"
+#include "qt/view/artwork.h"
 #include "qt/window_settings.h"
+#include "record/last_game.h"
 
 namespace hakuro {
 
@@ -99,7 +99,8 @@ void MainWindow::run(const std::function<void()>& event) {
   if (thinker_.busy()) board_->setCursor(Qt::BusyCursor);
   else board_->unsetCursor();
   if (!alive) quit();
-  else if (signalled_ && !closing_) QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  else if (signalled_ && !closing_)
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
   else if (arrived_) run(std::exchange(arrived_, nullptr));
 }
 
@@ -125,9 +126,8 @@ QMenu* MainWindow::add_menu(QWidget* parent, const Command& command) {
   menu->menuAction()->setObjectName(command.name);
   if (auto* bar = qobject_cast<QMenuBar*>(parent)) bar->addMenu(menu);
   else static_cast<QMenu*>(parent)->addMenu(menu);
-  connect(menu, &QMenu::aboutToShow, this, [this, &command] {
-    run([this, &command] { menu_click(form_, command); });
-  });
+  connect(menu, &QMenu::aboutToShow, this,
+          [this, &command] { run([this, &command] { menu_click(form_, command); }); });
   return menu;
 }
 
@@ -153,8 +153,8 @@ void MainWindow::build_menus() {
   }
 }
 
-Answer MainWindow::message_box(const std::string& text, const std::string& title,
-                               Buttons buttons, Icon icon) {
+Answer MainWindow::message_box(const std::string& text, const std::string& title, Buttons buttons,
+                               Icon icon) {
   if (signalled_) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   refresh_panels();
   return ask(core_text(text, buttons == Buttons::YesNo), core_text(title), buttons, icon);
@@ -243,8 +243,8 @@ void MainWindow::refresh_files() { panel_->refresh_files(); }
 std::optional<std::string> MainWindow::file_dialog(FileDialog kind, const std::string& title,
                                                    const std::string& filter) {
   if (signalled_) return std::nullopt;
-  const QString path = choose_file(kind, core_text(title), core_text(filter),
-                                   from_utf8(panel_directory()));
+  const QString path =
+      choose_file(kind, core_text(title), core_text(filter), from_utf8(panel_directory()));
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }

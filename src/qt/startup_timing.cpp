@@ -28,8 +28,7 @@ double since_process_start() {
   if (close == std::string::npos) return -1;
   std::istringstream fields(stat.substr(close + 2));
   std::string field;
-  for (int i = 3; i <= 22 && fields >> field; ++i) {
-  }
+  for (int i = 3; i <= 22 && fields >> field; ++i) {}
   if (!fields) return -1;
   timespec now{};
   clock_gettime(CLOCK_BOOTTIME, &now);

@@ -17,7 +17,8 @@ void ThreadThinker::start(Work work, std::function<void()> done) {
   const unsigned job = ++job_;
   worker_ = std::thread([this, job, work = std::move(work)] {
     work(stop_);
-    QMetaObject::invokeMethod(this, [this, job] { finished(job); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, job] { finished(job); }, Qt::QueuedConnection);
   });
 }
 

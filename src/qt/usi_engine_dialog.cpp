@@ -36,9 +36,13 @@ void show_spin(QSpinBox* box, const std::optional<usi::EngineEntry::Spin>& spin)
 }  // namespace
 
 UsiEngineDialog::UsiEngineDialog(QWidget* parent)
-    : QDialog(parent), engines_(kept_engines()), list_(new QListWidget(this)),
-      remove_(new QPushButton(tr("削除"), this)), hash_(new QSpinBox(this)),
-      threads_(new QSpinBox(this)), seconds_(new QDoubleSpinBox(this)) {
+    : QDialog(parent),
+      engines_(kept_engines()),
+      list_(new QListWidget(this)),
+      remove_(new QPushButton(tr("削除"), this)),
+      hash_(new QSpinBox(this)),
+      threads_(new QSpinBox(this)),
+      seconds_(new QDoubleSpinBox(this)) {
   setWindowTitle(tr("USIエンジンの設定"));
   auto* add = new QPushButton(tr("追加…"), this);
   add->setObjectName("add");
@@ -82,8 +86,9 @@ UsiEngineDialog::UsiEngineDialog(QWidget* parent)
 
 usi::EngineEntry* UsiEngineDialog::selected() {
   const int row = list_->currentRow();
-  return row >= 0 && row < static_cast<int>(engines_.size()) ? &engines_[static_cast<std::size_t>(row)]
-                                                              : nullptr;
+  return row >= 0 && row < static_cast<int>(engines_.size())
+             ? &engines_[static_cast<std::size_t>(row)]
+             : nullptr;
 }
 
 void UsiEngineDialog::show_selected() {

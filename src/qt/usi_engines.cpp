@@ -10,7 +10,8 @@ namespace {
 
 const QString kEngines = QStringLiteral("usi_engines");
 
-void keep_spin(QSettings& s, const QString& key, const std::optional<usi::EngineEntry::Spin>& spin) {
+void keep_spin(QSettings& s, const QString& key,
+               const std::optional<usi::EngineEntry::Spin>& spin) {
   if (!spin) return;
   s.setValue(key, spin->value);
   s.setValue(key + "_min", spin->min);

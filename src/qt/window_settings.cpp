@@ -45,8 +45,8 @@ void first_size(MainWindow& w) {
   const QSize around = w.game_panels()->extra_size() + QSize(0, w.menuBar()->sizeHint().height());
   const QSize room = screen.size() - frame_of(w) - around;
   const QSize board = view::Canvas::client_pixels(double(kSquarePixels) / kNaturalSquarePixels);
-  const double fit = std::min({1.0, double(room.width()) / board.width(),
-                               double(room.height()) / board.height()});
+  const double fit =
+      std::min({1.0, double(room.width()) / board.width(), double(room.height()) / board.height()});
   w.resize(board * fit + around);
   const QSize outer = w.size() + frame_of(w);
   w.move(screen.x() + std::max(0, (screen.width() - outer.width()) / 2),
@@ -57,8 +57,10 @@ void first_size(MainWindow& w) {
 void title_bar_on_screen(MainWindow& w) {
   const QRect screen = available(w);
   const QSize outer = w.size() + frame_of(w);
-  const int x = std::clamp(w.x(), screen.left(), std::max(screen.left(), screen.right() - outer.width()));
-  const int y = std::clamp(w.y(), screen.top(), std::max(screen.top(), screen.bottom() - outer.height()));
+  const int x =
+      std::clamp(w.x(), screen.left(), std::max(screen.left(), screen.right() - outer.width()));
+  const int y =
+      std::clamp(w.y(), screen.top(), std::max(screen.top(), screen.bottom() - outer.height()));
   if (x != w.x() || y != w.y()) w.move(x, y);
 }
 

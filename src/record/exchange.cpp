@@ -21,7 +21,7 @@ int computer_level(const Game& g) {
   const Record& r = g.record;
   if (r.held() == 0)
     return g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI && g.record_mode != OK ? g.level
-                                                                                      : 0;
+                                                                                          : 0;
   return r.computer_level() > 0 && r.start_level() > 0 ? r.start_level() : r.computer_level();
 }
 
@@ -73,7 +73,8 @@ void start_record_here(Game& g, bool top_first, int move_number) {
 
 bool sente_is_top(const Game& g) {
   const Record& r = g.record;
-  return g.side_to_move != TEBAN_NASI && kif_sides(r.start(), r.top_first(), r.gote_to_move()).sente_top;
+  return g.side_to_move != TEBAN_NASI &&
+         kif_sides(r.start(), r.top_first(), r.gote_to_move()).sente_top;
 }
 
 std::string sfen_shown(const Game& g) {
@@ -93,9 +94,12 @@ DateTime started_before(const DateTime& now, double seconds) {
   const sys_days d = floor<days>(t);
   const year_month_day ymd{d};
   const hh_mm_ss hms{t - d};
-  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-          static_cast<int>(static_cast<unsigned>(ymd.day())), static_cast<int>(hms.hours().count()),
-          static_cast<int>(hms.minutes().count()), static_cast<int>(hms.seconds().count())};
+  return {static_cast<int>(ymd.year()),
+          static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day())),
+          static_cast<int>(hms.hours().count()),
+          static_cast<int>(hms.minutes().count()),
+          static_cast<int>(hms.seconds().count())};
 }
 
 }  // namespace hakuro

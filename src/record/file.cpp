@@ -92,7 +92,8 @@ Encoded encode_record(const RecordFile& r, const std::string& title_field,
                       const std::string& top_field, const std::string& bottom_field) {
   Encoded e;
   std::string line;
-  for (auto [text, name] : {std::pair{&r.title, &title_field}, {&r.top_name, &top_field},
+  for (auto [text, name] : {std::pair{&r.title, &title_field},
+                            {&r.top_name, &top_field},
                             {&r.bottom_name, &bottom_field}}) {
     if (!fits_one_line(*text, line)) {
       e.bad_field = *name;

@@ -29,8 +29,7 @@ bool board_move_fits(Game& g, const Move& m) {
   const auto [from_x, from_y] = m.square();
   const auto [to_x, to_y] = m.to;
   if (!on_board(from_x, from_y) || !on_board(to_x, to_y)) return false;
-  if (g.pos.board[from_x][from_y] != m.piece || g.pos.board[to_x][to_y] != m.captured)
-    return false;
+  if (g.pos.board[from_x][from_y] != m.piece || g.pos.board[to_x][to_y] != m.captured) return false;
   if (may_move(g.pos, m.from, m.to, m.piece) != OK) return false;
   if (m.placed == m.piece) return may_stay_unpromoted(to_y, m.piece) == OK;
   return may_promote(m.from, to_y, m.piece) && m.placed == promoted(m.piece);

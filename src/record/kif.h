@@ -22,14 +22,14 @@ enum class Role { person, you, computer };
 struct KifPlayer {
   std::string name;  // empty: the role stands for it
   Role role = Role::person;
-  int level = 0;     // the computer's
+  int level = 0;  // the computer's
 };
 
 enum class Winner { none, top, bottom };
 
 struct KifGame {
   Position start = full_position();  // the position before the first move
-  bool top_first = false;  // the top player made (or makes) the first move
+  bool top_first = false;            // the top player made (or makes) the first move
   // gote_ban: the bottom player is 先手 whoever moves first (Record::gote_to_move): a file with
   // 後手番.
   bool gote_to_move = false;
@@ -65,20 +65,20 @@ std::string write_kif(const KifGame& g);
 
 enum class KifProblem {
   none,
-  unreadable,      // the file could not be read
-  too_large,       // over kKifMaxBytes
-  too_many_moves,  // over kKifMaxMoves: `line` is the first move beyond
-  not_kif,         // no line of KIF at all (an empty file, say)
-  bad_line,        // a line that is no part of a KIF file, or a start that cannot be
+  unreadable,        // the file could not be read
+  too_large,         // over kKifMaxBytes
+  too_many_moves,    // over kKifMaxMoves: `line` is the first move beyond
+  not_kif,           // no line of KIF at all (an empty file, say)
+  bad_line,          // a line that is no part of a KIF file, or a start that cannot be
   impossible_start,  // a start no game can have: `check` tells why, `line` where it is given
-  wrong_move,      // a move that does not fit the position it is played on
+  wrong_move,        // a move that does not fit the position it is played on
 };
 inline constexpr std::size_t kKifMaxBytes = 1 << 20;
 inline constexpr std::size_t kKifMaxMoves = 10000;
 
 struct KifRead {
   KifProblem problem = KifProblem::none;
-  int line = 0;  // the refused line, counted from 1; 0 when the file as a whole is refused
+  int line = 0;         // the refused line, counted from 1; 0 when the file as a whole is refused
   PositionCheck check;  // impossible_start: why
   KifGame game;
 };

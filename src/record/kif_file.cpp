@@ -44,8 +44,8 @@ KifRead load_kif(const std::string& path) {
   const FileBytes file = read_regular_file(path, kKifMaxBytes);
   if (file.ok()) return read_kif(file.bytes, kif_utf8_by_name(path));
   KifRead r;
-  r.problem = file.status == FileBytes::Status::too_large ? KifProblem::too_large
-                                                          : KifProblem::unreadable;
+  r.problem =
+      file.status == FileBytes::Status::too_large ? KifProblem::too_large : KifProblem::unreadable;
   return r;
 }
 

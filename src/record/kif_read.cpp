@@ -81,8 +81,7 @@ bool eat(std::string_view& s, std::string_view prefix) {
 }
 
 void skip_blanks(std::string_view& s) {
-  while (eat(s, " ") || eat(s, "\t") || eat(s, "\r") || eat(s, "　")) {
-  }
+  while (eat(s, " ") || eat(s, "\t") || eat(s, "\r") || eat(s, "　")) {}
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -104,9 +103,9 @@ int eat_one_of(std::string_view& s, const std::array<std::string_view, N>& words
 }
 
 // Digits 1..9 in half or full width; kanji numbers.
-constexpr std::array<std::string_view, 10> kWideDigits = {"", "１", "２", "３", "４",
+constexpr std::array<std::string_view, 10> kWideDigits = {"",   "１", "２", "３", "４",
                                                           "５", "６", "７", "８", "９"};
-constexpr std::array<std::string_view, 10> kKanjiDigits = {"", "一", "二", "三", "四",
+constexpr std::array<std::string_view, 10> kKanjiDigits = {"",   "一", "二", "三", "四",
                                                            "五", "六", "七", "八", "九"};
 
 int eat_digit(std::string_view& s) {
@@ -157,10 +156,11 @@ struct PieceName {
 };
 // Longest first, so that 成香 is not read as a bare 成.
 constexpr std::array<PieceName, 19> kPieceNames = {{
-    {"成香", KYOU_NARI}, {"成桂", KEI_NARI}, {"成銀", GIN_NARI},
-    {"歩", HU}, {"香", KYOU}, {"桂", KEI}, {"銀", GIN}, {"金", KIN}, {"角", KAKU}, {"飛", SYA},
-    {"玉", OU}, {"王", OU}, {"と", HU_NARI}, {"杏", KYOU_NARI}, {"圭", KEI_NARI},
-    {"全", GIN_NARI}, {"馬", KAKU_NARI}, {"龍", SYA_NARI}, {"竜", SYA_NARI},
+    {"成香", KYOU_NARI}, {"成桂", KEI_NARI}, {"成銀", GIN_NARI}, {"歩", HU},
+    {"香", KYOU},        {"桂", KEI},        {"銀", GIN},        {"金", KIN},
+    {"角", KAKU},        {"飛", SYA},        {"玉", OU},         {"王", OU},
+    {"と", HU_NARI},     {"杏", KYOU_NARI},  {"圭", KEI_NARI},   {"全", GIN_NARI},
+    {"馬", KAKU_NARI},   {"龍", SYA_NARI},   {"竜", SYA_NARI},
 }};
 
 int eat_piece(std::string_view& s) {
@@ -236,8 +236,7 @@ Hand rest_of_set(const Position& p, const Hand& other) {
 
 bool is_border(std::string_view s) {
   if (!eat(s, "+")) return false;
-  while (eat(s, "-")) {
-  }
+  while (eat(s, "-")) {}
   return trimmed(s) == "+";
 }
 
@@ -284,7 +283,7 @@ constexpr std::array<int, 9> kEndWinner = {-1, -1, 0, 0, 0, -1, 1, -1, 1};
 struct KifMoveText {
   bool same = false;  // 同: onto the previous move's destination
   FileRank to;
-  int code = 0;       // the piece before the move, as the top player's code
+  int code = 0;  // the piece before the move, as the top player's code
   enum { plain, promote, no_promote, drop } suffix = plain;
   bool has_from = false;
   FileRank from;
@@ -372,8 +371,8 @@ struct Clocks {
 
 void set_times(const KifMoveText& t, bool top, Clocks& c, RecordMove& m) {
   double& mover = top ? c.top : c.bottom;
-  const double before = t.has_time ? static_cast<double>(t.total > t.own ? t.total - t.own : 0)
-                                   : mover;
+  const double before =
+      t.has_time ? static_cast<double>(t.total > t.own ? t.total - t.own : 0) : mover;
   const double after = t.has_time ? static_cast<double>(t.total) : mover;
   mover = after;
   m.top_time_before = top ? before : c.top;
@@ -578,8 +577,7 @@ class Reader {
     }
     if (moves.size() >= kKifMaxMoves) return refuse(KifProblem::too_many_moves, n_);
     KifMoveText t;
-    if (!read_move_text(l, t) || (t.same && moves.empty()))
-      return refuse(KifProblem::bad_line, n_);
+    if (!read_move_text(l, t) || (t.same && moves.empty())) return refuse(KifProblem::bad_line, n_);
     RecordMove m;
     const Square previous_to = moves.empty() ? Square{} : moves.back().move.to;
     if (!build_move(t, scratch_, top, previous_to, m.move) || !move_fits(scratch_, m))

@@ -124,8 +124,10 @@ std::string write_kif(const KifGame& g) {
   std::string s;
   if (g.started) {
     const DateTime& t = *g.started;
-    s += "開始日時：" + format("%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                              t.minute, t.second) + kEol;
+    s += "開始日時：" +
+         format("%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
+                t.second) +
+         kEol;
   }
   if (same_position(g.start, full_position())) {
     s += std::string("手合割：平手") + kEol;

@@ -66,8 +66,10 @@ Standing standing_by_roles(const KifGame& k) {
 }  // namespace
 
 Standing standing_of(const Game& g) {
-  return {g.play_mode, g.bottom_side,        g.top_side,     g.sente_side,         g.move_number,
-          g.handicap_level,   g.handicap_set, g.flipped, g.record.start_number(), g.record.top_first()};
+  return {g.play_mode,         g.bottom_side, g.top_side,
+          g.sente_side,        g.move_number, g.handicap_level,
+          g.handicap_set,      g.flipped,     g.record.start_number(),
+          g.record.top_first()};
 }
 
 std::string standing_line(const Standing& s) {
@@ -124,8 +126,7 @@ LastGame last_game_from(KifGame k) {
   LastGame last;
   const std::optional<Standing> standing = take_standing(k.comments);
   // The file has 先手 at the bottom; without a standing, the computer plays the top player.
-  const bool turn =
-      standing ? standing->top_first != k.top_first : k.bottom.role == Role::computer;
+  const bool turn = standing ? standing->top_first != k.top_first : k.bottom.role == Role::computer;
   if (turn) k = turned_round(k);
   for (KifPlayer* p : {&k.top, &k.bottom})
     if (p->role != Role::person) p->name.clear();

@@ -20,9 +20,9 @@ struct Standing {
   int play_mode = MODE_MAN;  // taikyoku_mode
   // sita, ue, teban_sente: side values; 後手's is -sente_side
   int bottom_side = -1, top_side = 1, sente_side = 1;
-  int move_number = 0;  // tesu
+  int move_number = 0;                                      // tesu
   int handicap_level = 0, handicap_set = NG, flipped = NG;  // hande_level, hande_settei, hanten
-  int start_number = 1;    // kaishi_tesu
+  int start_number = 1;                                     // kaishi_tesu
   bool top_first = false;  // ue_sente: the top player made the first move
   bool operator==(const Standing&) const = default;
 };

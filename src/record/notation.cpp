@@ -15,9 +15,7 @@ Square square_of(FileRank fr, bool sente_top) {
   return sente_top ? Square{fr.file, 10 - fr.rank} : Square{10 - fr.file, fr.rank};
 }
 
-bool is_sente_piece(int code, bool sente_top) {
-  return sente_top ? is_top(code) : is_bottom(code);
-}
+bool is_sente_piece(int code, bool sente_top) { return sente_top ? is_top(code) : is_bottom(code); }
 
 std::string piece_name(int code) {
   switch (std::abs(code)) {
@@ -29,7 +27,8 @@ std::string piece_name(int code) {
     case KEI_NARI: return "成桂";
     case GIN: return "銀";
     case GIN_NARI: return "成銀";
-    case KIN: case KIN_NARI: return "金";
+    case KIN:
+    case KIN_NARI: return "金";
     case KAKU: return "角";
     case KAKU_NARI: return "馬";
     case SYA: return "飛";
@@ -64,9 +63,7 @@ std::string wide_digit(int n) {
   return n >= 0 && n <= 9 ? digits[static_cast<std::size_t>(n)] : std::to_string(n);
 }
 
-bool promotion_was_possible(const Move& m) {
-  return may_promote(m.from, m.to.y, m.piece);
-}
+bool promotion_was_possible(const Move& m) { return may_promote(m.from, m.to.y, m.piece); }
 
 std::string side_mark(const Move& m, bool sente_top) {
   return is_sente_piece(m.placed, sente_top) ? "▲" : "△";

@@ -18,8 +18,8 @@ enum class PositionProblem {
 
 struct PositionCheck {
   PositionProblem problem = PositionProblem::none;
-  int kind = 0;       // too_many_pieces: the kind index 1..7
-  bool top = false;   // two_kings, two_pawns: the top player's
+  int kind = 0;      // too_many_pieces: the kind index 1..7
+  bool top = false;  // two_kings, two_pawns: the top player's
 };
 
 PositionCheck check_position(const Position& p);

@@ -17,8 +17,8 @@ std::string write_sfen(const Position& p, bool sente_top, bool top_to_move, int 
 
 enum class SfenProblem {
   none,
-  malformed,  // not SFEN at all, or a field that is not what it should be
-  impossible, // SFEN, but not a position of a game: see `check`
+  malformed,   // not SFEN at all, or a field that is not what it should be
+  impossible,  // SFEN, but not a position of a game: see `check`
 };
 
 struct SfenRead {

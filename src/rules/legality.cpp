@@ -37,8 +37,10 @@ int may_move(const Position& p, const Source& from, Square to, int piece) {
     if (piece == -HU && p.bottom_nifu[to_x] == 1) return NG;
     if (piece == HU && p.top_nifu[to_x] == 1) return NG;
     switch (piece) {
-      case HU: case KYOU: return result(to_y != 9);
-      case -HU: case -KYOU: return result(to_y != 1);
+      case HU:
+      case KYOU: return result(to_y != 9);
+      case -HU:
+      case -KYOU: return result(to_y != 1);
       case KEI: return result(to_y <= 7);
       case -KEI: return result(to_y >= 3);
       default: return OK;
@@ -57,17 +59,26 @@ int may_move(const Position& p, const Source& from, Square to, int piece) {
     case -KEI: return result(dy == -2 && std::abs(dx) == 1);
     case GIN: return result(silver_step(dx, dy, 1));
     case -GIN: return result(silver_step(dx, dy, -1));
-    case KIN: case HU_NARI: case KYOU_NARI: case KEI_NARI: case GIN_NARI:
-      return result(gold_step(dx, dy, 1));
-    case -KIN: case -HU_NARI: case -KYOU_NARI: case -KEI_NARI: case -GIN_NARI:
-      return result(gold_step(dx, dy, -1));
-    case OU: case -OU: return result(king_step(dx, dy));
-    case KAKU: case -KAKU: return may_move_bishop(p, from_x, from_y, to_x, to_y);
-    case KAKU_NARI: case -KAKU_NARI:
-      return king_step(dx, dy) ? OK : may_move_bishop(p, from_x, from_y, to_x, to_y);
-    case SYA: case -SYA: return may_move_rook(p, from_x, from_y, to_x, to_y);
-    case SYA_NARI: case -SYA_NARI:
-      return king_step(dx, dy) ? OK : may_move_rook(p, from_x, from_y, to_x, to_y);
+    case KIN:
+    case HU_NARI:
+    case KYOU_NARI:
+    case KEI_NARI:
+    case GIN_NARI: return result(gold_step(dx, dy, 1));
+    case -KIN:
+    case -HU_NARI:
+    case -KYOU_NARI:
+    case -KEI_NARI:
+    case -GIN_NARI: return result(gold_step(dx, dy, -1));
+    case OU:
+    case -OU: return result(king_step(dx, dy));
+    case KAKU:
+    case -KAKU: return may_move_bishop(p, from_x, from_y, to_x, to_y);
+    case KAKU_NARI:
+    case -KAKU_NARI: return king_step(dx, dy) ? OK : may_move_bishop(p, from_x, from_y, to_x, to_y);
+    case SYA:
+    case -SYA: return may_move_rook(p, from_x, from_y, to_x, to_y);
+    case SYA_NARI:
+    case -SYA_NARI: return king_step(dx, dy) ? OK : may_move_rook(p, from_x, from_y, to_x, to_y);
     default: return NG;
   }
 }

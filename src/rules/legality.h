@@ -12,8 +12,8 @@ int may_move(const Position& p, const Source& from, Square to, int piece);
 // The same in numbers: a source column of 11 or -1 is a drop from a hand, whatever its row.
 inline int may_move(const Position& p, int from_x, int from_y, int to_x, int to_y, int piece) {
   const bool drop = from_x == MOCHI_SITA_X || from_x == MOCHI_UE_X;
-  return may_move(p, drop ? Source{FromHand{}} : Source{Square{from_x, from_y}},
-                  Square{to_x, to_y}, piece);
+  return may_move(p, drop ? Source{FromHand{}} : Source{Square{from_x, from_y}}, Square{to_x, to_y},
+                  piece);
 }
 // 移動チェック飛車 / 移動チェック角 "move check, rook / bishop": OK when the two squares share a
 // line (a diagonal) with nothing between them; NG when either is off the board.

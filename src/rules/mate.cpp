@@ -32,8 +32,7 @@ bool drop_interposes(Game& g, const Side& s) {
       const int mark = s.checks[x][y];
       if (mark == OUTE_KOMA && std::abs(x - s.kx) < 2 && std::abs(y - s.ky) < 2) return false;
       if (mark != OUTE_AIDA) continue;
-      if (s.hand_total == s.hand_pawns &&
-          may_move(g.pos, FromHand{1}, {x, y}, s.pawn) == NG)
+      if (s.hand_total == s.hand_pawns && may_move(g.pos, FromHand{1}, {x, y}, s.pawn) == NG)
         return false;
       g.pos.board[x][y] = s.pawn;
       for (int x2 = 1; x2 <= 9; ++x2)
@@ -112,8 +111,9 @@ int human_king_attacked(const Game& g) {
 int human_mated(Game& g, const Survey& survey) {
   if (!king_on(g.pos, g.pos.bottom_king_x, g.pos.bottom_king_y, -OU)) return NG;
   const Position& p = g.pos;
-  const Side s{p.bottom_king_x, p.bottom_king_y, p.bottom_hand_total, p.bottom_hand[1], -HU, -OU,
-               survey.top_influence, survey.top_checks};
+  const Side s{
+      p.bottom_king_x,      p.bottom_king_y,  p.bottom_hand_total, p.bottom_hand[1], -HU, -OU,
+      survey.top_influence, survey.top_checks};
   return mated(g, s, [&] { return human_king_attacked(g) == NG; });
 }
 
@@ -122,8 +122,8 @@ int computer_mated(Game& g, Survey& survey) {
   const Position& p = g.pos;
   // Each trial is judged by a whole survey, so the checks to parry are kept from before them.
   const Table checks = survey.bottom_checks;
-  const Side s{p.top_king_x, p.top_king_y, p.top_hand_total, p.top_hand[1], HU, OU,
-               survey.bottom_influence, checks};
+  const Side s{p.top_king_x, p.top_king_y, p.top_hand_total,        p.top_hand[1],
+               HU,           OU,           survey.bottom_influence, checks};
   return mated(g, s, [&] {
     survey_influence(g.pos, survey);
     return survey.bottom_influence[g.pos.top_king_x][g.pos.top_king_y] == 0;

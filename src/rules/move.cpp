@@ -62,10 +62,18 @@ bool may_promote(const Source& from, int to_y, int piece) {
   if (!s) return false;
   const int from_y = s->y;
   switch (piece) {
-    case -HU: case -KYOU: case -KEI: return to_y < 4;
-    case -GIN: case -KAKU: case -SYA: return to_y < 4 || from_y < 4;
-    case HU: case KYOU: case KEI: return to_y > 6;
-    case GIN: case KAKU: case SYA: return to_y > 6 || from_y > 6;
+    case -HU:
+    case -KYOU:
+    case -KEI: return to_y < 4;
+    case -GIN:
+    case -KAKU:
+    case -SYA: return to_y < 4 || from_y < 4;
+    case HU:
+    case KYOU:
+    case KEI: return to_y > 6;
+    case GIN:
+    case KAKU:
+    case SYA: return to_y > 6 || from_y > 6;
     default: return false;
   }
 }
@@ -76,9 +84,11 @@ int check_promotion(const Source& from, int to_y, int piece) {
 
 int may_stay_unpromoted(int to_y, int piece) {
   switch (piece) {
-    case HU: case KYOU: return to_y == 9 ? NG : OK;
+    case HU:
+    case KYOU: return to_y == 9 ? NG : OK;
     case KEI: return to_y >= 8 ? NG : OK;
-    case -HU: case -KYOU: return to_y == 1 ? NG : OK;
+    case -HU:
+    case -KYOU: return to_y == 1 ? NG : OK;
     case -KEI: return to_y <= 2 ? NG : OK;
     default: return OK;
   }

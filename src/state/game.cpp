@@ -7,13 +7,20 @@ namespace hakuro {
 
 int kind_index(int code) {
   switch (std::abs(code)) {
-    case HU: case HU_NARI: return 1;
-    case KYOU: case KYOU_NARI: return 2;
-    case KEI: case KEI_NARI: return 3;
-    case GIN: case GIN_NARI: return 4;
-    case KIN: case KIN_NARI: return 5;
-    case KAKU: case KAKU_NARI: return 6;
-    case SYA: case SYA_NARI: return 7;
+    case HU:
+    case HU_NARI: return 1;
+    case KYOU:
+    case KYOU_NARI: return 2;
+    case KEI:
+    case KEI_NARI: return 3;
+    case GIN:
+    case GIN_NARI: return 4;
+    case KIN:
+    case KIN_NARI: return 5;
+    case KAKU:
+    case KAKU_NARI: return 6;
+    case SYA:
+    case SYA_NARI: return 7;
     default: return 0;
   }
 }

@@ -201,9 +201,9 @@ struct Game {
   int bottom_side = -1, top_side = 1;
   int side_to_move = TEBAN_NASI;
 
-  int play_mode = MODE_MAN;  // taikyoku_mode "match": two people or against the computer
-  int move_number = 0;       // tesu "move count": moves made, as shown
-  int level = 3;             // the computer's strength, 1..3
+  int play_mode = MODE_MAN;     // taikyoku_mode "match": two people or against the computer
+  int move_number = 0;          // tesu "move count": moves made, as shown
+  int level = 3;                // the computer's strength, 1..3
   int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
 
   // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a

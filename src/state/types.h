@@ -8,15 +8,15 @@ namespace hakuro {
 // Piece codes: the top player's pieces are positive, the bottom player's negative. A promoted
 // piece (_NARI "promoted") is its kind's code plus one in magnitude, and codes grow with a
 // piece's worth.
-inline constexpr int KARA = 0;  // KARA "empty": empty square
-inline constexpr int HU = 10, HU_NARI = 11;          // pawn
-inline constexpr int KYOU = 20, KYOU_NARI = 21;      // lance
-inline constexpr int KEI = 30, KEI_NARI = 31;        // knight
-inline constexpr int GIN = 100, GIN_NARI = 101;      // silver
-inline constexpr int KIN = 110, KIN_NARI = 111;      // gold (its "promoted" code is never made)
-inline constexpr int KAKU = 800, KAKU_NARI = 801;    // bishop
-inline constexpr int SYA = 900, SYA_NARI = 901;      // rook
-inline constexpr int OU = 950;                       // king
+inline constexpr int KARA = 0;                     // KARA "empty": empty square
+inline constexpr int HU = 10, HU_NARI = 11;        // pawn
+inline constexpr int KYOU = 20, KYOU_NARI = 21;    // lance
+inline constexpr int KEI = 30, KEI_NARI = 31;      // knight
+inline constexpr int GIN = 100, GIN_NARI = 101;    // silver
+inline constexpr int KIN = 110, KIN_NARI = 111;    // gold (its "promoted" code is never made)
+inline constexpr int KAKU = 800, KAKU_NARI = 801;  // bishop
+inline constexpr int SYA = 900, SYA_NARI = 901;    // rook
+inline constexpr int OU = 950;                     // king
 
 inline constexpr int MASU_SU = 9;  // MASU_SU "square count": squares per row and per column
 inline constexpr int OK = 1, NG = 0;
@@ -70,12 +70,21 @@ constexpr bool is_bottom(int c) { return c <= -HU; }
 // A piece code that has a picture and a name: every code but the gold codes plus one.
 constexpr bool is_drawn_piece(int code) {
   switch (code < 0 ? -code : code) {
-    case HU: case HU_NARI: case KYOU: case KYOU_NARI: case KEI: case KEI_NARI:
-    case GIN: case GIN_NARI: case KIN: case KAKU: case KAKU_NARI: case SYA: case SYA_NARI:
-    case OU:
-      return true;
-    default:
-      return false;
+    case HU:
+    case HU_NARI:
+    case KYOU:
+    case KYOU_NARI:
+    case KEI:
+    case KEI_NARI:
+    case GIN:
+    case GIN_NARI:
+    case KIN:
+    case KAKU:
+    case KAKU_NARI:
+    case SYA:
+    case SYA_NARI:
+    case OU: return true;
+    default: return false;
   }
 }
 

@@ -47,8 +47,7 @@ Error Client::send(const std::string& line) {
   return {};
 }
 
-Error Client::wait_for(milliseconds timeout,
-                       const std::function<bool(const std::string&)>& done) {
+Error Client::wait_for(milliseconds timeout, const std::function<bool(const std::string&)>& done) {
   const auto deadline = Clock::now() + timeout;
   std::string line;
   for (;;) {
@@ -101,7 +100,8 @@ std::string go_command(const GoLimits& limits) {
   const GoLimits::Clocks c = limits.clocks.value_or(GoLimits::Clocks{});
   std::string line = "go btime " + std::to_string(c.btime) + " wtime " + std::to_string(c.wtime);
   if (limits.clocks) line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
-  if (limits.byoyomi_ms > 0 || !limits.clocks) line += " byoyomi " + std::to_string(limits.byoyomi_ms);
+  if (limits.byoyomi_ms > 0 || !limits.clocks)
+    line += " byoyomi " + std::to_string(limits.byoyomi_ms);
   return line;
 }
 
@@ -144,8 +144,9 @@ GoResult Client::go(const GoLimits& limits, const std::atomic<bool>* stop,
 }
 
 Error Client::game_over(GameOutcome outcome) {
-  return send(std::string("gameover ") +
-              (outcome == GameOutcome::win ? "win" : outcome == GameOutcome::lose ? "lose" : "draw"));
+  return send(std::string("gameover ") + (outcome == GameOutcome::win    ? "win"
+                                          : outcome == GameOutcome::lose ? "lose"
+                                                                         : "draw"));
 }
 
 void Client::quit() {

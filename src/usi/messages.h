@@ -14,7 +14,7 @@ struct EngineOption {
   std::string name;
   std::string type;  // check, spin, combo, button, string or filename
   std::string default_value;
-  std::optional<int> min, max;  // a spin's range
+  std::optional<int> min, max;    // a spin's range
   std::vector<std::string> vars;  // a combo's choices
 };
 

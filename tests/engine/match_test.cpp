@@ -54,9 +54,12 @@ TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
     for (std::size_t n = 0; n < r.moves.size(); ++n, top = !top) {
       const RecordMove& k = r.moves[n];
       const auto moves = legal();
-      ASSERT_TRUE(std::any_of(moves.begin(), moves.end(), [&](const Move& m) {
-        return m.from == k.move.from && m.to == k.move.to && m.placed == k.move.placed;
-      })) << "game " << i << " move " << n + 1;
+      ASSERT_TRUE(std::any_of(moves.begin(), moves.end(),
+                              [&](const Move& m) {
+                                return m.from == k.move.from && m.to == k.move.to &&
+                                       m.placed == k.move.placed;
+                              }))
+          << "game " << i << " move " << n + 1;
       play_fitting(g, k);
     }
     const bool mated = r.reason.find("checkmated") != std::string::npos;

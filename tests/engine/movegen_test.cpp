@@ -46,8 +46,7 @@ TEST(Generator, CapturesQuietsAndPseudoLegalAgree) {
     engine::MoveList others;
     engine::generate_all(random_walk(rng, 60), others);
     for (engine::Move m : others)
-      EXPECT_EQ(engine::pseudo_legal(pos, m),
-                std::find(all.begin(), all.end(), m) != all.end());
+      EXPECT_EQ(engine::pseudo_legal(pos, m), std::find(all.begin(), all.end(), m) != all.end());
   }
 }
 

@@ -61,8 +61,7 @@ inline void play_numbers(Game& g, bool top, const Numbers& n) {
   }
   const int piece = g.pos.board[n[0]][n[1]];
   int placed = piece;
-  if (n[4] == 1 && check_promotion(Square{n[0], n[1]}, n[3], piece) == OK)
-    placed = promoted(piece);
+  if (n[4] == 1 && check_promotion(Square{n[0], n[1]}, n[3], piece) == OK) placed = promoted(piece);
   make_move(g, board_move({n[0], n[1]}, {n[2], n[3]}, piece, placed));
 }
 
@@ -77,8 +76,9 @@ inline std::set<Numbers> engine_moves(const engine::Position& pos) {
 // A random position: up to 40 random pieces (any code, promoted or not, kings at most one a
 // side), random hands.
 inline Position random_position(std::mt19937& rng) {
-  static constexpr int codes[] = {HU, KYOU, KEI, GIN, KIN, KAKU, SYA, HU_NARI, KYOU_NARI,
-                                  KEI_NARI, GIN_NARI, KIN_NARI, KAKU_NARI, SYA_NARI};
+  static constexpr int codes[] = {HU,       KYOU,     KEI,       GIN,       KIN,
+                                  KAKU,     SYA,      HU_NARI,   KYOU_NARI, KEI_NARI,
+                                  GIN_NARI, KIN_NARI, KAKU_NARI, SYA_NARI};
   Position p;
   auto pick = [&](int n) { return int(rng() % unsigned(n)); };
   const int n = pick(41);

@@ -43,8 +43,8 @@ TEST(Search, MatesInOneAndTwo) {
 TEST(Search, TakesAHangingPieceUnlessThatRepeats) {
   // Ahead by a rook in hand, the bottom player takes the hanging rook, unless the position after
   // the capture has stood before: that would only draw.
-  const Position p = position({{5, 1, OU}, {5, 5, SYA}, {4, 6, -GIN}, {5, 9, -OU}}, BOTTOM,
-                              {{ROOK, 1}});
+  const Position p =
+      position({{5, 1, OU}, {5, 5, SYA}, {4, 6, -GIN}, {5, 9, -OU}}, BOTTOM, {{ROOK, 1}});
   const Result first = think_depth(p, 4);
   ASSERT_EQ(to_sq(first.move), square(5, 5));
   Position after = p;
@@ -134,8 +134,8 @@ constexpr Rules STANDARD = Rules::standard;
 
 TEST(StandardSearch, MatesByADropAndIsMated) {
   // The gold dropped on the king's head, held by the pawn, mates at once: no king is taken.
-  const Position head = position({{5, 1, OU}, {5, 3, -HU}, {5, 9, -OU}}, BOTTOM, {{GOLD, 1}},
-                                 STANDARD);
+  const Position head =
+      position({{5, 1, OU}, {5, 3, -HU}, {5, 9, -OU}}, BOTTOM, {{GOLD, 1}}, STANDARD);
   EXPECT_EQ(think_depth(head, 3).score, win_in(1));
   // In the corner the pawn could mate too, but a pawn dropped to mate is not allowed: the gold.
   Position corner = position({{9, 1, OU}, {8, 1, KEI}, {8, 2, GIN}, {8, 3, -KIN}, {1, 9, -OU}},
@@ -163,7 +163,9 @@ struct Cycle {
 Cycle cycle(int rook, int away, int king_away) {
   Cycle c{position({{1, 1, OU}, {4, 1, KIN}, {5, 1, KIN}, {6, 1, GIN}, {9, 9, -OU}}, BOTTOM, {},
                    STANDARD),
-          make_move(rook, away, false), {}, {}};
+          make_move(rook, away, false),
+          {},
+          {}};
   c.start.put(rook, make_piece(BOTTOM, ROOK));
   Position p = c.start;
   for (Move m : {c.first, make_move(square(1, 1), king_away, false), make_move(away, rook, false),

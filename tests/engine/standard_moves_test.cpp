@@ -129,9 +129,9 @@ std::set<std::array<int, 5>> numbers(const std::set<Move>& moves) {
 
 TEST(StandardGenerator, PinnedPiecesMoveAlongTheLineOnly) {
   // The gold is pinned by the rook on its file, the silver by the bishop on its diagonal.
-  const Position pos = position(
-      {{5, 9, -OU}, {5, 8, -KIN}, {4, 8, -GIN}, {5, 1, SYA}, {1, 5, KAKU}, {1, 1, OU}}, BOTTOM,
-      {}, STANDARD);
+  const Position pos =
+      position({{5, 9, -OU}, {5, 8, -KIN}, {4, 8, -GIN}, {5, 1, SYA}, {1, 5, KAKU}, {1, 1, OU}},
+               BOTTOM, {}, STANDARD);
   std::set<std::array<int, 5>> gold, silver;
   for (const auto& n : numbers(standard_moves(pos))) {
     if (n[0] == 5 && n[1] == 8) gold.insert(n);
@@ -144,9 +144,9 @@ TEST(StandardGenerator, PinnedPiecesMoveAlongTheLineOnly) {
 TEST(StandardGenerator, TheKingStaysOutOfAttack) {
   // Checked twice, by a silver the pawn holds and by a gold nothing holds: the king takes the
   // gold or steps aside, and may not take the silver.
-  const Position twice = position(
-      {{5, 9, -OU}, {5, 8, GIN}, {5, 7, HU}, {6, 8, KIN}, {1, 9, -KIN}, {1, 1, OU}}, BOTTOM,
-      {{PAWN, 1}}, STANDARD);
+  const Position twice =
+      position({{5, 9, -OU}, {5, 8, GIN}, {5, 7, HU}, {6, 8, KIN}, {1, 9, -KIN}, {1, 1, OU}},
+               BOTTOM, {{PAWN, 1}}, STANDARD);
   EXPECT_EQ(numbers(standard_moves(twice)),
             (std::set<std::array<int, 5>>{{5, 9, 6, 8, 0}, {5, 9, 4, 8, 0}}));
   // Checked by a rook, the king may not step back along the rook's line.

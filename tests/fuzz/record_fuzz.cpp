@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (l.status == Status::ok) {
     hakuro::Position start;
     hakuro::set_starting_position(start);
-    if (l.record.moves.empty() || hakuro::fitting_moves(start, l.record.moves) != l.record.moves.size())
+    if (l.record.moves.empty() ||
+        hakuro::fitting_moves(start, l.record.moves) != l.record.moves.size())
       std::abort();
   }
   return 0;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QAction>
 #include <QFile>
 #include <QKeyEvent>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtCore/qtestsupport_core.h>
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
@@ -30,10 +30,9 @@ namespace {
 
 // Where the picture of cell (x, y) lies in an image of `logical` size at `dpr`, in device
 // pixels: the client area scaled to fit and centred, each edge on the nearest pixel.
-QRect cell_pixels(QSizeF logical, double dpr, double x, double y,
-                  QSizeF twips = {masu_w, masu_h}) {
-  const double s = std::min(logical.width() / view::kClientWidth,
-                            logical.height() / view::kClientHeight);
+QRect cell_pixels(QSizeF logical, double dpr, double x, double y, QSizeF twips = {masu_w, masu_h}) {
+  const double s =
+      std::min(logical.width() / view::kClientWidth, logical.height() / view::kClientHeight);
   const double left = (logical.width() - view::kClientWidth * s) / 2 + s * cell_x(x);
   const double top = (logical.height() - view::kClientHeight * s) / 2 + s * cell_y(y);
   const auto px = [&](double v) { return static_cast<int>(std::lround(v * dpr)); };
@@ -55,8 +54,8 @@ struct Shot {
 testing::AssertionResult shows(const Shot& shot, int id, double x, double y) {
   const QImage& img = shot.img;
   const double dpr = img.devicePixelRatio();
-  const QRect at = cell_pixels(shot.logical, dpr, x, y,
-                               QSizeF(view::picture_pixels(id)) * view::kTwipsPerPixel);
+  const QRect at =
+      cell_pixels(shot.logical, dpr, x, y, QSizeF(view::picture_pixels(id)) * view::kTwipsPerPixel);
   const QImage want = view::picture_image(id, at.size()).convertToFormat(QImage::Format_RGB32);
   const double scale = at.width() / double(view::picture_pixels(id).width());
   const int border = static_cast<int>(std::ceil((1 + BoardView::kLastMoveFrame) * scale)) + 1;
@@ -94,8 +93,8 @@ class E2eTest : public ::testing::Test {
   // A press and release at the centre of cell (x, y) as the board view shows it now.
   void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
     BoardView* b = window.board();
-    const QPointF at = view::Canvas::to_device(QSizeF(b->size()))
-                           .map(QPointF(cell_centre_x(x), cell_centre_y(y)));
+    const QPointF at =
+        view::Canvas::to_device(QSizeF(b->size())).map(QPointF(cell_centre_x(x), cell_centre_y(y)));
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
       QMouseEvent e(type, at, b->mapToGlobal(at), button,
                     type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
@@ -149,8 +148,7 @@ Choice choose(const Game& g, std::uint32_t& seed) {
       if (!is_bottom(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (!is_bottom(g.pos.board[tx][ty]) &&
-              may_move(g.pos, fx, fy, tx, ty, piece) == OK)
+          if (!is_bottom(g.pos.board[tx][ty]) && may_move(g.pos, fx, fy, tx, ty, piece) == OK)
             all.push_back({fx, fy, tx, ty, may_stay_unpromoted(ty, piece) == NG});
     }
   for (const Choice& c : all)
@@ -206,7 +204,7 @@ TEST_F(E2eTest, GuidanceOutlinesWhereThePickedPieceMayGo) {
   EXPECT_EQ(edge(img, 8, 8, Edge::Left), red);
   EXPECT_EQ(edge(img, 5, 8, Edge::Top), white);
   EXPECT_EQ(edge(img, 9, 8, Edge::Top), white);
-  EXPECT_EQ(edge(img, 9, 8, Edge::Left), red);  // shared with the rook's square
+  EXPECT_EQ(edge(img, 9, 8, Edge::Left), red);   // shared with the rook's square
   EXPECT_EQ(edge(img, 8, 7, Edge::Top), white);  // its own pawn may be taken too
   EXPECT_EQ(edge(img, 8, 6, Edge::Top), grid);   // but nothing beyond it
   EXPECT_EQ(edge(img, 5, 7, Edge::Top), grid);
@@ -285,8 +283,7 @@ TEST_F(E2eTest, AGameSavedAndLoadedThroughThePanelReplaysTheSameBoard) {
   const QPointF mid = QRectF(button->rect()).center();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     QMouseEvent e(type, mid, button->mapToGlobal(mid), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                  Qt::NoModifier);
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(button, &e);
   }
   EXPECT_EQ(window.boxes.back(), QString::fromUtf8("棋譜を書き込みました"));
@@ -300,8 +297,7 @@ TEST_F(E2eTest, AGameSavedAndLoadedThroughThePanelReplaysTheSameBoard) {
   const QPoint p = files->visualRect(files->model()->index(0, 0, files->rootIndex())).center();
   for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     QMouseEvent e(type, p, files->viewport()->mapToGlobal(p), Qt::LeftButton,
-                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                  Qt::NoModifier);
+                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(files->viewport(), &e);
   }
   ASSERT_EQ(g().record_mode, OK);
@@ -374,13 +370,13 @@ TEST_F(E2eTest, SharpAndCentredAtEachPixelRatioAndSize) {
           darkest = std::min(darkest, qGray(img.img.pixel(i, j)));
       EXPECT_LT(darkest, 60);
       // Margins: the background tiles carried on along the cell grid, out to the edges.
-      const double s = std::min(logical.width() / view::kClientWidth,
-                                logical.height() / view::kClientHeight);
+      const double s =
+          std::min(logical.width() / view::kClientWidth, logical.height() / view::kClientHeight);
       const double spare = (logical.width() - view::kClientWidth * s) / 2;
       const double tile = view::picture_pixels(HAIKEI_MIDORI).width() * view::kTwipsPerPixel;
       const int far_left = static_cast<int>(std::ceil((-spare / s - ban_left) / masu_w));
-      const int far_right = static_cast<int>(
-          std::floor((view::kClientWidth + spare / s - tile - ban_left) / masu_w));
+      const int far_right =
+          static_cast<int>(std::floor((view::kClientWidth + spare / s - tile - ban_left) / masu_w));
       EXPECT_TRUE(shows(img, HAIKEI_MIDORI, far_left, 5)) << far_left;
       EXPECT_TRUE(shows(img, HAIKEI_MIDORI, far_right, 5)) << far_right;
     }

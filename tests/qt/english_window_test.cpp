@@ -30,7 +30,8 @@ bool japanese(QString s) {
   for (const char* name : {"HAKURO KAISEN将棋", ".棋譜"}) s.remove(QString::fromUtf8(name));
   for (const QChar c : s) {
     const char16_t u = c.unicode();
-    if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
+    if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
+        (u >= 0xff00 && u <= 0xffef))
       return true;
   }
   return false;
@@ -110,15 +111,16 @@ TEST_F(EnglishWindowTest, MenusAreEnglishAndTheBarHoldsThemAll) {
     EXPECT_FALSE(at.isEmpty()) << a->objectName().toStdString();
     EXPECT_LE(at.right(), bar->width()) << a->objectName().toStdString();
   }
-  EXPECT_EQ(top.join(' '), QString::fromUtf8("TAIKYOKU=Game STOP=Position REPLAY=Back AFTER=Forward "
-                                             "LBEL_UP=△ LEBEL_DOWN=▽ KIFU=Record OPTION=Options "
-                                             "VER=About"));
+  EXPECT_EQ(top.join(' '),
+            QString::fromUtf8("TAIKYOKU=Game STOP=Position REPLAY=Back AFTER=Forward "
+                              "LBEL_UP=△ LEBEL_DOWN=▽ KIFU=Record OPTION=Options "
+                              "VER=About"));
   int items = 0;
   for (QMenu* m : window.findChildren<QMenu*>())
     for (QAction* a : m->actions()) {
       ++items;
-      EXPECT_FALSE(japanese(a->text())) << a->objectName().toStdString() << " "
-                                        << a->text().toStdString();
+      EXPECT_FALSE(japanese(a->text()))
+          << a->objectName().toStdString() << " " << a->text().toStdString();
     }
   EXPECT_GT(items, 30);
   EXPECT_EQ(window.findChild<QAction*>("SENTE")->text(), "Sente (you move first)");

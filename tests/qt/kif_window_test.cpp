@@ -76,7 +76,8 @@ TEST_F(KifWindowTest, KifItemsAskTheFileDialogAndSfenItemsTheClipboard) {
   EXPECT_EQ(window.boxes.back(), QString::fromUtf8("棋譜を '進 'で進めて下さい"));
 
   item("SFEN_COPY")->trigger();
-  const QString start = QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+  const QString start =
+      QStringLiteral("lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
   EXPECT_EQ(QGuiApplication::clipboard()->text(), start);
   EXPECT_EQ(notice(), QString::fromUtf8("局面をｺﾋﾟｰしました  ") + start);
   QGuiApplication::clipboard()->setText(QStringLiteral("4k4/9/9/9/9/9/9/9/4K4 b G 1"));

@@ -3,6 +3,7 @@
 // board at any size (run again at a pixel ratio of 2).
 #include <gtest/gtest.h>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -13,7 +14,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtCore/qtestsupport_core.h>
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
@@ -40,10 +40,9 @@ class PanelsTest : public ::testing::Test {
   void menu(const char* name) { window.findChild<QAction*>(name)->trigger(); }
   void click(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
     BoardView* b = window.board();
-    const QPointF at = view::Canvas::to_device(QSizeF(b->size()))
-                           .map(QPointF(cell_centre_x(x), cell_centre_y(y)));
-    QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), button, button,
-                  Qt::NoModifier);
+    const QPointF at =
+        view::Canvas::to_device(QSizeF(b->size())).map(QPointF(cell_centre_x(x), cell_centre_y(y)));
+    QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), button, button, Qt::NoModifier);
     QApplication::sendEvent(b, &e);
   }
   void move(int fx, int fy, int tx, int ty) {
@@ -97,8 +96,8 @@ TEST_F(PanelsTest, TheListFollowsMovesTakeBacksAndALoad) {
   move(7, 3, 7, 4);
   move(2, 8, 8, 2);  // the bishops exchanged
   move(7, 1, 8, 2);
-  EXPECT_EQ(rows(), (QStringList{u("1 ▲７六歩"), u("2 △３四歩"), u("3 ▲２二角不成"),
-                                 u("4 △同　銀")}));
+  EXPECT_EQ(rows(),
+            (QStringList{u("1 ▲７六歩"), u("2 △３四歩"), u("3 ▲２二角不成"), u("4 △同　銀")}));
   EXPECT_EQ(shown_rows(), QList<int>{4});
   menu("REPLAY");
   menu("REPLAY");
@@ -120,8 +119,8 @@ TEST_F(PanelsTest, TheListFollowsMovesTakeBacksAndALoad) {
   EXPECT_EQ(shown_rows(), QList<int>{});
   menu("KIFU_READ");
   auto* files = window.findChild<QListView*>("File1");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; },
-                              5000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return files->model()->rowCount(files->rootIndex()) == 1; }, 5000));
   emit files->clicked(files->model()->index(0, 0, files->rootIndex()));
   ASSERT_EQ(g().record_mode, OK);
   EXPECT_EQ(rows().size(), 3);
@@ -170,7 +169,8 @@ TEST_F(PanelsTest, TheCommentOfTheMoveShownIsUnderTheList) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(u("手合割：平手\r\n手数----指手---------消費時間--\r\n*研究会の一局\r\n"
                "   1 ７六歩(77)\r\n*角道を開ける\r\n*よくある手\r\n   2 ３四歩(33)\r\n"
-               "   3 ２六歩(27)\r\n*居飛車\r\n").toUtf8());
+               "   3 ２六歩(27)\r\n*居飛車\r\n")
+                 .toUtf8());
   file.close();
   QPlainTextEdit* pane = window.game_panels()->comment();
   window.file_answers.push_back(path);
@@ -331,8 +331,8 @@ TEST(BoxPlacement, BoxesOpenBesideTheBoardAtAnySize) {
     window.findChild<QAction*>("CANCEL")->trigger();
     ASSERT_EQ(window.shown.size(), 3u);
     for (const QRect& box : window.shown) {
-      EXPECT_FALSE(box.intersects(room.board)) << box.x() << "," << box.y() << " " << box.width()
-                                               << "x" << box.height();
+      EXPECT_FALSE(box.intersects(room.board))
+          << box.x() << "," << box.y() << " " << box.width() << "x" << box.height();
       // Beside the board, level with it.
       EXPECT_TRUE(box.right() < room.board.left() || box.left() > room.board.right());
       EXPECT_LT(box.top(), room.board.bottom());

@@ -34,8 +34,7 @@ class CountingSound : public SoundLibrary {
  public:
   std::int32_t dsInitialize(std::int32_t) override { return 1; }
   std::int32_t dsTerminate(std::int32_t) override { return ++terminated; }
-  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
-                           std::int32_t) override {
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t, std::int32_t) override {
     return ++created;
   }
   std::int32_t dsFree(std::int32_t) override { return ++freed; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QtCore/qtestsupport_core.h>
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
@@ -36,8 +36,8 @@ class RecordPanelTest : public ::testing::Test {
   void menu(const char* item) { window.findChild<QAction*>(item)->trigger(); }
   QString shown() {
     QStringList names;
-    for (const char* n : {"Drive1", "Dir1", "File1", "Text1", "Text2", "Text3", "Text4",
-                          "Label1_0", "Label1_1", "Label1_2", "Label1_3", "Command1"})
+    for (const char* n : {"Drive1", "Dir1", "File1", "Text1", "Text2", "Text3", "Text4", "Label1_0",
+                          "Label1_1", "Label1_2", "Label1_3", "Command1"})
       if (control(n)->isVisible()) names << n;
     return names.join(' ');
   }
@@ -78,8 +78,10 @@ TEST_F(RecordPanelTest, MenusShowWhatEachNeedsAndOtherMenusPutItAway) {
   EXPECT_EQ(shown(),
             "Drive1 Dir1 Text1 Text2 Text3 Text4 Label1_0 Label1_1 Label1_2 Label1_3 Command1");
   // Each label beside its box, one row under another.
-  const char* rows[][2] = {{"対 局 名：", "Text2"}, {"先    手 ：", "Text3"},
-                           {"後    手 ：", "Text4"}, {"ﾌｧｲﾙ名 ：", "Text1"}};
+  const char* rows[][2] = {{"対 局 名：", "Text2"},
+                           {"先    手 ：", "Text3"},
+                           {"後    手 ：", "Text4"},
+                           {"ﾌｧｲﾙ名 ：", "Text1"}};
   int above = -1;
   for (int r = 0; r < 4; ++r) {
     auto* label = window.findChild<QLabel*>(QStringLiteral("Label1_%1").arg(r));
@@ -142,7 +144,8 @@ TEST_F(RecordPanelTest, ListsShowTheFolderAndItsRecordsAndPassChoicesOn) {
 
 TEST_F(RecordPanelTest, BoxesTakeTypingAndReturnReachesTheProgram) {
   menu("KIFU_WRITE");
-  for (auto [key, text] : {std::pair{Qt::Key_A, QString("a")}, {Qt::Key_unknown, QString("棋")},
+  for (auto [key, text] : {std::pair{Qt::Key_A, QString("a")},
+                           {Qt::Key_unknown, QString("棋")},
                            {Qt::Key_Escape, QString("\x1b")}}) {
     QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(control("Text1"), &e);

@@ -3,10 +3,10 @@
 // closing the window end the program at once, the search stopped.
 #include <gtest/gtest.h>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QAction>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QtCore/qtestsupport_core.h>
 
 #include "display/geometry.h"
 #include "qt/board_view.h"
@@ -52,10 +52,10 @@ class ThinkingWindowTest : public ::testing::Test {
   }
   void click(int x, int y) {
     BoardView* b = window.board();
-    const QPointF at = view::Canvas::to_device(QSizeF(b->size()))
-                           .map(QPointF(cell_centre_x(x), cell_centre_y(y)));
-    QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton,
-                  Qt::LeftButton, Qt::NoModifier);
+    const QPointF at =
+        view::Canvas::to_device(QSizeF(b->size())).map(QPointF(cell_centre_x(x), cell_centre_y(y)));
+    QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(b, &e);
   }
 

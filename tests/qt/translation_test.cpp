@@ -33,7 +33,8 @@ const QString kSource = QStringLiteral(HAKURO_SOURCE_DIR);
 bool japanese(const QString& s) {
   for (const QChar c : s) {
     const char16_t u = c.unicode();
-    if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
+    if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) ||
+        (u >= 0xff00 && u <= 0xffef))
       return true;
   }
   return false;
@@ -42,7 +43,8 @@ bool japanese(const QString& s) {
 // A text less the names that stay as they are in every language: the program's, its settings
 // file's and the record files' extension.
 QString words(QString s) {
-  for (const char* name : {"HAKURO KAISEN将棋", "HAKURO将棋1.ini", ".棋譜"}) s.remove(QString::fromUtf8(name));
+  for (const char* name : {"HAKURO KAISEN将棋", "HAKURO将棋1.ini", ".棋譜"})
+    s.remove(QString::fromUtf8(name));
   return s;
 }
 
@@ -171,7 +173,8 @@ std::vector<Literal> core_literals() {
 // translations/kept_in_japanese.txt: one quoted literal a line.
 QStringList kept_in_japanese() {
   QStringList out;
-  for (const QString& line : read_text(kSource + "/translations/kept_in_japanese.txt").split('\n')) {
+  for (const QString& line :
+       read_text(kSource + "/translations/kept_in_japanese.txt").split('\n')) {
     const QString t = line.trimmed();
     if (t.isEmpty() || t.startsWith('#')) continue;
     EXPECT_TRUE(t.size() >= 2 && t.startsWith('"') && t.endsWith('"')) << t.toStdString();
@@ -266,8 +269,8 @@ TEST_F(TranslationTest, EveryTextOfTheCoreIsTranslatedOrKeptOnPurpose) {
   QStringList used;
   for (const Literal& l : literals) {
     used << l.text;
-    const bool translated =
-        std::any_of(sources.begin(), sources.end(), [&](const QString& s) { return s.contains(l.text); });
+    const bool translated = std::any_of(sources.begin(), sources.end(),
+                                        [&](const QString& s) { return s.contains(l.text); });
     EXPECT_TRUE(translated || kept.contains(l.text))
         << l.file.toStdString() << ": \"" << l.text.toStdString()
         << "\" is neither in translations/hakuro_en.ts nor in translations/kept_in_japanese.txt";
@@ -310,7 +313,8 @@ TEST_F(TranslationTest, SentencesWithANumberOrAPositionAreTranslatedWhole) {
   EXPECT_TRUE(english_of(step, true)->endsWith(QStringLiteral("No leaves the record.")));
   EXPECT_EQ(english_of(QString::fromUtf8("先手の番です"), true), QStringLiteral("Sente to move"));
   for (const QString& p : core_patterns())
-    EXPECT_FALSE(english.translate(kCoreContext, p.toUtf8().constData()).isEmpty()) << p.toStdString();
+    EXPECT_FALSE(english.translate(kCoreContext, p.toUtf8().constData()).isEmpty())
+        << p.toStdString();
 }
 
 // At run time a text without a translation shows in Japanese, never blank; the program's

@@ -27,7 +27,9 @@ class TestDialog : public UsiEngineDialog {
   std::deque<QString> programs;
   std::vector<QString> errors;
   template <class T>
-  T* child(const char* name) const { return findChild<T*>(name); }
+  T* child(const char* name) const {
+    return findChild<T*>(name);
+  }
 
  protected:
   QString choose_program() override {
@@ -57,7 +59,8 @@ TEST_F(UsiEngineDialogTest, AnEngineAddedBySettingsAndRemovedIsKeptAcrossStarts)
     d.programs = {HAKURO_USI_PROGRAM};
     d.child<QPushButton>("add")->click();
     ASSERT_EQ(d.list()->count(), 1);
-    EXPECT_TRUE(d.list()->item(0)->text().startsWith("HAKURO KAISEN ")) << d.list()->item(0)->text().toStdString();
+    EXPECT_TRUE(d.list()->item(0)->text().startsWith("HAKURO KAISEN "))
+        << d.list()->item(0)->text().toStdString();
     EXPECT_TRUE(d.child<QSpinBox>("hash")->isEnabled());
     EXPECT_FALSE(d.child<QSpinBox>("threads")->isEnabled()) << "hakuro-usi offers no Threads";
     EXPECT_DOUBLE_EQ(d.child<QDoubleSpinBox>("seconds")->value(), 1.0);
@@ -76,7 +79,8 @@ TEST_F(UsiEngineDialogTest, AnEngineAddedBySettingsAndRemovedIsKeptAcrossStarts)
     EXPECT_EQ(kept[0], d.engines()[0]);
 
     EXPECT_FALSE(d.add_engine("/nonexistent/engine"));
-    EXPECT_EQ(d.errors, std::vector<QString>{QString::fromUtf8("USIエンジンを起動できません: /nonexistent/engine")});
+    EXPECT_EQ(d.errors, std::vector<QString>{
+                            QString::fromUtf8("USIエンジンを起動できません: /nonexistent/engine")});
     EXPECT_EQ(d.list()->count(), 1);
     d.child<QPushButton>("remove")->click();
     EXPECT_EQ(d.list()->count(), 0);

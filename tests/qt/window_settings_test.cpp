@@ -91,10 +91,13 @@ TEST_F(WindowSettingsTest, AWindowLeftOffTheScreenComesBackWithItsTitleBarOnIt) 
 
 TEST_F(WindowSettingsTest, ALanguageNamedIsKeptForStartsThatNameNone) {
   auto start_with = [](std::map<std::string, std::string> env, std::optional<Language> option) {
-    return start_language(option, [env](const char* name) -> const char* {
-      auto it = env.find(name);
-      return it == env.end() ? nullptr : it->second.c_str();
-    }, nullptr);
+    return start_language(
+        option,
+        [env](const char* name) -> const char* {
+          auto it = env.find(name);
+          return it == env.end() ? nullptr : it->second.c_str();
+        },
+        nullptr);
   };
   const std::map<std::string, std::string> japanese_desktop = {{"LANG", "ja_JP.UTF-8"}};
   EXPECT_EQ(start_with(japanese_desktop, {}), Language::japanese);  // nothing kept: the locale

@@ -52,16 +52,30 @@ TEST_F(WindowTest, MenuBarCarriesEveryItemUnderItsMenu) {
     const char *name, *caption, *menu;
   };
   const Entry entries[] = {
-      {"MATCH_MAN", "対局(人間)", "TAIKYOKU"}, {"START", "スタート", "MATCH_MAN"},
-      {"START2", "対局(COM)", "TAIKYOKU"}, {"SENTE", "先手", "START2"},
-      {"GOTE", "後手", "START2"}, {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
-      {"LEVEL1", "LEVEL1", "LEVEL"}, {"LEVEL3", "LEVEL3", "LEVEL"},
-      {"LEVEL4", "LEVEL4", "LEVEL"}, {"LEVEL5", "LEVEL5", "LEVEL"}, {"HINT", "ヒント", "TAIKYOKU"},
-      {"RESIGN", "投了", "TAIKYOKU"}, {"OWARI", "終わり", "TAIKYOKU"}, {"CANCEL", "最初", "STOP"}, {"REVERSE", "反転", "STOP"},
-      {"KIFU_READ", "読込", "KIFU"}, {"KIFU_WRITE", "書込", "KIFU"},
-      {"HAIKEI_GA", "背景画", "OPTION"}, {"MIDORI", "緑", "HAIKEI_GA"},
-      {"UCHU", "宇宙", "HAIKEI_GA"}, {"RENGA", "煉瓦", "HAIKEI_GA"},
-      {"SIDOU", "移動指導", "OPTION"}, {"KEIKA", "経過時間", "OPTION"}, {"BGM", "BGM", "OPTION"},
+      {"MATCH_MAN", "対局(人間)", "TAIKYOKU"},
+      {"START", "スタート", "MATCH_MAN"},
+      {"START2", "対局(COM)", "TAIKYOKU"},
+      {"SENTE", "先手", "START2"},
+      {"GOTE", "後手", "START2"},
+      {"LEVEL", "COM対局ﾚﾍﾞﾙ", "TAIKYOKU"},
+      {"LEVEL1", "LEVEL1", "LEVEL"},
+      {"LEVEL3", "LEVEL3", "LEVEL"},
+      {"LEVEL4", "LEVEL4", "LEVEL"},
+      {"LEVEL5", "LEVEL5", "LEVEL"},
+      {"HINT", "ヒント", "TAIKYOKU"},
+      {"RESIGN", "投了", "TAIKYOKU"},
+      {"OWARI", "終わり", "TAIKYOKU"},
+      {"CANCEL", "最初", "STOP"},
+      {"REVERSE", "反転", "STOP"},
+      {"KIFU_READ", "読込", "KIFU"},
+      {"KIFU_WRITE", "書込", "KIFU"},
+      {"HAIKEI_GA", "背景画", "OPTION"},
+      {"MIDORI", "緑", "HAIKEI_GA"},
+      {"UCHU", "宇宙", "HAIKEI_GA"},
+      {"RENGA", "煉瓦", "HAIKEI_GA"},
+      {"SIDOU", "移動指導", "OPTION"},
+      {"KEIKA", "経過時間", "OPTION"},
+      {"BGM", "BGM", "OPTION"},
   };
   for (const Entry& e : entries) {
     QAction* a = item(e.name);
@@ -73,9 +87,8 @@ TEST_F(WindowTest, MenuBarCarriesEveryItemUnderItsMenu) {
   }
   QStringList bar;
   for (QAction* a : window.menuBar()->actions()) bar << a->objectName() + "=" + a->text();
-  EXPECT_EQ(bar.join(' '),
-            QString::fromUtf8("TAIKYOKU=対局 STOP=局面 REPLAY=戻 AFTER=進 LBEL_UP=△ "
-                              "LEBEL_DOWN=▽ KIFU=棋譜 OPTION=ｵﾌﾟｼｮﾝ VER=その他"));
+  EXPECT_EQ(bar.join(' '), QString::fromUtf8("TAIKYOKU=対局 STOP=局面 REPLAY=戻 AFTER=進 LBEL_UP=△ "
+                                             "LEBEL_DOWN=▽ KIFU=棋譜 OPTION=ｵﾌﾟｼｮﾝ VER=その他"));
 }
 
 TEST_F(WindowTest, CheckMarksFollowTheProgramNotTheClick) {

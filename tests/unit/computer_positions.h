@@ -69,7 +69,8 @@ inline Search search(Trial& g, int level = 2) {
   g.level = level;
   Search s;
   prepare_search(g, g.com);
-  const SearchHooks hooks{{}, [&](const Candidate& m) {
+  const SearchHooks hooks{{},
+                          [&](const Candidate& m) {
                             const Columns c = columns(m);
                             s.scores[{c.from_x, c.from_y, c.to_x, c.to_y}] = m.score;
                             s.order.push_back(m);

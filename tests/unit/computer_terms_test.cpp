@@ -38,19 +38,16 @@ TEST(DangerScan, KnightAndSilverForksOfPiecesInHand) {
   EXPECT_EQ(danger(position(apart, holding(3))) - danger(position(apart, holding(1))), 0);
 
   const std::initializer_list<Put> pawns = {{4, 4, HU}, {6, 6, HU}};
-  EXPECT_EQ(danger(position(pawns, holding(4))) - danger(position(pawns, holding(1))),
-            points(-20));
+  EXPECT_EQ(danger(position(pawns, holding(4))) - danger(position(pawns, holding(1))), points(-20));
   const std::initializer_list<Put> guarded = {{4, 4, HU}, {6, 6, HU}, {6, 5, HU}};
   EXPECT_EQ(danger(position(guarded, holding(4))) - danger(position(guarded, holding(1))), 0);
 }
 
 TEST(DangerScan, TheKingsHeadAttackedWithAGoldInHand) {
   const std::initializer_list<Put> head = {{5, 1, OU}, {5, 2, KIN}, {5, 3, -HU}};
-  EXPECT_EQ(danger(position(head, holding(5))) - danger(position(head, holding(1))),
-            points(-700));
+  EXPECT_EQ(danger(position(head, holding(5))) - danger(position(head, holding(1))), points(-700));
   const std::initializer_list<Put> free_head = {{5, 1, OU}, {5, 2, KIN}, {5, 4, -HU}};
-  EXPECT_EQ(danger(position(free_head, holding(5))) - danger(position(free_head, holding(1))),
-            0);
+  EXPECT_EQ(danger(position(free_head, holding(5))) - danger(position(free_head, holding(1))), 0);
 }
 
 TEST(DangerScan, AHangingPieceCostsItsValue) {

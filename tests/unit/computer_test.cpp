@@ -15,7 +15,7 @@ using namespace testing;
 TEST(ComputerSurveys, EscapeSquaresOfTheHumansKing) {
   Trial g = position({});
   EXPECT_EQ(human_king_escapes(g, g.com.survey), 3);  // a corner has three neighbours
-  g = position({{8, 9, HU}});      // a computer piece on a neighbour, even undefended
+  g = position({{8, 9, HU}});  // a computer piece on a neighbour, even undefended
   EXPECT_EQ(human_king_escapes(g, g.com.survey), 2);
   g = position({{8, 9, HU}, {9, 6, KYOU}});  // the lance covers (9,7) and (9,8)
   EXPECT_EQ(human_king_escapes(g, g.com.survey), 1);
@@ -35,7 +35,7 @@ TEST(ComputerSurveys, SafeDestinationsAndCrowdedNeighbours) {
 TEST(ComputerSurveys, AHumanRookBacksUpASquareOnlyThroughAnOpenColumn) {
   Trial g = position({{5, 3, HU}, {5, 8, -SYA}});
   EXPECT_EQ(human_straight_guard(g, 5, 3), OK);
-  EXPECT_EQ(g.pos.board[5][3], HU);  // put back
+  EXPECT_EQ(g.pos.board[5][3], HU);                       // put back
   g = position({{5, 3, HU}, {5, 5, -HU}, {5, 8, -SYA}});  // looks past the pawn, which blocks
   EXPECT_EQ(human_straight_guard(g, 5, 3), NG);
   g = position({{5, 3, HU}, {5, 5, KIN}, {5, 8, -SYA}});  // a computer piece ends the look

@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <memory>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,11 +77,14 @@ TEST(FileRead, StartUpTakesTheDefaultsAndLeavesTheSoundSilent) {
     const Options& o = r->form().look.options;
     EXPECT_TRUE(o.background == HAIKEI_MIDORI && !o.guidance && o.show_times && o.music)
         << name_of(kind);
-    std::string said = kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
+    std::string said =
+        kind == Odd::no_permission ? "ファイルを開けません。" : "ファイルを読み込めません。";
     said = "msgbox \"HAKUROKAISEN将棋.dll\" \"" + said + "\" ok -> ok\n";
     // Only a folder stays in the way of the defaults, which then cannot be written.
     if (kind == Odd::folder)
-      said += "msgbox \"HAKURO KAISEN将棋\" \"設定ファイル「HAKURO将棋1.ini」に書き込めません。\" ok -> ok\n";
+      said +=
+          "msgbox \"HAKURO KAISEN将棋\" \"設定ファイル「HAKURO将棋1.ini」に書き込めません。\" ok "
+          "-> ok\n";
     EXPECT_EQ(out.str(), said) << name_of(kind);
   }
 }

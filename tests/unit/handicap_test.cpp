@@ -68,12 +68,14 @@ TEST(Handicap, RefusedDuringAGameAfterTurningAndInRecordMode) {
   for (const char* l : {"menu START", "cell 3 7", "cell 3 6"}) r.line(l);
   messages(out);
   r.line("menu LBEL_UP");
-  EXPECT_EQ(messages(out),
-            "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"対局途中ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
+  EXPECT_EQ(
+      messages(out),
+      "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"対局途中ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
   EXPECT_EQ(g.handicap_level, 0);
   for (const char* l : {"menu CANCEL", "menu REVERSE", "menu LEBEL_DOWN"}) r.line(l);
-  EXPECT_EQ(messages(out),
-            "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"反転後ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
+  EXPECT_EQ(
+      messages(out),
+      "msgbox \"ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定\" \"反転後ではできません\\r\\r局面→最初にして下さい\" ok -> ok\n");
   r.line("menu CANCEL");
   g.record_mode = OK;
   r.line("menu LBEL_UP");
@@ -123,9 +125,9 @@ TEST(Handicap, TheStartGivesUpAGamePlayedWithAHandicap) {
   std::ostringstream out;
   replay::Replay r(out);
   Game& g = r.form().g;
-  for (const char* l : {"menu LEBEL_DOWN", "menu START", "cell 3 7", "cell 3 6", "cell 7 3",
-                        "cell 7 4", "cell 1 7", "cell 1 6", "cell 8 2", "cell 2 8", "menu CANCEL",
-                        "menu START"})
+  for (const char* l :
+       {"menu LEBEL_DOWN", "menu START", "cell 3 7", "cell 3 6", "cell 7 3", "cell 7 4", "cell 1 7",
+        "cell 1 6", "cell 8 2", "cell 2 8", "menu CANCEL", "menu START"})
     r.line(l);
   messages(out);
   r.line("menu AFTER");

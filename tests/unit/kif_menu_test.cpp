@@ -31,8 +31,9 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   std::ostringstream out;
   replay::Replay r(out);
   // Against the computer at level 2; the human thinks 25 seconds over the first move.
-  run_lines(r, out, {"menu LEVEL2", "time 43200", "menu SENTE", "time 43225", "cell 3 7",
-                     "cell 3 6", "time 43230", "cell 7 7", "cell 7 6"});
+  run_lines(r, out,
+            {"menu LEVEL2", "time 43200", "menu SENTE", "time 43225", "cell 3 7", "cell 3 6",
+             "time 43230", "cell 7 7", "cell 7 6"});
   ASSERT_EQ(r.form().g.record.last_move(), 4);
   const std::string said = run_lines(r, out, {"file_answer \"game.kifu\"", "menu KIF_WRITE"});
   EXPECT_TRUE(has(said, "KIFﾌｧｲﾙを書き込みました")) << said;
@@ -50,8 +51,9 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   const std::string other = TestFolder::read("other.kifu");
   EXPECT_TRUE(has(other, "   4 ２二銀(31)   ( 0:00/00:00:00)\r\nまで4手で先手の勝ち\r\n")) << other;
   rec.set_end({EndReason::resigned, true});
-  run_lines(r, out, {"menu KIFU_WRITE", "text 2 \"早指し\"", "text 3 \"山田\"", "file_answer \"named\"",
-                     "menu KIF_WRITE"});
+  run_lines(r, out,
+            {"menu KIFU_WRITE", "text 2 \"早指し\"", "text 3 \"山田\"", "file_answer \"named\"",
+             "menu KIF_WRITE"});
   const std::string named = sjis_to_utf8(TestFolder::read("named.kif"));
   EXPECT_TRUE(has(named, "先手：山田\r\n後手：コンピュータ(LEVEL 2)\r\n棋戦：早指し\r\n")) << named;
   EXPECT_TRUE(has(named, "   5 投了\r\nまで4手で後手の勝ち\r\n")) << named;
@@ -69,8 +71,8 @@ TEST(KifMenu, TheFileTellsWhoPlayedWhenItBeganAndHowItEnded) {
   EXPECT_EQ(rec.end().reason, EndReason::resigned);
   run_lines(r, out, {"file_answer \"again.kif\"", "menu KIF_WRITE"});
   EXPECT_EQ(TestFolder::read("again.kif"), TestFolder::read("named.kif"));
-  run_lines(r, out, {"menu SENTE", "cell 3 7", "cell 3 6", "file_answer \"fresh.kifu\"",
-                     "menu KIF_WRITE"});
+  run_lines(r, out,
+            {"menu SENTE", "cell 3 7", "cell 3 6", "file_answer \"fresh.kifu\"", "menu KIF_WRITE"});
   EXPECT_TRUE(has(TestFolder::read("fresh.kifu"), "先手：あなた\r\n"));
 }
 
@@ -81,9 +83,10 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
   std::ostringstream out;
   replay::Replay r(out);
   // After move 2, level 1 then 3 (the second replaces the first), then 3 again (no change).
-  run_lines(r, out, {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL1",
-                     "menu LEVEL3", "menu LEVEL3", "cell 7 7", "cell 7 6", "menu LEVEL1",
-                     "file_answer \"levels.kifu\"", "menu KIF_WRITE"});
+  run_lines(r, out,
+            {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL1", "menu LEVEL3",
+             "menu LEVEL3", "cell 7 7", "cell 7 6", "menu LEVEL1", "file_answer \"levels.kifu\"",
+             "menu KIF_WRITE"});
   const Record& rec = r.form().g.record;
   ASSERT_EQ(rec.last_move(), 4);
   const std::string kif = TestFolder::read("levels.kifu");
@@ -102,9 +105,9 @@ TEST(KifMenu, LevelChangesAreKeptAsComments) {
   // Played again from move 2: the change after move 4 is gone with it, yet move 4 is made at
   // level 1, and the record says so.
   replay::Replay again(out);
-  run_lines(again, out, {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL3",
-                         "cell 7 7", "cell 7 6", "menu LEVEL1", "menu REPLAY", "menu REPLAY",
-                         "cell 2 7", "cell 2 6"});
+  run_lines(again, out,
+            {"menu LEVEL2", "menu SENTE", "cell 3 7", "cell 3 6", "menu LEVEL3", "cell 7 7",
+             "cell 7 6", "menu LEVEL1", "menu REPLAY", "menu REPLAY", "cell 2 7", "cell 2 6"});
   const Record& played = again.form().g.record;
   ASSERT_EQ(played.last_move(), 4);
   EXPECT_EQ(played.comments(), (std::vector<std::string>{"", "", "LEVEL1"}));
@@ -127,7 +130,8 @@ TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {
   TestFolder::write("long.kifu", longest);
   TestFolder::write("large.kifu", std::string(kKifMaxBytes + 1, '*'));
   EXPECT_EQ(run_lines(r, out, {"file_answer \"long.kifu\"", "menu KIF_READ"}),
-            "sound dsPlay none\nmsgbox \"KIF読込\" \"KIFﾌｧｲﾙの10003行目: 手数が多すぎます(10000手まで)\" ok -> ok\n");
+            "sound dsPlay none\nmsgbox \"KIF読込\" \"KIFﾌｧｲﾙの10003行目: "
+            "手数が多すぎます(10000手まで)\" ok -> ok\n");
   EXPECT_EQ(run_lines(r, out, {"file_answer \"large.kifu\"", "menu KIF_READ"}),
             "sound dsPlay none\nmsgbox \"KIF読込\" \"KIFﾌｧｲﾙが大きすぎます(1MBまで)\" ok -> ok\n");
   EXPECT_EQ(run_lines(r, out, {"dump", "record"}), before);
@@ -135,7 +139,8 @@ TEST(KifMenu, FilesTooLargeOrTooLongAreRefusedAndChangeNothing) {
   // One move fewer is read whole.
   longest.resize(longest.rfind("10001 "));
   TestFolder::write("long.kifu", longest);
-  EXPECT_TRUE(has(run_lines(r, out, {"file_answer \"long.kifu\"", "menu KIF_READ"}), " 読み込みました"));
+  EXPECT_TRUE(
+      has(run_lines(r, out, {"file_answer \"long.kifu\"", "menu KIF_READ"}), " 読み込みました"));
   EXPECT_EQ(r.form().g.record.last_move(), 10000);
 }
 

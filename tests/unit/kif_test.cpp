@@ -68,11 +68,29 @@ class Builder {
 // The opening of 横歩取り with 後手's △４五角 (a line every shogi book gives), with times.
 KifGame yokofudori(bool turned) {
   Builder b(true, turned);
-  b.move(77, 76, 5).move(33, 34, 3).move(27, 26, 10).move(83, 84, 2).move(26, 25, 65)
-      .move(84, 85, 7).move(69, 78, 12).move(41, 32, 4).move(25, 24, 30).move(23, 24, 1)
-      .move(28, 24, 8).move(85, 86, 20).move(87, 86, 9).move(82, 86, 3).move(24, 34, 120)
-      .move(22, 88, 45, true).move(79, 88, 6).drop(HU, 28, 15).move(39, 28, 11)
-      .drop(KAKU, 45, 3725).move(34, 24, 40).drop(HU, 23, 5).drop(KAKU, 77, 18);
+  b.move(77, 76, 5)
+      .move(33, 34, 3)
+      .move(27, 26, 10)
+      .move(83, 84, 2)
+      .move(26, 25, 65)
+      .move(84, 85, 7)
+      .move(69, 78, 12)
+      .move(41, 32, 4)
+      .move(25, 24, 30)
+      .move(23, 24, 1)
+      .move(28, 24, 8)
+      .move(85, 86, 20)
+      .move(87, 86, 9)
+      .move(82, 86, 3)
+      .move(24, 34, 120)
+      .move(22, 88, 45, true)
+      .move(79, 88, 6)
+      .drop(HU, 28, 15)
+      .move(39, 28, 11)
+      .drop(KAKU, 45, 3725)
+      .move(34, 24, 40)
+      .drop(HU, 23, 5)
+      .drop(KAKU, 77, 18);
   KifGame g = b.game;
   KifPlayer& sente = turned ? g.top : g.bottom;
   KifPlayer& gote = turned ? g.bottom : g.top;
@@ -165,9 +183,19 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
 
   // A king taken (this game allows it) by a 不成, and the result.
   Builder k;
-  k.move(77, 76).move(33, 34).move(88, 22, 0, true).move(11, 12).move(22, 31)
-      .move(12, 13).move(79, 88).move(41, 42).move(31, 42).move(51, 42).drop(KAKU, 33)
-      .move(13, 14).move(33, 42);
+  k.move(77, 76)
+      .move(33, 34)
+      .move(88, 22, 0, true)
+      .move(11, 12)
+      .move(22, 31)
+      .move(12, 13)
+      .move(79, 88)
+      .move(41, 42)
+      .move(31, 42)
+      .move(51, 42)
+      .drop(KAKU, 33)
+      .move(13, 14)
+      .move(33, 42);
   k.game.winner = Winner::bottom;
   const std::string text = write_kif(k.game);
   EXPECT_NE(text.find("  10 同　玉(51)"), std::string::npos);
@@ -185,14 +213,35 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
 
 TEST(KifRoundTrip, CommentsFollowTheirMoves) {
   KifGame g = yokofudori(false);
-  g.comments = {"研究会での一局", "", "角道を開ける\n後手も開ける", "", "", "", "", "", "", "",
-                "", "", "", "", "", "", "", "", "", "", "", "", "", "*の付いた行"};
+  g.comments = {"研究会での一局",
+                "",
+                "角道を開ける\n後手も開ける",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "",
+                "*の付いた行"};
   g.winner = Winner::bottom;
   g.resigned = true;
   const std::string text = write_kif(g);
   EXPECT_NE(text.find("消費時間--\r\n*研究会での一局\r\n   1 ７六歩(77)"), std::string::npos);
-  EXPECT_NE(text.find("\r\n*角道を開ける\r\n*後手も開ける\r\n   3 ２六歩(27)"),
-            std::string::npos);
+  EXPECT_NE(text.find("\r\n*角道を開ける\r\n*後手も開ける\r\n   3 ２六歩(27)"), std::string::npos);
   EXPECT_NE(text.find("\r\n**の付いた行\r\n  24 投了\r\n"), std::string::npos) << text;
   const KifRead r = read_kif(text, true);
   ASSERT_EQ(r.problem, KifProblem::none) << r.line;
@@ -206,8 +255,8 @@ TEST(KifRoundTrip, StartsOtherThanTheFullOneComeBack) {
   Position four;  // 四枚落ち, with the opening every book of handicap play gives
   ASSERT_TRUE(handicap_start("四枚落ち", four));
   Builder h(false, false, four);  // 上手 is 後手 of the file, on the top side
-  h.move(71, 62).move(77, 76).move(53, 54).move(27, 26).move(41, 32).move(26, 25)
-      .move(62, 53).move(25, 24);
+  h.move(71, 62).move(77, 76).move(53, 54).move(27, 26).move(41, 32).move(26, 25).move(62, 53).move(
+      25, 24);
   const std::string text = write_kif(h.game);
   EXPECT_NE(text.find("手合割：四枚落ち\r\n"), std::string::npos);
   EXPECT_NE(text.find("下手：下手\r\n上手：上手\r\n"), std::string::npos);
@@ -293,8 +342,7 @@ TEST(KifRead, FilesInTheLayoutsShogiSoftwareWrites) {
 std::string marching(std::size_t moves) {
   std::string s = "手合割：平手\n手数----指手---------消費時間--\n";
   constexpr const char* steps[] = {"５八玉(59)", "５二玉(51)", "５九玉(58)", "５一玉(52)"};
-  for (std::size_t i = 0; i < moves; ++i)
-    s += std::to_string(i + 1) + " " + steps[i % 4] + "\n";
+  for (std::size_t i = 0; i < moves; ++i) s += std::to_string(i + 1) + " " + steps[i % 4] + "\n";
   return s;
 }
 
@@ -307,21 +355,20 @@ TEST(KifRead, EveryRefusalNamesItsLine) {
   } cases[] = {
       {"開始日時：2024/05/01\nこれは棋譜ではない\n", KifProblem::bad_line, 2},
       {"手合割：九枚落ち\n1 ７六歩(77)\n", KifProblem::bad_line, 1},
-      {head + "1 ７六歩(77)\n3 ３四歩(33)\n", KifProblem::bad_line, 4},          // a number left out
-      {head + "1 ７六歩(77)\n2 ３四歩(33) (0:05)\n", KifProblem::bad_line, 4},   // a bad time
+      {head + "1 ７六歩(77)\n3 ３四歩(33)\n", KifProblem::bad_line, 4},         // a number left out
+      {head + "1 ７六歩(77)\n2 ３四歩(33) (0:05)\n", KifProblem::bad_line, 4},  // a bad time
       {head + "1 ７六歩(77)\n2 ３四歩(33)\nおわり\n", KifProblem::bad_line, 5},
-      {head + "1 同　歩(77)\n", KifProblem::bad_line, 3},                        // 同 first
-      {head + "1 ７六銀(77)\n", KifProblem::wrong_move, 3},                     // not the piece there
-      {head + "1 ７五歩(77)\n", KifProblem::wrong_move, 3},                     // beyond its reach
-      {head + "1 ５五角打\n", KifProblem::wrong_move, 3},                       // none in hand
-      {head + "1 ７六歩成(77)\n", KifProblem::wrong_move, 3},                   // no promotion here
+      {head + "1 同　歩(77)\n", KifProblem::bad_line, 3},      // 同 first
+      {head + "1 ７六銀(77)\n", KifProblem::wrong_move, 3},    // not the piece there
+      {head + "1 ７五歩(77)\n", KifProblem::wrong_move, 3},    // beyond its reach
+      {head + "1 ５五角打\n", KifProblem::wrong_move, 3},      // none in hand
+      {head + "1 ７六歩成(77)\n", KifProblem::wrong_move, 3},  // no promotion here
       {head + "1 ７六歩不成(77)\n", KifProblem::wrong_move, 3},
-      {head + "1 ３四歩(33)\n", KifProblem::wrong_move, 3},                     // 後手's pawn
+      {head + "1 ３四歩(33)\n", KifProblem::wrong_move, 3},  // 後手's pawn
       {"+---------------------------+\n|v香v桂v銀v金v玉v金v銀v桂v香|一\n", KifProblem::bad_line, 1},
       {"先手の持駒：歩十九\n", KifProblem::bad_line, 1},
       {"棋譜\n手合割：平手\n", KifProblem::bad_line, 1},  // text before the KIF
-      {marching(kKifMaxMoves + 1), KifProblem::too_many_moves,
-       static_cast<int>(kKifMaxMoves) + 3},
+      {marching(kKifMaxMoves + 1), KifProblem::too_many_moves, static_cast<int>(kKifMaxMoves) + 3},
       {std::string(kKifMaxBytes + 1, ' '), KifProblem::too_large, 0},
   };
   for (const auto& c : cases) {
@@ -334,8 +381,7 @@ TEST(KifRead, EveryRefusalNamesItsLine) {
   EXPECT_EQ(read_kif(marching(kKifMaxMoves), true).game.moves.size(), kKifMaxMoves);
   EXPECT_EQ(load_kif("/no/such/file.kif").problem, KifProblem::unreadable);
   // No line of KIF at all.
-  for (const char* text :
-       {"", "\r\n \r\n\r\n", "# a comment\r\n*another\r\n", "hello\nworld\n"})
+  for (const char* text : {"", "\r\n \r\n\r\n", "# a comment\r\n*another\r\n", "hello\nworld\n"})
     EXPECT_EQ(read_kif(text, true).problem, KifProblem::not_kif) << text;
 }
 
@@ -391,10 +437,10 @@ struct TsumeFile {
 // read again, they are the same game, 先手 and 後手, the board's orientation and the side to
 // move kept.
 TEST(KifRead, TsumeAndGoteToMoveDiagramsComeBackAsTheyWere) {
-  for (const TsumeFile& f : {TsumeFile{"tsume_atamakin.kif", 1, false, false},
-                             TsumeFile{"tsume_rest.kifu", 3, false, false},
-                             TsumeFile{"gote_ban.kifu", 2, true, false},
-                             TsumeFile{"diagram.kifu", 4, true, true}}) {
+  for (const TsumeFile& f :
+       {TsumeFile{"tsume_atamakin.kif", 1, false, false},
+        TsumeFile{"tsume_rest.kifu", 3, false, false}, TsumeFile{"gote_ban.kifu", 2, true, false},
+        TsumeFile{"diagram.kifu", 4, true, true}}) {
     SCOPED_TRACE(f.name);
     const bool sjis = std::string(f.name).ends_with(".kif");
     const std::string source = sjis ? sjis_to_utf8(data(f.name)) : data(f.name);

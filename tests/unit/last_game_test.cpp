@@ -35,8 +35,9 @@ TEST(LastGame, AGameTheComputerBeganReadsBackAsItWasPlayed) {
   TestFolder folder;
   std::ostringstream out;
   replay::Replay r(out);
-  run_lines(r, out, {"menu LEVEL2", "time 10", "menu GOTE", "time 14", "cell 7 7", "cell 7 6",
-                     "time 20", "cell 2 7", "cell 2 6"});
+  run_lines(r, out,
+            {"menu LEVEL2", "time 10", "menu GOTE", "time 14", "cell 7 7", "cell 7 6", "time 20",
+             "cell 2 7", "cell 2 6"});
   const Game& g = r.form().g;
   ASSERT_GE(g.record.held(), 4);
   const KifRead read = load_kif(kLastGameFile);
@@ -67,8 +68,8 @@ TEST(LastGame, TheStandingLineReadsBackAndOtherLinesAreNotOurs) {
   const Standing s{MODE_COM, 1, -1, -1, 17, -3, OK, OK, 40, true};
   EXPECT_EQ(read_standing(standing_line(s)), s);
   EXPECT_EQ(read_standing(standing_line(s) + " newer_field=3"), s);
-  for (const char* line : {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1",
-                           "HAKURO tesu=x", "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu"})
+  for (const char* line : {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1", "HAKURO tesu=x",
+                           "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu"})
     EXPECT_FALSE(read_standing(line)) << line;
 }
 

@@ -31,7 +31,11 @@ Moves pattern(int kind) {
     case KYOU: return {{}, {{0, -1}}};
     case KEI: return {{{-1, -2}, {1, -2}}, {}};
     case GIN: return {{{-1, -1}, {0, -1}, {1, -1}, {-1, 1}, {1, 1}}, {}};
-    case KIN: case HU_NARI: case KYOU_NARI: case KEI_NARI: case GIN_NARI: return {gold, {}};
+    case KIN:
+    case HU_NARI:
+    case KYOU_NARI:
+    case KEI_NARI:
+    case GIN_NARI: return {gold, {}};
     case KAKU: return {{}, diag};
     case KAKU_NARI: return {orth, diag};
     case SYA: return {{}, orth};
@@ -76,8 +80,8 @@ std::set<Square> drops(const Game& g, int piece) {
   return out;
 }
 
-const int kCodes[] = {HU,  HU_NARI,  KYOU, KYOU_NARI, KEI,  KEI_NARI, GIN,
-                      GIN_NARI, KIN, KAKU, KAKU_NARI, SYA,  SYA_NARI, OU};
+const int kCodes[] = {HU,       HU_NARI, KYOU, KYOU_NARI, KEI, KEI_NARI, GIN,
+                      GIN_NARI, KIN,     KAKU, KAKU_NARI, SYA, SYA_NARI, OU};
 
 Game random_position(std::mt19937& rng, double density) {
   Game g;

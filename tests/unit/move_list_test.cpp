@@ -35,10 +35,11 @@ class MoveListTest : public ::testing::Test {
 
 TEST_F(MoveListTest, EntriesOfAGameInTheUsualNotation) {
   // ７六歩 ３四歩, the bishops exchanged with promotion, 同　銀, and the bishop dropped on ５五.
-  run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6", "cell 7 3", "cell 7 4", "cell 2 8",
-                     "cell 8 2 R", "cell 7 1", "cell 8 2", "cell 11 8", "cell 5 5"});
-  EXPECT_EQ(entries(g()), (std::vector<std::string>{"▲７六歩", "△３四歩", "▲２二角成",
-                                                     "△同　銀", "▲５五角打"}));
+  run_lines(r, out,
+            {"menu START", "cell 3 7", "cell 3 6", "cell 7 3", "cell 7 4", "cell 2 8", "cell 8 2 R",
+             "cell 7 1", "cell 8 2", "cell 11 8", "cell 5 5"});
+  EXPECT_EQ(entries(g()),
+            (std::vector<std::string>{"▲７六歩", "△３四歩", "▲２二角成", "△同　銀", "▲５五角打"}));
   EXPECT_TRUE(same_position(g().record.start(), full_position()));
   // The start is the same from any move shown.
   run_lines(r, out, {"menu REPLAY", "menu REPLAY", "menu REPLAY"});
@@ -62,8 +63,9 @@ TEST_F(MoveListTest, SidesAsTheKifFileNamesThem) {
 }
 
 TEST_F(MoveListTest, SteppingToAMoveIsPressing戻Or進ThatManyTimes) {
-  run_lines(r, out, {"menu START", "cell 3 7", "cell 3 6", "cell 7 3", "cell 7 4", "cell 2 7",
-                     "cell 2 6", "cell 3 3", "cell 3 4"});
+  run_lines(r, out,
+            {"menu START", "cell 3 7", "cell 3 6", "cell 7 3", "cell 7 4", "cell 2 7", "cell 2 6",
+             "cell 3 3", "cell 3 4"});
   const Game played = g();
   run_lines(r, out, {"menu REPLAY", "menu REPLAY", "menu REPLAY"});
   const Table at_one = g().pos.board;
@@ -84,8 +86,9 @@ TEST_F(MoveListTest, SteppingToAMoveIsPressing戻Or進ThatManyTimes) {
   out.str("");
   run_event(r.form(), [&] { step_to_move(r.form(), 9); });
   EXPECT_EQ(g().record.current_move(), 4);
-  EXPECT_EQ(out.str(), "sound dsPlay none\nsound dsPlay none\nsound dsPlay none\n"
-                       "msgbox \"進む\" \"できません\" ok -> ok\n");
+  EXPECT_EQ(out.str(),
+            "sound dsPlay none\nsound dsPlay none\nsound dsPlay none\n"
+            "msgbox \"進む\" \"できません\" ok -> ok\n");
   // No game: the first step is refused as 進 is, and nothing moves.
   run_lines(r, out, {"menu CANCEL"});
   out.str("");
@@ -97,8 +100,8 @@ TEST_F(MoveListTest, SteppingToAMoveIsPressing戻Or進ThatManyTimes) {
 // 反転 gives the record up; a match begun later on the turned board never steps onto the
 // earlier game's moves, and its record, which would not load, is never written.
 TEST_F(MoveListTest, MovesGivenUpStayGivenUp) {
-  run_lines(r, out, {"menu SENTE", "cell 1 9", "cell 1 7", "menu REVERSE", "menu GOTE",
-                     "menu GOTE"});
+  run_lines(r, out,
+            {"menu SENTE", "cell 1 9", "cell 1 7", "menu REVERSE", "menu GOTE", "menu GOTE"});
   const Position before = g().pos;
   ASSERT_EQ(g().record.current_move(), 1);
   EXPECT_FALSE(g().record.holds(2));

@@ -4,9 +4,9 @@
 
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <tuple>
-#include <sstream>
 #include <vector>
 
 #include "control/computer_turn.h"
@@ -93,8 +93,8 @@ void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
     return;
   const int k = std::uniform_int_distribution<int>(1, std::min(4, g.record.current_move()))(rng);
   const Position before = g.pos;
-  const auto counts = std::tuple{g.move_number,      g.side_to_move,      g.record.current_move(),
-                                 g.record.last_move(), g.bottom_time,        g.top_time};
+  const auto counts = std::tuple{g.move_number,        g.side_to_move, g.record.current_move(),
+                                 g.record.last_move(), g.bottom_time,  g.top_time};
   for (int i = 0; i < k; ++i) r.line("menu REPLAY");
   for (int i = 0; i < k; ++i) r.line("menu AFTER");
   ASSERT_EQ(g.pos.board, before.board) << "after move " << move;
@@ -102,8 +102,8 @@ void expect_round_trip(replay::Replay& r, std::mt19937& rng, int move) {
   ASSERT_EQ(g.pos.top_hand, before.top_hand) << "after move " << move;
   ASSERT_EQ(g.pos.bottom_hand_total + g.pos.top_hand_total,
             before.bottom_hand_total + before.top_hand_total);
-  ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move(), g.record.last_move(),
-                        g.bottom_time, g.top_time}),
+  ASSERT_EQ((std::tuple{g.move_number, g.side_to_move, g.record.current_move(),
+                        g.record.last_move(), g.bottom_time, g.top_time}),
             counts)
       << "after move " << move;
 }
@@ -158,7 +158,6 @@ TEST(Play, TheComputerAnswersEveryMoveOfARandomHuman) {
   EXPECT_GT(games, 3);
 }
 
-
 // Once a king is taken nothing more is played, also when the capture is stepped over again: a
 // press is refused, and so is the computer's turn; stepping back before the capture plays on.
 TEST(Play, NothingMovesOnceAKingIsTaken) {
@@ -178,7 +177,8 @@ TEST(Play, NothingMovesOnceAKingIsTaken) {
   run_lines(r, out, {"menu START", "menu AFTER"});
   ASSERT_EQ(g.pos.board[5][9], -KIN);
   const std::string decided = run_lines(r, out, {"dump"});
-  const std::string refused = "sound dsPlay none\nmsgbox \"対局\" \"勝負はついています\" ok -> ok\n";
+  const std::string refused =
+      "sound dsPlay none\nmsgbox \"対局\" \"勝負はついています\" ok -> ok\n";
   EXPECT_EQ(run_lines(r, out, {"cell 3 7"}), refused);
   EXPECT_EQ(run_lines(r, out, {"cell 11 3"}), refused);
   EXPECT_EQ(run_lines(r, out, {"dump"}), decided);

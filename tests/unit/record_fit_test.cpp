@@ -54,13 +54,13 @@ TEST(RecordFit, AGameWithCapturesPromotionDropsAndAnOwnCaptureFits) {
 }
 
 TEST(RecordFit, MovesThatDoNotFitThePositionAreRefused) {
-  EXPECT_FALSE(fits_after({}, mv(3, 6, 3, 5, -HU, -HU)));           // an empty source
-  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 6, -KIN, -KIN)));         // not the piece there
-  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 5, -HU, -HU)));           // a pawn cannot go two
-  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 6, -HU, -HU, HU)));       // nothing there to take
-  EXPECT_FALSE(fits_after({kPawn76}, mv(6, 7, 6, 6, -HU, -HU)));    // the same side twice
+  EXPECT_FALSE(fits_after({}, mv(3, 6, 3, 5, -HU, -HU)));            // an empty source
+  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 6, -KIN, -KIN)));          // not the piece there
+  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 5, -HU, -HU)));            // a pawn cannot go two
+  EXPECT_FALSE(fits_after({}, mv(3, 7, 3, 6, -HU, -HU, HU)));        // nothing there to take
+  EXPECT_FALSE(fits_after({kPawn76}, mv(6, 7, 6, 6, -HU, -HU)));     // the same side twice
   EXPECT_FALSE(fits_after({kPawn76}, mv(7, 3, 7, 4, HU, HU_NARI)));  // promotes out of the zone
-  EXPECT_FALSE(fits_after({}, mv(11, 3, 5, 5, -HU, -HU)));          // an empty hand
+  EXPECT_FALSE(fits_after({}, mv(11, 3, 5, 5, -HU, -HU)));           // an empty hand
   EXPECT_FALSE(fits_after({}, mv(2, 8, 8, 2, -KAKU, -KAKU_NARI, KAKU)));  // a pawn between
   // The taken bishop dropped from the other player's hand (no move the columns can tell), or as
   // a piece it is not.
@@ -82,7 +82,7 @@ TEST(RecordFit, DropsAndLastRowsFollowTheRules) {
   h.pos.board[1][1] = KARA;
   h.pos.board[1][2] = -HU;
   h.pos.board[1][3] = KARA;
-  EXPECT_FALSE(move_fits(h, mv(1, 2, 1, 1, -HU, -HU)));      // must promote on the last row
+  EXPECT_FALSE(move_fits(h, mv(1, 2, 1, 1, -HU, -HU)));  // must promote on the last row
   EXPECT_TRUE(move_fits(h, mv(1, 2, 1, 1, -HU, -HU_NARI)));
 }
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "platform/text_file.h"
 #include "control/record_menu.h"
+#include "platform/text_file.h"
 #include "record/file.h"
 #include "replay.h"
 #include "test_folder.h"
@@ -17,7 +17,8 @@ using testing::TestFolder;
 
 // Runs script lines and returns what they printed, but for sounds (this folder has no wave
 // files; the scenarios hear them).
-std::string run(replay::Replay& r, std::ostringstream& out, std::initializer_list<const char*> lines) {
+std::string run(replay::Replay& r, std::ostringstream& out,
+                std::initializer_list<const char*> lines) {
   out.str("");
   for (const char* l : lines) r.line(l);
   std::istringstream in(out.str());
@@ -41,15 +42,15 @@ std::string position_of(replay::Replay& r, std::ostringstream& out) {
 // A game between two people with a promotion, captures of both sides' pieces (one of them the
 // mover's own), drops from both hands and 125 seconds of thought.
 const std::initializer_list<const char*> kGame = {
-    "menu START",                      //
-    "cell 3 7", "cell 3 6",            // bottom pawn
-    "cell 7 3", "cell 7 4",            // top pawn
-    "cell 2 8", "cell 8 2 R",          // bottom bishop takes the bishop and promotes
-    "cell 7 1", "cell 8 2",            // top silver takes the horse
-    "time 125", "cell 11 8", "cell 5 5",  // bottom drops a bishop
-    "cell -1 2", "cell 4 5",           // top drops the bishop (its hand's second row)
-    "cell 8 8", "cell 8 7",            // bottom rook takes its own pawn
-    "cell 4 5", "cell 6 7 R"};         // top bishop takes a pawn and promotes
+    "menu START",                            //
+    "cell 3 7",   "cell 3 6",                // bottom pawn
+    "cell 7 3",   "cell 7 4",                // top pawn
+    "cell 2 8",   "cell 8 2 R",              // bottom bishop takes the bishop and promotes
+    "cell 7 1",   "cell 8 2",                // top silver takes the horse
+    "time 125",   "cell 11 8",  "cell 5 5",  // bottom drops a bishop
+    "cell -1 2",  "cell 4 5",                // top drops the bishop (its hand's second row)
+    "cell 8 8",   "cell 8 7",                // bottom rook takes its own pawn
+    "cell 4 5",   "cell 6 7 R"};             // top bishop takes a pawn and promotes
 
 // Recording over a move gives up the moves after it with their comments and the end; a cut at
 // a later number than the moves reach names it the last without holding more; the move shown
@@ -110,8 +111,7 @@ TEST(Record, BackToTheStartAndForwardAgainRestoresEverything) {
   EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"進む\" \"できません\" ok -> ok\n");
   // 最初, then a new game: 進 replays the record from its first move.
   r.line("menu CANCEL");
-  EXPECT_EQ(run(r, out, {"menu AFTER"}),
-            "msgbox \"開始\" \"「対局」で始めて下さい\" ok -> ok\n");
+  EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"開始\" \"「対局」で始めて下さい\" ok -> ok\n");
   r.line("menu START");
   for (int i = 0; i < 8; ++i) r.line("menu AFTER");
   EXPECT_EQ(g.pos.board, end_board);
@@ -125,8 +125,9 @@ TEST(Record, SavedBytesOfAKnownGame) {
   RecordMove last = r.form().g.record.move(8);
   last.top_time_after = 123456.7;  // longer than the field holds
   r.form().g.record.record(8, last);
-  run(r, out, {"menu KIFU_WRITE", "text 1 game", "text 2 \"Title 1\"", "text 3 先手",
-               "text 4 後手", "save"});
+  run(r, out,
+      {"menu KIFU_WRITE", "text 1 game", "text 2 \"Title 1\"", "text 3 先手", "text 4 後手",
+       "save"});
   EXPECT_EQ(out.str(), "msgbox \"  \" \"棋譜を書き込みました\" ok -> ok\n");
   const std::string expected = utf8_to_sjis("Title 1") + "\r\n" + utf8_to_sjis("後手") + "\r\n" +
                                utf8_to_sjis("先手") + "\r\n" +
@@ -159,8 +160,7 @@ TEST(Record, ALoadedRecordStepsToTheSamePosition) {
   EXPECT_EQ(g.pos.bottom_hand, end.bottom_hand);
   EXPECT_EQ(g.pos.top_hand, end.top_hand);
   EXPECT_EQ(run(r, out, {"menu AFTER"}), "msgbox \"進む\" \"終わり\" ok -> ok\n");
-  EXPECT_EQ(run(r, out, {"menu REVERSE"}),
-            "msgbox \"反転\" \"棋譜ﾓｰﾄﾞではできません\" ok -> ok\n");
+  EXPECT_EQ(run(r, out, {"menu REVERSE"}), "msgbox \"反転\" \"棋譜ﾓｰﾄﾞではできません\" ok -> ok\n");
 }
 
 TEST(Record, RefusedSavesWriteNothing) {
@@ -172,7 +172,8 @@ TEST(Record, RefusedSavesWriteNothing) {
             "msgbox \"棋譜保存\" \"保存するデータがありません\" ok -> ok\n");
   r.line("cell 3 7");
   r.line("cell 3 6");
-  for (const char* name : {"text 1 \"\"", "text 1 a/b", "text 1 \"a\\\\b\"", "text 1 .", "text 1 .."})
+  for (const char* name :
+       {"text 1 \"\"", "text 1 a/b", "text 1 \"a\\\\b\"", "text 1 .", "text 1 .."})
     EXPECT_NE(run(r, out, {name, "save"}).find("ﾌｧｲﾙ名"), std::string::npos) << name;
   EXPECT_EQ(run(r, out, {"text 1 a", "text 3 \"名人😀\"", "save"}),
             "msgbox \"棋譜書込\" \"「先手」に書き込めない文字があります\" ok -> ok\n");
@@ -254,9 +255,8 @@ TEST(RecordFile, EveryFieldIsCheckedAgainstItsRange) {
   auto line_of = [&](const std::string& move) { return parse_record(header + move + "\r\n"); };
   EXPECT_TRUE(line_of("3 736-10 -10 0   0    0    0    0    ").ok);
   EXPECT_TRUE(line_of("11855-800-8000").ok);  // short: the times read as 0
-  for (const char* bad : {"0 736-10 -10 0", "10736-10 -10 0", "3 706-10 -10 0",
-                          "3 730-10 -10 0", "3 736-12 -10 0", "3 736-10 0   0", "3 736-10 -10 7",
-                          "junk"}) {
+  for (const char* bad : {"0 736-10 -10 0", "10736-10 -10 0", "3 706-10 -10 0", "3 730-10 -10 0",
+                          "3 736-12 -10 0", "3 736-10 0   0", "3 736-10 -10 7", "junk"}) {
     const Parsed p = line_of(bad);
     EXPECT_FALSE(p.ok) << bad;
     EXPECT_EQ(p.bad_line, 4) << bad;
@@ -287,14 +287,15 @@ TEST(Record, TheFirstMoveThatDoesNotFitIsNamed) {
     std::string bytes;
     for (const std::string& l : file) bytes += l;
     TestFolder::write("changed.棋譜", bytes);
-    return run(r, out, {"open changed.棋譜"}) ==
-           "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの" + std::to_string(line) + "行目が正しくありません\" ok -> ok\n";
+    return run(r, out, {"open changed.棋譜"}) == "msgbox \"棋譜\" \"棋譜ﾌｧｲﾙの" +
+                                                     std::to_string(line) +
+                                                     "行目が正しくありません\" ok -> ok\n";
   };
   const std::string before = dump(r, out);
-  EXPECT_TRUE(refused_at(6, "2 882-801-8000   0    0    0    0    \r\n"));  // took no bishop
-  EXPECT_TRUE(refused_at(7, "7 182100 100 0   0    0    0    0    \r\n"));  // took no horse
-  EXPECT_TRUE(refused_at(8, "11857-800-8000   0    125  0    0    \r\n"));  // onto a pawn
-  EXPECT_TRUE(refused_at(9, "-1245110 110 0   125  125  0    0    \r\n"));  // holds no gold
+  EXPECT_TRUE(refused_at(6, "2 882-801-8000   0    0    0    0    \r\n"));   // took no bishop
+  EXPECT_TRUE(refused_at(7, "7 182100 100 0   0    0    0    0    \r\n"));   // took no horse
+  EXPECT_TRUE(refused_at(8, "11857-800-8000   0    125  0    0    \r\n"));   // onto a pawn
+  EXPECT_TRUE(refused_at(9, "-1245110 110 0   125  125  0    0    \r\n"));   // holds no gold
   EXPECT_TRUE(refused_at(10, "8 687-900-900-10 125  125  0    0    \r\n"));  // an empty square
   EXPECT_TRUE(refused_at(11, "4 567801 800 0   125  125  0    0    \r\n"));  // a pawn is there
   EXPECT_EQ(dump(r, out), before);

@@ -15,9 +15,8 @@ using testing::TestFolder;
 
 // The question answered yes, then the winner and a new game.
 std::string won(const char* name) {
-  return std::string("msgbox \"投了\" \"投了しますか？\" yesno -> yes\n") +
-         "msgbox \"終了\" \"" + name + "の勝ちです\" ok -> ok\n" +
-         "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n";
+  return std::string("msgbox \"投了\" \"投了しますか？\" yesno -> yes\n") + "msgbox \"終了\" \"" +
+         name + "の勝ちです\" ok -> ok\n" + "msgbox \"再ゲーム\" \"続けますか？\" yesno -> yes\n";
 }
 
 TEST(Resign, TheSideToMoveLosesBetweenTwoPeople) {
@@ -58,9 +57,8 @@ TEST(Resign, RefusalsChangeNothing) {
   replay::Replay r(out);
   const auto refused = [&](const char* text, const char* title = "投了") {
     const std::string before = run_lines(r, out, {"dump", "record"});
-    EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}),
-              std::string("sound dsPlay none\nmsgbox \"") + title + "\" \"" + text +
-                  "\" ok -> ok\n");
+    EXPECT_EQ(run_lines(r, out, {"menu RESIGN"}), std::string("sound dsPlay none\nmsgbox \"") +
+                                                      title + "\" \"" + text + "\" ok -> ok\n");
     EXPECT_EQ(run_lines(r, out, {"dump", "record"}), before);
   };
   refused("「対局」で始めて下さい", "開始");

@@ -81,8 +81,14 @@ TEST(Mate, TheKingMayFleeOntoItsOwnUnattackedPawn) {
 // fails must not hide a later defence from the checks still to parry.
 TEST(Mate, AFailedDefenceDoesNotHideALaterOne) {
   Game g = empty_board();
-  for (auto [x, y, code] : {std::tuple{5, 1, OU}, {3, 1, KAKU}, {6, 2, GIN}, {1, 1, -SYA},
-                            {5, 5, -SYA}, {1, 4, -KAKU}, {7, 2, -KIN}, {3, 3, -KIN}})
+  for (auto [x, y, code] : {std::tuple{5, 1, OU},
+                            {3, 1, KAKU},
+                            {6, 2, GIN},
+                            {1, 1, -SYA},
+                            {5, 5, -SYA},
+                            {1, 4, -KAKU},
+                            {7, 2, -KIN},
+                            {3, 3, -KIN}})
     g.pos.board[x][y] = code;
   Survey s;
   survey_influence(g.pos, s);

@@ -100,8 +100,9 @@ TEST(Sound, AnEmptyWaveFileIsReportedAndLeftSilent) {
   TestFolder::write("駒打音.wav", "");
   std::ostringstream out;
   replay::Replay r(out);
-  EXPECT_EQ(out.str(),
-            "msgbox \"HAKUROKAISEN将棋.dll\" \"ファイルにこれ以上データがありません。\" ok -> ok\n");
+  EXPECT_EQ(
+      out.str(),
+      "msgbox \"HAKUROKAISEN将棋.dll\" \"ファイルにこれ以上データがありません。\" ok -> ok\n");
   EXPECT_EQ(r.form().move_sound, 0);
 }
 

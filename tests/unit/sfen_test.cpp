@@ -94,9 +94,9 @@ TEST(Sfen, MalformedOrImpossibleTextIsRefusedWithItsReason) {
 
 // A tsume: 先手 has no king, 後手 holds the rest of the set. Either side may be the one without.
 TEST(Sfen, OneSideWithoutAKingIsAPosition) {
-  for (const char* text : {"7nk/6+L2/8p/9/9/9/9/9/9 b RB2Grb2g4s3n3l17p 1",
-                           "4k4/4G4/4P4/9/9/9/9/9/9 w 2r2b3g4s4n4l17p 2",
-                           "9/9/9/9/9/9/9/9/4K4 b - 1"}) {
+  for (const char* text :
+       {"7nk/6+L2/8p/9/9/9/9/9/9 b RB2Grb2g4s3n3l17p 1",
+        "4k4/4G4/4P4/9/9/9/9/9/9 w 2r2b3g4s4n4l17p 2", "9/9/9/9/9/9/9/9/4K4 b - 1"}) {
     for (const bool turned : {false, true}) {
       const SfenRead r = read_sfen(text, turned);
       ASSERT_EQ(r.problem, SfenProblem::none) << text << ": " << r.reason;

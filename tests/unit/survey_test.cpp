@@ -34,7 +34,8 @@ std::vector<Move> movement(int kind) {
     case HU: return {{0, -1, false}};
     case KYOU: return {{0, -1, true}};
     case KEI: return {{-1, -2, false}, {1, -2, false}};
-    case GIN: return {{0, -1, false}, {-1, -1, false}, {1, -1, false}, {-1, 1, false}, {1, 1, false}};
+    case GIN:
+      return {{0, -1, false}, {-1, -1, false}, {1, -1, false}, {-1, 1, false}, {1, 1, false}};
     case KAKU: return diag;
     case KAKU_NARI: return with_steps(diag, orth);
     case SYA: return orth;
@@ -78,8 +79,8 @@ Reference reference(const Table& ban) {
 
 // Half the squares empty, at most one king a side, every other code anywhere.
 Table random_board(std::mt19937& rng) {
-  static const int kinds[] = {HU,  HU_NARI,   KYOU, KYOU_NARI, KEI, KEI_NARI, GIN,
-                              GIN_NARI, KIN, KAKU, KAKU_NARI, SYA, SYA_NARI};
+  static const int kinds[] = {HU,       HU_NARI, KYOU, KYOU_NARI, KEI, KEI_NARI, GIN,
+                              GIN_NARI, KIN,     KAKU, KAKU_NARI, SYA, SYA_NARI};
   std::uniform_int_distribution<int> square(1, 9), kind(0, 12), coin(0, 1), density(0, 9);
   const int fill = density(rng);
   Table ban{};
@@ -137,9 +138,8 @@ TEST(Survey, RoutinesAddWhatTheSurveyAddsForThePiece) {
       {-KAKU, {[](const Position& p, Survey& s, int, int x, int y) {
          influence_bottom_bishop(p, s, x, y);
        }}},
-      {KEI_NARI, {[](const Position& p, Survey& s, int, int x, int y) {
-         influence_top_gold(p, s, x, y);
-       }}},
+      {KEI_NARI,
+       {[](const Position& p, Survey& s, int, int x, int y) { influence_top_gold(p, s, x, y); }}},
   };
   std::mt19937 rng(7);
   std::uniform_int_distribution<int> square(1, 9);

@@ -35,10 +35,10 @@ TEST(SjisReader, LinesLongerThanTheCapAreReadPastAsInvalidLines) {
   TestFolder folder;
   const std::string a(kMax, 'a');
   const std::vector<std::string> lines =
-      read_lines(utf8_to_sjis("背景画=緑") + "\r\n" + a + "\r\n" + a + "b\r\n" +
-                 junk(3'000'000) + "\r\n" + "BGM=ON\n" + junk(2'000'000));
-  EXPECT_EQ(lines, (std::vector<std::string>{"背景画=緑", a, kInvalid, kInvalid, "BGM=ON",
-                                             kInvalid}));
+      read_lines(utf8_to_sjis("背景画=緑") + "\r\n" + a + "\r\n" + a + "b\r\n" + junk(3'000'000) +
+                 "\r\n" + "BGM=ON\n" + junk(2'000'000));
+  EXPECT_EQ(lines,
+            (std::vector<std::string>{"背景画=緑", a, kInvalid, kInvalid, "BGM=ON", kInvalid}));
   for (const char* valid : {"背景画=緑", "移動指導=ON", "経過時間=OFF", "BGM=ON"})
     EXPECT_NE(kInvalid, valid);
 }

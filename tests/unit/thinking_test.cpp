@@ -73,8 +73,8 @@ TEST(Thinking, TheComputersMoveArrivesLaterAndTheCommandsGivenMeanwhileWaitForIt
 // leaves the game running: the next press on the board plays.
 TEST(Thinking, ARefusedCommandThatWaitedLeavesTheGameAsItWas) {
   HeldGame h;
-  run_lines(h.r, h.out, {"set nodes 2000", "menu LEVEL4", "menu SENTE", "cell 7 7", "cell 7 6",
-                         "menu AFTER"});
+  run_lines(h.r, h.out,
+            {"set nodes 2000", "menu LEVEL4", "menu SENTE", "cell 7 7", "cell 7 6", "menu AFTER"});
   const std::string said = h.finish();
   EXPECT_NE(said.find("msgbox \"進む\" \"できません\" ok -> ok"), std::string::npos) << said;
   EXPECT_EQ(h.g().suspended, NG);
@@ -114,8 +114,9 @@ TEST(Thinking, EndingTheProgramStopsTheSearchAndDropsWhatWaited) {
 TEST(Thinking, TheHintSearchesForEitherPersonAndChangesNothingButTwoOutlines) {
   HeldGame h;
   // The top person to move, a gold in hand that mates by a drop in front of the bottom king.
-  run_lines(h.r, h.out, {"menu START", "clear", "put 9 1 950", "put 5 7 10", "put 5 9 -950",
-                         "hand ue 5 1", "set teban -1", "set nodes 20000", "menu HINT"});
+  run_lines(h.r, h.out,
+            {"menu START", "clear", "put 9 1 950", "put 5 7 10", "put 5 9 -950", "hand ue 5 1",
+             "set teban -1", "set nodes 20000", "menu HINT"});
   ASSERT_TRUE(h.thinker.busy());
   const std::string dump = run_lines(h.r, h.out, {"dump", "record"});
   h.finish();

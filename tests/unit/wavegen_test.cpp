@@ -55,9 +55,10 @@ TEST(WaveFiles, AreMonoPcmOfTheRightLengths) {
   struct Want {
     const char* name;
     double min_s, max_s;
-  } const wants[] = {
-      {"駒打音.wav", 0.08, 0.15}, {"禁止.wav", 0.2, 0.3}, {"その他.wav", 0.5, 2.0},
-      {"BGM.wav", 20, 40}};
+  } const wants[] = {{"駒打音.wav", 0.08, 0.15},
+                     {"禁止.wav", 0.2, 0.3},
+                     {"その他.wav", 0.5, 2.0},
+                     {"BGM.wav", 20, 40}};
   for (const Want& w : wants) {
     SCOPED_TRACE(w.name);
     const Pcm p = decode(read_wave(w.name));

@@ -47,7 +47,8 @@ TEST(UsiMessages, OptionsInfoAndBestMoveAreRead) {
   EXPECT_EQ(read_bestmove("bestmove resign")->kind, BestMove::Kind::resign);
   EXPECT_EQ(read_bestmove("bestmove win")->kind, BestMove::Kind::win);
   EXPECT_TRUE(read_bestmove("bestmove P*5e"));
-  for (const char* bad : {"bestmove", "bestmove 7g7g", "bestmove K*5e", "bestmove 0a1b", "bestmove e2e4"})
+  for (const char* bad :
+       {"bestmove", "bestmove 7g7g", "bestmove K*5e", "bestmove 0a1b", "bestmove e2e4"})
     EXPECT_FALSE(read_bestmove(bad)) << bad;
 }
 
@@ -133,8 +134,8 @@ class FakeEngine : public ::testing::Test {
   // A script that answers each command it reads by the shell `cases` ("usi) … ;;").
   std::string script(const std::string& cases) {
     const std::filesystem::path p = dir / "engine";
-    std::ofstream(p) << "#!/bin/sh\nwhile read cmd rest; do\n  case \"$cmd\" in\n" << cases
-                     << "\n  esac\ndone\n";
+    std::ofstream(p) << "#!/bin/sh\nwhile read cmd rest; do\n  case \"$cmd\" in\n"
+                     << cases << "\n  esac\ndone\n";
     std::filesystem::permissions(p, std::filesystem::perms::owner_all);
     return p.string();
   }
@@ -155,7 +156,8 @@ TEST_F(FakeEngine, OneThatCannotStartOrNeverAnswersUsiok) {
   EXPECT_EQ(e.message, "USIエンジンが応答しません");
   EXPECT_FALSE(c.running());
   EngineEntry entry;
-  EXPECT_EQ(probe_engine(script("usi) exit 0 ;;"), entry, quick).message, "USIエンジンが終了しました");
+  EXPECT_EQ(probe_engine(script("usi) exit 0 ;;"), entry, quick).message,
+            "USIエンジンが終了しました");
 }
 
 TEST_F(FakeEngine, OneThatDiesAfterIsready) {

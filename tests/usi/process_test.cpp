@@ -26,9 +26,11 @@ TEST(ChildProcess, AProgramThatCannotRunIsReported) {
   ChildProcess p;
   EXPECT_NE(p.start("/nonexistent/engine"), "");
   EXPECT_FALSE(p.running());
-  const std::filesystem::path plain = std::filesystem::temp_directory_path() / "hakuro-not-executable";
+  const std::filesystem::path plain =
+      std::filesystem::temp_directory_path() / "hakuro-not-executable";
   std::ofstream(plain) << "#!/bin/sh\n";
-  std::filesystem::permissions(plain, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  std::filesystem::permissions(
+      plain, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   EXPECT_NE(p.start(plain.string()), "");
   EXPECT_FALSE(p.running());
   std::string line;

@@ -53,8 +53,8 @@ TEST(Usi, Handshake) {
   ASSERT_GE(l.size(), 4u);
   EXPECT_TRUE(l[0].starts_with("id name HAKURO KAISEN "));
   EXPECT_EQ(l[1], "id author HAKURO KAISEN developers");
-  for (const char* name : {"USI_Hash type spin", "USI_Ponder type check", "Level type spin default 5",
-                           "OwnCaptures type check default false"})
+  for (const char* name : {"USI_Hash type spin", "USI_Ponder type check",
+                           "Level type spin default 5", "OwnCaptures type check default false"})
     EXPECT_EQ(d.count(std::string("option name ") + name), 1) << name;
   EXPECT_EQ(l[l.size() - 2], "usiok");
   EXPECT_EQ(l.back(), "readyok");
@@ -67,7 +67,8 @@ TEST(Usi, SquaresAndMovesAsSenteSeesThem) {
   SetupRead r = read_setup("startpos moves 7g7f 3c3d 8h2b+", engine::Rules::standard);
   ASSERT_EQ(r.error, "");
   // 2b: file 2 from 先手's right is x 8; rank b is row 2. 先手 is the bottom player.
-  EXPECT_EQ(r.setup.pos.at(engine::square(8, 2)), engine::make_piece(engine::BOTTOM, engine::HORSE));
+  EXPECT_EQ(r.setup.pos.at(engine::square(8, 2)),
+            engine::make_piece(engine::BOTTOM, engine::HORSE));
   EXPECT_EQ(r.setup.pos.side(), engine::TOP);
   EXPECT_EQ(r.setup.earlier.size(), 3u);
   r = read_setup("sfen 4k4/9/9/9/9/9/9/9/4K4 b P 1 moves P*5e", engine::Rules::standard);

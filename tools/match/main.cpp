@@ -111,8 +111,10 @@ int main(int argc, char** argv) {
       for (auto [level, seconds] : r.engine_turns) turns[level].push_back(seconds);
       std::cerr << "game " << i + 1 << " of " << o.games << ": " << name(o.level_a)
                 << (r.a_bottom ? " (bottom)" : " (top)") << ' '
-                << (r.score_a == 2 ? "won" : r.score_a == 0 ? "lost" : "drew") << " in "
-                << r.moves.size() << " moves, " << r.reason << "; " << tally.wins << " - "
+                << (r.score_a == 2   ? "won"
+                    : r.score_a == 0 ? "lost"
+                                     : "drew")
+                << " in " << r.moves.size() << " moves, " << r.reason << "; " << tally.wins << " - "
                 << tally.losses << " - " << tally.draws << (saved ? "" : " (not saved)") << '\n';
     }
   };

@@ -58,8 +58,7 @@ class Player {
 class ComputerPlayer : public Player {
  public:
   explicit ComputerPlayer(int level) : level_(level) {}
-  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&,
-              Move& m) override {
+  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&, Move& m) override {
     Game g;
     g.pos = top ? p : turned(p);
     find_kings(g.pos);

@@ -20,10 +20,10 @@ struct Options {
   int level_a = 5, level_b = 3;
   int games = 100;
   uint64_t seed = 1;
-  int plies = 8;        // random plies of each opening
-  uint64_t nodes = 0;   // level 4's node budget instead of time (level 5 gets its share)
+  int plies = 8;       // random plies of each opening
+  uint64_t nodes = 0;  // level 4's node budget instead of time (level 5 gets its share)
   int jobs = 1;
-  std::string save_dir;  // empty: games are not saved
+  std::string save_dir;                      // empty: games are not saved
   engine::Rules rules = engine::Rules::own;  // standard: levels 4 and 5 only
 };
 

@@ -23,9 +23,7 @@ void wilson(double mu, int n, double& lo, double& hi) {
 
 }  // namespace
 
-double Tally::score() const {
-  return games() ? (wins + 0.5 * draws) / games() : 0.5;
-}
+double Tally::score() const { return games() ? (wins + 0.5 * draws) / games() : 0.5; }
 
 std::string score_line(const std::string& a, const std::string& b, const Tally& t) {
   char buf[160];
@@ -46,15 +44,18 @@ std::string elo_line(const Tally& t) {
     double lo, hi;
     wilson(mu, n, lo, hi);
     if (mu >= 1)
-      std::snprintf(buf, sizeof buf, "Elo difference: >= %.1f (95%% bound; every game won)", elo(lo));
+      std::snprintf(buf, sizeof buf, "Elo difference: >= %.1f (95%% bound; every game won)",
+                    elo(lo));
     else
-      std::snprintf(buf, sizeof buf, "Elo difference: <= %.1f (95%% bound; every game lost)", elo(hi));
+      std::snprintf(buf, sizeof buf, "Elo difference: <= %.1f (95%% bound; every game lost)",
+                    elo(hi));
     return buf;
   }
   double var = 0;
   if (n > 0)
     var = (t.wins * std::pow(1 - mu, 2) + t.losses * std::pow(mu, 2) +
-           t.draws * std::pow(0.5 - mu, 2)) / n;
+           t.draws * std::pow(0.5 - mu, 2)) /
+          n;
   const double se = n > 0 ? std::sqrt(var / n) : 0;
   double lo = mu - Z * se, hi = mu + Z * se;
   if (lo <= 0 || hi >= 1) wilson(mu, n, lo, hi);

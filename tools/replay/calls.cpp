@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
+#include "display/clock_text.h"
 #include "display/text.h"
 #include "format.h"
-#include "display/clock_text.h"
 #include "options/clock.h"
 
 namespace hakuro::replay {

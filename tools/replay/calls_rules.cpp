@@ -1,8 +1,8 @@
 #include "calls.h"
 #include "control/play.h"
 #include "record/columns.h"
-#include "rules/mate.h"
 #include "rules/legality.h"
+#include "rules/mate.h"
 #include "rules/move.h"
 
 namespace hakuro::replay {

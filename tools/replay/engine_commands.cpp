@@ -93,8 +93,9 @@ void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream
     return;
   }
   const Move& m = best.move;
-  print_move(out, "think", {m.square().x, m.is_drop() ? m.kind() : m.square().y, m.to.x, m.to.y,
-                            m.promotes() ? 1 : 0});
+  print_move(
+      out, "think",
+      {m.square().x, m.is_drop() ? m.kind() : m.square().y, m.to.x, m.to.y, m.promotes() ? 1 : 0});
   out << ' ' << decimal(best.score / 10.0) << " 1 " << tried << '\n';
 }
 

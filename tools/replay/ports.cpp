@@ -43,8 +43,7 @@ void ReplayScreen::outline(int colour, double x1, double y1, double x2, double y
   if (also_) also_->outline(colour, x1, y1, x2, y2);
 }
 
-void ReplayScreen::text(double x, double y, const std::string& s, int colour, int size,
-                        bool bold) {
+void ReplayScreen::text(double x, double y, const std::string& s, int colour, int size, bool bold) {
   texts_.push_back({x, y, s, colour, size, bold});
   if (also_) also_->text(x, y, s, colour, size, bold);
 }
@@ -64,8 +63,8 @@ const int* ReplayScreen::outline_at(int x, int y) const {
   return it == outlines_.end() ? nullptr : &it->second;
 }
 
-Answer ReplayWindow::message_box(const std::string& text, const std::string& title,
-                                 Buttons buttons, Icon) {
+Answer ReplayWindow::message_box(const std::string& text, const std::string& title, Buttons buttons,
+                                 Icon) {
   Answer a = Answer::Ok;
   if (buttons == Buttons::YesNo) {
     bool yes = true;
@@ -77,7 +76,10 @@ Answer ReplayWindow::message_box(const std::string& text, const std::string& tit
   }
   out_ << "msgbox " << quoted(title) << ' ' << quoted(text) << ' '
        << (buttons == Buttons::YesNo ? "yesno" : "ok") << " -> "
-       << (a == Answer::Ok ? "ok" : a == Answer::Yes ? "yes" : "no") << '\n';
+       << (a == Answer::Ok    ? "ok"
+           : a == Answer::Yes ? "yes"
+                              : "no")
+       << '\n';
   return a;
 }
 
@@ -85,7 +87,11 @@ LocalTime ReplayWindow::local_time() {
   constexpr long kDay = 24 * 60 * 60;
   const double t = std::isfinite(now_) ? std::floor(std::fmod(now_, kDay)) : 0;
   const long s = (static_cast<long>(t) + kDay) % kDay;
-  return {2000, 1, 1, static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+  return {2000,
+          1,
+          1,
+          static_cast<int>(s / 3600),
+          static_cast<int>(s / 60 % 60),
           static_cast<int>(s % 60)};
 }
 
@@ -122,7 +128,8 @@ std::vector<std::string> ReplayWindow::files() const {
   std::vector<std::string> names;
   std::error_code ec;
   const std::string suffix = ".棋譜";
-  for (const auto& e : std::filesystem::directory_iterator(std::filesystem::u8path(panel_dir_), ec)) {
+  for (const auto& e :
+       std::filesystem::directory_iterator(std::filesystem::u8path(panel_dir_), ec)) {
     const auto u8 = e.path().filename().u8string();
     const std::string name(u8.begin(), u8.end());
     if (e.is_regular_file(ec) && name.size() > suffix.size() &&

@@ -112,8 +112,7 @@ class ReplaySound : public SoundLibrary {
 
   std::int32_t dsInitialize(std::int32_t) override { return 1; }
   std::int32_t dsTerminate(std::int32_t) override { return 0; }
-  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
-                           std::int32_t) override {
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t, std::int32_t) override {
     return ++last_;
   }
   std::int32_t dsFree(std::int32_t b) override { return say("dsFree", b); }

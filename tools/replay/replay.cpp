@@ -8,18 +8,18 @@
 #include "analysis/survey.h"
 #include "computer/search.h"
 #include "control/computer_turn.h"
-#include "control/record_menu.h"
 #include "control/menu.h"
 #include "control/mouse.h"
+#include "control/record_menu.h"
 #include "control/startup.h"
 #include "display/draw.h"
+#include "fields.h"
+#include "format.h"
+#include "gui.h"
 #include "options/clock.h"
 #include "options/settings.h"
 #include "record/columns.h"
 #include "record/last_game.h"
-#include "fields.h"
-#include "format.h"
-#include "gui.h"
 
 namespace hakuro::replay {
 
@@ -40,7 +40,8 @@ double to_double(const std::string& s) {
 }
 
 void need(const std::vector<std::string>& w, std::size_t n) {
-  if (w.size() < n + 1) throw std::invalid_argument(w[0] + " needs " + std::to_string(n) + " arguments");
+  if (w.size() < n + 1)
+    throw std::invalid_argument(w[0] + " needs " + std::to_string(n) + " arguments");
 }
 
 std::string cell_or_dash(const int* v) { return v ? std::to_string(*v) : "-"; }
@@ -223,8 +224,8 @@ bool Replay::look(const std::vector<std::string>& w) {
     for (int n = 1; n <= g.record.held(); ++n) {
       const RecordMove& m = g.record.move(n);
       const Columns c = columns_of(m);
-      out_ << "kifu " << n << ' ' << c.from_x << ' ' << c.from_y << ' ' << c.to_x << ' '
-           << c.to_y << ' ' << c.piece << ' ' << c.placed << ' ' << c.captured << ' '
+      out_ << "kifu " << n << ' ' << c.from_x << ' ' << c.from_y << ' ' << c.to_x << ' ' << c.to_y
+           << ' ' << c.piece << ' ' << c.placed << ' ' << c.captured << ' '
            << decimal(m.bottom_time_before) << ' ' << decimal(m.bottom_time_after) << ' '
            << decimal(m.top_time_before) << ' ' << decimal(m.top_time_after) << '\n';
     }

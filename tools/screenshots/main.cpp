@@ -32,8 +32,7 @@ class Silent : public SoundLibrary {
  public:
   std::int32_t dsInitialize(std::int32_t) override { return 1; }
   std::int32_t dsTerminate(std::int32_t) override { return 1; }
-  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t,
-                           std::int32_t) override {
+  std::int32_t dsCreateDSB(std::int32_t, const unsigned char*, std::size_t, std::int32_t) override {
     return ++buffers_;
   }
   std::int32_t dsFree(std::int32_t) override { return 1; }
@@ -63,10 +62,10 @@ void menu(ShotWindow& w, const char* name) { w.findChild<QAction*>(name)->trigge
 
 void click(ShotWindow& w, int x, int y) {
   BoardView* b = w.board();
-  const QPointF at = view::Canvas::to_device(QSizeF(b->size()))
-                         .map(QPointF(cell_centre_x(x), cell_centre_y(y)));
-  QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton,
-                Qt::LeftButton, Qt::NoModifier);
+  const QPointF at =
+      view::Canvas::to_device(QSizeF(b->size())).map(QPointF(cell_centre_x(x), cell_centre_y(y)));
+  QMouseEvent e(QEvent::MouseButtonPress, at, b->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                Qt::NoModifier);
   QApplication::sendEvent(b, &e);
 }
 

@@ -66,12 +66,14 @@ class Folder {
     const std::string moves = "手数----指手---------消費時間--\r\n";
     write("good.kif", utf8_to_sjis("手合割：平手\r\n先手：甲\r\n" + moves +
                                    "   1 ７六歩(77)\r\n   2 ３四歩(33)\r\n   3 ２二角成(88)\r\n"));
-    write("handicap.kifu", "手合割：二枚落ち\r\n" + moves + "   1 ６二銀(71)\r\n   2 ７六歩(77)\r\n");
-    write("diagram.kifu", "後手の持駒：なし\r\n+---------------------------+\r\n" +
-                              std::string("| ・ ・ ・ ・v玉 ・ ・ ・ ・|一\r\n") +
-                              repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 7) +
-                              "| ・ ・ ・ ・ 玉 ・ ・ ・ ・|九\r\n+---------------------------+\r\n" +
-                              "先手の持駒：金二　歩\r\n後手番\r\n" + moves + "   1 ５二玉(51)\r\n");
+    write("handicap.kifu",
+          "手合割：二枚落ち\r\n" + moves + "   1 ６二銀(71)\r\n   2 ７六歩(77)\r\n");
+    write("diagram.kifu",
+          "後手の持駒：なし\r\n+---------------------------+\r\n" +
+              std::string("| ・ ・ ・ ・v玉 ・ ・ ・ ・|一\r\n") +
+              repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 7) +
+              "| ・ ・ ・ ・ 玉 ・ ・ ・ ・|九\r\n+---------------------------+\r\n" +
+              "先手の持駒：金二　歩\r\n後手番\r\n" + moves + "   1 ５二玉(51)\r\n");
     write("tsume.kifu", "後手の持駒：残りの駒全部\r\n+---------------------------+\r\n" +
                             std::string("| ・ ・ ・ ・ ・ ・ ・v桂v玉|一\r\n") +
                             repeat("| ・ ・ ・ ・ ・ ・ ・ ・ ・|\r\n", 8) +
@@ -149,7 +151,8 @@ std::optional<std::string> broken(const Form& f) {
   int expected = 0;
   for (int x = 1; x <= MASU_SU; ++x)
     for (int y = 1; y <= MASU_SU; ++y)
-      expected += g.record.start().board[x][y] != KARA && std::abs(g.record.start().board[x][y]) != OU;
+      expected +=
+          g.record.start().board[x][y] != KARA && std::abs(g.record.start().board[x][y]) != OU;
   for (int k = 1; k <= 7; ++k)
     expected += g.record.start().bottom_hand[k] + g.record.start().top_hand[k];
   if (others + sita + ue != expected)
@@ -230,7 +233,8 @@ class Run {
     for (int i = 0; i < k; ++i) replay_->line("menu REPLAY");
     for (int i = 0; i < k; ++i) replay_->line("menu AFTER");
     if (auto b = broken(form())) return b;
-    if (snapshot(game()) != before) return "back and forward " + std::to_string(k) + " changed the game";
+    if (snapshot(game()) != before)
+      return "back and forward " + std::to_string(k) + " changed the game";
     return std::nullopt;
   }
 
@@ -287,7 +291,8 @@ class Run {
         return std::nullopt;
       return "the position copied does not read back: " + r.reason;
     }
-    if (!same_position(r.pos, game().pos) || write_sfen(r.pos, top, r.top_to_move, r.move_number) != text)
+    if (!same_position(r.pos, game().pos) ||
+        write_sfen(r.pos, top, r.top_to_move, r.move_number) != text)
       return "the position copied reads back as another";
     return std::nullopt;
   }
@@ -311,19 +316,19 @@ class Run {
 };
 
 const char* const kMenus[] = {
-    "START", "SENTE", "GOTE", "LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5", "HINT", "HINT",
-    "REPLAY", "AFTER", "CANCEL",
-    "REVERSE", "LBEL_UP", "LEBEL_DOWN", "KIFU_READ", "KIFU_WRITE", "MIDORI", "TATAMI", "TAKE",
-    "UCHU", "RENGA", "SIDOU", "KEIKA", "BGM", "ZAHYO", "VER", "STOP", "OPTION", "TAIKYOKU", "KIFU",
-    "KIF_WRITE", "KIF_READ", "SFEN_COPY", "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",
-    "LAST_GAME"};
-const char* const kFiles[] = {"a.棋譜", "b.棋譜", "good.棋譜", "bad.棋譜", "junk.棋譜",
-                               "empty.棋譜", "missing.棋譜"};
+    "START",     "SENTE",      "GOTE",       "LEVEL1",     "LEVEL2",    "LEVEL3",   "LEVEL4",
+    "LEVEL5",    "HINT",       "HINT",       "REPLAY",     "AFTER",     "CANCEL",   "REVERSE",
+    "LBEL_UP",   "LEBEL_DOWN", "KIFU_READ",  "KIFU_WRITE", "MIDORI",    "TATAMI",   "TAKE",
+    "UCHU",      "RENGA",      "SIDOU",      "KEIKA",      "BGM",       "ZAHYO",    "VER",
+    "STOP",      "OPTION",     "TAIKYOKU",   "KIFU",       "KIF_WRITE", "KIF_READ", "SFEN_COPY",
+    "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",     "LAST_GAME"};
+const char* const kFiles[] = {"a.棋譜",    "b.棋譜",     "good.棋譜",   "bad.棋譜",
+                              "junk.棋譜", "empty.棋譜", "missing.棋譜"};
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.
 const char* const kKifWrites[] = {"w1.kif", "w2.kifu", "w3", "-", "no-such-folder/x.kif"};
-const char* const kKifReads[] = {"w1.kif", "w2.kifu", "w3.kif", "good.kif", "handicap.kifu",
-                                 "diagram.kifu", "tsume.kifu", "bad.kif", "wrong.kifu",
-                                 "missing.kif", "junk.棋譜", "-"};
+const char* const kKifReads[] = {"w1.kif",        "w2.kifu",      "w3.kif",     "good.kif",
+                                 "handicap.kifu", "diagram.kifu", "tsume.kifu", "bad.kif",
+                                 "wrong.kifu",    "missing.kif",  "junk.棋譜",  "-"};
 // Clipboard texts besides the last one copied and its mutations.
 const char* const kSfens[] = {
     "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1",
@@ -352,8 +357,9 @@ class Events {
       if (auto m = legal_move(f)) return *m;
     }
     if (pick < 54) return cell(roll(19) - 3, roll(13) - 2);
-    if (pick < 58) return "click " + std::to_string(roll(20000) - 3000) + " " +
-                          std::to_string(roll(12000) - 2000) + (roll(2) ? " R" : "");
+    if (pick < 58)
+      return "click " + std::to_string(roll(20000) - 3000) + " " +
+             std::to_string(roll(12000) - 2000) + (roll(2) ? " R" : "");
     if (pick < 72) return std::string("menu ") + kMenus[roll(std::size(kMenus))];
     if (pick < 77) return roll(2) ? "answer yes" : "answer no";
     if (pick < 81) return "time " + std::to_string(roll(90000));
@@ -371,9 +377,13 @@ class Events {
   }
 
  private:
-  int roll(std::size_t n) { return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_); }
+  int roll(std::size_t n) {
+    return std::uniform_int_distribution<int>(0, static_cast<int>(n) - 1)(rng_);
+  }
 
-  static std::string cell(int x, int y) { return "cell " + std::to_string(x) + " " + std::to_string(y); }
+  static std::string cell(int x, int y) {
+    return "cell " + std::to_string(x) + " " + std::to_string(y);
+  }
 
   // A text for the clipboard: one of the list, or the one there with a character changed, cut
   // or left alone.
@@ -443,7 +453,8 @@ std::vector<std::string> shorten(const fs::path& waves, std::vector<std::string>
     for (std::size_t from = 0; from < script.size();) {
       if (std::chrono::steady_clock::now() > deadline) return script;
       std::vector<std::string> shorter(script.begin(), script.begin() + static_cast<long>(from));
-      shorter.insert(shorter.end(), script.begin() + static_cast<long>(std::min(from + chunk, script.size())),
+      shorter.insert(shorter.end(),
+                     script.begin() + static_cast<long>(std::min(from + chunk, script.size())),
                      script.end());
       if (auto f = run_script(waves, shorter)) {
         shorter.resize(f->at + 1);

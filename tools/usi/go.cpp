@@ -37,13 +37,17 @@ Go read_go(std::string_view args) {
       g.mate = true;
       ++i;  // its time, or "infinite"
     } else {
-      int64_t* field = k == "btime" ? &g.btime : k == "wtime" ? &g.wtime : k == "binc" ? &g.binc
-                     : k == "winc" ? &g.winc : k == "byoyomi" ? &g.byoyomi
-                     : k == "movetime" ? &g.movetime : nullptr;
-      const bool ok = i + 1 < w.size() &&
-          (field ? number(w[i + 1], *field)
-                 : k == "nodes" ? number(w[i + 1], g.nodes)
-                 : k == "depth" && number(w[i + 1], g.depth));
+      int64_t* field = k == "btime"      ? &g.btime
+                       : k == "wtime"    ? &g.wtime
+                       : k == "binc"     ? &g.binc
+                       : k == "winc"     ? &g.winc
+                       : k == "byoyomi"  ? &g.byoyomi
+                       : k == "movetime" ? &g.movetime
+                                         : nullptr;
+      const bool ok =
+          i + 1 < w.size() && (field          ? number(w[i + 1], *field)
+                               : k == "nodes" ? number(w[i + 1], g.nodes)
+                                              : k == "depth" && number(w[i + 1], g.depth));
       if (!ok) {
         g.error = "go: cannot read '" + std::string(k) + "'";
         continue;

@@ -66,8 +66,9 @@ bool Session::command(std::string_view line) {
   if (cmd == "usi") {
     say("id name HAKURO KAISEN " HAKURO_VERSION);
     say("id author HAKURO KAISEN developers");
-    say("option name USI_Hash type spin default " + std::to_string(engine::Search::DEFAULT_TABLE_MB) +
-        " min 1 max " + std::to_string(MAX_HASH_MB));
+    say("option name USI_Hash type spin default " +
+        std::to_string(engine::Search::DEFAULT_TABLE_MB) + " min 1 max " +
+        std::to_string(MAX_HASH_MB));
     say("option name USI_Ponder type check default false");
     say("option name Level type spin default 5 min 1 max 5");
     say("option name OwnCaptures type check default false");
@@ -100,7 +101,8 @@ void Session::set_option(std::string_view args) {
   std::string name, value;
   std::size_t i = 0;
   if (!w.empty() && w[0] == "name") ++i;
-  for (; i < w.size() && w[i] != "value"; ++i) name += (name.empty() ? "" : " ") + std::string(w[i]);
+  for (; i < w.size() && w[i] != "value"; ++i)
+    name += (name.empty() ? "" : " ") + std::string(w[i]);
   for (++i; i < w.size(); ++i) value += (value.empty() ? "" : " ") + std::string(w[i]);
   int n = 0;
   const bool yes = value == "true", no = value == "false";
@@ -115,12 +117,14 @@ void Session::set_option(std::string_view args) {
     options_.own_captures = yes;
     SetupRead r = read_setup(position_args_, rules());
     if (!r.error.empty()) {
-      say("info string the position does not stand under the new rules (" + r.error + "): startpos");
+      say("info string the position does not stand under the new rules (" + r.error +
+          "): startpos");
       position_args_ = "startpos";
       r.setup = start_setup(rules());
     }
     setup_ = std::move(r.setup);
-  } else if (name == "USI_Hash" || name == "Level" || name == "USI_Ponder" || name == "OwnCaptures") {
+  } else if (name == "USI_Hash" || name == "Level" || name == "USI_Ponder" ||
+             name == "OwnCaptures") {
     say("info string option " + name + ": value '" + value + "' not understood");
   }
 }
@@ -171,11 +175,11 @@ void Session::go(std::string_view args) {
 void Session::search(Setup setup, engine::Limits limits, bool hold, bool ponder) {
   limits.stop = &stop_;
   bool reported = false;
-  const engine::Result r = search_->think(setup.pos, limits, setup.earlier,
-                                          [&](const engine::Result& now) {
-                                            reported = true;
-                                            report(now);
-                                          });
+  const engine::Result r =
+      search_->think(setup.pos, limits, setup.earlier, [&](const engine::Result& now) {
+        reported = true;
+        report(now);
+      });
   if (!reported && r.move != engine::NO_MOVE) report(r);
   if (hold) {
     std::unique_lock lock(hold_mutex_);

@@ -30,8 +30,7 @@ void add_partial(Sound& s, std::size_t start, double hz, double amp, double deca
 
 // A two-pole resonator: one mode of the wooden body, ringing at hz and dying away with time
 // constant decay_s once struck.
-void add_mode(Sound& s, const std::vector<float>& strike, double hz, double gain,
-              double decay_s) {
+void add_mode(Sound& s, const std::vector<float>& strike, double hz, double gain, double decay_s) {
   const double r = std::exp(-1.0 / (decay_s * s.rate));
   const double a1 = 2 * r * std::cos(kTwoPi * hz / s.rate), a2 = -r * r;
   const double norm = (1 - r) * gain;  // keeps the modes comparable across frequencies
@@ -91,8 +90,8 @@ Sound refusal_buzz() {
       const double soft = 1.0 / (k * (1.0 + k * 110.0 / 900.0));
       v += soft * (std::sin(kTwoPi * k * 110.0 * t) + 0.6 * std::sin(kTwoPi * k * 116.5 * t));
     }
-    const double env = std::min(1.0, t / 0.006) * std::min(1.0, (len - t) / 0.06) *
-                       (1.0 - 0.3 * t / len);
+    const double env =
+        std::min(1.0, t / 0.006) * std::min(1.0, (len - t) / 0.06) * (1.0 - 0.3 * t / len);
     s.samples[i] = static_cast<float>(v * env);
   }
   normalise(s, 0.5f);

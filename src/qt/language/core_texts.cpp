@@ -79,8 +79,7 @@ QString fill(const QString& translation, const std::vector<QString>& parts) {
   return out + translation.mid(at);
 }
 
-std::optional<QString> lookup(const QTranslator& translator, const QString& source,
-                              bool question) {
+std::optional<QString> lookup(const QTranslator& translator, const QString& source, bool question) {
   const QByteArray utf8 = source.toUtf8();
   QString t = translator.translate(kCoreContext, utf8.constData(), question ? kQuestion : nullptr);
   if (t.isEmpty()) return std::nullopt;
@@ -132,7 +131,9 @@ QString board_text(const std::string& text) {
   return QCoreApplication::translate(kBoardContext, text.c_str());
 }
 
-QString menu_text(const char* caption) { return QCoreApplication::translate(kMenuContext, caption); }
+QString menu_text(const char* caption) {
+  return QCoreApplication::translate(kMenuContext, caption);
+}
 
 void set_core_translator(const QTranslator* translator) { active = translator; }
 

@@ -17,8 +17,8 @@ constexpr const char* kEnglish = ":/i18n/hakuro_en.qm";
 Language locale_language(const Getenv& getenv) {
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
     const char* value = getenv(name);
-    if (value && *value) return std::string_view(value).starts_with("ja") ? Language::japanese
-                                                                           : Language::english;
+    if (value && *value)
+      return std::string_view(value).starts_with("ja") ? Language::japanese : Language::english;
   }
   return Language::english;
 }
@@ -33,7 +33,8 @@ void use_qt_japanese(bool on) {
   }
   if (!qt) {
     qt = new QTranslator(QCoreApplication::instance());
-    if (!qt->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    if (!qt->load(QStringLiteral("qtbase_ja"),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
       delete qt;
       qt = nullptr;
       return;

@@ -119,9 +119,9 @@ void paint_stars(QPainter& p) {
     const double x = kPeriodX * hash01(i, 1, 59), y = kPeriodY * hash01(i, 2, 59);
     const double r = i == 0 ? 0.75 : 0.18 + 0.3 * std::pow(hash01(i, 3, 59), 3);
     const int alpha = i == 0 ? 255 : static_cast<int>(90 + 150 * hash01(i, 4, 59));
-    const QColor tint = i % 3 == 0 ? QColor(0xd8, 0xe4, 0xff, alpha) :
-                        i % 3 == 1 ? QColor(0xff, 0xf0, 0xd0, alpha) :
-                                     QColor(0xff, 0xff, 0xff, alpha);
+    const QColor tint = i % 3 == 0   ? QColor(0xd8, 0xe4, 0xff, alpha)
+                        : i % 3 == 1 ? QColor(0xff, 0xf0, 0xd0, alpha)
+                                     : QColor(0xff, 0xff, 0xff, alpha);
     for (double dx : {-kPeriodX, 0.0, kPeriodX})
       for (double dy : {-kPeriodY, 0.0, kPeriodY}) {
         const QPointF c(x + dx, y + dy);

@@ -69,8 +69,8 @@ void paint_title(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0xe8, 0xbc, 0x4e));
   for (double x : {54.0, 124.0}) {
-    QPolygonF diamond({QPointF(x - 2.2, 47), QPointF(x, 44.8), QPointF(x + 2.2, 47),
-                       QPointF(x, 49.2)});
+    QPolygonF diamond(
+        {QPointF(x - 2.2, 47), QPointF(x, 44.8), QPointF(x + 2.2, 47), QPointF(x, 49.2)});
     p.drawPolygon(diamond);
   }
   paint_gilded(p, centred_text("将棋", mincho(80, true), kW / 2, 47.5, 62), 30, 65);

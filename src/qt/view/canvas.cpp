@@ -67,9 +67,7 @@ QRect outer(const QRectF& r) {
 }
 
 // An outline's pixels: its corners' pixels and the lines between them.
-QRectF outline_area(const QRectF& corners) {
-  return corners.adjusted(0, 0, kPixel, kPixel);
-}
+QRectF outline_area(const QRectF& corners) { return corners.adjusted(0, 0, kPixel, kPixel); }
 
 }  // namespace
 
@@ -216,11 +214,10 @@ void Canvas::paint_op(QPainter& p, const Op& op, const QTransform& t, double dpr
     case Kind::Outline: {
       const QRectF c = op.rect;
       const QColor colour = palette_colour(op.value);
-      const QRectF bars[4] = {
-          QRectF(c.left(), c.top(), c.width() + kPixel, kPixel),
-          QRectF(c.left(), c.bottom(), c.width() + kPixel, kPixel),
-          QRectF(c.left(), c.top(), kPixel, c.height() + kPixel),
-          QRectF(c.right(), c.top(), kPixel, c.height() + kPixel)};
+      const QRectF bars[4] = {QRectF(c.left(), c.top(), c.width() + kPixel, kPixel),
+                              QRectF(c.left(), c.bottom(), c.width() + kPixel, kPixel),
+                              QRectF(c.left(), c.top(), kPixel, c.height() + kPixel),
+                              QRectF(c.right(), c.top(), kPixel, c.height() + kPixel)};
       for (const QRectF& bar : bars) p.fillRect(snapped(t.mapRect(bar), dpr), colour);
       break;
     }

@@ -68,8 +68,8 @@ class Canvas : public Screen {
   enum class Kind { Picture, Outline, Text };
   struct Op {
     Kind kind;
-    int value;  // picture id, or palette colour
-    QRectF rect;  // picture bounds, outline corners, or text print point and estimated size
+    int value;        // picture id, or palette colour
+    QRectF rect;      // picture bounds, outline corners, or text print point and estimated size
     QRegion visible;  // twips of it not yet painted over by a later picture
     QString s;
     int size = 0;
