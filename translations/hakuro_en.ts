@@ -867,6 +867,18 @@ Version %1</translation>
         <translation>no move left</translation>
     </message>
     <message>
+        <source>千日手</source>
+        <translation>fourfold repetition</translation>
+    </message>
+    <message>
+        <source>連続王手の千日手</source>
+        <translation>perpetual check</translation>
+    </message>
+    <message>
+        <source>引き分け（%1）</source>
+        <translation>draw (%1)</translation>
+    </message>
+    <message>
         <source>投了</source>
         <translation>resigned</translation>
     </message>

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "state/types.h"
+
 namespace hakuro::engine {
 
 // The bottom player (negative codes in the game record, moving towards smaller y) and the top
@@ -11,10 +13,8 @@ namespace hakuro::engine {
 enum Color : uint8_t { BOTTOM = 0, TOP = 1 };
 constexpr Color operator~(Color c) { return Color(c ^ 1); }
 
-// The rule set a position is played under. `own`: a board move may take the mover's own pieces,
-// kings included, and taking a king ends the game. `standard`: shogi as usually played, where a
-// move must leave the mover's king safe and a player with no move is checkmated.
-enum class Rules : uint8_t { own, standard };
+// The rule set a position is played under, as the game names it.
+using Rules = hakuro::Rules;
 
 // Piece types. A promoted type is its base type plus 8, so `type & 7` is the kind that goes into
 // a hand; 1..7 are also the game record's kind indices. PRO_GOLD is the gold code plus one that a

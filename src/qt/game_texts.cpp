@@ -53,6 +53,8 @@ QString reason(EndReason r) {
     case EndReason::mated: return tr("詰み");
     case EndReason::no_move: return tr("指し手なし");
     case EndReason::resigned: return tr("投了");
+    case EndReason::repetition: return tr("千日手");
+    case EndReason::perpetual_check: return tr("連続王手の千日手");
     case EndReason::king_taken:
     case EndReason::none: break;
   }
@@ -64,6 +66,7 @@ QString result(const Game& g, const KifSides& sides) {
   GameEnd end = g.record.end();
   if (end.reason == EndReason::none) end = {EndReason::king_taken, g.king_taker == g.top_side};
   const QString why = reason(end.reason);
+  if (end.drawn()) return tr("終局") + kDash + tr("引き分け（%1）").arg(why);
   QString won;
   if (!against_computer(g)) won = tr("%1の勝ち（%2）").arg(side(sides, end.top_won), why);
   else if (end.top_won) won = tr("コンピュータの勝ち（%1）").arg(why);

@@ -48,11 +48,14 @@ struct DateTime {
   bool operator==(const DateTime&) const = default;
 };
 
-// How a game ended: nobody has won while it goes on.
-enum class EndReason { none, king_taken, mated, no_move, resigned };
+// How a game ended: nobody has won while it goes on. Under the standard rules a game may also
+// end in 千日手: drawn (repetition), or lost by the player who gave check with every move of the
+// cycle (perpetual_check).
+enum class EndReason { none, king_taken, mated, no_move, resigned, repetition, perpetual_check };
 struct GameEnd {
   EndReason reason = EndReason::none;
-  bool top_won = false;  // the top player won; the bottom player otherwise
+  bool top_won = false;  // the top player won; the bottom player otherwise (never for a draw)
+  bool drawn() const { return reason == EndReason::repetition; }
 };
 
 // The move record (kifu): the moves held, the one shown, how the game held ended, the comments
@@ -169,6 +172,9 @@ class Record {
   // kept as comments ("LEVEL5") at the move after which they were made.
   int start_level() const { return start_level_; }
   void set_start_level(int level) { start_level_ = level; }
+  // The rules the moves held were played under.
+  Rules rules() const { return rules_; }
+  void set_rules(Rules r) { rules_ = r; }
 
  private:
   // How many moves are stored, those hidden after last_move() included.
@@ -189,6 +195,7 @@ class Record {
   std::optional<DateTime> started_;
   std::string title_, top_name_, bottom_name_;
   int computer_level_ = 0, start_level_ = 0;
+  Rules rules_ = Rules::own;
 };
 
 struct Game {
@@ -211,6 +218,9 @@ struct Game {
   int suspended = NG, record_mode = NG, flipped = NG;
   // hande_level "handicap level" -10..10, shown while hande_settei "handicap set" is OK.
   int handicap_level = 0, handicap_set = NG;
+
+  // The rules the game on the board is played under, chosen when it began.
+  Rules rules = Rules::own;
 
   Record record;
   // mochi_jikan_ue, mochi_jikan_sita "time held": the top and the bottom player's thinking

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 namespace hakuro {
 
@@ -17,6 +18,11 @@ inline constexpr int KIN = 110, KIN_NARI = 111;    // gold (its "promoted" code 
 inline constexpr int KAKU = 800, KAKU_NARI = 801;  // bishop
 inline constexpr int SYA = 900, SYA_NARI = 901;    // rook
 inline constexpr int OU = 950;                     // king
+
+// The rule set a game is played under. `own`: a board move may take the mover's own pieces,
+// kings included, and taking a king ends the game. `standard` (本将棋): shogi as usually played,
+// where a move must leave the mover's king safe and a player with no move is checkmated.
+enum class Rules : uint8_t { own, standard };
 
 inline constexpr int MASU_SU = 9;  // MASU_SU "square count": squares per row and per column
 inline constexpr int OK = 1, NG = 0;
