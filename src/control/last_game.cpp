@@ -37,6 +37,8 @@ void take_standing(Game& g, const Standing& s) {
   g.handicap_set = s.handicap_set;
   g.flipped = s.flipped;
   g.record.set_start_number(s.start_number);
+  g.rules = s.rules;
+  g.record.set_rules(s.rules);
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.

@@ -10,6 +10,28 @@ namespace hakuro {
 
 namespace {
 
+// How a KIF file tells an end: a mate has its own line only in standard shogi, as other programs
+// write it; under the program's own rule the winner alone tells it, as always.
+KifEnd kif_end(EndReason why, Rules rules) {
+  switch (why) {
+    case EndReason::resigned: return KifEnd::resigned;
+    case EndReason::mated: return rules == Rules::standard ? KifEnd::mated : KifEnd::none;
+    case EndReason::repetition: return KifEnd::repetition;
+    case EndReason::perpetual_check: return KifEnd::foul;
+    case EndReason::none:
+    case EndReason::king_taken:
+    case EndReason::no_move: break;
+  }
+  return KifEnd::none;
+}
+
+// Why a game a KIF file names a winner of ended.
+EndReason end_reason(KifEnd end) {
+  if (end == KifEnd::resigned) return EndReason::resigned;
+  if (end == KifEnd::foul) return EndReason::perpetual_check;
+  return EndReason::mated;
+}
+
 const std::string& either(const std::string& given, const std::string& kept) {
   return given.empty() ? kept : given;
 }
@@ -46,10 +68,10 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   k.comments = r.comments();
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
   k.started = r.started();
-  if (r.end().reason != EndReason::none) {
+  k.rules = r.rules();
+  k.end = kif_end(r.end().reason, r.rules());
+  if (r.end().reason != EndReason::none && !r.end().drawn())
     k.winner = r.end().top_won ? Winner::top : Winner::bottom;
-    k.resigned = r.end().reason == EndReason::resigned;
-  }
   return k;
 }
 
@@ -60,9 +82,11 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.set_started(k.started);
   r.set_names(k.title, k.top.name, k.bottom.name);
   r.set_comments(k.comments);
+  r.set_rules(k.rules);
   r.set_end(end_of(k.moves));  // a king taken by the last move
-  if (r.end().reason == EndReason::none && k.winner != Winner::none)
-    r.set_end({k.resigned ? EndReason::resigned : EndReason::mated, k.winner == Winner::top});
+  if (r.end().reason != EndReason::none) return;
+  if (k.end == KifEnd::repetition) r.set_end({EndReason::repetition, false});
+  else if (k.winner != Winner::none) r.set_end({end_reason(k.end), k.winner == Winner::top});
 }
 
 void start_record_here(Game& g, bool top_first, int move_number) {

@@ -26,6 +26,9 @@ struct KifPlayer {
 };
 
 enum class Winner { none, top, bottom };
+// The line after the last move that tells how the game ended: 投了, 詰み, 千日手, or a foul
+// (反則勝ち or 反則負け, as the side to move won or lost by it: a perpetual check).
+enum class KifEnd { none, resigned, mated, repetition, foul };
 
 struct KifGame {
   Position start = full_position();  // the position before the first move
@@ -39,8 +42,11 @@ struct KifGame {
   // Moves with both players' accumulated times before and after each, in seconds.
   std::vector<RecordMove> moves;
   Winner winner = Winner::none;  // a king taken or mated, or no move left
-  // The loser resigned: a 投了 line follows the moves when the loser was to move.
-  bool resigned = false;
+  // How it ended, when its last line says: a 投了 or 詰み line follows the moves when the loser
+  // was to move; a 千日手 line always.
+  KifEnd end = KifEnd::none;
+  // The rules the game was played under: a KIF file does not say, the last game's file does.
+  Rules rules = Rules::own;
   // Comments by move, as Record::comments keeps them: comments[n] follows move n, 0 the header.
   std::vector<std::string> comments;
 };

@@ -279,6 +279,10 @@ constexpr std::array<std::string_view, 9> kEndWords = {
     "投了", "詰み", "中断", "千日手", "持将棋", "切れ負け", "反則勝ち", "反則負け", "入玉勝ち"};
 // Whether the side to move wins (+1), loses (-1) or neither (0) by each end word.
 constexpr std::array<int, 9> kEndWinner = {-1, -1, 0, 0, 0, -1, 1, -1, 1};
+// What each end word tells of how the game ended.
+constexpr std::array<KifEnd, 9> kEndKind = {KifEnd::resigned,   KifEnd::mated, KifEnd::none,
+                                            KifEnd::repetition, KifEnd::none,  KifEnd::none,
+                                            KifEnd::foul,       KifEnd::foul,  KifEnd::none};
 
 struct KifMoveText {
   bool same = false;  // 同: onto the previous move's destination
@@ -572,7 +576,7 @@ class Reader {
     if (const int end = eat_one_of(l, kEndWords); end >= 0) {
       const int w = kEndWinner[static_cast<std::size_t>(end)];
       if (w != 0) r_.game.winner = (w > 0) == top ? Winner::top : Winner::bottom;
-      r_.game.resigned = end == 0;
+      r_.game.end = kEndKind[static_cast<std::size_t>(end)];
       return false;
     }
     if (moves.size() >= kKifMaxMoves) return refuse(KifProblem::too_many_moves, n_);

@@ -116,6 +116,23 @@ std::string move_line(int n, const RecordMove& m, Square previous_to, bool sente
   return format("%4d ", n) + text + time_column(m) + kEol;
 }
 
+// The word of the line after the last move: 投了 or 詰み when the side to move lost so, 千日手,
+// 反則勝ち or 反則負け as the side to move won or lost by a foul; nothing for any other end.
+const char* end_word(const KifGame& g) {
+  const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);
+  const bool mover_lost = g.winner == (top_to_move ? Winner::bottom : Winner::top);
+  switch (g.end) {
+    case KifEnd::resigned: return mover_lost ? "投了" : nullptr;
+    case KifEnd::mated: return mover_lost ? "詰み" : nullptr;
+    case KifEnd::repetition: return "千日手";
+    case KifEnd::foul:
+      if (g.winner == Winner::none) return nullptr;
+      return mover_lost ? "反則負け" : "反則勝ち";
+    case KifEnd::none: break;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 std::string write_kif(const KifGame& g) {
@@ -152,11 +169,11 @@ std::string write_kif(const KifGame& g) {
     s += comment_after(g, i + 1);
     previous_to = m.move.to;
   }
-  // 投了 tells that the side to move resigned.
-  const bool top_to_move = g.top_first == (g.moves.size() % 2 == 0);
-  if (g.resigned && g.winner == (top_to_move ? Winner::bottom : Winner::top))
-    s += format("%4d ", static_cast<int>(g.moves.size()) + 1) + "投了" + kEol;
-  if (g.winner != Winner::none) {
+  const std::string last = format("%4d ", static_cast<int>(g.moves.size()) + 1);
+  if (const char* word = end_word(g)) s += last + word + kEol;
+  if (g.end == KifEnd::repetition) {
+    s += "まで" + std::to_string(g.moves.size()) + "手で千日手" + kEol;
+  } else if (g.winner != Winner::none) {
     const bool sente_won = (g.winner == Winner::top) == sides.sente_top;
     const char* who = sente_won ? (handicap ? "下手" : "先手") : (handicap ? "上手" : "後手");
     s += "まで" + std::to_string(g.moves.size()) + "手で" + who + "の勝ち" + kEol;

@@ -66,10 +66,10 @@ Standing standing_by_roles(const KifGame& k) {
 }  // namespace
 
 Standing standing_of(const Game& g) {
-  return {g.play_mode,         g.bottom_side, g.top_side,
-          g.sente_side,        g.move_number, g.handicap_level,
-          g.handicap_set,      g.flipped,     g.record.start_number(),
-          g.record.top_first()};
+  return {g.play_mode,          g.bottom_side, g.top_side,
+          g.sente_side,         g.move_number, g.handicap_level,
+          g.handicap_set,       g.flipped,     g.record.start_number(),
+          g.record.top_first(), g.rules};
 }
 
 std::string standing_line(const Standing& s) {
@@ -79,6 +79,7 @@ std::string standing_line(const Standing& s) {
       << " hande_level=" << s.handicap_level << " hande_settei=" << s.handicap_set
       << " hanten=" << s.flipped << " kaishi_tesu=" << s.start_number
       << " ue_sente=" << (s.top_first ? 1 : 0);
+  if (s.rules == Rules::standard) out << " honshogi=1";
   return out.str();
 }
 
@@ -103,6 +104,7 @@ std::optional<Standing> read_standing(std::string_view line) {
     else if (key == "hanten") s.flipped = v;
     else if (key == "kaishi_tesu") s.start_number = v;
     else if (key == "ue_sente") s.top_first = v != 0;
+    else if (key == "honshogi") s.rules = v != 0 ? Rules::standard : Rules::own;
   }
   const bool sound = (s.play_mode == MODE_MAN || s.play_mode == MODE_COM) &&
                      side_value(s.bottom_side) && s.top_side == -s.bottom_side &&
@@ -131,10 +133,12 @@ LastGame last_game_from(KifGame k) {
   for (KifPlayer* p : {&k.top, &k.bottom})
     if (p->role != Role::person) p->name.clear();
   last.standing = standing ? *standing : standing_by_roles(k);
+  k.rules = last.standing.rules;
   Game scratch = scratch_game(k.start);
   for (const RecordMove& m : k.moves) play_fitting(scratch, m);
   last.end = scratch.pos;
-  last.finished = k.winner != Winner::none || end_of(k.moves).reason != EndReason::none;
+  last.finished = k.winner != Winner::none || k.end == KifEnd::repetition ||
+                  end_of(k.moves).reason != EndReason::none;
   last.game = std::move(k);
   return last;
 }

@@ -23,7 +23,8 @@ struct Standing {
   int move_number = 0;                                      // tesu
   int handicap_level = 0, handicap_set = NG, flipped = NG;  // hande_level, hande_settei, hanten
   int start_number = 1;                                     // kaishi_tesu
-  bool top_first = false;  // ue_sente: the top player made the first move
+  bool top_first = false;    // ue_sente: the top player made the first move
+  Rules rules = Rules::own;  // honshogi=1: the game is played under the standard rules
   bool operator==(const Standing&) const = default;
 };
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "platform/text_file.h"
+#include "record/exchange.h"
 #include "record/fit.h"
 #include "record/kif.h"
 #include "record/kif_file.h"
@@ -211,6 +212,43 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
   EXPECT_EQ(on.line, 18);
 }
 
+// How a standard game ended goes out in the words other programs write, and comes back: a mate
+// (詰み), 千日手, and a perpetual check lost by the checker (a foul). A mate under the program's
+// own rule keeps the file it always had.
+TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
+  struct End {
+    EndReason why;
+    bool top_won;
+    const char* lines;
+  };
+  const End ends[] = {
+      {EndReason::mated, true, "   3 詰み\r\nまで2手で後手の勝ち\r\n"},
+      {EndReason::repetition, false, "   3 千日手\r\nまで2手で千日手\r\n"},
+      {EndReason::perpetual_check, false, "   3 反則勝ち\r\nまで2手で先手の勝ち\r\n"},
+      {EndReason::perpetual_check, true, "   3 反則負け\r\nまで2手で後手の勝ち\r\n"}};
+  for (const End& e : ends) {
+    for (const Rules rules : {Rules::standard, Rules::own}) {
+      Game g;
+      Builder b;
+      b.move(77, 76).move(33, 34);
+      take_kif_game(g.record, b.game);
+      g.record.set_rules(rules);
+      g.record.set_end({e.why, e.top_won});
+      const std::string text = write_kif(kif_game_of(g, {}));
+      const bool own_mate = rules == Rules::own && e.why == EndReason::mated;
+      EXPECT_TRUE(!own_mate || text.find("詰み") == std::string::npos) << text;
+      EXPECT_NE(text.find(own_mate ? "\r\nまで2手で後手の勝ち\r\n" : e.lines), std::string::npos)
+          << text;
+      const KifRead r = read_kif(text, true);
+      ASSERT_EQ(r.problem, KifProblem::none) << r.line;
+      Record back;
+      take_kif_game(back, r.game);
+      EXPECT_EQ(back.end().reason, e.why);
+      EXPECT_EQ(back.end().drawn() || back.end().top_won == e.top_won, true);
+    }
+  }
+}
+
 TEST(KifRoundTrip, CommentsFollowTheirMoves) {
   KifGame g = yokofudori(false);
   g.comments = {"研究会での一局",
@@ -238,7 +276,7 @@ TEST(KifRoundTrip, CommentsFollowTheirMoves) {
                 "",
                 "*の付いた行"};
   g.winner = Winner::bottom;
-  g.resigned = true;
+  g.end = KifEnd::resigned;
   const std::string text = write_kif(g);
   EXPECT_NE(text.find("消費時間--\r\n*研究会での一局\r\n   1 ７六歩(77)"), std::string::npos);
   EXPECT_NE(text.find("\r\n*角道を開ける\r\n*後手も開ける\r\n   3 ２六歩(27)"), std::string::npos);
@@ -470,7 +508,7 @@ TEST(KifRead, TsumeAndGoteToMoveDiagramsComeBackAsTheyWere) {
   EXPECT_EQ(rest.game.bottom.name, "攻め方");
   const KifRead gote = read_kif(data("gote_ban.kifu"), true);
   EXPECT_EQ(gote.game.winner, Winner::bottom);
-  EXPECT_TRUE(gote.game.resigned);
+  EXPECT_EQ(gote.game.end, KifEnd::resigned);
 }
 
 }  // namespace

@@ -65,8 +65,10 @@ TEST(LastGame, AGameTheComputerBeganReadsBackAsItWasPlayed) {
 }
 
 TEST(LastGame, TheStandingLineReadsBackAndOtherLinesAreNotOurs) {
-  const Standing s{MODE_COM, 1, -1, -1, 17, -3, OK, OK, 40, true};
+  const Standing s{MODE_COM, 1, -1, -1, 17, -3, OK, OK, 40, true, Rules::standard};
   EXPECT_EQ(read_standing(standing_line(s)), s);
+  // A game under the program's own rule keeps the line it always had.
+  EXPECT_EQ(standing_line(Standing{}).find("honshogi"), std::string::npos);
   EXPECT_EQ(read_standing(standing_line(s) + " newer_field=3"), s);
   for (const char* line : {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1", "HAKURO tesu=x",
                            "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu"})
