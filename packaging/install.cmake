@@ -8,7 +8,7 @@ set(HAKURO_PACKAGING ${CMAKE_CURRENT_LIST_DIR})
 # without a name or a time stamp in the header.
 find_program(GZIP gzip REQUIRED)
 set(HAKURO_DOCS)
-foreach(doc hakuro.6 hakuro-usi.6 changelog)
+foreach(doc hakuro.6 hakuro-usi.6 hakuro-analyse.6 changelog)
   set(out ${CMAKE_BINARY_DIR}/packaging/${doc})
   add_custom_command(OUTPUT ${out}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${HAKURO_PACKAGING}/${doc} ${out}
@@ -22,10 +22,12 @@ add_dependencies(hakuro hakuro-docs)
 # Every symbol bound at start-up, as Debian builds its programs.
 target_link_options(hakuro PRIVATE LINKER:-z,now)
 target_link_options(hakuro-usi PRIVATE LINKER:-z,now)
+target_link_options(hakuro-analyse PRIVATE LINKER:-z,now)
 
 install(TARGETS hakuro RUNTIME DESTINATION lib/games/hakuro)
-# The engine alone, for USI programs: it needs no folder of its own.
-install(TARGETS hakuro-usi RUNTIME DESTINATION games)
+# The engine alone, for USI programs, and its verdict on a recorded game: neither needs a folder
+# of its own.
+install(TARGETS hakuro-usi hakuro-analyse RUNTIME DESTINATION games)
 install(PROGRAMS ${HAKURO_PACKAGING}/hakuro.sh DESTINATION games RENAME hakuro)
 install(FILES ${HAKURO_WAVES} DESTINATION share/games/hakuro)
 install(FILES ${HAKURO_PACKAGING}/${HAKURO_APP_ID}.desktop DESTINATION share/applications)
@@ -35,6 +37,7 @@ foreach(n ${HAKURO_ICON_SIZES})
           DESTINATION share/icons/hicolor/${n}x${n}/apps RENAME hakuro.png)
 endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/packaging/hakuro.6.gz ${CMAKE_BINARY_DIR}/packaging/hakuro-usi.6.gz
+              ${CMAKE_BINARY_DIR}/packaging/hakuro-analyse.6.gz
         DESTINATION share/man/man6)
 install(FILES ${HAKURO_PACKAGING}/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
         DESTINATION share/doc/hakuro)
@@ -58,7 +61,8 @@ is not Japanese; the pieces and the moves are written in kanji in both.
 
 The package also holds hakuro-usi, the same search as an engine for shogi
 programs that speak the USI protocol, playing standard shogi or the program's
-own rule.]])
+own rule, and hakuro-analyse, which gives the search's verdict on every move
+of a recorded game and marks the mistakes.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL https://hakurokaisen.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

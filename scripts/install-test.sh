@@ -14,17 +14,21 @@ else
   usr=$work/usr
   cmake --install "$(realpath "$1")" --prefix "$usr" > /dev/null || { echo "install failed"; exit 1; }
 fi
-for f in games/hakuro games/hakuro-usi lib/games/hakuro/hakuro share/games/hakuro/BGM.wav \
+for f in games/hakuro games/hakuro-usi games/hakuro-analyse lib/games/hakuro/hakuro \
+         share/games/hakuro/BGM.wav \
          share/applications/org.hakurokaisen.hakuro.desktop \
          share/metainfo/org.hakurokaisen.hakuro.metainfo.xml \
          share/icons/hicolor/256x256/apps/hakuro.png share/man/man6/hakuro.6.gz \
-         share/man/man6/hakuro-usi.6.gz \
+         share/man/man6/hakuro-usi.6.gz share/man/man6/hakuro-analyse.6.gz \
          share/doc/hakuro/copyright share/doc/hakuro/changelog.gz; do
   [ -e "$usr/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 
 answer=$(printf 'usi\nquit\n' | "$usr/games/hakuro-usi")
 [[ "$answer" == *usiok* ]] || { echo "hakuro-usi did not answer usi: '$answer'"; exit 1; }
+printf '手合割：平手\r\n1 ７六歩(77)\r\n' > "$work/game.kifu"
+answer=$("$usr/games/hakuro-analyse" "$work/game.kifu" --nodes 1000)
+[[ "$answer" == "1 ▲７六歩 "* ]] || { echo "hakuro-analyse did not judge the move: '$answer'"; exit 1; }
 
 export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy
 mkdir -p "$HOME"
