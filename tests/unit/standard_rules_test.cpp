@@ -37,8 +37,8 @@ bool has(const std::string& out, const std::string& text) {
 TEST(StandardRules, MovesThatExposeTheKingAreRefusedWithTheReason) {
   StandardGame s;
   // The bottom gold is pinned on the file by the top rook; the bottom silver is free.
-  s.run({"check HONSHOGI 1", "clear", "put 5 9 -950", "put 5 8 -110", "put 5 1 900",
-         "put 1 1 950", "put 7 8 -100", "menu START"});
+  s.run({"check HONSHOGI 1", "clear", "put 5 9 -950", "put 5 8 -110", "put 5 1 900", "put 1 1 950",
+         "put 7 8 -100", "menu START"});
   ASSERT_EQ(s.g().rules, Rules::standard);
   ASSERT_EQ(s.g().record.rules(), Rules::standard);
   const Table board = s.g().pos.board;
@@ -87,8 +87,8 @@ TEST(StandardRules, PawnDropMateIsRefusedAndAMateByADropEndsTheGame) {
 
   // With room to escape, the same pawn drop is only a check, and is played.
   StandardGame t;
-  t.run({"check HONSHOGI 1", "clear", "put 9 9 -950", "put 5 1 950", "put 4 1 20",
-         "put 5 3 -110", "hand sita 1 1", "menu START"});
+  t.run({"check HONSHOGI 1", "clear", "put 9 9 -950", "put 5 1 950", "put 4 1 20", "put 5 3 -110",
+         "hand sita 1 1", "menu START"});
   t.run({"cell 11 3", "cell 5 2"});
   EXPECT_EQ(t.g().pos.board[5][2], -HU);
   EXPECT_EQ(t.g().side_to_move, t.g().top_side);
@@ -105,8 +105,8 @@ TEST(StandardRules, FourfoldRepetitionDrawsUnlessOneSideCheckedAllAlong) {
   for (int cycle = 0; cycle < 3; ++cycle) {
     EXPECT_EQ(standing(s.g(), false).reason, EndReason::none);
     if (cycle == 2) s.r.line("answer no");
-    out = s.run({"cell 9 9", "cell 9 8", "cell 1 1", "cell 2 1", "cell 9 8", "cell 9 9",
-                 "cell 2 1", "cell 1 1"});
+    out = s.run({"cell 9 9", "cell 9 8", "cell 1 1", "cell 2 1", "cell 9 8", "cell 9 9", "cell 2 1",
+                 "cell 1 1"});
   }
   EXPECT_TRUE(has(out, "msgbox \"千日手\" \"千日手です。引き分けです\" ok")) << out;
   EXPECT_FALSE(has(out, "の勝ちです")) << out;
@@ -117,8 +117,8 @@ TEST(StandardRules, FourfoldRepetitionDrawsUnlessOneSideCheckedAllAlong) {
          "menu START"});
   for (int cycle = 0; cycle < 3; ++cycle) {
     if (cycle == 2) p.r.line("answer no");
-    out = p.run({"cell 2 5", "cell 1 5", "cell 1 1", "cell 2 1", "cell 1 5", "cell 2 5",
-                 "cell 2 1", "cell 1 1"});
+    out = p.run({"cell 2 5", "cell 1 5", "cell 1 1", "cell 2 1", "cell 1 5", "cell 2 5", "cell 2 1",
+                 "cell 1 1"});
   }
   const std::size_t perpetual = out.find("\"連続王手の千日手です\"");
   ASSERT_NE(perpetual, std::string::npos) << out;
@@ -133,10 +133,9 @@ void expect_every_move_legal(const Game& g, int level) {
   for (int n = 1; n <= g.record.held(); ++n) {
     const Move& m = g.record.move(n).move;
     const auto legal = engine::legal_moves(scratch.pos, m.by_top(), Rules::standard);
-    ASSERT_TRUE(std::any_of(legal.begin(), legal.end(),
-                            [&](const Move& l) {
-                              return l.from == m.from && l.to == m.to && l.placed == m.placed;
-                            }))
+    ASSERT_TRUE(std::any_of(
+        legal.begin(), legal.end(),
+        [&](const Move& l) { return l.from == m.from && l.to == m.to && l.placed == m.placed; }))
         << "level " << level << " move " << n;
     play_fitting(scratch, g.record.move(n));
   }
