@@ -102,6 +102,42 @@
 <context>
     <name>core</name>
     <message>
+        <source>本将棋</source>
+        <translation>Standard shogi</translation>
+    </message>
+    <message>
+        <source>対局中は変更できません</source>
+        <translation>This cannot be changed during a game</translation>
+    </message>
+    <message>
+        <source>詰み</source>
+        <translation>Checkmate</translation>
+    </message>
+    <message>
+        <source>詰みです</source>
+        <translation>Checkmate</translation>
+    </message>
+    <message>
+        <source>千日手</source>
+        <translation>Fourfold repetition</translation>
+    </message>
+    <message>
+        <source>千日手です。引き分けです</source>
+        <translation>Fourfold repetition. The game is a draw</translation>
+    </message>
+    <message>
+        <source>連続王手の千日手です</source>
+        <translation>Fourfold repetition by perpetual check</translation>
+    </message>
+    <message>
+        <source>王手がかかっています</source>
+        <translation>Your king is in check</translation>
+    </message>
+    <message>
+        <source>王が取られます</source>
+        <translation>Your king would be taken</translation>
+    </message>
+    <message>
         <source>ヒント</source>
         <translation>Hint</translation>
     </message>
@@ -799,6 +835,10 @@ Version %1</translation>
     <message>
         <source>座標を先手から見る</source>
         <translation>Coordinates from Sente&apos;s side</translation>
+    </message>
+    <message>
+        <source>本将棋</source>
+        <translation>Standard shogi</translation>
     </message>
     <message>
         <source>USIエンジンの設定…</source>

@@ -26,6 +26,38 @@ Score score_here(Game& g, Computer& com, const Flags& nifu_sita, const Flags& ni
 
 }  // namespace
 
+namespace {
+
+constexpr int kSquares = MASU_SU * MASU_SU;
+
+// A board square as 0..80; -1 off the board.
+int square_index(Square s) {
+  const bool on = s.x >= 1 && s.x <= MASU_SU && s.y >= 1 && s.y <= MASU_SU;
+  return on ? (s.x - 1) * MASU_SU + (s.y - 1) : -1;
+}
+
+}  // namespace
+
+// Board moves by source and destination, then drops by kind and destination; -1 for a move that
+// names no place.
+int MoveFilter::index(const Move& m) {
+  const int to = square_index(m.to), from = square_index(m.square()), k = m.kind();
+  if (to < 0) return -1;
+  if (m.is_drop()) return k >= 1 && k <= 7 ? kSquares * kSquares + (k - 1) * kSquares + to : -1;
+  return from < 0 ? -1 : from * kSquares + to;
+}
+
+MoveFilter::MoveFilter(const std::vector<Move>& allowed)
+    : allowed_(std::size_t(kSquares * kSquares + 7 * kSquares), false) {
+  for (const Move& m : allowed)
+    if (const int i = index(m); i >= 0) allowed_[std::size_t(i)] = true;
+}
+
+bool MoveFilter::allows(const Move& m) const {
+  const int i = index(m);
+  return i >= 0 && allowed_[std::size_t(i)];
+}
+
 void prepare_search(Game& g, Computer& com) {
   Position& p = g.pos;
   ComputerScratch& c = com.scratch;
@@ -46,7 +78,8 @@ void prepare_search(Game& g, Computer& com) {
   c.top_attacker_y_before = com.survey.top_attacker_y;
 }
 
-bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best) {
+bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best,
+                 const MoveFilter* allowed) {
   Position& p = g.pos;
   ComputerScratch& c = com.scratch;
   const Flags nifu_sita = p.bottom_nifu, nifu_ue = p.top_nifu;
@@ -71,6 +104,7 @@ bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& be
           const int piece = p.board[x][y];
           if (!within_reach(piece, tx - x, ty - y) || may_move(p, x, y, tx, ty, piece) != OK)
             continue;
+          if (allowed && !allowed->allows(board_move({x, y}, {tx, ty}, piece, piece))) continue;
           c.moving_piece = piece;
           c.king_distance = std::max(std::abs(p.bottom_king_x - x), std::abs(p.bottom_king_y - y));
           const int captured = p.board[tx][ty];
@@ -117,6 +151,7 @@ bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& be
       for (int ty = 1; ty <= MASU_SU; ++ty) {
         const Move drop = drop_move(piece, {tx, ty});
         if (may_move(p, drop.from, drop.to, piece) != OK) continue;
+        if (allowed && !allowed->allows(drop)) continue;
         p.board[tx][ty] = piece;
         const Score s =
             score_here(g, com, nifu_sita, nifu_ue, KARA, piece, MOCHI_UE_X, kind, tx, ty);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "computer/computer.h"
 #include "computer/score.h"
@@ -25,6 +26,19 @@ struct SearchHooks {
   std::function<void(int)> promotes;
 };
 
+// The moves the rules in force allow the computer, when they allow fewer than it would try: a
+// candidate whose source and destination are not among them is not tried. The caller, who knows
+// the rules, builds it once a turn.
+class MoveFilter {
+ public:
+  explicit MoveFilter(const std::vector<Move>& allowed);
+  bool allows(const Move& m) const;
+
+ private:
+  static int index(const Move& m);
+  std::vector<bool> allowed_;
+};
+
 // Before the search: the board and the surveys of the position before the computer's move, and
 // the snapshots its evaluation compares with.
 void prepare_search(Game& g, Computer& com);
@@ -32,7 +46,8 @@ void prepare_search(Game& g, Computer& com);
 // Tries every candidate in order, board moves by origin then destination, then drops by kind
 // then destination; a strictly better score replaces the best. Stops early on taking the
 // human's king, or on a drop that wins. The board is left as it was. False when there is no
-// legal move at all.
-bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best);
+// legal move at all. With `allowed`, only the candidates it allows are tried.
+bool search_best(Game& g, Computer& com, const SearchHooks& hooks, Candidate& best,
+                 const MoveFilter* allowed = nullptr);
 
 }  // namespace hakuro

@@ -10,6 +10,7 @@
 #include "control/menu.h"
 #include "control/record_menu.h"
 #include "control/resign.h"
+#include "control/standard_rules.h"
 #include "control/startup.h"
 #include "form/option_items.h"
 #include "options/clock.h"
@@ -80,6 +81,7 @@ constexpr std::array kCommands = std::to_array<Command>({
     {kMusicItem, "OPTION", QT_TRANSLATE_NOOP("menu", "BGM"), on_music, kCheck},
     {kCoordinatesItem, "OPTION", QT_TRANSLATE_NOOP("menu", "座標を先手から見る"),
      on_coordinates_from_sente, kCheck},
+    {kStandardRulesItem, "OPTION", QT_TRANSLATE_NOOP("menu", "本将棋"), on_standard_rules, kCheck},
     {"USI_ENGINES", "OPTION", QT_TRANSLATE_NOOP("menu", "USIエンジンの設定…"), on_usi_engines, kItem},
 
     {"VER", nullptr, QT_TRANSLATE_NOOP("menu", "その他"), on_version, kItem},

@@ -4,6 +4,7 @@
 
 #include "analysis/survey.h"
 #include "computer/search.h"
+#include "control/standard_rules.h"
 #include "control/thinking.h"
 #include "display/draw.h"
 #include "display/text.h"
@@ -40,6 +41,19 @@ Outcome announce(Form& f, const Move& m) {
   return Outcome::played;
 }
 
+// After the computer's move under the standard rules: the game's end, once the move is shown, or
+// a check announced.
+Outcome announce_standard(Form& f, const Move& m) {
+  Game& g = f.g;
+  if (standing(g, false).reason != EndReason::none) {
+    show_move(f, m.to.x, m.to.y, m.placed);
+    return standard_end(f, false).value_or(Outcome::played);
+  }
+  if (f.com.survey.top_influence[g.pos.bottom_king_x][g.pos.bottom_king_y] > 0)
+    msg_ok(f, "   ** 王手 **", "");
+  return Outcome::played;
+}
+
 // What the search of levels 1 to 3 tells the window as it goes: the clock keeps moving, and the
 // promotions found are noted for the replay tool's dump.
 SearchHooks turn_hooks(Form& f) {
@@ -69,8 +83,9 @@ void begin_computer_turn(Form& f) {
 
 std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHooks& hooks) {
   prepare_search(g, com);
+  const std::optional<MoveFilter> allowed = rules_filter(g.pos, true, g.rules);
   Candidate best;
-  if (!search_best(g, com, hooks, best)) return std::nullopt;
+  if (!search_best(g, com, hooks, best, allowed ? &*allowed : nullptr)) return std::nullopt;
   return best.move;
 }
 
@@ -78,12 +93,14 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
   Game& g = f.g;
   if (!move) {  // no move left: the computer loses
     set_timer1(f, false);
+    if (g.rules == Rules::standard) return standard_end(f, true).value_or(Outcome::played);
     return decided(f, EndReason::no_move, false, "あなた");
   }
   play_move(f, *move, DropRow::kind);  // the computer names its drops by their kind
   set_timer1(f, false);
   survey_influence(g.pos, f.com.survey);
-  if (const Outcome o = announce(f, *move); o != Outcome::played) return o;
+  const Outcome o = g.rules == Rules::standard ? announce_standard(f, *move) : announce(f, *move);
+  if (o != Outcome::played) return o;
 
   show_move(f, move->to.x, move->to.y, move->placed);
   g.top_time += f.clock.turn_seconds;

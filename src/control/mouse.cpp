@@ -6,6 +6,7 @@
 #include "control/computer_turn.h"
 #include "control/hint.h"
 #include "control/play.h"
+#include "control/standard_rules.h"
 #include "control/startup.h"
 #include "control/thinking.h"
 #include "display/draw.h"
@@ -90,14 +91,28 @@ void clear_pick(Form& f) {
   outline_reachable_squares(f, s.from_x, s.from_y, f.look.grid_colour, s.picked_piece);
 }
 
+// Whether the rules in force allow the move from `from` to `to` of `piece`, whose sign tells its
+// player: the board's own tests, and under the standard rules the legal moves' filter.
+bool rules_allow(const Game& g, const Source& from, Square to, int piece,
+                 const std::optional<MoveFilter>& allowed) {
+  if (may_move(g.pos, from, to, piece) == NG) return false;
+  return !allowed || allowed->allows({from, to, piece, piece});
+}
+
 void move_picked_piece(Form& f, int button, int x, int y) {
   Game& g = f.g;
   Selection& s = f.sel;
   s.to_x = x;
   s.to_y = y;
   const Source from = source_at(s.from_x, s.from_y);
-  if (may_move(g.pos, from, {s.to_x, s.to_y}, s.picked_piece) == NG) {
+  const Square to{s.to_x, s.to_y};
+  if (!rules_allow(g, from, to, s.picked_piece,
+                   rules_filter(g.pos, is_top(s.picked_piece), g.rules))) {
     play(f, f.refused_sound);
+    if (g.rules == Rules::standard && may_move(g.pos, from, to, s.picked_piece) == OK) {
+      const std::string why = king_refusal(g.pos, {from, to, s.picked_piece, s.picked_piece});
+      if (!why.empty()) f.win.notice(why, "本将棋");
+    }
     s.picked = 0;
     draw_grid(f);
     return;
@@ -169,9 +184,10 @@ void press_cell(Form& f, int button, int x, int y) {
 void outline_reachable_squares(Form& f, int from_x, int from_y, int colour, int piece) {
   draw_grid(f);
   if (f.look.guidance_on == NG) return;
+  const std::optional<MoveFilter> allowed = rules_filter(f.g.pos, is_top(piece), f.g.rules);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (may_move(f.g.pos, source_at(from_x, from_y), {x, y}, piece) == OK)
+      if (rules_allow(f.g, source_at(from_x, from_y), {x, y}, piece, allowed))
         draw_square_outline(f, colour, x, y);
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/survey.h"
 #include "control/computer_turn.h"
 #include "control/last_game.h"
+#include "control/standard_rules.h"
 #include "control/startup.h"
 #include "display/draw.h"
 #include "display/text.h"
@@ -21,6 +22,11 @@ Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
   g.bottom_time += f.clock.turn_seconds;
+  if (g.rules == Rules::standard) {
+    if (const std::optional<Outcome> o = standard_end(f, true)) return *o;
+    g.side_to_move = g.top_side;
+    return com_ban(f);
+  }
   survey_influence(g.pos, f.com.survey);
   const bool mated = computer_mated(g, f.com.survey) == OK;
   if (captured == OU || g.king_taker == g.bottom_side)
@@ -38,6 +44,9 @@ Outcome after_move_between_people(Form& f) {
   (g.side_to_move == g.bottom_side ? g.bottom_time : g.top_time) += f.clock.turn_seconds;
   g.side_to_move = g.side_to_move == g.sente_side ? g.gote_side : g.sente_side;
   f.clock.turn_start = f.win.time_of_day();
+  if (g.rules == Rules::standard) {
+    if (const std::optional<Outcome> o = standard_end(f, g.side_to_move == g.top_side)) return *o;
+  }
   return Outcome::played;
 }
 
@@ -92,8 +101,19 @@ Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
   return end_game(f, name);
 }
 
+Outcome drawn(Form& f, const std::string& text, const std::string& title) {
+  f.g.record.set_end({EndReason::repetition, false});
+  keep_last_game(f);
+  msg_ok(f, text, title);
+  return offer_new_game(f);
+}
+
 Outcome end_game(Form& f, const std::string& name) {
   msg_ok(f, name + "の勝ちです", "終了");
+  return offer_new_game(f);
+}
+
+Outcome offer_new_game(Form& f) {
   if (msg_yes(f, "続けますか？", "再ゲーム")) {
     initial_setup(f);
     return Outcome::restarted;

@@ -37,8 +37,13 @@ void refuse_decided_game(Form& f);
 // then end_game.
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name);
 
-// 終了 "end": announces the winner and offers a new game: restarted on Yes; No ends the
-// program.
+// The game ends drawn by 千日手, which is kept with the record; `text` tells so in a box titled
+// `title`, then a new game is offered.
+Outcome drawn(Form& f, const std::string& text, const std::string& title);
+
+// 終了 "end": announces the winner and offers a new game.
 Outcome end_game(Form& f, const std::string& name);
+// "続けますか？": restarted on Yes; No ends the program.
+Outcome offer_new_game(Form& f);
 
 }  // namespace hakuro

@@ -3,6 +3,7 @@
 #include "control/commands.h"
 #include "control/computer_turn.h"
 #include "control/play.h"
+#include "control/standard_rules.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -44,6 +45,12 @@ void note_first_mover(Game& g) {
   if (g.record.held() == 0) g.record.set_top_first(g.side_to_move == g.top_side);
 }
 
+// A new game is played by the rules 本将棋 chooses, and its record says so.
+void begin_with_chosen_rules(Form& f) {
+  f.g.rules = chosen_rules(f);
+  f.g.record.set_rules(f.g.rules);
+}
+
 void humans_turn(Form& f, const std::string& title) {
   msg_ok(f, "MANの番です", title);
   f.g.suspended = NG;
@@ -68,6 +75,7 @@ void start_against_computer(Form& f, bool human_first) {
     g.top_side = human_first ? g.gote_side : g.sente_side;
     g.side_to_move = g.sente_side;
     note_first_mover(g);
+    begin_with_chosen_rules(f);
     keep_labels_current(f);
     if (human_first) humans_turn(f, " ");
     else com_ban(f);
@@ -147,6 +155,7 @@ void on_start(Form& f) {
     g.top_side = g.gote_side;
     g.side_to_move = g.bottom_side;
     note_first_mover(g);
+    begin_with_chosen_rules(f);
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");

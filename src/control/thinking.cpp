@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "control/standard_rules.h"
 #include "engine/levels.h"
-#include "record/fit.h"
 
 namespace hakuro {
 
@@ -15,7 +15,10 @@ namespace {
 // it runs.
 struct Job {
   engine::Position pos;
-  std::vector<engine::Key> history;
+  // The game's earlier positions: their keys under the own rule; with their checks under the
+  // standard rules, which count perpetual checks.
+  std::vector<engine::Key> keys;
+  std::vector<engine::Earlier> history;
   engine::Limits limits;
   std::shared_ptr<engine::Search> search;
   engine::Result result;
@@ -35,13 +38,7 @@ bool thinking(const Form& f) { return f.thinker.busy(); }
 
 std::vector<engine::Key> earlier_positions(const Game& g) {
   std::vector<engine::Key> keys;
-  Game scratch = scratch_game(g.record.start());
-  for (int n = 1; n <= g.record.current_move() && g.record.holds(n); ++n) {
-    const RecordMove& m = g.record.move(n);
-    if (!move_fits(scratch, m)) break;
-    keys.push_back(engine::from_game(scratch.pos, m.move.placed > 0).key());
-    play_fitting(scratch, m);
-  }
+  for (const engine::Earlier& e : game_history(g)) keys.push_back(e.key);
   return keys;
 }
 
@@ -58,13 +55,20 @@ engine::Limits search_limits(const Form& f, int level) {
 void search_move(Form& f, bool top, const engine::Limits& limits,
                  std::function<void(const std::optional<Move>&)> then) {
   if (!f.search) f.search = std::make_shared<engine::Search>();
-  auto job = std::make_shared<Job>(
-      Job{engine::from_game(f.g.pos, top), earlier_positions(f.g), limits, f.search, {}});
+  const bool standard = f.g.rules == Rules::standard;
+  auto job =
+      std::make_shared<Job>(Job{engine::from_game(f.g.pos, top, f.g.rules),
+                                standard ? std::vector<engine::Key>{} : earlier_positions(f.g),
+                                standard ? game_history(f.g) : std::vector<engine::Earlier>{},
+                                limits,
+                                f.search,
+                                {}});
   f.thinker.start(
-      [job](const std::atomic<bool>& stop) {
+      [job, standard](const std::atomic<bool>& stop) {
         engine::Limits l = job->limits;
         l.stop = &stop;
-        job->result = job->search->think(job->pos, l, job->history);
+        job->result = standard ? job->search->think(job->pos, l, job->history)
+                               : job->search->think(job->pos, l, job->keys);
       },
       [&f, job, then = std::move(then)] {
         std::optional<Move> m;

@@ -33,6 +33,9 @@ struct Options {
   // zahyo, 座標を先手から見る: the squares beside the board named from 先手's side, as the move
   // list names them, also when 先手 is the top player. The window keeps it, not the settings file.
   bool sente_coordinates = true;
+  // honshogi, 本将棋: the games begun from now on are played by the standard rules. The window
+  // keeps it, not the settings file.
+  bool standard_rules = false;
 };
 
 // The options, and the background, the move guidance and the colours they give the window.

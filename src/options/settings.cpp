@@ -97,6 +97,7 @@ void show_option_checks(Form& f) {
   f.win.set_checked(kShowTimesItem, o.show_times);
   f.win.set_checked(kMusicItem, o.music);
   f.win.set_checked(kCoordinatesItem, o.sente_coordinates);
+  f.win.set_checked(kStandardRulesItem, o.standard_rules);
 }
 
 bool set_option(Form& f, const std::string& item, bool on) {
@@ -109,6 +110,8 @@ bool set_option(Form& f, const std::string& item, bool on) {
     o.music = on;
   } else if (item == kCoordinatesItem) {
     o.sente_coordinates = on;
+  } else if (item == kStandardRulesItem) {
+    o.standard_rules = on;
   } else {
     const auto b = std::find_if(kBackgrounds.begin(), kBackgrounds.end(),
                                 [&](const Background& b) { return item == b.item; });

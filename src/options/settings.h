@@ -15,7 +15,7 @@ void write_settings(Form& f);
 // チェック設定 "set the check": the background option `id` chosen (none for an id that names no
 // background), its item checked and the other four unchecked.
 void set_background_option(Form& f, int id);
-// The menu's check marks of the nine option items, set from the options.
+// The menu's check marks of the ten option items, set from the options.
 void show_option_checks(Form& f);
 // Sets the option behind a menu item, as a choice made before would have left it: its check
 // mark follows, and nothing is drawn, sounded or written. False when the item is no option.

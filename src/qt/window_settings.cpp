@@ -27,6 +27,7 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kDocks = QStringLiteral("window/docks");
 const QString kLevel = QStringLiteral("game/level");
 const QString kZahyo = QStringLiteral("board/zahyo");
+const QString kHonshogi = QStringLiteral("game/honshogi");
 const QString kLanguage = QStringLiteral("language");
 
 QRect available(const QWidget& w) {
@@ -84,6 +85,8 @@ void restore_window(MainWindow& w) {
   const int level = s->value(kLevel, 0).toInt();
   if (level >= 1 && level <= 5) set_level(w.form(), level);
   if (s->contains(kZahyo)) set_option(w.form(), kCoordinatesItem, s->value(kZahyo).toBool());
+  if (s->contains(kHonshogi))
+    set_option(w.form(), kStandardRulesItem, s->value(kHonshogi).toBool());
 }
 
 void keep_window(MainWindow& w) {
@@ -92,6 +95,7 @@ void keep_window(MainWindow& w) {
   s->setValue(kDocks, w.saveState());
   s->setValue(kLevel, w.form().g.level);
   s->setValue(kZahyo, w.form().look.options.sente_coordinates);
+  s->setValue(kHonshogi, w.form().look.options.standard_rules);
 }
 
 Language start_language(std::optional<Language> option, const Getenv& getenv,

@@ -42,11 +42,12 @@ TEST(Match, SavedGamesFitTheRules) {
 
 TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
   Options o;
-  o.level_a = 4;
-  o.level_b = 5;
   o.nodes = 1000;
   o.rules = engine::Rules::standard;
-  for (int i = 0; i < 2; ++i) {
+  // Levels 4 and 5, then level 2 (on the turned board in the second game) against level 4.
+  for (int i = 0; i < 4; ++i) {
+    o.level_a = i < 2 ? 4 : 2;
+    o.level_b = i < 2 ? 5 : 4;
     const GameResult r = play_game(o, i);
     Game g = scratch_game(start_position());
     bool top = false;

@@ -56,14 +56,16 @@ TEST_F(WindowSettingsTest, TheFirstWindowHasSixtyPixelSquaresWhereTheScreenAllow
   EXPECT_TRUE(std::abs(square - 60) < 1 || (square < 60 && fills)) << square;
 }
 
-TEST_F(WindowSettingsTest, SizePlaceLevelAndZahyoComeBackAtTheNextStart) {
+TEST_F(WindowSettingsTest, SizePlaceLevelZahyoAndHonshogiComeBackAtTheNextStart) {
   {
     TestWindow w{sound};
     start(w);
     EXPECT_TRUE(w.checked("ZAHYO"));  // on by default
+    EXPECT_FALSE(w.checked("HONSHOGI"));
     w.setGeometry(40, 50, 700, 520);
     item(w, "LEVEL5")->trigger();
     item(w, "ZAHYO")->trigger();
+    item(w, "HONSHOGI")->trigger();
     w.close();
     ASSERT_TRUE(w.ended());
   }
@@ -75,6 +77,10 @@ TEST_F(WindowSettingsTest, SizePlaceLevelAndZahyoComeBackAtTheNextStart) {
   EXPECT_FALSE(again.checked("LEVEL3"));
   EXPECT_FALSE(again.form().look.options.sente_coordinates);
   EXPECT_FALSE(again.checked("ZAHYO"));
+  EXPECT_TRUE(again.checked("HONSHOGI"));
+  // The next game is played by the standard rules.
+  item(again, "START")->trigger();
+  EXPECT_EQ(again.form().g.rules, Rules::standard);
 }
 
 TEST_F(WindowSettingsTest, AWindowLeftOffTheScreenComesBackWithItsTitleBarOnIt) {

@@ -25,7 +25,7 @@ int usage() {
                " [--jobs J] [--save DIR] [--rules own|standard]\n"
                "  levels 1 to 5; --nodes N bounds level 4 by N nodes and level 5 by 5 N instead"
                " of their time\n"
-               "  --rules standard: shogi as usually played, levels 4 and 5 only (default own)\n";
+               "  --rules standard: shogi as usually played (default own)\n";
   return 2;
 }
 
@@ -69,8 +69,7 @@ bool parse(int argc, char** argv, Options& o) {
     else if (flag == "--jobs" && v >= 1 && v <= 256) o.jobs = int(v);
     else return false;
   }
-  // Levels 1 to 3 play the own rule only.
-  return o.rules == hakuro::engine::Rules::own || std::min(o.level_a, o.level_b) >= 4;
+  return true;
 }
 
 std::string name(int level) { return "LEVEL" + std::to_string(level); }

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "computer/search.h"
@@ -54,10 +55,11 @@ class Player {
                       Move& m) = 0;
 };
 
-// Levels 1 to 3: the program's own computer, which judges for the top player only.
+// Levels 1 to 3: the program's own computer, which judges for the top player only; under the
+// standard rules it tries their legal moves only.
 class ComputerPlayer : public Player {
  public:
-  explicit ComputerPlayer(int level) : level_(level) {}
+  ComputerPlayer(int level, engine::Rules rules) : level_(level), rules_(rules) {}
   bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&, Move& m) override {
     Game g;
     g.pos = top ? p : turned(p);
@@ -68,8 +70,11 @@ class ComputerPlayer : public Player {
     g.level = level_;
     Computer com;
     prepare_search(g, com);
+    std::optional<MoveFilter> allowed;
+    if (rules_ == engine::Rules::standard)
+      allowed.emplace(engine::legal_moves(g.pos, true, engine::Rules::standard));
     Candidate best;
-    if (!search_best(g, com, {}, best)) return false;
+    if (!search_best(g, com, {}, best, allowed ? &*allowed : nullptr)) return false;
     m = best.move;
     if (!top) m = turned(m);
     return true;
@@ -77,6 +82,7 @@ class ComputerPlayer : public Player {
 
  private:
   int level_;
+  engine::Rules rules_;
 };
 
 // Levels 4 and 5: the search engine.
@@ -103,7 +109,7 @@ class EnginePlayer : public Player {
 std::unique_ptr<Player> make_player(int level, const Options& o) {
   if (level >= engine::FIRST_ENGINE_LEVEL)
     return std::make_unique<EnginePlayer>(level, o.nodes, o.rules);
-  return std::make_unique<ComputerPlayer>(level);
+  return std::make_unique<ComputerPlayer>(level, o.rules);
 }
 
 // A random opening move: one that takes no king and leaves the mover's own king safe (under the

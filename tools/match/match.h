@@ -23,8 +23,8 @@ struct Options {
   int plies = 8;       // random plies of each opening
   uint64_t nodes = 0;  // level 4's node budget instead of time (level 5 gets its share)
   int jobs = 1;
-  std::string save_dir;                      // empty: games are not saved
-  engine::Rules rules = engine::Rules::own;  // standard: levels 4 and 5 only
+  std::string save_dir;  // empty: games are not saved
+  engine::Rules rules = engine::Rules::own;
 };
 
 struct GameResult {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "computer/search.h"
+#include "control/standard_rules.h"
 #include "engine/convert.h"
 #include "engine/evaluate.h"
 #include "engine/levels.h"
@@ -25,6 +26,12 @@ bool top_to_move(const Game& g) {
 
 }  // namespace
 
+Rules rules_in_force(const Form& f) {
+  return f.g.rules == Rules::standard ? Rules::standard : chosen_rules(f);
+}
+
+namespace {}  // namespace
+
 EngineCommands::EngineCommands() = default;
 EngineCommands::~EngineCommands() = default;
 
@@ -38,7 +45,7 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
     if (used != w[2].size() || n < 0) throw std::invalid_argument("nodes is a whole number from 0");
     f.search_nodes = uint64_t(n);
   } else if (c == "moves") {
-    const engine::Position pos = engine::from_game(g.pos, top_to_move(g));
+    const engine::Position pos = engine::from_game(g.pos, top_to_move(g), rules_in_force(f));
     engine::MoveList list;
     engine::generate_all(pos, list);
     std::vector<std::array<int, 5>> moves;
@@ -52,7 +59,8 @@ bool EngineCommands::run(Form& f, const std::vector<std::string>& w, std::ostrea
   } else if (c == "think") {
     think(f, top_to_move(g), f.search_nodes, out);
   } else if (c == "eval") {
-    const engine::Trace t = engine::trace(engine::from_game(g.pos, top_to_move(g)));
+    const engine::Trace t =
+        engine::trace(engine::from_game(g.pos, top_to_move(g), rules_in_force(f)));
     for (const auto& term : t.terms) out << "eval " << term.name << ' ' << term.value << '\n';
     out << "eval total " << t.total << '\n';
   } else {
@@ -65,7 +73,7 @@ void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream
   const Game& g = f.g;
   if (g.level >= engine::FIRST_ENGINE_LEVEL) {
     if (!search_) search_ = std::make_unique<engine::Search>();
-    const engine::Position pos = engine::from_game(g.pos, top);
+    const engine::Position pos = engine::from_game(g.pos, top, rules_in_force(f));
     const engine::Result r = search_->think(pos, engine::level_limits(g.level, nodes));
     if (r.move == engine::NO_MOVE) {
       out << "think none\n";
@@ -85,10 +93,11 @@ void EngineCommands::think(const Form& f, bool top, uint64_t nodes, std::ostream
   Computer com = f.com;
   scratch.side_to_move = scratch.top_side;
   prepare_search(scratch, com);
+  const std::optional<MoveFilter> allowed = rules_filter(g.pos, true, rules_in_force(f));
   Candidate best;
   long tried = 0;
   const SearchHooks hooks{{}, [&tried](const Candidate&) { ++tried; }, {}};
-  if (!search_best(scratch, com, hooks, best)) {
+  if (!search_best(scratch, com, hooks, best, allowed ? &*allowed : nullptr)) {
     out << "think none\n";
     return;
   }

@@ -13,6 +13,10 @@
 
 namespace hakuro::replay {
 
+// The rules the commands look at: the standard rules when the game is played by them or 本将棋
+// is checked; the own rule otherwise.
+Rules rules_in_force(const Form& f);
+
 class EngineCommands {
  public:
   EngineCommands();

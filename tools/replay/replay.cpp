@@ -11,6 +11,7 @@
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/record_menu.h"
+#include "control/standard_rules.h"
 #include "control/startup.h"
 #include "display/draw.h"
 #include "fields.h"
@@ -272,11 +273,12 @@ void Replay::scores() {
          << c.piece << ' ' << c.placed << ' ' << decimal(m.score / 10.0) << '\n';
   };
   prepare_search(g, form_->com);
+  const std::optional<MoveFilter> allowed = rules_filter(g.pos, true, rules_in_force(*form_));
   Candidate best;
   const SearchHooks hooks{{},
                           [&](const Candidate& m) { line("score", m); },
                           [this](int promoted) { form_->promoted_piece = promoted; }};
-  if (search_best(g, form_->com, hooks, best)) line("best", best);
+  if (search_best(g, form_->com, hooks, best, allowed ? &*allowed : nullptr)) line("best", best);
   else out_ << "best none\n";
 }
 

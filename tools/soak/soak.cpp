@@ -321,7 +321,7 @@ const char* const kMenus[] = {
     "LBEL_UP",   "LEBEL_DOWN", "KIFU_READ",  "KIFU_WRITE", "MIDORI",    "TATAMI",   "TAKE",
     "UCHU",      "RENGA",      "SIDOU",      "KEIKA",      "BGM",       "ZAHYO",    "VER",
     "STOP",      "OPTION",     "TAIKYOKU",   "KIFU",       "KIF_WRITE", "KIF_READ", "SFEN_COPY",
-    "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",     "LAST_GAME"};
+    "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",     "LAST_GAME", "HONSHOGI"};
 const char* const kFiles[] = {"a.棋譜",    "b.棋譜",     "good.棋譜",   "bad.棋譜",
                               "junk.棋譜", "empty.棋譜", "missing.棋譜"};
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.
