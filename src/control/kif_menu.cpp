@@ -1,6 +1,7 @@
 #include "control/kif_menu.h"
 
 #include "control/record_menu.h"
+#include "control/standard_rules.h"
 #include "control/startup.h"
 #include "display/draw.h"
 #include "display/text.h"
@@ -96,6 +97,9 @@ void on_kif_read(Form& f) {
   g.record_mode = OK;
   g.pos = r.game.start;
   take_kif_game(g.record, r.game);
+  // A KIF file does not say its rules: the game is read, and played on, under those chosen.
+  g.rules = chosen_rules(f);
+  g.record.set_rules(g.rules);
   if (!g.record.hirate()) redraw_screen(f);
   draw_record_headers(f, r.game.title, r.game.top.name, r.game.bottom.name);
   enter_record_mode(f, true);
