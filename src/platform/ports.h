@@ -92,8 +92,8 @@ class Window {
   // 棋譜 → 解析結果をKIFに書く: whether an exported KIF file carries the analysis, switched.
   virtual void switch_analysis_comments() {}
   // The comment lines an analysis adds to an exported KIF file when the player asks for them:
-  // [n] after move n (0 before the first), each line "*解析 評価値 123 最善 ▲７六歩"; empty
-  // when none are asked for.
+  // [n] after move n (0 before the first), "解析 評価値 123 最善 ▲７六歩"; empty when none are
+  // asked for.
   virtual std::vector<std::string> analysis_comments() { return {}; }
 };
 

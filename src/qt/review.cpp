@@ -36,12 +36,6 @@ std::string best_before(const analyse::GameMoves& g, const analyse::Analysis& a,
   return pv.empty() ? "-" : analyse::notation(pv.front(), analyse::previous_to(g, n), g.sente_top);
 }
 
-// A score as an exported KIF file's comment gives it: centipawns from 先手's view, or the mate.
-std::string kif_score(engine::Value sente_view) {
-  return engine::is_decisive(sente_view) ? analyse::score_text(sente_view)
-                                         : std::to_string(sente_view);
-}
-
 }  // namespace
 
 Review::Review(QMainWindow& window, QDockWidget& list_dock, MoveListModel& moves,
@@ -106,9 +100,8 @@ void Review::start(const Game& g, bool game_busy) {
   progress_->show();
   cancel_button_->show();
   job_.start([this, game, rules](const std::atomic<bool>& stop, const BackgroundJob::Post& post) {
-    analyse::Watch watch{&stop, [this, &post](int done, int) {
-                           post([this, done] { progress_->setValue(done); });
-                         }};
+    analyse::Watch watch{
+        &stop, [this, &post](int done, int) { post([this, done] { progress_->setValue(done); }); }};
     analyse::Analysed a = analyse::analyse(*game, rules, {kReviewNodes, 0}, watch);
     if (a.cancelled) return;
     post([this, game, a = std::move(a)]() mutable { finished(*game, std::move(a)); });
@@ -161,7 +154,8 @@ void Review::show_verdict(bool on) {
     const QString word = v.mark == analyse::Mark::blunder   ? tr("悪手")
                          : v.mark == analyse::Mark::dubious ? tr("疑問手")
                                                             : QString();
-    const QString best = tr("最善 %1　損 %2").arg(from_utf8(best_before(g, analysis_, n))).arg(v.loss);
+    const QString best =
+        tr("最善 %1　損 %2").arg(from_utf8(best_before(g, analysis_, n))).arg(v.loss);
     verdicts.push_back({v.mark, word.isEmpty() ? best : word + QStringLiteral("　") + best});
   }
   moves_.set_verdicts(std::move(verdicts));
@@ -209,17 +203,18 @@ void Review::start_live(const analyse::GameMoves& game, Rules rules, int n) {
   const bool sente_top = game.sente_top;
   const Square previous = n >= 1 ? game.moves[std::size_t(n - 1)].to : Square{};
   live_job_.start([this, s = *standing, sente_top, previous](const std::atomic<bool>& stop,
-                                                            const BackgroundJob::Post& post) {
+                                                             const BackgroundJob::Post& post) {
     engine::Search search;
     engine::Limits limits;
     limits.seconds = kLiveSeconds;
     limits.stop = &stop;
     search.think(s.pos, limits, s.history, [&](const engine::Result& r) {
       const analyse::PositionVerdict v = analyse::verdict_of(s.pos, r);
-      const QString text = tr("深さ %1　評価値 %2\n%3")
-                               .arg(r.depth)
-                               .arg(from_utf8(analyse::score_text(analyse::sente_score(v, sente_top))))
-                               .arg(joined(analyse::line_notation(v.pv, previous, sente_top)));
+      const QString text =
+          tr("深さ %1　評価値 %2\n%3")
+              .arg(r.depth)
+              .arg(from_utf8(analyse::score_text(analyse::sente_score(v, sente_top))))
+              .arg(joined(analyse::line_notation(v.pv, previous, sente_top)));
       post([this, text] { live_line_->setText(text); });
     });
   });
@@ -227,16 +222,7 @@ void Review::start_live(const analyse::GameMoves& game, Rules rules, int n) {
 
 std::vector<std::string> Review::kif_comments(const Game& g) const {
   if (!game_ || !analyse::same_game(*game_, analyse::game_moves(g))) return {};
-  const analyse::GameMoves& game = *game_;
-  std::vector<std::string> out;
-  for (std::size_t n = 0; n < analysis_.positions.size(); ++n) {
-    const std::vector<Move>& pv = analysis_.positions[n].pv;
-    const Square previous = n >= 1 ? game.moves[n - 1].to : Square{};
-    out.push_back(
-        "*解析 評価値 " + kif_score(analyse::sente_score(analysis_.positions[n], game.sente_top)) +
-        " 最善 " + (pv.empty() ? "-" : analyse::notation(pv.front(), previous, game.sente_top)));
-  }
-  return out;
+  return analyse::kif_comments(*game_, analysis_);
 }
 
 }  // namespace hakuro

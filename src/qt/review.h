@@ -53,8 +53,8 @@ class Review : public QObject {
   // shown.
   void refresh(const Game& g, bool game_busy);
 
-  // The comment lines of an exported KIF file, [n] after move n: "*解析 評価値 123 最善 ▲７六歩"
-  // for each position analysed; empty when the record is not the game analysed.
+  // The analysis's comments for an exported KIF file (analyse::kif_comments); none when the
+  // record is not the game analysed.
   std::vector<std::string> kif_comments(const Game& g) const;
 
   EvalGraph* graph() const { return graph_; }

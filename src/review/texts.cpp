@@ -46,4 +46,17 @@ MarkCount mark_count(const GameMoves& g, const Analysis& a, bool sente) {
   return c;
 }
 
+std::vector<std::string> kif_comments(const GameMoves& g, const Analysis& a) {
+  std::vector<std::string> out;
+  for (std::size_t n = 0; n < a.positions.size(); ++n) {
+    const engine::Value score = sente_score(a.positions[n], g.sente_top);
+    const std::vector<Move>& pv = a.positions[n].pv;
+    const Square previous = n >= 1 ? g.moves[n - 1].to : Square{};
+    out.push_back("解析 評価値 " +
+                  (engine::is_decisive(score) ? score_text(score) : std::to_string(score)) +
+                  " 最善 " + (pv.empty() ? "-" : notation(pv.front(), previous, g.sente_top)));
+  }
+  return out;
+}
+
 }  // namespace hakuro::analyse

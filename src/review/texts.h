@@ -30,4 +30,9 @@ struct MarkCount {
 // The marks of 先手's moves (`sente`) or 後手's.
 MarkCount mark_count(const GameMoves& g, const Analysis& a, bool sente);
 
+// The analysis as comments of a KIF file, [n] after move n ([0] before the first): the score
+// of the position and the best move in it, "解析 評価値 123 最善 ▲７六歩", which the file shows
+// as a "*" line.
+std::vector<std::string> kif_comments(const GameMoves& g, const Analysis& a);
+
 }  // namespace hakuro::analyse

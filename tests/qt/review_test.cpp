@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 
@@ -145,6 +146,30 @@ TEST_F(ReviewTest, ACancelledAnalysisLeavesNothing) {
   EXPECT_TRUE(review().graph()->scores().empty());
   for (int n = 1; n <= 10; ++n) EXPECT_TRUE(tip(n).isEmpty()) << n;
   EXPECT_EQ(window.statusBar()->currentMessage(), u("解析を中止しました"));
+}
+
+TEST_F(ReviewTest, TheKifFileCarriesTheAnalysisOnlyWhenAsked) {
+  const auto exported = [&](const char* name) {
+    window.file_answers.push_back(dir.filePath(name));
+    menu("KIF_WRITE");
+    QFile f(dir.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+  };
+  const QString plain = exported("plain.kifu");
+  menu("ANALYSE");
+  ASSERT_TRUE(analysed());
+  EXPECT_EQ(exported("analysed.kifu"), plain);
+  menu("KIF_ANALYSIS");
+  EXPECT_TRUE(window.checked("KIF_ANALYSIS"));
+  const QString with = exported("with.kifu");
+  EXPECT_EQ(with.count(u("*解析 評価値 ")), 11);
+  // Before move 9 the engine would not leave the rook hanging.
+  const QStringList lines = with.split(QLatin1Char('\n'));
+  const qsizetype at = lines.indexOf(QRegularExpression(u("^ *8 .*")));
+  ASSERT_GE(at, 0);
+  EXPECT_TRUE(lines[at + 1].startsWith(u("*解析 評価値 "))) << lines[at + 1].toStdString();
+  EXPECT_TRUE(lines[at + 1].contains(u(" 最善 ▲"))) << lines[at + 1].toStdString();
+  EXPECT_FALSE(lines[at + 1].contains(u("最善 ▲７六歩"))) << lines[at + 1].toStdString();
 }
 
 TEST_F(ReviewTest, LiveAnalysisFollowsTheMoveShown) {
