@@ -148,6 +148,21 @@ TEST_F(ReviewTest, ACancelledAnalysisLeavesNothing) {
   EXPECT_EQ(window.statusBar()->currentMessage(), u("解析を中止しました"));
 }
 
+TEST_F(ReviewTest, AGameSearchCancelsTheAnalysisAndRefusesANewOne) {
+  menu("ANALYSE");
+  ASSERT_TRUE(review().running());
+  window.form().search_nodes = 50000;
+  menu("LEVEL4");
+  menu("GOTE");  // the computer moves first, on the thinker
+  ASSERT_TRUE(window.form().thinker.busy());
+  EXPECT_FALSE(review().running());
+  EXPECT_FALSE(review().progress()->isVisible());
+  menu("ANALYSE");
+  EXPECT_FALSE(review().running());
+  EXPECT_EQ(window.statusBar()->currentMessage(), u("コンピュータの思考中は解析できません"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !window.form().thinker.busy(); }, 30000));
+}
+
 TEST_F(ReviewTest, TheKifFileCarriesTheAnalysisOnlyWhenAsked) {
   const auto exported = [&](const char* name) {
     window.file_answers.push_back(dir.filePath(name));
