@@ -121,9 +121,9 @@ void Review::finished(const analyse::GameMoves& game, analyse::Analysed a) {
     notice(tr("この棋譜は解析できません"));
     return;
   }
+  show_verdict(false);
   game_ = game;
   analysis_ = std::move(a.analysis);
-  shown_ = false;
   const analyse::MarkCount sente = analyse::mark_count(game, analysis_, true);
   const analyse::MarkCount gote = analyse::mark_count(game, analysis_, false);
   summary_->setText(tr("▲先手 悪手%1 疑問手%2　△後手 悪手%3 疑問手%4")
