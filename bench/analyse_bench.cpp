@@ -1,10 +1,10 @@
 // hakuro-analyse: a whole game of 100 moves judged at 100 000 nodes a position, on one core.
 #include <benchmark/benchmark.h>
 
-#include "analyse.h"
 #include "engine/convert.h"
 #include "engine/movegen.h"
 #include "record/position_check.h"
+#include "review/analyse.h"
 
 namespace {
 

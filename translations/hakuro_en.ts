@@ -793,6 +793,18 @@ Version %1</translation>
         <translation>Import KIF…</translation>
     </message>
     <message>
+        <source>解析</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>検討</source>
+        <translation>Live analysis</translation>
+    </message>
+    <message>
+        <source>解析結果をKIFに書く</source>
+        <translation>Write the analysis into KIF</translation>
+    </message>
+    <message>
         <source>ｵﾌﾟｼｮﾝ</source>
         <translation>Options</translation>
     </message>
@@ -1026,6 +1038,63 @@ Version %1</translation>
     <message>
         <source>USIエンジンを選ぶ</source>
         <translation>Choose a USI engine</translation>
+    </message>
+</context>
+<context>
+    <name>hakuro::Review</name>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>評価値</source>
+        <translation>Evaluation</translation>
+    </message>
+    <message>
+        <source>解析 %v/%m</source>
+        <translation>Analysing %v/%m</translation>
+    </message>
+    <message>
+        <source>解析を中止しました</source>
+        <translation>The analysis was cancelled</translation>
+    </message>
+    <message>
+        <source>コンピュータの思考中は解析できません</source>
+        <translation>No analysis while the computer thinks</translation>
+    </message>
+    <message>
+        <source>解析する指し手がありません</source>
+        <translation>There are no moves to analyse</translation>
+    </message>
+    <message>
+        <source>この棋譜は解析できません</source>
+        <translation>This record cannot be analysed</translation>
+    </message>
+    <message>
+        <source>▲先手 悪手%1 疑問手%2　△後手 悪手%3 疑問手%4</source>
+        <translation>▲Sente: %1 blunders, %2 dubious  △Gote: %3 blunders, %4 dubious</translation>
+    </message>
+    <message>
+        <source>悪手</source>
+        <translation>Blunder</translation>
+    </message>
+    <message>
+        <source>疑問手</source>
+        <translation>Dubious</translation>
+    </message>
+    <message>
+        <source>最善 %1　損 %2</source>
+        <translation>best %1, loss %2</translation>
+    </message>
+    <message>
+        <source>検討中…</source>
+        <translation>Analysing…</translation>
+    </message>
+    <message>
+        <source>深さ %1　評価値 %2
+%3</source>
+        <translation>depth %1  score %2
+%3</translation>
     </message>
 </context>
 </TS>

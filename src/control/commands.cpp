@@ -27,6 +27,9 @@ namespace {
 
 void nothing(Form&) {}
 void on_usi_engines(Form& f) { f.win.usi_engine_settings(); }
+void on_analyse(Form& f) { f.win.analyse_record(); }
+void on_live_analysis(Form& f) { f.win.switch_live_analysis(); }
+void on_analysis_kif(Form& f) { f.win.switch_analysis_comments(); }
 
 constexpr unsigned kMenu = Command::kMenu, kWaits = Command::kWaits, kCheck = Command::kCheck,
                    kItem = Command::kItem;
@@ -67,6 +70,11 @@ constexpr std::array kCommands = std::to_array<Command>({
     {"KIFU_WRITE", "KIFU", QT_TRANSLATE_NOOP("menu", "書込"), on_record_save, kWaits},
     {"KIF_WRITE", "KIFU", QT_TRANSLATE_NOOP("menu", "KIF形式で書出…"), on_kif_write, kWaits},
     {"KIF_READ", "KIFU", QT_TRANSLATE_NOOP("menu", "KIF形式を読込…"), on_kif_read, kWaits},
+    // The analysis runs beside games: the window refuses it while the computer thinks.
+    {"ANALYSE", "KIFU", QT_TRANSLATE_NOOP("menu", "解析"), on_analyse, kItem},
+    {kLiveAnalysisItem, "KIFU", QT_TRANSLATE_NOOP("menu", "検討"), on_live_analysis, kCheck},
+    {kAnalysisKifItem, "KIFU", QT_TRANSLATE_NOOP("menu", "解析結果をKIFに書く"), on_analysis_kif,
+     kCheck},
 
     // The options and その他 go on while the computer thinks.
     {"OPTION", nullptr, QT_TRANSLATE_NOOP("menu", "ｵﾌﾟｼｮﾝ"), on_options_menu, kMenu},

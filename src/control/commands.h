@@ -35,6 +35,9 @@ const Command* find_command(std::string_view name);
 
 // The names of the check-marked items the program sets.
 inline constexpr const char* kLevelItems[] = {"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "LEVEL5"};
+// 棋譜 → 検討 and 解析結果をKIFに書く, whose marks the window keeps.
+inline constexpr const char* kLiveAnalysisItem = "KENTOU";
+inline constexpr const char* kAnalysisKifItem = "KIF_ANALYSIS";
 // The COM対局ﾚﾍﾞﾙ item of level n, 1 to 5.
 constexpr const char* level_item(int n) { return kLevelItems[static_cast<unsigned>(n - 1)]; }
 

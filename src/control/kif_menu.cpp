@@ -56,6 +56,14 @@ std::string why_refused(const KifRead& r) {
   return "";
 }
 
+// The analysis's comments after each move's own, when the player asked for them.
+KifGame with_analysis(KifGame k, const std::vector<std::string>& analysis) {
+  if (analysis.size() > k.comments.size()) k.comments.resize(analysis.size());
+  for (std::size_t n = 0; n < analysis.size(); ++n)
+    k.comments[n] += (k.comments[n].empty() ? "" : "\n") + analysis[n];
+  return k;
+}
+
 }  // namespace
 
 void on_kif_write(Form& f) {
@@ -68,7 +76,8 @@ void on_kif_write(Form& f) {
   const GivenNames names{f.win.text_box(2), f.win.text_box(3), f.win.text_box(4)};
   const std::optional<std::string> path = chosen_file(f, FileDialog::save, "KIF形式で書出");
   if (!path) return;
-  switch (save_kif(kif_save_path(*path), kif_game_of(g, names))) {
+  switch (save_kif(kif_save_path(*path),
+                   with_analysis(kif_game_of(g, names), f.win.analysis_comments()))) {
     case KifSave::saved: f.win.notice("KIFﾌｧｲﾙを書き込みました", kWriteTitle); break;
     case KifSave::unencodable:
       refuse(f, "Shift_JISで書けない文字があります\r\r名前を .kifu にするとUTF-8で書き込めます",

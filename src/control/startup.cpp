@@ -103,6 +103,7 @@ void on_load(Form& f) {
   g.record.name_last(0);
   g.level = 3;
   f.win.set_checked(level_item(3), true);
+  for (const char* item : {kLiveAnalysisItem, kAnalysisKifItem}) f.win.set_checked(item, false);
   g.sente_side = 1;
   g.gote_side = -1;
   f.look.text_colour = IRO_SHIRO;

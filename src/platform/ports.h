@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hakuro {
 
@@ -83,6 +84,17 @@ class Window {
   virtual void quit() = 0;
   // The player's list of other engines, where the front end keeps one (the window's dialog).
   virtual void usi_engine_settings() {}
+  // 棋譜 → 解析: the engine's verdict on every position of the record, where the front end
+  // analyses records (the window does, in the background).
+  virtual void analyse_record() {}
+  // 棋譜 → 検討: the position shown analysed continuously, switched on or off.
+  virtual void switch_live_analysis() {}
+  // 棋譜 → 解析結果をKIFに書く: whether an exported KIF file carries the analysis, switched.
+  virtual void switch_analysis_comments() {}
+  // The comment lines an analysis adds to an exported KIF file when the player asks for them:
+  // [n] after move n (0 before the first), "解析 評価値 123 最善 ▲７六歩"; empty when none are
+  // asked for.
+  virtual std::vector<std::string> analysis_comments() { return {}; }
 };
 
 // The sound library's entry points, as the program uses them. Handles are 32-bit; 0 is none.

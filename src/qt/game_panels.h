@@ -35,6 +35,7 @@ class GamePanels : public QObject {
   MoveListModel* moves() const { return model_; }
   QListView* list() const { return list_; }
   QPlainTextEdit* comment() const { return comment_; }
+  QDockWidget* dock() const { return dock_; }
 
  private:
   QMainWindow& window_;

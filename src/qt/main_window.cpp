@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include "control/commands.h"
 #include "control/last_game.h"
 #include "control/menu.h"
 #include "control/mouse.h"
@@ -29,6 +30,7 @@
 #include "qt/game_panels.h"
 #include "qt/language/core_texts.h"
 #include "qt/record_panel.h"
+#include "qt/review.h"
 #include "qt/startup_timing.h"
 #include "qt/usi_engine_dialog.h"
 #include "qt/view/artwork.h"
@@ -69,6 +71,8 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
   board_->show_last_move_of(&form_.g);
   game_panels_ =
       new GamePanels(*this, [this](int n) { run([this, n] { step_to_move(form_, n); }); });
+  review_ = new Review(*this, *game_panels_->dock(), *game_panels_->moves(),
+                       [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_tick(form_); }); });
 }
@@ -109,7 +113,10 @@ void MainWindow::arrive(std::function<void()> result) {
   else run(result);
 }
 
-void MainWindow::refresh_panels() { game_panels_->refresh(form_.g); }
+void MainWindow::refresh_panels() {
+  game_panels_->refresh(form_.g);
+  review_->refresh(form_.g, thinker_.busy());
+}
 
 void MainWindow::end_by_signal() {
   signalled_ = true;
@@ -282,6 +289,19 @@ void MainWindow::usi_engine_settings() {
   if (signalled_) return;
   UsiEngineDialog dialog(this);
   dialog.exec();
+}
+
+void MainWindow::analyse_record() { review_->start(form_.g, thinker_.busy()); }
+
+void MainWindow::switch_live_analysis() { set_checked(kLiveAnalysisItem, review_->switch_live()); }
+
+void MainWindow::switch_analysis_comments() {
+  set_checked(kAnalysisKifItem, !checked(kAnalysisKifItem));
+}
+
+std::vector<std::string> MainWindow::analysis_comments() {
+  if (!checked(kAnalysisKifItem)) return {};
+  return review_->kif_comments(form_.g);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

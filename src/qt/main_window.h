@@ -23,6 +23,7 @@ struct Command;
 class BoardView;
 class GamePanels;
 class RecordPanel;
+class Review;
 
 class MainWindow : public QMainWindow, public Window {
   Q_OBJECT
@@ -79,6 +80,12 @@ class MainWindow : public QMainWindow, public Window {
   void quit() override;
   // ｵﾌﾟｼｮﾝ → USIエンジンの設定…: the dialog of the player's other engines.
   void usi_engine_settings() override;
+  // 棋譜 → 解析, 検討 and 解析結果をKIFに書く (qt/review.h).
+  void analyse_record() override;
+  void switch_live_analysis() override;
+  void switch_analysis_comments() override;
+  std::vector<std::string> analysis_comments() override;
+  Review* review() const { return review_; }
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.
@@ -108,6 +115,7 @@ class MainWindow : public QMainWindow, public Window {
   BoardView* board_;
   RecordPanel* panel_;
   GamePanels* game_panels_;
+  Review* review_;
   QTimer timer1_;
   std::map<std::string, QAction*> items_;
   std::map<std::string, bool> checks_;

@@ -12,6 +12,13 @@ namespace hakuro {
 
 namespace {
 
+// The sign after a marked move: ? for 悪手, ?! for 疑問手.
+QString mark_sign(analyse::Mark m) {
+  return m == analyse::Mark::blunder   ? QStringLiteral(" ?")
+         : m == analyse::Mark::dubious ? QStringLiteral(" ?!")
+                                       : QString();
+}
+
 // What the list shows of a move; the times are not shown.
 bool same_move(const RecordMove& a, const RecordMove& b) { return a.move == b.move; }
 
@@ -52,6 +59,12 @@ void MoveListModel::show_move(int n) {
     if (row >= 0 && row < rowCount()) emit dataChanged(index(row), index(row));
 }
 
+void MoveListModel::set_verdicts(std::vector<Verdict> verdicts) {
+  if (verdicts.empty() && verdicts_.empty()) return;
+  verdicts_ = std::move(verdicts);
+  if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1));
+}
+
 int MoveListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : record_.held();
 }
@@ -59,7 +72,8 @@ int MoveListModel::rowCount(const QModelIndex& parent) const {
 QString MoveListModel::text(int n) const {
   // Figure spaces keep the numbers right-aligned in any font.
   return QString::number(n).rightJustified(3, QChar(0x2007)) + QStringLiteral("  ") +
-         QString::fromStdString(move_entry(record_, n, sente_top_));
+         QString::fromStdString(move_entry(record_, n, sente_top_)) +
+         (n <= int(verdicts_.size()) ? mark_sign(verdicts_[std::size_t(n - 1)].mark) : QString());
 }
 
 QVariant MoveListModel::data(const QModelIndex& index, int role) const {
@@ -69,6 +83,8 @@ QVariant MoveListModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole: return text(n);
     case ShownRole: return shown;
+    case Qt::ToolTipRole:
+      return n <= int(verdicts_.size()) ? QVariant(verdicts_[std::size_t(n - 1)].tip) : QVariant();
     case Qt::BackgroundRole:
       return shown ? QVariant(QApplication::palette().brush(QPalette::Highlight)) : QVariant();
     case Qt::ForegroundRole:

@@ -1,11 +1,12 @@
 // The move list beside the board: one row per held move, numbered, in the usual notation
-// (▲７六歩, △同　銀), the move shown highlighted.
+// (▲７六歩, △同　銀), the move shown highlighted, and an analysis's marks after the moves.
 #pragma once
 
 #include <vector>
 
 #include <QAbstractListModel>
 
+#include "review/marks.h"
 #include "state/game.h"
 
 namespace hakuro {
@@ -25,6 +26,14 @@ class MoveListModel : public QAbstractListModel {
   // The move the board shows, 0 for the position before the first.
   int shown() const { return shown_; }
 
+  // An analysis's verdict on a move: its mark and the tooltip that tells the best move.
+  struct Verdict {
+    analyse::Mark mark = analyse::Mark::none;
+    QString tip;
+  };
+  // The verdicts, [n - 1] for move n; none to take them away.
+  void set_verdicts(std::vector<Verdict> verdicts);
+
   int rowCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role) const override;
 
@@ -35,6 +44,7 @@ class MoveListModel : public QAbstractListModel {
   Record record_;  // the moves listed
   bool sente_top_ = false;
   int shown_ = 0;
+  std::vector<Verdict> verdicts_;
 };
 
 }  // namespace hakuro

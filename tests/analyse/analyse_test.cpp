@@ -78,6 +78,26 @@ TEST(Analyse, RefusesWhatItCannotAnalyseWithStatus2) {
   EXPECT_EQ(run_tool({"own.kifu", "--nodes", "1000"}).status, 0);
 }
 
+TEST(Analyse, AStoppedAnalysisLeavesNothing) {
+  const KifRead kif = read_kif(kHungRookKif, true);
+  ASSERT_EQ(kif.problem, KifProblem::none);
+  GameMoves g;
+  g.start = kif.game.start;
+  for (const RecordMove& m : kif.game.moves) g.moves.push_back(m.move);
+  std::atomic<bool> stop{false};
+  std::vector<int> told;
+  const Watch watch{&stop, [&](int done, int total) {
+                      told.push_back(done);
+                      EXPECT_EQ(total, 11);
+                      if (done == 4) stop = true;
+                    }};
+  const Analysed a = analyse(g, engine::Rules::standard, {1000, 0}, watch);
+  EXPECT_TRUE(a.cancelled);
+  EXPECT_TRUE(a.analysis.positions.empty());
+  EXPECT_TRUE(a.analysis.moves.empty());
+  EXPECT_EQ(told, (std::vector<int>{1, 2, 3, 4}));
+}
+
 TEST(Analyse, MatesCountAsTheCapInLossesAndShowAsMovesToGo) {
   EXPECT_EQ(score_text(engine::win_in(3)), "+M3");
   EXPECT_EQ(score_text(engine::loss_in(0)), "-M0");

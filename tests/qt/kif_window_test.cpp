@@ -43,7 +43,8 @@ class KifWindowTest : public ::testing::Test {
 };
 
 TEST_F(KifWindowTest, TheItemsStandAfterTheirNeighbours) {
-  EXPECT_EQ(menu("KIFU").join(' '), "KIFU_READ KIFU_WRITE KIF_WRITE KIF_READ");
+  EXPECT_EQ(menu("KIFU").join(' '),
+            "KIFU_READ KIFU_WRITE KIF_WRITE KIF_READ ANALYSE KENTOU KIF_ANALYSIS");
   EXPECT_EQ(menu("STOP").join(' '), "CANCEL REVERSE SFEN_COPY SFEN_PASTE");
   EXPECT_EQ(item("KIF_WRITE")->text(), QString::fromUtf8("KIF形式で書出…"));
   EXPECT_EQ(item("KIF_READ")->text(), QString::fromUtf8("KIF形式を読込…"));

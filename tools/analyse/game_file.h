@@ -3,19 +3,10 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "state/game.h"
+#include "review/game_moves.h"
 
 namespace hakuro::analyse {
-
-struct GameMoves {
-  Position start;          // before move 1
-  bool top_first = false;  // the top player makes move 1
-  // 先手 is the top player: the notation reads the board turned round, as the KIF file does.
-  bool sente_top = false;
-  std::vector<Move> moves;
-};
 
 struct GameRead {
   GameMoves game;

@@ -4,37 +4,11 @@
 #include <cstdlib>
 
 #include "record/notation.h"
+#include "review/texts.h"
 
 namespace hakuro::analyse {
 
 namespace {
-
-// The destination of the move before move n (1 from the first), for 同.
-Square previous_to(const GameMoves& g, std::size_t n) {
-  return n > 1 ? g.moves[n - 2].to : Square{};
-}
-
-std::string notation(const Move& m, Square previous, bool sente_top) {
-  return side_mark(m, sente_top) + move_text(m, promotion_was_possible(m), previous, sente_top);
-}
-
-// The line in notation, each move's 同 told by the one before.
-std::vector<std::string> line_notation(const std::vector<Move>& pv, Square previous,
-                                       bool sente_top) {
-  std::vector<std::string> out;
-  for (const Move& m : pv) {
-    out.push_back(notation(m, previous, sente_top));
-    previous = m.to;
-  }
-  return out;
-}
-
-// The mate's distance in plies, signed as the score; 0 when the score is no mate.
-int mate_plies(engine::Value v) {
-  if (!engine::is_decisive(v)) return 0;
-  const int plies = engine::WIN - std::abs(v);
-  return v > 0 ? plies : -plies;
-}
 
 std::string json_string(const std::string& s) {
   std::string out = "\"";
@@ -89,23 +63,12 @@ std::string json_move(const GameMoves& g, const Analysis& a, std::size_t n) {
 }
 
 std::string json_summary(const GameMoves& g, const Analysis& a, bool sente) {
-  int blunders = 0, dubious = 0;
-  for (std::size_t i = 0; i < g.moves.size(); ++i) {
-    if ((g.moves[i].by_top() == g.sente_top) != sente) continue;
-    blunders += a.moves[i].mark == Mark::blunder;
-    dubious += a.moves[i].mark == Mark::dubious;
-  }
-  return "{\"blunders\": " + std::to_string(blunders) +
-         ", \"dubious\": " + std::to_string(dubious) + "}";
+  const MarkCount c = mark_count(g, a, sente);
+  return "{\"blunders\": " + std::to_string(c.blunders) +
+         ", \"dubious\": " + std::to_string(c.dubious) + "}";
 }
 
 }  // namespace
-
-std::string score_text(engine::Value v) {
-  const int mate = mate_plies(v);
-  if (engine::is_decisive(v)) return (v > 0 ? "+M" : "-M") + std::to_string(std::abs(mate));
-  return (v > 0 ? "+" : "") + std::to_string(v);
-}
 
 std::string usi_text(const Move& m, bool sente_top) {
   const auto square = [sente_top](Square s) {

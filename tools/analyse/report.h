@@ -8,12 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "analyse.h"
+#include "game_file.h"
+#include "review/analyse.h"
+#include "review/texts.h"
 
 namespace hakuro::analyse {
-
-// The score's text, the engine's value from 先手's view.
-std::string score_text(engine::Value sente_view);
 
 // A move in USI's form, "7g7f", "8h2b+", "P*5e", with files and ranks seen from 先手.
 std::string usi_text(const Move& m, bool sente_top);

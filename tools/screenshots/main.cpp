@@ -3,7 +3,8 @@
 // computer: the move list, the last move framed, a piece picked with move guidance on),
 // OUT_DIR/panel.png (the record panel of 棋譜 → 書込, filled in) and OUT_DIR/resign.png (投了:
 // the result box beside the board), and OUT_DIR/english.png (the same game in English, its Game
-// menu open). It plays in a copy of RUN_DIR's wave files and settings, so RUN_DIR is left as it
+// menu open), and OUT_DIR/review.png (棋譜 → 解析 of a loaded game: the graph, the marks and
+// their counts). It plays in a copy of RUN_DIR's wave files and settings, so RUN_DIR is left as it
 // was.
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include "qt/box_place.h"
 #include "qt/language/language.h"
 #include "qt/main_window.h"
+#include "qt/review.h"
 
 namespace {
 
@@ -50,8 +52,12 @@ class ShotWindow : public MainWindow {
   // Keeps no last game, so that every picture starts from the same window.
   explicit ShotWindow(SoundLibrary& sound) : MainWindow(sound) { form().last_game_file.clear(); }
   std::function<void(const QString& text, const QString& title)> on_box;
+  QString file_answer;  // the path every file dialog answers
 
  protected:
+  QString choose_file(FileDialog, const QString&, const QString&, const QString&) override {
+    return file_answer;
+  }
   Answer ask(const QString& text, const QString& title, Buttons buttons, Icon) override {
     if (on_box) on_box(text, title);
     return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
@@ -137,6 +143,23 @@ void play_a_little(ShotWindow& w) {
   click(w, 2, 8);  // the bishop, its diagonals outlined
 }
 
+// A loaded game in which 先手 leaves the rook hanging with move 9, analysed, move 9 shown.
+bool analysed_game(ShotWindow& w, const QString& folder) {
+  QFile kif(folder + "/rook.kif");
+  if (!kif.open(QIODevice::WriteOnly)) return false;
+  kif.write(
+      "手合割：平手\n"
+      "1 ２六歩(27)\n2 ８四歩(83)\n3 ２五歩(26)\n4 ８五歩(84)\n5 ２四歩(25)\n6 同　歩(23)\n"
+      "7 同　飛(28)\n8 ２三歩打\n9 ７六歩(77)\n10 ２四歩(23)\n");
+  kif.close();
+  w.file_answer = kif.fileName();
+  menu(w, "KIF_READ");
+  menu(w, "ANALYSE");
+  while (w.review()->running()) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  for (int n = 0; n < 9; ++n) menu(w, "AFTER");
+  return w.review()->shown();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +206,12 @@ int main(int argc, char** argv) {
   };
   menu(w, "RESIGN");
   ok = save(resigned, out + "/resign.png") && ok;
+
+  ShotWindow reviewed(sound);
+  if (!reviewed.load()) return 1;
+  reviewed.resize(1180, 850);
+  reviewed.show();
+  ok = analysed_game(reviewed, home) && save(reviewed, out + "/review.png") && ok;
 
   // The window as it is on a desktop whose language is not Japanese.
   if (!use_language(Language::english)) return 1;

@@ -1,5 +1,6 @@
-#include "analyse.h"
+#include "review/analyse.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "engine/convert.h"
@@ -48,20 +49,7 @@ Replayed replay(const GameMoves& g, engine::Rules rules) {
 
 PositionVerdict search(engine::Search& s, const engine::Position& pos,
                        const std::vector<engine::Earlier>& history, const engine::Limits& limits) {
-  PositionVerdict v;
-  v.top_to_move = pos.side() == engine::TOP;
-  const engine::Result r = s.think(pos, limits, history);
-  v.score = r.score;
-  // A king to take is returned at once, without a line.
-  const int pv_size = r.pv_size > 0 ? r.pv_size : r.move != engine::NO_MOVE;
-  engine::Position p = pos;
-  for (int i = 0; i < pv_size; ++i) {
-    const engine::Move m = i < r.pv_size ? r.pv[std::size_t(i)] : r.move;
-    v.pv.push_back(engine::to_played(p, m));
-    engine::Undo u;
-    p.do_move(m, u);
-  }
-  return v;
+  return verdict_of(pos, s.think(pos, limits, history));
 }
 
 // The position after a move that took the opponent's king: the game is over, lost for the side
@@ -78,12 +66,42 @@ MoveVerdict judge(const PositionVerdict& before, const PositionVerdict& after, c
 
 }  // namespace
 
-Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budget) {
+PositionVerdict verdict_of(const engine::Position& pos, const engine::Result& r) {
+  PositionVerdict v;
+  v.top_to_move = pos.side() == engine::TOP;
+  v.score = r.score;
+  // A king to take is returned at once, without a line.
+  const int pv_size = r.pv_size > 0 ? r.pv_size : r.move != engine::NO_MOVE;
+  engine::Position p = pos;
+  for (int i = 0; i < pv_size; ++i) {
+    const engine::Move m = i < r.pv_size ? r.pv[std::size_t(i)] : r.move;
+    v.pv.push_back(engine::to_played(p, m));
+    engine::Undo u;
+    p.do_move(m, u);
+  }
+  return v;
+}
+
+std::optional<Standing> standing_after(const GameMoves& game, engine::Rules rules, int n) {
+  GameMoves first = game;
+  first.moves.resize(std::size_t(std::clamp(n, 0, int(game.moves.size()))));
+  const Replayed r = replay(first, rules);
+  if (!r.error.empty()) return std::nullopt;
+  Standing s{r.positions.back(), {}};
+  for (std::size_t i = 0; i + 1 < r.positions.size(); ++i)
+    s.history.push_back(engine::earlier(r.positions[i]));
+  return s;
+}
+
+Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budget,
+                 const Watch& watch) {
   const Replayed r = replay(game, rules);
   if (!r.error.empty()) return {{}, r.error};
   engine::Limits limits;
   if (budget.milliseconds > 0) limits.seconds = budget.milliseconds / 1000.0;
   else limits.nodes = budget.nodes;
+  limits.stop = watch.stop;
+  const auto stopped = [&watch] { return watch.stop && watch.stop->load(); };
   engine::Search search_engine;
   Analysed a;
   std::vector<engine::Earlier> history;
@@ -93,6 +111,8 @@ Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budge
     a.analysis.positions.push_back(king_taken ? king_lost(pos)
                                               : search(search_engine, pos, history, limits));
     history.push_back(engine::earlier(pos));
+    if (stopped()) return {{}, {}, true};
+    if (watch.progress) watch.progress(int(i) + 1, int(r.positions.size()));
   }
   for (std::size_t n = 1; n < r.positions.size(); ++n)
     a.analysis.moves.push_back(

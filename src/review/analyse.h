@@ -2,14 +2,16 @@
 // and from them how much each move gave away against the engine's best.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/search.h"
-#include "game_file.h"
-#include "marks.h"
+#include "review/game_moves.h"
+#include "review/marks.h"
 
 namespace hakuro::analyse {
 
@@ -38,12 +40,32 @@ struct Analysis {
 
 struct Analysed {
   Analysis analysis;
-  std::string error;  // a move the rules do not allow, for the user; empty when none
+  std::string error;       // a move the rules do not allow, for the user; empty when none
+  bool cancelled = false;  // stopped before the end: the analysis holds nothing
+};
+
+// Watching an analysis from another thread: `stop` set ends it between two positions' searches
+// or within one; `progress` is told how many positions of how many are done after each.
+struct Watch {
+  const std::atomic<bool>* stop = nullptr;
+  std::function<void(int done, int total)> progress;
 };
 
 // Replays the game under `rules`, refusing it at the first move they do not allow, then searches
 // every position. A move that is the engine's own best loses nothing.
-Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budget);
+Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budget,
+                 const Watch& watch = {});
+
+// A search's result in `pos` as a verdict, its line in moves as the program plays them.
+PositionVerdict verdict_of(const engine::Position& pos, const engine::Result& r);
+
+// The position after the first n moves of the game, with the positions before it as the search
+// counts repetitions; nothing when the rules do not allow one of those moves.
+struct Standing {
+  engine::Position pos;
+  std::vector<engine::Earlier> history;
+};
+std::optional<Standing> standing_after(const GameMoves& game, engine::Rules rules, int n);
 
 // A score from the side to move's view as 先手 sees it.
 engine::Value sente_score(const PositionVerdict& p, bool sente_top);
