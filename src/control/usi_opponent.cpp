@@ -179,7 +179,7 @@ void end_usi_game(Form& f) {
   const std::shared_ptr<usi::Client> client = std::exchange(f.usi_opponent->client, nullptr);
   const GameEnd& end = f.g.record.end();
   if (end.reason != EndReason::none && client->running()) {
-    client->game_over(end.drawn()    ? usi::GameOutcome::draw
+    client->game_over(end.drawn()   ? usi::GameOutcome::draw
                       : end.top_won ? usi::GameOutcome::win
                                     : usi::GameOutcome::lose);
   }
