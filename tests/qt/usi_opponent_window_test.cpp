@@ -1,6 +1,5 @@
-// The player's engines beside the levels: made from the engines kept, refused under the own
-// rule, and hakuro-usi playing the computer's side on the thinker's thread, its thinking shown
-// in the status bar.
+// The player's engines beside the levels: made from the engines kept, and hakuro-usi playing
+// the computer's side on the thinker's thread, its thinking shown in the status bar.
 #include <gtest/gtest.h>
 
 #include <QtCore/qtestsupport_core.h>
@@ -40,14 +39,7 @@ TEST_F(UsiOpponentWindowTest, AKeptEngineIsChosenBesideTheLevelsAndPlaysOnTheThi
   auto* item = w.findChild<QAction*>(QString::fromStdString(usi_item(engine)));
   ASSERT_NE(item, nullptr);
   EXPECT_EQ(item->text(), "USI: hakuro");
-  if (w.form().look.options.standard_rules) w.findChild<QAction*>("HONSHOGI")->trigger();
-
-  item->trigger();  // refused under the own rule
-  EXPECT_EQ(w.boxes.back(), QString::fromUtf8("USIエンジンとは本将棋で対局します"));
-  EXPECT_FALSE(item->isChecked());
-  EXPECT_TRUE(w.checked("LEVEL3"));
-
-  w.findChild<QAction*>("HONSHOGI")->trigger();
+  if (!w.form().look.options.standard_rules) w.findChild<QAction*>("HONSHOGI")->trigger();
   item->trigger();
   EXPECT_TRUE(item->isChecked());
   EXPECT_FALSE(w.findChild<QAction*>("LEVEL3")->isChecked());
@@ -60,11 +52,6 @@ TEST_F(UsiOpponentWindowTest, AKeptEngineIsChosenBesideTheLevelsAndPlaysOnTheThi
   EXPECT_TRUE(QTest::qWaitFor([&] { return !w.form().thinker.busy(); }, 10000));
   EXPECT_EQ(w.form().g.record.current_move(), 1);
   EXPECT_EQ(w.form().g.side_to_move, w.form().g.bottom_side);
-
-  // A level chosen instead.
-  w.findChild<QAction*>("LEVEL2")->trigger();
-  EXPECT_FALSE(item->isChecked());
-  EXPECT_FALSE(w.form().usi_opponent);
 }
 
 }  // namespace
