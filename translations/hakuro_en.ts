@@ -689,6 +689,26 @@ Version %1</translation>
         <source>USIエンジンの応答が正しくありません: %1</source>
         <translation>The USI engine answered something that is not USI: %1</translation>
     </message>
+    <message>
+        <source>USIエンジンとは本将棋で対局します</source>
+        <translation>A USI engine plays standard shogi only</translation>
+    </message>
+    <message>
+        <source>USIエンジンの入玉宣言は受け付けません</source>
+        <translation>The USI engine's declaration of a win is not accepted</translation>
+    </message>
+    <message>
+        <source>USIエンジンの指手は指せません: %1</source>
+        <translation>The USI engine's move cannot be played: %1</translation>
+    </message>
+    <message>
+        <source>評価値 %1</source>
+        <translation>Score %1</translation>
+    </message>
+    <message>
+        <source>評価値 %1  読み筋 %2</source>
+        <translation>Score %1  Line %2</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

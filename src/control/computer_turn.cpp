@@ -6,6 +6,7 @@
 #include "computer/search.h"
 #include "control/standard_rules.h"
 #include "control/thinking.h"
+#include "control/usi_opponent.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "engine/levels.h"
@@ -112,6 +113,7 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
 
 Outcome com_ban(Form& f) {
   begin_computer_turn(f);
+  if (const std::optional<Outcome> o = usi_turn(f)) return *o;
   if (f.g.level < engine::FIRST_ENGINE_LEVEL)
     return play_computer_move(f, choose_computer_move(f.g, f.com, turn_hooks(f)));
   auto outcome = std::make_shared<std::optional<Outcome>>();

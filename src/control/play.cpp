@@ -5,6 +5,7 @@
 #include "control/last_game.h"
 #include "control/standard_rules.h"
 #include "control/startup.h"
+#include "control/usi_opponent.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/clock.h"
@@ -98,12 +99,14 @@ void refuse_decided_game(Form& f) {
 Outcome decided(Form& f, EndReason why, bool top_won, const std::string& name) {
   f.g.record.set_end({why, top_won});
   keep_last_game(f);  // the file tells that the game is over
+  end_usi_game(f);
   return end_game(f, name);
 }
 
 Outcome drawn(Form& f, const std::string& text, const std::string& title) {
   f.g.record.set_end({EndReason::repetition, false});
   keep_last_game(f);
+  end_usi_game(f);
   msg_ok(f, text, title);
   return offer_new_game(f);
 }

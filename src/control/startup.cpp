@@ -4,6 +4,7 @@
 #include "control/computer_turn.h"
 #include "control/play.h"
 #include "control/standard_rules.h"
+#include "control/usi_opponent.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -25,6 +26,7 @@ void paint_over_level(Form& f) {
 // A COM対局ﾚﾍﾞﾙ item: the level display painted over, then the level set.
 void choose_level(Form& f, int n) {
   note_level_change(f.g, n);
+  drop_usi_opponent(f);
   paint_over_level(f);
   set_level(f, n);
 }
@@ -129,6 +131,7 @@ void initial_setup(Form& f) {
   g.play_mode = MODE_MAN;  // no game runs (teban says so); a match sets the mode
   g.king_taker = TEBAN_NASI;
   g.side_to_move = TEBAN_NASI;
+  end_usi_game(f);  // a game given up without an end
   g.record.show(0);
   g.move_number = 0;
   g.flipped = NG;

@@ -24,6 +24,8 @@ struct Job {
   engine::Result result;
 };
 
+}  // namespace
+
 void run_waiting(Form& f) {
   while (!f.ended && !thinking(f) && !f.waiting.empty()) {
     const std::function<void()> command = std::move(f.waiting.front());
@@ -31,8 +33,6 @@ void run_waiting(Form& f) {
     command();
   }
 }
-
-}  // namespace
 
 bool thinking(const Form& f) { return f.thinker.busy(); }
 

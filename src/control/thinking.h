@@ -20,6 +20,9 @@ bool thinking(const Form& f);
 // and this answers true; otherwise it answers false and the caller goes on at once.
 bool wait_for_search(Form& f, std::function<void()> command);
 
+// The commands that waited for a search, run in order once its result has arrived.
+void run_waiting(Form& f);
+
 // How long level 4 or 5 (the hint thinks as level 5) searches: its time, or the form's node
 // bound.
 engine::Limits search_limits(const Form& f, int level);

@@ -21,6 +21,8 @@ class Search;
 
 namespace hakuro {
 
+struct UsiOpponent;
+
 // A thinker that runs every job in place; it keeps nothing, so every window may share it.
 Thinker& in_place_thinker();
 
@@ -63,6 +65,9 @@ struct Form {
   std::deque<std::function<void()>> waiting;
   // The hint's move, outlined until the next press.
   std::optional<Move> hint;
+  // Another engine chosen to play the computer's side (control/usi_opponent.h); none while
+  // the levels play it.
+  std::shared_ptr<UsiOpponent> usi_opponent;
 };
 
 // Runs one window event, unless the program has ended; false when it has ended (by this event

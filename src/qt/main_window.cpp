@@ -24,6 +24,7 @@
 #include "control/record_menu.h"
 #include "control/record_steps.h"
 #include "control/startup.h"
+#include "control/usi_opponent.h"
 #include "options/clock.h"
 #include "qt/board_view.h"
 #include "qt/box_place.h"
@@ -33,6 +34,8 @@
 #include "qt/review.h"
 #include "qt/startup_timing.h"
 #include "qt/usi_engine_dialog.h"
+#include "qt/usi_engines.h"
+#include "qt/usi_opponent_items.h"
 #include "qt/view/artwork.h"
 #include "qt/window_settings.h"
 #include "record/last_game.h"
@@ -46,6 +49,7 @@ constexpr int kMaximisedTop = -60;
 // Frame, caption and borders of a window whose frame is not known yet.
 constexpr int kFrameWidth = 8, kFrameHeight = 31;
 constexpr int kNoticeMilliseconds = 5000;
+constexpr int kUsiInfoMilliseconds = 250;
 
 QString from_utf8(const std::string& s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
@@ -75,7 +79,14 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
                        [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
   connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_tick(form_); }); });
+  usi_info_timer_.setInterval(kUsiInfoMilliseconds);
+  connect(&usi_info_timer_, &QTimer::timeout, this, [this] {
+    if (!ended()) show_usi_info(form_);
+  });
+  usi_info_timer_.start();
 }
+
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::load() {
   run([this] { on_load(form_); });
@@ -157,6 +168,22 @@ void MainWindow::build_menus() {
     QWidget* parent = c.menu ? static_cast<QWidget*>(menus.at(c.menu)) : menuBar();
     if (c.opens()) menus[c.name] = add_menu(parent, c);
     else add_item(parent, c);
+  }
+  usi_items_ =
+      std::make_unique<UsiOpponentItems>(menus.at("LEVEL"), [this](const usi::EngineEntry& e) {
+        const std::string name = usi_item(e);
+        items_.at(name)->setChecked(checked(name));
+        run([this, e] { choose_usi_opponent(form_, e); });
+      });
+  rebuild_usi_items();
+}
+
+void MainWindow::rebuild_usi_items() {
+  for (const auto& [name, action] : usi_items_->items()) items_.erase(name);
+  usi_items_->rebuild(kept_engines());
+  for (const auto& [name, action] : usi_items_->items()) {
+    items_[name] = action;
+    action->setChecked(checked(name));
   }
 }
 
@@ -289,6 +316,8 @@ void MainWindow::usi_engine_settings() {
   if (signalled_) return;
   UsiEngineDialog dialog(this);
   dialog.exec();
+  rebuild_usi_items();
+  keep_usi_opponent(form_, kept_engines());
 }
 
 void MainWindow::analyse_record() { review_->start(form_.g, thinker_.busy()); }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include <QMainWindow>
@@ -24,12 +25,14 @@ class BoardView;
 class GamePanels;
 class RecordPanel;
 class Review;
+class UsiOpponentItems;
 
 class MainWindow : public QMainWindow, public Window {
   Q_OBJECT
 
  public:
   explicit MainWindow(SoundLibrary& sound, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Start-up (on_load); false when it ended the program.
   bool load();
@@ -108,6 +111,8 @@ class MainWindow : public QMainWindow, public Window {
   // The menu bar made from the command table (control/commands.h).
   QMenu* add_menu(QWidget* parent, const Command& command);
   void add_item(QWidget* parent, const Command& command);
+  // The other engines beside the levels, made afresh from those kept.
+  void rebuild_usi_items();
 
   view::Canvas canvas_;
   ThreadThinker thinker_;
@@ -119,6 +124,8 @@ class MainWindow : public QMainWindow, public Window {
   QTimer timer1_;
   std::map<std::string, QAction*> items_;
   std::map<std::string, bool> checks_;
+  std::unique_ptr<UsiOpponentItems> usi_items_;
+  QTimer usi_info_timer_;          // what the engine playing tells, shown while it thinks
   std::function<void()> arrived_;  // a search's result waiting for the event in progress
   bool busy_ = false;
   bool closing_ = false;

@@ -10,7 +10,7 @@
 #include "setup.h"
 #include "usi/client.h"
 #include "usi/engine_entry.h"
-#include "usi_move.h"
+#include "usi/usi_move.h"
 
 namespace hakuro::usi {
 namespace {

@@ -11,7 +11,7 @@
 #include "clock.h"
 #include "go.h"
 #include "session.h"
-#include "usi_move.h"
+#include "usi/usi_move.h"
 
 namespace hakuro::usi {
 namespace {

@@ -5,7 +5,7 @@
 #include <new>
 #include <vector>
 
-#include "usi_move.h"
+#include "usi/usi_move.h"
 
 namespace hakuro::usi {
 

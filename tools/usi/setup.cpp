@@ -2,7 +2,7 @@
 
 #include "engine/convert.h"
 #include "record/sfen.h"
-#include "usi_move.h"
+#include "usi/usi_move.h"
 
 namespace hakuro::usi {
 

@@ -26,6 +26,9 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "HAKURO KAISEN将棋\n\nVersion %1"),
     QT_TRANSLATE_NOOP("core", "USIエンジンを起動できません: %1"),
     QT_TRANSLATE_NOOP("core", "USIエンジンの応答が正しくありません: %1"),
+    QT_TRANSLATE_NOOP("core", "USIエンジンの指手は指せません: %1"),
+    QT_TRANSLATE_NOOP("core", "評価値 %1  読み筋 %2"),
+    QT_TRANSLATE_NOOP("core", "評価値 %1"),
 };
 
 const QRegularExpression& placeholder() {
