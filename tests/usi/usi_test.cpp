@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "clock.h"
+#include "engine/clock.h"
 #include "go.h"
 #include "session.h"
 #include "usi_move.h"

@@ -1,8 +1,10 @@
-#include "clock.h"
+#include "engine/clock.h"
 
 #include <algorithm>
 
-namespace hakuro::usi {
+#include "engine/levels.h"
+
+namespace hakuro::engine {
 
 int64_t budget_ms(const TimeLeft& t) {
   const int64_t remaining = std::max<int64_t>(0, t.remaining);
@@ -18,4 +20,11 @@ int64_t movetime_budget_ms(int64_t movetime) {
   return std::max(MIN_BUDGET_MS, movetime - std::min(MARGIN_MS, movetime / 5));
 }
 
-}  // namespace hakuro::usi
+Limits clock_limits(int level, const TimeLeft& t) {
+  const double share = level >= 5 ? 1.0 : LEVEL4_SECONDS / LEVEL5_SECONDS;
+  Limits l;
+  l.seconds = std::max(double(MIN_BUDGET_MS), double(budget_ms(t)) * share) / 1000;
+  return l;
+}
+
+}  // namespace hakuro::engine

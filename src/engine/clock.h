@@ -1,11 +1,14 @@
-// How long to think on a move, given the mover's clock.
+// How long to think on a move, given the mover's clock: the time manager of levels 4 and 5 in
+// a game under a time control and of hakuro-usi.
 #pragma once
 
 #include <cstdint>
 
-namespace hakuro::usi {
+#include "engine/search.h"
 
-// The mover's clock in milliseconds, as `go` gives it.
+namespace hakuro::engine {
+
+// The mover's clock in milliseconds.
 struct TimeLeft {
   int64_t remaining = 0;  // btime or wtime
   int64_t increment = 0;  // binc or winc, added after the move
@@ -26,4 +29,8 @@ int64_t budget_ms(const TimeLeft& t);
 // The budget for `go movetime`: the time asked for less the margin (or a fifth when it is short).
 int64_t movetime_budget_ms(int64_t movetime);
 
-}  // namespace hakuro::usi
+// The limits of level 4 or 5 on a clock: level 5 takes the budget, level 4 its share of it as
+// without a clock (a fifth). The search ends sooner when one move stands out.
+Limits clock_limits(int level, const TimeLeft& t);
+
+}  // namespace hakuro::engine
