@@ -14,6 +14,11 @@
         <translation>ply</translation>
     </message>
     <message>
+        <source>秒読み</source>
+        <extracomment>After the seconds left of a clock beside the board in byoyomi; 12 points, about 8 letters of room</extracomment>
+        <translation>byoyomi</translation>
+    </message>
+    <message>
         <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
         <extracomment>Right of the board above the bottom hand; 10 points, about 18 letters of room</extracomment>
         <translation>Handicap: Meijin</translation>
@@ -101,6 +106,10 @@
 </context>
 <context>
     <name>core</name>
+    <message>
+        <source>時間切れです</source>
+        <translation>Time is up</translation>
+    </message>
     <message>
         <source>ヒント</source>
         <translation>Hint</translation>
@@ -873,6 +882,10 @@ Version %1</translation>
     <message>
         <source>連続王手の千日手</source>
         <translation>perpetual check</translation>
+    </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>time out</translation>
     </message>
     <message>
         <source>引き分け（%1）</source>

@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTime>
 
+#include "control/game_clock.h"
 #include "control/last_game.h"
 #include "control/menu.h"
 #include "control/mouse.h"
@@ -70,7 +71,7 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
   game_panels_ =
       new GamePanels(*this, [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
-  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_tick(form_); }); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_timer(form_); }); });
 }
 
 bool MainWindow::load() {

@@ -281,7 +281,7 @@ constexpr std::array<std::string_view, 9> kEndWords = {
 constexpr std::array<int, 9> kEndWinner = {-1, -1, 0, 0, 0, -1, 1, -1, 1};
 // What each end word tells of how the game ended.
 constexpr std::array<KifEnd, 9> kEndKind = {KifEnd::resigned,   KifEnd::mated, KifEnd::none,
-                                            KifEnd::repetition, KifEnd::none,  KifEnd::none,
+                                            KifEnd::repetition, KifEnd::none,  KifEnd::time_out,
                                             KifEnd::foul,       KifEnd::foul,  KifEnd::none};
 
 struct KifMoveText {
