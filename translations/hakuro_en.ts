@@ -111,6 +111,22 @@
         <translation>Time is up</translation>
     </message>
     <message>
+        <source>新規対局</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>USIエンジンとの対局はまだできません</source>
+        <translation>Games against USI engines are not available yet</translation>
+    </message>
+    <message>
+        <source>コンピュータ同士の対局はまだできません</source>
+        <translation>The computer cannot play both sides yet</translation>
+    </message>
+    <message>
+        <source>持ち時間を決めて下さい</source>
+        <translation>Please set the main time</translation>
+    </message>
+    <message>
         <source>ヒント</source>
         <translation>Hint</translation>
     </message>
@@ -665,6 +681,10 @@ Version %1</translation>
 </context>
 <context>
     <name>menu</name>
+    <message>
+        <source>新規対局…</source>
+        <translation>New Game…</translation>
+    </message>
     <message>
         <source>対局</source>
         <translation>Game</translation>
