@@ -26,7 +26,8 @@ bool time_is_up(const Form& f) {
   if (g.side_to_move != g.top_side && g.side_to_move != g.bottom_side) return false;
   if (king_taken(g) || g.record.end().reason != EndReason::none) return false;
   const double left = g.side_to_move == g.top_side ? g.top_left : g.bottom_left;
-  return flag_fallen(g.time_control, left, elapsed_seconds(f.clock.turn_start, f.win.time_of_day()));
+  return flag_fallen(g.time_control, left,
+                     elapsed_seconds(f.clock.turn_start, f.win.time_of_day()));
 }
 
 Outcome end_on_time(Form& f) {

@@ -52,7 +52,8 @@ TEST(TimeControl, AnIncrementIsAddedAfterEveryMove) {
 TEST(TimeControl, TheClocksAreCountedAgainFromTheMovesUpToTheOneShown) {
   Game g;
   g.time_control = {60, 0, 5};
-  const Move bottom = board_move({7, 7}, {7, 6}, -HU, -HU), top = board_move({3, 3}, {3, 4}, HU, HU);
+  const Move bottom = board_move({7, 7}, {7, 6}, -HU, -HU),
+             top = board_move({3, 3}, {3, 4}, HU, HU);
   g.record.record(1, {bottom, 0, 10, 0, 0});
   g.record.record(2, {top, 10, 10, 0, 30});
   g.record.record(3, {bottom, 10, 70, 30, 30});
