@@ -987,6 +987,89 @@ Version %1</translation>
     </message>
 </context>
 <context>
+    <name>hakuro::NewGameDialog</name>
+    <message>
+        <source>新規対局</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>人間</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>このプログラムの将棋（自分の駒も取れる）</source>
+        <translation>This program's shogi (own pieces may be taken)</translation>
+    </message>
+    <message>
+        <source>本将棋</source>
+        <translation>Standard shogi</translation>
+    </message>
+    <message>
+        <source>＋は盤の上側の駒を、−は下側の駒を落とします（△ ▽ と同じ）</source>
+        <translation>+ takes pieces from the top side of the board, − from the bottom side (as △ and ▽ do)</translation>
+    </message>
+    <message>
+        <source>なし（経過時間を数える）</source>
+        <translation>None (the clocks count up)</translation>
+    </message>
+    <message>
+        <source>持ち時間＋秒読み</source>
+        <translation>Main time + byoyomi</translation>
+    </message>
+    <message>
+        <source>持ち時間＋1手ごとの加算</source>
+        <translation>Main time + increment per move</translation>
+    </message>
+    <message>
+        <source>切れ負け（持ち時間のみ）</source>
+        <translation>Sudden death (main time only)</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>ルール</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>ハンディキャップ</source>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>持ち時間の方式</source>
+        <translation>Time control</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Main time</translation>
+    </message>
+    <message>
+        <source>1手ごとの加算</source>
+        <translation>Increment per move</translation>
+    </message>
+    <message>
+        <source>秒読み</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <source>コンピュータ同士の対局はまだできません</source>
+        <translation>The computer cannot play both sides yet</translation>
+    </message>
+    <message>
+        <source>持ち時間を決めて下さい</source>
+        <translation>Please set the main time</translation>
+    </message>
+</context>
+<context>
     <name>hakuro::UsiEngineDialog</name>
     <message>
         <source>USIエンジンの設定</source>

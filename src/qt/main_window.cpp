@@ -29,6 +29,7 @@
 #include "qt/box_place.h"
 #include "qt/game_panels.h"
 #include "qt/language/core_texts.h"
+#include "qt/new_game_dialog.h"
 #include "qt/record_panel.h"
 #include "qt/startup_timing.h"
 #include "qt/usi_engine_dialog.h"
@@ -283,6 +284,15 @@ void MainWindow::usi_engine_settings() {
   if (signalled_) return;
   UsiEngineDialog dialog(this);
   dialog.exec();
+}
+
+std::optional<NewGameChoice> MainWindow::new_game_dialog() {
+  if (signalled_) return std::nullopt;
+  NewGameDialog dialog(this);
+  dialog.set_choice(kept_new_game());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  keep_new_game(dialog.choice());
+  return dialog.choice();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -79,6 +79,8 @@ class MainWindow : public QMainWindow, public Window {
   void quit() override;
   // ｵﾌﾟｼｮﾝ → USIエンジンの設定…: the dialog of the player's other engines.
   void usi_engine_settings() override;
+  // 対局 → 新規対局…: the dialog, opened with the last choices, which it keeps when accepted.
+  std::optional<NewGameChoice> new_game_dialog() override;
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.
