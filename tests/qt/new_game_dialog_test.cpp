@@ -3,13 +3,13 @@
 // count the time left down.
 #include <gtest/gtest.h>
 
+#include <QtCore/qtestsupport_core.h>
 #include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QtCore/qtestsupport_core.h>
 #include <QTimer>
 
 #include "qt/new_game_dialog.h"

@@ -13,6 +13,7 @@ namespace hakuro::usi {
 // The engine's time manager, which `go` with a clock uses.
 using engine::budget_ms;
 using engine::MARGIN_MS;
+using engine::max_budget_ms;
 using engine::MIN_BUDGET_MS;
 using engine::movetime_budget_ms;
 using engine::TimeLeft;
