@@ -49,6 +49,7 @@ void note_first_mover(Game& g) {
 // A new game's clocks: each player has the next game's main time, counting from now.
 void begin_clocks(Form& f) {
   reset_clocks(f);
+  f.g.record.set_time_control(f.g.time_control);
   if (!f.g.time_control.on()) return;
   set_timer1(f, true);
   draw_clocks(f);

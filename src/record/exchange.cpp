@@ -71,7 +71,7 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
   k.started = r.started();
   k.rules = r.rules();
-  k.time_control = g.time_control;
+  k.time_control = r.time_control();
   k.end = kif_end(r.end().reason, r.rules());
   if (r.end().reason != EndReason::none && !r.end().drawn())
     k.winner = r.end().top_won ? Winner::top : Winner::bottom;
@@ -86,6 +86,7 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.set_names(k.title, k.top.name, k.bottom.name);
   r.set_comments(k.comments);
   r.set_rules(k.rules);
+  r.set_time_control(k.time_control);
   r.set_end(end_of(k.moves));  // a king taken by the last move
   if (r.end().reason != EndReason::none) return;
   if (k.end == KifEnd::repetition) r.set_end({EndReason::repetition, false});

@@ -185,6 +185,9 @@ class Record {
   // The rules the moves held were played under.
   Rules rules() const { return rules_; }
   void set_rules(Rules r) { rules_ = r; }
+  // The time control of the game held, when it had one.
+  const TimeControl& time_control() const { return time_control_; }
+  void set_time_control(TimeControl c) { time_control_ = c; }
 
  private:
   // How many moves are stored, those hidden after last_move() included.
@@ -206,6 +209,7 @@ class Record {
   std::string title_, top_name_, bottom_name_;
   int computer_level_ = 0, start_level_ = 0;
   Rules rules_ = Rules::own;
+  TimeControl time_control_;
 };
 
 struct Game {

@@ -250,8 +250,8 @@ TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
   }
 }
 
-// The time control goes into the header as 持ち時間; a game without one has no such line, and
-// readers pass over it.
+// The time control goes into the header as 持ち時間 and comes back; a game without one has no
+// such line, and one written in other words is passed over.
 TEST(KifWrite, TheTimeControlIsInTheHeader) {
   const std::pair<TimeControl, const char*> controls[] = {
       {{600, 30, 0}, "持ち時間：10分 秒読み30秒\r\n"},
@@ -265,7 +265,16 @@ TEST(KifWrite, TheTimeControlIsInTheHeader) {
     b.game.time_control = control;
     const std::string text = write_kif(b.game);
     EXPECT_NE(text.find(std::string(line) + "手合割：平手"), std::string::npos) << text;
-    EXPECT_EQ(read_kif(text, true).problem, KifProblem::none);
+    const KifRead r = read_kif(text, true);
+    EXPECT_EQ(r.problem, KifProblem::none);
+    EXPECT_EQ(r.game.time_control, control) << line;
+  }
+  b.game.time_control = {};
+  for (const char* other :
+       {"持ち時間：各10分\r\n", "持ち時間：10分\r\n", "持ち時間：10分 秒読み\r\n"}) {
+    const KifRead r = read_kif(other + write_kif(b.game), true);
+    EXPECT_EQ(r.problem, KifProblem::none);
+    EXPECT_FALSE(r.game.time_control.on()) << other;
   }
 }
 
