@@ -14,6 +14,11 @@
         <translation>ply</translation>
     </message>
     <message>
+        <source>秒読み</source>
+        <extracomment>After the seconds left of a clock beside the board in byoyomi; 12 points, about 8 letters of room</extracomment>
+        <translation>byoyomi</translation>
+    </message>
+    <message>
         <source>ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人</source>
         <extracomment>Right of the board above the bottom hand; 10 points, about 18 letters of room</extracomment>
         <translation>Handicap: Meijin</translation>
@@ -136,6 +141,26 @@
     <message>
         <source>王が取られます</source>
         <translation>Your king would be taken</translation>
+    </message>
+    <message>
+        <source>時間切れです</source>
+        <translation>Time is up</translation>
+    </message>
+    <message>
+        <source>新規対局</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>USIエンジンとの対局はまだできません</source>
+        <translation>Games against USI engines are not available yet</translation>
+    </message>
+    <message>
+        <source>コンピュータ同士の対局はまだできません</source>
+        <translation>The computer cannot play both sides yet</translation>
+    </message>
+    <message>
+        <source>持ち時間を決めて下さい</source>
+        <translation>Please set the main time</translation>
     </message>
     <message>
         <source>ヒント</source>
@@ -713,6 +738,10 @@ Version %1</translation>
 <context>
     <name>menu</name>
     <message>
+        <source>新規対局…</source>
+        <translation>New Game…</translation>
+    </message>
+    <message>
         <source>対局</source>
         <translation>Game</translation>
     </message>
@@ -947,6 +976,10 @@ Version %1</translation>
         <translation>perpetual check</translation>
     </message>
     <message>
+        <source>時間切れ</source>
+        <translation>time out</translation>
+    </message>
+    <message>
         <source>引き分け（%1）</source>
         <translation>draw (%1)</translation>
     </message>
@@ -1023,6 +1056,89 @@ Version %1</translation>
     <message>
         <source>RETURN</source>
         <translation>Save</translation>
+    </message>
+</context>
+<context>
+    <name>hakuro::NewGameDialog</name>
+    <message>
+        <source>新規対局</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>人間</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>このプログラムの将棋（自分の駒も取れる）</source>
+        <translation>This program's shogi (own pieces may be taken)</translation>
+    </message>
+    <message>
+        <source>本将棋</source>
+        <translation>Standard shogi</translation>
+    </message>
+    <message>
+        <source>＋は盤の上側の駒を、−は下側の駒を落とします（△ ▽ と同じ）</source>
+        <translation>+ takes pieces from the top side of the board, − from the bottom side (as △ and ▽ do)</translation>
+    </message>
+    <message>
+        <source>なし（経過時間を数える）</source>
+        <translation>None (the clocks count up)</translation>
+    </message>
+    <message>
+        <source>持ち時間＋秒読み</source>
+        <translation>Main time + byoyomi</translation>
+    </message>
+    <message>
+        <source>持ち時間＋1手ごとの加算</source>
+        <translation>Main time + increment per move</translation>
+    </message>
+    <message>
+        <source>切れ負け（持ち時間のみ）</source>
+        <translation>Sudden death (main time only)</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>ルール</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>ハンディキャップ</source>
+        <translation>Handicap</translation>
+    </message>
+    <message>
+        <source>持ち時間の方式</source>
+        <translation>Time control</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Main time</translation>
+    </message>
+    <message>
+        <source>1手ごとの加算</source>
+        <translation>Increment per move</translation>
+    </message>
+    <message>
+        <source>秒読み</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <source>コンピュータ同士の対局はまだできません</source>
+        <translation>The computer cannot play both sides yet</translation>
+    </message>
+    <message>
+        <source>持ち時間を決めて下さい</source>
+        <translation>Please set the main time</translation>
     </message>
 </context>
 <context>

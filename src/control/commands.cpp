@@ -8,6 +8,7 @@
 #include "control/kif_menu.h"
 #include "control/last_game.h"
 #include "control/menu.h"
+#include "control/new_game.h"
 #include "control/record_menu.h"
 #include "control/resign.h"
 #include "control/standard_rules.h"
@@ -37,6 +38,7 @@ constexpr unsigned kMenu = Command::kMenu, kWaits = Command::kWaits, kCheck = Co
 // clang-format off
 constexpr std::array kCommands = std::to_array<Command>({
     {"TAIKYOKU", nullptr, QT_TRANSLATE_NOOP("menu", "対局"), on_match_menu, kMenu},
+    {"NEW_GAME", "TAIKYOKU", QT_TRANSLATE_NOOP("menu", "新規対局…"), on_new_game, kWaits},
     {"MATCH_MAN", "TAIKYOKU", QT_TRANSLATE_NOOP("menu", "対局(人間)"), nothing, kMenu},
     {"START", "MATCH_MAN", QT_TRANSLATE_NOOP("menu", "スタート"), on_start, kWaits},
     {"START2", "TAIKYOKU", QT_TRANSLATE_NOOP("menu", "対局(COM)"), nothing, kMenu},

@@ -4,6 +4,7 @@
 
 #include "analysis/survey.h"
 #include "computer/search.h"
+#include "control/game_clock.h"
 #include "control/standard_rules.h"
 #include "control/thinking.h"
 #include "control/usi_opponent.h"
@@ -18,7 +19,7 @@ namespace hakuro {
 namespace {
 
 void restart_timer_if_shown(Form& f) {
-  if (f.look.options.show_times) set_timer1(f, true);
+  if (clock_shown(f)) set_timer1(f, true);
 }
 
 // The computer's move written beside the board (which clears "思考中") and its square outlined.
@@ -97,7 +98,8 @@ Outcome play_computer_move(Form& f, const std::optional<Move>& move) {
     if (g.rules == Rules::standard) return standard_end(f, true).value_or(Outcome::played);
     return decided(f, EndReason::no_move, false, "あなた");
   }
-  play_move(f, *move, DropRow::kind);  // the computer names its drops by their kind
+  if (time_is_up(f)) return end_on_time(f);  // its move came too late
+  play_move(f, *move, DropRow::kind);        // the computer names its drops by their kind
   set_timer1(f, false);
   survey_influence(g.pos, f.com.survey);
   const Outcome o = g.rules == Rules::standard ? announce_standard(f, *move) : announce(f, *move);

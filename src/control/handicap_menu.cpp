@@ -1,5 +1,6 @@
 #include "control/handicap_menu.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "display/draw.h"
@@ -49,6 +50,19 @@ void click(Form& f, int step) {
 }
 
 }  // namespace
+
+void set_handicap(Form& f, int level) {
+  Game& g = f.g;
+  level = std::clamp(level, -HANDE_MAX, HANDE_MAX);
+  const int step = level > 0 ? 1 : -1;
+  for (int l = 0; l != level; l += step) step_handicap(g.pos, l, step);
+  if (level != 0) {
+    g.handicap_level = level;
+    g.handicap_set = OK;
+    start_record_here(g, false);
+  }
+  redraw_screen(f);
+}
 
 void on_handicap_up(Form& f) { click(f, 1); }
 void on_handicap_down(Form& f) { click(f, -1); }

@@ -3,7 +3,9 @@
 #include <optional>
 
 #include "control/computer_turn.h"
+#include "control/game_clock.h"
 #include "control/startup.h"
+#include "display/clock_text.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/sound.h"
@@ -39,6 +41,9 @@ void take_standing(Game& g, const Standing& s) {
   g.record.set_start_number(s.start_number);
   g.rules = s.rules;
   g.record.set_rules(s.rules);
+  g.time_control = s.time_control;
+  g.top_left = s.top_left_ms / 1000.0;
+  g.bottom_left = s.bottom_left_ms / 1000.0;
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.
@@ -77,7 +82,8 @@ void draw_last_game(Form& f) {
 void go_on(Form& f) {
   Game& g = f.g;
   f.clock.turn_start = f.win.time_of_day();
-  if (g.play_mode == MODE_COM || f.look.options.show_times) set_timer1(f, true);
+  if (g.play_mode == MODE_COM || clock_shown(f)) set_timer1(f, true);
+  if (g.time_control.on()) draw_clocks(f);  // the mover's clock counts
   if (g.play_mode == MODE_COM) {
     if (g.side_to_move == g.top_side) com_ban(f);
     else msg_ok(f, "MANの番です", "対局");

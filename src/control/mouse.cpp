@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "control/computer_turn.h"
+#include "control/game_clock.h"
 #include "control/hint.h"
 #include "control/play.h"
 #include "control/standard_rules.h"
@@ -39,7 +40,7 @@ Source source_at(int x, int y) {
 
 void restart_turn_clock(Form& f) {
   f.clock.turn_start = f.win.time_of_day();
-  if (f.look.options.show_times) set_timer1(f, true);
+  if (clock_shown(f)) set_timer1(f, true);
 }
 
 // A press resumes a suspended game, or lets the computer move first when it is its turn.
@@ -211,6 +212,10 @@ void on_mouse_down(Form& f, int button, int, double X, double Y) {
   }
   if (king_taken(g)) {
     refuse_decided_game(f);
+    return;
+  }
+  if (time_is_up(f)) {  // the press came after the flag fell
+    end_on_time(f);
     return;
   }
   // The same press is then handled on the board as it stands, even after the computer's move

@@ -2,6 +2,7 @@
 
 #include "analysis/survey.h"
 #include "control/computer_turn.h"
+#include "control/game_clock.h"
 #include "control/last_game.h"
 #include "control/standard_rules.h"
 #include "control/startup.h"
@@ -80,6 +81,7 @@ int play_move(Form& f, const Move& m, DropRow row,
   const int captured = g.pos.board[m.to.x][m.to.y];
   move_piece(f, m);
   play(f, f.move_sound);
+  charge_move(g, bottom_moves, E);
   keep_last_game(f);
   return captured;
 }

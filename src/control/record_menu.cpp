@@ -43,8 +43,14 @@ void stop_play(Form& f) {
 }
 
 void show_clocks(Form& f) {
-  draw_time_held(f, f.g.top_side, f.g.top_time);
-  draw_time_held(f, f.g.bottom_side, f.g.bottom_time);
+  if (!f.g.time_control.on()) draw_clocks(f);
+}
+
+// Under a time control: the time each player had left at the move shown, counted again.
+void show_time_left(Form& f) {
+  if (!f.g.time_control.on()) return;
+  recount_time_left(f.g);
+  draw_clocks(f);
 }
 
 void draw_square(Form& f, int x, int y) {
@@ -104,6 +110,7 @@ void on_back(Form& f) {
   --g.move_number;
   g.side_to_move = mover(g, m);  // the move taken back is to be made again
   draw_move_number(f, g.move_number);
+  show_time_left(f);
 }
 
 void on_forward(Form& f) {
@@ -149,6 +156,7 @@ void on_forward(Form& f) {
   // The other player moves next, also when the game on the board began with the other side
   // to move (スタート after 最初 gives the bottom player the move).
   g.side_to_move = mover(g, m) == g.top_side ? g.bottom_side : g.top_side;
+  show_time_left(f);
 }
 
 void on_to_start(Form& f) {

@@ -2,9 +2,11 @@
 
 #include "control/commands.h"
 #include "control/computer_turn.h"
+#include "control/game_clock.h"
 #include "control/play.h"
 #include "control/standard_rules.h"
 #include "control/usi_opponent.h"
+#include "display/clock_text.h"
 #include "display/draw.h"
 #include "display/text.h"
 #include "options/settings.h"
@@ -53,6 +55,15 @@ void begin_with_chosen_rules(Form& f) {
   f.g.record.set_rules(f.g.rules);
 }
 
+// A new game's clocks: each player has the next game's main time, counting from now.
+void begin_clocks(Form& f) {
+  reset_clocks(f);
+  f.g.record.set_time_control(f.g.time_control);
+  if (!f.g.time_control.on()) return;
+  set_timer1(f, true);
+  draw_clocks(f);
+}
+
 void humans_turn(Form& f, const std::string& title) {
   msg_ok(f, "MANの番です", title);
   f.g.suspended = NG;
@@ -79,6 +90,7 @@ void start_against_computer(Form& f, bool human_first) {
     note_first_mover(g);
     begin_with_chosen_rules(f);
     keep_labels_current(f);
+    begin_clocks(f);
     if (human_first) humans_turn(f, " ");
     else com_ban(f);
   } else if (g.side_to_move == g.bottom_side) {
@@ -137,6 +149,7 @@ void initial_setup(Form& f) {
   g.flipped = NG;
   set_timer1(f, false);
   g.top_time = g.bottom_time = 0;
+  reset_clocks(f);
   g.suspended = NG;
   g.record_mode = NG;
   f.clock.shown_seconds = 0;
@@ -152,7 +165,7 @@ void on_start(Form& f) {
   paint_over_level(f);
   draw_grid(f);
   f.clock.turn_start = f.win.time_of_day();
-  if (f.look.options.show_times) set_timer1(f, true);
+  if (clock_shown(f)) set_timer1(f, true);
   g.play_mode = MODE_MAN;
   if (g.move_number == 0 || g.side_to_move == TEBAN_NASI) {
     g.bottom_side = g.sente_side;
@@ -160,6 +173,7 @@ void on_start(Form& f) {
     g.side_to_move = g.bottom_side;
     note_first_mover(g);
     begin_with_chosen_rules(f);
+    begin_clocks(f);
     msg_ok(f, "先手の番です", " ");
   } else {
     say_whose_turn(f, " ");

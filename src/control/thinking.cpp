@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "control/standard_rules.h"
+#include "display/clock_text.h"
+#include "engine/clock.h"
 #include "engine/levels.h"
 
 namespace hakuro {
@@ -49,7 +51,20 @@ bool wait_for_search(Form& f, std::function<void()> command) {
 }
 
 engine::Limits search_limits(const Form& f, int level) {
-  return engine::level_limits(level, f.search_nodes);
+  const Game& g = f.g;
+  if (f.search_nodes > 0 || !g.time_control.on())
+    return engine::level_limits(level, f.search_nodes);
+  // Under a time control the side to move's clock sets the budget, less what the turn has
+  // already taken.
+  const double left = g.side_to_move == g.top_side ? g.top_left : g.bottom_left;
+  const double spent = elapsed_seconds(f.clock.turn_start, f.win.time_of_day());
+  const TimeControl& c = g.time_control;
+  const ClockReading r = clock_reading(c, left, spent);
+  const auto ms = [](double s) { return static_cast<int64_t>(s * 1000); };
+  const engine::TimeLeft t = r.in_byoyomi
+                                 ? engine::TimeLeft{0, 0, ms(r.seconds)}
+                                 : engine::TimeLeft{ms(r.seconds), ms(c.increment), ms(c.byoyomi)};
+  return engine::clock_limits(level, t);
 }
 
 void search_move(Form& f, bool top, const engine::Limits& limits,

@@ -23,8 +23,8 @@ bool wait_for_search(Form& f, std::function<void()> command);
 // The commands that waited for a search, run in order once its result has arrived.
 void run_waiting(Form& f);
 
-// How long level 4 or 5 (the hint thinks as level 5) searches: its time, or the form's node
-// bound.
+// How long level 4 or 5 (the hint thinks as level 5) searches: its time, or under a time
+// control what the time manager gives the side to move's clock, or the form's node bound.
 engine::Limits search_limits(const Form& f, int level);
 
 // The game's positions before each move of the record up to the one shown, each with its mover

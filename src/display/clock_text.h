@@ -1,4 +1,5 @@
-// Each player's accumulated thinking time, shown beside the board while 経過時間 is checked.
+// The clocks beside the board: each player's accumulated thinking time, shown while 経過時間 is
+// checked; under a time control the time each has left, shown always.
 #pragma once
 
 #include <string>
@@ -7,6 +8,8 @@
 
 namespace hakuro {
 
+// 調査_経過秒 "examine elapsed seconds": seconds from start to now, across midnight.
+double elapsed_seconds(double start, double now);
 // 調査_時間秒追加結果 "examine the seconds as a time": "hh:mm:ss", each part two digits
 // (a part of three or more digits prints empty).
 std::string time_text(double seconds);
@@ -16,5 +19,12 @@ std::string two_digits(long long n);
 void draw_time_held(Form& f, int side, double seconds);
 // 消去_所有時間 "erase the time held".
 void erase_time_held(Form& f, int side);
+
+// The side's clock: under a time control the time left ("00:09:58", or "25 秒読み" once the main
+// time is spent), the clock of the side to move in yellow and counting while the clock timer
+// runs; otherwise the time held.
+void draw_clock(Form& f, int side);
+// Both players' clocks.
+void draw_clocks(Form& f);
 
 }  // namespace hakuro

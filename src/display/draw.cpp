@@ -111,8 +111,7 @@ void redraw_screen(Form& f) {
   draw_bottom_hand(f);
   draw_top_hand(f);
   draw_board(f);
-  draw_time_held(f, g.top_side, g.top_time);
-  draw_time_held(f, g.bottom_side, g.bottom_time);
+  draw_clocks(f);
   if (g.play_mode == MODE_COM) draw_level(f, g.level);
   if (g.handicap_set == OK) draw_handicap_level(f, g.handicap_level);
   draw_picture(f, E_TITLE, 11.1, 0);

@@ -103,7 +103,8 @@ struct Search::Impl {
     if (limits.nodes && nodes >= limits.nodes) aborted = true;
     if ((nodes & 255) == 0) {
       if (limits.stop && limits.stop->load(std::memory_order_relaxed)) aborted = true;
-      if (limits.seconds > 0 && elapsed() >= limits.seconds) aborted = true;
+      const double most = std::max(limits.seconds, limits.max_seconds);
+      if (limits.seconds > 0 && elapsed() >= most) aborted = true;
     }
     return aborted;
   }
@@ -559,7 +560,10 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
     }
     if (limits.seconds > 0) {
       const double t = elapsed();
-      if (t > limits.seconds * 0.5) break;
+      // A best move still changing is worth the longer budget.
+      const double budget =
+          stable == 0 ? std::max(limits.seconds, limits.max_seconds) : limits.seconds;
+      if (t > budget * 0.5) break;
       if (stable >= 6 && t > limits.seconds * 0.25) break;
     }
   }

@@ -21,7 +21,12 @@ namespace hakuro::engine {
 // gives the same result every time.
 struct Limits {
   uint64_t nodes = 0;
+  // The time budget: no new depth is begun after half of it, a quarter when the best move has
+  // stood for several depths.
   double seconds = 0;
+  // When above `seconds`, a longer budget for a position whose best move changed at the last
+  // depth searched; the search never runs past it.
+  double max_seconds = 0;
   int depth = 0;
   // Set from another thread to end the search within a few milliseconds; the best move found so
   // far is the result.

@@ -43,6 +43,9 @@ struct Form {
   SoundLibrary& lib;
   Thinker& thinker;  // where levels 4 and 5 and the hint search
 
+  // The time control of the next game begun (the new-game dialog's); none at first.
+  TimeControl next_time_control;
+
   bool timer1 = false;  // the clock timer is on
   bool ended = false;   // the program has ended (Esc, 終わり, the window closed, No to a
                         // new game); no further event runs

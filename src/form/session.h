@@ -11,6 +11,7 @@ struct TurnClock {
   double turn_start = 0;    // teban_kaishi "turn start": time of day at which the turn began
   double turn_seconds = 0;  // keika_byou "elapsed seconds": seconds of the current turn
   int shown_seconds = 0;    // hyouji_byou "shown seconds": the whole seconds last shown
+  int shown_side = 0;       // under a time control: the side to move when they were shown
 };
 
 // The human's selection and what the mouse handler keeps between presses.

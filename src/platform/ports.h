@@ -37,6 +37,18 @@ struct LocalTime {
 enum class FileDialog { open, save };
 
 enum class Buttons { Ok, YesNo };
+
+// What the new-game dialog chooses. A player is "man" (a person), "level1" … "level5" (the
+// computer at that level) or "usi:NAME" (an added USI engine); the rules are the program's own
+// or standard shogi's; the handicap is the ladder's level (-10 … 10); the time control is in
+// seconds (all 0: none).
+struct NewGameChoice {
+  std::string sente = "man", gote = "level3";
+  bool standard_rules = false;
+  int handicap = 0;
+  int main = 0, byoyomi = 0, increment = 0;
+  bool operator==(const NewGameChoice&) const = default;
+};
 enum class Icon { None, Exclamation };
 enum class Answer { Ok, Yes, No };
 
@@ -95,6 +107,9 @@ class Window {
   // [n] after move n (0 before the first), "解析 評価値 123 最善 ▲７六歩"; empty when none are
   // asked for.
   virtual std::vector<std::string> analysis_comments() { return {}; }
+  // The new-game dialog, opened with the last choices: the choices made, nothing when it is
+  // cancelled (or the front end has none).
+  virtual std::optional<NewGameChoice> new_game_dialog() { return std::nullopt; }
 };
 
 // The sound library's entry points, as the program uses them. Handles are 32-bit; 0 is none.

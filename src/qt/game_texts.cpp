@@ -55,6 +55,7 @@ QString reason(EndReason r) {
     case EndReason::resigned: return tr("投了");
     case EndReason::repetition: return tr("千日手");
     case EndReason::perpetual_check: return tr("連続王手の千日手");
+    case EndReason::time_out: return tr("時間切れ");
     case EndReason::king_taken:
     case EndReason::none: break;
   }

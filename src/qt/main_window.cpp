@@ -18,6 +18,7 @@
 #include <QTime>
 
 #include "control/commands.h"
+#include "control/game_clock.h"
 #include "control/last_game.h"
 #include "control/menu.h"
 #include "control/mouse.h"
@@ -30,6 +31,7 @@
 #include "qt/box_place.h"
 #include "qt/game_panels.h"
 #include "qt/language/core_texts.h"
+#include "qt/new_game_dialog.h"
 #include "qt/record_panel.h"
 #include "qt/review.h"
 #include "qt/startup_timing.h"
@@ -78,7 +80,7 @@ MainWindow::MainWindow(SoundLibrary& sound, QWidget* parent)
   review_ = new Review(*this, *game_panels_->dock(), *game_panels_->moves(),
                        [this](int n) { run([this, n] { step_to_move(form_, n); }); });
   timer1_.setInterval(50);
-  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_tick(form_); }); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { run([this] { on_timer(form_); }); });
   usi_info_timer_.setInterval(kUsiInfoMilliseconds);
   connect(&usi_info_timer_, &QTimer::timeout, this, [this] {
     if (!ended()) show_usi_info(form_);
@@ -331,6 +333,15 @@ void MainWindow::switch_analysis_comments() {
 std::vector<std::string> MainWindow::analysis_comments() {
   if (!checked(kAnalysisKifItem)) return {};
   return review_->kif_comments(form_.g);
+}
+
+std::optional<NewGameChoice> MainWindow::new_game_dialog() {
+  if (signalled_) return std::nullopt;
+  NewGameDialog dialog(this);
+  dialog.set_choice(kept_new_game());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  keep_new_game(dialog.choice());
+  return dialog.choice();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

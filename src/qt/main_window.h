@@ -89,6 +89,8 @@ class MainWindow : public QMainWindow, public Window {
   void switch_analysis_comments() override;
   std::vector<std::string> analysis_comments() override;
   Review* review() const { return review_; }
+  // 対局 → 新規対局…: the dialog, opened with the last choices, which it keeps when accepted.
+  std::optional<NewGameChoice> new_game_dialog() override;
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.

@@ -18,6 +18,7 @@ KifEnd kif_end(EndReason why, Rules rules) {
     case EndReason::mated: return rules == Rules::standard ? KifEnd::mated : KifEnd::none;
     case EndReason::repetition: return KifEnd::repetition;
     case EndReason::perpetual_check: return KifEnd::foul;
+    case EndReason::time_out: return KifEnd::time_out;
     case EndReason::none:
     case EndReason::king_taken:
     case EndReason::no_move: break;
@@ -29,6 +30,7 @@ KifEnd kif_end(EndReason why, Rules rules) {
 EndReason end_reason(KifEnd end) {
   if (end == KifEnd::resigned) return EndReason::resigned;
   if (end == KifEnd::foul) return EndReason::perpetual_check;
+  if (end == KifEnd::time_out) return EndReason::time_out;
   return EndReason::mated;
 }
 
@@ -69,6 +71,7 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);
   k.started = r.started();
   k.rules = r.rules();
+  k.time_control = r.time_control();
   k.end = kif_end(r.end().reason, r.rules());
   if (r.end().reason != EndReason::none && !r.end().drawn())
     k.winner = r.end().top_won ? Winner::top : Winner::bottom;
@@ -83,6 +86,7 @@ void take_kif_game(Record& r, const KifGame& k) {
   r.set_names(k.title, k.top.name, k.bottom.name);
   r.set_comments(k.comments);
   r.set_rules(k.rules);
+  r.set_time_control(k.time_control);
   r.set_end(end_of(k.moves));  // a king taken by the last move
   if (r.end().reason != EndReason::none) return;
   if (k.end == KifEnd::repetition) r.set_end({EndReason::repetition, false});

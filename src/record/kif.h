@@ -27,8 +27,9 @@ struct KifPlayer {
 
 enum class Winner { none, top, bottom };
 // The line after the last move that tells how the game ended: 投了, 詰み, 千日手, or a foul
-// (反則勝ち or 反則負け, as the side to move won or lost by it: a perpetual check).
-enum class KifEnd { none, resigned, mated, repetition, foul };
+// (反則勝ち or 反則負け, as the side to move won or lost by it: a perpetual check), 切れ負け (the
+// side to move ran out of time).
+enum class KifEnd { none, resigned, mated, repetition, foul, time_out };
 
 struct KifGame {
   Position start = full_position();  // the position before the first move
@@ -47,6 +48,8 @@ struct KifGame {
   KifEnd end = KifEnd::none;
   // The rules the game was played under: a KIF file does not say, the last game's file does.
   Rules rules = Rules::own;
+  // The time control (持ち時間), when the game had one.
+  TimeControl time_control;
   // Comments by move, as Record::comments keeps them: comments[n] follows move n, 0 the header.
   std::vector<std::string> comments;
 };

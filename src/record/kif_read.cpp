@@ -241,6 +241,47 @@ bool is_border(std::string_view s) {
 }
 
 // Parses 2024/05/01 10:00:00, with or without the seconds, the time or a weekday in brackets.
+// 1時間30分, 10分, 30秒: whole seconds; nothing when no part is there.
+std::optional<int> eat_duration(std::string_view& s) {
+  long long total = 0;
+  bool any = false;
+  for (const auto& [unit, seconds] : {std::pair{"時間", 3600}, {"分", 60}, {"秒", 1}}) {
+    std::string_view rest = s;
+    const long long n = eat_number(rest, 5);
+    if (n < 0 || !eat(rest, unit)) continue;
+    total += n * seconds;
+    any = true;
+    s = rest;
+  }
+  if (!any || total > 99 * 3600) return std::nullopt;
+  return static_cast<int>(total);
+}
+
+// 持ち時間 as this program writes it: 10分 秒読み30秒, 10分 1手10秒加算, 10分 切れ負け; none for
+// any other text.
+TimeControl read_time_control(std::string_view s) {
+  TimeControl c;
+  const std::optional<int> main = eat_duration(s);
+  if (!main) return {};
+  c.main = *main;
+  skip_blanks(s);
+  if (eat(s, "秒読み")) {
+    const std::optional<int> b = eat_duration(s);
+    if (!b) return {};
+    c.byoyomi = *b;
+    skip_blanks(s);
+  }
+  if (eat(s, "1手")) {
+    const std::optional<int> i = eat_duration(s);
+    if (!i || !eat(s, "加算")) return {};
+    c.increment = *i;
+    skip_blanks(s);
+  }
+  if (c.byoyomi == 0 && c.increment == 0 && !eat(s, "切れ負け")) return {};
+  if (!trimmed(s).empty()) return {};
+  return c;
+}
+
 std::optional<DateTime> read_date(std::string_view s) {
   DateTime t;
   const long long y = eat_number(s, 4);
@@ -281,7 +322,7 @@ constexpr std::array<std::string_view, 9> kEndWords = {
 constexpr std::array<int, 9> kEndWinner = {-1, -1, 0, 0, 0, -1, 1, -1, 1};
 // What each end word tells of how the game ended.
 constexpr std::array<KifEnd, 9> kEndKind = {KifEnd::resigned,   KifEnd::mated, KifEnd::none,
-                                            KifEnd::repetition, KifEnd::none,  KifEnd::none,
+                                            KifEnd::repetition, KifEnd::none,  KifEnd::time_out,
                                             KifEnd::foul,       KifEnd::foul,  KifEnd::none};
 
 struct KifMoveText {
@@ -513,6 +554,7 @@ class Reader {
     else if (key == "後手" || key == "上手") g.top = player_named(value);
     else if (key == "棋戦") g.title = value;
     else if (key == "開始日時") g.started = read_date(value);
+    else if (key == "持ち時間") g.time_control = read_time_control(value);
     else if (key == "手合割") {
       h_.handicap = value;
       h_.handicap_line = n_;

@@ -38,6 +38,24 @@ std::string player_line(const KifPlayer& p, const char* label) {
   return std::string(label) + "：" + shown + kEol;
 }
 
+// A span of whole seconds as hours, minutes and seconds: 1時間30分, 10分, 30秒.
+std::string duration(int seconds) {
+  std::string s;
+  if (seconds >= 3600) s += std::to_string(seconds / 3600) + "時間";
+  if (seconds % 3600 >= 60) s += std::to_string(seconds % 3600 / 60) + "分";
+  if (seconds % 60 > 0 || s.empty()) s += std::to_string(seconds % 60) + "秒";
+  return s;
+}
+
+// 持ち時間：10分 秒読み30秒, 10分 1手10秒加算 or 10分 切れ負け.
+std::string time_control_line(const TimeControl& c) {
+  std::string s = "持ち時間：" + duration(c.main);
+  if (c.byoyomi > 0) s += " 秒読み" + duration(c.byoyomi);
+  if (c.increment > 0) s += " 1手" + duration(c.increment) + "加算";
+  if (c.byoyomi == 0 && c.increment == 0) s += " 切れ負け";
+  return s + kEol;
+}
+
 std::string hand_line(const Hand& hand, const char* label) {
   std::string pieces;
   for (int k : kHandOrder) {
@@ -125,6 +143,7 @@ const char* end_word(const KifGame& g) {
     case KifEnd::resigned: return mover_lost ? "投了" : nullptr;
     case KifEnd::mated: return mover_lost ? "詰み" : nullptr;
     case KifEnd::repetition: return "千日手";
+    case KifEnd::time_out: return mover_lost ? "切れ負け" : nullptr;
     case KifEnd::foul:
       if (g.winner == Winner::none) return nullptr;
       return mover_lost ? "反則負け" : "反則勝ち";
@@ -146,6 +165,7 @@ std::string write_kif(const KifGame& g) {
                 t.second) +
          kEol;
   }
+  if (g.time_control.on()) s += time_control_line(g.time_control);
   if (same_position(g.start, full_position())) {
     s += std::string("手合割：平手") + kEol;
   } else {

@@ -1,6 +1,9 @@
 #include "record/last_game.h"
 
+#include <algorithm>
+#include <cmath>
 #include <sstream>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -32,6 +35,21 @@ std::optional<Standing> take_standing(std::vector<std::string>& comments) {
   }
   comments[0] = joined(rest);
   return found;
+}
+
+// jikan=MAIN,BYOYOMI,INCREMENT (seconds) or nokori=TOP,BOTTOM (milliseconds), none negative.
+bool read_numbers(const std::string& text, Standing& s, bool control) {
+  std::istringstream in(text);
+  std::vector<int> v;
+  for (int n = 0; in >> n;) {
+    if (n < 0) return false;
+    v.push_back(n);
+    if (in.peek() == ',') in.get();
+  }
+  if (!in.eof() || v.size() != (control ? 3u : 2u)) return false;
+  if (control) s.time_control = {v[0], v[1], v[2]};
+  else std::tie(s.top_left_ms, s.bottom_left_ms) = std::tie(v[0], v[1]);
+  return true;
 }
 
 bool side_value(int v) { return v == 1 || v == -1; }
@@ -66,10 +84,24 @@ Standing standing_by_roles(const KifGame& k) {
 }  // namespace
 
 Standing standing_of(const Game& g) {
-  return {g.play_mode,          g.bottom_side, g.top_side,
-          g.sente_side,         g.move_number, g.handicap_level,
-          g.handicap_set,       g.flipped,     g.record.start_number(),
-          g.record.top_first(), g.rules};
+  Standing s;
+  s.play_mode = g.play_mode;
+  s.bottom_side = g.bottom_side;
+  s.top_side = g.top_side;
+  s.sente_side = g.sente_side;
+  s.move_number = g.move_number;
+  s.handicap_level = g.handicap_level;
+  s.handicap_set = g.handicap_set;
+  s.flipped = g.flipped;
+  s.start_number = g.record.start_number();
+  s.top_first = g.record.top_first();
+  s.rules = g.rules;
+  if (g.time_control.on()) {
+    s.time_control = g.time_control;
+    s.top_left_ms = static_cast<int>(std::lround(std::clamp(g.top_left, 0.0, 1e6) * 1000));
+    s.bottom_left_ms = static_cast<int>(std::lround(std::clamp(g.bottom_left, 0.0, 1e6) * 1000));
+  }
+  return s;
 }
 
 std::string standing_line(const Standing& s) {
@@ -80,6 +112,9 @@ std::string standing_line(const Standing& s) {
       << " hanten=" << s.flipped << " kaishi_tesu=" << s.start_number
       << " ue_sente=" << (s.top_first ? 1 : 0);
   if (s.rules == Rules::standard) out << " honshogi=1";
+  if (const TimeControl& c = s.time_control; c.on())
+    out << " jikan=" << c.main << ',' << c.byoyomi << ',' << c.increment
+        << " nokori=" << s.top_left_ms << ',' << s.bottom_left_ms;
   return out.str();
 }
 
@@ -91,6 +126,10 @@ std::optional<Standing> read_standing(std::string_view line) {
     const std::size_t eq = word.find('=');
     if (eq == std::string::npos) return std::nullopt;
     const std::string key = word.substr(0, eq);
+    if (key == "jikan" || key == "nokori") {
+      if (!read_numbers(word.substr(eq + 1), s, key == "jikan")) return std::nullopt;
+      continue;
+    }
     int v = 0;
     std::istringstream number(word.substr(eq + 1));
     if (!(number >> v) || !number.eof()) return std::nullopt;
@@ -110,7 +149,8 @@ std::optional<Standing> read_standing(std::string_view line) {
                      side_value(s.bottom_side) && s.top_side == -s.bottom_side &&
                      side_value(s.sente_side) && s.move_number >= 0 && s.handicap_level >= -10 &&
                      s.handicap_level <= 10 && (s.handicap_set == OK || s.handicap_set == NG) &&
-                     (s.flipped == OK || s.flipped == NG) && s.start_number >= 1;
+                     (s.flipped == OK || s.flipped == NG) && s.start_number >= 1 &&
+                     s.top_left_ms >= 0 && s.bottom_left_ms >= 0;
   if (!sound) return std::nullopt;
   return s;
 }

@@ -25,6 +25,10 @@ struct Standing {
   int start_number = 1;                                     // kaishi_tesu
   bool top_first = false;    // ue_sente: the top player made the first move
   Rules rules = Rules::own;  // honshogi=1: the game is played under the standard rules
+  // jikan=MAIN,BYOYOMI,INCREMENT nokori=TOP_MS,BOTTOM_MS, only under a time control: the
+  // control and the main time each player has left, in milliseconds.
+  TimeControl time_control;
+  int top_left_ms = 0, bottom_left_ms = 0;
   bool operator==(const Standing&) const = default;
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "state/move.h"
+#include "state/time_control.h"
 #include "state/types.h"
 
 namespace hakuro {
@@ -50,8 +51,17 @@ struct DateTime {
 
 // How a game ended: nobody has won while it goes on. Under the standard rules a game may also
 // end in 千日手: drawn (repetition), or lost by the player who gave check with every move of the
-// cycle (perpetual_check).
-enum class EndReason { none, king_taken, mated, no_move, resigned, repetition, perpetual_check };
+// cycle (perpetual_check). Under a time control the player whose time runs out loses (time_out).
+enum class EndReason {
+  none,
+  king_taken,
+  mated,
+  no_move,
+  resigned,
+  repetition,
+  perpetual_check,
+  time_out
+};
 struct GameEnd {
   EndReason reason = EndReason::none;
   bool top_won = false;  // the top player won; the bottom player otherwise (never for a draw)
@@ -175,6 +185,9 @@ class Record {
   // The rules the moves held were played under.
   Rules rules() const { return rules_; }
   void set_rules(Rules r) { rules_ = r; }
+  // The time control of the game held, when it had one.
+  const TimeControl& time_control() const { return time_control_; }
+  void set_time_control(TimeControl c) { time_control_ = c; }
 
  private:
   // How many moves are stored, those hidden after last_move() included.
@@ -196,6 +209,7 @@ class Record {
   std::string title_, top_name_, bottom_name_;
   int computer_level_ = 0, start_level_ = 0;
   Rules rules_ = Rules::own;
+  TimeControl time_control_;
 };
 
 struct Game {
@@ -226,7 +240,15 @@ struct Game {
   // mochi_jikan_ue, mochi_jikan_sita "time held": the top and the bottom player's thinking
   // times, in seconds.
   double top_time = 0, bottom_time = 0;
+  // The time control the game is played under, and each player's main time left under it
+  // (0 once spent: the player is in 秒読み).
+  TimeControl time_control;
+  double top_left = 0, bottom_left = 0;
 };
+
+// Under the game's time control, each player's main time left after the moves up to the one
+// shown, counted from the start with each move's own time.
+void recount_time_left(Game& g);
 
 // Every square and hand count cleared, the starting position set, the hand totals recomputed.
 void set_starting_position(Position& p);

@@ -213,8 +213,8 @@ TEST(KifRoundTrip, ExportThenImportGivesTheSameGame) {
 }
 
 // How a standard game ended goes out in the words other programs write, and comes back: a mate
-// (詰み), 千日手, and a perpetual check lost by the checker (a foul). A mate under the program's
-// own rule keeps the file it always had.
+// (詰み), 千日手, a perpetual check lost by the checker (a foul), a loss on time (切れ負け). A mate
+// under the program's own rule keeps the file it always had.
 TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
   struct End {
     EndReason why;
@@ -225,7 +225,8 @@ TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
       {EndReason::mated, true, "   3 詰み\r\nまで2手で後手の勝ち\r\n"},
       {EndReason::repetition, false, "   3 千日手\r\nまで2手で千日手\r\n"},
       {EndReason::perpetual_check, false, "   3 反則勝ち\r\nまで2手で先手の勝ち\r\n"},
-      {EndReason::perpetual_check, true, "   3 反則負け\r\nまで2手で後手の勝ち\r\n"}};
+      {EndReason::perpetual_check, true, "   3 反則負け\r\nまで2手で後手の勝ち\r\n"},
+      {EndReason::time_out, true, "   3 切れ負け\r\nまで2手で後手の勝ち\r\n"}};
   for (const End& e : ends) {
     for (const Rules rules : {Rules::standard, Rules::own}) {
       Game g;
@@ -246,6 +247,34 @@ TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
       EXPECT_EQ(back.end().reason, e.why);
       EXPECT_EQ(back.end().drawn() || back.end().top_won == e.top_won, true);
     }
+  }
+}
+
+// The time control goes into the header as 持ち時間 and comes back; a game without one has no
+// such line, and one written in other words is passed over.
+TEST(KifWrite, TheTimeControlIsInTheHeader) {
+  const std::pair<TimeControl, const char*> controls[] = {
+      {{600, 30, 0}, "持ち時間：10分 秒読み30秒\r\n"},
+      {{5400, 0, 10}, "持ち時間：1時間30分 1手10秒加算\r\n"},
+      {{90, 0, 0}, "持ち時間：1分30秒 切れ負け\r\n"},
+      {{0, 60, 0}, "持ち時間：0秒 秒読み1分\r\n"}};
+  Builder b;
+  b.move(77, 76);
+  EXPECT_EQ(write_kif(b.game).find("持ち時間"), std::string::npos);
+  for (const auto& [control, line] : controls) {
+    b.game.time_control = control;
+    const std::string text = write_kif(b.game);
+    EXPECT_NE(text.find(std::string(line) + "手合割：平手"), std::string::npos) << text;
+    const KifRead r = read_kif(text, true);
+    EXPECT_EQ(r.problem, KifProblem::none);
+    EXPECT_EQ(r.game.time_control, control) << line;
+  }
+  b.game.time_control = {};
+  for (const char* other :
+       {"持ち時間：各10分\r\n", "持ち時間：10分\r\n", "持ち時間：10分 秒読み\r\n"}) {
+    const KifRead r = read_kif(other + write_kif(b.game), true);
+    EXPECT_EQ(r.problem, KifProblem::none);
+    EXPECT_FALSE(r.game.time_control.on()) << other;
   }
 }
 

@@ -147,5 +147,42 @@ TEST(Thinking, TheSearchKnowsTheGamesEarlierPositions) {
   EXPECT_EQ(engine::from_game(h.g().pos, true).key(), keys[2]);
 }
 
+// Under a time control levels 4 and 5 think as the side to move's clock allows: well inside the
+// 秒読み, a share of the main time, a node bound where one is set.
+TEST(Thinking, UnderATimeControlTheBudgetComesFromTheMoversClock) {
+  HeldGame h;
+  Form& f = h.r.form();
+  Game& g = h.g();
+  g.side_to_move = g.top_side;
+  g.time_control = {0, 1, 0};
+  EXPECT_NEAR(search_limits(f, 5).seconds, 0.7, 1e-9);  // 1 s less a margin and a tenth
+  EXPECT_NEAR(search_limits(f, 4).seconds, 0.14, 1e-9);
+  g.time_control = {600, 0, 0};
+  g.top_left = 600;
+  g.bottom_left = 3;
+  EXPECT_NEAR(search_limits(f, 5).seconds, 20, 1e-9);  // a thirtieth of what is left
+  g.side_to_move = g.bottom_side;
+  EXPECT_LE(search_limits(f, 5).seconds, 1.5);  // never more than half of it
+  f.search_nodes = 5000;
+  EXPECT_EQ(search_limits(f, 5).nodes, 5000u);
+  EXPECT_EQ(search_limits(f, 5).seconds, 0);
+}
+
+// The computer whose time runs out while it thinks loses: its search is given up.
+TEST(Thinking, TheComputerWhoseTimeRunsOutWhileItThinksLoses) {
+  HeldGame h;
+  run_lines(h.r, h.out,
+            {"timecontrol 0 1 0", "menu LEVEL4", "menu SENTE", "time 0.5", "cell 7 7", "cell 7 6"});
+  ASSERT_TRUE(h.thinker.busy());
+  EXPECT_EQ(run_lines(h.r, h.out, {"time 1.4", "tick"}).find("時間切れ"), std::string::npos);
+  const std::string said = run_lines(h.r, h.out, {"answer no", "time 1.5", "tick"});
+  EXPECT_NE(said.find("msgbox \"対局\" \"時間切れです\" ok -> ok\n"
+                      "msgbox \"終了\" \"あなたの勝ちです\" ok -> ok\n"),
+            std::string::npos)
+      << said;
+  EXPECT_FALSE(h.thinker.busy());
+  EXPECT_EQ(h.thinker.cancelled(), 1);
+}
+
 }  // namespace
 }  // namespace hakuro

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "clock.h"
+#include "engine/clock.h"
 #include "go.h"
 #include "session.h"
 #include "usi/usi_move.h"
@@ -138,19 +138,23 @@ TEST(Usi, MatedSideResigns) {
 
 TEST(Usi, BudgetsLeaveTheClockRoom) {
   for (int64_t remaining = 0; remaining <= 60000; remaining += 37) {
-    const int64_t b = budget_ms({remaining, 0, 1000});
-    EXPECT_LE(b + MARGIN_MS, remaining + 1000) << remaining;
+    const int64_t b = budget_ms({remaining, 0, 1000}), most = max_budget_ms({remaining, 0, 1000});
+    EXPECT_LE(most + MARGIN_MS, remaining + 1000) << remaining;
     EXPECT_GE(b, 700);  // the byoyomi's share at the least
+    EXPECT_GE(most, b);
   }
-  // Ten minutes and five seconds a move, a long game played at the budget.
-  int64_t clock = 600000;
-  for (int move = 0; move < 300; ++move) {
-    const int64_t b = budget_ms({clock, 5000, 0});
-    EXPECT_LE(b + MARGIN_MS, clock);
-    EXPECT_LE(b, clock / 2);
-    clock += 5000 - b;
+  // Ten minutes and five seconds a move, a long game played at the budget, and one played at
+  // the longest budget of a best move that keeps changing.
+  for (const auto& budget : {budget_ms, max_budget_ms}) {
+    int64_t clock = 600000;
+    for (int move = 0; move < 300; ++move) {
+      const int64_t b = budget({clock, 5000, 0});
+      EXPECT_LE(b + MARGIN_MS, clock);
+      EXPECT_LE(b, clock / 2);
+      clock += 5000 - b;
+    }
+    EXPECT_GT(clock, 5000);
   }
-  EXPECT_GT(clock, 5000);
   EXPECT_LE(budget_ms({150, 5000, 0}), MIN_BUDGET_MS);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <stdexcept>
 
 namespace hakuro::replay {
 
@@ -58,6 +59,20 @@ std::string decimal(double v) {
   if (!s.empty() && s.back() == '.') s.pop_back();
   if (s == "-0") s = "0";
   return s;
+}
+
+int number_in(const std::string& word, int low, int high) {
+  std::size_t used = 0;
+  int n = 0;
+  try {
+    n = std::stoi(word, &used);
+  } catch (const std::exception&) {
+    used = 0;
+  }
+  if (used == 0 || used != word.size() || n < low || n > high)
+    throw std::invalid_argument(word + " is not a whole number from " + std::to_string(low) +
+                                " to " + std::to_string(high));
+  return n;
 }
 
 }  // namespace hakuro::replay

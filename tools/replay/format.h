@@ -14,6 +14,9 @@ std::optional<std::vector<std::string>> split_words(const std::string& line);
 // A text in double quotes with ", \, CR and LF escaped.
 std::string quoted(const std::string& s);
 
+// A whole number from low to high; std::invalid_argument when the word is anything else.
+int number_in(const std::string& word, int low, int high);
+
 // At most four places after the point, trailing zeros and a trailing point removed.
 std::string decimal(double v);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <stdexcept>
 
 #include "display/geometry.h"
 #include "format.h"
@@ -103,6 +104,47 @@ std::optional<std::string> ReplayWindow::file_dialog(FileDialog, const std::stri
   file_answers_.pop_front();
   if (last_file_answer_.empty()) return std::nullopt;
   return last_file_answer_;
+}
+
+namespace {
+
+bool player_name(const std::string& v) {
+  return v == "man" || (v.size() == 6 && v.starts_with("level") && v[5] >= '1' && v[5] <= '5') ||
+         (v.size() > 4 && v.starts_with("usi:"));
+}
+
+// One `dialog KEY VALUE` answer given to the choice.
+void answer(NewGameChoice& c, const std::string& key, const std::string& value) {
+  if (key == "sente" || key == "gote") {
+    if (!player_name(value))
+      throw std::invalid_argument("a player is man, level1 … level5 or usi:NAME");
+    (key == "sente" ? c.sente : c.gote) = value;
+  } else if (key == "rules") {
+    if (value != "own" && value != "standard") throw std::invalid_argument("rules own or standard");
+    c.standard_rules = value == "standard";
+  } else if (key == "handicap") {
+    c.handicap = number_in(value, -10, 10);
+  } else if (key == "main" || key == "byoyomi" || key == "increment") {
+    const int seconds = number_in(value, 0, 99 * 3600);
+    (key == "main" ? c.main : key == "byoyomi" ? c.byoyomi : c.increment) = seconds;
+  } else {
+    throw std::invalid_argument("no dialog key " + key);
+  }
+}
+
+}  // namespace
+
+void ReplayWindow::queue_dialog(const std::string& key, const std::string& value) {
+  NewGameChoice scratch;
+  answer(scratch, key, value);  // refused now, with its error line
+  dialog_answers_.emplace_back(key, value);
+}
+
+std::optional<NewGameChoice> ReplayWindow::new_game_dialog() {
+  if (dialog_answers_.empty()) return std::nullopt;
+  for (const auto& [key, value] : dialog_answers_) answer(last_choice_, key, value);
+  dialog_answers_.clear();
+  return last_choice_;
 }
 
 bool ReplayWindow::checked(const std::string& item) const {

@@ -75,6 +75,9 @@ class ReplayWindow : public Window {
   // Answered from the queue of `file_answer` lines; cancelled when it is empty.
   std::optional<std::string> file_dialog(FileDialog kind, const std::string& title,
                                          const std::string& filter) override;
+  // Answered by the `dialog` lines queued since the last one, over the last choices; cancelled
+  // when none is queued.
+  std::optional<NewGameChoice> new_game_dialog() override;
   std::string clipboard_text() override { return clipboard_; }
   void set_clipboard_text(const std::string& s) override { clipboard_ = s; }
   void quit() override { quit_ = true; }
@@ -87,6 +90,9 @@ class ReplayWindow : public Window {
   void queue_file_answer(const std::string& path) { file_answers_.push_back(path); }
   // What the last file dialog answered ("" for Cancel).
   const std::string& last_file_answer() const { return last_file_answer_; }
+  // One answer of the next new-game dialog; an unknown key or a value it cannot take throws
+  // std::invalid_argument.
+  void queue_dialog(const std::string& key, const std::string& value);
   void set_time(double seconds) { now_ = seconds; }
   // drive, dir, file, io
   std::array<bool, 4> panel() const { return {drive_, dir_, file_, io_}; }
@@ -96,6 +102,8 @@ class ReplayWindow : public Window {
   std::ostream& out_;
   std::deque<bool> answers_;
   std::deque<std::string> file_answers_;
+  std::vector<std::pair<std::string, std::string>> dialog_answers_;
+  NewGameChoice last_choice_;
   std::string last_file_answer_, clipboard_;
   std::map<std::string, bool> checks_;
   std::array<std::string, 5> boxes_;

@@ -8,6 +8,7 @@
 #include "analysis/survey.h"
 #include "computer/search.h"
 #include "control/computer_turn.h"
+#include "control/game_clock.h"
 #include "control/menu.h"
 #include "control/mouse.h"
 #include "control/record_menu.h"
@@ -154,7 +155,7 @@ bool Replay::event(const std::vector<std::string>& w) {
   } else if (c == "com") {
     fire([&] { com_ban(f); });
   } else if (c == "tick") {
-    fire([&] { on_tick(f); });
+    fire([&] { on_timer(f); });
   } else if (c == "text") {
     need(w, 2);
     window_.set_text_box(to_int(w[1]), w[2]);

@@ -321,7 +321,14 @@ const char* const kMenus[] = {
     "LBEL_UP",   "LEBEL_DOWN", "KIFU_READ",  "KIFU_WRITE", "MIDORI",    "TATAMI",   "TAKE",
     "UCHU",      "RENGA",      "SIDOU",      "KEIKA",      "BGM",       "ZAHYO",    "VER",
     "STOP",      "OPTION",     "TAIKYOKU",   "KIFU",       "KIF_WRITE", "KIF_READ", "SFEN_COPY",
-    "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",     "LAST_GAME", "HONSHOGI"};
+    "SFEN_COPY", "SFEN_PASTE", "SFEN_PASTE", "RESIGN",     "LAST_GAME", "HONSHOGI", "NEW_GAME"};
+// Time controls for the next game, and answers of the new-game dialog.
+const char* const kTimeLines[] = {
+    "timecontrol 0 0 0",  "timecontrol 60 0 0", "timecontrol 10 5 0", "timecontrol 30 0 10",
+    "timecontrol 0 1 0",  "dialog sente man",   "dialog gote man",    "dialog sente level4",
+    "dialog gote level2", "dialog handicap 3",  "dialog handicap 0",  "dialog main 20",
+    "dialog main 0",      "dialog byoyomi 2",   "dialog byoyomi 0",   "dialog increment 3",
+    "dialog increment 0"};
 const char* const kFiles[] = {"a.棋譜",    "b.棋譜",     "good.棋譜",   "bad.棋譜",
                               "junk.棋譜", "empty.棋譜", "missing.棋譜"};
 // KIF files written (a name without .kif gets it) and read; "-" cancels the dialog.
@@ -371,7 +378,8 @@ class Events {
     if (pick < 94) return roll(2) ? "dir ." : "dir no-such-folder";
     if (pick < 95) return std::string("kif write ") + kKifWrites[roll(std::size(kKifWrites))];
     if (pick < 96) return std::string("kif read ") + kKifReads[roll(std::size(kKifReads))];
-    if (pick < 98) return "clipboard " + replay::quoted(sfen_text(clipboard));
+    if (pick < 97) return "clipboard " + replay::quoted(sfen_text(clipboard));
+    if (pick < 98) return kTimeLines[roll(std::size(kTimeLines))];
     static const char* const ends[] = {"menu OWARI", "close", "key 27", "key 13"};
     return ends[roll(4)];
   }

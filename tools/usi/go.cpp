@@ -70,9 +70,8 @@ engine::Limits go_limits(const Go& g, bool black, int level) {
     l.depth = g.depth;
     if (g.movetime > 0) l.seconds = double(movetime_budget_ms(g.movetime)) / 1000;
   } else if (has_clock(g)) {
-    const TimeLeft t{black ? g.btime : g.wtime, black ? g.binc : g.winc, g.byoyomi};
-    double share = level >= 5 ? 1.0 : engine::LEVEL4_SECONDS / engine::LEVEL5_SECONDS;
-    l.seconds = std::max(double(MIN_BUDGET_MS), double(budget_ms(t)) * share) / 1000;
+    l = engine::clock_limits(level,
+                             {black ? g.btime : g.wtime, black ? g.binc : g.winc, g.byoyomi});
   } else {
     l = engine::level_limits(std::max(level, engine::FIRST_ENGINE_LEVEL));
   }

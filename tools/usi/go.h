@@ -5,10 +5,18 @@
 #include <string>
 #include <string_view>
 
-#include "clock.h"
+#include "engine/clock.h"
 #include "engine/search.h"
 
 namespace hakuro::usi {
+
+// The engine's time manager, which `go` with a clock uses.
+using engine::budget_ms;
+using engine::MARGIN_MS;
+using engine::max_budget_ms;
+using engine::MIN_BUDGET_MS;
+using engine::movetime_budget_ms;
+using engine::TimeLeft;
 
 struct Go {
   int64_t btime = 0, wtime = 0, binc = 0, winc = 0, byoyomi = 0, movetime = 0;
