@@ -2,7 +2,11 @@
 // standard rules every move is legal and the game ends as those rules end it.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "engine/convert.h"
 #include "match.h"
@@ -15,16 +19,16 @@ namespace {
 
 TEST(Match, Level4BeatsLevel1) {
   Options o;
-  o.level_a = 4;
-  o.level_b = 1;
+  o.a.level = 4;
+  o.b.level = 1;
   o.nodes = 10000;
   for (int i = 0; i < 4; ++i) EXPECT_EQ(play_game(o, i).score_a, 2) << "game " << i;
 }
 
 TEST(Match, SavedGamesFitTheRules) {
   Options o;
-  o.level_a = 3;  // on the turned board in the first game
-  o.level_b = 4;
+  o.a.level = 3;  // on the turned board in the first game
+  o.b.level = 4;
   o.nodes = 3000;
   for (int i = 0; i < 2; ++i) {
     const GameResult r = play_game(o, i);
@@ -46,8 +50,8 @@ TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
   o.rules = engine::Rules::standard;
   // Levels 4 and 5, then level 2 (on the turned board in the second game) against level 4.
   for (int i = 0; i < 4; ++i) {
-    o.level_a = i < 2 ? 4 : 2;
-    o.level_b = i < 2 ? 5 : 4;
+    o.a.level = i < 2 ? 4 : 2;
+    o.b.level = i < 2 ? 5 : 4;
     const GameResult r = play_game(o, i);
     Game g = scratch_game(start_position());
     bool top = false;
@@ -70,6 +74,51 @@ TEST(Match, UnderTheStandardRulesEveryMoveIsLegal) {
         << r.reason;
     EXPECT_EQ(legal().empty(), mated);
   }
+}
+
+// USI engines: hakuro-usi plays the own rule refereed (shown each position, its king captures
+// made for it) and every move it makes fits the rule; an engine that resigns or answers a move
+// it may not make loses.
+TEST(Match, UsiEnginesPlayRefereed) {
+  Options o;
+  o.a.level = 1;
+  o.b = *read_player(std::string("usi:") + HAKURO_USI_PROGRAM);
+  o.usi_movetime_ms = 30;
+  for (int i = 0; i < 2; ++i) {
+    const GameResult r = play_game(o, i);
+    EXPECT_EQ(r.score_a, 0) << r.reason;
+    const Parsed parsed = parse_record(record_bytes(o, r));
+    ASSERT_TRUE(parsed.ok);
+    Game g = scratch_game(start_position());
+    for (const RecordMove& k : parsed.record.moves) {
+      ASSERT_TRUE(move_fits(g, k)) << "game " << i;
+      play_fitting(g, k);
+    }
+  }
+
+  const auto dir =
+      std::filesystem::temp_directory_path() / ("hakuro-match-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  auto engine = [&](const std::string& name, const std::string& answer) {
+    const auto p = dir / name;
+    std::ofstream(p) << "#!/bin/sh\nwhile read cmd rest; do case \"$cmd\" in\n"
+                        "usi) echo 'id name Fake'; echo usiok ;;\n"
+                        "isready) echo readyok ;;\n"
+                        "go) echo '"
+                     << answer << "' ;;\nesac; done\n";
+    std::filesystem::permissions(p, std::filesystem::perms::owner_all);
+    return *read_player("usi:" + p.string());
+  };
+  o.a.level = 3;
+  o.b = engine("resigner", "bestmove resign");
+  GameResult r = play_game(o, 0);
+  EXPECT_EQ(r.score_a, 2);
+  EXPECT_EQ(r.reason, "resigner (top) resigned");
+  o.b = engine("cheat", "bestmove 5i5a");
+  r = play_game(o, 1);
+  EXPECT_EQ(r.score_a, 2);
+  EXPECT_EQ(r.reason, "cheat (bottom) played an illegal move 5i5a");
+  std::filesystem::remove_all(dir);
 }
 
 // The Elo line is finite whatever the score: a score of 0 or 1 gives the interval's bound.

@@ -1,6 +1,7 @@
-// hakuro-match LEVEL_A LEVEL_B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J]
-//              [--save DIR] [--rules own|standard]
-// Plays two levels against each other and prints the score and the Elo difference.
+// hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J] [--save DIR]
+//              [--rules own|standard] [--referee own] [--movetime MS]
+// Plays two players (levels 1 to 5, or usi:PATH engines) against each other and prints the score
+// and the Elo difference.
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -21,11 +22,14 @@ namespace {
 using namespace hakuro::match;
 
 int usage() {
-  std::cerr << "usage: hakuro-match LEVEL_A LEVEL_B [--games N] [--seed S] [--plies P] [--nodes N]"
-               " [--jobs J] [--save DIR] [--rules own|standard]\n"
-               "  levels 1 to 5; --nodes N bounds level 4 by N nodes and level 5 by 5 N instead"
-               " of their time\n"
-               "  --rules standard: shogi as usually played (default own)\n";
+  std::cerr << "usage: hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N]"
+               " [--jobs J] [--save DIR] [--rules own|standard] [--referee own] [--movetime MS]\n"
+               "  A and B: a level 1 to 5, or usi:PATH for a USI engine\n"
+               "  --nodes N bounds level 4 by N nodes and level 5 by 5 N instead of their time\n"
+               "  --rules standard: shogi as usually played (default own)\n"
+               "  --referee own: the own rule with USI engines, which play standard shogi: each\n"
+               "    is shown every position as SFEN and a king it could take is taken for it\n"
+               "  --movetime MS: a USI engine's time a move (default 500)\n";
   return 2;
 }
 
@@ -41,11 +45,12 @@ bool number(const char* s, long long lo, long long hi, long long& out) {
 
 bool parse(int argc, char** argv, Options& o) {
   if (argc < 3) return false;
+  const auto a = read_player(argv[1]), b = read_player(argv[2]);
+  if (!a || !b) return false;
+  o.a = *a;
+  o.b = *b;
+  bool refereed = false;
   long long v;
-  if (!number(argv[1], 1, 5, v)) return false;
-  o.level_a = int(v);
-  if (!number(argv[2], 1, 5, v)) return false;
-  o.level_b = int(v);
   o.jobs = int(std::max(1u, std::thread::hardware_concurrency()));
   for (int i = 3; i < argc; i += 2) {
     const std::string flag = argv[i];
@@ -53,6 +58,12 @@ bool parse(int argc, char** argv, Options& o) {
     const char* arg = argv[i + 1];
     if (flag == "--save") {
       o.save_dir = arg;
+      continue;
+    }
+    if (flag == "--referee") {
+      if (std::string(arg) != "own") return false;
+      refereed = true;
+      o.rules = hakuro::engine::Rules::own;
       continue;
     }
     if (flag == "--rules") {
@@ -67,12 +78,16 @@ bool parse(int argc, char** argv, Options& o) {
     else if (flag == "--plies" && v <= 200) o.plies = int(v);
     else if (flag == "--nodes") o.nodes = uint64_t(v);
     else if (flag == "--jobs" && v >= 1 && v <= 256) o.jobs = int(v);
+    else if (flag == "--movetime" && v >= 1 && v <= 3600000) o.usi_movetime_ms = int(v);
     else return false;
+  }
+  // A USI engine plays the own rule only when refereed.
+  if (o.rules == hakuro::engine::Rules::own && (o.a.usi() || o.b.usi()) && !refereed) {
+    std::cerr << "hakuro-match: a USI engine plays the own rule with --referee own\n";
+    return false;
   }
   return true;
 }
-
-std::string name(int level) { return "LEVEL" + std::to_string(level); }
 
 }  // namespace
 
@@ -91,7 +106,7 @@ int main(int argc, char** argv) {
   std::atomic<int> next{0};
   std::mutex lock;
   Tally tally;
-  std::map<int, std::vector<double>> turns;  // by engine level
+  std::map<std::string, std::vector<double>> turns;  // by player
   bool save_failed = false;
   auto worker = [&] {
     for (int i = next++; i < o.games; i = next++) {
@@ -107,8 +122,8 @@ int main(int argc, char** argv) {
       else if (r.score_a == 0) ++tally.losses;
       else ++tally.draws;
       save_failed = save_failed || !saved;
-      for (auto [level, seconds] : r.engine_turns) turns[level].push_back(seconds);
-      std::cerr << "game " << i + 1 << " of " << o.games << ": " << name(o.level_a)
+      for (const auto& [who, seconds] : r.turns) turns[who].push_back(seconds);
+      std::cerr << "game " << i + 1 << " of " << o.games << ": " << o.a.name()
                 << (r.a_bottom ? " (bottom)" : " (top)") << ' '
                 << (r.score_a == 2   ? "won"
                     : r.score_a == 0 ? "lost"
@@ -121,12 +136,11 @@ int main(int argc, char** argv) {
   for (int j = 0; j < std::min(o.jobs, o.games); ++j) threads.emplace_back(worker);
   for (std::thread& t : threads) t.join();
 
-  for (auto& [level, t] : turns) {
+  for (auto& [who, t] : turns) {
     std::sort(t.begin(), t.end());
-    std::fprintf(stderr, "%s: %zu turns, median %.3f s, longest %.3f s\n", name(level).c_str(),
-                 t.size(), t[t.size() / 2], t.back());
+    std::fprintf(stderr, "%s: %zu turns, median %.3f s, longest %.3f s\n", who.c_str(), t.size(),
+                 t[t.size() / 2], t.back());
   }
-  std::cout << score_line(name(o.level_a), name(o.level_b), tally) << '\n'
-            << elo_line(tally) << '\n';
+  std::cout << score_line(o.a.name(), o.b.name(), tally) << '\n' << elo_line(tally) << '\n';
   return save_failed ? 1 : 0;
 }

@@ -1,6 +1,8 @@
 #include "match.h"
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <random>
@@ -11,15 +13,16 @@
 #include "engine/movegen.h"
 #include "engine/search.h"
 #include "record/file.h"
+#include "record/sfen.h"
 #include "rules/move.h"
+#include "usi/engine_entry.h"
+#include "usi/usi_move.h"
 
 namespace hakuro::match {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string level_name(int level) { return "LEVEL" + std::to_string(level); }
 
 // The board turned round as 反転 turns it: each piece to (10 - x, 10 - y) and to the other
 // player, the hands exchanged.
@@ -47,12 +50,25 @@ void find_kings(Position& p) {
     }
 }
 
+// What a player answers in its turn: a move, or none (no move, or its resignation), with why
+// when it is not simply out of moves.
+struct Choice {
+  std::optional<Move> move;
+  std::string why;  // "resigned", "played an illegal move", the engine's failure …
+};
+
+// The game so far, for a player that wants more than the position.
+struct Played {
+  const Position& position;
+  bool top = false;
+  const std::vector<engine::Earlier>& history;
+  const std::vector<RecordMove>& moves;  // from the starting position
+};
+
 class Player {
  public:
   virtual ~Player() = default;
-  // The move for the side to move, or false when it has none.
-  virtual bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
-                      Move& m) = 0;
+  virtual Choice choose(const Played& now) = 0;
 };
 
 // Levels 1 to 3: the program's own computer, which judges for the top player only; under the
@@ -60,9 +76,9 @@ class Player {
 class ComputerPlayer : public Player {
  public:
   ComputerPlayer(int level, engine::Rules rules) : level_(level), rules_(rules) {}
-  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&, Move& m) override {
+  Choice choose(const Played& now) override {
     Game g;
-    g.pos = top ? p : turned(p);
+    g.pos = now.top ? now.position : turned(now.position);
     find_kings(g.pos);
     g.bottom_side = -1;
     g.top_side = 1;
@@ -74,10 +90,8 @@ class ComputerPlayer : public Player {
     if (rules_ == engine::Rules::standard)
       allowed.emplace(engine::legal_moves(g.pos, true, engine::Rules::standard));
     Candidate best;
-    if (!search_best(g, com, {}, best, allowed ? &*allowed : nullptr)) return false;
-    m = best.move;
-    if (!top) m = turned(m);
-    return true;
+    if (!search_best(g, com, {}, best, allowed ? &*allowed : nullptr)) return {};
+    return {now.top ? best.move : turned(best.move), {}};
   }
 
  private:
@@ -91,13 +105,11 @@ class EnginePlayer : public Player {
   EnginePlayer(int level, uint64_t nodes, engine::Rules rules)
       : limits_(engine::level_limits(level, nodes ? engine::level_nodes(level, nodes) : 0)),
         rules_(rules) {}
-  bool choose(const Position& p, bool top, const std::vector<engine::Earlier>& history,
-              Move& m) override {
-    const engine::Position pos = engine::from_game(p, top, rules_);
-    const engine::Result r = search_.think(pos, limits_, history);
-    if (r.move == engine::NO_MOVE) return false;
-    m = engine::to_played(pos, r.move);
-    return true;
+  Choice choose(const Played& now) override {
+    const engine::Position pos = engine::from_game(now.position, now.top, rules_);
+    const engine::Result r = search_.think(pos, limits_, now.history);
+    if (r.move == engine::NO_MOVE) return {};
+    return {engine::to_played(pos, r.move), {}};
   }
 
  private:
@@ -106,10 +118,79 @@ class EnginePlayer : public Player {
   engine::Search search_;
 };
 
-std::unique_ptr<Player> make_player(int level, const Options& o) {
-  if (level >= engine::FIRST_ENGINE_LEVEL)
-    return std::make_unique<EnginePlayer>(level, o.nodes, o.rules);
-  return std::make_unique<ComputerPlayer>(level, o.rules);
+// A USI engine, started for the game. Under the standard rules it is given the game's moves from
+// the start; under the program's own rule, which it does not know, it is refereed: shown each
+// position as SFEN (先手 the bottom player), a king it could take taken for it, and any move it
+// answers checked against the own rule.
+class UsiPlayer : public Player {
+ public:
+  UsiPlayer(const std::string& path, const Options& o)
+      : rules_(o.rules), path_(path), movetime_ms_(o.usi_movetime_ms) {}
+  ~UsiPlayer() override { client_.quit(); }
+
+  Choice choose(const Played& now) override {
+    const engine::Position pos = engine::from_game(now.position, now.top, rules_);
+    if (rules_ == engine::Rules::own && pos.can_take_king()) return {take_king(pos), {}};
+    if (!started_) {
+      started_ = true;
+      if (usi::Error e = start()) failure_ = e.message;
+    }
+    if (!failure_.empty()) return {std::nullopt, "failed: " + failure_};
+    std::string sfen;
+    std::vector<std::string> moves;
+    if (rules_ == engine::Rules::own) {
+      sfen = write_sfen(now.position, usi::SENTE_TOP, now.top, int(now.moves.size()) + 1);
+    } else {
+      for (const RecordMove& k : now.moves) moves.push_back(usi::move_text(k.move, usi::SENTE_TOP));
+    }
+    const usi::GoResult r = usi::engine_move(client_, entry_, sfen, moves);
+    if (r.error) {
+      failure_ = r.error.message;
+      return {std::nullopt, "failed: " + failure_};
+    }
+    if (r.best.kind != usi::BestMove::Kind::move) return {std::nullopt, "resigned"};
+    const engine::Move m = usi::find_move(pos, r.best.move);
+    if (m == engine::NO_MOVE) return {std::nullopt, "played an illegal move " + r.best.move};
+    return {engine::to_played(pos, m), {}};
+  }
+
+ private:
+  usi::Error start() {
+    if (usi::Error e = client_.start(path_)) return e;
+    entry_ = usi::entry_for(path_, client_.id());
+    if (entry_.threads) entry_.threads->value = std::max(1, entry_.threads->min);  // one core
+    entry_.byoyomi_ms = movetime_ms_;
+    for (const auto& [name, value] : usi::game_options(entry_, client_.id()))
+      if (usi::Error e = client_.set_option(name, value)) return e;
+    if (client_.id().option("Thread"))  // some engines name their threads so
+      if (usi::Error e = client_.set_option("Thread", "1")) return e;
+    if (usi::Error e = client_.ready()) return e;
+    return client_.new_game();
+  }
+
+  // The move that takes the opponent's king.
+  static Move take_king(const engine::Position& pos) {
+    engine::MoveList list;
+    engine::generate_all(pos, list);
+    for (engine::Move m : list)
+      if (engine::type_of(pos.captured_piece(m)) == engine::KING) return engine::to_played(pos, m);
+    return {};
+  }
+
+  engine::Rules rules_;
+  std::string path_;
+  int movetime_ms_;
+  usi::EngineEntry entry_;
+  usi::Client client_;
+  bool started_ = false;
+  std::string failure_;
+};
+
+std::unique_ptr<Player> make_player(const PlayerSpec& p, const Options& o) {
+  if (p.usi()) return std::make_unique<UsiPlayer>(p.usi_path, o);
+  if (p.level >= engine::FIRST_ENGINE_LEVEL)
+    return std::make_unique<EnginePlayer>(p.level, o.nodes, o.rules);
+  return std::make_unique<ComputerPlayer>(p.level, o.rules);
 }
 
 // A random opening move: one that takes no king and leaves the mover's own king safe (under the
@@ -166,6 +247,17 @@ struct Board {
 
 }  // namespace
 
+std::string PlayerSpec::name() const {
+  if (usi()) return std::filesystem::u8path(usi_path).filename().string();
+  return "LEVEL" + std::to_string(level);
+}
+
+std::optional<PlayerSpec> read_player(const std::string& text) {
+  if (text.starts_with("usi:") && text.size() > 4) return PlayerSpec{0, text.substr(4)};
+  if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return PlayerSpec{text[0] - '0', {}};
+  return std::nullopt;
+}
+
 Position start_position() {
   Position p;
   set_starting_position(p);
@@ -186,33 +278,35 @@ GameResult play_game(const Options& o, int index) {
     b.play(engine::to_played(pos, m), 0, r.moves);
   }
 
-  const std::unique_ptr<Player> a = make_player(o.level_a, o), bp = make_player(o.level_b, o);
+  const std::unique_ptr<Player> a = make_player(o.a, o), bp = make_player(o.b, o);
   Player& bottom = r.a_bottom ? *a : *bp;
   Player& top = r.a_bottom ? *bp : *a;
-  const int level_bottom = r.a_bottom ? o.level_a : o.level_b;
-  const int level_top = r.a_bottom ? o.level_b : o.level_a;
+  const PlayerSpec& spec_bottom = r.a_bottom ? o.a : o.b;
+  const PlayerSpec& spec_top = r.a_bottom ? o.b : o.a;
   auto finish = [&](bool bottom_wins, std::string why) {
     r.score_a = bottom_wins == r.a_bottom ? 2 : 0;
     r.reason = std::move(why);
     return r;
   };
   auto name = [&](bool top) {
-    return level_name(top ? level_top : level_bottom) + (top ? " (top)" : " (bottom)");
+    return (top ? spec_top : spec_bottom).name() + (top ? " (top)" : " (bottom)");
   };
   while (int(r.moves.size()) < MOVE_LIMIT) {
-    const int level = b.top ? level_top : level_bottom;
+    const PlayerSpec& spec = b.top ? spec_top : spec_bottom;
     const std::string who = name(b.top);
-    Move m;
     const auto start = Clock::now();
-    const bool moved = (b.top ? top : bottom).choose(b.g.pos, b.top, b.history, m);
+    const Choice c = (b.top ? top : bottom).choose({b.g.pos, b.top, b.history, r.moves});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    if (!moved) {
+    if (!c.move) {
       const bool mated = o.rules == engine::Rules::standard && b.now().in_check();
-      return finish(b.top, who + (mated ? " is checkmated" : " has no move"));
+      return finish(b.top, who + (!c.why.empty() ? " " + c.why
+                                  : mated        ? " is checkmated"
+                                                 : " has no move"));
     }
-    if (level >= engine::FIRST_ENGINE_LEVEL) r.engine_turns.emplace_back(level, seconds);
+    if (spec.usi() || spec.level >= engine::FIRST_ENGINE_LEVEL)
+      r.turns.emplace_back(spec.name(), seconds);
     const bool mover_top = b.top;
-    b.play(m, seconds, r.moves);
+    b.play(*c.move, seconds, r.moves);
     if (b.g.king_taker != TEBAN_NASI) {
       const bool bottom_wins = b.g.king_taker == b.g.bottom_side;
       const bool own = bottom_wins == mover_top;
@@ -239,10 +333,10 @@ GameResult play_game(const Options& o, int index) {
 }
 
 std::string record_bytes(const Options& o, const GameResult& r) {
-  const int bottom = r.a_bottom ? o.level_a : o.level_b, top = r.a_bottom ? o.level_b : o.level_a;
-  RecordFile f{level_name(o.level_a) + " vs " + level_name(o.level_b) + " game " +
-                   std::to_string(r.index + 1),
-               level_name(top), level_name(bottom), r.moves};
+  const PlayerSpec& bottom = r.a_bottom ? o.a : o.b;
+  const PlayerSpec& top = r.a_bottom ? o.b : o.a;
+  RecordFile f{o.a.name() + " vs " + o.b.name() + " game " + std::to_string(r.index + 1),
+               top.name(), bottom.name(), r.moves};
   return encode_record(f, "対局名", "後手", "先手").bytes;
 }
 
