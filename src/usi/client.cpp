@@ -97,6 +97,7 @@ Error Client::position(const std::string& sfen, const std::vector<std::string>& 
 }
 
 std::string go_command(const GoLimits& limits) {
+  if (limits.movetime_ms > 0) return "go movetime " + std::to_string(limits.movetime_ms);
   const GoLimits::Clocks c = limits.clocks.value_or(GoLimits::Clocks{});
   std::string line = "go btime " + std::to_string(c.btime) + " wtime " + std::to_string(c.wtime);
   if (limits.clocks) line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
@@ -110,7 +111,8 @@ GoResult Client::go(const GoLimits& limits, const std::atomic<bool>* stop,
   GoResult r;
   if ((r.error = send(go_command(limits)))) return r;
   const GoLimits::Clocks c = limits.clocks.value_or(GoLimits::Clocks{});
-  const milliseconds own{std::max(c.btime, c.wtime) + std::max(c.binc, c.winc) + limits.byoyomi_ms};
+  const milliseconds own{std::max(c.btime, c.wtime) + std::max(c.binc, c.winc) + limits.byoyomi_ms +
+                         limits.movetime_ms};
   auto deadline = Clock::now() + own + timeouts_.go_margin;
   bool stopped = false;
   std::string line;

@@ -54,6 +54,9 @@ struct GoLimits {
     int btime = 0, wtime = 0, binc = 0, winc = 0;
   };
   std::optional<Clocks> clocks;
+  // When not 0, the search's exact time instead (`go movetime`), for engines that spend well
+  // under their byoyomi.
+  int movetime_ms = 0;
 };
 
 struct GoResult {

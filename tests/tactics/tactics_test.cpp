@@ -83,9 +83,9 @@ TEST(TacticalSuite, EveryLineIsProved) {
     if (t.kind == "defence") prove_defence(t, listed);
     if (t.kind == "capture") prove_capture(t, listed);
   }
-  for (const char* kind : {"own mate 1", "own mate 3", "own mate 5", "standard mate 1",
-                           "standard mate 3", "standard mate 5", "own capture",
-                           "standard capture", "own defence", "standard defence"})
+  for (const char* kind :
+       {"own mate 1", "own mate 3", "own mate 5", "standard mate 1", "standard mate 3",
+        "standard mate 5", "own capture", "standard capture", "own defence", "standard defence"})
     EXPECT_GE(kinds[kind], 2) << kind;
 }
 

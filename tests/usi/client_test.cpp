@@ -59,6 +59,8 @@ TEST(UsiMessages, GoCommands) {
   l.clocks = GoLimits::Clocks{60000, 50000, 1000, 2000};
   l.byoyomi_ms = 0;
   EXPECT_EQ(go_command(l), "go btime 60000 wtime 50000 binc 1000 winc 2000");
+  l.movetime_ms = 500;
+  EXPECT_EQ(go_command(l), "go movetime 500");
 }
 
 // hakuro-usi run through the client.

@@ -1,5 +1,5 @@
 // hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J] [--save DIR]
-//              [--rules own|standard] [--referee own] [--movetime MS]
+//              [--rules own|standard] [--referee own] [--movetime MS [--exact]]
 // Plays two players (levels 1 to 5, or usi:PATH engines) against each other and prints the score
 // and the Elo difference.
 #include <algorithm>
@@ -23,13 +23,15 @@ using namespace hakuro::match;
 
 int usage() {
   std::cerr << "usage: hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N]"
-               " [--jobs J] [--save DIR] [--rules own|standard] [--referee own] [--movetime MS]\n"
+               " [--jobs J] [--save DIR] [--rules own|standard] [--referee own]"
+               " [--movetime MS [--exact]]\n"
                "  A and B: a level 1 to 5, or usi:PATH for a USI engine\n"
                "  --nodes N bounds level 4 by N nodes and level 5 by 5 N instead of their time\n"
                "  --rules standard: shogi as usually played (default own)\n"
                "  --referee own: the own rule with USI engines, which play standard shogi: each\n"
                "    is shown every position as SFEN and a king it could take is taken for it\n"
-               "  --movetime MS: a USI engine's time a move (default 500)\n";
+               "  --movetime MS: a USI engine's time a move, as byoyomi (default 500);\n"
+               "    --exact gives it as `go movetime MS`, which it spends whole\n";
   return 2;
 }
 
@@ -54,6 +56,11 @@ bool parse(int argc, char** argv, Options& o) {
   o.jobs = int(std::max(1u, std::thread::hardware_concurrency()));
   for (int i = 3; i < argc; i += 2) {
     const std::string flag = argv[i];
+    if (flag == "--exact") {
+      o.usi_exact = true;
+      --i;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const char* arg = argv[i + 1];
     if (flag == "--save") {

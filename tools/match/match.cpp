@@ -125,7 +125,7 @@ class EnginePlayer : public Player {
 class UsiPlayer : public Player {
  public:
   UsiPlayer(const std::string& path, const Options& o)
-      : rules_(o.rules), path_(path), movetime_ms_(o.usi_movetime_ms) {}
+      : rules_(o.rules), path_(path), movetime_ms_(o.usi_movetime_ms), exact_(o.usi_exact) {}
   ~UsiPlayer() override { client_.quit(); }
 
   Choice choose(const Played& now) override {
@@ -143,7 +143,7 @@ class UsiPlayer : public Player {
     } else {
       for (const RecordMove& k : now.moves) moves.push_back(usi::move_text(k.move, usi::SENTE_TOP));
     }
-    const usi::GoResult r = usi::engine_move(client_, entry_, sfen, moves);
+    const usi::GoResult r = go(sfen, moves);
     if (r.error) {
       failure_ = r.error.message;
       return {std::nullopt, "failed: " + failure_};
@@ -159,13 +159,20 @@ class UsiPlayer : public Player {
     if (usi::Error e = client_.start(path_)) return e;
     entry_ = usi::entry_for(path_, client_.id());
     if (entry_.threads) entry_.threads->value = std::max(1, entry_.threads->min);  // one core
-    entry_.byoyomi_ms = movetime_ms_;
     for (const auto& [name, value] : usi::game_options(entry_, client_.id()))
       if (usi::Error e = client_.set_option(name, value)) return e;
     if (client_.id().option("Thread"))  // some engines name their threads so
       if (usi::Error e = client_.set_option("Thread", "1")) return e;
     if (usi::Error e = client_.ready()) return e;
     return client_.new_game();
+  }
+
+  usi::GoResult go(const std::string& sfen, const std::vector<std::string>& moves) {
+    if (usi::Error e = client_.position(sfen, moves)) return {e, {}, {}};
+    usi::GoLimits limits;
+    limits.byoyomi_ms = movetime_ms_;
+    if (exact_) limits.movetime_ms = movetime_ms_;
+    return client_.go(limits);
   }
 
   // The move that takes the opponent's king.
@@ -180,6 +187,7 @@ class UsiPlayer : public Player {
   engine::Rules rules_;
   std::string path_;
   int movetime_ms_;
+  bool exact_;
   usi::EngineEntry entry_;
   usi::Client client_;
   bool started_ = false;

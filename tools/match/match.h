@@ -41,6 +41,7 @@ struct Options {
   std::string save_dir;  // empty: games are not saved
   engine::Rules rules = engine::Rules::own;
   int usi_movetime_ms = 500;  // a USI engine's time a move
+  bool usi_exact = false;     // given as `go movetime` rather than as byoyomi
 };
 
 struct GameResult {
