@@ -155,10 +155,6 @@
         <translation>Games against USI engines are not available yet</translation>
     </message>
     <message>
-        <source>コンピュータ同士の対局はまだできません</source>
-        <translation>The computer cannot play both sides yet</translation>
-    </message>
-    <message>
         <source>持ち時間を決めて下さい</source>
         <translation>Please set the main time</translation>
     </message>
@@ -233,6 +229,14 @@
     <message>
         <source>後手の勝ちです</source>
         <translation>Gote wins</translation>
+    </message>
+    <message>
+        <source>先手(%1)の勝ちです</source>
+        <translation>Sente (%1) wins</translation>
+    </message>
+    <message>
+        <source>後手(%1)の勝ちです</source>
+        <translation>Gote (%1) wins</translation>
     </message>
     <message>
         <source>再ゲーム</source>
@@ -1131,10 +1135,6 @@ Version %1</translation>
     <message>
         <source>秒読み</source>
         <translation>Byoyomi</translation>
-    </message>
-    <message>
-        <source>コンピュータ同士の対局はまだできません</source>
-        <translation>The computer cannot play both sides yet</translation>
     </message>
     <message>
         <source>持ち時間を決めて下さい</source>

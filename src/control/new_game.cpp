@@ -26,7 +26,6 @@ int level_of(const std::string& player) {
 std::optional<std::string> new_game_refusal(const NewGameChoice& c) {
   const int sente = level_of(c.sente), gote = level_of(c.gote);
   if (sente < 0 || gote < 0) return "USIエンジンとの対局はまだできません";
-  if (sente > 0 && gote > 0) return "コンピュータ同士の対局はまだできません";
   if (c.main <= 0 && c.byoyomi <= 0 && c.increment > 0) return "持ち時間を決めて下さい";
   return std::nullopt;
 }
@@ -49,9 +48,13 @@ void on_new_game(Form& f) {
   set_option(f, kStandardRulesItem, c->standard_rules);
   const int sente = level_of(c->sente), gote = level_of(c->gote);
   if (sente == 0 && gote == 0) return on_start(f);
-  set_level(f, sente + gote);
-  if (sente == 0) on_sente(f);
-  else on_gote(f);
+  if (sente == 0 || gote == 0) {
+    set_level(f, sente + gote);
+    return sente == 0 ? on_sente(f) : on_gote(f);
+  }
+  set_level(f, sente);  // 先手 plays the top player, 後手 the bottom one
+  g.bottom_level = gote;
+  on_watch(f);
 }
 
 }  // namespace hakuro

@@ -36,8 +36,6 @@ void choose(QComboBox* box, const std::string& data) {
 
 std::string chosen(const QComboBox* box) { return box->currentData().toString().toStdString(); }
 
-bool computer(const QComboBox* box) { return box->currentIndex() > 0; }
-
 NewGameDialog::TimeKind kind_of(const NewGameChoice& c) {
   if (c.byoyomi > 0) return NewGameDialog::byoyomi;
   if (c.increment > 0) return NewGameDialog::increment;
@@ -150,7 +148,6 @@ NewGameChoice NewGameDialog::choice() const {
 }
 
 QString NewGameDialog::refusal() const {
-  if (computer(sente_) && computer(gote_)) return tr("コンピュータ同士の対局はまだできません");
   const NewGameChoice c = choice();
   const auto kind = static_cast<TimeKind>(time_kind_->currentIndex());
   if (kind != no_time && c.main == 0 && c.byoyomi == 0) return tr("持ち時間を決めて下さい");

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "computer/search.h"
+#include "computer/turned.h"
 #include "engine/convert.h"
 #include "engine/levels.h"
 #include "engine/movegen.h"
@@ -20,32 +21,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::string level_name(int level) { return "LEVEL" + std::to_string(level); }
-
-// The board turned round as 反転 turns it: each piece to (10 - x, 10 - y) and to the other
-// player, the hands exchanged.
-Position turned(const Position& p) {
-  Position t = p;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
-  std::swap(t.bottom_hand, t.top_hand);
-  std::swap(t.bottom_hand_total, t.top_hand_total);
-  return t;
-}
-
-// The move turned round likewise: a drop comes from the other hand.
-Move turned(const Move& m) {
-  Move t{m.from, {10 - m.to.x, 10 - m.to.y}, -m.piece, -m.placed, -m.captured};
-  if (!m.is_drop()) t.from = Square{10 - m.square().x, 10 - m.square().y};
-  return t;
-}
-
-void find_kings(Position& p) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      if (p.board[x][y] == -OU) p.bottom_king_x = x, p.bottom_king_y = y;
-      if (p.board[x][y] == OU) p.top_king_x = x, p.top_king_y = y;
-    }
-}
 
 class Player {
  public:
@@ -63,7 +38,6 @@ class ComputerPlayer : public Player {
   bool choose(const Position& p, bool top, const std::vector<engine::Earlier>&, Move& m) override {
     Game g;
     g.pos = top ? p : turned(p);
-    find_kings(g.pos);
     g.bottom_side = -1;
     g.top_side = 1;
     g.side_to_move = g.top_side;
