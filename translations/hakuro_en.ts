@@ -151,10 +151,6 @@
         <translation>New Game</translation>
     </message>
     <message>
-        <source>USIエンジンとの対局はまだできません</source>
-        <translation>Games against USI engines are not available yet</translation>
-    </message>
-    <message>
         <source>持ち時間を決めて下さい</source>
         <translation>Please set the main time</translation>
     </message>
@@ -1139,6 +1135,10 @@ Version %1</translation>
     <message>
         <source>持ち時間を決めて下さい</source>
         <translation>Please set the main time</translation>
+    </message>
+    <message>
+        <source>USIエンジンとは本将棋で対局します</source>
+        <translation>A USI engine plays standard shogi only</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,7 @@ std::string go_command(const GoLimits& limits) {
   if (limits.clocks) line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
   if (limits.byoyomi_ms > 0 || !limits.clocks)
     line += " byoyomi " + std::to_string(limits.byoyomi_ms);
+  if (limits.nodes > 0) line += " nodes " + std::to_string(limits.nodes);
   return line;
 }
 

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -54,6 +55,8 @@ struct GoLimits {
     int btime = 0, wtime = 0, binc = 0, winc = 0;
   };
   std::optional<Clocks> clocks;
+  // A node budget in place of the time (outputs that stay the same from run to run); 0: none.
+  std::uint64_t nodes = 0;
 };
 
 struct GoResult {
