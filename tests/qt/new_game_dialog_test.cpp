@@ -65,6 +65,28 @@ TEST_F(NewGameDialogTest, WhatCannotBePlayedIsRefusedBeforeOk) {
   EXPECT_EQ(d.refusal(), QString::fromUtf8("持ち時間を決めて下さい"));
 }
 
+// The player's engines are offered on both sides as "USI: name"; one chosen under the own rule
+// is refused until 本将棋 is chosen, and the choice names it by its path.
+TEST_F(NewGameDialogTest, TheEnginesAreListedForBothSides) {
+  usi::EngineEntry e;
+  e.name = "Other";
+  e.path = "/opt/other";
+  NewGameDialog d(nullptr, {e});
+  for (const char* side : {"sente", "gote"}) {
+    const auto* box = d.findChild<QComboBox*>(side);
+    ASSERT_EQ(box->count(), 7);
+    EXPECT_EQ(box->itemText(6), QString::fromUtf8("USI: Other"));
+  }
+  d.set_choice({"usi:/opt/other", "level3", false, 0, 0, 0, 0});
+  EXPECT_FALSE(ok_enabled(d));
+  EXPECT_EQ(d.refusal(), QString::fromUtf8("USIエンジンとは本将棋で対局します"));
+  d.findChild<QComboBox*>("rules")->setCurrentIndex(1);
+  EXPECT_TRUE(ok_enabled(d));
+  EXPECT_EQ(d.choice().sente, "usi:/opt/other");
+  d.set_choice({"level5", "usi:/opt/other", true, 0, 0, 0, 0});
+  EXPECT_EQ(d.choice().gote, "usi:/opt/other");
+}
+
 // The menu item opens the dialog with the last choices; OK starts the game, a person against
 // LEVEL2 with 5 minutes and 30 s 秒読み, and the person's clock counts down on the timer.
 TEST_F(NewGameDialogTest, TheMenuStartsTheGameAndTheClocksCountDown) {
