@@ -5,6 +5,8 @@
 set -euo pipefail
 replay=$1 script=$2 rundir=$3
 name=${script%.replay}
+# The engines built beside hakuro-replay (hakuro-usi) are found by name: `dialog sente usi:hakuro-usi`.
+export PATH="$(cd "$(dirname "$replay")" && pwd):$PATH"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A script whose first line is "# no wave files" runs without them.

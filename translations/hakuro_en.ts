@@ -151,14 +151,6 @@
         <translation>New Game</translation>
     </message>
     <message>
-        <source>USIエンジンとの対局はまだできません</source>
-        <translation>Games against USI engines are not available yet</translation>
-    </message>
-    <message>
-        <source>コンピュータ同士の対局はまだできません</source>
-        <translation>The computer cannot play both sides yet</translation>
-    </message>
-    <message>
         <source>持ち時間を決めて下さい</source>
         <translation>Please set the main time</translation>
     </message>
@@ -233,6 +225,14 @@
     <message>
         <source>後手の勝ちです</source>
         <translation>Gote wins</translation>
+    </message>
+    <message>
+        <source>先手(%1)の勝ちです</source>
+        <translation>Sente (%1) wins</translation>
+    </message>
+    <message>
+        <source>後手(%1)の勝ちです</source>
+        <translation>Gote (%1) wins</translation>
     </message>
     <message>
         <source>再ゲーム</source>
@@ -1133,12 +1133,12 @@ Version %1</translation>
         <translation>Byoyomi</translation>
     </message>
     <message>
-        <source>コンピュータ同士の対局はまだできません</source>
-        <translation>The computer cannot play both sides yet</translation>
-    </message>
-    <message>
         <source>持ち時間を決めて下さい</source>
         <translation>Please set the main time</translation>
+    </message>
+    <message>
+        <source>USIエンジンとは本将棋で対局します</source>
+        <translation>A USI engine plays standard shogi only</translation>
     </message>
 </context>
 <context>

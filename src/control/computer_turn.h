@@ -26,6 +26,13 @@ std::optional<Move> choose_computer_move(Game& g, Computer& com, const SearchHoo
 // announced, and the turn handed back to the human; without a move, the computer's loss.
 Outcome play_computer_move(Form& f, const std::optional<Move>& move);
 
+// The computer's turn, begun when the turn's clock already runs: the thinking shown, then as
+// com_ban. In a watched game it plays either player, each at its own level or engine.
+Outcome computer_turn(Form& f);
+// In a watched game, whether the timer's tick begins the next player's turn: the game runs, is
+// not decided or stepped through, and no search runs.
+bool watched_turn_due(const Form& f);
+
 // com_ban "computer's move": the whole turn. Levels 1 to 3 play inside the event that hands it
 // the move; levels 4 and 5 search on the thinker and play when the search ends (`thinking`
 // until then, unless the thinker ran it in place).

@@ -1,12 +1,15 @@
 #include "control/game_clock.h"
 
+#include "control/computer_turn.h"
 #include "control/thinking.h"
 #include "display/clock_text.h"
 #include "options/clock.h"
 
 namespace hakuro {
 
-bool clock_shown(const Form& f) { return f.look.options.show_times || f.g.time_control.on(); }
+bool clock_shown(const Form& f) {
+  return f.look.options.show_times || f.g.time_control.on() || watched_game(f.g);
+}
 
 void reset_clocks(Form& f) {
   Game& g = f.g;
@@ -42,14 +45,13 @@ Outcome end_on_time(Form& f) {
   // Moves held beyond the position shown were never played in this game.
   g.record.cut(g.record.current_move());
   const bool top_lost = g.side_to_move == g.top_side;
-  if (g.play_mode == MODE_COM)
-    return decided(f, EndReason::time_out, !top_lost, top_lost ? "あなた" : "ｺﾝﾋﾟｭｰﾀ");
-  return decided(f, EndReason::time_out, !top_lost, top_lost ? "先手" : "後手");
+  return decided(f, EndReason::time_out, !top_lost, player_name(f, !top_lost));
 }
 
 void on_timer(Form& f) {
   on_tick(f);
   if (time_is_up(f)) end_on_time(f);
+  else if (watched_turn_due(f)) computer_turn(f);
 }
 
 }  // namespace hakuro

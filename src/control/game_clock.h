@@ -7,8 +7,8 @@
 
 namespace hakuro {
 
-// Whether the clock timer is wanted while a game runs: 経過時間 is checked or a time control
-// runs.
+// Whether the clock timer is wanted while a game runs: 経過時間 is checked, a time control runs,
+// or the game is watched (the timer begins each computer's turn).
 bool clock_shown(const Form& f);
 
 // The next game's time control takes the board: each player has its whole main time.
@@ -23,7 +23,8 @@ bool time_is_up(const Form& f);
 // "時間切れです": the player to move loses on time, by the usual end of a game.
 Outcome end_on_time(Form& f);
 
-// The clock timer's tick (Timer1_Timer): the clocks drawn, and a player out of time loses.
+// The clock timer's tick (Timer1_Timer): the clocks drawn, and a player out of time loses; in a
+// watched game the next player's turn begins.
 void on_timer(Form& f);
 
 }  // namespace hakuro

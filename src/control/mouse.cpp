@@ -43,9 +43,17 @@ void restart_turn_clock(Form& f) {
   if (clock_shown(f)) set_timer1(f, true);
 }
 
-// A press resumes a suspended game, or lets the computer move first when it is its turn.
+// A press resumes a suspended game, or lets the computer move first when it is its turn; a
+// watched game goes on.
 Outcome resume(Form& f) {
   Game& g = f.g;
+  if (watched_game(g)) {  // the computers go on at the timer's next tick
+    if (g.suspended == OK) {
+      g.suspended = NG;
+      restart_turn_clock(f);
+    }
+    return Outcome::played;
+  }
   if (g.play_mode == MODE_MAN) {
     if (g.suspended != OK) return Outcome::played;
     g.suspended = NG;
@@ -221,7 +229,7 @@ void on_mouse_down(Form& f, int button, int, double X, double Y) {
   // The same press is then handled on the board as it stands, even after the computer's move
   // ended its game and a new one was set up; once that move is played, when it is searched.
   const Outcome o = resume(f);
-  if (o == Outcome::ended) return;
+  if (o == Outcome::ended || watched_game(g)) return;  // a watched game takes no moves
   if (o == Outcome::thinking)
     wait_for_search(f, [&f, button, x, y] { press_cell(f, button, x, y); });
   else press_cell(f, button, x, y);

@@ -20,6 +20,15 @@ namespace hakuro {
 
 namespace {
 
+// The top player, the computer, is to move: its turn at once, or in a watched game at the timer's
+// next tick, which keeps the window live between the moves.
+Outcome computer_to_move(Form& f) {
+  if (!watched_game(f.g)) return com_ban(f);
+  f.clock.turn_start = f.win.time_of_day();
+  set_timer1(f, true);
+  return Outcome::played;
+}
+
 Outcome after_move_against_computer(Form& f, int captured) {
   Game& g = f.g;
   set_timer1(f, false);
@@ -27,16 +36,17 @@ Outcome after_move_against_computer(Form& f, int captured) {
   if (g.rules == Rules::standard) {
     if (const std::optional<Outcome> o = standard_end(f, true)) return *o;
     g.side_to_move = g.top_side;
-    return com_ban(f);
+    return computer_to_move(f);
   }
   survey_influence(g.pos, f.com.survey);
   const bool mated = computer_mated(g, f.com.survey) == OK;
   if (captured == OU || g.king_taker == g.bottom_side)
-    return decided(f, EndReason::king_taken, false, "あなた");
-  if (mated) return decided(f, EndReason::mated, false, "あなた");
-  if (g.king_taker == g.top_side) return decided(f, EndReason::king_taken, true, "ｺﾝﾋﾟｭｰﾀ");
+    return decided(f, EndReason::king_taken, false, player_name(f, false));
+  if (mated) return decided(f, EndReason::mated, false, player_name(f, false));
+  if (g.king_taker == g.top_side)
+    return decided(f, EndReason::king_taken, true, player_name(f, true));
   g.side_to_move = g.top_side;
-  return com_ban(f);
+  return computer_to_move(f);
 }
 
 Outcome after_move_between_people(Form& f) {
@@ -89,6 +99,18 @@ int play_move(Form& f, const Move& m, DropRow row,
 Outcome after_human_move(Form& f, int captured) {
   if (f.g.play_mode == MODE_COM) return after_move_against_computer(f, captured);
   return after_move_between_people(f);
+}
+
+bool watched_game(const Game& g) { return g.play_mode == MODE_COM && g.bottom_level > 0; }
+
+std::string player_name(const Form& f, bool top) {
+  const Game& g = f.g;
+  if (g.play_mode != MODE_COM) return top ? "後手" : "先手";
+  if (!watched_game(g)) return top ? "ｺﾝﾋﾟｭｰﾀ" : "あなた";
+  const std::shared_ptr<UsiOpponent>& usi = top ? f.usi_opponent : f.bottom_usi;
+  const std::string who =
+      usi ? usi_caption(usi->entry) : "LEVEL" + std::to_string(top ? g.level : g.bottom_level);
+  return ((top ? g.top_side : g.bottom_side) == g.sente_side ? "先手(" : "後手(") + who + ")";
 }
 
 bool king_taken(const Game& g) { return g.king_taker != TEBAN_NASI; }

@@ -28,6 +28,13 @@ int play_move(Form& f, const Move& m, DropRow row,
 // between two people the end of the game or the turn passing. `captured` is what the move took.
 Outcome after_human_move(Form& f, int captured);
 
+// A game the person watches: the computer plays both players, the bottom one at `bottom_level`
+// (or by its own engine).
+bool watched_game(const Game& g);
+// The name the winner's box gives a player: "ｺﾝﾋﾟｭｰﾀ" and "あなた" against the computer, "先手" and
+// "後手" between people; in a watched game its side and who plays it ("先手(LEVEL5)").
+std::string player_name(const Form& f, bool top);
+
 // A king has been taken: the game is decided, and nothing more is played in it.
 bool king_taken(const Game& g);
 // The refusal of a move, or of the computer's turn, in a decided game.

@@ -33,12 +33,13 @@ void on_resign(Form& f) {
   set_timer1(f, false);
   // Moves held beyond the position resigned in were never played in this game.
   g.record.cut(g.record.current_move());
-  if (g.play_mode == MODE_COM) {
-    decided(f, EndReason::resigned, true, "ｺﾝﾋﾟｭｰﾀ");
+  // Against the computer the person resigns; otherwise the player to move, as in a watched game.
+  const bool top_resigns = g.side_to_move == g.top_side;
+  if (g.play_mode == MODE_COM && !watched_game(g)) {
+    decided(f, EndReason::resigned, true, player_name(f, true));
     return;
   }
-  const bool top_resigns = g.side_to_move == g.top_side;
-  decided(f, EndReason::resigned, !top_resigns, top_resigns ? "先手" : "後手");
+  decided(f, EndReason::resigned, !top_resigns, player_name(f, !top_resigns));
 }
 
 }  // namespace hakuro

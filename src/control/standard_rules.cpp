@@ -19,12 +19,6 @@ bool game_runs(const Game& g) {
   return g.side_to_move != TEBAN_NASI && g.record_mode != OK && !game_over(g);
 }
 
-// The winner as the winner's box names it.
-std::string winner_name(const Game& g, bool top_won) {
-  if (g.play_mode == MODE_COM) return top_won ? "ｺﾝﾋﾟｭｰﾀ" : "あなた";
-  return top_won ? "後手" : "先手";
-}
-
 bool same_place(const hakuro::Move& a, const hakuro::Move& b) {
   return a.from == b.from && a.to == b.to;
 }
@@ -103,7 +97,7 @@ std::optional<Outcome> standard_end(Form& f, bool top) {
     case EndReason::repetition: return drawn(f, "千日手です。引き分けです", "千日手");
     default: return std::nullopt;
   }
-  return decided(f, end.reason, end.top_won, winner_name(f.g, end.top_won));
+  return decided(f, end.reason, end.top_won, player_name(f, end.top_won));
 }
 
 }  // namespace hakuro

@@ -44,6 +44,14 @@ void resume_computer(Form& f) {
   else com_ban(f);
 }
 
+// A person plays the bottom player again: a watched game's bottom computer, and its engine, go.
+void release_bottom(Form& f) {
+  f.g.bottom_level = 0;
+  if (const std::shared_ptr<UsiOpponent> op = std::exchange(f.bottom_usi, nullptr);
+      op && op->client)
+    op->client->quit();
+}
+
 // A game begun with no move held: the record notes who moves first.
 void note_first_mover(Game& g) {
   if (g.record.held() == 0) g.record.set_top_first(g.side_to_move == g.top_side);
@@ -144,6 +152,7 @@ void initial_setup(Form& f) {
   g.king_taker = TEBAN_NASI;
   g.side_to_move = TEBAN_NASI;
   end_usi_game(f);  // a game given up without an end
+  release_bottom(f);
   g.record.show(0);
   g.move_number = 0;
   g.flipped = NG;
@@ -161,6 +170,7 @@ void initial_setup(Form& f) {
 
 void on_start(Form& f) {
   Game& g = f.g;
+  release_bottom(f);
   erase_record_headers(f);
   paint_over_level(f);
   draw_grid(f);
@@ -181,8 +191,15 @@ void on_start(Form& f) {
   g.suspended = NG;
 }
 
-void on_sente(Form& f) { start_against_computer(f, true); }
-void on_gote(Form& f) { start_against_computer(f, false); }
+void on_sente(Form& f) {
+  release_bottom(f);
+  start_against_computer(f, true);
+}
+void on_gote(Form& f) {
+  release_bottom(f);
+  start_against_computer(f, false);
+}
+void on_watch(Form& f) { start_against_computer(f, false); }
 
 void on_match_menu(Form& f) { hide_record_panel(f.win); }
 

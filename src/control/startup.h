@@ -16,6 +16,9 @@ void on_start(Form& f);       // START_Click
 void on_sente(Form& f);       // SENTE_Click
 void on_gote(Form& f);        // GOTE_Click
 void on_match_menu(Form& f);  // TAIKYOKU_Click
+// A game the person watches: the computer at its level (or engine) plays the top player, moving
+// first, and `bottom_level` (or the bottom engine) the bottom one.
+void on_watch(Form& f);
 // COM対局ﾚﾍﾞﾙ (computer's level) items. Levels 1 to 3 judge each move once; 4 and 5 search
 // ahead with the engine, about 0.1 s and 0.5 s a move.
 void on_level1(Form& f);  // LEVEL1_Click

@@ -1,6 +1,7 @@
-// Another USI engine as the computer opponent: chosen beside the levels, it plays the top player
-// in games of 本将棋, one engine process per game, its moves found on the thinker and played
-// through the same move path as the levels' moves.
+// Another USI engine as the computer opponent: chosen beside the levels or in the new-game
+// dialog, it plays the top player in games of 本将棋 (in a watched game a second engine may play
+// the bottom one), one engine process per game and player, its moves found on the thinker and
+// played through the same move path as the levels' moves.
 #pragma once
 
 #include <memory>
@@ -42,12 +43,13 @@ void drop_usi_opponent(Form& f);
 // there, or is dropped when it is no longer listed.
 void keep_usi_opponent(Form& f, const std::vector<usi::EngineEntry>& kept);
 
-// The computer's turn against the engine chosen: `thinking` until its answer is played, as at
-// levels 4 and 5. Nothing when no engine is chosen, or when the game is played by the own rule,
-// which it cannot play (said so, and the level plays).
+// The computer's turn against the engine chosen for the player to move: `thinking` until its
+// answer is played, as at levels 4 and 5. Under a time control the engine is given both clocks,
+// otherwise its time per move. Nothing when no engine plays that player, or when the game is
+// played by the own rule, which it cannot play (said so, and the level plays).
 std::optional<Outcome> usi_turn(Form& f);
 
-// The game has ended or been given up: the engine is told how it ended (`gameover`), if the
+// The game has ended or been given up: each engine is told how it ended (`gameover`), if the
 // record says, and quits.
 void end_usi_game(Form& f);
 

@@ -71,6 +71,8 @@ struct Form {
   // Another engine chosen to play the computer's side (control/usi_opponent.h); none while
   // the levels play it.
   std::shared_ptr<UsiOpponent> usi_opponent;
+  // The engine playing the bottom player in a game the person watches; none otherwise.
+  std::shared_ptr<UsiOpponent> bottom_usi;
 };
 
 // Runs one window event, unless the program has ended; false when it has ended (by this event

@@ -12,6 +12,10 @@
 
 namespace hakuro {
 
+namespace usi {
+struct EngineEntry;
+}
+
 // The window's surface. Points are window units (twips); colours are palette numbers 0..15.
 class Screen {
  public:
@@ -110,6 +114,13 @@ class Window {
   // The new-game dialog, opened with the last choices: the choices made, nothing when it is
   // cancelled (or the front end has none).
   virtual std::optional<NewGameChoice> new_game_dialog() { return std::nullopt; }
+  // The engine a new-game choice names ("usi:NAME"): `entry`, which comes with the name as its
+  // path, takes the front end's settings for it (the window's list of engines; the replay tool
+  // looks the name up on PATH).
+  virtual void find_usi_engine(const std::string& name, usi::EngineEntry& entry) {
+    (void)name;
+    (void)entry;
+  }
 };
 
 // The sound library's entry points, as the program uses them. Handles are 32-bit; 0 is none.

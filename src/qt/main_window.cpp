@@ -337,11 +337,16 @@ std::vector<std::string> MainWindow::analysis_comments() {
 
 std::optional<NewGameChoice> MainWindow::new_game_dialog() {
   if (signalled_) return std::nullopt;
-  NewGameDialog dialog(this);
+  NewGameDialog dialog(this, kept_engines());
   dialog.set_choice(kept_new_game());
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   keep_new_game(dialog.choice());
   return dialog.choice();
+}
+
+void MainWindow::find_usi_engine(const std::string& name, usi::EngineEntry& entry) {
+  for (const usi::EngineEntry& e : kept_engines())
+    if (e.path == name) entry = e;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {

@@ -91,6 +91,7 @@ class MainWindow : public QMainWindow, public Window {
   Review* review() const { return review_; }
   // 対局 → 新規対局…: the dialog, opened with the last choices, which it keeps when accepted.
   std::optional<NewGameChoice> new_game_dialog() override;
+  void find_usi_engine(const std::string& name, usi::EngineEntry& entry) override;
 
  protected:
   // Shows a message box and waits for the answer; tests answer without a person.

@@ -12,6 +12,7 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
+#include "control/usi_opponent.h"
 #include "qt/window_settings.h"
 
 namespace hakuro {
@@ -20,14 +21,19 @@ namespace {
 
 const QString kGroup = QStringLiteral("new_game/");
 
-QComboBox* player_box(QWidget* parent, const char* name) {
+QComboBox* player_box(QWidget* parent, const char* name,
+                      const std::vector<usi::EngineEntry>& engines) {
   auto* box = new QComboBox(parent);
   box->setObjectName(name);
   box->addItem(NewGameDialog::tr("人間"), QStringLiteral("man"));
   for (int level = 1; level <= 5; ++level)
     box->addItem(QStringLiteral("LEVEL%1").arg(level), QStringLiteral("level%1").arg(level));
+  for (const usi::EngineEntry& e : engines)
+    box->addItem(QString::fromStdString(usi_caption(e)), QString::fromStdString("usi:" + e.path));
   return box;
 }
+
+bool plays_engine(const QComboBox* box) { return box->currentData().toString().startsWith("usi:"); }
 
 void choose(QComboBox* box, const std::string& data) {
   const int i = box->findData(QString::fromStdString(data));
@@ -35,8 +41,6 @@ void choose(QComboBox* box, const std::string& data) {
 }
 
 std::string chosen(const QComboBox* box) { return box->currentData().toString().toStdString(); }
-
-bool computer(const QComboBox* box) { return box->currentIndex() > 0; }
 
 NewGameDialog::TimeKind kind_of(const NewGameChoice& c) {
   if (c.byoyomi > 0) return NewGameDialog::byoyomi;
@@ -71,10 +75,10 @@ void keep_new_game(const NewGameChoice& c) {
   s->setValue(kGroup + "increment", c.increment);
 }
 
-NewGameDialog::NewGameDialog(QWidget* parent)
+NewGameDialog::NewGameDialog(QWidget* parent, const std::vector<usi::EngineEntry>& engines)
     : QDialog(parent),
-      sente_(player_box(this, "sente")),
-      gote_(player_box(this, "gote")),
+      sente_(player_box(this, "sente", engines)),
+      gote_(player_box(this, "gote", engines)),
       rules_(new QComboBox(this)),
       handicap_(new QSpinBox(this)),
       time_kind_(new QComboBox(this)),
@@ -116,7 +120,7 @@ NewGameDialog::NewGameDialog(QWidget* parent)
 
   connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  for (QComboBox* box : {sente_, gote_, time_kind_})
+  for (QComboBox* box : {sente_, gote_, rules_, time_kind_})
     connect(box, &QComboBox::currentIndexChanged, this, &NewGameDialog::update);
   connect(main_, &QTimeEdit::timeChanged, this, &NewGameDialog::update);
   connect(seconds_, &QSpinBox::valueChanged, this, &NewGameDialog::update);
@@ -150,7 +154,8 @@ NewGameChoice NewGameDialog::choice() const {
 }
 
 QString NewGameDialog::refusal() const {
-  if (computer(sente_) && computer(gote_)) return tr("コンピュータ同士の対局はまだできません");
+  if ((plays_engine(sente_) || plays_engine(gote_)) && rules_->currentIndex() != 1)
+    return tr("USIエンジンとは本将棋で対局します");
   const NewGameChoice c = choice();
   const auto kind = static_cast<TimeKind>(time_kind_->currentIndex());
   if (kind != no_time && c.main == 0 && c.byoyomi == 0) return tr("持ち時間を決めて下さい");

@@ -1,10 +1,13 @@
-// 対局 → 新規対局…: who plays 先手 and 後手 (a person or the computer at a level), the rules,
-// the handicap and the time control of the next game, the last choices kept across starts.
+// 対局 → 新規対局…: who plays 先手 and 後手 (a person, the computer at a level or an engine), the
+// rules, the handicap and the time control of the next game, the last choices kept across starts.
 #pragma once
 
 #include <QDialog>
 
+#include <vector>
+
 #include "platform/ports.h"
+#include "usi/engine_entry.h"
 
 class QComboBox;
 class QDialogButtonBox;
@@ -26,7 +29,9 @@ class NewGameDialog : public QDialog {
   // The kinds of time control, in the order the dialog lists them.
   enum TimeKind { no_time, byoyomi, increment, sudden_death };
 
-  explicit NewGameDialog(QWidget* parent = nullptr);
+  // The players offered: a person, the levels, and `engines` as "USI: name".
+  explicit NewGameDialog(QWidget* parent = nullptr,
+                         const std::vector<usi::EngineEntry>& engines = {});
 
   // The dialog shows c; choice() gives what it shows.
   void set_choice(const NewGameChoice& c);

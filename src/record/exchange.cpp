@@ -49,6 +49,14 @@ int computer_level(const Game& g) {
   return r.computer_level() > 0 && r.start_level() > 0 ? r.start_level() : r.computer_level();
 }
 
+// The level the computer played the bottom player at, in a game the person watched; 0 otherwise.
+int bottom_level(const Game& g) {
+  if (g.record.held() > 0) return g.record.bottom_level();
+  return g.play_mode == MODE_COM && g.side_to_move != TEBAN_NASI && g.record_mode != OK
+             ? g.bottom_level
+             : 0;
+}
+
 }  // namespace
 
 KifGame kif_game_of(const Game& g, const GivenNames& given) {
@@ -66,6 +74,10 @@ KifGame kif_game_of(const Game& g, const GivenNames& given) {
     k.top.role = Role::computer;
     k.top.level = level;
     k.bottom.role = Role::you;
+  }
+  if (const int level = bottom_level(g); level > 0) {
+    k.bottom.role = Role::computer;
+    k.bottom.level = level;
   }
   k.comments = r.comments();
   if (k.comments.size() > k.moves.size() + 1) k.comments.resize(k.moves.size() + 1);

@@ -33,6 +33,7 @@ void record_move(Game& g, const Move& move, DropRow row, const MoveTimes& times)
   r.record(n, m);
   r.show(n);
   r.set_computer_level(g.play_mode == MODE_COM ? g.level : 0);
+  r.set_bottom_level(g.play_mode == MODE_COM ? g.bottom_level : 0);
   if (n == 1) {
     r.set_top_first(is_top(move.piece));
     r.set_start_level(r.computer_level());

@@ -99,6 +99,7 @@ void Record::cut(int n) {
     bottom_name_.clear();
     comments_.clear();
     computer_level_ = 0;
+    bottom_level_ = 0;
     start_level_ = 0;
   }
   last_ = n;

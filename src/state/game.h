@@ -182,6 +182,10 @@ class Record {
   // kept as comments ("LEVEL5") at the move after which they were made.
   int start_level() const { return start_level_; }
   void set_start_level(int level) { start_level_ = level; }
+  // The level of the computer that played the bottom player, in a game the person watched; 0
+  // when a person played it.
+  int bottom_level() const { return bottom_level_; }
+  void set_bottom_level(int level) { bottom_level_ = level; }
   // The rules the moves held were played under.
   Rules rules() const { return rules_; }
   void set_rules(Rules r) { rules_ = r; }
@@ -207,7 +211,7 @@ class Record {
   int start_number_ = 1;
   std::optional<DateTime> started_;
   std::string title_, top_name_, bottom_name_;
-  int computer_level_ = 0, start_level_ = 0;
+  int computer_level_ = 0, start_level_ = 0, bottom_level_ = 0;
   Rules rules_ = Rules::own;
   TimeControl time_control_;
 };
@@ -222,9 +226,12 @@ struct Game {
   int bottom_side = -1, top_side = 1;
   int side_to_move = TEBAN_NASI;
 
-  int play_mode = MODE_MAN;     // taikyoku_mode "match": two people or against the computer
-  int move_number = 0;          // tesu "move count": moves made, as shown
-  int level = 3;                // the computer's strength, 1..3
+  int play_mode = MODE_MAN;  // taikyoku_mode "match": two people or against the computer
+  int move_number = 0;       // tesu "move count": moves made, as shown
+  int level = 3;             // the computer's strength, 1..3
+  // The computer's level playing the bottom player too, in a game the person watches; 0 while
+  // a person plays it.
+  int bottom_level = 0;
   int king_taker = TEBAN_NASI;  // ou_tori "king taken": the side that took a king
 
   // chudan "suspended" (a press resumes the game), kifu_mode "record mode" (stepping through a

@@ -100,9 +100,11 @@ std::string go_command(const GoLimits& limits) {
   if (limits.movetime_ms > 0) return "go movetime " + std::to_string(limits.movetime_ms);
   const GoLimits::Clocks c = limits.clocks.value_or(GoLimits::Clocks{});
   std::string line = "go btime " + std::to_string(c.btime) + " wtime " + std::to_string(c.wtime);
-  if (limits.clocks) line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
+  if (c.binc > 0 || c.winc > 0)
+    line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
   if (limits.byoyomi_ms > 0 || !limits.clocks)
     line += " byoyomi " + std::to_string(limits.byoyomi_ms);
+  if (limits.nodes > 0) line += " nodes " + std::to_string(limits.nodes);
   return line;
 }
 

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -57,6 +58,8 @@ struct GoLimits {
   // When not 0, the search's exact time instead (`go movetime`), for engines that spend well
   // under their byoyomi.
   int movetime_ms = 0;
+  // A node budget in place of the time (outputs that stay the same from run to run); 0: none.
+  std::uint64_t nodes = 0;
 };
 
 struct GoResult {

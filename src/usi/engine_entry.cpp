@@ -63,9 +63,15 @@ Error start_game(Client& client, const EngineEntry& entry) {
 GoResult engine_move(Client& client, const EngineEntry& entry, const std::string& sfen,
                      const std::vector<std::string>& moves, const std::atomic<bool>* stop,
                      const std::function<void(const Info&)>& on_info) {
-  if (Error e = client.position(sfen, moves)) return {e, {}, {}};
   GoLimits limits;
   limits.byoyomi_ms = entry.byoyomi_ms;
+  return engine_move(client, limits, sfen, moves, stop, on_info);
+}
+
+GoResult engine_move(Client& client, const GoLimits& limits, const std::string& sfen,
+                     const std::vector<std::string>& moves, const std::atomic<bool>* stop,
+                     const std::function<void(const Info&)>& on_info) {
+  if (Error e = client.position(sfen, moves)) return {e, {}, {}};
   return client.go(limits, stop, on_info);
 }
 

@@ -46,5 +46,9 @@ Error start_game(Client& client, const EngineEntry& entry);
 GoResult engine_move(Client& client, const EngineEntry& entry, const std::string& sfen,
                      const std::vector<std::string>& moves, const std::atomic<bool>* stop = nullptr,
                      const std::function<void(const Info&)>& on_info = {});
+// The same with `limits`: the game's clocks in place of the time per move.
+GoResult engine_move(Client& client, const GoLimits& limits, const std::string& sfen,
+                     const std::vector<std::string>& moves, const std::atomic<bool>* stop = nullptr,
+                     const std::function<void(const Info&)>& on_info = {});
 
 }  // namespace hakuro::usi

@@ -56,16 +56,35 @@ TEST_F(NewGameDialogTest, EveryChoiceShownComesBackAndTheLastIsKept) {
   EXPECT_EQ(d.choice().byoyomi, 0);
 }
 
-TEST_F(NewGameDialogTest, WhatCannotBePlayedYetIsRefusedBeforeOk) {
+TEST_F(NewGameDialogTest, WhatCannotBePlayedIsRefusedBeforeOk) {
   NewGameDialog d;
-  d.set_choice({"level4", "level5", false, 0, 0, 0, 0});
-  EXPECT_FALSE(ok_enabled(d));
-  EXPECT_EQ(d.refusal(), QString::fromUtf8("コンピュータ同士の対局はまだできません"));
-  d.findChild<QComboBox*>("gote")->setCurrentIndex(0);  // a person
+  d.set_choice({"level4", "level5", false, 0, 0, 0, 0});  // the computer on both sides
   EXPECT_TRUE(ok_enabled(d));
   d.findChild<QComboBox*>("time_kind")->setCurrentIndex(NewGameDialog::increment);
   EXPECT_FALSE(ok_enabled(d));  // an increment needs a main time
   EXPECT_EQ(d.refusal(), QString::fromUtf8("持ち時間を決めて下さい"));
+}
+
+// The player's engines are offered on both sides as "USI: name"; one chosen under the own rule
+// is refused until 本将棋 is chosen, and the choice names it by its path.
+TEST_F(NewGameDialogTest, TheEnginesAreListedForBothSides) {
+  usi::EngineEntry e;
+  e.name = "Other";
+  e.path = "/opt/other";
+  NewGameDialog d(nullptr, {e});
+  for (const char* side : {"sente", "gote"}) {
+    const auto* box = d.findChild<QComboBox*>(side);
+    ASSERT_EQ(box->count(), 7);
+    EXPECT_EQ(box->itemText(6), QString::fromUtf8("USI: Other"));
+  }
+  d.set_choice({"usi:/opt/other", "level3", false, 0, 0, 0, 0});
+  EXPECT_FALSE(ok_enabled(d));
+  EXPECT_EQ(d.refusal(), QString::fromUtf8("USIエンジンとは本将棋で対局します"));
+  d.findChild<QComboBox*>("rules")->setCurrentIndex(1);
+  EXPECT_TRUE(ok_enabled(d));
+  EXPECT_EQ(d.choice().sente, "usi:/opt/other");
+  d.set_choice({"level5", "usi:/opt/other", true, 0, 0, 0, 0});
+  EXPECT_EQ(d.choice().gote, "usi:/opt/other");
 }
 
 // The menu item opens the dialog with the last choices; OK starts the game, a person against

@@ -171,5 +171,32 @@ TEST(UsiOpponent, AnEngineThatResignsLosesAndAnIllegalMoveIsRefused) {
   EXPECT_EQ(h.g().record.end().reason, EndReason::resigned);
 }
 
+// Under a time control the engine is given both clocks as they stand (the person, 先手, has
+// spent 12 s); without one, the time per move. The fake engine keeps the go line and resigns.
+TEST(UsiOpponent, GoTellsTheGameClocks) {
+  const auto go_line = [](const std::vector<const char*>& time_control) {
+    UsiGame h;
+    const std::string kept = (std::filesystem::current_path() / "go-line").string();
+    const std::string engine = fake_engine("isready) echo readyok ;;\ngo) echo \"$cmd $rest\" > " +
+                                           kept + "; echo 'bestmove resign' ;;");
+    const std::string gote = "dialog gote usi:" + engine;
+    std::vector<const char*> lines = {"dialog sente man", gote.c_str(), "dialog rules standard"};
+    lines.insert(lines.end(), time_control.begin(), time_control.end());
+    for (const char* line : {"time 100", "menu NEW_GAME", "time 112", "cell 7 7", "cell 7 6"})
+      lines.push_back(line);
+    for (const char* line : lines) run_lines(h.r, h.out, {line});
+    const std::string said = h.finish();
+    EXPECT_NE(said.find("あなたの勝ちです"), std::string::npos) << said;
+    std::string line;
+    std::getline(std::ifstream(kept), line);
+    return line;
+  };
+  EXPECT_EQ(go_line({"dialog main 300", "dialog byoyomi 10"}),
+            "go btime 288000 wtime 300000 byoyomi 10000");
+  EXPECT_EQ(go_line({"dialog main 60", "dialog increment 5"}),
+            "go btime 53000 wtime 60000 binc 5000 winc 5000");
+  EXPECT_EQ(go_line({"dialog main 0"}), "go btime 0 wtime 0 byoyomi 1000");
+}
+
 }  // namespace
 }  // namespace hakuro

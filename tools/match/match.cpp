@@ -8,6 +8,7 @@
 #include <random>
 
 #include "computer/search.h"
+#include "computer/turned.h"
 #include "engine/convert.h"
 #include "engine/levels.h"
 #include "engine/movegen.h"
@@ -23,32 +24,6 @@ namespace hakuro::match {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// The board turned round as 反転 turns it: each piece to (10 - x, 10 - y) and to the other
-// player, the hands exchanged.
-Position turned(const Position& p) {
-  Position t = p;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) t.board[10 - x][10 - y] = -p.board[x][y];
-  std::swap(t.bottom_hand, t.top_hand);
-  std::swap(t.bottom_hand_total, t.top_hand_total);
-  return t;
-}
-
-// The move turned round likewise: a drop comes from the other hand.
-Move turned(const Move& m) {
-  Move t{m.from, {10 - m.to.x, 10 - m.to.y}, -m.piece, -m.placed, -m.captured};
-  if (!m.is_drop()) t.from = Square{10 - m.square().x, 10 - m.square().y};
-  return t;
-}
-
-void find_kings(Position& p) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      if (p.board[x][y] == -OU) p.bottom_king_x = x, p.bottom_king_y = y;
-      if (p.board[x][y] == OU) p.top_king_x = x, p.top_king_y = y;
-    }
-}
 
 // What a player answers in its turn: a move, or none (no move, or its resignation), with why
 // when it is not simply out of moves.
@@ -79,7 +54,6 @@ class ComputerPlayer : public Player {
   Choice choose(const Played& now) override {
     Game g;
     g.pos = now.top ? now.position : turned(now.position);
-    find_kings(g.pos);
     g.bottom_side = -1;
     g.top_side = 1;
     g.side_to_move = g.top_side;

@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
+
+#include <unistd.h>
 #include <stdexcept>
 
 #include "display/geometry.h"
 #include "format.h"
+#include "usi/engine_entry.h"
 
 namespace hakuro::replay {
 
@@ -145,6 +150,20 @@ std::optional<NewGameChoice> ReplayWindow::new_game_dialog() {
   for (const auto& [key, value] : dialog_answers_) answer(last_choice_, key, value);
   dialog_answers_.clear();
   return last_choice_;
+}
+
+void ReplayWindow::find_usi_engine(const std::string& name, usi::EngineEntry& entry) {
+  if (name.find('/') != std::string::npos) return;
+  const char* path = std::getenv("PATH");
+  std::istringstream folders(path ? path : "");
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    const std::filesystem::path candidate =
+        std::filesystem::path(folder.empty() ? "." : folder) / name;
+    if (::access(candidate.c_str(), X_OK) == 0) {
+      entry.path = candidate.string();
+      return;
+    }
+  }
 }
 
 bool ReplayWindow::checked(const std::string& item) const {

@@ -78,6 +78,8 @@ class ReplayWindow : public Window {
   // Answered by the `dialog` lines queued since the last one, over the last choices; cancelled
   // when none is queued.
   std::optional<NewGameChoice> new_game_dialog() override;
+  // NAME is the engine's path, or a program's name looked up on PATH.
+  void find_usi_engine(const std::string& name, usi::EngineEntry& entry) override;
   std::string clipboard_text() override { return clipboard_; }
   void set_clipboard_text(const std::string& s) override { clipboard_ = s; }
   void quit() override { quit_ = true; }

@@ -29,6 +29,8 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("core", "USIエンジンの指手は指せません: %1"),
     QT_TRANSLATE_NOOP("core", "評価値 %1  読み筋 %2"),
     QT_TRANSLATE_NOOP("core", "評価値 %1"),
+    QT_TRANSLATE_NOOP("core", "先手(%1)の勝ちです"),  // %1 the player: LEVEL5, USI: name
+    QT_TRANSLATE_NOOP("core", "後手(%1)の勝ちです"),
 };
 
 const QRegularExpression& placeholder() {
