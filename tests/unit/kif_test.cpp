@@ -250,6 +250,20 @@ TEST(KifRoundTrip, TheEndsOfAStandardGameComeBack) {
   }
 }
 
+// A game the computer played on both sides names both levels.
+TEST(KifWrite, AWatchedGameNamesBothComputers) {
+  Game g;
+  Builder b;
+  b.move(77, 76).move(33, 34);
+  take_kif_game(g.record, b.game);
+  g.record.set_computer_level(5);
+  g.record.set_bottom_level(3);
+  const KifRead r = read_kif(write_kif(kif_game_of(g, {})), true);
+  ASSERT_EQ(r.problem, KifProblem::none) << r.line;
+  EXPECT_EQ(r.game.top.name, "コンピュータ(LEVEL 5)");
+  EXPECT_EQ(r.game.bottom.name, "コンピュータ(LEVEL 3)");
+}
+
 // The time control goes into the header as 持ち時間 and comes back; a game without one has no
 // such line, and one written in other words is passed over.
 TEST(KifWrite, TheTimeControlIsInTheHeader) {
