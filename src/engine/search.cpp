@@ -36,6 +36,8 @@ struct ScoredMove {
   Move move;
   int score;
 };
+bool higher(const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; }
+constexpr int PICKED_ONE_BY_ONE = 4;  // moves picked by a scan before the rest are sorted
 
 // One ply's moves. The search takes them in stages: the table's move, captures of the
 // opponent's pieces, the killers, then the rest by history; each stage is generated only when
@@ -165,12 +167,19 @@ struct Search::Impl {
     }
   }
 
-  // The best of the moves not yet taken.
+  // The best of the moves not yet taken, by a scan (the root's first order counts on how equal
+  // scores come out of it).
+  Move pick_scanning(Frame& f) {
+    const auto next = f.moves.begin() + f.next, end = f.moves.begin() + f.size;
+    std::iter_swap(next, std::min_element(next, end, higher));
+    return f.moves[std::size_t(f.next++)].move;
+  }
+  // The same when no two scores are equal. Most nodes end after a few moves, so the first ones are
+  // picked by a scan and the rest sorted at once.
   Move pick(Frame& f) {
-    int best = f.next;
-    for (int j = f.next + 1; j < f.size; ++j)
-      if (f.moves[std::size_t(j)].score > f.moves[std::size_t(best)].score) best = j;
-    std::swap(f.moves[std::size_t(f.next)], f.moves[std::size_t(best)]);
+    if (f.next < PICKED_ONE_BY_ONE) return pick_scanning(f);
+    if (f.next == PICKED_ONE_BY_ONE)
+      std::sort(f.moves.begin() + f.next, f.moves.begin() + f.size, higher);
     return f.moves[std::size_t(f.next++)].move;
   }
 
@@ -211,13 +220,11 @@ struct Search::Impl {
         f.list.size = 0;
         generate_quiets(pos, f.list);
         take_list(f, true);
-        std::sort(f.moves.begin(), f.moves.begin() + f.size,
-                  [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
         f.stage = QUIETS;
         [[fallthrough]];
       case QUIETS:
         while (f.next < f.size) {
-          const Move m = f.moves[std::size_t(f.next++)].move;
+          const Move m = pick(f);
           if (m != f.tt_move && m != f.killer[0] && m != f.killer[1]) return m;
         }
         f.stage = DONE;
@@ -507,7 +514,7 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
   take_list(f, false);
   for (int i = 0; i < f.size; ++i)
     if (!takes_opponent(f.moves[std::size_t(i)].move)) f.moves[std::size_t(i)].score = -INFINITE;
-  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick(f), 0};
+  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick_scanning(f), 0};
 
   result.move = root[0].move;
   Move last_best = NO_MOVE;
