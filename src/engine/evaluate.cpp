@@ -43,11 +43,9 @@ Value king_danger(const Position& pos, Color c) {
 // Squares the sliders of each side reach, weighted, from the bottom player's view.
 Value mobility(const Position& pos) {
   Value v = 0;
-  for (int s = square(1, 1); s <= square(9, 9); ++s) {
+  pos.sliders().for_each([&](int s) {
     const Piece p = pos.at(s);
-    if (!is_piece(p)) continue;
     const Moves& mv = moves_of(p);
-    if (!mv.slides[0]) continue;
     int n = 0;
     for (int i = 0; mv.slides[i]; ++i) {
       const int d = mv.slides[i];
@@ -59,7 +57,7 @@ Value mobility(const Position& pos) {
       }
     }
     v += sign(color_of(p)) * n * (type_of(p) == LANCE ? w::LANCE_SQUARE : w::SLIDER_SQUARE);
-  }
+  });
   return v;
 }
 

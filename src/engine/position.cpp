@@ -192,8 +192,21 @@ bool Position::hand_empty(Color c) const {
   return true;
 }
 
-void Position::add(int sq, Piece p) {
+void Position::set_square(int sq, Piece p) {
+  const Piece old = board_[sq];
+  if (old != EMPTY) {
+    pieces_[color_of(old)].remove(sq);
+    sliders_.remove(sq);
+  }
   board_[sq] = p;
+  if (p != EMPTY) {
+    pieces_[color_of(p)].add(sq);
+    if (moves_of(p).slides[0]) sliders_.add(sq);
+  }
+}
+
+void Position::add(int sq, Piece p) {
+  set_square(sq, p);
   key_ += ZOBRIST.piece[p][sq];
   material_ += sign(color_of(p)) * piece_square_value(p, sq);
   const Type t = type_of(p);
@@ -203,7 +216,7 @@ void Position::add(int sq, Piece p) {
 
 void Position::remove(int sq) {
   const Piece p = board_[sq];
-  board_[sq] = EMPTY;
+  set_square(sq, EMPTY);
   key_ -= ZOBRIST.piece[p][sq];
   material_ -= sign(color_of(p)) * piece_square_value(p, sq);
   if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(sq)];
@@ -261,17 +274,17 @@ void Position::undo_move(Move m, const Undo& u) {
   const int to = to_sq(m);
   if (is_drop(m)) {
     if (type_of(board_[to]) == PAWN) --pawns_[side_][file_of(to)];
-    board_[to] = EMPTY;
+    set_square(to, EMPTY);
     ++hand_[side_][drop_kind(m)];
   } else {
     const int from = from_sq(m);
     Piece p = board_[to];
     if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(to)];
     if (is_promotion(m)) p = make_piece(color_of(p), Type(type_of(p) & 7));
-    board_[from] = p;
+    set_square(from, p);
     if (type_of(p) == PAWN) ++pawns_[color_of(p)][file_of(from)];
     const Piece cap = u.captured;
-    board_[to] = cap;
+    set_square(to, cap);
     if (cap != EMPTY) {
       if (type_of(cap) == PAWN) ++pawns_[color_of(cap)][file_of(to)];
       if (type_of(cap) != KING) --hand_[side_][hand_kind(type_of(cap))];
