@@ -49,6 +49,8 @@ struct Frame {
   std::array<Move, 2> killer{};
   int stage = 0;
   Move tt_move = NO_MOVE;
+  // Set while futility prunes every quiet drop that gives no check: those are not generated.
+  bool far_drops_pruned = false;
 };
 
 enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, DONE };
@@ -186,6 +188,17 @@ struct Search::Impl {
   void start_moves(Frame& f, Move tt_move) {
     f.stage = TABLE_MOVE;
     f.tt_move = tt_move;
+    f.far_drops_pruned = false;
+  }
+
+  // Leaves out the drops that cannot give check to the opponent's king.
+  void leave_out_far_drops(MoveList& list) const {
+    const int king = pos.king(~pos.side());
+    int n = 0;
+    for (Move m : list)
+      if (!is_drop(m) || drop_may_check(drop_kind(m), to_sq(m), king))
+        list.moves[std::size_t(n++)] = m;
+    list.size = n;
   }
 
   // The node's next move in stage order; NO_MOVE when there are none left.
@@ -219,6 +232,7 @@ struct Search::Impl {
       case QUIETS_MADE:
         f.list.size = 0;
         generate_quiets(pos, f.list);
+        if (f.far_drops_pruned) leave_out_far_drops(f.list);
         take_list(f, true);
         f.stage = QUIETS;
         [[fallthrough]];
@@ -374,9 +388,12 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   const int their_king = pos.king(~pos.side());
   Value best = -INFINITE;
   Move best_move = NO_MOVE;
-  int searched = 0, moves_seen = 0, quiet_count = 0, tried_quiets = 0;
+  int searched = 0, moves_seen = 0, tried_quiets = 0;
   std::array<Move, 64> quiets;
-  for (Move m = next_move(f); m != NO_MOVE; m = next_move(f)) {
+  for (;;) {
+    f.far_drops_pruned = futile && searched > 0;
+    const Move m = next_move(f);
+    if (m == NO_MOVE) break;
     ++moves_seen;
     if (takes_own_king(m)) {
       best = std::max(best, loss_in(ply + 1));
@@ -385,16 +402,13 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     }
     const bool quiet = !takes_opponent(m) && !is_promotion(m);
     if (quiet && futile && searched > 0 && is_drop(m) &&
-        !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
-      ++quiet_count;
+        !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
-    }
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
     if (quiet && futile && searched > 0 && !gives_check) {
       unmake(m, u);
-      ++quiet_count;
       continue;
     }
     Value v;
@@ -429,10 +443,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
         }
       }
     }
-    if (quiet) {
-      ++quiet_count;
-      if (tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
-    }
+    if (quiet && tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
   }
 
   if (moves_seen == 0) return loss_in(ply);
