@@ -38,6 +38,9 @@ struct ScoredMove {
 };
 bool higher(const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; }
 constexpr int PICKED_ONE_BY_ONE = 4;  // moves picked by a scan before the rest are sorted
+// The scores that part the moves picked first from the rest: any capture of a piece of value
+// above every promotion, and quiet moves with some history.
+constexpr int CAPTURE_SPLIT = 200, QUIET_SPLIT = 0;
 
 // One ply's moves. The search takes them in stages: the table's move, captures of the
 // opponent's pieces, the killers, then the rest by history; each stage is generated only when
@@ -46,6 +49,7 @@ struct Frame {
   MoveList list;
   std::array<ScoredMove, MoveList::CAPACITY> moves;
   int size = 0, next = 0;
+  int split = 0;  // the moves before it score above all the moves from it on
   std::array<Move, 2> killer{};
   int stage = 0;
   Move tt_move = NO_MOVE;
@@ -155,7 +159,15 @@ struct Search::Impl {
            (is_promotion(m) ? 200 : 0);
   }
 
-  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's.
+  // A move's place in the order from its score and its index in the generator's list: equal
+  // scores keep the generator's order (board moves before drops), so no two places are equal.
+  static int place(int score, int index) {
+    return score * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - index);
+  }
+
+  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's; those scoring
+  // at least CAPTURE_SPLIT (QUIET_SPLIT) go first, so that picking looks at them alone until they
+  // run out.
   void take_list(Frame& f, bool quiet) {
     f.size = f.list.size;
     f.next = 0;
@@ -164,24 +176,29 @@ struct Search::Impl {
       const int s =
           quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
                 : capture_score(m);
-      // Equal scores keep the generator's order (board moves before drops).
-      f.moves[std::size_t(i)] = {m, s * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - i)};
+      f.moves[std::size_t(i)] = {m, place(s, i)};
     }
+    const int bar = place(quiet ? QUIET_SPLIT : CAPTURE_SPLIT, MoveList::CAPACITY - 1);
+    const auto first = f.moves.begin(), end = first + f.size;
+    f.split = int(
+        std::partition(first, end, [&](const ScoredMove& sm) { return sm.score >= bar; }) - first);
   }
 
-  // The best of the moves not yet taken, by a scan (the root's first order counts on how equal
+  // The best of f.moves[f.next, end), by a scan (the root's first order counts on how equal
   // scores come out of it).
-  Move pick_scanning(Frame& f) {
-    const auto next = f.moves.begin() + f.next, end = f.moves.begin() + f.size;
-    std::iter_swap(next, std::min_element(next, end, higher));
+  Move pick_scanning(Frame& f, int end) {
+    const auto next = f.moves.begin() + f.next;
+    std::iter_swap(next, std::min_element(next, f.moves.begin() + end, higher));
     return f.moves[std::size_t(f.next++)].move;
   }
-  // The same when no two scores are equal. Most nodes end after a few moves, so the first ones are
-  // picked by a scan and the rest sorted at once.
+  // The best of the moves not yet taken. Most nodes end after a few moves, so the first few of
+  // each part are picked by a scan and the rest of the part sorted at once.
   Move pick(Frame& f) {
-    if (f.next < PICKED_ONE_BY_ONE) return pick_scanning(f);
-    if (f.next == PICKED_ONE_BY_ONE)
-      std::sort(f.moves.begin() + f.next, f.moves.begin() + f.size, higher);
+    const bool upper = f.next < f.split;
+    const int first = upper ? 0 : f.split, end = upper ? f.split : f.size;
+    if (f.next - first < PICKED_ONE_BY_ONE) return pick_scanning(f, end);
+    if (f.next - first == PICKED_ONE_BY_ONE)
+      std::sort(f.moves.begin() + f.next, f.moves.begin() + end, higher);
     return f.moves[std::size_t(f.next++)].move;
   }
 
@@ -521,11 +538,14 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
     }
     root[std::size_t(root_size++)] = {m, 0};
   }
-  // The first order: captures by worth, then the rest as generated.
-  take_list(f, false);
-  for (int i = 0; i < f.size; ++i)
-    if (!takes_opponent(f.moves[std::size_t(i)].move)) f.moves[std::size_t(i)].score = -INFINITE;
-  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick_scanning(f), 0};
+  // The first order: captures by worth, then the rest as the scan leaves them.
+  f.size = f.list.size;
+  f.next = 0;
+  for (int i = 0; i < f.size; ++i) {
+    const Move m = f.list.moves[std::size_t(i)];
+    f.moves[std::size_t(i)] = {m, takes_opponent(m) ? place(capture_score(m), i) : -INFINITE};
+  }
+  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick_scanning(f, f.size), 0};
 
   result.move = root[0].move;
   Move last_best = NO_MOVE;
