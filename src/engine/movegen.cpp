@@ -10,7 +10,7 @@ constexpr bool in_zone(Color c, int y) { return c == BOTTOM ? y <= 3 : y >= 7; }
 // Rows from the mover's far edge: 1 is the last row.
 constexpr int rows_left(Color c, int y) { return c == BOTTOM ? y : 10 - y; }
 
-enum Which { CAPTURES = 1, QUIETS = 2 };
+enum Which { CAPTURES = 1, QUIETS = 2, DROPS = 4 };
 
 void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
   if (can_promote_type(t) && may_promote(c, t, rank_of(from), rank_of(to))) {
@@ -132,15 +132,14 @@ void keep_legal(const Position& pos, MoveList& list, int first) {
 
 template <int which>
 void generate(const Position& pos, MoveList& list) {
-  if (pos.rules() == Rules::standard) {
-    const int first = list.size;
-    board_moves<which, true>(pos, list);
-    if (which & QUIETS) drops(pos, list);
-    keep_legal(pos, list, first);
-    return;
+  const bool standard = pos.rules() == Rules::standard;
+  const int first = list.size;
+  if constexpr ((which & (CAPTURES | QUIETS)) != 0) {
+    if (standard) board_moves<which&(CAPTURES | QUIETS), true>(pos, list);
+    else board_moves<which&(CAPTURES | QUIETS), false>(pos, list);
   }
-  board_moves<which, false>(pos, list);
-  if (which & QUIETS) drops(pos, list);
+  if (which & DROPS) drops(pos, list);
+  if (standard) keep_legal(pos, list, first);
 }
 
 }  // namespace
@@ -157,8 +156,14 @@ bool must_promote(Color c, Type t, int to_y) {
 }
 
 void generate_captures(const Position& pos, MoveList& list) { generate<CAPTURES>(pos, list); }
-void generate_quiets(const Position& pos, MoveList& list) { generate<QUIETS>(pos, list); }
-void generate_all(const Position& pos, MoveList& list) { generate<CAPTURES | QUIETS>(pos, list); }
+void generate_quiets(const Position& pos, MoveList& list) { generate<QUIETS | DROPS>(pos, list); }
+void generate_all(const Position& pos, MoveList& list) {
+  generate<CAPTURES | QUIETS | DROPS>(pos, list);
+}
+void generate_board_moves(const Position& pos, MoveList& list) {
+  generate<CAPTURES | QUIETS>(pos, list);
+}
+void generate_drops(const Position& pos, MoveList& list) { generate<DROPS>(pos, list); }
 
 bool pseudo_legal(const Position& pos, Move m) {
   if (!fits_own_rule(pos, m)) return false;

@@ -40,7 +40,7 @@ bool higher(const ScoredMove& a, const ScoredMove& b) { return a.score > b.score
 constexpr int PICKED_ONE_BY_ONE = 4;  // moves picked by a scan before the rest are sorted
 // The scores that part the moves picked first from the rest: any capture of a piece of value
 // above every promotion, and quiet moves with some history.
-constexpr int CAPTURE_SPLIT = 200, QUIET_SPLIT = 0;
+constexpr int CAPTURE_SPLIT = 200, QUIET_SPLIT = 1;
 
 // One ply's moves. The search takes them in stages: the table's move, captures of the
 // opponent's pieces, the killers, then the rest by history; each stage is generated only when
@@ -184,6 +184,17 @@ struct Search::Impl {
         std::partition(first, end, [&](const ScoredMove& sm) { return sm.score >= bar; }) - first);
   }
 
+  // Adds the side to move's drops to f's lower part, scored as captures are, as if generated
+  // after its board moves.
+  void add_drops(Frame& f) {
+    const int first = f.list.size;
+    generate_drops(pos, f.list);
+    for (int i = first; i < f.list.size; ++i) {
+      const Move m = f.list.moves[std::size_t(i)];
+      f.moves[std::size_t(f.size++)] = {m, place(capture_score(m), i)};
+    }
+  }
+
   // The best of f.moves[f.next, end), by a scan (the root's first order counts on how equal
   // scores come out of it).
   Move pick_scanning(Frame& f, int end) {
@@ -313,7 +324,7 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   Value best, stand = 0;
   if (evading) {
     best = loss_in(ply);
-    generate_all(pos, f.list);
+    generate_board_moves(pos, f.list);
   } else {
     stand = evaluate(pos);
     if (stand >= beta) return stand;
@@ -322,8 +333,15 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
     generate_captures(pos, f.list);
   }
   take_list(f, false);
+  // Drops score below every capture: they are not needed while captures remain.
+  bool drops_to_come = evading;
   const Color them = ~pos.side();
-  while (f.next < f.size) {
+  for (;;) {
+    if (drops_to_come && f.next == f.split) {
+      add_drops(f);
+      drops_to_come = false;
+    }
+    if (f.next == f.size) break;
     const Move m = pick(f);
     if (evading) {
       if (takes_own_king(m)) continue;
