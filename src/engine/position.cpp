@@ -104,6 +104,24 @@ constexpr MoveTables make_tables() {
 
 constexpr MoveTables TABLES = make_tables();
 
+// The step from one square towards another on the same row, column or diagonal; 0 otherwise.
+struct Lines {
+  std::array<std::array<int8_t, SQ_N>, SQ_N> step{};
+};
+
+constexpr Lines make_lines() {
+  Lines l;
+  for (int s = 0; s < SQ_N; ++s)
+    for (int t = 0; t < SQ_N; ++t) {
+      const int dx = file_of(t) - file_of(s), dy = rank_of(t) - rank_of(s);
+      if (s == t || (dx != 0 && dy != 0 && dx != dy && dx != -dy)) continue;
+      l.step[s][t] = int8_t((dy > 0) - (dy < 0)) * W + ((dx > 0) - (dx < 0));
+    }
+  return l;
+}
+
+constexpr Lines LINES = make_lines();
+
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
 }  // namespace
@@ -308,26 +326,23 @@ void Position::undo_null(const Undo& u) {
 bool Position::attacked(int sq, Color by) const {
   const uint8_t colour_bit = uint8_t(by << 4);
   for (int i = 0; i < 8; ++i) {
-    const int d = D8[i];
-    int s = sq + d;
-    Piece p = board_[s];
-    const uint8_t back = uint8_t(1 << (7 - i));
-    if (p != EMPTY) {
-      if (p != WALL && (p & 16) == colour_bit &&
-          ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & back))
-        return true;
-      continue;
-    }
-    do {
-      s += d;
-      p = board_[s];
-    } while (p == EMPTY);
-    if (p != WALL && (p & 16) == colour_bit && (TABLES.slide_mask[p] & back)) return true;
+    const Piece p = board_[sq + D8[i]];
+    if (is_piece(p) && (p & 16) == colour_bit &&
+        ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i))))
+      return true;
   }
   // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
   const int f = by == BOTTOM ? UP : DOWN;
   const Piece knight = make_piece(by, KNIGHT);
-  return board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight;
+  if (board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight) return true;
+  // A slider of `by` further away, on a line to sq with nothing between.
+  return (sliders_ & pieces_[by]).any([&](int s) {
+    const int d = LINES.step[s][sq];
+    if (d == 0 || !slides_along(board_[s], d)) return false;
+    for (int t = s + d; t != sq; t += d)
+      if (board_[t] != EMPTY) return false;
+    return true;
+  });
 }
 
 }  // namespace hakuro::engine

@@ -29,6 +29,15 @@ class SquareSet {
   constexpr SquareSet operator~() const { return {~bits_[0], ~bits_[1]}; }
   bool operator==(const SquareSet&) const = default;
 
+  // Whether f(square) holds for some square of the set, asked from the smallest up.
+  template <class F>
+  bool any(F&& f) const {
+    for (int w = 0; w < 2; ++w)
+      for (uint64_t b = bits_[w]; b; b &= b - 1)
+        if (f(FIRST + 64 * w + std::countr_zero(b))) return true;
+    return false;
+  }
+
   // Calls f(square) for each square in the set, the smallest first.
   template <class F>
   void for_each(F&& f) const {
