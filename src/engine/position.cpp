@@ -6,9 +6,8 @@ namespace hakuro::engine {
 
 namespace {
 
-// The eight neighbour directions, ordered so that the opposite of entry i is entry 7 - i.
-constexpr std::array<int, 8> D8 = {UP + LEFT, UP,          UP + RIGHT, LEFT,
-                                   RIGHT,     DOWN + LEFT, DOWN,       DOWN + RIGHT};
+using detail::D8;
+using detail::TABLES;
 
 constexpr uint64_t splitmix(uint64_t& s) {
   uint64_t z = (s += 0x9E3779B97F4A7C15ull);
@@ -38,72 +37,6 @@ constexpr Zobrist make_zobrist() {
 
 constexpr Zobrist ZOBRIST = make_zobrist();
 
-struct MoveTables {
-  std::array<Moves, PIECE_N> moves{};
-  std::array<uint8_t, PIECE_N> step_mask{}, slide_mask{};  // bits over D8
-};
-
-constexpr int d8_index(int d) {
-  for (int i = 0; i < 8; ++i)
-    if (D8[i] == d) return i;
-  return -1;
-}
-
-constexpr MoveTables make_tables() {
-  MoveTables t;
-  for (int c = 0; c < 2; ++c) {
-    const int f = c == BOTTOM ? UP : DOWN;
-    for (int ty = PAWN; ty < TYPE_N; ++ty) {
-      Moves m;
-      int ns = 0, nl = 0;
-      auto step = [&](int d) { m.steps[ns++] = int8_t(d); };
-      auto slide = [&](int d) { m.slides[nl++] = int8_t(d); };
-      switch (Type(ty)) {
-        case PAWN: step(f); break;
-        case LANCE: slide(f); break;
-        case KNIGHT:
-          step(2 * f + LEFT);
-          step(2 * f + RIGHT);
-          break;
-        case SILVER:
-          for (int d : {f + LEFT, f, f + RIGHT, -f + LEFT, -f + RIGHT}) step(d);
-          break;
-        case GOLD:
-        case PRO_PAWN:
-        case PRO_LANCE:
-        case PRO_KNIGHT:
-        case PRO_SILVER:
-          for (int d : {f + LEFT, f, f + RIGHT, LEFT, RIGHT, -f}) step(d);
-          break;
-        case KING:
-          for (int d : D8) step(d);
-          break;
-        case BISHOP:
-        case HORSE:
-          for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) slide(d);
-          if (ty == HORSE)
-            for (int d : {UP, LEFT, RIGHT, DOWN}) step(d);
-          break;
-        case ROOK:
-        case DRAGON:
-          for (int d : {UP, LEFT, RIGHT, DOWN}) slide(d);
-          if (ty == DRAGON)
-            for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) step(d);
-          break;
-        default: break;
-      }
-      const Piece p = make_piece(Color(c), Type(ty));
-      t.moves[p] = m;
-      for (int i = 0; i < ns; ++i)
-        if (int k = d8_index(m.steps[i]); k >= 0) t.step_mask[p] |= uint8_t(1 << k);
-      for (int i = 0; i < nl; ++i) t.slide_mask[p] |= uint8_t(1 << d8_index(m.slides[i]));
-    }
-  }
-  return t;
-}
-
-constexpr MoveTables TABLES = make_tables();
-
 // The step from one square towards another on the same row, column or diagonal; 0 otherwise.
 struct Lines {
   std::array<std::array<int8_t, SQ_N>, SQ_N> step{};
@@ -124,14 +57,7 @@ constexpr Lines LINES = make_lines();
 
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
-}  // namespace
-
-const Moves& moves_of(Piece p) { return TABLES.moves[p]; }
-
-bool steps_along(Piece p, int d) { return (TABLES.step_mask[p] >> d8_index(d)) & 1; }
-bool slides_along(Piece p, int d) { return (TABLES.slide_mask[p] >> d8_index(d)) & 1; }
-
-Value piece_square_value(Piece p, int sq) {
+constexpr Value placed_value(Piece p, int sq) {
   namespace w = weights;
   const Type t = type_of(p);
   const int y = rank_of(sq);
@@ -151,6 +77,22 @@ Value piece_square_value(Piece p, int sq) {
   }
   return v;
 }
+
+// piece_square_value for every piece on every square of the board.
+constexpr auto make_placed() {
+  std::array<std::array<Value, SQ_N>, PIECE_N> t{};
+  for (int p = 0; p < PIECE_N; ++p)
+    for (int y = 1; y <= 9; ++y)
+      for (int x = 1; x <= 9; ++x)
+        if (is_piece(Piece(p))) t[p][square(x, y)] = placed_value(Piece(p), square(x, y));
+  return t;
+}
+
+constexpr auto PLACED = make_placed();
+
+}  // namespace
+
+Value piece_square_value(Piece p, int sq) { return PLACED[p][sq]; }
 
 Value hand_piece_value(Type kind, int n) {
   const int first = weights::HAND[kind];

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/piece_moves.h"
 #include "engine/square_set.h"
 #include "engine/types.h"
 
@@ -94,15 +95,5 @@ class Position {
 // kind in hand, n counted from 1.
 Value piece_square_value(Piece p, int sq);
 Value hand_piece_value(Type kind, int n);
-
-// Which step directions and slide directions a piece has, for the generator and the attack test.
-struct Moves {
-  std::array<int8_t, 9> steps{};   // terminated by 0
-  std::array<int8_t, 5> slides{};  // terminated by 0
-};
-const Moves& moves_of(Piece p);
-// Whether p steps (slides) in direction d, one of the eight neighbour directions.
-bool steps_along(Piece p, int d);
-bool slides_along(Piece p, int d);
 
 }  // namespace hakuro::engine
