@@ -12,20 +12,31 @@ namespace w = weights;
 
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
+// The squares of the 5 x 5 block round each square of the board.
+constexpr auto make_blocks() {
+  std::array<SquareSet, SQ_N> blocks{};
+  for (int y = 1; y <= 9; ++y)
+    for (int x = 1; x <= 9; ++x)
+      for (int by = std::max(1, y - 2); by <= std::min(9, y + 2); ++by)
+        for (int bx = std::max(1, x - 2); bx <= std::min(9, x + 2); ++bx)
+          blocks[square(x, y)].add(square(bx, by));
+  return blocks;
+}
+
+constexpr auto BLOCKS = make_blocks();
+
 // Danger units round c's king above its defence, turned into a penalty for c.
 Value king_danger(const Position& pos, Color c) {
   const int ks = pos.king(c);
   if (!ks) return 0;
   const Color them = ~c;
-  const int kx = file_of(ks), ky = rank_of(ks);
   int units = 0, defence = 0;
-  for (int y = std::max(1, ky - 2); y <= std::min(9, ky + 2); ++y)
-    for (int x = std::max(1, kx - 2); x <= std::min(9, kx + 2); ++x) {
-      const Piece p = pos.at(square(x, y));
-      if (!is_piece(p)) continue;
-      if (color_of(p) == them) units += w::ATTACK_UNITS[type_of(p)];
-      else defence += w::DEFENCE_UNITS[type_of(p)];
-    }
+  (pos.pieces(them) & BLOCKS[ks]).for_each([&](int s) {
+    units += w::ATTACK_UNITS[type_of(pos.at(s))];
+  });
+  (pos.pieces(c) & BLOCKS[ks]).for_each([&](int s) {
+    defence += w::DEFENCE_UNITS[type_of(pos.at(s))];
+  });
   bool holds = false;
   for (int k = PAWN; k <= ROOK; ++k)
     if (pos.hand(them, Type(k))) {
@@ -43,11 +54,9 @@ Value king_danger(const Position& pos, Color c) {
 // Squares the sliders of each side reach, weighted, from the bottom player's view.
 Value mobility(const Position& pos) {
   Value v = 0;
-  for (int s = square(1, 1); s <= square(9, 9); ++s) {
+  pos.sliders().for_each([&](int s) {
     const Piece p = pos.at(s);
-    if (!is_piece(p)) continue;
     const Moves& mv = moves_of(p);
-    if (!mv.slides[0]) continue;
     int n = 0;
     for (int i = 0; mv.slides[i]; ++i) {
       const int d = mv.slides[i];
@@ -59,7 +68,7 @@ Value mobility(const Position& pos) {
       }
     }
     v += sign(color_of(p)) * n * (type_of(p) == LANCE ? w::LANCE_SQUARE : w::SLIDER_SQUARE);
-  }
+  });
   return v;
 }
 

@@ -6,13 +6,11 @@ namespace hakuro::engine {
 
 namespace {
 
-constexpr int FIRST = square(1, 1), LAST = square(9, 9);
-
-bool in_zone(Color c, int y) { return c == BOTTOM ? y <= 3 : y >= 7; }
+constexpr bool in_zone(Color c, int y) { return c == BOTTOM ? y <= 3 : y >= 7; }
 // Rows from the mover's far edge: 1 is the last row.
-int rows_left(Color c, int y) { return c == BOTTOM ? y : 10 - y; }
+constexpr int rows_left(Color c, int y) { return c == BOTTOM ? y : 10 - y; }
 
-enum Which { CAPTURES = 1, QUIETS = 2 };
+enum Which { CAPTURES = 1, QUIETS = 2, DROPS = 4 };
 
 void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
   if (can_promote_type(t) && may_promote(c, t, rank_of(from), rank_of(to))) {
@@ -26,9 +24,8 @@ void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
 template <int which, bool standard>
 void board_moves(const Position& pos, MoveList& list) {
   const Color us = pos.side();
-  for (int from = FIRST; from <= LAST; ++from) {
+  pos.pieces(us).for_each([&](int from) {
     const Piece p = pos.at(from);
-    if (!is_piece(p) || color_of(p) != us) continue;
     const Type t = type_of(p);
     const Moves& mv = moves_of(p);
     auto consider = [&](int to, Piece q) {
@@ -50,23 +47,44 @@ void board_moves(const Position& pos, MoveList& list) {
         if (q != EMPTY) break;
       }
     }
-  }
+  });
 }
 
 // The rows nearest the far edge where a dropped piece could never move again.
-int barred_rows(int kind) { return kind == PAWN || kind == LANCE ? 1 : kind == KNIGHT ? 2 : 0; }
+constexpr int barred_rows(int kind) {
+  return kind == PAWN || kind == LANCE ? 1 : kind == KNIGHT ? 2 : 0;
+}
+
+// The squares where a player may drop a piece barred from so many rows, and each column's squares.
+struct DropSquares {
+  std::array<std::array<SquareSet, 3>, 2> open;  // by colour and barred rows
+  std::array<SquareSet, 10> file;
+};
+
+constexpr DropSquares make_drop_squares() {
+  DropSquares d{};
+  for (int y = 1; y <= 9; ++y)
+    for (int x = 1; x <= 9; ++x) {
+      d.file[x].add(square(x, y));
+      for (Color c : {BOTTOM, TOP})
+        for (int barred = 0; barred <= 2; ++barred)
+          if (rows_left(c, y) > barred) d.open[c][barred].add(square(x, y));
+    }
+  return d;
+}
+
+constexpr DropSquares DROP_SQUARES = make_drop_squares();
 
 void drops(const Position& pos, MoveList& list) {
   const Color us = pos.side();
+  const SquareSet empty = ~(pos.pieces(BOTTOM) | pos.pieces(TOP));
   for (int k = PAWN; k <= ROOK; ++k) {
     if (!pos.hand(us, Type(k))) continue;
-    const int barred = barred_rows(k);
-    for (int to = FIRST; to <= LAST; ++to) {
-      if (pos.at(to) != EMPTY) continue;
-      if (rows_left(us, rank_of(to)) <= barred) continue;
-      if (k == PAWN && pos.pawn_on_file(us, file_of(to))) continue;
-      list.push(make_drop(Type(k), to));
-    }
+    SquareSet to = empty & DROP_SQUARES.open[us][barred_rows(k)];
+    if (k == PAWN)
+      for (int x = 1; x <= 9; ++x)
+        if (pos.pawn_on_file(us, x)) to = to & ~DROP_SQUARES.file[x];
+    to.for_each([&](int sq) { list.push(make_drop(Type(k), sq)); });
   }
 }
 
@@ -114,15 +132,14 @@ void keep_legal(const Position& pos, MoveList& list, int first) {
 
 template <int which>
 void generate(const Position& pos, MoveList& list) {
-  if (pos.rules() == Rules::standard) {
-    const int first = list.size;
-    board_moves<which, true>(pos, list);
-    if (which & QUIETS) drops(pos, list);
-    keep_legal(pos, list, first);
-    return;
+  const bool standard = pos.rules() == Rules::standard;
+  const int first = list.size;
+  if constexpr ((which & (CAPTURES | QUIETS)) != 0) {
+    if (standard) board_moves<which&(CAPTURES | QUIETS), true>(pos, list);
+    else board_moves<which&(CAPTURES | QUIETS), false>(pos, list);
   }
-  board_moves<which, false>(pos, list);
-  if (which & QUIETS) drops(pos, list);
+  if (which & DROPS) drops(pos, list);
+  if (standard) keep_legal(pos, list, first);
 }
 
 }  // namespace
@@ -139,8 +156,14 @@ bool must_promote(Color c, Type t, int to_y) {
 }
 
 void generate_captures(const Position& pos, MoveList& list) { generate<CAPTURES>(pos, list); }
-void generate_quiets(const Position& pos, MoveList& list) { generate<QUIETS>(pos, list); }
-void generate_all(const Position& pos, MoveList& list) { generate<CAPTURES | QUIETS>(pos, list); }
+void generate_quiets(const Position& pos, MoveList& list) { generate<QUIETS | DROPS>(pos, list); }
+void generate_all(const Position& pos, MoveList& list) {
+  generate<CAPTURES | QUIETS | DROPS>(pos, list);
+}
+void generate_board_moves(const Position& pos, MoveList& list) {
+  generate<CAPTURES | QUIETS>(pos, list);
+}
+void generate_drops(const Position& pos, MoveList& list) { generate<DROPS>(pos, list); }
 
 bool pseudo_legal(const Position& pos, Move m) {
   if (!fits_own_rule(pos, m)) return false;

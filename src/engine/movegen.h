@@ -29,6 +29,9 @@ void generate_captures(const Position& pos, MoveList& list);
 void generate_quiets(const Position& pos, MoveList& list);
 // Both.
 void generate_all(const Position& pos, MoveList& list);
+// generate_all in two parts: first the board moves, then the drops.
+void generate_board_moves(const Position& pos, MoveList& list);
+void generate_drops(const Position& pos, MoveList& list);
 
 // Whether m is one of the moves generate_all would yield here (for a remembered move).
 bool pseudo_legal(const Position& pos, Move m);

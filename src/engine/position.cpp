@@ -6,9 +6,8 @@ namespace hakuro::engine {
 
 namespace {
 
-// The eight neighbour directions, ordered so that the opposite of entry i is entry 7 - i.
-constexpr std::array<int, 8> D8 = {UP + LEFT, UP,          UP + RIGHT, LEFT,
-                                   RIGHT,     DOWN + LEFT, DOWN,       DOWN + RIGHT};
+using detail::D8;
+using detail::TABLES;
 
 constexpr uint64_t splitmix(uint64_t& s) {
   uint64_t z = (s += 0x9E3779B97F4A7C15ull);
@@ -38,82 +37,27 @@ constexpr Zobrist make_zobrist() {
 
 constexpr Zobrist ZOBRIST = make_zobrist();
 
-struct MoveTables {
-  std::array<Moves, PIECE_N> moves{};
-  std::array<uint8_t, PIECE_N> step_mask{}, slide_mask{};  // bits over D8
+// The step from one square towards another on the same row, column or diagonal; 0 otherwise.
+struct Lines {
+  std::array<std::array<int8_t, SQ_N>, SQ_N> step{};
 };
 
-constexpr int d8_index(int d) {
-  for (int i = 0; i < 8; ++i)
-    if (D8[i] == d) return i;
-  return -1;
-}
-
-constexpr MoveTables make_tables() {
-  MoveTables t;
-  for (int c = 0; c < 2; ++c) {
-    const int f = c == BOTTOM ? UP : DOWN;
-    for (int ty = PAWN; ty < TYPE_N; ++ty) {
-      Moves m;
-      int ns = 0, nl = 0;
-      auto step = [&](int d) { m.steps[ns++] = int8_t(d); };
-      auto slide = [&](int d) { m.slides[nl++] = int8_t(d); };
-      switch (Type(ty)) {
-        case PAWN: step(f); break;
-        case LANCE: slide(f); break;
-        case KNIGHT:
-          step(2 * f + LEFT);
-          step(2 * f + RIGHT);
-          break;
-        case SILVER:
-          for (int d : {f + LEFT, f, f + RIGHT, -f + LEFT, -f + RIGHT}) step(d);
-          break;
-        case GOLD:
-        case PRO_PAWN:
-        case PRO_LANCE:
-        case PRO_KNIGHT:
-        case PRO_SILVER:
-          for (int d : {f + LEFT, f, f + RIGHT, LEFT, RIGHT, -f}) step(d);
-          break;
-        case KING:
-          for (int d : D8) step(d);
-          break;
-        case BISHOP:
-        case HORSE:
-          for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) slide(d);
-          if (ty == HORSE)
-            for (int d : {UP, LEFT, RIGHT, DOWN}) step(d);
-          break;
-        case ROOK:
-        case DRAGON:
-          for (int d : {UP, LEFT, RIGHT, DOWN}) slide(d);
-          if (ty == DRAGON)
-            for (int d : {UP + LEFT, UP + RIGHT, DOWN + LEFT, DOWN + RIGHT}) step(d);
-          break;
-        default: break;
-      }
-      const Piece p = make_piece(Color(c), Type(ty));
-      t.moves[p] = m;
-      for (int i = 0; i < ns; ++i)
-        if (int k = d8_index(m.steps[i]); k >= 0) t.step_mask[p] |= uint8_t(1 << k);
-      for (int i = 0; i < nl; ++i) t.slide_mask[p] |= uint8_t(1 << d8_index(m.slides[i]));
+constexpr Lines make_lines() {
+  Lines l;
+  for (int s = 0; s < SQ_N; ++s)
+    for (int t = 0; t < SQ_N; ++t) {
+      const int dx = file_of(t) - file_of(s), dy = rank_of(t) - rank_of(s);
+      if (s == t || (dx != 0 && dy != 0 && dx != dy && dx != -dy)) continue;
+      l.step[s][t] = int8_t((dy > 0) - (dy < 0)) * W + ((dx > 0) - (dx < 0));
     }
-  }
-  return t;
+  return l;
 }
 
-constexpr MoveTables TABLES = make_tables();
+constexpr Lines LINES = make_lines();
 
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
-}  // namespace
-
-const Moves& moves_of(Piece p) { return TABLES.moves[p]; }
-
-bool steps_along(Piece p, int d) { return (TABLES.step_mask[p] >> d8_index(d)) & 1; }
-bool slides_along(Piece p, int d) { return (TABLES.slide_mask[p] >> d8_index(d)) & 1; }
-
-Value piece_square_value(Piece p, int sq) {
+constexpr Value placed_value(Piece p, int sq) {
   namespace w = weights;
   const Type t = type_of(p);
   const int y = rank_of(sq);
@@ -133,6 +77,22 @@ Value piece_square_value(Piece p, int sq) {
   }
   return v;
 }
+
+// piece_square_value for every piece on every square of the board.
+constexpr auto make_placed() {
+  std::array<std::array<Value, SQ_N>, PIECE_N> t{};
+  for (int p = 0; p < PIECE_N; ++p)
+    for (int y = 1; y <= 9; ++y)
+      for (int x = 1; x <= 9; ++x)
+        if (is_piece(Piece(p))) t[p][square(x, y)] = placed_value(Piece(p), square(x, y));
+  return t;
+}
+
+constexpr auto PLACED = make_placed();
+
+}  // namespace
+
+Value piece_square_value(Piece p, int sq) { return PLACED[p][sq]; }
 
 Value hand_piece_value(Type kind, int n) {
   const int first = weights::HAND[kind];
@@ -192,8 +152,21 @@ bool Position::hand_empty(Color c) const {
   return true;
 }
 
-void Position::add(int sq, Piece p) {
+void Position::set_square(int sq, Piece p) {
+  const Piece old = board_[sq];
+  if (old != EMPTY) {
+    pieces_[color_of(old)].remove(sq);
+    sliders_.remove(sq);
+  }
   board_[sq] = p;
+  if (p != EMPTY) {
+    pieces_[color_of(p)].add(sq);
+    if (moves_of(p).slides[0]) sliders_.add(sq);
+  }
+}
+
+void Position::add(int sq, Piece p) {
+  set_square(sq, p);
   key_ += ZOBRIST.piece[p][sq];
   material_ += sign(color_of(p)) * piece_square_value(p, sq);
   const Type t = type_of(p);
@@ -203,7 +176,7 @@ void Position::add(int sq, Piece p) {
 
 void Position::remove(int sq) {
   const Piece p = board_[sq];
-  board_[sq] = EMPTY;
+  set_square(sq, EMPTY);
   key_ -= ZOBRIST.piece[p][sq];
   material_ -= sign(color_of(p)) * piece_square_value(p, sq);
   if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(sq)];
@@ -261,17 +234,17 @@ void Position::undo_move(Move m, const Undo& u) {
   const int to = to_sq(m);
   if (is_drop(m)) {
     if (type_of(board_[to]) == PAWN) --pawns_[side_][file_of(to)];
-    board_[to] = EMPTY;
+    set_square(to, EMPTY);
     ++hand_[side_][drop_kind(m)];
   } else {
     const int from = from_sq(m);
     Piece p = board_[to];
     if (type_of(p) == PAWN) --pawns_[color_of(p)][file_of(to)];
     if (is_promotion(m)) p = make_piece(color_of(p), Type(type_of(p) & 7));
-    board_[from] = p;
+    set_square(from, p);
     if (type_of(p) == PAWN) ++pawns_[color_of(p)][file_of(from)];
     const Piece cap = u.captured;
-    board_[to] = cap;
+    set_square(to, cap);
     if (cap != EMPTY) {
       if (type_of(cap) == PAWN) ++pawns_[color_of(cap)][file_of(to)];
       if (type_of(cap) != KING) --hand_[side_][hand_kind(type_of(cap))];
@@ -295,26 +268,23 @@ void Position::undo_null(const Undo& u) {
 bool Position::attacked(int sq, Color by) const {
   const uint8_t colour_bit = uint8_t(by << 4);
   for (int i = 0; i < 8; ++i) {
-    const int d = D8[i];
-    int s = sq + d;
-    Piece p = board_[s];
-    const uint8_t back = uint8_t(1 << (7 - i));
-    if (p != EMPTY) {
-      if (p != WALL && (p & 16) == colour_bit &&
-          ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & back))
-        return true;
-      continue;
-    }
-    do {
-      s += d;
-      p = board_[s];
-    } while (p == EMPTY);
-    if (p != WALL && (p & 16) == colour_bit && (TABLES.slide_mask[p] & back)) return true;
+    const Piece p = board_[sq + D8[i]];
+    if (is_piece(p) && (p & 16) == colour_bit &&
+        ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i))))
+      return true;
   }
   // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
   const int f = by == BOTTOM ? UP : DOWN;
   const Piece knight = make_piece(by, KNIGHT);
-  return board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight;
+  if (board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight) return true;
+  // A slider of `by` further away, on a line to sq with nothing between.
+  return (sliders_ & pieces_[by]).any([&](int s) {
+    const int d = LINES.step[s][sq];
+    if (d == 0 || !slides_along(board_[s], d)) return false;
+    for (int t = s + d; t != sq; t += d)
+      if (board_[t] != EMPTY) return false;
+    return true;
+  });
 }
 
 }  // namespace hakuro::engine

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/piece_moves.h"
+#include "engine/square_set.h"
 #include "engine/types.h"
 
 namespace hakuro::engine {
@@ -41,6 +43,9 @@ class Position {
   Rules rules() const { return rules_; }
   Key key() const { return key_; }
   int king(Color c) const { return king_[c]; }  // 0 when that king is not on the board
+  // The squares of c's pieces, and of the pieces of either side that slide.
+  const SquareSet& pieces(Color c) const { return pieces_[c]; }
+  const SquareSet& sliders() const { return sliders_; }
   // An unpromoted pawn of c stands in column x.
   bool pawn_on_file(Color c, int x) const { return pawns_[c][x] != 0; }
   // The incrementally kept worth of the pieces on the board and in hand with their placement,
@@ -68,6 +73,8 @@ class Position {
  private:
   void add(int sq, Piece p);
   void remove(int sq);
+  // Puts p (perhaps EMPTY) on sq for the board and the squares' sets alone.
+  void set_square(int sq, Piece p);
   void hand_add(Color c, Type kind);
   void hand_remove(Color c, Type kind);
   int find_king(Color c) const;
@@ -76,6 +83,8 @@ class Position {
   std::array<std::array<uint8_t, HAND_KINDS>, 2> hand_{};
   std::array<std::array<uint8_t, 10>, 2> pawns_{};
   std::array<uint8_t, 2> king_{};
+  std::array<SquareSet, 2> pieces_{};
+  SquareSet sliders_;
   Color side_ = BOTTOM;
   Key key_ = 0;
   Value material_ = 0;
@@ -86,15 +95,5 @@ class Position {
 // kind in hand, n counted from 1.
 Value piece_square_value(Piece p, int sq);
 Value hand_piece_value(Type kind, int n);
-
-// Which step directions and slide directions a piece has, for the generator and the attack test.
-struct Moves {
-  std::array<int8_t, 9> steps{};   // terminated by 0
-  std::array<int8_t, 5> slides{};  // terminated by 0
-};
-const Moves& moves_of(Piece p);
-// Whether p steps (slides) in direction d, one of the eight neighbour directions.
-bool steps_along(Piece p, int d);
-bool slides_along(Piece p, int d);
 
 }  // namespace hakuro::engine

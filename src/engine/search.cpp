@@ -36,6 +36,11 @@ struct ScoredMove {
   Move move;
   int score;
 };
+bool higher(const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; }
+constexpr int PICKED_ONE_BY_ONE = 4;  // moves picked by a scan before the rest are sorted
+// The scores that part the moves picked first from the rest: any capture of a piece of value
+// above every promotion, and quiet moves with some history.
+constexpr int CAPTURE_SPLIT = 200, QUIET_SPLIT = 1;
 
 // One ply's moves. The search takes them in stages: the table's move, captures of the
 // opponent's pieces, the killers, then the rest by history; each stage is generated only when
@@ -44,9 +49,12 @@ struct Frame {
   MoveList list;
   std::array<ScoredMove, MoveList::CAPACITY> moves;
   int size = 0, next = 0;
+  int split = 0;  // the moves before it score above all the moves from it on
   std::array<Move, 2> killer{};
   int stage = 0;
   Move tt_move = NO_MOVE;
+  // Set while futility prunes every quiet drop that gives no check: those are not generated.
+  bool far_drops_pruned = false;
 };
 
 enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, DONE };
@@ -151,7 +159,15 @@ struct Search::Impl {
            (is_promotion(m) ? 200 : 0);
   }
 
-  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's.
+  // A move's place in the order from its score and its index in the generator's list: equal
+  // scores keep the generator's order (board moves before drops), so no two places are equal.
+  static int place(int score, int index) {
+    return score * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - index);
+  }
+
+  // Fills f.moves from f.list with the captures' scores, or (quiet) the history's; those scoring
+  // at least CAPTURE_SPLIT (QUIET_SPLIT) go first, so that picking looks at them alone until they
+  // run out.
   void take_list(Frame& f, bool quiet) {
     f.size = f.list.size;
     f.next = 0;
@@ -160,23 +176,57 @@ struct Search::Impl {
       const int s =
           quiet ? history[pos.moved_piece(m)][to_sq(m)] + (is_promotion(m) ? HISTORY_MAX : 0)
                 : capture_score(m);
-      // Equal scores keep the generator's order (board moves before drops).
-      f.moves[std::size_t(i)] = {m, s * MoveList::CAPACITY + (MoveList::CAPACITY - 1 - i)};
+      f.moves[std::size_t(i)] = {m, place(s, i)};
+    }
+    const int bar = place(quiet ? QUIET_SPLIT : CAPTURE_SPLIT, MoveList::CAPACITY - 1);
+    const auto first = f.moves.begin(), end = first + f.size;
+    f.split = int(
+        std::partition(first, end, [&](const ScoredMove& sm) { return sm.score >= bar; }) - first);
+  }
+
+  // Adds the side to move's drops to f's lower part, scored as captures are, as if generated
+  // after its board moves.
+  void add_drops(Frame& f) {
+    const int first = f.list.size;
+    generate_drops(pos, f.list);
+    for (int i = first; i < f.list.size; ++i) {
+      const Move m = f.list.moves[std::size_t(i)];
+      f.moves[std::size_t(f.size++)] = {m, place(capture_score(m), i)};
     }
   }
 
-  // The best of the moves not yet taken.
+  // The best of f.moves[f.next, end), by a scan (the root's first order counts on how equal
+  // scores come out of it).
+  Move pick_scanning(Frame& f, int end) {
+    const auto next = f.moves.begin() + f.next;
+    std::iter_swap(next, std::min_element(next, f.moves.begin() + end, higher));
+    return f.moves[std::size_t(f.next++)].move;
+  }
+  // The best of the moves not yet taken. Most nodes end after a few moves, so the first few of
+  // each part are picked by a scan and the rest of the part sorted at once.
   Move pick(Frame& f) {
-    int best = f.next;
-    for (int j = f.next + 1; j < f.size; ++j)
-      if (f.moves[std::size_t(j)].score > f.moves[std::size_t(best)].score) best = j;
-    std::swap(f.moves[std::size_t(f.next)], f.moves[std::size_t(best)]);
+    const bool upper = f.next < f.split;
+    const int first = upper ? 0 : f.split, end = upper ? f.split : f.size;
+    if (f.next - first < PICKED_ONE_BY_ONE) return pick_scanning(f, end);
+    if (f.next - first == PICKED_ONE_BY_ONE)
+      std::sort(f.moves.begin() + f.next, f.moves.begin() + end, higher);
     return f.moves[std::size_t(f.next++)].move;
   }
 
   void start_moves(Frame& f, Move tt_move) {
     f.stage = TABLE_MOVE;
     f.tt_move = tt_move;
+    f.far_drops_pruned = false;
+  }
+
+  // Leaves out the drops that cannot give check to the opponent's king.
+  void leave_out_far_drops(MoveList& list) const {
+    const int king = pos.king(~pos.side());
+    int n = 0;
+    for (Move m : list)
+      if (!is_drop(m) || drop_may_check(drop_kind(m), to_sq(m), king))
+        list.moves[std::size_t(n++)] = m;
+    list.size = n;
   }
 
   // The node's next move in stage order; NO_MOVE when there are none left.
@@ -210,14 +260,13 @@ struct Search::Impl {
       case QUIETS_MADE:
         f.list.size = 0;
         generate_quiets(pos, f.list);
+        if (f.far_drops_pruned) leave_out_far_drops(f.list);
         take_list(f, true);
-        std::sort(f.moves.begin(), f.moves.begin() + f.size,
-                  [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
         f.stage = QUIETS;
         [[fallthrough]];
       case QUIETS:
         while (f.next < f.size) {
-          const Move m = f.moves[std::size_t(f.next++)].move;
+          const Move m = pick(f);
           if (m != f.tt_move && m != f.killer[0] && m != f.killer[1]) return m;
         }
         f.stage = DONE;
@@ -275,7 +324,7 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   Value best, stand = 0;
   if (evading) {
     best = loss_in(ply);
-    generate_all(pos, f.list);
+    generate_board_moves(pos, f.list);
   } else {
     stand = evaluate(pos);
     if (stand >= beta) return stand;
@@ -284,8 +333,15 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
     generate_captures(pos, f.list);
   }
   take_list(f, false);
+  // Drops score below every capture: they are not needed while captures remain.
+  bool drops_to_come = evading;
   const Color them = ~pos.side();
-  while (f.next < f.size) {
+  for (;;) {
+    if (drops_to_come && f.next == f.split) {
+      add_drops(f);
+      drops_to_come = false;
+    }
+    if (f.next == f.size) break;
     const Move m = pick(f);
     if (evading) {
       if (takes_own_king(m)) continue;
@@ -367,9 +423,12 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   const int their_king = pos.king(~pos.side());
   Value best = -INFINITE;
   Move best_move = NO_MOVE;
-  int searched = 0, moves_seen = 0, quiet_count = 0, tried_quiets = 0;
+  int searched = 0, moves_seen = 0, tried_quiets = 0;
   std::array<Move, 64> quiets;
-  for (Move m = next_move(f); m != NO_MOVE; m = next_move(f)) {
+  for (;;) {
+    f.far_drops_pruned = futile && searched > 0;
+    const Move m = next_move(f);
+    if (m == NO_MOVE) break;
     ++moves_seen;
     if (takes_own_king(m)) {
       best = std::max(best, loss_in(ply + 1));
@@ -378,16 +437,13 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     }
     const bool quiet = !takes_opponent(m) && !is_promotion(m);
     if (quiet && futile && searched > 0 && is_drop(m) &&
-        !drop_may_check(drop_kind(m), to_sq(m), their_king)) {
-      ++quiet_count;
+        !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
-    }
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
     if (quiet && futile && searched > 0 && !gives_check) {
       unmake(m, u);
-      ++quiet_count;
       continue;
     }
     Value v;
@@ -422,10 +478,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
         }
       }
     }
-    if (quiet) {
-      ++quiet_count;
-      if (tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
-    }
+    if (quiet && tried_quiets < 64) quiets[std::size_t(tried_quiets++)] = m;
   }
 
   if (moves_seen == 0) return loss_in(ply);
@@ -503,11 +556,14 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
     }
     root[std::size_t(root_size++)] = {m, 0};
   }
-  // The first order: captures by worth, then the rest as generated.
-  take_list(f, false);
-  for (int i = 0; i < f.size; ++i)
-    if (!takes_opponent(f.moves[std::size_t(i)].move)) f.moves[std::size_t(i)].score = -INFINITE;
-  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick(f), 0};
+  // The first order: captures by worth, then the rest as the scan leaves them.
+  f.size = f.list.size;
+  f.next = 0;
+  for (int i = 0; i < f.size; ++i) {
+    const Move m = f.list.moves[std::size_t(i)];
+    f.moves[std::size_t(i)] = {m, takes_opponent(m) ? place(capture_score(m), i) : -INFINITE};
+  }
+  for (int i = 0; i < root_size; ++i) root[std::size_t(i)] = {pick_scanning(f, f.size), 0};
 
   result.move = root[0].move;
   Move last_best = NO_MOVE;

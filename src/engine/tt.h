@@ -2,8 +2,13 @@
 // (so a search bounded by nodes plays the same whatever came before it).
 #pragma once
 
+#include <sys/mman.h>
+
+#include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <cstdlib>
+#include <memory>
+#include <new>
 
 #include "engine/position.h"
 
@@ -30,11 +35,13 @@ class TranspositionTable {
   }
 
   explicit TranspositionTable(int bits)
-      : entries_(std::size_t{1} << bits), mask_((Key{1} << bits) - 1) {}
+      : entries_(allocate(std::size_t{1} << bits)),
+        size_(std::size_t{1} << bits),
+        mask_((Key{1} << bits) - 1) {}
 
   void new_search() {
     if (++generation_ == 0) {  // wrapped: nothing old may pass for new
-      for (TTEntry& e : entries_) e = TTEntry{};
+      std::fill_n(entries_.get(), size_, TTEntry{});
       generation_ = 1;
     }
   }
@@ -53,7 +60,25 @@ class TranspositionTable {
   }
 
  private:
-  std::vector<TTEntry> entries_;
+  struct Free {
+    void operator()(TTEntry* p) const { std::free(p); }
+  };
+  // Empty entries; a large table lies on huge pages where the system allows, as every probe
+  // lands on a page of its own.
+  static std::unique_ptr<TTEntry[], Free> allocate(std::size_t n) {
+    constexpr std::size_t HUGE_PAGE = std::size_t{2} << 20;
+    const std::size_t bytes = n * sizeof(TTEntry);
+    const std::size_t align = bytes >= HUGE_PAGE ? HUGE_PAGE : alignof(TTEntry);
+    void* p = std::aligned_alloc(align, (bytes + align - 1) / align * align);
+    if (!p) throw std::bad_alloc();
+    if (align == HUGE_PAGE) madvise(p, bytes, MADV_HUGEPAGE);
+    auto* entries = static_cast<TTEntry*>(p);
+    std::uninitialized_fill_n(entries, n, TTEntry{});
+    return std::unique_ptr<TTEntry[], Free>(entries);
+  }
+
+  std::unique_ptr<TTEntry[], Free> entries_;
+  std::size_t size_;
   Key mask_;
   uint16_t generation_ = 0;
 };
