@@ -153,8 +153,11 @@ class UsiPlayer : public Player {
   static Move take_king(const engine::Position& pos) {
     engine::MoveList list;
     engine::generate_all(pos, list);
-    for (engine::Move m : list)
-      if (engine::type_of(pos.captured_piece(m)) == engine::KING) return engine::to_played(pos, m);
+    for (engine::Move m : list) {
+      const engine::Piece taken = pos.captured_piece(m);
+      if (engine::type_of(taken) == engine::KING && engine::color_of(taken) != pos.side())
+        return engine::to_played(pos, m);
+    }
     return {};
   }
 
