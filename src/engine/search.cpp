@@ -111,8 +111,10 @@ struct Search::Impl {
     if (limits.nodes && nodes >= limits.nodes) aborted = true;
     if ((nodes & 255) == 0) {
       if (limits.stop && limits.stop->load(std::memory_order_relaxed)) aborted = true;
+      // Stopped a little short of the budget: on a busy machine the move still has to come back
+      // to the caller, which may wait its turn for the processor.
       const double most = std::max(limits.seconds, limits.max_seconds);
-      if (limits.seconds > 0 && elapsed() >= most) aborted = true;
+      if (limits.seconds > 0 && elapsed() >= most - std::min(0.03, most * 0.1)) aborted = true;
     }
     return aborted;
   }
