@@ -44,6 +44,7 @@ void take_standing(Game& g, const Standing& s) {
   g.time_control = s.time_control;
   g.top_left = s.top_left_ms / 1000.0;
   g.bottom_left = s.bottom_left_ms / 1000.0;
+  g.bottom_level = s.bottom_level;
 }
 
 // The record, the position after its last move, the sides, the level and the clocks.
@@ -64,6 +65,7 @@ void take_last_game(Form& f, const LastGame& last) {
   if (g.play_mode == MODE_COM) g.record.set_start_level(header_level(k, g.level));
   set_level(f, level_after(k, n, g.level));
   if (g.play_mode == MODE_COM) g.record.set_computer_level(g.level);
+  g.record.set_bottom_level(g.bottom_level);
 }
 
 // The board, the move number and the last move, as they were when the game was left.

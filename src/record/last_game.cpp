@@ -96,6 +96,7 @@ Standing standing_of(const Game& g) {
   s.start_number = g.record.start_number();
   s.top_first = g.record.top_first();
   s.rules = g.rules;
+  if (g.play_mode == MODE_COM) s.bottom_level = g.bottom_level;
   if (g.time_control.on()) {
     s.time_control = g.time_control;
     s.top_left_ms = static_cast<int>(std::lround(std::clamp(g.top_left, 0.0, 1e6) * 1000));
@@ -115,6 +116,7 @@ std::string standing_line(const Standing& s) {
   if (const TimeControl& c = s.time_control; c.on())
     out << " jikan=" << c.main << ',' << c.byoyomi << ',' << c.increment
         << " nokori=" << s.top_left_ms << ',' << s.bottom_left_ms;
+  if (s.bottom_level > 0) out << " sita_level=" << s.bottom_level;
   return out.str();
 }
 
@@ -144,13 +146,15 @@ std::optional<Standing> read_standing(std::string_view line) {
     else if (key == "kaishi_tesu") s.start_number = v;
     else if (key == "ue_sente") s.top_first = v != 0;
     else if (key == "honshogi") s.rules = v != 0 ? Rules::standard : Rules::own;
+    else if (key == "sita_level") s.bottom_level = v;
   }
   const bool sound = (s.play_mode == MODE_MAN || s.play_mode == MODE_COM) &&
                      side_value(s.bottom_side) && s.top_side == -s.bottom_side &&
                      side_value(s.sente_side) && s.move_number >= 0 && s.handicap_level >= -10 &&
                      s.handicap_level <= 10 && (s.handicap_set == OK || s.handicap_set == NG) &&
                      (s.flipped == OK || s.flipped == NG) && s.start_number >= 1 &&
-                     s.top_left_ms >= 0 && s.bottom_left_ms >= 0;
+                     s.top_left_ms >= 0 && s.bottom_left_ms >= 0 && s.bottom_level >= 0 &&
+                     s.bottom_level <= 5 && (s.bottom_level == 0 || s.play_mode == MODE_COM);
   if (!sound) return std::nullopt;
   return s;
 }

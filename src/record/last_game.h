@@ -29,6 +29,8 @@ struct Standing {
   // control and the main time each player has left, in milliseconds.
   TimeControl time_control;
   int top_left_ms = 0, bottom_left_ms = 0;
+  // sita_level=N, only in a game the computer plays on both sides: the bottom side's level.
+  int bottom_level = 0;
   bool operator==(const Standing&) const = default;
 };
 

@@ -68,13 +68,18 @@ TEST(LastGame, TheStandingLineReadsBackAndOtherLinesAreNotOurs) {
   const Standing s{MODE_COM,     1,     -1, -1, 17, -3, OK, OK, 40, true, Rules::standard,
                    {600, 30, 0}, 12345, 0};
   EXPECT_EQ(read_standing(standing_line(s)), s);
+  Standing watched = s;
+  watched.bottom_level = 3;  // the computer on both sides
+  EXPECT_EQ(read_standing(standing_line(watched)), watched);
   // A game under the program's own rule and without a time control keeps the line it always had.
   EXPECT_EQ(standing_line(Standing{}).find("honshogi"), std::string::npos);
   EXPECT_EQ(standing_line(Standing{}).find("jikan"), std::string::npos);
   EXPECT_EQ(read_standing(standing_line(s) + " newer_field=3"), s);
-  for (const char* line : {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1", "HAKURO tesu=x",
-                           "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu", "HAKURO jikan=1,2",
-                           "HAKURO jikan=1,-2,3", "HAKURO nokori=1,2,3", "HAKURO nokori=5,x"})
+  for (const char* line :
+       {"HAKUROtesu=1", "HAKURO sita=2", "HAKURO sita=1 ue=1", "HAKURO tesu=x",
+        "HAKURO hande_level=11", "LEVEL5", "HAKURO tesu", "HAKURO jikan=1,2", "HAKURO jikan=1,-2,3",
+        "HAKURO nokori=1,2,3", "HAKURO nokori=5,x", "HAKURO taikyoku_mode=1 sita_level=6",
+        "HAKURO taikyoku_mode=0 sita_level=2"})
     EXPECT_FALSE(read_standing(line)) << line;
 }
 
