@@ -171,7 +171,7 @@ class UsiPlayer : public Player {
   std::string failure_;
 };
 
-std::unique_ptr<Player> make_player(const PlayerSpec& p, const Options& o) {
+std::unique_ptr<Player> make_player(const Entrant& p, const Options& o) {
   if (p.usi()) return std::make_unique<UsiPlayer>(p.usi_path, o);
   if (p.level >= engine::FIRST_ENGINE_LEVEL)
     return std::make_unique<EnginePlayer>(p.level, o.nodes, o.rules);
@@ -232,14 +232,14 @@ struct Board {
 
 }  // namespace
 
-std::string PlayerSpec::name() const {
+std::string Entrant::name() const {
   if (usi()) return std::filesystem::u8path(usi_path).filename().string();
   return "LEVEL" + std::to_string(level);
 }
 
-std::optional<PlayerSpec> read_player(const std::string& text) {
-  if (text.starts_with("usi:") && text.size() > 4) return PlayerSpec{0, text.substr(4)};
-  if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return PlayerSpec{text[0] - '0', {}};
+std::optional<Entrant> read_player(const std::string& text) {
+  if (text.starts_with("usi:") && text.size() > 4) return Entrant{0, text.substr(4)};
+  if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') return Entrant{text[0] - '0', {}};
   return std::nullopt;
 }
 
@@ -266,18 +266,18 @@ GameResult play_game(const Options& o, int index) {
   const std::unique_ptr<Player> a = make_player(o.a, o), bp = make_player(o.b, o);
   Player& bottom = r.a_bottom ? *a : *bp;
   Player& top = r.a_bottom ? *bp : *a;
-  const PlayerSpec& spec_bottom = r.a_bottom ? o.a : o.b;
-  const PlayerSpec& spec_top = r.a_bottom ? o.b : o.a;
+  const Entrant& bottom_entrant = r.a_bottom ? o.a : o.b;
+  const Entrant& top_entrant = r.a_bottom ? o.b : o.a;
   auto finish = [&](bool bottom_wins, std::string why) {
     r.score_a = bottom_wins == r.a_bottom ? 2 : 0;
     r.reason = std::move(why);
     return r;
   };
   auto name = [&](bool top) {
-    return (top ? spec_top : spec_bottom).name() + (top ? " (top)" : " (bottom)");
+    return (top ? top_entrant : bottom_entrant).name() + (top ? " (top)" : " (bottom)");
   };
   while (int(r.moves.size()) < MOVE_LIMIT) {
-    const PlayerSpec& spec = b.top ? spec_top : spec_bottom;
+    const Entrant& mover = b.top ? top_entrant : bottom_entrant;
     const std::string who = name(b.top);
     const auto start = Clock::now();
     const Choice c = (b.top ? top : bottom).choose({b.g.pos, b.top, b.history, r.moves});
@@ -288,8 +288,8 @@ GameResult play_game(const Options& o, int index) {
                                   : mated        ? " is checkmated"
                                                  : " has no move"));
     }
-    if (spec.usi() || spec.level >= engine::FIRST_ENGINE_LEVEL)
-      r.turns.emplace_back(spec.name(), seconds);
+    if (mover.usi() || mover.level >= engine::FIRST_ENGINE_LEVEL)
+      r.turns.emplace_back(mover.name(), seconds);
     const bool mover_top = b.top;
     b.play(*c.move, seconds, r.moves);
     if (b.g.king_taker != TEBAN_NASI) {
@@ -318,8 +318,8 @@ GameResult play_game(const Options& o, int index) {
 }
 
 std::string record_bytes(const Options& o, const GameResult& r) {
-  const PlayerSpec& bottom = r.a_bottom ? o.a : o.b;
-  const PlayerSpec& top = r.a_bottom ? o.b : o.a;
+  const Entrant& bottom = r.a_bottom ? o.a : o.b;
+  const Entrant& top = r.a_bottom ? o.b : o.a;
   RecordFile f{o.a.name() + " vs " + o.b.name() + " game " + std::to_string(r.index + 1),
                top.name(), bottom.name(), r.moves};
   return encode_record(f, "対局名", "後手", "先手").bytes;

@@ -20,7 +20,7 @@ namespace hakuro::match {
 inline constexpr int MOVE_LIMIT = 300;  // a game still going after this many moves is drawn
 
 // A player: a level (1 to 5), or the USI engine at usi_path.
-struct PlayerSpec {
+struct Entrant {
   int level = 0;
   std::string usi_path;
   bool usi() const { return !usi_path.empty(); }
@@ -29,10 +29,10 @@ struct PlayerSpec {
 };
 
 // "1" … "5" or "usi:PATH"; nothing for anything else.
-std::optional<PlayerSpec> read_player(const std::string& text);
+std::optional<Entrant> read_player(const std::string& text);
 
 struct Options {
-  PlayerSpec a{5, {}}, b{3, {}};
+  Entrant a{5, {}}, b{3, {}};
   int games = 100;
   uint64_t seed = 1;
   int plies = 8;       // random plies of each opening
