@@ -19,15 +19,7 @@ namespace hakuro::test {
 
 namespace {
 
-class NewGameDialogTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { app(); }
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-  }
-  QTemporaryDir dir;
-};
+using NewGameDialogTest = FreshSettingsTest;
 
 bool ok_enabled(const NewGameDialog& d) {
   return d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled();

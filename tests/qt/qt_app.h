@@ -6,15 +6,29 @@
 #include <functional>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QByteArray>
+#include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
 
 #include "qt/main_window.h"
 
 namespace hakuro::test {
 
 QApplication& app();
+
+// A test whose window settings (QSettings) start empty in a folder of its own.
+class FreshSettingsTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { app(); }
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+  }
+  QTemporaryDir dir;
+};
 
 // Puts the run folder's settings file back as it was when made: the option items rewrite it, and
 // the other tests expect it as it was.

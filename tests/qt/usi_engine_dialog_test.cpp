@@ -41,15 +41,7 @@ class TestDialog : public UsiEngineDialog {
   void show_error(const QString& text) override { errors.push_back(text); }
 };
 
-class UsiEngineDialogTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { app(); }
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-  }
-  QTemporaryDir dir;
-};
+using UsiEngineDialogTest = FreshSettingsTest;
 
 TEST_F(UsiEngineDialogTest, AnEngineAddedBySettingsAndRemovedIsKeptAcrossStarts) {
   {

@@ -16,18 +16,15 @@ namespace hakuro::test {
 
 namespace {
 
-class UsiOpponentWindowTest : public ::testing::Test {
+class UsiOpponentWindowTest : public FreshSettingsTest {
  protected:
-  static void SetUpTestSuite() { app(); }
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    FreshSettingsTest::SetUp();
     engine.name = "hakuro";
     engine.path = HAKURO_USI_PROGRAM;
     keep_engines({engine});
   }
 
-  QTemporaryDir dir;
   usi::EngineEntry engine;
   KeptSettings settings_;  // the options rewrite the settings file
   CountingSound sound;

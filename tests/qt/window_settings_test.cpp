@@ -21,14 +21,8 @@ namespace hakuro::test {
 
 namespace {
 
-class WindowSettingsTest : public ::testing::Test {
+class WindowSettingsTest : public FreshSettingsTest {
  protected:
-  static void SetUpTestSuite() { app(); }
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-  }
-
   // A window started as the program starts it, and shown.
   void start(TestWindow& w) {
     ASSERT_TRUE(w.load());
@@ -39,7 +33,6 @@ class WindowSettingsTest : public ::testing::Test {
 
   static QAction* item(TestWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
-  QTemporaryDir dir;
   KeptSettings kept;
   CountingSound sound;
 };

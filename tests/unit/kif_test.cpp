@@ -294,30 +294,10 @@ TEST(KifWrite, TheTimeControlIsInTheHeader) {
 
 TEST(KifRoundTrip, CommentsFollowTheirMoves) {
   KifGame g = yokofudori(false);
-  g.comments = {"研究会での一局",
-                "",
-                "角道を開ける\n後手も開ける",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "",
-                "*の付いた行"};
+  g.comments.assign(24, "");  // before the first move, then after each
+  g.comments[0] = "研究会での一局";
+  g.comments[2] = "角道を開ける\n後手も開ける";
+  g.comments[23] = "*の付いた行";
   g.winner = Winner::bottom;
   g.end = KifEnd::resigned;
   const std::string text = write_kif(g);
