@@ -85,8 +85,11 @@ TEST(Match, UsiEnginesPlayRefereed) {
   o.b = *read_player(std::string("usi:") + HAKURO_USI_PROGRAM);
   o.usi_movetime_ms = 30;
   for (int i = 0; i < 2; ++i) {
+    // Who wins depends on the engine's time; that a king taken for it is never its own does not.
     const GameResult r = play_game(o, i);
-    EXPECT_EQ(r.score_a, 0) << r.reason;
+    EXPECT_FALSE(r.reason.find("hakuro-usi") != std::string::npos &&
+                 r.reason.find("own king") != std::string::npos)
+        << r.reason;
     const Parsed parsed = parse_record(record_bytes(o, r));
     ASSERT_TRUE(parsed.ok);
     Game g = scratch_game(start_position());
