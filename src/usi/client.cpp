@@ -97,15 +97,15 @@ Error Client::position(const std::string& sfen, const std::vector<std::string>& 
 }
 
 std::string go_command(const GoLimits& limits) {
-  if (limits.movetime_ms > 0) return "go movetime " + std::to_string(limits.movetime_ms);
+  const std::string nodes = limits.nodes > 0 ? " nodes " + std::to_string(limits.nodes) : "";
+  if (limits.movetime_ms > 0) return "go movetime " + std::to_string(limits.movetime_ms) + nodes;
   const GoLimits::Clocks c = limits.clocks.value_or(GoLimits::Clocks{});
   std::string line = "go btime " + std::to_string(c.btime) + " wtime " + std::to_string(c.wtime);
   if (c.binc > 0 || c.winc > 0)
     line += " binc " + std::to_string(c.binc) + " winc " + std::to_string(c.winc);
   if (limits.byoyomi_ms > 0 || !limits.clocks)
     line += " byoyomi " + std::to_string(limits.byoyomi_ms);
-  if (limits.nodes > 0) line += " nodes " + std::to_string(limits.nodes);
-  return line;
+  return line + nodes;
 }
 
 GoResult Client::go(const GoLimits& limits, const std::atomic<bool>* stop,

@@ -61,6 +61,8 @@ TEST(UsiMessages, GoCommands) {
   EXPECT_EQ(go_command(l), "go btime 60000 wtime 50000 binc 1000 winc 2000");
   l.movetime_ms = 500;
   EXPECT_EQ(go_command(l), "go movetime 500");
+  l.nodes = 20000;
+  EXPECT_EQ(go_command(l), "go movetime 500 nodes 20000");
 }
 
 // hakuro-usi run through the client.

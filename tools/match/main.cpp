@@ -1,5 +1,5 @@
 // hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N] [--jobs J] [--save DIR]
-//              [--rules own|standard] [--referee own] [--movetime MS [--exact]]
+//   [--rules own|standard] [--referee own] [--movetime MS [--exact]] [--usi-nodes N]
 // Plays two players (levels 1 to 5, or usi:PATH engines) against each other and prints the score
 // and the Elo difference.
 #include <algorithm>
@@ -24,14 +24,16 @@ using namespace hakuro::match;
 int usage() {
   std::cerr << "usage: hakuro-match A B [--games N] [--seed S] [--plies P] [--nodes N]"
                " [--jobs J] [--save DIR] [--rules own|standard] [--referee own]"
-               " [--movetime MS [--exact]]\n"
+               " [--movetime MS [--exact]] [--usi-nodes N]\n"
                "  A and B: a level 1 to 5, or usi:PATH for a USI engine\n"
                "  --nodes N bounds level 4 by N nodes and level 5 by 5 N instead of their time\n"
                "  --rules standard: shogi as usually played (default own)\n"
                "  --referee own: the own rule with USI engines, which play standard shogi: each\n"
                "    is shown every position as SFEN and a king it could take is taken for it\n"
                "  --movetime MS: a USI engine's time a move, as byoyomi (default 500);\n"
-               "    --exact gives it as `go movetime MS`, which it spends whole\n";
+               "    --exact gives it as `go movetime MS`, which it spends whole\n"
+               "  --usi-nodes N: a USI engine's nodes a move as well, which makes a match\n"
+               "    between builds of one engine independent of the machine's load\n";
   return 2;
 }
 
@@ -86,6 +88,7 @@ bool parse(int argc, char** argv, Options& o) {
     else if (flag == "--nodes") o.nodes = uint64_t(v);
     else if (flag == "--jobs" && v >= 1 && v <= 256) o.jobs = int(v);
     else if (flag == "--movetime" && v >= 1 && v <= 3600000) o.usi_movetime_ms = int(v);
+    else if (flag == "--usi-nodes" && v >= 1) o.usi_nodes = uint64_t(v);
     else return false;
   }
   // A USI engine plays the own rule only when refereed.

@@ -99,7 +99,11 @@ class EnginePlayer : public Player {
 class UsiPlayer : public Player {
  public:
   UsiPlayer(const std::string& path, const Options& o)
-      : rules_(o.rules), path_(path), movetime_ms_(o.usi_movetime_ms), exact_(o.usi_exact) {}
+      : rules_(o.rules),
+        path_(path),
+        movetime_ms_(o.usi_movetime_ms),
+        exact_(o.usi_exact),
+        nodes_(o.usi_nodes) {}
   ~UsiPlayer() override { client_.quit(); }
 
   Choice choose(const Played& now) override {
@@ -146,6 +150,7 @@ class UsiPlayer : public Player {
     usi::GoLimits limits;
     limits.byoyomi_ms = movetime_ms_;
     if (exact_) limits.movetime_ms = movetime_ms_;
+    limits.nodes = nodes_;
     return client_.go(limits);
   }
 
@@ -165,6 +170,7 @@ class UsiPlayer : public Player {
   std::string path_;
   int movetime_ms_;
   bool exact_;
+  uint64_t nodes_;
   usi::EngineEntry entry_;
   usi::Client client_;
   bool started_ = false;

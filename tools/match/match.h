@@ -42,6 +42,7 @@ struct Options {
   engine::Rules rules = engine::Rules::own;
   int usi_movetime_ms = 500;  // a USI engine's time a move
   bool usi_exact = false;     // given as `go movetime` rather than as byoyomi
+  uint64_t usi_nodes = 0;     // when set, a USI engine's node budget a move within its time
 };
 
 struct GameResult {
