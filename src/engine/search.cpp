@@ -616,7 +616,7 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
       for (int i = 0; i < root_size; ++i) alive += root[std::size_t(i)].score > -WIN + MAX_PLY;
       if (alive <= 1) break;  // one move escapes, or none does
     }
-    if (limits.seconds > 0) {
+    if (limits.seconds > 0 && limits.max_seconds > limits.seconds) {
       const double t = elapsed();
       // A best move still changing is worth the longer budget.
       const double budget =

@@ -21,8 +21,9 @@ namespace hakuro::engine {
 // gives the same result every time.
 struct Limits {
   uint64_t nodes = 0;
-  // The time budget: no new depth is begun after half of it, a quarter when the best move has
-  // stood for several depths.
+  // The time budget. When the move has it to itself (no max_seconds above it: time saved is
+  // lost) the search runs to its end; on a game's clock no new depth is begun after half of it,
+  // a quarter when the best move has stood for several depths.
   double seconds = 0;
   // When above `seconds`, a longer budget for a position whose best move changed at the last
   // depth searched; the search never runs past it.
