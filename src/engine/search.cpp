@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "engine/evaluate.h"
+#include "engine/exchange.h"
 #include "engine/movegen.h"
 #include "engine/tt.h"
 #include "engine/weights.h"
@@ -43,21 +44,24 @@ constexpr int PICKED_ONE_BY_ONE = 4;  // moves picked by a scan before the rest 
 constexpr int CAPTURE_SPLIT = 200, QUIET_SPLIT = 1;
 
 // One ply's moves. The search takes them in stages: the table's move, captures of the
-// opponent's pieces, the killers, then the rest by history; each stage is generated only when
-// the ones before it have not already cut the node off.
+// opponent's pieces that do not lose in the exchange, the killers, the rest by history, then the
+// losing captures; each stage is generated only when the ones before it have not already cut the
+// node off.
 struct Frame {
   MoveList list;
   std::array<ScoredMove, MoveList::CAPACITY> moves;
   int size = 0, next = 0;
   int split = 0;  // the moves before it score above all the moves from it on
   std::array<Move, 2> killer{};
+  std::array<Move, 32> losing{};  // captures put off to the end
+  int losing_size = 0, losing_next = 0;
   int stage = 0;
   Move tt_move = NO_MOVE;
   // Set while futility prunes every quiet drop that gives no check: those are not generated.
   bool far_drops_pruned = false;
 };
 
-enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, DONE };
+enum Stage { TABLE_MOVE, CAPTURES_MADE, CAPTURES, KILLERS, QUIETS_MADE, QUIETS, LOSING, DONE };
 
 // Whether a drop could give check: a stepping piece must land within two squares of the king,
 // a lance on its file, a bishop on its diagonals, a rook on its lines.
@@ -215,8 +219,16 @@ struct Search::Impl {
     return f.moves[std::size_t(f.next++)].move;
   }
 
+  // Whether capture m loses material once the opponent takes back (only a capture of a piece
+  // worth less than the taker can).
+  bool loses_exchange(Move m) const {
+    return worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) && !is_promotion(m) &&
+           exchange_value(pos, m) < 0;
+  }
+
   void start_moves(Frame& f, Move tt_move) {
     f.stage = TABLE_MOVE;
+    f.losing_size = f.losing_next = 0;
     f.tt_move = tt_move;
     f.far_drops_pruned = false;
   }
@@ -247,7 +259,12 @@ struct Search::Impl {
       case CAPTURES:
         while (f.next < f.size) {
           const Move m = pick(f);
-          if (m != f.tt_move) return m;
+          if (m == f.tt_move) continue;
+          if (f.losing_size < int(f.losing.size()) && loses_exchange(m)) {
+            f.losing[std::size_t(f.losing_size++)] = m;
+            continue;
+          }
+          return m;
         }
         f.stage = KILLERS;
         f.next = 0;
@@ -271,6 +288,10 @@ struct Search::Impl {
           const Move m = pick(f);
           if (m != f.tt_move && m != f.killer[0] && m != f.killer[1]) return m;
         }
+        f.stage = LOSING;
+        [[fallthrough]];
+      case LOSING:
+        if (f.losing_next < f.losing_size) return f.losing[std::size_t(f.losing_next++)];
         f.stage = DONE;
         [[fallthrough]];
       default: return NO_MOVE;
@@ -337,7 +358,6 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   take_list(f, false);
   // Drops score below every capture: they are not needed while captures remain.
   bool drops_to_come = evading;
-  const Color them = ~pos.side();
   for (;;) {
     if (drops_to_come && f.next == f.split) {
       add_drops(f);
@@ -352,9 +372,7 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
           worth(pos.captured_piece(m)) +
           (is_promotion(m) ? weights::PROMOTION[promoted(type_of(pos.moved_piece(m)))] : 0);
       if (stand + gain + 150 <= alpha) continue;
-      if (worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) && !is_promotion(m) &&
-          pos.attacked(to_sq(m), them))
-        continue;
+      if (loses_exchange(m)) continue;
     }
     Undo u;
     make(m, u);
@@ -441,10 +459,21 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     if (quiet && futile && searched > 0 && is_drop(m) &&
         !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
+    // Near the leaves a move that loses material in the exchange on its square is left out: a
+    // capture when it loses more than a little, a quiet move sooner unless it checks.
+    bool losing_quiet = false;
+    if (!pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
+      if (quiet) {
+        losing_quiet = exchange_value(pos, m) < -25 * depth * depth;
+      } else if (worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) &&
+                 exchange_value(pos, m) < -90 * depth) {
+        continue;
+      }
+    }
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
-    if (quiet && futile && searched > 0 && !gives_check) {
+    if (quiet && ((futile && searched > 0) || losing_quiet) && !gives_check) {
       unmake(m, u);
       continue;
     }
