@@ -463,10 +463,12 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     // capture when it loses more than a little, a quiet move sooner unless it checks.
     bool losing_quiet = false;
     if (!pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
+      // A move cannot lose more than the piece moved, less what it takes.
+      const Value most_lost = worth(pos.moved_piece(m)) - worth(pos.captured_piece(m));
       if (quiet) {
-        losing_quiet = exchange_value(pos, m) < -25 * depth * depth;
-      } else if (worth(pos.captured_piece(m)) < worth(pos.moved_piece(m)) &&
-                 exchange_value(pos, m) < -90 * depth) {
+        const Value bar = -25 * depth * depth;
+        losing_quiet = most_lost > -bar && exchange_value(pos, m) < bar;
+      } else if (most_lost > 90 * depth && exchange_value(pos, m) < -90 * depth) {
         continue;
       }
     }

@@ -46,13 +46,16 @@ TEST(Exchange, CapturesWinOrLoseByTheRecaptures) {
 TEST(Exchange, ASliderBehindTheTakerJoinsIn) {
   // A silver takes a pawn held by a gold; the lance behind the silver would take the gold back,
   // so the gold does not take and the pawn is won. Without the lance the silver is lost.
-  const Position with_lance =
-      position({{1, 1, OU}, {9, 9, -OU}, {5, 5, HU}, {5, 4, KIN}, {5, 6, -GIN}, {5, 8, -KYOU}},
-               BOTTOM);
+  const Position with_lance = position(
+      {{1, 1, OU}, {9, 9, -OU}, {5, 5, HU}, {5, 4, KIN}, {5, 6, -GIN}, {5, 8, -KYOU}}, BOTTOM);
   EXPECT_EQ(exchange_value(with_lance, find(with_lance, 5, 6, 5, 5)), 90);
   const Position alone =
       position({{1, 1, OU}, {9, 9, -OU}, {5, 5, HU}, {5, 4, KIN}, {5, 6, -GIN}}, BOTTOM);
   EXPECT_EQ(exchange_value(alone, find(alone, 5, 6, 5, 5)), 90 - 500);
+  // A knight that has taken is gone from its square: it does not take again.
+  const Position knight =
+      position({{1, 1, OU}, {9, 9, -OU}, {4, 5, GIN}, {4, 4, HU}, {5, 7, -KEI}}, BOTTOM);
+  EXPECT_EQ(exchange_value(knight, find(knight, 5, 7, 4, 5)), 500 - 360);
 }
 
 }  // namespace
