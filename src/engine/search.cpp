@@ -339,7 +339,7 @@ void Search::Impl::fill_pv(Result& r) const {
 Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   if (stopping()) return 0;
   seldepth = std::max(seldepth, ply);
-  if (pos.can_take_king()) return win_in(ply);
+  if (!standard && pos.can_take_king()) return win_in(ply);  // standard moves never allow it
   if (ply >= MAX_PLY - 1) return evaluate(pos);
   const bool evading = qply < QUIESCENCE_CHECK_PLIES && pos.in_check();
   Frame& f = frames[std::size_t(ply)];
@@ -394,7 +394,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   if (depth <= 0) return quiescence(alpha, beta, ply, 0);
   if (stopping()) return 0;
   seldepth = std::max(seldepth, ply);
-  if (pos.can_take_king()) return win_in(ply);
+  if (!standard && pos.can_take_king()) return win_in(ply);  // standard moves never allow it
   if (ply >= MAX_PLY - 1) return evaluate(pos);
   if (const int i = repeated_at(); i >= 0) return standard ? repetition_value(i) : DRAW;
   alpha = std::max(alpha, loss_in(ply));
