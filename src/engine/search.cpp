@@ -111,6 +111,7 @@ struct Search::Impl {
 
   // Counts a node; true once the search must end.
   bool stopping() {
+    if (aborted) return true;  // no node is counted past the end
     ++nodes;
     if (limits.nodes && nodes >= limits.nodes) aborted = true;
     if ((nodes & 255) == 0) {
