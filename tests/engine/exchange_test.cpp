@@ -4,10 +4,15 @@
 
 #include "engine/exchange.h"
 #include "engine/movegen.h"
+#include "engine/weights.h"
 #include "setup.h"
 
 namespace hakuro::engine {
 namespace {
+
+constexpr int PAWN_W = weights::BASE[PAWN], KNIGHT_W = weights::BASE[KNIGHT],
+              SILVER_W = weights::BASE[SILVER], GOLD_W = weights::BASE[GOLD],
+              ROOK_W = weights::BASE[ROOK];
 
 // The side to move's move from (fx, fy) to (tx, ty); a drop of `kind` when fx is 0.
 Move find(const Position& p, int fx, int fy, int tx, int ty, Type kind = NO_TYPE) {
@@ -37,10 +42,10 @@ TEST(Exchange, CapturesWinOrLoseByTheRecaptures) {
                                {1, 5, HU},
                                {1, 8, -KYOU}},
                               BOTTOM, {{GOLD, 1}});
-  EXPECT_EQ(exchange_value(p, find(p, 3, 6, 3, 5)), 560 - 90);
-  EXPECT_EQ(exchange_value(p, find(p, 7, 8, 7, 5)), 90 - 960);
-  EXPECT_EQ(exchange_value(p, find(p, 1, 8, 1, 5)), 90);
-  EXPECT_EQ(exchange_value(p, find(p, 0, 0, 7, 6, GOLD)), 90 - 560);
+  EXPECT_EQ(exchange_value(p, find(p, 3, 6, 3, 5)), GOLD_W - PAWN_W);
+  EXPECT_EQ(exchange_value(p, find(p, 7, 8, 7, 5)), PAWN_W - ROOK_W);
+  EXPECT_EQ(exchange_value(p, find(p, 1, 8, 1, 5)), PAWN_W);
+  EXPECT_EQ(exchange_value(p, find(p, 0, 0, 7, 6, GOLD)), PAWN_W - GOLD_W);
 }
 
 TEST(Exchange, ASliderBehindTheTakerJoinsIn) {
@@ -48,14 +53,14 @@ TEST(Exchange, ASliderBehindTheTakerJoinsIn) {
   // so the gold does not take and the pawn is won. Without the lance the silver is lost.
   const Position with_lance = position(
       {{1, 1, OU}, {9, 9, -OU}, {5, 5, HU}, {5, 4, KIN}, {5, 6, -GIN}, {5, 8, -KYOU}}, BOTTOM);
-  EXPECT_EQ(exchange_value(with_lance, find(with_lance, 5, 6, 5, 5)), 90);
+  EXPECT_EQ(exchange_value(with_lance, find(with_lance, 5, 6, 5, 5)), PAWN_W);
   const Position alone =
       position({{1, 1, OU}, {9, 9, -OU}, {5, 5, HU}, {5, 4, KIN}, {5, 6, -GIN}}, BOTTOM);
-  EXPECT_EQ(exchange_value(alone, find(alone, 5, 6, 5, 5)), 90 - 500);
+  EXPECT_EQ(exchange_value(alone, find(alone, 5, 6, 5, 5)), PAWN_W - SILVER_W);
   // A knight that has taken is gone from its square: it does not take again.
   const Position knight =
       position({{1, 1, OU}, {9, 9, -OU}, {4, 5, GIN}, {4, 4, HU}, {5, 7, -KEI}}, BOTTOM);
-  EXPECT_EQ(exchange_value(knight, find(knight, 5, 7, 4, 5)), 500 - 360);
+  EXPECT_EQ(exchange_value(knight, find(knight, 5, 7, 4, 5)), SILVER_W - KNIGHT_W);
 }
 
 }  // namespace
