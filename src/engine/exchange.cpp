@@ -15,7 +15,7 @@ constexpr Value KING_WORTH = 30000;
 
 Value worth(Piece p) {
   const Type t = type_of(p);
-  return t == KING ? KING_WORTH : weights::BASE[t] + weights::PROMOTION[t];
+  return t == KING ? KING_WORTH : weights::worth(t);
 }
 
 // The pieces that may take on sq: on each of the eight lines from sq the nearest piece not yet

@@ -23,7 +23,7 @@ constexpr int HISTORY_MAX = 1 << 14;
 // though no mate; above every evaluation and below every mate.
 constexpr Value PERPETUAL_WIN = WIN - MAX_PLY - 1;
 
-Value worth(Piece p) { return weights::BASE[type_of(p)] + weights::PROMOTION[type_of(p)]; }
+Value worth(Piece p) { return weights::worth(type_of(p)); }
 
 // Decisive scores count plies from the root; the table keeps them counted from the node.
 Value to_tt(Value v, int ply) {

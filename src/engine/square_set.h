@@ -19,7 +19,6 @@ class SquareSet {
 
   constexpr void add(int sq) { bits_[word(sq)] |= bit(sq); }
   constexpr void remove(int sq) { bits_[word(sq)] &= ~bit(sq); }
-  constexpr bool contains(int sq) const { return (bits_[word(sq)] & bit(sq)) != 0; }
 
   constexpr SquareSet operator|(SquareSet o) const {
     return {bits_[0] | o.bits_[0], bits_[1] | o.bits_[1]};

@@ -31,6 +31,9 @@ inline constexpr std::array<int, TYPE_N> PROMOTION = {
     260,  // horse
     300,  // dragon
 };
+// A piece's worth on the board: its kind's and its promotion's.
+inline constexpr int worth(Type t) { return BASE[t] + PROMOTION[t]; }
+
 // A piece in hand, by kind 1..7: the first of a kind is worth this much...
 inline constexpr std::array<int, HAND_KINDS> HAND = {0, 90, 240, 270, 380, 460, 600, 680};
 // ... and each further one of the same kind this share of it, in percent (a second silver in
