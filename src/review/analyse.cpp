@@ -24,29 +24,6 @@ engine::Move engine_move(const engine::Position& pos, const Move& m) {
   return engine::NO_MOVE;
 }
 
-struct Replayed {
-  std::vector<engine::Position> positions;  // the start and after each move
-  std::string error;
-};
-
-Replayed replay(const GameMoves& g, engine::Rules rules) {
-  Replayed r;
-  r.positions.push_back(engine::from_game(g.start, g.top_first, rules));
-  for (std::size_t i = 0; i < g.moves.size(); ++i) {
-    engine::Position next = r.positions.back();
-    const engine::Move e = engine_move(next, g.moves[i]);
-    if (e == engine::NO_MOVE) {
-      r.error = "move " + std::to_string(i + 1) + " is not allowed under the " +
-                (rules == engine::Rules::standard ? "standard" : "own") + " rules";
-      return r;
-    }
-    engine::Undo u;
-    next.do_move(e, u);
-    r.positions.push_back(next);
-  }
-  return r;
-}
-
 PositionVerdict search(engine::Search& s, const engine::Position& pos,
                        const std::vector<engine::Earlier>& history, const engine::Limits& limits) {
   return verdict_of(pos, s.think(pos, limits, history));
@@ -65,6 +42,24 @@ MoveVerdict judge(const PositionVerdict& before, const PositionVerdict& after, c
 }
 
 }  // namespace
+
+Replayed replay(const GameMoves& g, engine::Rules rules) {
+  Replayed r;
+  r.positions.push_back(engine::from_game(g.start, g.top_first, rules));
+  for (std::size_t i = 0; i < g.moves.size(); ++i) {
+    engine::Position next = r.positions.back();
+    const engine::Move e = engine_move(next, g.moves[i]);
+    if (e == engine::NO_MOVE) {
+      r.error = "move " + std::to_string(i + 1) + " is not allowed under the " +
+                (rules == engine::Rules::standard ? "standard" : "own") + " rules";
+      return r;
+    }
+    engine::Undo u;
+    next.do_move(e, u);
+    r.positions.push_back(next);
+  }
+  return r;
+}
 
 PositionVerdict verdict_of(const engine::Position& pos, const engine::Result& r) {
   PositionVerdict v;

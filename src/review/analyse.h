@@ -51,6 +51,14 @@ struct Watch {
   std::function<void(int done, int total)> progress;
 };
 
+// The game's positions under `rules`: the start and the position after each move, up to the
+// first move they do not allow, which `error` names for the user.
+struct Replayed {
+  std::vector<engine::Position> positions;
+  std::string error;
+};
+Replayed replay(const GameMoves& g, engine::Rules rules);
+
 // Replays the game under `rules`, refusing it at the first move they do not allow, then searches
 // every position. A move that is the engine's own best loses nothing.
 Analysed analyse(const GameMoves& game, engine::Rules rules, const Budget& budget,
