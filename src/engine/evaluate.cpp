@@ -75,8 +75,8 @@ Value mobility(const Position& pos) {
 }  // namespace
 
 Value evaluate(const Position& pos) {
-  const Value bottom =
-      pos.material() + mobility(pos) - king_danger(pos, BOTTOM) + king_danger(pos, TOP);
+  const Value bottom = pos.material() + pos.relation() + mobility(pos) - king_danger(pos, BOTTOM) +
+                       king_danger(pos, TOP);
   return (pos.side() == BOTTOM ? bottom : -bottom) + w::TEMPO;
 }
 
@@ -103,6 +103,7 @@ Trace trace(const Position& pos) {
             {"placement", view * placement},
             {"king_safety", view * safety},
             {"mobility", view * mobility(pos)},
+            {"king_relation", view * pos.relation()},
             {"tempo", w::TEMPO}}},
           0};
   for (const auto& term : t.terms) t.total += term.value;

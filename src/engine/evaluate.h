@@ -15,7 +15,7 @@ struct Trace {
     const char* name;
     Value value;
   };
-  std::array<Term, 7> terms;
+  std::array<Term, 8> terms;
   Value total;
 };
 Trace trace(const Position& pos);

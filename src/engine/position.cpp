@@ -1,5 +1,7 @@
 #include "engine/position.h"
 
+#include "engine/king_relation.h"
+#include "engine/relation_weights.h"
 #include "engine/weights.h"
 
 namespace hakuro::engine {
@@ -130,6 +132,7 @@ void Position::put(int sq, Piece p) {
     remove(sq);
     if (type_of(old) == KING && king_[color_of(old)] == sq)
       king_[color_of(old)] = uint8_t(find_king(color_of(old)));
+    relation_ = count_relation();
   }
   if (p != EMPTY) add(sq, p);
 }
@@ -165,17 +168,45 @@ void Position::set_square(int sq, Piece p) {
   }
 }
 
+Value Position::relation_of(Piece p, int sq) const {
+  namespace rel = relation;
+  const Color c = color_of(p);
+  const int g = rel::GROUP[type_of(p)];
+  if (g < 0) return 0;
+  const int own = king_[c], theirs = king_[~c];
+  Value v = 0;
+  if (own) v += weights::RELATION[rel::OWN][g][rel::PLACES[c][own][sq]];
+  if (theirs) v += weights::RELATION[rel::THEIRS][g][rel::PLACES[c][theirs][sq]];
+  return sign(c) * v;
+}
+
+Value Position::count_relation() const {
+  Value v = 0;
+  relation::for_each_relation(*this, [&](Color c, int whose, int group, int place) {
+    v += sign(c) * weights::RELATION[whose][group][place];
+  });
+  return v;
+}
+
+// A king placed changes every piece's part of relation(): it is counted afresh.
 void Position::add(int sq, Piece p) {
   set_square(sq, p);
   key_ += ZOBRIST.piece[p][sq];
   material_ += sign(color_of(p)) * piece_square_value(p, sq);
   const Type t = type_of(p);
   if (t == PAWN) ++pawns_[color_of(p)][file_of(sq)];
-  else if (t == KING) king_[color_of(p)] = uint8_t(sq);
+  if (t == KING) {
+    king_[color_of(p)] = uint8_t(sq);
+    relation_ = count_relation();
+  } else {
+    relation_ += relation_of(p, sq);
+  }
 }
 
+// A king removed leaves relation() to the caller, which finds where that king now is.
 void Position::remove(int sq) {
   const Piece p = board_[sq];
+  relation_ -= relation_of(p, sq);
   set_square(sq, EMPTY);
   key_ -= ZOBRIST.piece[p][sq];
   material_ -= sign(color_of(p)) * piece_square_value(p, sq);
@@ -204,6 +235,7 @@ int Position::find_king(Color c) const {
 void Position::do_move(Move m, Undo& u) {
   u.key = key_;
   u.material = material_;
+  u.relation = relation_;
   u.king = king_;
   const int to = to_sq(m);
   if (is_drop(m)) {
@@ -219,6 +251,7 @@ void Position::do_move(Move m, Undo& u) {
       remove(to);
       if (type_of(cap) == KING) {
         if (king_[color_of(cap)] == to) king_[color_of(cap)] = uint8_t(find_king(color_of(cap)));
+        relation_ = count_relation();
       } else {
         hand_add(side_, hand_kind(type_of(cap)));
       }
@@ -252,6 +285,7 @@ void Position::undo_move(Move m, const Undo& u) {
   }
   key_ = u.key;
   material_ = u.material;
+  relation_ = u.relation;
   king_ = u.king;
 }
 

@@ -17,6 +17,7 @@ using Key = uint64_t;
 struct Undo {
   Key key = 0;
   Value material = 0;
+  Value relation = 0;
   Piece captured = EMPTY;
   std::array<uint8_t, 2> king{};
 };
@@ -51,6 +52,9 @@ class Position {
   // The incrementally kept worth of the pieces on the board and in hand with their placement,
   // from the bottom player's view.
   Value material() const { return material_; }
+  // The incrementally kept worth of where the pieces stand against the kings
+  // (king_relation.h), from the bottom player's view.
+  Value relation() const { return relation_; }
 
   Piece moved_piece(Move m) const {
     return is_drop(m) ? make_piece(side_, drop_kind(m)) : board_[from_sq(m)];
@@ -78,6 +82,9 @@ class Position {
   void hand_add(Color c, Type kind);
   void hand_remove(Color c, Type kind);
   int find_king(Color c) const;
+  // One piece's part of relation(), and the whole of it counted afresh.
+  Value relation_of(Piece p, int sq) const;
+  Value count_relation() const;
 
   std::array<Piece, SQ_N> board_{};
   std::array<std::array<uint8_t, HAND_KINDS>, 2> hand_{};
@@ -88,6 +95,7 @@ class Position {
   Color side_ = BOTTOM;
   Key key_ = 0;
   Value material_ = 0;
+  Value relation_ = 0;
   Rules rules_ = Rules::own;
 };
 

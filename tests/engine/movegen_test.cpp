@@ -101,6 +101,7 @@ TEST(Position, DoAndUndoRestoreEverything) {
         pos.do_move(m, u);
         ASSERT_EQ(pos.key(), rebuilt(pos).key());
         ASSERT_EQ(pos.material(), rebuilt(pos).material());
+        ASSERT_EQ(pos.relation(), rebuilt(pos).relation());
         pos.undo_move(m, u);
         ASSERT_EQ(pos, before);
       }
