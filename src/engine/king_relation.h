@@ -34,8 +34,8 @@ using Table = std::array<std::array<std::array<int, PLACE_N>, GROUP_N>, 2>;
 constexpr int place(Color owner, int piece_sq, int king_sq) {
   const int dx = std::min(REACH, std::abs(file_of(piece_sq) - file_of(king_sq)));
   // The bottom player's forward is towards row 1.
-  const int ahead = owner == BOTTOM ? rank_of(king_sq) - rank_of(piece_sq)
-                                    : rank_of(piece_sq) - rank_of(king_sq);
+  const int ahead =
+      owner == BOTTOM ? rank_of(king_sq) - rank_of(piece_sq) : rank_of(piece_sq) - rank_of(king_sq);
   return dx * ROWS + std::clamp(ahead, -REACH, REACH) + REACH;
 }
 

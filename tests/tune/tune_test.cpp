@@ -26,15 +26,16 @@ TEST(TuneSamples, ResultsComeFromTheLastPosition) {
   EXPECT_EQ(game_result({kings, no_bottom_king}), 0.0f);
   EXPECT_EQ(game_result({kings}), 0.5f);
   // The top player, to move, is checkmated under the standard rules.
-  const auto mated = position({{5, 1, OU}, {5, 2, -KIN}, {5, 3, -HU}, {5, 9, -OU}},
-                              engine::TOP, {}, engine::Rules::standard);
+  const auto mated = position({{5, 1, OU}, {5, 2, -KIN}, {5, 3, -HU}, {5, 9, -OU}}, engine::TOP, {},
+                              engine::Rules::standard);
   EXPECT_EQ(game_result({mated}), 1.0f);
 }
 
 TEST(TuneSamples, OnlyQuietPositionsAreLearnt) {
   EXPECT_TRUE(quiet(position({{5, 1, OU}, {5, 9, -OU}, {2, 2, HU}}, engine::BOTTOM)));
   // A free gold to take, a check, and a king gone are not quiet.
-  EXPECT_FALSE(quiet(position({{5, 1, OU}, {5, 9, -OU}, {2, 2, KIN}, {2, 3, -HU}}, engine::BOTTOM)));
+  EXPECT_FALSE(
+      quiet(position({{5, 1, OU}, {5, 9, -OU}, {2, 2, KIN}, {2, 3, -HU}}, engine::BOTTOM)));
   EXPECT_FALSE(quiet(position({{5, 1, OU}, {5, 9, -OU}, {5, 8, KIN}}, engine::BOTTOM)));
   EXPECT_FALSE(quiet(position({{5, 9, -OU}}, engine::BOTTOM)));
 }

@@ -100,8 +100,8 @@ std::string table_header(const std::vector<double>& w) {
   out << "// Written by hakuro-tune: the worth of a piece by where it stands against the kings\n"
          "// (king_relation.h), in hundredths of a pawn. Each group's rows are columns away from\n"
          "// the king, 0 to "
-      << rel::REACH << "; each row runs from " << rel::REACH
-      << " rows behind the king to " << rel::REACH
+      << rel::REACH << "; each row runs from " << rel::REACH << " rows behind the king to "
+      << rel::REACH
       << " ahead,\n// seen from the piece's owner.\n#pragma once\n\n"
          "#include \"engine/king_relation.h\"\n\n"
          "namespace hakuro::engine::weights {\n\n"

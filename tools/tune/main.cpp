@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
       }
       tune::add_game(read.game, dir.rules, skip, ++games % 10 == 0 ? held : train);
     }
-  std::cerr << games << " games, " << train.list.size() << " positions to fit, "
-            << held.list.size() << " held out\n";
+  std::cerr << games << " games, " << train.list.size() << " positions to fit, " << held.list.size()
+            << " held out\n";
   if (train.list.empty()) return 1;
 
   std::vector<double> start(static_cast<std::size_t>(tune::feature_count()));

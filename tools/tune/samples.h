@@ -16,7 +16,7 @@ int feature_index(int whose, int group, int place);
 int feature_count();
 
 struct Sample {
-  float result = 0.5f;  // for the bottom player: 1 won, 0.5 drawn, 0 lost
+  float result = 0.5f;      // for the bottom player: 1 won, 0.5 drawn, 0 lost
   int fixed = 0;            // the evaluation without the king relations, bottom's view
   uint32_t first = 0, end;  // its features in Samples::features
 };
