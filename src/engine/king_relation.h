@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 
 #include "engine/position.h"
 
@@ -32,20 +31,26 @@ enum Whose { OWN = 0, THEIRS = 1 };
 using Table = std::array<std::array<std::array<int, PLACE_N>, GROUP_N>, 2>;
 
 constexpr int place(Color owner, int piece_sq, int king_sq) {
-  const int dx = std::min(REACH, std::abs(file_of(piece_sq) - file_of(king_sq)));
+  const int across = file_of(piece_sq) - file_of(king_sq);
+  const int dx = std::min(REACH, across < 0 ? -across : across);
   // The bottom player's forward is towards row 1.
   const int ahead =
       owner == BOTTOM ? rank_of(king_sq) - rank_of(piece_sq) : rank_of(piece_sq) - rank_of(king_sq);
   return dx * ROWS + std::clamp(ahead, -REACH, REACH) + REACH;
 }
 
-// place() for every owner, king square and piece square, looked up rather than worked out in
-// the evaluation's inner loop.
+// place() for every owner, king square and piece square of the board, looked up rather than
+// worked out in the evaluation's inner loop.
 constexpr auto make_places() {
   std::array<std::array<std::array<uint8_t, SQ_N>, SQ_N>, 2> t{};
-  for (Color c : {BOTTOM, TOP})
-    for (int k = 0; k < SQ_N; ++k)
-      for (int s = 0; s < SQ_N; ++s) t[c][k][s] = uint8_t(place(c, s, k));
+  for (int ky = 1; ky <= 9; ++ky)
+    for (int kx = 1; kx <= 9; ++kx)
+      for (int y = 1; y <= 9; ++y)
+        for (int x = 1; x <= 9; ++x) {
+          const int k = square(kx, ky), s = square(x, y);
+          t[BOTTOM][k][s] = uint8_t(place(BOTTOM, s, k));
+          t[TOP][k][s] = uint8_t(place(TOP, s, k));
+        }
   return t;
 }
 inline constexpr auto PLACES = make_places();
