@@ -4,7 +4,6 @@
 #include "engine/exchange.h"
 #include "engine/king_relation.h"
 #include "engine/movegen.h"
-#include "engine/relation_weights.h"
 #include "engine/repetition.h"
 #include "engine/search.h"
 #include "review/analyse.h"
@@ -23,15 +22,13 @@ void Samples::add(const engine::Position& pos, float result) {
   Sample s;
   s.result = result;
   s.first = uint32_t(features.size());
-  int relation = 0;
   rel::for_each_relation(pos, [&](engine::Color c, int whose, int group, int place) {
     const int sign = c == engine::BOTTOM ? 1 : -1;
     features.push_back(int16_t(sign * (feature_index(whose, group, place) + 1)));
-    relation += sign * engine::weights::RELATION[whose][group][place];
   });
   s.end = uint32_t(features.size());
   const engine::Value v = engine::evaluate(pos);
-  s.fixed = (pos.side() == engine::BOTTOM ? v : -v) - relation;
+  s.fixed = (pos.side() == engine::BOTTOM ? v : -v) - pos.relation();
   list.push_back(s);
 }
 
