@@ -132,7 +132,7 @@ void Position::put(int sq, Piece p) {
     remove(sq);
     if (type_of(old) == KING && king_[color_of(old)] == sq)
       king_[color_of(old)] = uint8_t(find_king(color_of(old)));
-    relation_ = count_relation();
+    relation_ = {count_relation(BOTTOM), count_relation(TOP)};
   }
   if (p != EMPTY) add(sq, p);
 }
@@ -168,27 +168,37 @@ void Position::set_square(int sq, Piece p) {
   }
 }
 
-Value Position::relation_of(Piece p, int sq) const {
+void Position::add_relation(Piece p, int sq, int times) {
   namespace rel = relation;
   const Color c = color_of(p);
   const int g = rel::GROUP[type_of(p)];
-  if (g < 0) return 0;
-  const int own = king_[c], theirs = king_[~c];
-  Value v = 0;
-  if (own) v += weights::RELATION[rel::OWN][g][rel::PLACES[c][own][sq]];
-  if (theirs) v += weights::RELATION[rel::THEIRS][g][rel::PLACES[c][theirs][sq]];
-  return sign(c) * v;
+  if (g < 0) return;
+  const int v = sign(c) * times;
+  if (const int own = king_[c])
+    relation_[c] += v * weights::RELATION[rel::OWN][g][rel::PLACES[c][own][sq]];
+  if (const int theirs = king_[~c])
+    relation_[~c] += v * weights::RELATION[rel::THEIRS][g][rel::PLACES[c][theirs][sq]];
 }
 
-Value Position::count_relation() const {
+Value Position::count_relation(Color k) const {
+  namespace rel = relation;
+  const int ks = king_[k];
+  if (!ks) return 0;
   Value v = 0;
-  relation::for_each_relation(*this, [&](Color c, int whose, int group, int place) {
-    v += sign(c) * weights::RELATION[whose][group][place];
-  });
+  for (Color c : {BOTTOM, TOP}) {
+    const int whose = c == k ? rel::OWN : rel::THEIRS;
+    const auto& places = rel::PLACES[c][ks];
+    Value part = 0;
+    pieces_[c].for_each([&](int s) {
+      const int g = rel::GROUP[type_of(board_[s])];
+      if (g >= 0) part += weights::RELATION[whose][g][places[std::size_t(s)]];
+    });
+    v += sign(c) * part;
+  }
   return v;
 }
 
-// A king placed changes every piece's part of relation(): it is counted afresh.
+// A king placed changes every piece's part against it: that share is counted afresh.
 void Position::add(int sq, Piece p) {
   set_square(sq, p);
   key_ += ZOBRIST.piece[p][sq];
@@ -197,16 +207,16 @@ void Position::add(int sq, Piece p) {
   if (t == PAWN) ++pawns_[color_of(p)][file_of(sq)];
   if (t == KING) {
     king_[color_of(p)] = uint8_t(sq);
-    relation_ = count_relation();
+    relation_[color_of(p)] = count_relation(color_of(p));
   } else {
-    relation_ += relation_of(p, sq);
+    add_relation(p, sq, 1);
   }
 }
 
 // A king removed leaves relation() to the caller, which finds where that king now is.
 void Position::remove(int sq) {
   const Piece p = board_[sq];
-  relation_ -= relation_of(p, sq);
+  add_relation(p, sq, -1);
   set_square(sq, EMPTY);
   key_ -= ZOBRIST.piece[p][sq];
   material_ -= sign(color_of(p)) * piece_square_value(p, sq);
@@ -250,8 +260,9 @@ void Position::do_move(Move m, Undo& u) {
     if (cap != EMPTY) {
       remove(to);
       if (type_of(cap) == KING) {
-        if (king_[color_of(cap)] == to) king_[color_of(cap)] = uint8_t(find_king(color_of(cap)));
-        relation_ = count_relation();
+        const Color c = color_of(cap);
+        if (king_[c] == to) king_[c] = uint8_t(find_king(c));
+        relation_[c] = count_relation(c);
       } else {
         hand_add(side_, hand_kind(type_of(cap)));
       }

@@ -17,7 +17,7 @@ using Key = uint64_t;
 struct Undo {
   Key key = 0;
   Value material = 0;
-  Value relation = 0;
+  std::array<Value, 2> relation{};
   Piece captured = EMPTY;
   std::array<uint8_t, 2> king{};
 };
@@ -54,7 +54,7 @@ class Position {
   Value material() const { return material_; }
   // The incrementally kept worth of where the pieces stand against the kings
   // (king_relation.h), from the bottom player's view.
-  Value relation() const { return relation_; }
+  Value relation() const { return relation_[BOTTOM] + relation_[TOP]; }
 
   Piece moved_piece(Move m) const {
     return is_drop(m) ? make_piece(side_, drop_kind(m)) : board_[from_sq(m)];
@@ -82,9 +82,10 @@ class Position {
   void hand_add(Color c, Type kind);
   void hand_remove(Color c, Type kind);
   int find_king(Color c) const;
-  // One piece's part of relation(), and the whole of it counted afresh.
-  Value relation_of(Piece p, int sq) const;
-  Value count_relation() const;
+  // Adds one piece's part of relation(), times `times`, to each king's share.
+  void add_relation(Piece p, int sq, int times);
+  // The share of relation() that stands against c's king, counted afresh.
+  Value count_relation(Color c) const;
 
   std::array<Piece, SQ_N> board_{};
   std::array<std::array<uint8_t, HAND_KINDS>, 2> hand_{};
@@ -95,7 +96,9 @@ class Position {
   Color side_ = BOTTOM;
   Key key_ = 0;
   Value material_ = 0;
-  Value relation_ = 0;
+  // relation() split by the king each part stands against: a king that moves changes its own
+  // share alone.
+  std::array<Value, 2> relation_{};
   Rules rules_ = Rules::own;
 };
 
