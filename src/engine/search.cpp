@@ -417,7 +417,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
 
   const bool in_check = pos.in_check();
   const Value eval = in_check ? -INFINITE : evaluate(pos);
-  if (in_check) ++depth;
+  if (in_check && pv) ++depth;
 
   if (!pv && !in_check && !is_decisive(beta)) {
     if (depth <= 3 && eval - 140 * depth >= beta) return eval;
@@ -457,7 +457,10 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
       continue;
     }
     const bool quiet = !takes_opponent(m) && !is_promotion(m);
-    if (quiet && futile && searched > 0 && is_drop(m) &&
+    // Late in the order near the leaves a quiet move that gives no check is not tried.
+    const bool late = quiet && !pv && !in_check && depth <= 6 && best > -WIN + MAX_PLY &&
+                      tried_quiets >= 3 + depth * depth;
+    if (quiet && ((futile && searched > 0) || late) && is_drop(m) &&
         !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
     // Near the leaves a move that loses material in the exchange on its square is left out: a
@@ -476,7 +479,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     Undo u;
     make(m, u);
     const bool gives_check = pos.in_check();
-    if (quiet && ((futile && searched > 0) || losing_quiet) && !gives_check) {
+    if (quiet && ((futile && searched > 0) || losing_quiet || late) && !gives_check) {
       unmake(m, u);
       continue;
     }
