@@ -8,6 +8,7 @@
 
 #include "../engine/setup.h"
 #include "engine/king_relation.h"
+#include "engine/relation_weights.h"
 #include "fit.h"
 #include "samples.h"
 #include "state/types.h"
@@ -38,6 +39,34 @@ TEST(TuneSamples, OnlyQuietPositionsAreLearnt) {
       quiet(position({{5, 1, OU}, {5, 9, -OU}, {2, 2, KIN}, {2, 3, -HU}}, engine::BOTTOM)));
   EXPECT_FALSE(quiet(position({{5, 1, OU}, {5, 9, -OU}, {5, 8, KIN}}, engine::BOTTOM)));
   EXPECT_FALSE(quiet(position({{5, 9, -OU}}, engine::BOTTOM)));
+}
+
+// The tuner reads each piece's places on its own path; what it learns from must add up to the
+// relations the position keeps, or a fit would weigh places the engine never counts.
+TEST(TuneSamples, TheFeaturesAddUpToTheRelationsThePositionKeeps) {
+  std::vector<double> w(static_cast<std::size_t>(feature_count()));
+  for (int k = 0; k < 2; ++k)
+    for (int g = 0; g < engine::relation::GROUP_N; ++g)
+      for (int p = 0; p < engine::relation::PLACE_N; ++p)
+        w[std::size_t(feature_index(k, g, p))] = engine::weights::RELATION[k][g][p];
+  const std::vector<engine::Position> positions = {
+      position({{5, 1, OU}, {5, 9, -OU}, {4, 2, KIN}, {6, 8, -GIN}, {3, 7, SYA_NARI}, {2, 2, HU}},
+               engine::BOTTOM),
+      position(
+          {{1, 1, OU}, {9, 9, -OU}, {8, 8, KAKU}, {2, 3, -KEI}, {9, 1, -KYOU}, {5, 5, HU_NARI}},
+          engine::TOP),
+      position({{7, 8, -OU}, {6, 7, -KIN}, {8, 7, -HU}, {3, 2, OU}, {4, 1, GIN}}, engine::BOTTOM),
+  };
+  for (const engine::Position& pos : positions) {
+    Samples s;
+    s.add(pos, 0.5f);
+    double sum = 0;
+    for (uint32_t i = s.list[0].first; i < s.list[0].end; ++i) {
+      const int f = s.features[i];
+      sum += (f > 0 ? 1 : -1) * w[std::size_t(std::abs(f) - 1)];
+    }
+    EXPECT_EQ(int(std::lround(sum)), pos.relation());
+  }
 }
 
 // `count` samples of one feature (negative: the top player's piece) and result.
