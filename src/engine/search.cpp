@@ -6,6 +6,7 @@
 
 #include "engine/evaluate.h"
 #include "engine/exchange.h"
+#include "engine/mate.h"
 #include "engine/movegen.h"
 #include "engine/tt.h"
 #include "engine/weights.h"
@@ -108,6 +109,10 @@ struct Search::Impl {
   bool aborted = false;
 
   double elapsed() const { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+  // The score of a mate by a drop made at this ply: under the standard rules the opponent then
+  // has no move; under the own rule its king is taken the ply after.
+  Value mate_by_drop(int ply) const { return standard ? win_in(ply + 1) : win_in(ply + 2); }
 
   // Counts a node; true once the search must end.
   bool stopping() {
@@ -350,6 +355,8 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
     best = loss_in(ply);
     generate_board_moves(pos, f.list);
   } else {
+    // At the horizon a mate by a drop is a win the stand-pat would miss.
+    if (qply == 0 && drop_mate(pos) != NO_MOVE) return mate_by_drop(ply);
     stand = evaluate(pos);
     if (stand >= beta) return stand;
     alpha = std::max(alpha, stand);
@@ -416,6 +423,13 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
   }
 
   const bool in_check = pos.in_check();
+  if (!in_check) {
+    if (const Move m = drop_mate(pos); m != NO_MOVE) {
+      const Value v = mate_by_drop(ply);
+      tt.store(key, m, to_tt(v, ply), MAX_PLY - 1, BOUND_EXACT);
+      return v;
+    }
+  }
   const Value eval = in_check ? -INFINITE : evaluate(pos);
   if (in_check && pv) ++depth;
 
