@@ -8,14 +8,6 @@ namespace {
 
 using detail::D8;
 
-// The direction among the eight from one square to its neighbour, or 0 when they are not
-// neighbours.
-int neighbour_direction(int from, int to) {
-  for (int d : D8)
-    if (from + d == to) return d;
-  return 0;
-}
-
 // The neighbours of c's king it could step to were nothing new to reach them: on the board, not
 // held by its own side (under the own rule it may take its own pieces), and not attacked now.
 uint8_t free_squares(const Position& pos, Color c) {
@@ -38,12 +30,12 @@ bool every_reply_loses(Position& pos, Move m) {
   MoveList replies;
   // Drops cannot help: the checker stands next to the king or jumps.
   generate_board_moves(pos, replies);
-  bool mate = true;
-  if (pos.rules() == Rules::standard) {
-    mate = replies.size == 0;  // only moves that leave the king safe are generated
-  } else {
+  // Under the standard rules only moves that leave the king safe are generated; under the own
+  // rule each reply must leave the king to be taken.
+  bool mate = replies.size == 0;
+  if (pos.rules() == Rules::own) {
+    mate = true;
     for (Move r : replies) {
-      if (type_of(pos.captured_piece(r)) == KING) return pos.undo_move(m, u), false;
       Undo ru;
       pos.do_move(r, ru);
       mate = pos.can_take_king();
@@ -81,9 +73,8 @@ Move drop_mate(Position& pos) {
         uint8_t left = free;
         for (int k = 0; k < 8; ++k) {
           if (!(left & (1 << k))) continue;
-          const int n = ks + D8[k];
-          const int d = neighbour_direction(to, n);
-          if (n == to || (d && (steps_along(p, d) || slides_along(p, d))))
+          const int d = ks + D8[k] - to;
+          if (detail::d8_index(d) >= 0 && (steps_along(p, d) || slides_along(p, d)))
             left &= uint8_t(~(1 << k));
         }
         if (left) continue;  // the king steps out
