@@ -57,6 +57,18 @@ constexpr Lines make_lines() {
 
 constexpr Lines LINES = make_lines();
 
+// The squares on a row, column or diagonal through each square: where a slider could stand to
+// reach it.
+constexpr auto make_rays() {
+  std::array<SquareSet, SQ_N> rays{};
+  for (int s = square(1, 1); s <= square(9, 9); ++s)
+    for (int t = square(1, 1); t <= square(9, 9); ++t)
+      if (file_of(t) >= 1 && file_of(t) <= 9 && LINES.step[t][s] != 0) rays[s].add(t);
+  return rays;
+}
+
+constexpr auto RAYS = make_rays();
+
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
 constexpr Value placed_value(Piece p, int sq) {
@@ -323,7 +335,7 @@ bool Position::attacked(int sq, Color by) const {
   const Piece knight = make_piece(by, KNIGHT);
   if (board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight) return true;
   // A slider of `by` further away, on a line to sq with nothing between.
-  return (sliders_ & pieces_[by]).any([&](int s) {
+  return (sliders_ & pieces_[by] & RAYS[sq]).any([&](int s) {
     const int d = LINES.step[s][sq];
     if (d == 0 || !slides_along(board_[s], d)) return false;
     for (int t = s + d; t != sq; t += d)

@@ -78,6 +78,10 @@ bool drop_may_check(Type kind, int to, int king) {
   }
 }
 
+// Whether the side to move is in check, when the caller already knows it.
+enum class Check : uint8_t { no, yes, unknown };
+constexpr Check check_of(bool b) { return b ? Check::yes : Check::no; }
+
 struct RootMove {
   Move move;
   Value score;
@@ -100,6 +104,7 @@ struct Search::Impl {
   std::array<std::array<int, SQ_N>, PIECE_N> history{};
   std::array<RootMove, MoveList::CAPACITY> root{};
   int root_size = 0;
+  bool root_in_check = false;
 
   Limits limits;
   const DepthReport* report = nullptr;
@@ -156,8 +161,9 @@ struct Search::Impl {
     return they_checked ? PERPETUAL_WIN : we_checked ? -PERPETUAL_WIN : DRAW;
   }
 
-  void make(Move m, Undo& u) {
-    push_key(pos.key(), standard && pos.in_check());
+  // Makes m at a node whose check state is `in_check`, keeping the position for repetitions.
+  void make(Move m, Undo& u, bool in_check) {
+    push_key(pos.key(), standard && in_check);
     pos.do_move(m, u);
   }
   void unmake(Move m, const Undo& u) {
@@ -321,8 +327,10 @@ struct Search::Impl {
   // The line from the root's best move on, as the table remembers it.
   void fill_pv(Result& r) const;
 
-  Value quiescence(Value alpha, Value beta, int ply, int qply);
-  Value search(int depth, Value alpha, Value beta, int ply, bool null_ok);
+  bool in_check(Check c) const { return c == Check::unknown ? pos.in_check() : c == Check::yes; }
+  Value quiescence(Value alpha, Value beta, int ply, int qply, Check check = Check::unknown);
+  Value search(int depth, Value alpha, Value beta, int ply, bool null_ok,
+               Check check = Check::unknown);
   Value search_root(int depth, Value alpha, Value beta);
   // Searches p; the game's earlier positions have been pushed with push_key.
   Result think(const Position& p, const Limits& l);
@@ -342,12 +350,12 @@ void Search::Impl::fill_pv(Result& r) const {
   }
 }
 
-Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
+Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply, Check check) {
   if (stopping()) return 0;
   seldepth = std::max(seldepth, ply);
   if (!standard && pos.can_take_king()) return win_in(ply);  // standard moves never allow it
   if (ply >= MAX_PLY - 1) return evaluate(pos);
-  const bool evading = qply < QUIESCENCE_CHECK_PLIES && pos.in_check();
+  const bool evading = qply < QUIESCENCE_CHECK_PLIES && in_check(check);
   Frame& f = frames[std::size_t(ply)];
   f.list.size = 0;
   Value best, stand = 0;
@@ -382,10 +390,11 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
       if (stand + gain + 150 <= alpha) continue;
       if (loses_exchange(m)) continue;
     }
+    // No search runs below quiescence, so its positions are not kept for repetitions.
     Undo u;
-    make(m, u);
+    pos.do_move(m, u);
     const Value v = -quiescence(-beta, -alpha, ply + 1, qply + 1);
-    unmake(m, u);
+    pos.undo_move(m, u);
     if (aborted) return 0;
     if (v > best) {
       best = v;
@@ -398,8 +407,8 @@ Value Search::Impl::quiescence(Value alpha, Value beta, int ply, int qply) {
   return best;
 }
 
-Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool null_ok) {
-  if (depth <= 0) return quiescence(alpha, beta, ply, 0);
+Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool null_ok, Check check) {
+  if (depth <= 0) return quiescence(alpha, beta, ply, 0, check);
   if (stopping()) return 0;
   seldepth = std::max(seldepth, ply);
   if (!standard && pos.can_take_king()) return win_in(ply);  // standard moves never allow it
@@ -422,7 +431,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
       return v;
   }
 
-  const bool in_check = pos.in_check();
+  const bool in_check = this->in_check(check);
   if (!in_check) {
     if (const Move m = drop_mate(pos); m != NO_MOVE) {
       const Value v = mate_by_drop(ply);
@@ -491,8 +500,9 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
       }
     }
     Undo u;
-    make(m, u);
+    make(m, u, in_check);
     const bool gives_check = pos.in_check();
+    const Check child = check_of(gives_check);
     if (quiet && ((futile && searched > 0) || losing_quiet || late) && !gives_check) {
       unmake(m, u);
       continue;
@@ -500,16 +510,16 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     Value v;
     const int next = depth - 1;
     if (searched == 0) {
-      v = -search(next, -beta, -alpha, ply + 1, true);
+      v = -search(next, -beta, -alpha, ply + 1, true, child);
     } else {
       int r = 0;
       if (depth >= 3 && quiet && !in_check && !gives_check && searched >= 3) {
         r = 1 + (searched > 8) + (depth > 6) - (pv ? 1 : 0);
         r = std::clamp(r, 0, next - 1);
       }
-      v = -search(next - r, -alpha - 1, -alpha, ply + 1, true);
-      if (v > alpha && r > 0) v = -search(next, -alpha - 1, -alpha, ply + 1, true);
-      if (v > alpha && v < beta) v = -search(next, -beta, -alpha, ply + 1, true);
+      v = -search(next - r, -alpha - 1, -alpha, ply + 1, true, child);
+      if (v > alpha && r > 0) v = -search(next, -alpha - 1, -alpha, ply + 1, true, child);
+      if (v > alpha && v < beta) v = -search(next, -beta, -alpha, ply + 1, true, child);
     }
     unmake(m, u);
     if (aborted) return 0;
@@ -548,7 +558,7 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
       v = loss_in(1);
     } else {
       Undo u;
-      make(rm.move, u);
+      make(rm.move, u, root_in_check);
       if (i == 0 || depth == 1) {
         v = -search(depth - 1, -beta, -alpha, 1, true);
       } else {
@@ -579,6 +589,7 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
 Result Search::Impl::think(const Position& p, const Limits& l) {
   pos = p;
   standard = p.rules() == Rules::standard;
+  root_in_check = pos.in_check();
   limits = l;
   start = Clock::now();
   nodes = 0;
