@@ -83,9 +83,11 @@ Value exchange_value(const Position& pos, Move m) {
   const Piece target = pos.captured_piece(m);
   Piece on_square = pos.moved_piece(m);
   if (is_promotion(m)) on_square = make_piece(pos.side(), promoted(type_of(on_square)));
-  Takers takers(pos, to, is_drop(m) ? 0 : from_sq(m));
+  const int from = is_drop(m) ? 0 : from_sq(m);
   std::array<Value, 40> gain;  // filled from 0 up to the last exchange
   gain[0] = is_piece(target) && color_of(target) != pos.side() ? worth(target) : 0;
+  if (!pos.attacked(to, ~pos.side(), from)) return gain[0];  // the common case, found cheaply
+  Takers takers(pos, to, from);
   int n = 1;
   Color side = ~pos.side();
   for (; n < int(gain.size()); ++n) {

@@ -322,25 +322,26 @@ void Position::undo_null(const Undo& u) {
   key_ = u.key;
 }
 
-bool Position::attacked(int sq, Color by) const {
+bool Position::attacked(int sq, Color by, int vacated) const {
   const uint8_t colour_bit = uint8_t(by << 4);
   for (int i = 0; i < 8; ++i) {
     const Piece p = board_[sq + D8[i]];
-    if (is_piece(p) && (p & 16) == colour_bit &&
+    if (is_piece(p) && (p & 16) == colour_bit && sq + D8[i] != vacated &&
         ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i))))
       return true;
   }
   // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
   const int f = by == BOTTOM ? UP : DOWN;
   const Piece knight = make_piece(by, KNIGHT);
-  if (board_[sq - 2 * f + LEFT] == knight || board_[sq - 2 * f + RIGHT] == knight) return true;
+  for (int s : {sq - 2 * f + LEFT, sq - 2 * f + RIGHT})
+    if (board_[s] == knight && s != vacated) return true;
   // A slider of `by` further away, on a line to sq with nothing between.
   return (sliders_ & pieces_[by] & RAYS[sq]).any([&](int s) {
     const int d = LINES.step[s][sq];
     if (d == 0 || !slides_along(board_[s], d)) return false;
     for (int t = s + d; t != sq; t += d)
-      if (board_[t] != EMPTY) return false;
-    return true;
+      if (board_[t] != EMPTY && t != vacated) return false;
+    return s != vacated;
   });
 }
 

@@ -67,8 +67,9 @@ class Position {
   void do_null(Undo& u);
   void undo_null(const Undo& u);
 
-  // Whether a piece of `by` could move onto sq.
-  bool attacked(int sq, Color by) const;
+  // Whether a piece of `by` could move onto sq; with `vacated`, as if that square were empty
+  // (the square a piece has just left) and its piece could not move.
+  bool attacked(int sq, Color by, int vacated = 0) const;
   // The side to move's king stands where the opponent could take it.
   bool in_check() const { return king_[side_] && attacked(king_[side_], ~side_); }
   // The side to move could take the opponent's king now.

@@ -1,5 +1,5 @@
 // The static exchange on small positions: captures that win or lose, a slider seen through the
-// first taker, drops onto an attacked square.
+// first taker or through the square the mover left, drops onto an attacked square.
 #include <gtest/gtest.h>
 
 #include "engine/exchange.h"
@@ -61,6 +61,9 @@ TEST(Exchange, ASliderBehindTheTakerJoinsIn) {
   const Position knight =
       position({{1, 1, OU}, {9, 9, -OU}, {4, 5, GIN}, {4, 4, HU}, {5, 7, -KEI}}, BOTTOM);
   EXPECT_EQ(exchange_value(knight, find(knight, 5, 7, 4, 5)), SILVER_W - KNIGHT_W);
+  // A silver stepping off the rook's file opens it onto the silver's new square: it is lost.
+  const Position opened = position({{1, 1, OU}, {9, 9, -OU}, {5, 6, -GIN}, {5, 8, SYA}}, BOTTOM);
+  EXPECT_EQ(exchange_value(opened, find(opened, 5, 6, 5, 5)), -SILVER_W);
 }
 
 }  // namespace
