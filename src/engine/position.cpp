@@ -69,6 +69,25 @@ constexpr auto make_rays() {
 
 constexpr auto RAYS = make_rays();
 
+// The eight squares round each square, and the index in D8 of the step to each from the centre
+// (at step + W + 1).
+constexpr auto make_neighbours() {
+  std::array<SquareSet, SQ_N> near{};
+  for (int s = square(1, 1); s <= square(9, 9); ++s)
+    for (int d : D8)
+      if (file_of(s + d) >= 1 && file_of(s + d) <= 9 && rank_of(s + d) >= 1 &&
+          rank_of(s + d) <= 9 && file_of(s) >= 1 && file_of(s) <= 9)
+        near[s].add(s + d);
+  return near;
+}
+
+constexpr auto NEIGHBOURS = make_neighbours();
+constexpr auto NEIGHBOUR_INDEX = [] {
+  std::array<int8_t, 2 * W + 3> t{};
+  for (int i = 0; i < 8; ++i) t[std::size_t(D8[std::size_t(i)] + W + 1)] = int8_t(i);
+  return t;
+}();
+
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
 constexpr Value placed_value(Piece p, int sq) {
@@ -323,13 +342,13 @@ void Position::undo_null(const Undo& u) {
 }
 
 bool Position::attacked(int sq, Color by, int vacated) const {
-  const uint8_t colour_bit = uint8_t(by << 4);
-  for (int i = 0; i < 8; ++i) {
-    const Piece p = board_[sq + D8[i]];
-    if (is_piece(p) && (p & 16) == colour_bit && sq + D8[i] != vacated &&
-        ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i))))
-      return true;
-  }
+  const SquareSet near = pieces_[by] & NEIGHBOURS[sq];
+  if (near.any([&](int s) {
+        const int i = NEIGHBOUR_INDEX[std::size_t(s - sq + W + 1)];  // the direction sq to s
+        const Piece p = board_[s];
+        return s != vacated && ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i)));
+      }))
+    return true;
   // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
   const int f = by == BOTTOM ? UP : DOWN;
   const Piece knight = make_piece(by, KNIGHT);
