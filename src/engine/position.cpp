@@ -364,4 +364,31 @@ bool Position::attacked(int sq, Color by, int vacated) const {
   });
 }
 
+bool Position::gives_check(Move m) const {
+  const int ks = king_[~side_];
+  if (!ks) return false;
+  const int to = to_sq(m), from = is_drop(m) ? 0 : from_sq(m);
+  Piece p = moved_piece(m);
+  if (is_promotion(m)) p = make_piece(side_, promoted(type_of(p)));
+  // The moved piece itself, on its new square: a step, or a slide past the square it left.
+  const Moves& mv = moves_of(p);
+  for (int i = 0; mv.steps[i]; ++i)
+    if (to + mv.steps[i] == ks) return true;
+  if (const int d = LINES.step[to][ks]; d != 0 && slides_along(p, d)) {
+    int t = to + d;
+    while (t != ks && (board_[t] == EMPTY || t == from)) t += d;
+    if (t == ks) return true;
+  }
+  if (!from) return false;
+  // A slider of ours behind the square left, now open onto the king.
+  const int d = LINES.step[from][ks];
+  if (d == 0) return false;
+  for (int t = from + d; t != ks; t += d)
+    if (board_[t] != EMPTY || t == to) return false;
+  int s = from - d;
+  while (board_[s] == EMPTY && s != to) s -= d;
+  return s != to && is_piece(board_[s]) && color_of(board_[s]) == side_ &&
+         slides_along(board_[s], d);
+}
+
 }  // namespace hakuro::engine

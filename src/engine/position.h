@@ -74,6 +74,9 @@ class Position {
   bool in_check() const { return king_[side_] && attacked(king_[side_], ~side_); }
   // The side to move could take the opponent's king now.
   bool can_take_king() const { return king_[~side_] && attacked(king_[~side_], side_); }
+  // Whether m would put the opponent's king where the side to move could take it, found without
+  // making m. Asked only while the side to move cannot take that king already.
+  bool gives_check(Move m) const;
 
  private:
   void add(int sq, Piece p);

@@ -499,14 +499,11 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
         continue;
       }
     }
+    const bool gives_check = pos.gives_check(m);  // the opponent's king is not attacked here
+    if (quiet && ((futile && searched > 0) || losing_quiet || late) && !gives_check) continue;
     Undo u;
     make(m, u, in_check);
-    const bool gives_check = pos.in_check();
     const Check child = check_of(gives_check);
-    if (quiet && ((futile && searched > 0) || losing_quiet || late) && !gives_check) {
-      unmake(m, u);
-      continue;
-    }
     Value v;
     const int next = depth - 1;
     if (searched == 0) {

@@ -50,6 +50,32 @@ TEST(Generator, CapturesQuietsAndPseudoLegalAgree) {
   }
 }
 
+// gives_check says of every move what making it and looking says, under both rules, on random
+// set-ups (where sliders stand on every line) and on random games.
+TEST(Generator, GivesCheckAgreesWithMakingTheMove) {
+  std::mt19937 rng(29);
+  int checks = 0;
+  for (int i = 0; i < 6000; ++i) {
+    for (engine::Rules rules : {engine::Rules::own, engine::Rules::standard}) {
+      engine::Position pos = i % 2 ? engine::from_game(random_position(rng), rng() % 2, rules)
+                                   : random_walk(rng, int(rng() % 160));
+      pos.set_rules(rules);
+      if (pos.can_take_king()) continue;
+      engine::MoveList list;
+      engine::generate_all(pos, list);
+      for (engine::Move m : list) {
+        engine::Undo u;
+        pos.do_move(m, u);
+        const bool expected = pos.in_check();
+        pos.undo_move(m, u);
+        ASSERT_EQ(pos.gives_check(m), expected) << "position " << i << " move " << m;
+        checks += expected;
+      }
+    }
+  }
+  EXPECT_GT(checks, 10000);  // the positions give checks of every kind to test
+}
+
 // Leaf counts through the rules: a game whose king has been taken has no further moves.
 uint64_t rules_perft(Game& g, bool top, int depth) {
   if (depth == 0) return 1;
