@@ -486,21 +486,21 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     if (quiet && ((futile && searched > 0) || late) && is_drop(m) &&
         !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
-    // Near the leaves a move that loses material in the exchange on its square is left out: a
-    // capture when it loses more than a little, a quiet move sooner unless it checks.
-    bool losing_quiet = false;
-    if (!pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
+    const bool gives_check = pos.gives_check(m);  // the opponent's king is not attacked here
+    // A quiet move that gives no check is left out when futile, late, or (near the leaves) losing
+    // material in the exchange on its square; a capture there when it loses more than a little.
+    bool pruned = quiet && !gives_check && ((futile && searched > 0) || late);
+    if (!pruned && !pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
       // A move cannot lose more than the piece moved, less what it takes.
       const Value most_lost = worth(pos.moved_piece(m)) - worth(pos.captured_piece(m));
       if (quiet) {
         const Value bar = -25 * depth * depth;
-        losing_quiet = most_lost > -bar && exchange_value(pos, m) < bar;
+        pruned = !gives_check && most_lost > -bar && exchange_value(pos, m) < bar;
       } else if (most_lost > 90 * depth && exchange_value(pos, m) < -90 * depth) {
         continue;
       }
     }
-    const bool gives_check = pos.gives_check(m);  // the opponent's king is not attacked here
-    if (quiet && ((futile && searched > 0) || losing_quiet || late) && !gives_check) continue;
+    if (pruned) continue;
     Undo u;
     make(m, u, in_check);
     const Check child = check_of(gives_check);
