@@ -20,24 +20,6 @@ void add_board_move(MoveList& list, Color c, Type t, int from, int to) {
   list.push(make_move(from, to, false));
 }
 
-// The squares each piece steps to from each square of the board.
-constexpr auto make_step_targets() {
-  std::array<std::array<SquareSet, SQ_N>, PIECE_N> targets{};
-  for (int p = 0; p < PIECE_N; ++p)
-    for (int y = 1; y <= 9; ++y)
-      for (int x = 1; x <= 9; ++x) {
-        const Moves& mv = moves_of(Piece(p));
-        for (int i = 0; mv.steps[i]; ++i) {
-          const int to = square(x, y) + mv.steps[i];
-          if (file_of(to) >= 1 && file_of(to) <= 9 && rank_of(to) >= 1 && rank_of(to) <= 9)
-            targets[p][square(x, y)].add(to);
-        }
-      }
-  return targets;
-}
-
-constexpr auto STEP_TARGETS = make_step_targets();
-
 // Under the standard rules (`standard`) a piece never moves onto one of its own side.
 template <int which, bool standard>
 void board_moves(const Position& pos, MoveList& list) {
@@ -53,7 +35,7 @@ void board_moves(const Position& pos, MoveList& list) {
     };
     // For captures alone, one look at the sets tells that most pieces step onto no opponent's.
     const bool steps_capture =
-        which != CAPTURES || !(STEP_TARGETS[p][from] & pos.pieces(~us)).empty();
+        which != CAPTURES || !(step_targets(p, from) & pos.pieces(~us)).empty();
     for (int i = 0; steps_capture && mv.steps[i]; ++i) {
       const int to = from + mv.steps[i];
       const Piece q = pos.at(to);

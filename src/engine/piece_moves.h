@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/square_set.h"
 #include "engine/types.h"
 
 namespace hakuro::engine {
@@ -86,9 +87,28 @@ constexpr MoveTables make_tables() {
 
 inline constexpr MoveTables TABLES = make_tables();
 
+constexpr auto make_step_targets() {
+  std::array<std::array<SquareSet, SQ_N>, PIECE_N> targets{};
+  for (int p = 0; p < PIECE_N; ++p)
+    for (int y = 1; y <= 9; ++y)
+      for (int x = 1; x <= 9; ++x) {
+        const Moves& mv = TABLES.moves[std::size_t(p)];
+        for (int i = 0; mv.steps[std::size_t(i)]; ++i) {
+          const int to = square(x, y) + mv.steps[std::size_t(i)];
+          if (file_of(to) >= 1 && file_of(to) <= 9 && rank_of(to) >= 1 && rank_of(to) <= 9)
+            targets[std::size_t(p)][std::size_t(square(x, y))].add(to);
+        }
+      }
+  return targets;
+}
+
+inline constexpr auto STEP_TARGETS = make_step_targets();
+
 }  // namespace detail
 
 constexpr const Moves& moves_of(Piece p) { return detail::TABLES.moves[p]; }
+// The squares of the board p steps to from sq.
+constexpr const SquareSet& step_targets(Piece p, int sq) { return detail::STEP_TARGETS[p][sq]; }
 // Whether p steps (slides) in direction d, one of the eight neighbour directions.
 constexpr bool steps_along(Piece p, int d) {
   return (detail::TABLES.step_mask[p] >> detail::d8_index(d)) & 1;

@@ -371,9 +371,7 @@ bool Position::gives_check(Move m) const {
   Piece p = moved_piece(m);
   if (is_promotion(m)) p = make_piece(side_, promoted(type_of(p)));
   // The moved piece itself, on its new square: a step, or a slide past the square it left.
-  const Moves& mv = moves_of(p);
-  for (int i = 0; mv.steps[i]; ++i)
-    if (to + mv.steps[i] == ks) return true;
+  if (step_targets(p, to).contains(ks)) return true;
   if (const int d = LINES.step[to][ks]; d != 0 && slides_along(p, d)) {
     int t = to + d;
     while (t != ks && (board_[t] == EMPTY || t == from)) t += d;

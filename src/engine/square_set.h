@@ -29,6 +29,7 @@ class SquareSet {
   constexpr SquareSet operator~() const { return {~bits_[0], ~bits_[1]}; }
   bool operator==(const SquareSet&) const = default;
   constexpr bool empty() const { return (bits_[0] | bits_[1]) == 0; }
+  constexpr bool contains(int sq) const { return (bits_[word(sq)] & bit(sq)) != 0; }
 
   // Whether f(square) holds for some square of the set, asked from the smallest up.
   template <class F>
