@@ -60,12 +60,9 @@ Value mobility(const Position& pos) {
     int n = 0;
     for (int i = 0; mv.slides[i]; ++i) {
       const int d = mv.slides[i];
-      for (int t = s + d;; t += d) {
-        const Piece q = pos.at(t);
-        if (q == WALL) break;
-        ++n;
-        if (q != EMPTY) break;
-      }
+      int t = s + d;
+      for (; pos.at(t) == EMPTY; t += d) ++n;
+      n += pos.at(t) != WALL;  // a piece stopping the slide is reached too
     }
     v += sign(color_of(p)) * n * (type_of(p) == LANCE ? w::LANCE_SQUARE : w::SLIDER_SQUARE);
   });
