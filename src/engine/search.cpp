@@ -503,6 +503,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     if (pruned) continue;
     Undo u;
     make(m, u, in_check);
+    tt.prefetch(pos.key());
     const Check child = check_of(gives_check);
     Value v;
     const int next = depth - 1;

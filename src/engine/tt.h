@@ -46,6 +46,9 @@ class TranspositionTable {
     }
   }
 
+  // Asks for k's entry to be brought towards the processor while other work goes on.
+  void prefetch(Key k) const { __builtin_prefetch(&entries_[k & mask_]); }
+
   const TTEntry* probe(Key k) const {
     const TTEntry& e = entries_[k & mask_];
     return e.generation == generation_ && e.check == uint32_t(k >> 32) ? &e : nullptr;
