@@ -8,9 +8,6 @@ namespace hakuro::engine {
 
 namespace {
 
-using detail::D8;
-using detail::TABLES;
-
 constexpr uint64_t splitmix(uint64_t& s) {
   uint64_t z = (s += 0x9E3779B97F4A7C15ull);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -68,25 +65,6 @@ constexpr auto make_rays() {
 }
 
 constexpr auto RAYS = make_rays();
-
-// The eight squares round each square, and the index in D8 of the step to each from the centre
-// (at step + W + 1).
-constexpr auto make_neighbours() {
-  std::array<SquareSet, SQ_N> near{};
-  for (int s = square(1, 1); s <= square(9, 9); ++s)
-    for (int d : D8)
-      if (file_of(s + d) >= 1 && file_of(s + d) <= 9 && rank_of(s + d) >= 1 &&
-          rank_of(s + d) <= 9 && file_of(s) >= 1 && file_of(s) <= 9)
-        near[s].add(s + d);
-  return near;
-}
-
-constexpr auto NEIGHBOURS = make_neighbours();
-constexpr auto NEIGHBOUR_INDEX = [] {
-  std::array<int8_t, 2 * W + 3> t{};
-  for (int i = 0; i < 8; ++i) t[std::size_t(D8[std::size_t(i)] + W + 1)] = int8_t(i);
-  return t;
-}();
 
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
@@ -342,11 +320,10 @@ void Position::undo_null(const Undo& u) {
 }
 
 bool Position::attacked(int sq, Color by, int vacated) const {
-  const SquareSet near = pieces_[by] & NEIGHBOURS[sq];
+  // The neighbours are the squares a king steps to.
+  const SquareSet near = pieces_[by] & step_targets(make_piece(by, KING), sq);
   if (near.any([&](int s) {
-        const int i = NEIGHBOUR_INDEX[std::size_t(s - sq + W + 1)];  // the direction sq to s
-        const Piece p = board_[s];
-        return s != vacated && ((TABLES.step_mask[p] | TABLES.slide_mask[p]) & (1 << (7 - i)));
+        return s != vacated && (steps_along(board_[s], sq - s) || slides_along(board_[s], sq - s));
       }))
     return true;
   // Knights of `by` jump forwards: they stand two rows behind sq, as `by` sees it.
