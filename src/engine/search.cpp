@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cmath>
 
 #include "engine/evaluate.h"
 #include "engine/exchange.h"
@@ -25,6 +26,21 @@ constexpr int HISTORY_MAX = 1 << 14;
 constexpr Value PERPETUAL_WIN = WIN - MAX_PLY - 1;
 
 Value worth(Piece p) { return weights::worth(type_of(p)); }
+
+// How many plies a late quiet move is searched less, by depth and by its place among the moves
+// searched: more the deeper and the later, as most of a node's many moves are never the best.
+constexpr int REDUCTION_N = 64;
+const auto REDUCTIONS = [] {
+  std::array<std::array<uint8_t, REDUCTION_N>, REDUCTION_N> r{};
+  for (int d = 1; d < REDUCTION_N; ++d)
+    for (int n = 1; n < REDUCTION_N; ++n)
+      r[std::size_t(d)][std::size_t(n)] = uint8_t(0.5 + std::log(d) * std::log(n) / 1.8);
+  return r;
+}();
+int reduction(int depth, int searched) {
+  return REDUCTIONS[std::size_t(std::min(depth, REDUCTION_N - 1))]
+                   [std::size_t(std::min(searched, REDUCTION_N - 1))];
+}
 
 // Decisive scores count plies from the root; the table keeps them counted from the node.
 Value to_tt(Value v, int ply) {
@@ -512,7 +528,7 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
     } else {
       int r = 0;
       if (depth >= 3 && quiet && !in_check && !gives_check && searched >= 3) {
-        r = 1 + (searched > 8) + (depth > 6) - (pv ? 1 : 0);
+        r = reduction(depth, searched) - (pv ? 1 : 0);
         r = std::clamp(r, 0, next - 1);
       }
       v = -search(next - r, -alpha - 1, -alpha, ply + 1, true, child);
