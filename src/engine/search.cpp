@@ -602,6 +602,9 @@ Value Search::Impl::search_root(int depth, Value alpha, Value beta) {
 
 Result Search::Impl::think(const Position& p, const Limits& l) {
   pos = p;
+  // A search bounded by nodes or depth starts afresh, so that it plays the same every time;
+  // one bounded by time uses what the searches before it found under the same rules.
+  const bool afresh = l.nodes > 0 || l.depth > 0 || standard != (p.rules() == Rules::standard);
   standard = p.rules() == Rules::standard;
   root_in_check = pos.in_check();
   limits = l;
@@ -609,7 +612,7 @@ Result Search::Impl::think(const Position& p, const Limits& l) {
   nodes = 0;
   seldepth = 0;
   aborted = false;
-  tt.new_search();
+  tt.new_search(afresh);
   for (auto& row : history) row.fill(0);
   for (Frame& f : frames) f.killer = {};
 

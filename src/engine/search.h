@@ -18,7 +18,8 @@
 namespace hakuro::engine {
 
 // When to stop; 0 leaves a bound out. Bounded by nodes (and nothing else), the same position
-// gives the same result every time.
+// gives the same result every time. A search with neither a node nor a depth bound starts from
+// what the searches before it found under the same rules.
 struct Limits {
   uint64_t nodes = 0;
   // The time budget. When the move has it to itself (no max_seconds above it: time saved is

@@ -1,5 +1,6 @@
-// The transposition table: allocated once, emptied for each search by a new generation number
-// (so a search bounded by nodes plays the same whatever came before it).
+// The transposition table: allocated once; each search has a new generation number, and a search
+// that starts afresh (one bounded by nodes plays the same whatever came before it) sees nothing
+// of the generations before it. A search in a game keeps what the searches before it found.
 #pragma once
 
 #include <sys/mman.h>
@@ -39,11 +40,13 @@ class TranspositionTable {
         size_(std::size_t{1} << bits),
         mask_((Key{1} << bits) - 1) {}
 
-  void new_search() {
+  // Begins a search; `afresh`, it sees no entry of the searches before it.
+  void new_search(bool afresh) {
     if (++generation_ == 0) {  // wrapped: nothing old may pass for new
       std::fill_n(entries_.get(), size_, TTEntry{});
-      generation_ = 1;
+      generation_ = oldest_ = 1;
     }
+    if (afresh) oldest_ = generation_;
   }
 
   // Asks for k's entry to be brought towards the processor while other work goes on.
@@ -51,12 +54,12 @@ class TranspositionTable {
 
   const TTEntry* probe(Key k) const {
     const TTEntry& e = entries_[k & mask_];
-    return e.generation == generation_ && e.check == uint32_t(k >> 32) ? &e : nullptr;
+    return e.generation >= oldest_ && e.check == uint32_t(k >> 32) ? &e : nullptr;
   }
 
   void store(Key k, Move m, Value v, int depth, Bound b) {
     TTEntry& e = entries_[k & mask_];
-    const bool same = e.generation == generation_ && e.check == uint32_t(k >> 32);
+    const bool same = e.generation >= oldest_ && e.check == uint32_t(k >> 32);
     if (same && depth < e.depth && b != BOUND_EXACT) return;
     if (same && m == NO_MOVE) m = e.move;
     e = TTEntry{uint32_t(k >> 32), m, int16_t(v), generation_, int8_t(depth), b};
@@ -84,6 +87,7 @@ class TranspositionTable {
   std::size_t size_;
   Key mask_;
   uint16_t generation_ = 0;
+  uint16_t oldest_ = 0;  // the first generation the search may read
 };
 
 }  // namespace hakuro::engine

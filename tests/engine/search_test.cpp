@@ -91,6 +91,9 @@ TEST(Search, SameNodesSameMoveAndAStopEndsIt) {
   l.nodes = 30000;
   const Result r1 = a.think(p, l);
   b.think(position({{5, 1, OU}, {5, 9, -OU}}, TOP), l);  // something else first
+  Limits timed;
+  timed.seconds = 0.02;
+  b.think(p, timed);  // and a search in a game, whose table the next one may keep
   const Result r2 = b.think(p, l);
   EXPECT_EQ(r1.move, r2.move);
   EXPECT_EQ(r1.score, r2.score);
@@ -102,6 +105,19 @@ TEST(Search, SameNodesSameMoveAndAStopEndsIt) {
   const Result r3 = a.think(p, stopped);
   EXPECT_NE(r3.move, NO_MOVE);
   EXPECT_LT(r3.nodes, 1000u);
+}
+
+TEST(Search, TheTableKeepsEarlierSearchesOnlyWhenNotAfresh) {
+  TranspositionTable tt(4);
+  tt.new_search(true);
+  tt.store(0x1234'0000'0005, make_move(5, 6, false), 42, 7, BOUND_EXACT);
+  tt.new_search(false);
+  const TTEntry* kept = tt.probe(0x1234'0000'0005);
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->value, 42);
+  EXPECT_EQ(tt.probe(0x1235'0000'0005), nullptr);  // the same slot, another position
+  tt.new_search(true);
+  EXPECT_EQ(tt.probe(0x1234'0000'0005), nullptr);
 }
 
 TEST(Search, ReportsEachDepthAndItsLineWhateverTheTable) {
