@@ -2,26 +2,14 @@
 
 #include <cstdlib>
 
+#include "engine/lines.h"
 #include "engine/movegen.h"
 
 namespace hakuro::engine {
 
 namespace {
 
-constexpr std::array<int, 8> DIRECTIONS = {UP + LEFT, UP,          UP + RIGHT, LEFT,
-                                           RIGHT,     DOWN + LEFT, DOWN,       DOWN + RIGHT};
-
 int forward(Color c) { return c == BOTTOM ? UP : DOWN; }
-
-int sign(int v) { return (v > 0) - (v < 0); }
-
-// The one-step direction from `from` towards `to` when they share a row, column or diagonal;
-// otherwise 0.
-int direction(int from, int to) {
-  const int dx = file_of(to) - file_of(from), dy = rank_of(to) - rank_of(from);
-  if (dx != 0 && dy != 0 && std::abs(dx) != std::abs(dy)) return 0;
-  return sign(dy) * W + sign(dx);
-}
 
 int distance(int a, int b) {
   return std::max(std::abs(file_of(a) - file_of(b)), std::abs(rank_of(a) - rank_of(b)));
@@ -29,15 +17,8 @@ int distance(int a, int b) {
 
 // Whether sq lies strictly between the king and the checker, where a piece may block the check.
 bool blocks(const Guard& g, const Guard::Line& c, int sq) {
-  return c.slides && direction(g.king, sq) == -c.dir &&
+  return c.slides && line_step(g.king, sq) == -c.dir &&
          distance(g.king, sq) < distance(g.king, c.sq);
-}
-
-// The first square from sq in direction d that is not empty.
-int first_piece(const Position& pos, int sq, int d) {
-  do sq += d;
-  while (pos.at(sq) == EMPTY);
-  return sq;
 }
 
 }  // namespace
@@ -47,19 +28,25 @@ Guard guard(const Position& pos) {
   const Color us = pos.side(), them = ~us;
   g.king = pos.king(us);
   if (!g.king) return g;
-  for (int d : DIRECTIONS) {
-    const int s = first_piece(pos, g.king, d);
+  // Their pieces next to the king that step onto it.
+  (pos.pieces(them) & step_targets(make_piece(us, KING), g.king)).for_each([&](int s) {
     const Piece p = pos.at(s);
-    if (p == WALL) continue;
-    if (color_of(p) == them) {
-      const bool slides = slides_along(p, -d);
-      if (slides || (s == g.king + d && steps_along(p, -d)))
-        g.checker[g.checks++] = {s, -d, slides};
-      continue;
-    }
-    const Piece q = pos.at(first_piece(pos, s, d));
-    if (q != WALL && color_of(q) == them && slides_along(q, -d)) g.pinned[g.pins++] = {s, d, false};
-  }
+    const int d = g.king - s;
+    if (steps_along(p, d) && !slides_along(p, d)) g.checker[g.checks++] = {s, d, false};
+  });
+  // Their sliders on a line to the king: a check with nothing between, a pin with one of ours.
+  (pos.sliders() & pos.pieces(them) & rays(g.king)).for_each([&](int s) {
+    const int d = line_step(s, g.king);
+    if (!slides_along(pos.at(s), d)) return;
+    int between = 0, ours = 0;
+    for (int t = s + d; t != g.king && between < 2; t += d)
+      if (pos.at(t) != EMPTY) {
+        ++between;
+        ours = t;
+      }
+    if (between == 0) g.checker[g.checks++] = {s, d, true};
+    else if (between == 1 && color_of(pos.at(ours)) == us) g.pinned[g.pins++] = {ours, -d, false};
+  });
   // A knight of theirs jumps forwards onto the king.
   const Piece knight = make_piece(them, KNIGHT);
   for (int side : {LEFT, RIGHT}) {
@@ -84,7 +71,7 @@ bool leaves_king_safe(const Position& pos, const Guard& g, Move m) {
   if (is_drop(m)) return true;
   const int from = from_sq(m);
   for (int i = 0; i < g.pins; ++i)
-    if (g.pinned[i].sq == from) return direction(g.king, to) == g.pinned[i].dir;
+    if (g.pinned[i].sq == from) return line_step(g.king, to) == g.pinned[i].dir;
   return true;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/position.h"
 
 #include "engine/king_relation.h"
+#include "engine/lines.h"
 #include "engine/relation_weights.h"
 #include "engine/weights.h"
 
@@ -35,36 +36,6 @@ constexpr Zobrist make_zobrist() {
 }
 
 constexpr Zobrist ZOBRIST = make_zobrist();
-
-// The step from one square towards another on the same row, column or diagonal; 0 otherwise.
-struct Lines {
-  std::array<std::array<int8_t, SQ_N>, SQ_N> step{};
-};
-
-constexpr Lines make_lines() {
-  Lines l;
-  for (int s = 0; s < SQ_N; ++s)
-    for (int t = 0; t < SQ_N; ++t) {
-      const int dx = file_of(t) - file_of(s), dy = rank_of(t) - rank_of(s);
-      if (s == t || (dx != 0 && dy != 0 && dx != dy && dx != -dy)) continue;
-      l.step[s][t] = int8_t((dy > 0) - (dy < 0)) * W + ((dx > 0) - (dx < 0));
-    }
-  return l;
-}
-
-constexpr Lines LINES = make_lines();
-
-// The squares on a row, column or diagonal through each square: where a slider could stand to
-// reach it.
-constexpr auto make_rays() {
-  std::array<SquareSet, SQ_N> rays{};
-  for (int s = square(1, 1); s <= square(9, 9); ++s)
-    for (int t = square(1, 1); t <= square(9, 9); ++t)
-      if (file_of(t) >= 1 && file_of(t) <= 9 && LINES.step[t][s] != 0) rays[s].add(t);
-  return rays;
-}
-
-constexpr auto RAYS = make_rays();
 
 constexpr int sign(Color c) { return c == BOTTOM ? 1 : -1; }
 
@@ -332,8 +303,8 @@ bool Position::attacked(int sq, Color by, int vacated) const {
   for (int s : {sq - 2 * f + LEFT, sq - 2 * f + RIGHT})
     if (board_[s] == knight && s != vacated) return true;
   // A slider of `by` further away, on a line to sq with nothing between.
-  return (sliders_ & pieces_[by] & RAYS[sq]).any([&](int s) {
-    const int d = LINES.step[s][sq];
+  return (sliders_ & pieces_[by] & rays(sq)).any([&](int s) {
+    const int d = line_step(s, sq);
     if (d == 0 || !slides_along(board_[s], d)) return false;
     for (int t = s + d; t != sq; t += d)
       if (board_[t] != EMPTY && t != vacated) return false;
@@ -349,14 +320,14 @@ bool Position::gives_check(Move m) const {
   if (is_promotion(m)) p = make_piece(side_, promoted(type_of(p)));
   // The moved piece itself, on its new square: a step, or a slide past the square it left.
   if (step_targets(p, to).contains(ks)) return true;
-  if (const int d = LINES.step[to][ks]; d != 0 && slides_along(p, d)) {
+  if (const int d = line_step(to, ks); d != 0 && slides_along(p, d)) {
     int t = to + d;
     while (t != ks && (board_[t] == EMPTY || t == from)) t += d;
     if (t == ks) return true;
   }
   if (!from) return false;
   // A slider of ours behind the square left, now open onto the king.
-  const int d = LINES.step[from][ks];
+  const int d = line_step(from, ks);
   if (d == 0) return false;
   for (int t = from + d; t != ks; t += d)
     if (board_[t] != EMPTY || t == to) return false;
