@@ -504,14 +504,18 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
       continue;
     const bool gives_check = pos.gives_check(m);  // the opponent's king is not attacked here
     // A quiet move that gives no check is left out when futile, late, or (near the leaves) losing
-    // material in the exchange on its square; a capture there when it loses more than a little.
+    // material in the exchange on its square; a check there when it throws away more than a
+    // little, as most of the many checks a hand of pieces offers do; a capture there when it
+    // loses more than a little.
     bool pruned = quiet && !gives_check && ((futile && searched > 0) || late);
     if (!pruned && !pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
       // A move cannot lose more than the piece moved, less what it takes.
       const Value most_lost = worth(pos.moved_piece(m)) - worth(pos.captured_piece(m));
       if (quiet) {
         const Value bar = -25 * depth * depth;
-        pruned = !gives_check && most_lost > -bar && exchange_value(pos, m) < bar;
+        const Value check_bar = -90 * depth;  // a check may give up a little more
+        pruned = gives_check ? most_lost > -check_bar && exchange_value(pos, m) < check_bar
+                             : most_lost > -bar && exchange_value(pos, m) < bar;
       } else if (most_lost > 90 * depth && exchange_value(pos, m) < -90 * depth) {
         continue;
       }
