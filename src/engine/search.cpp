@@ -503,11 +503,12 @@ Value Search::Impl::search(int depth, Value alpha, Value beta, int ply, bool nul
         !drop_may_check(drop_kind(m), to_sq(m), their_king))
       continue;
     const bool gives_check = pos.gives_check(m);  // the opponent's king is not attacked here
-    // A quiet move that gives no check is left out when futile, late, or (near the leaves) losing
-    // material in the exchange on its square; a check there when it throws away more than a
-    // little, as most of the many checks a hand of pieces offers do; a capture there when it
-    // loses more than a little.
-    bool pruned = quiet && !gives_check && ((futile && searched > 0) || late);
+    // A quiet move is left out when futile or late, unless it gives check without losing
+    // material in the exchange on its square; near the leaves, also one that loses material, a
+    // check when it throws away more than a little (a hand of pieces offers many checks, and most
+    // only lose the piece); a capture there when it loses more than a little.
+    bool pruned =
+        quiet && ((futile && searched > 0) || late) && (!gives_check || exchange_value(pos, m) < 0);
     if (!pruned && !pv && !in_check && searched > 0 && depth <= 4 && best > -WIN + MAX_PLY) {
       // A move cannot lose more than the piece moved, less what it takes.
       const Value most_lost = worth(pos.moved_piece(m)) - worth(pos.captured_piece(m));
